@@ -1,0 +1,23 @@
+# The two commands of the README:
+#   make run   builds everything and starts the sample game
+#   make test  builds everything and runs all tests
+# Both first install the Debian packages that are missing. Without a display
+# the program and the tests run inside a virtual X server.
+
+BUILD_DIR := build
+HEADLESS := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1920x1080x24")
+
+.PHONY: run test build deps
+
+run: build
+	cd $(BUILD_DIR)/game && $(HEADLESS) ./zarnith
+
+test: build
+	cd $(BUILD_DIR) && $(HEADLESS) ctest --output-on-failure -j$$(nproc)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR)
+
+deps:
+	bash tools/install-deps.sh

@@ -1,0 +1,248 @@
+#include "Main/RunGame.h"
+
+#include "Main/FirstRun.h"
+#include "Main/MainLoop.h"
+#include "app/GraphicsSystem.h"
+#include "app/Log.h"
+#include "app/ProgramPaths.h"
+#include "app/ResourceListeners.h"
+#include "app/ResourceLocations.h"
+#include "core/Game.h"
+#include "core/GameManager.h"
+#include "data/GameFileReader.h"
+#include "frontend/GameHUD.h"
+#include "frontend/IntroState.h"
+#include "frontend/StartMenuState.h"
+#include "platform/Folders.h"
+#include "platform/ShaderGeneration.h"
+#include "platform/SingleInstance.h"
+#include "world/affectors/ParticleAffectors.h"
+
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <OgreMath.h>
+#include <OgreRenderWindow.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+
+#include <SDL.h>
+
+#include <exception>
+
+namespace {
+
+const char* const singleInstanceName = "ZARNITHGAME";
+
+struct Process {
+    Ogre::Math* math = nullptr;
+    GameManager* manager = nullptr;
+};
+
+void createRoot()
+{
+    graphics.root = new Ogre::Root("", "", "Ogre.log");
+    installResourceListeners();
+}
+
+void findProgramFolders()
+{
+    programPaths.mydocuments = platform::documentsFolder();
+    splitProgramPath(programPaths, platform::executablePath());
+    logLine("Zarnith Engine v" + programPaths.engineVersion);
+    logLine("prefPath: " + programPaths.exeBaseName);
+}
+
+// Returns false when SDL gives no preference folder.
+bool findPreferenceFolder()
+{
+    char* folder = SDL_GetPrefPath("Zarnith", programPaths.exeBaseName.c_str());
+    const std::string prefPath = folder ? folder : "";
+    SDL_free(folder);
+    logLine("Looking for prefs.ini in: " + prefPath);
+    if (prefPath.empty()) {
+        logLine("Don't have access to " + prefPath);
+        logLine("Exiting.");
+        return false;
+    }
+    logLine("Preferences path found.");
+    programPaths.prefPath = prefPath;
+    return true;
+}
+
+std::string chooseGameFolder()
+{
+    const std::string directory = graphics.configFile.getSetting("lastDirectorySaved", "debug", "");
+    if (!directory.empty())
+        return directory;
+    const std::string game = graphics.configFile.getSetting("lastGameSaved", "debug", "");
+    if (!game.empty())
+        return game;
+    return programPaths.folderName;
+}
+
+void setUpRendererAndResources(Game& game)
+{
+    createOverlaySystem();
+    GraphicsSystem::initialize();
+    logLine("renderer initialized");
+    game.preferenceFolder = programPaths.prefPath; // the resource locations add it
+    initResourceLocations(game, programPaths.exePath);
+    game.gameFolder = chooseGameFolder();
+    logLine("currentGameDirectory " + game.gameFolder);
+    logLine("resources initialized");
+}
+
+void showWindow(Game& game)
+{
+    const std::string title = game.gameName + " - engine v" + programPaths.engineVersion;
+    SDL_SetWindowTitle(graphics.sdlWindow, title.c_str());
+    game.renderWindow = graphics.renderWindow;
+    SDL_ShowWindow(graphics.sdlWindow);
+    graphics.renderWindow->update(true);
+    graphics.renderWindow->update(true);
+}
+
+void createGame(Game& game, Process& process)
+{
+    process.math = new Ogre::Math(4096);
+    game.documentsFolder = programPaths.mydocuments;
+    game.programFolder = programPaths.exePath;
+    game.editorRoot = programPaths.exePath;
+    game.preferenceFolder = programPaths.prefPath;
+    logLine("mydocuments = " + programPaths.mydocuments);
+    logLine("editorRoot = " + programPaths.exePath);
+    logLine("exePath = " + programPaths.exePath);
+
+    // The materials module is bound here once it exists.
+    game.init();
+    // The audio service starts here once it exists.
+
+    process.manager = new GameManager();
+    process.manager->renderWindow = graphics.renderWindow;
+    process.manager->renderSystem = graphics.renderSystem;
+    process.manager->game = &game;
+    process.manager->setup();
+
+    game.engineVersion = programPaths.engineVersion;
+    logLine("Zarnith - version: " + programPaths.engineVersion);
+    logLine("game created");
+}
+
+void loadGame(Game& game)
+{
+    game.isStartMenuPresent = true;
+    logLine("will start the game");
+    readGameFile(game);
+    // The asset libraries and the localisation tag tables of the current
+    // language are read here once their readers exist.
+}
+
+void removeIntroCamera()
+{
+    graphics.sceneManager->destroyCamera("IntroCam");
+    if (graphics.renderWindow->hasViewportWithZOrder(0))
+        graphics.renderWindow->removeViewport(0);
+}
+
+void enterFirstState(Game& game, GameManager& manager)
+{
+    removeIntroCamera();
+    if (game.splashScreenPicture != "none" || game.splashScreenPicture2 != "none") {
+        manager.changeState(introState::getInstance());
+    } else {
+        // A game without levels still opens its menu, with no level chosen.
+        if (game.levels.empty())
+            logLine("[ERROR] the game has no level");
+        game.levelName = game.levels.empty() ? std::string() : game.levels.front()->name;
+        manager.changeState(startMenuState::getInstance());
+    }
+    if (Ogre::Overlay* splash = Ogre::OverlayManager::getSingleton().getByName("SplashScreens"))
+        splash->hide();
+    if (game.fullscreen != 0)
+        SDL_ShowCursor(SDL_DISABLE);
+}
+
+void deleteHud(Game& game)
+{
+    delete game.hud;
+    game.hud = nullptr;
+}
+
+void releaseEngine()
+{
+    destroyOverlaySystem();
+    // The shader generator holds Ogre resources: it goes before the root.
+    platform::stopShaderGeneration();
+    delete graphics.root;
+    graphics.root = nullptr;
+    destroyParticleAffectorFactories();
+    if (graphics.sdlWindow) {
+        SDL_SetWindowFullscreen(graphics.sdlWindow, 0);
+        SDL_DestroyWindow(graphics.sdlWindow);
+        graphics.sdlWindow = nullptr;
+    }
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_Quit();
+}
+
+// Start-up from the Ogre root to the first state; false when the process
+// must end at once (no preference folder).
+bool startUp(Game& game, Process& process)
+{
+    createRoot();
+    findProgramFolders();
+    if (!findPreferenceFolder())
+        return false;
+    moveOldHighScores(programPaths.exePath, programPaths.exeBaseName, programPaths.prefPath);
+    moveOldSettings(programPaths.exePath, programPaths.prefPath);
+    setUpRendererAndResources(game);
+    showWindow(game);
+    createGame(game, process);
+    loadGame(game);
+    enterFirstState(game, *process.manager);
+    return true;
+}
+
+// The first shutdown steps, which may throw: the rest of shutdown is then
+// skipped, as after an exception in the loop.
+void releaseGameObjects(Game& game, Process& process)
+{
+    delete process.math;
+    process.math = nullptr;
+    deleteHud(game);
+    delete process.manager;
+    process.manager = nullptr;
+}
+
+void shutDown(Game& game)
+{
+    // The audio service shuts down and the materials module's caches empty
+    // here once they exist.
+    game.shutdown();
+    releaseEngine();
+    platform::releaseSingleInstance();
+}
+
+} // namespace
+
+int runGame()
+{
+    programPaths.engineVersion = "1.7.2.0";
+    if (!platform::acquireSingleInstance(singleInstanceName))
+        return 0;
+    Game& game = *Game::getSingletonPtr();
+    Process process;
+    try {
+        if (!startUp(game, process))
+            return 0;
+        logLine("will start the main loop");
+        runMainLoop(game, *process.manager);
+        releaseGameObjects(game, process);
+    } catch (const std::exception& e) {
+        logLine(e.what());
+        return 1;
+    }
+    shutDown(game);
+    return 0;
+}

@@ -1,0 +1,299 @@
+#include "app/GraphicsSystem.h"
+
+#include "app/Log.h"
+#include "app/ProgramPaths.h"
+#include "app/RenderSettings.h"
+#include "app/WindowLayout.h"
+#include "core/Game.h"
+#include "platform/RenderSystemChoice.h"
+#include "platform/ShaderGeneration.h"
+#include "world/affectors/ParticleAffectors.h"
+
+#include <Overlay/OgreOverlaySystem.h>
+#include <OgreCamera.h>
+#include <OgreException.h>
+#include <OgreMaterialManager.h>
+#include <OgreMeshManager.h>
+#include <OgrePlatformInformation.h>
+#include <OgreRenderSystem.h>
+#include <OgreRenderSystemCapabilities.h>
+#include <OgreRenderWindow.h>
+#include <OgreResourceGroupManager.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+#include <OgreStringConverter.h>
+#include <OgreViewport.h>
+
+#include <SDL_syswm.h>
+
+GraphicsHandles graphics;
+bool vsync = true;
+int FSAA = 0;
+
+namespace {
+
+using Ogre::StringConverter;
+
+// The [renderer] settings the window needs, read before the Game reads its own.
+struct RendererSettings {
+    int fsaa = 0;
+    bool vsync = false;
+    std::string library;
+    WindowRequest window;
+};
+
+std::string rendererValue(const std::string& key)
+{
+    return graphics.configFile.getSetting(key, "renderer", "");
+}
+
+void registerIniGroup(const std::string& prefPath)
+{
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    groups.addResourceLocation(prefPath, "FileSystem", "ini", false, true);
+    groups.initialiseResourceGroup("ini");
+    logLine("INI PATH: " + prefPath);
+}
+
+void loadConfigFile()
+{
+    // This Ogre refuses an absolute path: the file is opened by its resource name.
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    if (groups.findResourceFileInfo("ini", "config.ini")->empty()) {
+        logLine("[ERROR] no config.ini in " + programPaths.prefPath);
+        return;
+    }
+    graphics.configFile.load(groups.openResource("config.ini", "ini"), "\t:=", true);
+    logLine("INI loaded.");
+}
+
+RendererSettings readRendererSettings()
+{
+    RendererSettings settings;
+    settings.fsaa = StringConverter::parseInt(rendererValue("FSAA"), 0);
+    settings.vsync = StringConverter::parseBool(rendererValue("vsync"), false);
+    settings.library = rendererValue("library");
+    settings.window.width = StringConverter::parseInt(rendererValue("width"), 0);
+    settings.window.height = StringConverter::parseInt(rendererValue("height"), 0);
+    settings.window.fullscreen = StringConverter::parseInt(rendererValue("fullscreen"), 0);
+    const std::string posX = rendererValue("posX");
+    const std::string posY = rendererValue("posY");
+    settings.window.posX = posX.empty() ? 0 : StringConverter::parseInt(posX, 0);
+    settings.window.posY = posY.empty() ? 0 : StringConverter::parseInt(posY, 0);
+    const std::string fullWidth = rendererValue("fullScreenWidth");
+    const std::string fullHeight = rendererValue("fullScreenHeigth");
+    settings.window.fullScreenWidth = fullWidth.empty() ? 1920 : StringConverter::parseUnsignedInt(fullWidth, 0);
+    settings.window.fullScreenHeigth = fullHeight.empty() ? 1080 : StringConverter::parseUnsignedInt(fullHeight, 0);
+    return settings;
+}
+
+void loadPlugins(const platform::RenderSystemChoice& choice)
+{
+    const std::string folder = std::string(ZARNITH_OGRE_PLUGIN_DIR) + "/";
+    graphics.root->loadPlugin(folder + choice.plugin);
+    graphics.root->loadPlugin(folder + "Plugin_ParticleFX");
+    graphics.root->loadPlugin(folder + "Codec_STBI");
+}
+
+void startRenderSystem(const platform::RenderSystemChoice& choice)
+{
+    graphics.renderSystem = graphics.root->getRenderSystemByName(choice.name);
+    if (!graphics.renderSystem)
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
+                    std::string("render system not available: ") + choice.name, "GraphicsSystem::initialize");
+    graphics.root->setRenderSystem(graphics.renderSystem);
+    graphics.root->initialise(false, "OGRE Render Window");
+}
+
+void startSdl()
+{
+    // GLX needs an X11 window, also on a Wayland desktop.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) != 0)
+        logLine("Unable to initialise SDL");
+    const std::string database = programPaths.exePath + "gamecontrollerdb.txt";
+    if (SDL_GameControllerAddMappingsFromRW(SDL_RWFromFile(database.c_str(), "rb"), 1) < 0)
+        logLine("Error loading database [" + std::string(SDL_GetError()) + "]");
+}
+
+// Logs the display's DPI and modes; returns the desktop size.
+SDL_DisplayMode describeDisplay()
+{
+    float ddpi = 0.0f, hdpi = 0.0f, vdpi = 0.0f;
+    SDL_GetDisplayDPI(0, &ddpi, &hdpi, &vdpi);
+    logLine("Display DPI - ddpi: " + StringConverter::toString(ddpi) + " - hdpi: "
+            + StringConverter::toString(hdpi) + " - vdpi: " + StringConverter::toString(vdpi));
+    SDL_DisplayMode desktop{};
+    SDL_DisplayMode current{};
+    SDL_GetDesktopDisplayMode(0, &desktop);
+    SDL_GetCurrentDisplayMode(0, &current);
+    logLine("DesktopDisplayMode - w: " + std::to_string(desktop.w) + " - h: " + std::to_string(desktop.h));
+    logLine("CurrentDesktopDisplayMode - w: " + std::to_string(current.w) + " - h: " + std::to_string(current.h));
+    return desktop;
+}
+
+void storeWindowSettings(Game& game, const RendererSettings& settings, const WindowLayout& layout)
+{
+    game.width = layout.width;
+    game.height = layout.height;
+    game.fullScreenWidth = settings.window.fullScreenWidth;
+    game.fullScreenHeigth = settings.window.fullScreenHeigth;
+    game.currentFullScreenWidth = static_cast<int>(settings.window.fullScreenWidth);
+    game.currentFullScreenHeight = static_cast<int>(settings.window.fullScreenHeigth);
+    game.fullscreen = settings.window.fullscreen;
+    game.isDesktopPortrait = layout.isDesktopPortrait;
+    vsync = settings.vsync;
+}
+
+void logScreenMode(int mode)
+{
+    if (mode == 0)
+        logLine("Screen mode: Windowed");
+    else if (mode == 1)
+        logLine("Screen mode: Windowed (Fullscreen)");
+    else
+        logLine("Screen mode: Fullscreen");
+}
+
+void createSdlWindow(Game& game, const WindowLayout& layout)
+{
+    if (game.fullscreen == 2)
+        logLine("Fullscreen size window creation - w: " + std::to_string(layout.createWidth)
+                + " - h: " + std::to_string(layout.createHeight));
+    const int x = layout.centred ? SDL_WINDOWPOS_CENTERED : layout.x;
+    const int y = layout.centred ? SDL_WINDOWPOS_CENTERED : layout.y;
+    graphics.sdlWindow = SDL_CreateWindow("", x, y, layout.createWidth, layout.createHeight, layout.flags);
+    if (!graphics.sdlWindow)
+        OGRE_EXCEPT(Ogre::Exception::ERR_INTERNAL_ERROR,
+                    std::string("Couldn't create the window: ") + SDL_GetError(), "GraphicsSystem::initialize");
+    game.sdlWindow = graphics.sdlWindow;
+    int drawableWidth = 0, drawableHeight = 0;
+    SDL_GL_GetDrawableSize(graphics.sdlWindow, &drawableWidth, &drawableHeight);
+    logLine("GL_getDrawableSize - w: " + std::to_string(drawableWidth) + " - h: " + std::to_string(drawableHeight));
+    SDL_SetWindowMinimumSize(graphics.sdlWindow, layout.minWidth, layout.minHeight);
+}
+
+unsigned long nativeWindowHandle()
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(graphics.sdlWindow, &info) || info.subsystem != SDL_SYSWM_X11)
+        OGRE_EXCEPT(Ogre::Exception::ERR_INTERNAL_ERROR, "Couldn't get WM Info! (SDL2)", "GraphicsSystem::initialize");
+    return static_cast<unsigned long>(info.info.x11.window);
+}
+
+void createRenderWindow(const WindowLayout& layout, int fsaa)
+{
+    Ogre::NameValuePairList params;
+    params["externalWindowHandle"] = StringConverter::toString(nativeWindowHandle());
+    params["title"] = "";
+    params["gamma"] = "false";
+    params["FSAA"] = StringConverter::toString(fsaa);
+    params["vsync"] = vsync ? "true" : "false";
+    params["monitorIndex"] = "0";
+    params["border"] = "fixed";
+    graphics.renderWindow = graphics.root->createRenderWindow("", static_cast<unsigned>(layout.createWidth),
+                                                              static_cast<unsigned>(layout.createHeight), false, &params);
+}
+
+// Returns whether the window must become 1280 x 800 full screen.
+bool detectHandheld(Game& game)
+{
+    const std::string cpu = Ogre::PlatformInformation::getCpuIdentifier();
+    const Ogre::RenderSystemCapabilities* caps = graphics.renderSystem->getCapabilities();
+    const std::string device = caps ? caps->getDeviceName() : std::string();
+    if (cpu.find("AMD Custom APU 0405") == std::string::npos
+        || device.find("Custom GPU 0405 (RADV VANGOGH)") == std::string::npos)
+        return false;
+    logLine("We are running on a Steam Deck!");
+    game.isSteamDeck = true;
+    game.library = 1;
+    if (!game.isFirstLaunch)
+        return false;
+    logLine("We are running on a Steam Deck: starting in 1280x800");
+    game.fullScreenHeigth = 800;
+    game.currentFullScreenWidth = 1280;
+    game.currentFullScreenHeight = 800;
+    game.fullscreen = 2;
+    game.currentWindowMode = 2;
+    SDL_SetWindowFullscreen(graphics.sdlWindow, SDL_WINDOW_FULLSCREEN);
+    return true;
+}
+
+void createFirstScene()
+{
+    graphics.sceneManager = graphics.root->createSceneManager();
+    graphics.sceneManager->addRenderQueueListener(graphics.overlaySystem);
+    Ogre::Camera* camera = graphics.sceneManager->createCamera("IntroCam");
+    Ogre::Viewport* viewport = graphics.renderWindow->addViewport(camera, 0);
+    viewport->setBackgroundColour(Ogre::ColourValue::Black);
+    viewport->setClearEveryFrame(true, Ogre::FBT_COLOUR | Ogre::FBT_DEPTH);
+}
+
+} // namespace
+
+void createOverlaySystem()
+{
+    graphics.overlaySystem = new Ogre::OverlaySystem();
+    Ogre::MeshManager::getSingleton().setBoundsPaddingFactor(0.0f);
+    vsync = true;
+    FSAA = 0;
+}
+
+void destroyOverlaySystem()
+{
+    delete graphics.overlaySystem;
+    graphics.overlaySystem = nullptr;
+}
+
+void collectFSAAValues(Game&, int requested)
+{
+    if (requested == 0) {
+        FSAA = 0;
+        return;
+    }
+    int last = 0;
+    if (graphics.root && graphics.root->getRenderSystem()) {
+        const Ogre::ConfigOptionMap& options = graphics.root->getRenderSystem()->getConfigOptions();
+        const auto option = options.find("FSAA");
+        if (option != options.end())
+            for (const Ogre::String& value : option->second.possibleValues)
+                last = std::atoi(value.c_str()); // leading digits, base 10
+    }
+    FSAA = std::min(last, requested);
+}
+
+void GraphicsSystem::initialize()
+{
+    Game& game = *Game::getSingletonPtr();
+    registerIniGroup(programPaths.prefPath);
+    loadConfigFile();
+    const RendererSettings settings = readRendererSettings();
+
+    const platform::RenderSystemChoice choice = platform::chooseRenderSystem(settings.library);
+    loadPlugins(choice);
+    createParticleAffectorFactories();
+    startRenderSystem(choice);
+
+    startSdl();
+    const SDL_DisplayMode desktop = describeDisplay();
+    const WindowLayout layout = computeWindowLayout(settings.window, desktop.w, desktop.h);
+    storeWindowSettings(game, settings, layout);
+    logScreenMode(game.fullscreen);
+    createSdlWindow(game, layout);
+    createRenderWindow(layout, settings.fsaa);
+    if (choice.usesShaderGenerator && !platform::startShaderGeneration(graphics.renderWindow))
+        logLine("[ERROR] the shader generator could not start");
+
+    const bool handheld = detectHandheld(game);
+    Ogre::MaterialManager::getSingleton().setDefaultTextureFiltering(Ogre::TFO_TRILINEAR);
+    graphics.renderWindow->setActive(true);
+    graphics.renderWindow->setAutoUpdated(false);
+    graphics.renderWindow->setDeactivateOnFocusChange(true);
+    SDL_SetWindowSize(graphics.sdlWindow, handheld ? 1280 : layout.createWidth, handheld ? 800 : layout.createHeight);
+
+    createFirstScene();
+    graphics.root->renderOneFrame();
+    graphics.renderWindow->update(true);
+    graphics.renderWindow->update(true);
+}

@@ -1,0 +1,18 @@
+#include "app/Log.h"
+
+#include <OgreLogManager.h>
+
+namespace {
+
+void logAt(const std::string& text, Ogre::LogMessageLevel level)
+{
+    // Before the root exists (or in tests without one) there is no log to write to.
+    if (Ogre::LogManager* manager = Ogre::LogManager::getSingletonPtr())
+        manager->logMessage(text, level, false);
+}
+
+} // namespace
+
+void logLine(const std::string& text) { logAt(text, Ogre::LML_CRITICAL); }
+
+void logNormal(const std::string& text) { logAt(text, Ogre::LML_NORMAL); }

@@ -1,0 +1,28 @@
+// The two Ogre listeners installed at start-up that shape how the exported
+// game's scripts and resources are taken in.
+#pragma once
+
+#include <OgreResourceGroupManager.h>
+#include <OgreScriptCompiler.h>
+
+// A resource name defined twice keeps the definition created first, instead
+// of failing the whole group with a duplicate-name error.
+class UsePreviousResourceLoadingListener : public Ogre::ResourceLoadingListener {
+public:
+    Ogre::DataStreamPtr resourceLoading(const Ogre::String& name, const Ogre::String& group,
+                                        Ogre::Resource* resource) override;
+    void resourceStreamOpened(const Ogre::String& name, const Ogre::String& group,
+                              Ogre::Resource* resource, Ogre::DataStreamPtr& stream) override;
+    bool resourceCollision(Ogre::Resource* resource, Ogre::ResourceManager* manager) override;
+};
+
+// Resource names inside scripts stay exactly as the scripts write them.
+class MyScriptCompilerListener : public Ogre::ScriptCompilerListener {
+public:
+    bool handleEvent(Ogre::ScriptCompiler* compiler, Ogre::ScriptCompilerEvent* event,
+                     void* result) override;
+};
+
+// Installs the program-wide instances on the script compiler manager and the
+// resource group manager; the Ogre root must exist.
+void installResourceListeners();

@@ -1,0 +1,86 @@
+#include "app/ResourceLocations.h"
+
+#include "app/Log.h"
+#include "core/Game.h"
+
+#include <OgreException.h>
+#include <OgreResourceGroupManager.h>
+
+#include <boost/filesystem.hpp>
+
+namespace {
+
+bool locationExists(const std::string& path)
+{
+    boost::system::error_code error;
+    return boost::filesystem::exists(path, error);
+}
+
+void addLocation(const ResourceLocation& location)
+{
+    // A missing archive makes Ogre throw and a missing folder would be silently
+    // empty: both are named in the log and the game goes on without them.
+    if (!locationExists(location.path)) {
+        logLine("[ERROR] resource location not found: " + location.path);
+        return;
+    }
+    try {
+        Ogre::ResourceGroupManager::getSingleton().addResourceLocation(location.path, location.type,
+                                                                       location.group, false, true);
+    } catch (const Ogre::Exception& e) {
+        logLine("[ERROR] can't open resource location " + location.path + ": " + e.getDescription());
+    }
+}
+
+void initialiseGroup(const std::string& group)
+{
+    try {
+        Ogre::ResourceGroupManager::getSingleton().initialiseResourceGroup(group);
+    } catch (const Ogre::Exception& e) {
+        logLine("[ERROR] can't initialise resource group " + group + ": " + e.getDescription());
+    }
+}
+
+} // namespace
+
+std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
+                                                    const std::string& preferenceFolder)
+{
+    std::vector<ResourceLocation> locations = {
+        {gamePath, "FileSystem", "Media"},
+        {gamePath + "/data/data.tzn", "Zip", "Media"},
+        {gamePath + "/data/Extensions.tzn", "Zip", "GAMERSC"},
+        {gamePath + "/data/Sounds", "FileSystem", "GAMERSC"},
+        {gamePath + "/data/Sounds/Music", "FileSystem", "GAMERSC"},
+        {gamePath + "/data/Sounds/SoundFX", "FileSystem", "GAMERSC"},
+        {gamePath + "/data/game.tzn", "Zip", "GAMERSC"},
+        {gamePath + "/data", "FileSystem", "GAMERSC"},
+        {gamePath + "/Codec_ss.tzn", "Zip", "media"},
+    };
+    if (!preferenceFolder.empty())
+        locations.push_back({preferenceFolder, "FileSystem", "GAMERSC"});
+    return locations;
+}
+
+void initResourceLocations(Game& game, const std::string& gamePath)
+{
+    game.extensionPath = "Extensions/";
+    logLine("extensionPath: " + game.extensionPath);
+    logLine("resources gamepath = " + gamePath);
+
+    // Groups of the global pool: a resource defined in both keeps the one
+    // parsed first ("Media"), through the collision listener.
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    for (const char* group : {"Media", "GAMERSC"})
+        if (!groups.resourceGroupExists(group))
+            groups.createResourceGroup(group, true);
+
+    for (const ResourceLocation& location : gameResourceLocations(gamePath, game.preferenceFolder))
+        addLocation(location);
+
+    initialiseGroup("Media");
+    initialiseGroup("GAMERSC");
+    if (!groups.resourceGroupExists("GAMERSC_materials"))
+        groups.createResourceGroup("GAMERSC_materials");
+    logLine("resources paths initialized");
+}

@@ -1,0 +1,24 @@
+// Declares the exported game's folders and archives to Ogre's resource system
+// in their fixed groups and parses the groups' scripts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Game;
+
+// One resource location of the exported game.
+struct ResourceLocation {
+    std::string path;
+    std::string type;  // "FileSystem" or "Zip"
+    std::string group;
+};
+
+// The locations in the order they are added; `gamePath` is the program folder
+// (ending in "//"), the preference folder is left out when empty.
+std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
+                                                    const std::string& preferenceFolder);
+
+// Adds every location (a missing one is logged and skipped), initialises
+// "Media" then "GAMERSC", and creates the empty "GAMERSC_materials".
+void initResourceLocations(Game& game, const std::string& gamePath);

@@ -1,0 +1,273 @@
+#include "core/Game.h"
+
+#include "combat/Player.h"
+
+#include <cassert>
+
+template <> Game* Ogre::Singleton<Game>::msSingleton = nullptr;
+
+namespace {
+
+// The one game record: it exists before start-up begins and lives until the
+// process ends.
+Game theGame;
+
+} // namespace
+
+Game::Game() { resetDefaults(); }
+
+Game::~Game() { shutdown(); }
+
+Game* Game::getSingletonPtr() { return msSingleton; }
+
+Game& Game::getSingleton()
+{
+    assert(msSingleton);
+    return *msSingleton;
+}
+
+void Game::resetDefaults()
+{
+    resetSettingDefaults();
+    resetAssetNameDefaults();
+    resetGameOptionDefaults();
+    gameModes.clear();
+    extensions.clear();
+    playerNames.clear();
+    gameMode = 1;
+}
+
+void Game::resetSettingDefaults()
+{
+    library = 0;
+    fullscreen = 0;
+    width = 0;
+    height = 0;
+    fullScreenWidth = 1920;
+    fullScreenHeigth = 1080;
+    GpuFlush = 0;
+    shadowTextureRes = 512;
+    postFX = true;
+    IsPostFXOutline = true;
+    isAlwaysRender = false;
+    isUseOldBulletTiming = false;
+    screenRatio = 1;
+    language = "english";
+
+    isSoundOn = true;
+    masterVolume = 80;
+    musicVolume = 60;
+    sfxVolume = 40;
+
+    deadzone = 20;
+    leftStickNumber = 0;
+    rightStickNumber = 2;
+    shootButtonNumber = {0, 1, 2, 3, 9, 10, 100, 101};
+    start = 6;
+    select = 4;
+
+    upKey = 17;
+    downKey = 31;
+    leftKey = 30;
+    rightKey = 32;
+    startButton = 57;
+    selectButton = 57;
+    shootButton = {44, 45, 46, 47, 48, 49, 50, 51};
+
+    grid = false;
+    gridSize = 0.0f;
+    gridAngle = 0;
+    triggerIconSize = 1.0f;
+    isCheckForDuplicates = false;
+    isSnapping = false;
+    isRotSnapping = false;
+    isScaleSnapping = false;
+    scaleSnapSize = 1.0f;
+    isSpriteSnapping = false;
+    isLastElementSnapping = false;
+    snap3DSize = 0.0f;
+    snap3DAngleSize = 0.0f;
+    isViewFrustum = true;
+    gizmosSize = 3.0f;
+    isPostInEditor = true;
+    maxSpritesPriorities = 99;
+    isShowWindowsCursor = false;
+
+    isDebugInfos = false;
+    isFirstTutorials = false;
+    isFirstLaunch = true;
+}
+
+void Game::resetAssetNameDefaults()
+{
+    pauseSound = "pause.wav";
+    textSound = "Menu_Click.ogg";
+    startMenuClick = "Menu_Click.ogg";
+    startMenuValidate = "game_start.ogg";
+    startMenuStartsGame = "game_start.ogg";
+    startMenuBack = "menuBack.mp3";
+    startMenuGo = "menuGo.mp3";
+    startMenuLogoFont = "ArialBlk64";
+    startMenuFont = "ArialBlk64";
+    startMenuBlockTextureName = "startMenuBlockTexture_full.png";
+    HSMenuBG = "pauseMenu.png";
+    HSspinnerSound = "Menu_Click.ogg";
+    HSleftRightSound = "Menu_Click.ogg";
+    HSvalidateSound = "menuGo.mp3";
+    scoreMenuBG = "BG/PAUSEMENU";
+    scoreSound = "Menu_Click.ogg";
+    scoreFont = "ArialBlk64";
+    pauseMenuBG = "pauseMenu.png";
+    continueMenuBG = "pauseMenu.png";
+    gameOverText = "GAME OVER";
+    gameOverGfx = "gameover.png";
+    gameWinText = "LEVEL COMPLETE";
+    gameWinGfx = "level_complete.png";
+    gameCompletedText = "CONGRATULATIONS!!!";
+    gameCompletedGfx = "congratulations.png";
+    gamePauseText = "PAUSE";
+    scoreTextureName = "score_default.png";
+    multiplierTextureName = "score_default.png";
+    scoreParticleName = "scoreParticles";
+    multiplierParticleName = "multiplierParticles";
+    locktextureName = "stickPointer.png";
+    aimTextureName = "stickPointer.png";
+    lockRadarMaterialName = "AxisLineYellowOver";
+    gaugeSpawnedItem = "1up.tga";
+    Sound1up = "item.wav";
+    cancelSfxName = "Bullet_Cancel";
+    cancelSoundName = "item.wav";
+    pauseMenuFont = "ArialBlk64";
+    continueMenuFont = "ArialBlk64";
+    gameHUDFont = "ArialBlkOutline18";
+    gameMenuFont = "verdana";
+    gameEndFont = "verdana";
+    smartBombSfx = "ExplosionNew_BoDSmart";
+    playerName = "PlayerDefault01";
+
+    for (std::string* empty :
+         {&gameOverMusic, &gameWonMusic, &gameCompleteMusic, &startMenuMusic, &startMenuBackground,
+          &splashScreenPicture, &splashScreenPicture2, &startMenuLogoGfx, &gamePauseGfx,
+          &gameHUDBG_texture, &GaugeTextureBack, &GaugeTextureFront, &GaugeTextureReady,
+          &gaugeReadySound, &gaugeStartSound, &gaugeStartSpawnedItem, &gaugeStartParticleFX,
+          &ChainGaugeTextureBack, &ChainGaugeTextureFront, &enemyLifebarTextureBack,
+          &enemyLifebarTextureFront, &enemyBossLifebarTextureBack, &enemyBossLifebarTextureFront,
+          &upSfx, &playerCollisionSfx, &playerInvincibleCollisionSfx})
+        empty->clear();
+}
+
+void Game::resetGameOptionDefaults()
+{
+    isUseArrowsForDirections = true;
+    maximumScore = 999999999999999;
+    isBulletsSeparateAnimation = true;
+    isBulletOnTopOfPlayer = true;
+    isForceWeaponFXonTopOfPlayer = false;
+    levelTypePreference = 0;
+    spriteScale = 1.0f;
+    isExplosionSpawnLight = true;
+    padCurvePower = 0.5f;
+    lockingSpeed = 20.0f;
+    lockMaxPerEnemy = 4;
+    lockMax = 8;
+    lockButton = 0;
+    lockScale = 2.0f;
+    radarRotationSpeed = 5.0f;
+    lockRotationSpeed = 10.0f;
+    pauseSoundVolume = 0.9f;
+    textSoundVolume = 0.2f;
+    splashScreen1Duration = 1.0f;
+    splashScreen2Duration = 1.0f;
+    isStartMenuBGWidthAligned = false;
+    startMenuLogoIsText = true;
+    startMenuLogoGfxSize = 0.25f;
+    startMenuLogoFontSize = 32;
+    startMenuAlign = 0;
+    startMenuFontSize = 24;
+    startMenuHooverScale = 1.2f;
+    startMenuFontInterval = 1.0f;
+    startMenuTransitionOffset = 0.5f;
+    startMenutransitionScreenTime = 0.4f;
+    startMenuTransitionwaitTime = 0.1f;
+    globalHUDFontSizeFactor = 1.0f;
+    scoreSpeed = 1.0f;
+    isShowExitToDesktop = true;
+    barAnimationSpeed = 1.0f;
+    enemyLifeBarBossLayerNumber = 4;
+    gameOverDisplay = 1;
+    gameWinDisplay = 1;
+    gameCompletedDisplay = 1;
+    gameOverBlackBG = true;
+    gameWinBlackBG = true;
+    gameCompletedBlackBG = true;
+    gameOverGfxScale = 0.8f;
+    gameWinGfxScale = 0.8f;
+    gameCompletedGfxScale = 0.8f;
+    gameHUDFontSize = 16;
+    gameEndFontSize = 15.0f;
+    isShowEnemyScore = false;
+    scoreTextureScale = 1.0f;
+    multiplierTextureScale = 1.0f;
+    minHpShowLifeBar = 2;
+    enemyHitByPlayerInvincibilityDuration = 0.034f;
+    isCrossHairOver = false;
+    playerPowerUpBehavior = 0;
+    maxPlayerPowerUps = 3;
+    maxGauge = 100.0f;
+    minStartgauge = 10.0f;
+    hitAddGauge = 0.0f;
+    gaugeReadySoundVolume = 1.0f;
+    gaugeStartSoundVolume = 1.0f;
+    gaugeWeaponMultiplier = 1.0;
+    isGaugeCancels = true;
+    gaugeCancelDuration = 0.0f;
+    isChainTimerGfx = true;
+    isChainGaugeColoured = true;
+    timeBetweenChains = 1.0f;
+    maxMultiplier = 999.0;
+    chainAddedPoints = 1.0;
+    decreasingMultSpeed = 0.0f;
+    scoreGameSpeed = 1.0f;
+    smartBombDuration = 0.8;
+    smartBombCoolDownDuration = 1.0f;
+    smartBombInvincibleTime = 0.0;
+    gaugeInvincibleTime = 0.0;
+    waveLifeOutsideScreenTime = 2.0f;
+    itemLifeOutsideScreenTime = 5.0f;
+    bulletOutsideScreenTime = 0.5f;
+    grazingRadius = 8.0f;
+    grazingLaserCounterTime = 0.5f;
+    explosionSoundPanning = 0.0f;
+    isParticlesZbuffer = false;
+    itemDropFactor = 1.0f;
+
+    isMedalsChaining = false;
+    isMedalsTotalChaining = false;
+    isChainingMedalScoreAsMult = false;
+    isChainingMedalIncrementMedailType = false;
+    isChainingMedalIncrementMedailScore = false;
+}
+
+void Game::shutdown()
+{
+    // The bullet pools are freed here once they exist.
+    delete player;
+    player = nullptr;
+    // The libraries are freed here once they exist.
+    for (gameFileEntry* entry : levels)
+        delete entry;
+    levels.clear();
+    gameModes.clear();
+    // The menu screens are freed here once the menu layout reader fills them.
+}
+
+void Game::findLevelIndex()
+{
+    levelIndex = 0;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (levels[i]->name == levelName) {
+            levelIndex = static_cast<int>(i);
+            return;
+        }
+    }
+}

@@ -1,0 +1,85 @@
+#include "core/Game.h"
+
+#include "app/Log.h"
+#include "core/ConfigReading.h"
+#include "core/ConfigResource.h"
+#include "frontend/GameHUD.h"
+#include "platform/Locale.h"
+
+#include <OgreConfigFile.h>
+#include <OgreMovableObject.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+#include <OgreStringConverter.h>
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <Overlay/OgreOverlaySystem.h>
+
+namespace {
+
+const unsigned short japaneseLanguageId = 1041;
+
+// The scene manager of play with its camera node and the two play cameras.
+Ogre::SceneManager* createPlayScene()
+{
+    Ogre::SceneManager* scene = Ogre::Root::getSingleton().createSceneManager();
+    if (Ogre::OverlaySystem* overlays = Ogre::OverlaySystem::getSingletonPtr())
+        scene->addRenderQueueListener(overlays);
+    Ogre::MovableObject::setDefaultVisibilityFlags(1);
+    Ogre::MovableObject::setDefaultQueryFlags(0);
+    scene->getRootSceneNode()->createChildSceneNode("CamNode1", Ogre::Vector3::ZERO,
+                                                    Ogre::Quaternion::IDENTITY);
+    logLine("sceneManager initialized");
+    scene->createCamera("PlayCam");
+    scene->createCamera("PlayCollisionCam");
+    return scene;
+}
+
+// The desktop's language decides, whatever config.ini held.
+std::string chooseLanguage()
+{
+    const unsigned short languageId = platform::userInterfaceLanguage();
+    const std::string language = languageId == japaneseLanguageId ? "japanese" : "english";
+    logLine("Langage is: " + language);
+    logLine("LANGID is: " + Ogre::StringConverter::toString(static_cast<unsigned>(languageId)));
+    return language;
+}
+
+// The black full-screen overlay, hidden; null when the game does not provide it.
+Ogre::Overlay* fetchHiddenBlackOverlay()
+{
+    Ogre::OverlayManager* overlays = Ogre::OverlayManager::getSingletonPtr();
+    Ogre::Overlay* black = overlays ? overlays->getByName("BlackBG") : nullptr;
+    if (!black) {
+        logLine("[ERROR] can't find overlay: BlackBG");
+        return nullptr;
+    }
+    black->hide();
+    return black;
+}
+
+} // namespace
+
+void Game::init()
+{
+    Ogre::ConfigFile config;
+    if (loadConfigResource(config))
+        applyConfig(*this, config);
+    sceneManager = createPlayScene();
+    hud = new GameHUD();
+    language = chooseLanguage();
+    fadeOverlay = fetchHiddenBlackOverlay();
+    resetGame();
+}
+
+void Game::loadSoundSettings()
+{
+    Ogre::ConfigFile config;
+    if (!loadConfigResource(config))
+        return;
+    // The integer part of a decimal value; a value that is no number gives 0.
+    musicVolume = static_cast<int>(Ogre::StringConverter::parseReal(
+        config.getSetting("musicVolume", "sound", Ogre::StringConverter::toString(musicVolume))));
+    sfxVolume = static_cast<int>(Ogre::StringConverter::parseReal(
+        config.getSetting("sfxVolume", "sound", Ogre::StringConverter::toString(sfxVolume))));
+}

@@ -1,0 +1,64 @@
+#include "data/XmlFile.h"
+
+#include "app/Log.h"
+
+#include <OgreResourceGroupManager.h>
+#include <OgreStringConverter.h>
+
+bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
+                     const std::function<void(XmlNode& root)>& walk)
+{
+    // rapidxml parses in place: it gets a zero-terminated copy of its own that
+    // lives as long as the document.
+    std::vector<char> text;
+    {
+        Ogre::DataStreamPtr stream = Ogre::ResourceGroupManager::getSingleton().openResource(name, group);
+        const std::string content = stream->getAsString();
+        stream->close();
+        text.assign(content.begin(), content.end());
+        text.push_back('\0');
+    }
+    rapidxml::xml_document<char> document;
+    try {
+        document.parse<0>(text.data());
+    } catch (const rapidxml::parse_error&) {
+        logNormal(failureLine);
+        return false;
+    }
+    if (XmlNode* root = document.first_node())
+        walk(*root);
+    document.clear();
+    return true;
+}
+
+const char* attributeText(const XmlNode& node, const char* name)
+{
+    const rapidxml::xml_attribute<char>* attribute = node.first_attribute(name);
+    return attribute ? attribute->value() : nullptr;
+}
+
+void readOptional(const XmlNode& node, const char* name, std::string& target)
+{
+    if (const char* text = attributeText(node, name))
+        target = text;
+}
+
+void readOptional(const XmlNode& node, const char* name, bool& target)
+{
+    if (const char* text = attributeText(node, name))
+        target = Ogre::StringConverter::parseBool(text, false);
+}
+
+void readOptional(const XmlNode& node, const char* name, int& target)
+{
+    if (const char* text = attributeText(node, name))
+        target = Ogre::StringConverter::parseInt(text, 0);
+}
+
+std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)
+{
+    std::vector<XmlNode*> children;
+    for (XmlNode* child = node.first_node(name); child; child = child->next_sibling(name))
+        children.push_back(child);
+    return children;
+}

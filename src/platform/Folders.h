@@ -1,0 +1,15 @@
+// Where the program and the user's files live on this system.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Full path of the running program (from /proc/self/exe); empty when unknown.
+std::string executablePath();
+
+// The user's documents folder: XDG_DOCUMENTS_DIR from user-dirs.dirs, else
+// $HOME/Documents; empty when HOME is not set.
+std::string documentsFolder();
+
+} // namespace platform

@@ -1,0 +1,142 @@
+#include "platform/SdlKeyboard.h"
+
+#include "platform/KeyMapping.h"
+#include "platform/KeyNames.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+const unsigned int replacementCharacter = 0xFFFD;
+
+unsigned int continuationBits(unsigned char byte) { return byte & 0x3Fu; }
+bool isContinuation(unsigned char byte) { return (byte & 0xC0u) == 0x80u; }
+
+// The first code point of SDL's UTF-8 text; U+FFFD for a malformed sequence.
+unsigned int firstCodePoint(const char* text)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    const unsigned char lead = bytes[0];
+    int length;
+    unsigned int codePoint;
+    if (lead < 0x80u)
+        return lead;
+    if ((lead & 0xE0u) == 0xC0u) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+    } else if ((lead & 0xF0u) == 0xE0u) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+    } else if ((lead & 0xF8u) == 0xF0u) {
+        length = 4;
+        codePoint = lead & 0x07u;
+    } else {
+        return replacementCharacter;
+    }
+    for (int index = 1; index < length; ++index) {
+        if (!isContinuation(bytes[index]))
+            return replacementCharacter;
+        codePoint = (codePoint << 6) | continuationBits(bytes[index]);
+    }
+    const unsigned int shortestForLength[] = {0, 0, 0x80u, 0x800u, 0x10000u};
+    const bool valid = codePoint >= shortestForLength[length] && codePoint <= 0x10FFFFu
+        && (codePoint < 0xD800u || codePoint > 0xDFFFu);
+    return valid ? codePoint : replacementCharacter;
+}
+
+} // namespace
+
+// No OIS input manager creates this device: the creator stays null, and
+// nothing in OIS's keyboard or object code reads it.
+SdlKeyboard::SdlKeyboard() : OIS::Keyboard("SDL", true, 0, nullptr) {}
+
+void SdlKeyboard::queueKey(const SDL_KeyboardEvent& event)
+{
+    mAwaitingText = false;
+    // A held OIS key reports one press, not SDL's auto-repeat.
+    if (event.repeat != 0)
+        return;
+    const OIS::KeyCode key = keyCodeFromScancode(event.keysym.scancode);
+    // Keys OIS has no code for cannot be bound or tested; they are dropped.
+    if (key == OIS::KC_UNASSIGNED)
+        return;
+    const bool pressed = event.type == SDL_KEYDOWN;
+    mPending.push_back({key, pressed, 0});
+    mAwaitingText = pressed;
+}
+
+void SdlKeyboard::queueText(const SDL_TextInputEvent& event)
+{
+    // Text with no key press before it (an input method's composed string, a
+    // repeated key) has no key event to ride on and is dropped; a key that typed
+    // several characters at once keeps the first.
+    if (!mAwaitingText || event.text[0] == '\0')
+        return;
+    mPending.back().text = firstCodePoint(event.text);
+    mAwaitingText = false;
+}
+
+bool SdlKeyboard::isKeyDown(OIS::KeyCode key) const
+{
+    const unsigned code = static_cast<unsigned>(key);
+    return code < mKeyStates.size() && mKeyStates[code] != 0;
+}
+
+const std::string& SdlKeyboard::getAsString(OIS::KeyCode key) { return keyName(key); }
+
+void SdlKeyboard::copyKeyStates(char keys[256]) const
+{
+    std::copy(mKeyStates.begin(), mKeyStates.end(), keys);
+}
+
+void SdlKeyboard::setBuffered(bool buffered) { mBuffered = buffered; }
+
+void SdlKeyboard::capture()
+{
+    std::vector<PendingKey> pending;
+    pending.swap(mPending);
+    mAwaitingText = false;
+    for (const PendingKey& key : pending)
+        dispatch(key);
+}
+
+OIS::Interface* SdlKeyboard::queryInterface(OIS::Interface::IType) { return nullptr; }
+
+void SdlKeyboard::_initialize()
+{
+    mPending.clear();
+    mAwaitingText = false;
+    mKeyStates.fill(0);
+    mModifiers = 0;
+}
+
+void SdlKeyboard::dispatch(const PendingKey& pending)
+{
+    // The state changes before the listener runs, so that it sees the key (and
+    // any modifier pressed earlier) as down while handling the press.
+    mKeyStates[pending.key] = pending.pressed ? 1 : 0;
+    updateModifiers();
+    if (!mBuffered || !mListener)
+        return;
+    // The listener's answer does not end the dispatch: dropping the rest of the
+    // queue would lose key releases and leave keys stuck down.
+    if (pending.pressed)
+        mListener->keyPressed(OIS::KeyEvent(this, pending.key, pending.text));
+    else
+        mListener->keyReleased(OIS::KeyEvent(this, pending.key, 0));
+}
+
+void SdlKeyboard::updateModifiers()
+{
+    mModifiers = 0;
+    if (isKeyDown(OIS::KC_LSHIFT) || isKeyDown(OIS::KC_RSHIFT))
+        mModifiers |= Shift;
+    if (isKeyDown(OIS::KC_LCONTROL) || isKeyDown(OIS::KC_RCONTROL))
+        mModifiers |= Ctrl;
+    if (isKeyDown(OIS::KC_LMENU) || isKeyDown(OIS::KC_RMENU))
+        mModifiers |= Alt;
+}
+
+} // namespace platform

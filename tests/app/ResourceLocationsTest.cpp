@@ -1,0 +1,101 @@
+#include "app/ResourceLocations.h"
+
+#include "app/ResourceListeners.h"
+#include "core/Game.h"
+#include "support/LogCapture.h"
+#include "support/ResourceGroupScope.h"
+#include "support/TempFolder.h"
+
+#include <OgreMaterialManager.h>
+#include <OgreScriptCompiler.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::string material(const std::string& name, const std::string& colour)
+{
+    return "material " + name + "\n{\n technique\n {\n  pass\n  {\n   diffuse " + colour + "\n  }\n }\n}\n";
+}
+
+void zipFolder(const TempFolder& folder, const std::string& source, const std::string& archive)
+{
+    const std::string command = "cd '" + folder.path() + source + "' && zip -q -r '" + folder.path() + archive + "' .";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+}
+
+class ResourceLocationsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sharedTestRoot();
+        installResourceListeners();
+        game.resetDefaults();
+        game.preferenceFolder.clear();
+    }
+    void TearDown() override
+    {
+        Ogre::MaterialManager::getSingleton().remove("Shared/Twice", "Media");
+    }
+
+    ResourceGroupScope groups{{"Media", "GAMERSC", "media", "GAMERSC_materials"}};
+    TempFolder program;
+    LogCapture log;
+    Game& game = *Game::getSingletonPtr();
+};
+
+} // namespace
+
+TEST(ResourceLocationList, PreferenceFolderIsAddedOnlyWhenKnown)
+{
+    EXPECT_EQ(gameResourceLocations("/g//", "").size(), 9u);
+    const std::vector<ResourceLocation> all = gameResourceLocations("/g//", "/prefs/");
+    ASSERT_EQ(all.size(), 10u);
+    EXPECT_EQ(all[1].path, "/g///data/data.tzn");
+    EXPECT_EQ(all[1].type, "Zip");
+    EXPECT_EQ(all[1].group, "Media");
+    EXPECT_EQ(all[8].group, "media");
+    EXPECT_EQ(all[9].path, "/prefs/");
+    EXPECT_EQ(all[9].group, "GAMERSC");
+}
+
+TEST(ResourceListeners, OnlyResourceNameEventsAreHandled)
+{
+    MyScriptCompilerListener listener;
+    Ogre::ScriptCompilerEvent resourceName("processResourceName");
+    Ogre::ScriptCompilerEvent other("getMaterialName");
+    EXPECT_TRUE(listener.handleEvent(nullptr, &resourceName, nullptr));
+    EXPECT_FALSE(listener.handleEvent(nullptr, &other, nullptr));
+    UsePreviousResourceLoadingListener loading;
+    EXPECT_FALSE(loading.resourceCollision(nullptr, nullptr));
+}
+
+TEST_F(ResourceLocationsTest, DuplicateMaterialKeepsTheOneParsedFirst)
+{
+    program.write("media/first.material", material("Shared/Twice", "1 0 0"));
+    program.write("gamersc/second.material", material("Shared/Twice", "0 0 1"));
+    zipFolder(program, "media", "data/data.tzn");
+    zipFolder(program, "gamersc", "data/game.tzn");
+    ASSERT_EQ(std::system(("cd '" + program.path() + "media' && zip -q '" + program.path() + "data/Extensions.tzn' first.material").c_str()), 0);
+    ASSERT_EQ(std::system(("cd '" + program.path() + "media' && zip -q '" + program.path() + "Codec_ss.tzn' first.material").c_str()), 0);
+
+    initResourceLocations(game, program.path() + "/");
+
+    Ogre::MaterialPtr kept = Ogre::MaterialManager::getSingleton().getByName("Shared/Twice", "Media");
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->getGroup(), "Media");
+    EXPECT_EQ(game.extensionPath, "Extensions/");
+    EXPECT_TRUE(log.contains("resources paths initialized"));
+    EXPECT_TRUE(Ogre::ResourceGroupManager::getSingleton().resourceGroupExists("GAMERSC_materials"));
+}
+
+TEST_F(ResourceLocationsTest, MissingArchivesAreLoggedAndSkipped)
+{
+    program.write("data/readme.txt", "no archives here");
+    initResourceLocations(game, program.path() + "/");
+    EXPECT_TRUE(log.contains("[ERROR] resource location not found: " + program.path() + "//data/data.tzn"));
+    EXPECT_TRUE(log.contains("[ERROR] resource location not found: " + program.path() + "//Codec_ss.tzn"));
+    EXPECT_TRUE(log.contains("resources paths initialized"));
+    EXPECT_TRUE(Ogre::ResourceGroupManager::getSingleton().resourceExists("GAMERSC", "readme.txt"));
+}

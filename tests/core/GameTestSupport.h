@@ -1,0 +1,54 @@
+// Shared helpers of the Game record tests: the one Game object put back to a
+// known state and a temporary preference folder registered as the resource
+// group "ini".
+#pragma once
+
+#include "core/Game.h"
+#include "support/ResourceGroupScope.h"
+#include "support/TempFolder.h"
+
+#include <OgreResourceGroupManager.h>
+
+#include <string>
+
+namespace gametest {
+
+// The process-wide Game with its defaults and without the state earlier tests
+// may have left in members the defaults do not cover.
+inline Game& cleanGame()
+{
+    Game& game = *Game::getSingletonPtr();
+    game.resetDefaults();
+    game.shutdown();
+    game.levelName.clear();
+    game.gameFolder.clear();
+    game.gameName.clear();
+    game.preferenceFolder.clear();
+    game.tutorialsSeen.clear();
+    game.lastTutorial.clear();
+    game.sdlWindow = nullptr;
+    return game;
+}
+
+// A fresh temporary folder as the resource group "ini", removed again at the end.
+class IniFolder {
+public:
+    // With the text given, the folder holds config.ini before the group is set up.
+    explicit IniFolder(const std::string* configText = nullptr)
+    {
+        if (configText)
+            folder.write("config.ini", *configText);
+        Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
+        if (resources.resourceGroupExists("ini"))
+            resources.destroyResourceGroup("ini");
+        resources.createResourceGroup("ini");
+        ResourceGroupScope::addFolder(folder.path(), "ini");
+    }
+
+    TempFolder folder;
+
+private:
+    ResourceGroupScope group{{"ini"}};
+};
+
+} // namespace gametest

@@ -1,0 +1,173 @@
+// Runs the real program on the sample game under the X server of the test run.
+#include "support/ProgramRun.h"
+#include "support/X11Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const std::string windowTitle = " - engine v1.7.2.0";
+
+// The settings template with the window drawn even without input focus (the
+// test's X server has no window manager to give focus).
+std::string renderingSettings(const ProgramRun& run)
+{
+    std::string settings = run.folder().read("game/data/config.ini_");
+    const std::string off = "isAlwaysRender = false";
+    const std::size_t at = settings.find(off);
+    if (at != std::string::npos)
+        settings.replace(at, off.size(), "isAlwaysRender = true");
+    return settings;
+}
+
+// Each expected line appears in the log after the one before it.
+void expectInOrder(const std::string& log, const std::vector<std::string>& lines)
+{
+    std::size_t from = 0;
+    for (const std::string& line : lines) {
+        const std::size_t at = log.find(": " + line, from);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line;
+        from = at + line.size();
+    }
+}
+
+bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
+
+unsigned long waitForWindow(int timeoutSeconds)
+{
+    for (int tenth = 0; tenth < timeoutSeconds * 10; ++tenth) {
+        if (unsigned long window = findWindowByTitle(windowTitle))
+            return window;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    // First start: old files beside the program move into the preference folder.
+    run.folder().write("game/config.ini", renderingSettings(run));
+    run.folder().write("game/data/zarnith.scores", "<PREFS lasName = \"OLD\" />\n");
+
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+
+    // A second copy ends at once with code 0 and touches nothing.
+    const std::string logBefore = run.logText();
+    const pid_t second = run.start();
+    EXPECT_EQ(run.wait(second, 20), 0);
+    // A second Ogre root would have started the log afresh.
+    EXPECT_EQ(run.logText().compare(0, logBefore.size(), logBefore), 0);
+
+    const unsigned long window = waitForWindow(20);
+    ASSERT_NE(window, 0u) << "no window titled \"" << windowTitle << "\"";
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // a few frames
+    ASSERT_TRUE(requestWindowClose(window));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+
+    const std::string log = run.logText();
+    const std::string exePath = run.gameDir() + "/";
+    expectInOrder(log, {
+        "Zarnith Engine v1.7.2.0",
+        "prefPath: zarnith",
+        "Looking for prefs.ini in: " + run.preferenceDir(),
+        "Preferences path found.",
+        "Will copy missing high.score.",
+        "copied high.score.",
+        "Will remove unused high.score in " + exePath + "data//zarnith.scores",
+        "Removed unused high.score.",
+        "ini path: " + exePath + "config.ini",
+        "ini copy path: " + run.preferenceDir() + "config.ini",
+        "INI PATH: " + run.preferenceDir(),
+        "INI loaded.",
+        "Display DPI - ddpi: ",
+        "DesktopDisplayMode - w: ",
+        "CurrentDesktopDisplayMode - w: ",
+        "Screen mode: Windowed",
+        "GL_getDrawableSize - w: ",
+        "renderer initialized",
+        "extensionPath: Extensions/",
+        "resources gamepath = " + exePath,
+        "resources paths initialized",
+        "currentGameDirectory .",
+        "resources initialized",
+        "mydocuments = ",
+        "editorRoot = " + exePath,
+        "exePath = " + exePath,
+        "currentGameDirectory2 .",
+        "sceneManager initialized",
+        "Langage is: english",
+        "LANGID is: 1033",
+        "Zarnith - version: 1.7.2.0",
+        "game created",
+        "will start the game",
+        "will read the level list",
+        "game read",
+        "start menu will init start",
+        "will start the main loop",
+        "Quitting the game",
+    });
+    EXPECT_EQ(log.find("[ERROR]"), std::string::npos) << log;
+
+    EXPECT_FALSE(run.folder().exists("game/config.ini"));
+    EXPECT_FALSE(run.folder().exists("game/data/zarnith.scores"));
+    EXPECT_TRUE(run.folder().exists("share/Zarnith/zarnith/high.scores"));
+    const std::string settings = run.folder().read("share/Zarnith/zarnith/config.ini");
+    EXPECT_EQ(settings.rfind("[preferences] \nlanguage = english \n", 0), 0u) << settings;
+    EXPECT_NE(settings.find("\nisAlwaysRender = true \n"), std::string::npos);
+    EXPECT_NE(settings.find("\nlastLevelSaved = Level01\n\n"), std::string::npos) << settings;
+}
+
+TEST(ProgramWindow, OpenGL3WithGeneratedShadersAlsoStarts)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    std::string settings = renderingSettings(run);
+    settings.replace(settings.find("library = D3D9"), 14, "library = D3D11");
+    run.folder().write("share/Zarnith/zarnith/config.ini", settings);
+
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    ASSERT_TRUE(requestWindowClose(waitForWindow(20)));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    EXPECT_NE(run.logText().find("OpenGL 3+ Rendering Subsystem"), std::string::npos);
+    EXPECT_NE(run.folder().read("share/Zarnith/zarnith/config.ini").find("\nlibrary = D3D11 \n"), std::string::npos);
+}
+
+TEST(ProgramWindow, BadSettingsValuesFallBackToDefaults)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    run.folder().write("share/Zarnith/zarnith/config.ini",
+                       "[renderer]\nwidth = wide\nheight =\nfullscreen = banana\nisAlwaysRender = true\n"
+                       "posX = -300\n[sound]\nmasterVolume = loud\n[debug]\nlastGameSaved = .\n");
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    ASSERT_TRUE(requestWindowClose(waitForWindow(20)));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    EXPECT_NE(run.logText().find("Screen mode: Windowed"), std::string::npos);
+}
+
+TEST(ProgramStart, WithoutAPreferenceFolderItLogsAndEnds)
+{
+    ProgramRun run;
+    run.environment["XDG_DATA_HOME"] = "";
+    run.environment["HOME"] = "";
+    const pid_t pid = run.start();
+    EXPECT_EQ(run.wait(pid, 30), 0);
+    const std::string log = run.logText();
+    expectInOrder(log, {"Looking for prefs.ini in: ", "Don't have access to ", "Exiting."});
+    EXPECT_EQ(log.find("renderer initialized"), std::string::npos);
+}

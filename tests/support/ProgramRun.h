@@ -1,0 +1,41 @@
+// Starts the real program in a private copy of the sample game, with its own
+// preference and runtime folders, and watches its log and exit.
+#pragma once
+
+#include "support/TempFolder.h"
+
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+
+class ProgramRun {
+public:
+    // Copies the built game folder (program included) into a temporary folder.
+    ProgramRun();
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    const TempFolder& folder() const { return root; }
+    std::string gameDir() const { return root.path() + "game/"; }
+    std::string preferenceDir() const { return root.path() + "share/Zarnith/zarnith/"; }
+    std::string logText() const { return root.read("game/Ogre.log"); }
+
+    // Environment overrides for the program (an empty value unsets the variable).
+    std::map<std::string, std::string> environment;
+
+    // Starts one copy of the program from the game folder; returns its pid.
+    pid_t start();
+    // Waits for the process to end; returns its exit code, or -1 on timeout or signal.
+    int wait(pid_t pid, int timeoutSeconds);
+    // Waits until the log holds the line; false on timeout or when the program ended.
+    bool waitForLogLine(pid_t pid, const std::string& line, int timeoutSeconds);
+
+private:
+    bool reap(pid_t pid);
+
+    TempFolder root;
+    pid_t running = 0;
+    std::map<pid_t, int> exitCodes;
+};

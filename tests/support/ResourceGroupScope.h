@@ -1,0 +1,34 @@
+// Resource groups made by one test and destroyed after it, on the shared root.
+#pragma once
+
+#include "support/OgreTestRoot.h"
+
+#include <OgreResourceGroupManager.h>
+
+#include <string>
+#include <vector>
+
+class ResourceGroupScope {
+public:
+    explicit ResourceGroupScope(std::vector<std::string> names) : groups(std::move(names)) { sharedTestRoot(); }
+    ~ResourceGroupScope()
+    {
+        Ogre::ResourceGroupManager& manager = Ogre::ResourceGroupManager::getSingleton();
+        for (const std::string& group : groups)
+            if (manager.resourceGroupExists(group))
+                manager.destroyResourceGroup(group);
+    }
+    ResourceGroupScope(const ResourceGroupScope&) = delete;
+    ResourceGroupScope& operator=(const ResourceGroupScope&) = delete;
+
+    // One folder as the only location of a group, initialised.
+    static void addFolder(const std::string& folder, const std::string& group)
+    {
+        Ogre::ResourceGroupManager& manager = Ogre::ResourceGroupManager::getSingleton();
+        manager.addResourceLocation(folder, "FileSystem", group);
+        manager.initialiseResourceGroup(group);
+    }
+
+private:
+    std::vector<std::string> groups;
+};
