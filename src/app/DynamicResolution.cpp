@@ -23,8 +23,10 @@ void fitToWindowAspect(float windowAspect, int& width, int& height)
 
 void applyDynamicResolution(Ogre::Viewport* viewport, int width, int height)
 {
+    if (!viewport || !graphics.renderWindow || height <= 0)
+        return;
     Ogre::CompositorManager& compositors = Ogre::CompositorManager::getSingleton();
-    if (!viewport || !graphics.renderWindow || height <= 0 || !compositors.hasCompositorChain(viewport))
+    if (!compositors.hasCompositorChain(viewport))
         return;
     Ogre::CompositorInstance* instance = compositors.getCompositorChain(viewport)->getCompositor("DynamicResolution");
     if (!instance)

@@ -15,6 +15,10 @@
 #include <Overlay/OgreOverlayManager.h>
 #include <Overlay/OgreOverlaySystem.h>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const unsigned short japaneseLanguageId = 1041;
@@ -58,6 +62,16 @@ Ogre::Overlay* fetchHiddenBlackOverlay()
     return black;
 }
 
+// The whole part of a stored decimal volume; a value that is no number gives 0.
+int wholeVolume(const std::string& text)
+{
+    const double value = Ogre::StringConverter::parseReal(text);
+    if (!std::isfinite(value))
+        return 0;
+    return static_cast<int>(std::clamp<double>(value, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
+}
+
 } // namespace
 
 void Game::init()
@@ -77,9 +91,7 @@ void Game::loadSoundSettings()
     Ogre::ConfigFile config;
     if (!loadConfigResource(config))
         return;
-    // The integer part of a decimal value; a value that is no number gives 0.
-    musicVolume = static_cast<int>(Ogre::StringConverter::parseReal(
-        config.getSetting("musicVolume", "sound", Ogre::StringConverter::toString(musicVolume))));
-    sfxVolume = static_cast<int>(Ogre::StringConverter::parseReal(
-        config.getSetting("sfxVolume", "sound", Ogre::StringConverter::toString(sfxVolume))));
+    // An absent key falls back to the current volume.
+    musicVolume = wholeVolume(config.getSetting("musicVolume", "sound", std::to_string(musicVolume)));
+    sfxVolume = wholeVolume(config.getSetting("sfxVolume", "sound", std::to_string(sfxVolume)));
 }

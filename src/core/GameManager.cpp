@@ -140,8 +140,14 @@ void GameManager::createInput()
         logLine("[ERROR] couldn't init the keyboard");
     else
         keyboard->setEventCallback(this);
-    if (mouse)
+    if (mouse) {
         mouse->setEventCallback(this);
+        // The area is renewed on every motion; until then it is the window's.
+        if (renderWindow) {
+            mouse->getMouseState().width = static_cast<int>(renderWindow->getWidth());
+            mouse->getMouseState().height = static_cast<int>(renderWindow->getHeight());
+        }
+    }
     game->keyboard = keyboard;
     game->mouse = mouse;
     openGameController();

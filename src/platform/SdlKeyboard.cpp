@@ -2,51 +2,11 @@
 
 #include "platform/KeyMapping.h"
 #include "platform/KeyNames.h"
+#include "platform/TextCodec.h"
 
 #include <algorithm>
 
 namespace platform {
-
-namespace {
-
-const unsigned int replacementCharacter = 0xFFFD;
-
-unsigned int continuationBits(unsigned char byte) { return byte & 0x3Fu; }
-bool isContinuation(unsigned char byte) { return (byte & 0xC0u) == 0x80u; }
-
-// The first code point of SDL's UTF-8 text; U+FFFD for a malformed sequence.
-unsigned int firstCodePoint(const char* text)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    const unsigned char lead = bytes[0];
-    int length;
-    unsigned int codePoint;
-    if (lead < 0x80u)
-        return lead;
-    if ((lead & 0xE0u) == 0xC0u) {
-        length = 2;
-        codePoint = lead & 0x1Fu;
-    } else if ((lead & 0xF0u) == 0xE0u) {
-        length = 3;
-        codePoint = lead & 0x0Fu;
-    } else if ((lead & 0xF8u) == 0xF0u) {
-        length = 4;
-        codePoint = lead & 0x07u;
-    } else {
-        return replacementCharacter;
-    }
-    for (int index = 1; index < length; ++index) {
-        if (!isContinuation(bytes[index]))
-            return replacementCharacter;
-        codePoint = (codePoint << 6) | continuationBits(bytes[index]);
-    }
-    const unsigned int shortestForLength[] = {0, 0, 0x80u, 0x800u, 0x10000u};
-    const bool valid = codePoint >= shortestForLength[length] && codePoint <= 0x10FFFFu
-        && (codePoint < 0xD800u || codePoint > 0xDFFFu);
-    return valid ? codePoint : replacementCharacter;
-}
-
-} // namespace
 
 // No OIS input manager creates this device: the creator stays null, and
 // nothing in OIS's keyboard or object code reads it.
@@ -72,9 +32,10 @@ void SdlKeyboard::queueText(const SDL_TextInputEvent& event)
     // Text with no key press before it (an input method's composed string, a
     // repeated key) has no key event to ride on and is dropped; a key that typed
     // several characters at once keeps the first.
-    if (!mAwaitingText || event.text[0] == '\0')
+    const std::wstring text = utf8ToWide(event.text);
+    if (!mAwaitingText || text.empty())
         return;
-    mPending.back().text = firstCodePoint(event.text);
+    mPending.back().text = static_cast<unsigned int>(text.front());
     mAwaitingText = false;
 }
 

@@ -7,6 +7,8 @@ namespace platform {
 namespace {
 
 const int noButton = -1;
+// One notch of the wheel, in the units of OIS's own mouse devices.
+const int wheelStep = 120;
 
 // SDL numbers the buttons left 1, middle 2, right 3, then the extra buttons;
 // OIS numbers them left 0, right 1, middle 2, then MB_Button3 to MB_Button7.

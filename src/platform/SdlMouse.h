@@ -12,9 +12,6 @@ namespace platform {
 
 class SdlMouse : public OIS::Mouse {
 public:
-    // One notch of the wheel, in OIS's wheel units.
-    static const int wheelStep = 120;
-
     SdlMouse();
 
     void queueMotion(const SDL_MouseMotionEvent& event);

@@ -21,6 +21,7 @@ std::string material(const std::string& name, const std::string& colour)
 
 void zipFolder(const TempFolder& folder, const std::string& source, const std::string& archive)
 {
+    boost::filesystem::create_directories(boost::filesystem::path(folder.path() + archive).parent_path());
     const std::string command = "cd '" + folder.path() + source + "' && zip -q -r '" + folder.path() + archive + "' .";
     ASSERT_EQ(std::system(command.c_str()), 0);
 }
@@ -36,7 +37,9 @@ protected:
     }
     void TearDown() override
     {
-        Ogre::MaterialManager::getSingleton().remove("Shared/Twice", "Media");
+        Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
+        if (materials.getByName("Shared/Twice", "Media"))
+            materials.remove("Shared/Twice", "Media");
     }
 
     ResourceGroupScope groups{{"Media", "GAMERSC", "media", "GAMERSC_materials"}};

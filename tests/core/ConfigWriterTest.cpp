@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <filesystem>
 
 using namespace gametest;
@@ -35,6 +37,24 @@ TEST(ConfigWriter, WritesTheWindowPositionItIsGiven)
 {
     const std::string text = configFileText(cleanGame(), 100, -20);
     EXPECT_NE(text.find("\nposX = 100 \nposY = -20 \n"), std::string::npos);
+}
+
+TEST(ConfigWriter, TakesThePositionOfTheGamesWindow)
+{
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    Game& game = cleanGame();
+    game.sdlWindow = SDL_CreateWindow("settings", 100, 200, 64, 64, SDL_WINDOW_HIDDEN);
+    IniFolder ini(&oldConfig);
+    game.preferenceFolder = ini.folder.path();
+
+    game.saveConfig();
+
+    SDL_DestroyWindow(game.sdlWindow);
+    game.sdlWindow = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+    EXPECT_NE(ini.folder.read("config.ini").find("\nposX = 100 \nposY = 200 \n"), std::string::npos);
 }
 
 TEST(ConfigWriter, NamesTheRendererLibrary)

@@ -4,6 +4,7 @@
 #include "frontend/GameHUD.h"
 #include "support/LogCapture.h"
 
+#include <OgreDefaultHardwareBufferManager.h>
 #include <OgreMovableObject.h>
 #include <OgreRoot.h>
 #include <OgreSceneManager.h>
@@ -50,6 +51,9 @@ public:
           query(Ogre::MovableObject::getDefaultQueryFlags())
     {
         sharedTestOverlaySystem();
+        // Cameras need vertex buffers; without a render system they live in memory.
+        if (!Ogre::HardwareBufferManager::getSingletonPtr())
+            new Ogre::DefaultHardwareBufferManager;
         game.init();
     }
     ~InitRun()

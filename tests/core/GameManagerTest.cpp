@@ -61,16 +61,17 @@ protected:
         event.window.event = which;
         return event;
     }
+    // The event refers to the fixture's state, which outlives it.
     OIS::MouseEvent mouseAt(int x, int y)
     {
-        OIS::MouseState state;
-        state.width = 1280;
-        state.height = 720;
-        state.X.abs = x;
-        state.Y.abs = y;
-        return OIS::MouseEvent(nullptr, state);
+        mouseState.width = 1280;
+        mouseState.height = 720;
+        mouseState.X.abs = x;
+        mouseState.Y.abs = y;
+        return OIS::MouseEvent(nullptr, mouseState);
     }
 
+    OIS::MouseState mouseState;
     Game& game = *Game::getSingletonPtr();
     GameManager* manager = nullptr;
     RecordingState first;

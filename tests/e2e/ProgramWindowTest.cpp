@@ -2,9 +2,12 @@
 #include "support/ProgramRun.h"
 #include "support/X11Windows.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <unistd.h>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -38,10 +41,10 @@ void expectInOrder(const std::string& log, const std::vector<std::string>& lines
 
 bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
-unsigned long waitForWindow(int timeoutSeconds)
+unsigned long waitForWindow(pid_t pid, int timeoutSeconds)
 {
     for (int tenth = 0; tenth < timeoutSeconds * 10; ++tenth) {
-        if (unsigned long window = findWindowByTitle(windowTitle))
+        if (unsigned long window = findWindowByTitle(windowTitle, pid))
             return window;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
@@ -69,7 +72,7 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
     // A second Ogre root would have started the log afresh.
     EXPECT_EQ(run.logText().compare(0, logBefore.size(), logBefore), 0);
 
-    const unsigned long window = waitForWindow(20);
+    const unsigned long window = waitForWindow(pid, 20);
     ASSERT_NE(window, 0u) << "no window titled \"" << windowTitle << "\"";
     std::this_thread::sleep_for(std::chrono::milliseconds(500)); // a few frames
     ASSERT_TRUE(requestWindowClose(window));
@@ -139,7 +142,7 @@ TEST(ProgramWindow, OpenGL3WithGeneratedShadersAlsoStarts)
 
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
-    ASSERT_TRUE(requestWindowClose(waitForWindow(20)));
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
     EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
     EXPECT_NE(run.logText().find("OpenGL 3+ Rendering Subsystem"), std::string::npos);
     EXPECT_NE(run.folder().read("share/Zarnith/zarnith/config.ini").find("\nlibrary = D3D11 \n"), std::string::npos);
@@ -155,7 +158,7 @@ TEST(ProgramWindow, BadSettingsValuesFallBackToDefaults)
                        "posX = -300\n[sound]\nmasterVolume = loud\n[debug]\nlastGameSaved = .\n");
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
-    ASSERT_TRUE(requestWindowClose(waitForWindow(20)));
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
     EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
     EXPECT_NE(run.logText().find("Screen mode: Windowed"), std::string::npos);
 }
@@ -170,4 +173,74 @@ TEST(ProgramStart, WithoutAPreferenceFolderItLogsAndEnds)
     const std::string log = run.logText();
     expectInOrder(log, {"Looking for prefs.ini in: ", "Don't have access to ", "Exiting."});
     EXPECT_EQ(log.find("renderer initialized"), std::string::npos);
+}
+
+namespace {
+
+// CPU seconds the process has used so far (user and system).
+double cpuSeconds(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    unsigned long long user = 0, system = 0;
+    for (int index = 3; index <= 15 && fields >> field; ++index) {
+        if (index == 14)
+            user = std::stoull(field);
+        if (index == 15)
+            system = std::stoull(field);
+    }
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+} // namespace
+
+TEST(ProgramWindow, WithoutFocusTheLoopIdlesAndStillHearsTheClose)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run; // the template keeps isAlwaysRender off
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    ASSERT_TRUE(removeKeyboardFocus());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const double before = cpuSeconds(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const double used = cpuSeconds(pid) - before;
+    EXPECT_LT(used, 0.8) << "an idle window should sleep between turns";
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    EXPECT_NE(run.logText().find("Quitting the game"), std::string::npos);
+}
+
+TEST(ProgramWindow, MissingArchiveIsLoggedAndAnEarlyCloseIsHonoured)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    run.folder().write("share/Zarnith/zarnith/config.ini", renderingSettings(run));
+    boost::filesystem::remove(run.gameDir() + "data/Extensions.tzn");
+    const pid_t pid = run.start();
+    // Close as soon as the window exists, while start-up may still be running.
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 120)));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    const std::string log = run.logText();
+    EXPECT_NE(log.find("[ERROR] resource location not found: " + run.gameDir() + "//data/Extensions.tzn"),
+              std::string::npos) << log;
+    expectInOrder(log, {"will start the main loop", "Quitting the game"});
+}
+
+TEST(ProgramWindow, AGameFolderWithoutAGameFileStillOpensAndCloses)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    run.folder().write("share/Zarnith/zarnith/config.ini", renderingSettings(run));
+    boost::filesystem::remove(run.gameDir() + "data/game.tzn");
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    EXPECT_EQ(run.logText().find("game read"), std::string::npos);
 }

@@ -16,9 +16,26 @@ std::string windowTitle(Display* display, Window window)
     return title;
 }
 
-Window searchTree(Display* display, Window window, const std::string& title)
+long windowProcess(Display* display, Window window)
 {
-    if (windowTitle(display, window) == title)
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    const Atom property = XInternAtom(display, "_NET_WM_PID", True);
+    if (property == None
+        || XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                              &remaining, &data) != Success
+        || !data)
+        return 0;
+    const long pid = count == 1 && format == 32 ? *reinterpret_cast<long*>(data) : 0;
+    XFree(data);
+    return pid;
+}
+
+Window searchTree(Display* display, Window window, const std::string& title, long pid)
+{
+    if (windowTitle(display, window) == title && windowProcess(display, window) == pid)
         return window;
     Window root = 0, parent = 0;
     Window* children = nullptr;
@@ -27,7 +44,7 @@ Window searchTree(Display* display, Window window, const std::string& title)
         return 0;
     Window found = 0;
     for (unsigned int i = 0; i < count && !found; ++i)
-        found = searchTree(display, children[i], title);
+        found = searchTree(display, children[i], title, pid);
     if (children)
         XFree(children);
     return found;
@@ -35,12 +52,12 @@ Window searchTree(Display* display, Window window, const std::string& title)
 
 } // namespace
 
-unsigned long findWindowByTitle(const std::string& title)
+unsigned long findWindowByTitle(const std::string& title, long pid)
 {
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return 0;
-    const Window found = searchTree(display, DefaultRootWindow(display), title);
+    const Window found = searchTree(display, DefaultRootWindow(display), title, pid);
     XCloseDisplay(display);
     return found;
 }
@@ -61,4 +78,15 @@ bool requestWindowClose(unsigned long window)
     XFlush(display);
     XCloseDisplay(display);
     return sent;
+}
+
+bool removeKeyboardFocus()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    XSetInputFocus(display, None, RevertToNone, CurrentTime);
+    XFlush(display);
+    XCloseDisplay(display);
+    return true;
 }
