@@ -4,6 +4,7 @@
 #include "app/ProgramPaths.h"
 #include "app/RenderSettings.h"
 #include "app/WindowLayout.h"
+#include "core/ConfigResource.h"
 #include "core/Game.h"
 #include "platform/RenderSystemChoice.h"
 #include "platform/ShaderGeneration.h"
@@ -57,13 +58,10 @@ void registerIniGroup(const std::string& prefPath)
 
 void loadConfigFile()
 {
-    // This Ogre refuses an absolute path: the file is opened by its resource name.
-    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
-    if (groups.findResourceFileInfo("ini", "config.ini")->empty()) {
+    if (!loadConfigResource(graphics.configFile)) {
         logLine("[ERROR] no config.ini in " + programPaths.prefPath);
         return;
     }
-    graphics.configFile.load(groups.openResource("config.ini", "ini"), "\t:=", true);
     logLine("INI loaded.");
 }
 
