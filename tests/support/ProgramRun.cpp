@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -49,6 +50,8 @@ pid_t ProgramRun::start()
     const std::string program = gameDir() + "zarnith";
     const pid_t pid = fork();
     if (pid == 0) {
+        // The program must not outlive a test that fails or is killed.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         for (const auto& [name, value] : environment) {
             if (value.empty())
                 unsetenv(name.c_str());

@@ -6,6 +6,17 @@
 
 namespace {
 
+// Windows of other programs come and go while the tree is walked: a request
+// about one that just went away is an answer of "nothing", not a fatal error.
+int ignoreXError(Display*, XErrorEvent*) { return 0; }
+
+Display* openDisplay()
+{
+    static const bool installed = (XSetErrorHandler(ignoreXError), true);
+    (void)installed;
+    return XOpenDisplay(nullptr);
+}
+
 std::string windowTitle(Display* display, Window window)
 {
     char* name = nullptr;
@@ -54,7 +65,7 @@ Window searchTree(Display* display, Window window, const std::string& title, lon
 
 unsigned long findWindowByTitle(const std::string& title, long pid)
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display)
         return 0;
     const Window found = searchTree(display, DefaultRootWindow(display), title, pid);
@@ -64,7 +75,7 @@ unsigned long findWindowByTitle(const std::string& title, long pid)
 
 bool requestWindowClose(unsigned long window)
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display || !window)
         return false;
     XEvent event{};
@@ -82,9 +93,12 @@ bool requestWindowClose(unsigned long window)
 
 bool removeKeyboardFocus()
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display)
         return false;
+    // Without a window manager focus may return to the window under the
+    // pointer: the corner is outside every centred window.
+    XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, 0, 0);
     XSetInputFocus(display, None, RevertToNone, CurrentTime);
     XFlush(display);
     XCloseDisplay(display);
