@@ -10,6 +10,7 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "data/GameFileReader.h"
+#include "data/LocalizationReader.h"
 #include "frontend/GameHUD.h"
 #include "frontend/IntroState.h"
 #include "frontend/StartMenuState.h"
@@ -133,8 +134,10 @@ void loadGame(Game& game)
     game.isStartMenuPresent = true;
     logLine("will start the game");
     readGameFile(game);
-    // The asset libraries and the localisation tag tables of the current
-    // language are read here once their readers exist.
+    // The menu layout and the asset libraries are loaded here once their
+    // readers exist.
+    readLocalizationTags(game.language + "_localization.xml", game.localizationTags);
+    readLocalizationTags(game.language + "_tutsLocalization.xml", game.tutorialTags);
 }
 
 void removeIntroCamera()

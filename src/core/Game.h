@@ -112,6 +112,9 @@ public:
     int screenRatio{};
     bool isPortrait = false;
     std::string language;
+    // Key-to-text tables of the current language: screen texts and tutorial texts.
+    std::map<std::string, std::string> localizationTags;
+    std::map<std::string, std::string> tutorialTags;
 
     // Sound settings (percent)
     bool isSoundOn{};

@@ -51,6 +51,16 @@ unsigned long waitForWindow(pid_t pid, int timeoutSeconds)
     return 0;
 }
 
+// Starts the program, lets it reach its main loop, closes its window and
+// expects a clean end.
+void playUntilClosed(ProgramRun& run)
+{
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+}
+
 } // namespace
 
 TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
@@ -140,10 +150,7 @@ TEST(ProgramWindow, OpenGL3WithGeneratedShadersAlsoStarts)
     settings.replace(settings.find("library = D3D9"), 14, "library = D3D11");
     run.folder().write("share/Zarnith/zarnith/config.ini", settings);
 
-    const pid_t pid = run.start();
-    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
-    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
-    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    playUntilClosed(run);
     EXPECT_NE(run.logText().find("OpenGL 3+ Rendering Subsystem"), std::string::npos);
     EXPECT_NE(run.folder().read("share/Zarnith/zarnith/config.ini").find("\nlibrary = D3D11 \n"), std::string::npos);
 }
@@ -156,10 +163,7 @@ TEST(ProgramWindow, BadSettingsValuesFallBackToDefaults)
     run.folder().write("share/Zarnith/zarnith/config.ini",
                        "[renderer]\nwidth = wide\nheight =\nfullscreen = banana\nisAlwaysRender = true\n"
                        "posX = -300\n[sound]\nmasterVolume = loud\n[debug]\nlastGameSaved = .\n");
-    const pid_t pid = run.start();
-    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
-    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
-    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    playUntilClosed(run);
     EXPECT_NE(run.logText().find("Screen mode: Windowed"), std::string::npos);
 }
 
@@ -238,9 +242,6 @@ TEST(ProgramWindow, AGameFolderWithoutAGameFileStillOpensAndCloses)
     ProgramRun run;
     run.folder().write("share/Zarnith/zarnith/config.ini", renderingSettings(run));
     boost::filesystem::remove(run.gameDir() + "data/game.tzn");
-    const pid_t pid = run.start();
-    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
-    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
-    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+    playUntilClosed(run);
     EXPECT_EQ(run.logText().find("game read"), std::string::npos);
 }
