@@ -2,6 +2,7 @@
 
 #include "Main/FirstRun.h"
 #include "Main/MainLoop.h"
+#include "app/AudioService.h"
 #include "app/GraphicsSystem.h"
 #include "app/Log.h"
 #include "app/ProgramPaths.h"
@@ -9,6 +10,7 @@
 #include "app/ResourceLocations.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
+#include "core/materials/MaterialModule.h"
 #include "data/GameFileReader.h"
 #include "data/LocalizationReader.h"
 #include "frontend/GameHUD.h"
@@ -114,9 +116,9 @@ void createGame(Game& game, Process& process)
     logLine("editorRoot = " + programPaths.exePath);
     logLine("exePath = " + programPaths.exePath);
 
-    // The materials module is bound here once it exists.
+    initMaterialModule();
     game.init();
-    // The audio service starts here once it exists.
+    initSound();
 
     process.manager = new GameManager();
     process.manager->renderWindow = graphics.renderWindow;
@@ -220,8 +222,8 @@ void releaseGameObjects(Game& game, Process& process)
 
 void shutDown(Game& game)
 {
-    // The audio service shuts down and the materials module's caches empty
-    // here once they exist.
+    shutdownSound();
+    resetMaterialModule();
     game.shutdown();
     releaseEngine();
     platform::releaseSingleInstance();

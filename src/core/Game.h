@@ -29,6 +29,8 @@ class Mouse;
 class GameHUD;
 class Level;
 class Player;
+struct soundDefinition;
+struct pictureDefinition;
 
 // One level of the game file's level list.
 struct gameFileEntry {
@@ -121,6 +123,8 @@ public:
     int masterVolume{};
     int musicVolume{};
     int sfxVolume{};
+    // The sounds library ("gamebox.sounds"): name to owned definition.
+    std::map<std::string, soundDefinition*> soundLibrary;
 
     // Pad settings: SDL game-controller button numbers, 100 and 101 the triggers
     int deadzone{};
@@ -316,6 +320,7 @@ public:
     float grazingLaserCounterTime{};
     float explosionSoundPanning{};
     bool isParticlesZbuffer{};
+    bool isSpriteZbuffer = false;
     float itemDropFactor{};
 
     // Medal options of the game file and the medal level reached in the chain
@@ -406,6 +411,14 @@ public:
     float playClock = 0.0f;
     // The camera rig's movement of this frame (previous minus new position).
     Ogre::Vector3 cameraMovement = Ogre::Vector3::ZERO;
+
+    // Remembered answers of resourceExists, for the whole run.
+    std::map<std::string, bool> resourceAvailability;
+
+    // The pictures and sprites libraries ("gamebox.pictures", "gamebox.sprites"):
+    // picture name to owned definition.
+    std::map<std::string, pictureDefinition*> pictureLibrary;
+    std::map<std::string, pictureDefinition*> spriteLibrary;
 
     // Objects and handles
     Ogre::SceneManager* sceneManager = nullptr;

@@ -1,10 +1,26 @@
 #include "frontend/StartMenuState.h"
 
+#include "app/AudioService.h"
 #include "app/Log.h"
 #include "core/Game.h"
 
+#include <OgreCamera.h>
 #include <OgreRenderSystem.h>
 #include <OgreRoot.h>
+
+namespace {
+
+// The full start menu will own its music (the game's startMenuMusic).
+void startSampleMusic(const Game& game)
+{
+    setMasterVolume(game.isSoundOn ? game.masterVolume : 0);
+    setMusicVolume(game.musicVolume);
+    setEffectsVolume(game.sfxVolume);
+    playMusicNow("skyward_theme.ogg", 1.0f);
+    resumeMusic();
+}
+
+} // namespace
 
 startMenuState* startMenuState::getInstance()
 {
@@ -19,7 +35,14 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     Game::getSingletonPtr()->gameMode = 11;
     scene.create(window);
     Ogre::Root::getSingleton().getRenderSystem()->_setViewport(scene.viewport);
-    // The menu screens, background, logo and music are not built yet.
+    // The menu screens, background and logo are not built yet.
+    startSampleMusic(*Game::getSingletonPtr());
+}
+
+void startMenuState::update(double timeStep)
+{
+    if (scene.camera)
+        updateSound(static_cast<float>(timeStep), scene.camera->getRealPosition(), scene.camera->getRealDirection());
 }
 
 void startMenuState::exit() { scene.destroy(renderWindow); }

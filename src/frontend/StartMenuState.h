@@ -1,5 +1,5 @@
-// The start-menu state. It shows its dark scene; the menu screens, music and
-// navigation arrive with the front-end screens.
+// The start-menu state. It shows its dark scene and plays the sample music;
+// the menu screens and navigation arrive with the front-end screens.
 #pragma once
 
 #include "core/GameState.h"
@@ -12,6 +12,7 @@ public:
     void enter(Ogre::RenderWindow* renderWindow) override;
     void exit() override;
     void windowClosed(bool closed) override;
+    void update(double timeStep) override;
 
 private:
     Ogre::RenderWindow* renderWindow = nullptr;

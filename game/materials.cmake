@@ -1,0 +1,99 @@
+# The sample game's materials: meshes converted from hand-written .mesh.xml
+# by Ogre's converter, the reflection cube map assembled from six faces, and
+# the textures of meshes, sprites, shots, particles and pictures drawn with
+# ImageMagick. Included by CMakeLists.txt; its lists go into the archives:
+# MEDIA_GENERATED into data.tzn ("Media"), GAME_GENERATED into game.tzn
+# ("GAMERSC").
+
+find_program(OGRE_XML_CONVERTER OgreXMLConverter REQUIRED)
+
+set(MEDIA_GENERATED)
+set(GAME_GENERATED)
+file(MAKE_DIRECTORY ${GENERATED_DIR}/media ${GENERATED_DIR}/game)
+
+# A binary mesh of meshes/<name>.xml, into the list of `archive` (MEDIA or GAME).
+function(zarnith_mesh name archive)
+  string(TOLOWER ${archive} folder)
+  set(output ${GENERATED_DIR}/${folder}/${name})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${OGRE_XML_CONVERTER} -q -log ${GENERATED_DIR}/OgreXMLConverter.log
+      ${CMAKE_CURRENT_SOURCE_DIR}/meshes/${name}.xml ${output}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/meshes/${name}.xml
+    COMMENT "Converting ${name}"
+    VERBATIM)
+  set(${archive}_GENERATED ${${archive}_GENERATED} ${output} PARENT_SCOPE)
+endfunction()
+
+# A picture of the game's own (group "GAMERSC"), drawn like zarnith_picture.
+function(zarnith_game_picture name)
+  add_custom_command(OUTPUT ${GENERATED_DIR}/game/${name}
+    COMMAND ${CONVERT_PROGRAM} ${ARGN}
+      -depth 8 -define png:exclude-chunks=date,time ${GENERATED_DIR}/game/${name}
+    COMMENT "Drawing ${name}"
+    VERBATIM)
+  set(GAME_GENERATED ${GAME_GENERATED} ${GENERATED_DIR}/game/${name} PARENT_SCOPE)
+endfunction()
+
+# Stand-ins: the unit plane of sprites, the box of a missing mesh, the flat
+# normal map of a missing one.
+zarnith_mesh(plane1U.mesh MEDIA)
+zarnith_mesh(interro.mesh MEDIA)
+zarnith_picture(notFoundNormals.tga -size 8x8 "xc:rgb(128,128,255)" -type TrueColor)
+
+# The default reflection: a soft sky above, dark ground below.
+set(REFLECTION_FACES)
+foreach(face px nx py ny pz nz)
+  if(face STREQUAL "py")
+    set(fill "xc:#d8e8ff")
+  elseif(face STREQUAL "ny")
+    set(fill "xc:#303840")
+  else()
+    set(fill "gradient:#b8d4f0-#4a5a70")
+  endif()
+  set(raw ${GENERATED_DIR}/media/reflection_${face}.raw)
+  add_custom_command(OUTPUT ${raw}
+    COMMAND ${CONVERT_PROGRAM} -size 32x32 ${fill} -depth 8 rgba:${raw}
+    VERBATIM)
+  list(APPEND REFLECTION_FACES ${raw})
+endforeach()
+set(REFLECTION_MAP ${GENERATED_DIR}/media/ReflectionMap_blurry.dds)
+add_custom_command(OUTPUT ${REFLECTION_MAP}
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/scripts/cubemap-dds.sh ${REFLECTION_MAP} 32 ${REFLECTION_FACES}
+  DEPENDS ${REFLECTION_FACES} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/cubemap-dds.sh
+  COMMENT "Assembling ReflectionMap_blurry.dds"
+  VERBATIM)
+list(APPEND MEDIA_GENERATED ${REFLECTION_MAP})
+
+# A crate of two sub-materials, described in gamebox.materials3D: planked
+# sides with a normal map (the mesh stores no tangents) and a lid.
+zarnith_mesh(crate.mesh GAME)
+zarnith_game_picture(crateSide.png -size 128x128 "xc:#a0602a"
+  -fill "#6a3a14" -draw "rectangle 0,40 127,47" -draw "rectangle 0,88 127,95"
+  -fill none -stroke "#4a2808" -strokewidth 8 -draw "rectangle 4,4 123,123")
+zarnith_game_picture(crateSide_n.png -size 128x128 "xc:rgb(128,128,255)"
+  -fill "rgb(128,40,200)" -draw "rectangle 0,40 127,43" -draw "rectangle 0,88 127,91"
+  -fill "rgb(128,216,200)" -draw "rectangle 0,44 127,47" -draw "rectangle 0,92 127,95")
+zarnith_game_picture(crateSpecular.png -size 8x8 "xc:#707070")
+zarnith_game_picture(crateTop.png -size 128x128 "xc:#2a8c8c"
+  -fill none -stroke "#e8e0c0" -strokewidth 10 -draw "line 12,12 115,115" -draw "line 115,12 12,115")
+
+# Sprites: the ship's sheet of four frames, one colour each.
+zarnith_game_picture(shipSheet.png -size 256x64 xc:none
+  -fill "#ff2020" -draw "circle 32,32 32,4"
+  -fill "#20ff20" -draw "circle 96,32 96,4"
+  -fill "#2040ff" -draw "circle 160,32 160,4"
+  -fill "#ffff20" -draw "circle 224,32 224,4")
+# Shots: a blue shot of two frames, a laser sheet of 4 x 1 frames of 128 x 128.
+zarnith_game_picture(shotBlue.png -size 64x32 xc:none
+  -fill "#60a0ff" -draw "circle 16,16 16,3" -fill "#a0d0ff" -draw "circle 48,16 48,6")
+zarnith_game_picture(laserRed.png -size 512x128 xc:none
+  -fill "#ff3030" -draw "rectangle 0,40 511,87"
+  -fill "#ffd0d0" -draw "rectangle 0,56 127,71" -draw "rectangle 128,52 255,75"
+  -draw "rectangle 256,56 383,71" -draw "rectangle 384,60 511,67")
+# Particles: a soft spark with alpha and an additive glow without.
+zarnith_game_picture(sparkParticle.png -size 64x64 radial-gradient:white-none)
+zarnith_game_picture(sparkGlow.jpg -size 64x64 "radial-gradient:#ffd060-black")
+# An overlay picture of two frames.
+zarnith_game_picture(hudBlink.png -size 256x128 xc:none
+  -fill "#ffffff" -draw "roundrectangle 8,8 119,119 16,16"
+  -fill "#ff8000" -draw "roundrectangle 136,8 247,119 16,16")

@@ -1,0 +1,68 @@
+#include "core/materials/MaterialLookup.h"
+
+#include "app/Log.h"
+
+#include <OgreMaterialManager.h>
+#include <OgrePass.h>
+#include <OgreResourceGroupManager.h>
+#include <OgreTechnique.h>
+
+Ogre::MaterialPtr findMaterial(const std::string& name)
+{
+    Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
+    if (Ogre::MaterialPtr material = materials.getByName(name))
+        return material;
+    // Groups outside the global pool are searched one by one.
+    for (const std::string& group : Ogre::ResourceGroupManager::getSingleton().getResourceGroups())
+        if (Ogre::MaterialPtr material = materials.getByName(name, group))
+            return material;
+    return Ogre::MaterialPtr();
+}
+
+Ogre::MaterialPtr findMaterial(const std::string& name, const std::string& group)
+{
+    Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(name, group);
+    return material && material->getGroup() == group ? material : Ogre::MaterialPtr();
+}
+
+void removeMaterial(const std::string& name, const std::string& group)
+{
+    if (findMaterial(name, group))
+        Ogre::MaterialManager::getSingleton().remove(name, group);
+}
+
+Ogre::MaterialPtr cloneTemplate(const std::string& templateName, const std::string& name, const std::string& group)
+{
+    const Ogre::MaterialPtr original = findMaterial(templateName);
+    if (!original) {
+        logLine("[ERROR] template material not found: " + templateName);
+        return Ogre::MaterialPtr();
+    }
+    return original->clone(name, !group.empty(), group);
+}
+
+Ogre::Technique* techniqueAt(const Ogre::MaterialPtr& material, unsigned short technique)
+{
+    return material && technique < material->getNumTechniques() ? material->getTechnique(technique) : nullptr;
+}
+
+Ogre::Pass* passAt(Ogre::Technique* technique, unsigned short pass)
+{
+    return technique && pass < technique->getNumPasses() ? technique->getPass(pass) : nullptr;
+}
+
+Ogre::Pass* passAt(const Ogre::MaterialPtr& material, unsigned short technique, unsigned short pass)
+{
+    return passAt(techniqueAt(material, technique), pass);
+}
+
+Ogre::TextureUnitState* unitAt(Ogre::Pass* pass, unsigned short unit)
+{
+    return pass && unit < pass->getNumTextureUnitStates() ? pass->getTextureUnitState(unit) : nullptr;
+}
+
+Ogre::TextureUnitState* unitAt(const Ogre::MaterialPtr& material, unsigned short technique, unsigned short pass,
+                               unsigned short unit)
+{
+    return unitAt(passAt(material, technique, pass), unit);
+}

@@ -1,0 +1,56 @@
+#include "core/materials/MaterialTextures.h"
+
+#include "app/Log.h"
+#include "core/ResourceAvailability.h"
+
+#include <OgreException.h>
+#include <OgreResourceGroupManager.h>
+#include <OgreTextureManager.h>
+#include <OgreTextureUnitState.h>
+
+std::string groupHoldingResource(const std::string& name)
+{
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    if (name.empty() || !groups.resourceExistsInAnyGroup(name))
+        return std::string();
+    return groups.findGroupContainingResource(name);
+}
+
+Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type)
+{
+    const std::string group = groupHoldingResource(name);
+    if (group.empty())
+        return Ogre::TexturePtr();
+    try {
+        return Ogre::TextureManager::getSingleton().load(name, group, type);
+    } catch (const Ogre::Exception& e) {
+        logLine("[ERROR] can't load texture " + name + ": " + e.getDescription());
+        return Ogre::TexturePtr();
+    }
+}
+
+void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name, Ogre::TextureType type)
+{
+    if (Ogre::TexturePtr texture = loadTexture(name, type))
+        unit->setTexture(texture);
+    else
+        unit->setTextureName(name, type);
+}
+
+std::string checkedTexture(const std::string& texture, const std::string& message)
+{
+    if (resourceExists(texture))
+        return texture;
+    logLine(message + texture);
+    return "notFound.jpg";
+}
+
+Ogre::Vector2 unitTextureSize(const Ogre::TextureUnitState* unit)
+{
+    try {
+        const std::pair<std::size_t, std::size_t> size = unit->getTextureDimensions();
+        return Ogre::Vector2(static_cast<float>(size.first), static_cast<float>(size.second));
+    } catch (const Ogre::Exception&) {
+        return Ogre::Vector2::ZERO;
+    }
+}

@@ -1,0 +1,32 @@
+// Textures of cloned materials. Resource groups are strict here: a texture
+// unit would look its texture up only in its own material's group, and the
+// clones live in groups that hold no files. So a texture is loaded from the
+// group that holds it and handed to the unit as such.
+#pragma once
+
+#include <OgreTexture.h>
+#include <OgreVector.h>
+
+#include <string>
+
+namespace Ogre {
+class TextureUnitState;
+}
+
+// The group that holds the resource; empty when none does.
+std::string groupHoldingResource(const std::string& name);
+
+// The texture loaded from the group that holds it; null when none does or
+// it cannot be loaded.
+Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type = Ogre::TEX_TYPE_2D);
+
+// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP).
+void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name,
+                    Ogre::TextureType type = Ogre::TEX_TYPE_2D);
+
+// The texture itself when it is an existing resource; otherwise "notFound.jpg",
+// after logging the message followed by the texture's name.
+std::string checkedTexture(const std::string& texture, const std::string& message);
+
+// Width and height in pixels of the unit's texture; 0 x 0 when it has none.
+Ogre::Vector2 unitTextureSize(const Ogre::TextureUnitState* unit);

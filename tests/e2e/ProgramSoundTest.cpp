@@ -1,0 +1,96 @@
+// Runs the real program on the sample game and listens: with OpenAL Soft's
+// "wave" backend the start menu's music is written to a file; without any
+// device the program runs muted and still starts and quits cleanly.
+#include "support/ProgramRun.h"
+#include "support/SoundFiles.h"
+#include "support/X11Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const std::string windowTitle = " - engine v1.7.2.0";
+const std::string mutedLine = "no sound device could be opened: the game runs muted";
+
+// The settings template with frames run even without input focus.
+void writeSettings(const ProgramRun& run)
+{
+    std::string settings = run.folder().read("game/data/config.ini_");
+    const std::string off = "isAlwaysRender = false";
+    settings.replace(settings.find(off), off.size(), "isAlwaysRender = true");
+    run.folder().write("share/Zarnith/zarnith/config.ini", settings);
+}
+
+// Starts the program, lets it play that long in its main loop, closes its window.
+void playAndClose(ProgramRun& run, double seconds)
+{
+    const pid_t pid = run.start();
+    ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    unsigned long window = 0;
+    for (int tenth = 0; tenth < 200 && !window; ++tenth) {
+        window = findWindowByTitle(windowTitle, pid);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    ASSERT_TRUE(requestWindowClose(window));
+    EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
+}
+
+soundtest::Levels recordedLevels(const std::string& path)
+{
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (!file || info.channels != 2)
+        return {};
+    std::vector<float> samples(static_cast<std::size_t>(info.frames * 2));
+    sf_readf_float(file, samples.data(), info.frames);
+    sf_close(file);
+    return soundtest::measureStereo(samples);
+}
+
+bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
+
+TEST(ProgramSound, StartMenuPlaysTheSampleMusicFromItsBank)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    writeSettings(run);
+    const std::string recording = run.folder().path() + "mix.wav";
+    run.folder().write("alsoft.conf", "[general]\ndrivers = wave\n[wave]\nfile = " + recording + "\n");
+    run.environment["ALSOFT_CONF"] = run.folder().path() + "alsoft.conf";
+    run.environment["ALSOFT_DRIVERS"] = "wave";
+    playAndClose(run, 1.5);
+
+    const std::string log = run.logText();
+    std::size_t at = 0;
+    for (const std::string line : {"sounds banks loading: ./data/Sounds/musics.tzn", "sounds banks loaded",
+                                   "musics banks initialized", "start menu will init start", "Quitting the game"}) {
+        at = log.find(": " + line, at);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line << "\n" << log;
+    }
+    EXPECT_EQ(log.find(mutedLine), std::string::npos);
+    const soundtest::Levels music = recordedLevels(recording);
+    EXPECT_GT(music.peak, 0.1f);
+    EXPECT_GT(music.rms(), 0.01f);
+}
+
+TEST(ProgramSound, WithoutASoundDeviceItRunsMutedAndQuitsCleanly)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    writeSettings(run);
+    run.environment["ALSOFT_DRIVERS"] = "no-such-device";
+    playAndClose(run, 0.5);
+    const std::string log = run.logText();
+    EXPECT_NE(log.find(mutedLine), std::string::npos);
+    EXPECT_EQ(log.find(mutedLine), log.rfind(mutedLine));
+    EXPECT_EQ(log.find("[ERROR]"), std::string::npos) << log;
+    EXPECT_NE(log.find("Quitting the game"), std::string::npos);
+}
+
+} // namespace
