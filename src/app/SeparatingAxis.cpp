@@ -123,19 +123,21 @@ bool haveEdges(const Obb& a, const Obb& b)
 
 } // namespace
 
-void Obb::separateOnAxes(const Obb& a, const Obb& b, const Ogre::Vector2& velocity, CollisionResult& result)
+Obb::AxisVerdict Obb::separateOnAxes(const Obb& a, const Obb& b, const Ogre::Vector2& velocity)
 {
+    AxisVerdict verdict;
     if (!haveEdges(a, b))
-        return;
-    result.willIntersect = true;
-    result.intersect = true;
+        return verdict;
+    verdict.willIntersect = true;
+    verdict.intersect = true;
     forEachAxis(a, b, false, [&](const Ogre::Vector2& axis, const Interval& onA, const Interval& onB) {
         if (distanceBetween(onA, onB) > 0.0f)
-            result.intersect = false;
+            verdict.intersect = false;
         if (distanceBetween(sweptBy(onA, -along(axis, velocity)), onB) > 0.0f)
-            result.willIntersect = false;
-        return result.intersect || result.willIntersect;
+            verdict.willIntersect = false;
+        return verdict.intersect || verdict.willIntersect;
     });
+    return verdict;
 }
 
 void Obb::collidesWithContact(const Obb& a, const Obb& b, const Ogre::Vector2& velocity, CollisionResult& result)
