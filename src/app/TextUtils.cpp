@@ -1,5 +1,6 @@
 #include "app/TextUtils.h"
 
+#include "platform/Hash.h"
 #include "platform/TextCodec.h"
 
 #include <OgreMatrix3.h>
@@ -42,16 +43,6 @@ std::string groupDigits(std::string text, char separator)
         text.insert(p, 1, separator);
     }
     return text;
-}
-
-std::uint64_t fnv1a64(const std::string& text)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (unsigned char c : text) {
-        hash ^= c;
-        hash *= 0x100000001b3ull;
-    }
-    return hash;
 }
 
 // Four random decimal digits, drawn without modulo bias.
@@ -141,5 +132,5 @@ std::string generateUniqueId()
     const auto ticks =
         std::chrono::duration_cast<Ticks>(std::chrono::system_clock::now().time_since_epoch());
     const std::string text = std::to_string(ticks.count()) + std::to_string(randomFourDigits());
-    return std::to_string(fnv1a64(text));
+    return std::to_string(platform::fnv1a64(text));
 }

@@ -1,6 +1,7 @@
 #include "core/MeshAvailability.h"
 
 #include "core/Game.h"
+#include "core/ResourceAvailability.h"
 
 #include <OgreException.h>
 #include <OgreHardwareBuffer.h>
@@ -8,12 +9,6 @@
 #include <OgreResourceGroupManager.h>
 
 namespace {
-
-bool groupHolds(const std::string& group, const std::string& name)
-{
-    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
-    return groups.resourceGroupExists(group) && groups.resourceExists(group, name);
-}
 
 // The mesh of the game's resources, loaded when Ogre does not have it yet;
 // false when it cannot be loaded.
@@ -32,7 +27,7 @@ bool meshLoaded(const std::string& name)
 
 bool remember(const std::string& name, bool answer)
 {
-    Game::getSingletonPtr()->resourceAvailability[name] = answer;
+    rememberAvailability(name, answer);
     return answer;
 }
 
@@ -40,10 +35,9 @@ bool remember(const std::string& name, bool answer)
 
 bool loadMeshResource(const std::string& name)
 {
-    Game& game = *Game::getSingletonPtr();
-    const auto known = game.resourceAvailability.find(name);
-    if (known != game.resourceAvailability.end())
-        return known->second;
+    if (const bool* known = knownAvailability(name))
+        return *known;
+    const Game& game = *Game::getSingletonPtr();
     if (name.empty() || name == "none")
         return false;
     if (!game.extensions.empty() && groupHolds("EXTENSIONS", name))

@@ -5,27 +5,33 @@
 
 #include <OgreResourceGroupManager.h>
 
-namespace {
-
-// Ogre throws for a group that does not exist: such a group holds nothing.
 bool groupHolds(const std::string& group, const std::string& name)
 {
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
     return groups.resourceGroupExists(group) && groups.resourceExists(group, name);
 }
 
-} // namespace
+const bool* knownAvailability(const std::string& name)
+{
+    const std::map<std::string, bool>& known = Game::getSingletonPtr()->resourceAvailability;
+    const auto found = known.find(name);
+    return found == known.end() ? nullptr : &found->second;
+}
+
+void rememberAvailability(const std::string& name, bool available)
+{
+    Game::getSingletonPtr()->resourceAvailability[name] = available;
+}
 
 bool resourceExists(std::string name)
 {
-    Game& game = *Game::getSingletonPtr();
-    const auto known = game.resourceAvailability.find(name);
-    if (known != game.resourceAvailability.end())
-        return known->second;
+    if (const bool* known = knownAvailability(name))
+        return *known;
     if (name.empty() || name == "none")
         return false;
+    const Game& game = *Game::getSingletonPtr();
     logLine("RESOURCE EXISTS " + game.gameFolder);
     const bool exists = (!game.gameFolder.empty() && groupHolds("GAMERSC", name)) || groupHolds("Media", name);
-    game.resourceAvailability[name] = exists;
+    rememberAvailability(name, exists);
     return exists;
 }

@@ -6,3 +6,11 @@
 #include <string>
 
 bool resourceExists(std::string name);
+
+// Whether the group exists and holds a resource of the name (Ogre throws for
+// a group that does not exist: such a group holds nothing).
+bool groupHolds(const std::string& group, const std::string& name);
+
+// The remembered answer for a name, when there is one.
+const bool* knownAvailability(const std::string& name);
+void rememberAvailability(const std::string& name, bool available);

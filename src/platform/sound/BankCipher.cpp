@@ -1,20 +1,12 @@
 #include "platform/sound/BankCipher.h"
 
+#include "platform/Hash.h"
+
 namespace platform {
 
 namespace {
 
 const std::uint64_t checkSalt = 0x5a41524e49544821ull; // "ZARNITH!"
-
-std::uint64_t fnv1a64(const std::string& text)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (unsigned char byte : text) {
-        hash ^= byte;
-        hash *= 0x100000001b3ull;
-    }
-    return hash;
-}
 
 // The finaliser of splitmix64: every input bit changes about half the output bits.
 std::uint64_t mix64(std::uint64_t value)
