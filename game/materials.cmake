@@ -97,3 +97,6 @@ zarnith_game_picture(sparkGlow.jpg -size 64x64 "radial-gradient:#ffd060-black")
 zarnith_game_picture(hudBlink.png -size 256x128 xc:none
   -fill "#ffffff" -draw "roundrectangle 8,8 119,119 16,16"
   -fill "#ff8000" -draw "roundrectangle 136,8 247,119 16,16")
+# An overlay widget's picture: 1024 x 512, two frames of 512 x 512 (green, blue).
+zarnith_game_picture(widgetCard.png -size 1024x512 "xc:#30c050"
+  -fill "#3050ff" -draw "rectangle 512,0 1023,511")

@@ -136,8 +136,7 @@ void loadGame(Game& game)
     game.isStartMenuPresent = true;
     logLine("will start the game");
     readGameFile(game);
-    // The menu layout and the asset libraries are loaded here once their
-    // readers exist.
+    game.loadGameData();
     readLocalizationTags(game.language + "_localization.xml", game.localizationTags);
     readLocalizationTags(game.language + "_tutsLocalization.xml", game.tutorialTags);
 }

@@ -186,7 +186,10 @@ unsigned long nativeWindowHandle()
 void createRenderWindow(const WindowLayout& layout, int fsaa)
 {
     Ogre::NameValuePairList params;
-    params["externalWindowHandle"] = StringConverter::toString(nativeWindowHandle());
+    // Ogre 1.12's GLX window draws into SDL's window through a child window of
+    // its own: only then can it follow the window's size (windowMovedOrResized);
+    // on an external window it never learns a new size and its resize fails.
+    params["parentWindowHandle"] = StringConverter::toString(nativeWindowHandle());
     params["title"] = "";
     params["gamma"] = "false";
     params["FSAA"] = StringConverter::toString(fsaa);

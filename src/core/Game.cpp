@@ -253,7 +253,7 @@ void Game::shutdown()
     // The bullet pools are freed here once they exist.
     delete player;
     player = nullptr;
-    // The libraries are freed here once they exist.
+    clearLibraries();
     for (gameFileEntry* entry : levels)
         delete entry;
     levels.clear();

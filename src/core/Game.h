@@ -4,6 +4,8 @@
 // the constructor builds everything empty and then calls resetDefaults.
 #pragma once
 
+#include "core/HighScoreTable.h"
+
 #include <OgreSingleton.h>
 #include <OgreVector.h>
 
@@ -12,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +46,15 @@ struct gameFileEntry {
     bool isDuplicated = false;
 };
 
+// One text of a keyed text table: the language file's strings, and the keys
+// made at run time for texts that have none yet.
+struct textEntry {
+    std::string text;
+    std::string sourceText; // the text as read
+    int kind = 0;           // 3 read from the language file, 0 made at run time
+    int level = 0;          // the level the text belongs to
+};
+
 // One game mode of the game file, with the screen names of its difficulties.
 struct gameModeDefinition {
     std::string screenName;
@@ -65,10 +77,51 @@ public:
     void loadSoundSettings();
     void saveConfig();
     void shutdown();
+    // The exported game's libraries, and the change to another exported game.
+    void loadGameData();
+    void loadGameboxes();
+    void buildToybox();
+    void clearLibraries();
+    void setupResourceLocations();
+    void logResourcesInitialized();
+    void changeGame();
+    // Localised text: a missing key gives the key itself (or the fallback).
+    std::string getText(std::string key) const;
+    std::string getTextForLanguage(std::string key);
+    std::string getDefaultText(std::string key, std::string fallback) const;
+    std::string makeTextKey(std::map<std::string, textEntry>& table);
     void findLevelIndex();
     void resetGame();
     void resetLevel();
     void setGameState(int mode);
+    // Play-flow counters: the level change resets, the chain, the gauge, the
+    // power-ups and the lives; the player made from its library definition.
+    void applyLevelResets();
+    void stepMultiplier();
+    void addGauge(int amount);
+    void addEnergy(float amount);
+    void loseLife();
+    void createPlayer(const std::string& definitionName);
+    // Once per frame of play: fades, pad polling, play clock and timers.
+    void update(double dt);
+    // The black screen fade ("FadeInOut") and the half-dark background fade
+    // behind the in-game screens ("BlackBG").
+    void startFadeIn(float duration);
+    void startFadeOut(float duration);
+    void updateFade(double dt);
+    void startBackgroundFadeIn(float duration);
+    void startBackgroundFadeOut(float duration);
+    void cancelBackgroundFade();
+    void updateBackgroundFade(double dt);
+    // The high-score table and its file "high.scores".
+    void addHighScore(const std::string& name, std::int64_t score, int lastLevel);
+    int highScoreRank() const;
+    void saveHighScores();
+    // Merges controller, keyboard and (in play) mouse into the virtual controls below.
+    void pollGamepads();
+    // Applies the requested window mode and size (fullscreen, width, height...).
+    void changeResolution();
+    float computeAspectRatio();
 
     // Folders, game and level names
     std::string documentsFolder;
@@ -103,6 +156,14 @@ public:
     int currentFullScreenWidth = 1920;
     int currentFullScreenHeight = 1080;
     int currentWindowMode = 0;
+    // The window mode and sizes changeResolution last applied (0 until then).
+    int appliedWindowMode = 0;
+    int appliedWidth = 0;
+    int appliedHeight = 0;
+    unsigned appliedFullScreenWidth = 0;
+    unsigned appliedFullScreenHeight = 0;
+    // The camera's aspect ratio, from computeAspectRatio.
+    float aspectRatio = 0.0f;
     bool isDesktopPortrait = false;
     bool isSteamDeck = false;
     int GpuFlush{};
@@ -113,10 +174,18 @@ public:
     bool isUseOldBulletTiming{};
     int screenRatio{};
     bool isPortrait = false;
+    // Overlay pictures shrink on windows narrower than the layout's aspect, so
+    // that they keep within it as the layout's positions do.
+    bool isShrinkOnNarrowScreens = true;
     std::string language;
     // Key-to-text tables of the current language: screen texts and tutorial texts.
     std::map<std::string, std::string> localizationTags;
     std::map<std::string, std::string> tutorialTags;
+    // Per language, what its language file gives besides strings: font
+    // substitutions, from font name to the font used instead.
+    std::map<std::string, std::map<std::string, std::string>> languageTables;
+    // The strings of the language file last read ("default" after a game change).
+    std::map<std::string, textEntry> defaultTexts;
 
     // Sound settings (percent)
     bool isSoundOn{};
@@ -380,6 +449,7 @@ public:
     float invincibilityTime = 0.0f;
     float smartBombTime = 0.0f;
     float bombFlashTime = 0.0f;
+    float enemyFirePause = 0.0f; // enemy guns hold fire while it runs
     double displayCountdown = 0.0;
     bool isDisplayCountdownDone = false;
 
@@ -392,6 +462,8 @@ public:
     Ogre::Overlay* backgroundOverlay = nullptr;
     Ogre::TextureUnitState* backgroundTextureUnit = nullptr;
     bool isBackgroundDark = false;
+    // Missing fade overlays and materials, each logged once.
+    std::set<std::string> reportedFadeResources;
 
     // Input state
     OIS::Keyboard* keyboard = nullptr;
@@ -406,6 +478,63 @@ public:
     int mouseRelY = 0;
     bool isFocusRegained = false;
 
+    // Virtual controls, rebuilt by pollGamepads each frame: what menus, screens,
+    // triggers and the player read instead of the devices.
+    float moveUp = 0.0f;
+    float moveDown = 0.0f;
+    float moveLeft = 0.0f;
+    float moveRight = 0.0f;
+    float aimUp = 0.0f;
+    float aimDown = 0.0f;
+    float aimLeft = 0.0f;
+    float aimRight = 0.0f;
+    bool stickMoved = false;
+    bool aimActive = false;
+    std::array<bool, 8> shootHeld{};
+    std::array<bool, 8> shootPressed{};
+    std::array<bool, 8> shootReleased{};
+    bool anyShootHeld = false;
+    bool anyShootPressed = false;
+    bool startHeld = false;
+    bool selectHeld = false;
+    bool startPressed = false;
+    bool selectPressed = false;
+    bool startReleased = false;
+    bool selectReleased = false;
+    bool confirmPressed = false;
+    bool backPressed = false;
+    bool upHeld = false;
+    bool downHeld = false;
+    bool leftHeld = false;
+    bool rightHeld = false;
+    bool upPressed = false;
+    bool downPressed = false;
+    bool leftPressed = false;
+    bool rightPressed = false;
+    bool upReleased = false;
+    bool downReleased = false;
+    bool leftReleased = false;
+    bool rightReleased = false;
+    bool leftTriggerHeld = false;
+    bool rightTriggerHeld = false;
+    bool leftTriggerReleased = false;
+    bool rightTriggerReleased = false;
+    // Last frame's held values, kept only to find this frame's edges.
+    struct HeldControls {
+        std::array<bool, 8> shoot{};
+        bool start = false;
+        bool select = false;
+        bool confirm = false;
+        bool back = false;
+        bool up = false;
+        bool down = false;
+        bool left = false;
+        bool right = false;
+        bool leftTrigger = false;
+        bool rightTrigger = false;
+    };
+    HeldControls lastHeld;
+
     // Frame time
     double frameTime = 0.0;
     float playClock = 0.0f;
@@ -419,6 +548,12 @@ public:
     // picture name to owned definition.
     std::map<std::string, pictureDefinition*> pictureLibrary;
     std::map<std::string, pictureDefinition*> spriteLibrary;
+    // The players library ("gamebox.players"): name to owned player. Its
+    // reader arrives with the combat actors; until then it stays empty.
+    std::map<std::string, Player*> playerLibrary;
+
+    // The high-score table of the game being played.
+    highScoreTable highScores;
 
     // Objects and handles
     Ogre::SceneManager* sceneManager = nullptr;

@@ -332,6 +332,9 @@ void GameManager::handleResize(const SDL_WindowEvent& event)
         if (game->sdlWindow)
             SDL_SetWindowSize(game->sdlWindow, width, height);
     }
+    // The states lay out for the new size, so the render window takes it first.
+    if (renderWindow)
+        renderWindow->windowMovedOrResized();
     if (GameState* state = currentState())
         state->windowResized();
 }

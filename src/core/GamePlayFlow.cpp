@@ -1,6 +1,11 @@
 // Game::setGameState: the transition rules of the play-flow mode.
 #include "core/Game.h"
 
+#include "app/AudioService.h"
+
+#include <OgreRenderWindow.h>
+#include <OgreViewport.h>
+
 #include <algorithm>
 
 namespace {
@@ -15,6 +20,38 @@ constexpr int modeGameCompleted = 13;
 
 bool isDefaultNextLevel(const std::string& name) { return name.empty() || name == "Next_level"; }
 
+bool isOnLastLevel(const Game& game)
+{
+    return !game.levels.empty() && game.levelIndex == static_cast<int>(game.levels.size()) - 1;
+}
+
+// The level after the current one, or the one nextLevelName names; without
+// levels, or with a name the list does not hold, the level stays.
+void chooseNextLevel(Game& game)
+{
+    if (game.levels.empty())
+        return;
+    if (isDefaultNextLevel(game.nextLevelName)) {
+        game.levelIndex = std::min(game.levelIndex + 1, static_cast<int>(game.levels.size()) - 1);
+        game.levelName = game.levels[static_cast<std::size_t>(game.levelIndex)]->name;
+        return;
+    }
+    for (std::size_t i = 0; i < game.levels.size(); ++i)
+        if (game.levels[i]->name == game.nextLevelName) {
+            game.levelIndex = static_cast<int>(i);
+            game.levelName = game.levels[i]->name;
+            return;
+        }
+}
+
+// Play freezes its background viewport (the first one) between refreshes;
+// while the screen fades out for a change of level or state it draws again.
+void keepBackgroundDrawing(Ogre::RenderWindow* window)
+{
+    if (window && window->getNumViewports() > 0)
+        window->getViewport(0)->setAutoUpdated(true);
+}
+
 } // namespace
 
 void Game::setGameState(int mode)
@@ -26,40 +63,30 @@ void Game::setGameState(int mode)
 
     if (gameMode == modeContinue && currentContinues == 0) {
         gameMode = modeGameOver;
-    } else if (gameMode == modeLevelComplete) {
-        const bool lastLevel = !levels.empty() && levelIndex == static_cast<int>(levels.size()) - 1;
-        if ((lastLevel && isDefaultNextLevel(nextLevelName)) || isGameCompleted) {
-            gameMode = modeGameCompleted;
-            isGameCompleted = true;
-        }
+    } else if (gameMode == modeLevelComplete
+               && ((isOnLastLevel(*this) && isDefaultNextLevel(nextLevelName)) || isGameCompleted)) {
+        gameMode = modeGameCompleted;
+        isGameCompleted = true;
     }
-    // On game completion the high scores are saved here once the table's
-    // writer exists (unless noHighScoreSave).
+    if (gameMode == modeGameCompleted && !noHighScoreSave)
+        saveHighScores();
     if (!isStartMenuPresent)
         return;
 
     if (gameMode == modeNextLevel && !isLevelChanging) {
-        if (isDefaultNextLevel(nextLevelName)) {
-            if (!levels.empty()) {
-                levelIndex = std::min(levelIndex + 1, static_cast<int>(levels.size()) - 1);
-                levelName = levels[static_cast<std::size_t>(levelIndex)]->name;
-            }
-        } else {
-            for (std::size_t i = 0; i < levels.size(); ++i)
-                if (levels[i]->name == nextLevelName) {
-                    levelIndex = static_cast<int>(i);
-                    levelName = levels[i]->name;
-                    break;
-                }
-        }
+        chooseNextLevel(*this);
         isLevelChanging = true;
-        // The screen fade-out and the per-level resets follow here once the
-        // fades and the play-flow counters exist.
+        startFadeOut(0.5f);
+        keepBackgroundDrawing(renderWindow);
+        applyLevelResets();
     }
     if (gameMode == modeBackToMenu) {
-        levelIndex = 0;
-        if (!levels.empty())
+        if (!levels.empty()) {
+            levelIndex = 0;
             levelName = levels.front()->name;
-        // The screen and music fade-outs follow here once they exist.
+        }
+        startFadeOut(0.9f);
+        fadeOutMusic(0.6f);
+        keepBackgroundDrawing(renderWindow);
     }
 }

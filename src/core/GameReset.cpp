@@ -1,3 +1,4 @@
+// The counters of a new game, of a new level and of a change of level.
 #include "core/Game.h"
 
 void Game::resetGame()
@@ -33,8 +34,22 @@ void Game::resetLevel()
     invincibilityTime = 0.0f;
     smartBombTime = 0.0f;
     bombFlashTime = 0.0f;
-    // The per-level timers and lists of play are zeroed here once they exist.
-    // The two per-level colour triples go back to (1, 1, 1) here once they exist.
-    // The power-up level goes to 0 here once the per-level power-up reset option exists.
-    // The per-level counter that restarts at 20 is set here once it exists.
+    enemyFirePause = 0.0f;
+    // The other per-level timers and lists of play are zeroed here once the play state has them.
+    // The two per-level colour triples go back to (1, 1, 1) here once the play state has them.
+    // The power-up level goes to 0 here once the game file's per-level power-up reset option is read.
+    // The per-level counter that restarts at 20 is set here once the play state has it.
+}
+
+void Game::applyLevelResets()
+{
+    if (isNextLevelBreakMultiplier) {
+        multiplier = 1.0;
+        chainCount = 0;
+        chainScoreCounters = {0, 0};
+    }
+    if (isResetGaugeNextLevel) {
+        gaugeValue = 0.0f;
+        isGaugeActive = false;
+    }
 }

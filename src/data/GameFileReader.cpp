@@ -2,6 +2,8 @@
 
 #include "app/Log.h"
 #include "core/Game.h"
+#include "data/HighScoreReader.h"
+#include "data/LocalizationReader.h"
 #include "data/XmlFile.h"
 
 #include <OgreResourceGroupManager.h>
@@ -99,6 +101,7 @@ void readGameFile(Game& game)
     const std::string fileName = findGameFile();
     if (fileName.empty())
         return;
+    readLocalization(game, game.language, game.defaultTexts);
     game.gameName = fileName.substr(0, fileName.size() - 5);
     const bool parsed = readXmlResource(fileName, "GAMERSC", "Error creating tinyxml2::XMLDocument", [&game](XmlNode& root) {
         // The rule sections (GAME to GAMEHUD) are read with the subsystems that
@@ -110,6 +113,7 @@ void readGameFile(Game& game)
     });
     if (!parsed)
         return;
-    // The high-score table is read here once its reader exists.
+    if (!game.levels.empty())
+        readHighScores(game);
     logLine("game read");
 }

@@ -4,5 +4,6 @@
 
 class Game;
 
-// Does nothing when "GAMERSC" does not exist or holds no "*.game" file.
+// Does nothing when "GAMERSC" does not exist or holds no "*.game" file;
+// otherwise reads the configured language's file first.
 void readGameFile(Game& game);

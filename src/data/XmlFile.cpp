@@ -5,12 +5,12 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
 
-bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
-                     const std::function<void(XmlNode& root)>& walk)
+#include <memory>
+
+XmlText::XmlText(const std::string& name, const std::string& group)
 {
     // rapidxml parses in place: it gets a zero-terminated copy of its own that
     // lives as long as the document.
-    std::vector<char> text;
     {
         Ogre::DataStreamPtr stream = Ogre::ResourceGroupManager::getSingleton().openResource(name, group);
         const std::string content = stream->getAsString();
@@ -18,16 +18,21 @@ bool readXmlResource(const std::string& name, const std::string& group, const st
         text.assign(content.begin(), content.end());
         text.push_back('\0');
     }
-    rapidxml::xml_document<char> document;
+    document.parse<0>(text.data());
+}
+
+bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
+                     const std::function<void(XmlNode& root)>& walk)
+{
+    std::unique_ptr<XmlText> xml;
     try {
-        document.parse<0>(text.data());
+        xml = std::make_unique<XmlText>(name, group);
     } catch (const rapidxml::parse_error&) {
         logNormal(failureLine);
         return false;
     }
-    if (XmlNode* root = document.first_node())
+    if (XmlNode* root = xml->firstElement())
         walk(*root);
-    document.clear();
     return true;
 }
 
@@ -53,6 +58,18 @@ void readOptional(const XmlNode& node, const char* name, int& target)
 {
     if (const char* text = attributeText(node, name))
         target = Ogre::StringConverter::parseInt(text, 0);
+}
+
+void readOptional(const XmlNode& node, const char* name, float& target)
+{
+    if (const char* text = attributeText(node, name))
+        target = Ogre::StringConverter::parseReal(text, 0.0f);
+}
+
+void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target)
+{
+    if (const char* text = attributeText(node, name))
+        target = Ogre::StringConverter::parseVector2(text, Ogre::Vector2::ZERO);
 }
 
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)

@@ -3,6 +3,8 @@
 // and report a parse failure with the reader's one fixed log line.
 #pragma once
 
+#include <OgreVector.h>
+
 #include <rapidxml/rapidxml.hpp>
 
 #include <functional>
@@ -10,6 +12,24 @@
 #include <vector>
 
 using XmlNode = rapidxml::xml_node<char>;
+
+// A parsed private copy of one resource. Names and values point into it, so
+// they live as long as this object.
+class XmlText {
+public:
+    // Throws Ogre's exception when the resource cannot be opened and
+    // rapidxml::parse_error when it is malformed.
+    XmlText(const std::string& name, const std::string& group);
+    XmlText(const XmlText&) = delete;
+    XmlText& operator=(const XmlText&) = delete;
+
+    // The first top-level element, or null for an empty document.
+    XmlNode* firstElement() { return document.first_node(); }
+
+private:
+    std::vector<char> text;
+    rapidxml::xml_document<char> document;
+};
 
 // Parses the resource `name` of `group` and hands its root element to `walk`.
 // On a parse failure logs `failureLine` at the normal level and returns false;
@@ -24,6 +44,8 @@ const char* attributeText(const XmlNode& node, const char* name);
 void readOptional(const XmlNode& node, const char* name, std::string& target);
 void readOptional(const XmlNode& node, const char* name, bool& target);
 void readOptional(const XmlNode& node, const char* name, int& target);
+void readOptional(const XmlNode& node, const char* name, float& target);
+void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target);
 
 // Every child element of the given name, in document order.
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name);

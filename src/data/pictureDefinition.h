@@ -6,13 +6,33 @@
 
 #include <OgreVector.h>
 
+#include <array>
 #include <map>
 #include <string>
 
+// One named animation of a picture: which frames it plays, how, and which
+// frames belong to each of eight directions.
 struct pictureAnimation {
+    // Left empty: the picture's animation map holds the animation's name.
+    std::string name;
+    std::string screenName = "Animation";
+    int behavior = 0;
     int animType = 0;
+    bool isUseDuration = true;
     // Seconds for one run through the animation's frames.
     float duration = 1.0f;
+    float speed = 1.0f;
+    int startFrame = 0;
+    int endFrame = 0;
+    bool isStartRandomFrame = false;
+    int direction = -1;
+    bool isCanChangeDirectionDuraingPlay = true;
+    bool isUseCustomTime = false;
+    bool isDirectional = false;
+    // The frame pairs of directions 1 to 8 ("dir01" to "dir08"); -1 unset.
+    std::array<Ogre::Vector2, 8> directionFrames{
+        {{-1.0f, -1.0f}, {-1.0f, -1.0f}, {-1.0f, -1.0f}, {-1.0f, -1.0f},
+         {-1.0f, -1.0f}, {-1.0f, -1.0f}, {-1.0f, -1.0f}, {-1.0f, -1.0f}}};
 };
 
 struct pictureDefinition {
@@ -25,7 +45,12 @@ struct pictureDefinition {
     pictureDefinition(const pictureDefinition&) = delete;
     pictureDefinition& operator=(const pictureDefinition&) = delete;
 
+    // The name shown in the editor ("screenName"); the library key is the
+    // texture's name.
+    std::string name;
     bool isPixelFiltering = false;
+    bool isEditable = true;
+    bool isParticleTexture = false;
     bool hasAlpha = true;
     // Size of the texture in pixels; 0 x 0 until known (the materials store
     // the real size here on first use).

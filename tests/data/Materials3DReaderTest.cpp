@@ -3,6 +3,7 @@
 #include "data/Materials3DReader.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,25 @@ TEST_F(Materials3DReader, AnAbsentFileReadsNothingAndABrokenOneAddsNothingAndIsL
     EXPECT_TRUE(materialModule().definitions.empty());
     EXPECT_EQ(log.lines, std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument"});
     EXPECT_EQ(log.levels.front(), Ogre::LML_NORMAL);
+}
+
+TEST_F(Materials3DReader, AnAbsentAttributeLeavesItsFieldAsItWas)
+{
+    TempFolder folder;
+    folder.write("gamebox.materials3D", R"(<MATERIAL meshName="ship.mesh">
+        <SUBMAT name="ship_0" screenName="Hull" diffuseTex="hull.png" shininess="12"/></MATERIAL>
+        <MATERIAL><SUBMAT screenName="Nameless"/></MATERIAL>)");
+    ResourceGroupScope::addFolder(folder.path(), "GAMERSC");
+    materialModule().definitions["ship.mesh"]["ship_0"].normalTexture = "hull_n.png";
+    loadMaterials3DGamebox("gamebox.materials3D");
+    const material3DDefinition& hull = materialModule().definitions.at("ship.mesh").at("ship_0");
+    EXPECT_EQ(hull.diffuseTexture, "hull.png");
+    EXPECT_FLOAT_EQ(hull.shininess, 12.0f);
+    EXPECT_EQ(hull.normalTexture, "hull_n.png");
+    EXPECT_EQ(hull.specularTexture, "grey.bmp");
+    EXPECT_FLOAT_EQ(hull.fresnel, 0.5f);
+    // Missing keys read as empty names.
+    EXPECT_EQ(materialModule().definitions.at("").at("").screenName, "Nameless");
 }
 
 } // namespace

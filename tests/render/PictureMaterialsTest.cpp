@@ -55,7 +55,10 @@ TEST_F(PictureMaterials, APictureOfTheLibraryGetsItsFrameConstants)
 {
     LibraryEntry blink(game.pictureLibrary, "hudBlink.png", 2.0f, 1.0f);
     blink->isPixelFiltering = true;
-    blink->animations["flash"] = new pictureAnimation{1, 0.5f};
+    auto* flash = new pictureAnimation;
+    flash->animType = 1;
+    flash->duration = 0.5f;
+    blink->animations["flash"] = flash;
     const Ogre::MaterialPtr material = createAnimatedPictureMaterial("hudBlink.png", "_bar");
     EXPECT_EQ(material->getName(), "hudBlink.png_bar");
     EXPECT_EQ(unitAt(material, 0, 0, 0)->getTextureName(), "hudBlink.png");
@@ -75,7 +78,10 @@ TEST_F(PictureMaterials, APictureOfTheLibraryGetsItsFrameConstants)
 TEST_F(PictureMaterials, AnAnimationOfNoDurationRunsOnceASecondAndIsReported)
 {
     LibraryEntry blink(game.pictureLibrary, "hudBlink.png", 2.0f, 1.0f);
-    blink->animations["frozen"] = new pictureAnimation{0, 0.0f};
+    auto* frozen = new pictureAnimation;
+    frozen->animType = 0;
+    frozen->duration = 0.0f;
+    blink->animations["frozen"] = frozen;
     const Ogre::MaterialPtr material = createAnimatedPictureMaterial("hudBlink.png", "");
     EXPECT_EQ(vertexConstant(material, "animSPeed"), std::vector<float>{1.0f});
     EXPECT_EQ(fragmentConstant(material, "filterScale"), std::vector<float>{1.0f});

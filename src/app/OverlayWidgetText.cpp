@@ -1,0 +1,125 @@
+// A widget's text: the typewriter that reveals it one character (code point)
+// at a time with a tick of the text sound, and the measures of its lines.
+#include "app/OverlayWidget.h"
+
+#include "app/AudioService.h"
+#include "app/CaptionText.h"
+#include "app/TextUtils.h"
+#include "app/WidgetTiming.h"
+#include "core/Game.h"
+
+#include <Overlay/OgreFont.h>
+#include <Overlay/OgreFontManager.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <Overlay/OgreTextAreaOverlayElement.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr float charHeightUnit = 0.0025f;
+
+// Adds char height x glyph width of each character of the line; characters
+// the font cannot give add nothing.
+float sumGlyphWidths(const Ogre::Font& font, const std::wstring& line, float charHeight)
+{
+    float sum = 0.0f;
+    for (wchar_t character : line) {
+        if (character == L'\n' || character == L'\r')
+            continue;
+        try {
+            sum += charHeight * font.getGlyphInfo(static_cast<Ogre::Font::CodePoint>(character)).aspectRatio;
+        } catch (const Ogre::Exception&) {
+        }
+    }
+    return sum;
+}
+
+Ogre::FontPtr loadedFont(const std::string& name)
+{
+    Ogre::FontManager* fonts = Ogre::FontManager::getSingletonPtr();
+    Ogre::FontPtr font = fonts ? fonts->getByName(name) : Ogre::FontPtr();
+    if (!font)
+        return font;
+    try {
+        font->load();
+    } catch (const Ogre::Exception&) {
+        return Ogre::FontPtr();
+    }
+    return font;
+}
+
+} // namespace
+
+void OverlayWidget::updateTypewriter(double dt)
+{
+    if (!textArea)
+        return;
+    const int length = static_cast<int>(codePointCount(text));
+    if (revealInterval <= 0.0f) {
+        if (revealedCount != length) {
+            displayedText = text;
+            setCaptionText(*textArea, text);
+            revealedCount = length;
+        }
+        return;
+    }
+    if (revealNextCharacter(revealTimer, revealedCount, revealInterval, dt, length)) {
+        const Game& game = *Game::getSingletonPtr();
+        playSound(game.textSound, game.textSoundVolume, noSoundPosition, false);
+    }
+    revealedCount = std::min(revealedCount, length);
+    displayedText = firstCodePoints(text, static_cast<std::size_t>(revealedCount));
+    setCaptionText(*textArea, displayedText);
+}
+
+Ogre::Vector2 measureTextLines(const std::string& text)
+{
+    const std::wstring wide = toWideString(text);
+    std::size_t longest = 0;
+    std::size_t lines = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i <= wide.size(); ++i) {
+        if (i < wide.size() && wide[i] != L'\n')
+            continue;
+        longest = std::max(longest, i - lineStart);
+        lineStart = i + 1;
+        if (i < wide.size())
+            ++lines;
+    }
+    return Ogre::Vector2(static_cast<float>(longest), static_cast<float>(lines));
+}
+
+std::wstring longestTextLine(const std::wstring& text)
+{
+    std::wstring longest;
+    std::size_t lineStart = 0;
+    while (lineStart <= text.size()) {
+        std::size_t lineEnd = text.find(L'\n', lineStart);
+        if (lineEnd == std::wstring::npos)
+            lineEnd = text.size();
+        if (lineEnd - lineStart > longest.size())
+            longest = text.substr(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+    }
+    return longest;
+}
+
+float measureTextWidth(const OverlayWidget& widget)
+{
+    const Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    const float vw = static_cast<float>(overlays.getViewportWidth());
+    const float vh = static_cast<float>(overlays.getViewportHeight());
+    if (!(vw > 0.0f && vh > 0.0f))
+        return 0.0f;
+    const bool unscaled = widget.isWindowFrame || widget.isPixelSize;
+    const float aspect = widget.textAspect();
+    float f = vw / vh > aspect ? 1.0f : vw / vh / aspect;
+    if (unscaled)
+        f = 1.0f;
+    const Ogre::FontPtr font = loadedFont(widget.fontName);
+    if (!font)
+        return 0.0f;
+    const float sum = sumGlyphWidths(*font, widget.longestLine, static_cast<float>(widget.charHeight) * f);
+    return unscaled ? sum * charHeightUnit : sum * charHeightUnit * vh / vw;
+}

@@ -1,0 +1,62 @@
+// The chain and multiplier step, the gauge, the power-ups and the lives.
+#include "core/Game.h"
+
+#include "play/Level.h"
+
+#include <algorithm>
+
+void Game::stepMultiplier()
+{
+    const bool bombHolds = isSmartBombsBreakMultiplier && smartBombTime > 0.0f;
+    const bool chainRanOut = chainTimer <= 0.0f && timeBetweenChains != 0.0f;
+    if (chainRanOut || bombHolds) {
+        // A hit after the chain ran out starts the next one.
+        if (!bombHolds)
+            chainTimer = timeBetweenChains;
+        return;
+    }
+    ++chainCount;
+    if (chainCount <= maxChains)
+        multiplier = std::min(multiplier + chainAddedPoints, maxMultiplier);
+    else
+        chainCount = maxChains;
+    chainTimer = timeBetweenChains;
+}
+
+void Game::addGauge(int amount)
+{
+    if (isGaugeActive && dontAddToGaugeWhenStarted)
+        return;
+    gaugeValue = std::min(gaugeValue + static_cast<float>(amount), maxGauge);
+    if (level)
+        level->updateGaugeDisplay(gaugeValue);
+}
+
+void Game::addEnergy(float amount)
+{
+    powerUpLevel = std::max(std::min(powerUpLevel + amount, static_cast<float>(maxPlayerPowerUps)), 0.0f);
+    // With a player and the gauge not in use, the player's weapon level follows the power-up level here once the player has weapon sets.
+}
+
+void Game::loseLife()
+{
+    --currentLives;
+    ++deaths;
+    // The two chain score counters are cleared here once the game file's death-resets-chain option is read.
+    if (isResetGaugePlayerDeath) {
+        gaugeValue = 0.0f;
+        isGaugeActive = false;
+        if (level)
+            level->updateGaugeDisplay(0.0f);
+        // The level's ready-gauge particles stop here once the level has its effects manager.
+    }
+    if (deathResetsMultiplier)
+        multiplier = 1.0;
+    chainCount = 0;
+    if (isSmartBombLostWhenDead)
+        currentBombs = smartBombStartNumber;
+    if (playerPowerUpBehavior == 1 && powerUpLevel > 0.0f)
+        powerUpLevel -= 1.0f;
+    else if (playerPowerUpBehavior == 2)
+        powerUpLevel = 0.0f;
+}

@@ -1,0 +1,76 @@
+// The exported game's libraries in the Game: read in their fixed order,
+// finished after reading and freed again.
+#include "core/Game.h"
+
+#include "app/Log.h"
+#include "app/SoundDefinition.h"
+#include "data/Materials3DReader.h"
+#include "data/PicturesReader.h"
+#include "data/SoundsReader.h"
+#include "data/pictureDefinition.h"
+
+namespace {
+
+const char* const gameGroup = "GAMERSC";
+
+template <typename Definition>
+void freeLibrary(std::map<std::string, Definition*>& library)
+{
+    for (auto& entry : library)
+        delete entry.second;
+    library.clear();
+}
+
+} // namespace
+
+void Game::loadGameData()
+{
+    noHighScoreSave = false;
+    // The menu screens are emptied and "gamebox.startMenu" read here once the front end's reader exists.
+    loadSoundSettings();
+    // The outlines cached from sprite alphas are emptied here once play computes them.
+    loadGameboxes();
+    buildToybox();
+}
+
+// Every reader skips an absent file and reports its own parse failure, so
+// each line is logged whatever became of the file.
+void Game::loadGameboxes()
+{
+    if (!gameFolder.empty()) {
+        loadPicturesGamebox("gamebox.pictures", gameGroup, pictureLibrary);
+        logLine("pictures gamebox loaded");
+        loadPicturesGamebox("gamebox.sprites", gameGroup, spriteLibrary);
+        logLine("sprites gamebox loaded");
+        // "gamebox.bullets" is read here once shot definitions exist.
+        // "gamebox.waypoints" is read here once waypoint paths exist.
+        // "gamebox.items" is read here once items exist.
+        // "gamebox.waves" is read here once waves exist.
+        // "gamebox.players" is read here once players exist.
+        // "gamebox.background" is read here once backgrounds exist.
+        // "gamebox.weapons" is read here once weapons exist.
+        // "gamebox.explosions" is read here once explosion definitions exist.
+        loadSoundsGamebox("gamebox.sounds", gameGroup, soundLibrary);
+        logLine("sounds gamebox loaded");
+        // "gamebox.sfx" is read here once sfx library entries exist.
+        loadMaterials3DGamebox("gamebox.materials3D");
+        logLine("materials3D gamebox loaded");
+    }
+    logLine("Gameboxes loaded");
+}
+
+void Game::buildToybox()
+{
+    // "toybox.startMenu" stands in for missing menu screens here once the front end's reader exists.
+    // The weapons of library waves and players are bound here once waves, players and weapons exist.
+    // Particle templates join the sfx library here once it exists.
+}
+
+void Game::clearLibraries()
+{
+    // The sfx library is freed first here once it exists.
+    freeLibrary(soundLibrary);
+    // Items, players, weapons, waves, backgrounds, shots, waypoint paths and explosions follow here once they exist.
+    freeLibrary(pictureLibrary);
+    freeLibrary(spriteLibrary);
+}

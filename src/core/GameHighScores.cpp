@@ -1,0 +1,79 @@
+// The high-score table's operations and its file "high.scores" in the
+// preference folder.
+#include "core/Game.h"
+
+#include "app/TextUtils.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+// Attribute text that reads back as written: the reader decodes entities, so
+// an ampersand is escaped before the quotes are.
+std::string attributeValue(const std::string& text)
+{
+    std::string escaped;
+    for (const char c : text)
+        escaped += c == '&' ? std::string("&amp;") : std::string(1, c);
+    return escapeXmlQuotes(escaped);
+}
+
+std::string highScoreFileText(const highScoreTable& table)
+{
+    std::string text;
+    for (const highScoreRow& row : table.rows)
+        text += "<SCORE name = \"" + attributeValue(row.name) + "\" lastLevel=\"" + std::to_string(row.lastLevel)
+                + "\" score=\"" + std::to_string(row.score) + "\" />\n";
+    text += "<PREFS lasName = \"" + attributeValue(table.lastEnteredName) + "\" />\n";
+    return text;
+}
+
+void fillDefaultRows(highScoreTable& table)
+{
+    for (std::int64_t score = 10; score <= 100; score += 10)
+        table.rows.insert({"KOVA", score, 0});
+}
+
+} // namespace
+
+void Game::addHighScore(const std::string& name, std::int64_t score, int lastLevel)
+{
+    highScores.rows.insert({name, score, lastLevel});
+    highScores.rows.erase(std::prev(highScores.rows.end()));
+    highScores.lastEnteredName = name;
+}
+
+int Game::highScoreRank() const
+{
+    int rank = 1;
+    for (const highScoreRow& row : highScores.rows) {
+        if (row.score <= totalScore)
+            break;
+        ++rank;
+    }
+    return static_cast<std::uint32_t>(rank) <= highScores.rowCount ? rank : 0;
+}
+
+void Game::saveHighScores()
+{
+    // Without a preference folder there is no place for the file.
+    if (preferenceFolder.empty())
+        return;
+    // Written beside the old file and renamed over it, so that a failed
+    // write never leaves a cut table behind.
+    const std::string target = preferenceFolder + "high.scores";
+    const std::string temporary = target + ".tmp";
+    std::ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!out)
+        return;
+    if (highScores.rows.empty())
+        fillDefaultRows(highScores);
+    const std::string text = highScoreFileText(highScores);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out || std::rename(temporary.c_str(), target.c_str()) != 0)
+        std::remove(temporary.c_str());
+}

@@ -1,0 +1,91 @@
+#include "data/HighScoreReader.h"
+
+#include "app/Log.h"
+#include "core/Game.h"
+#include "data/XmlFile.h"
+
+#include <OgreException.h>
+#include <OgreResourceGroupManager.h>
+#include <OgreStringConverter.h>
+
+#include <cstring>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+const char* const fileName = "high.scores";
+const char* const failureLine = "[DotSceneLoader] Error creating tinyxml2::XMLDocument";
+
+// The group to open the file from; empty when neither holds it. Groups are
+// strict, so the file is opened from the group that holds it.
+std::string groupHolding()
+{
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    for (const char* group : {"Media", "GAMERSC"})
+        if (groups.resourceGroupExists(group) && groups.resourceExists(group, fileName))
+            return group;
+    return std::string();
+}
+
+bool isNamed(const XmlNode& node, const char* name)
+{
+    return std::strcmp(node.name(), name) == 0;
+}
+
+// Absent attributes read as 0 and the empty name.
+highScoreRow readRow(const XmlNode& element)
+{
+    highScoreRow row;
+    if (const char* name = attributeText(element, "name"))
+        row.name = name;
+    Ogre::int64 score = 0;
+    if (const char* text = attributeText(element, "score"))
+        if (Ogre::StringConverter::parse(text, score))
+            row.score = score;
+    if (const char* lastLevel = attributeText(element, "lastLevel"))
+        row.lastLevel = Ogre::StringConverter::parseInt(lastLevel, 0);
+    return row;
+}
+
+// What a file gives: the rows of every top-level SCORE element in file
+// order, and the first PREFS element's last entered name when it has one.
+struct fileScores {
+    std::multiset<highScoreRow, highScoreOrder> rows;
+    std::optional<std::string> lastName;
+};
+
+void readTopLevel(XmlNode& first, fileScores& read)
+{
+    // Elements of other names are passed over, also a first one (a file
+    // edited by hand may begin with PREFS).
+    for (XmlNode* node = &first; node; node = node->next_sibling())
+        if (isNamed(*node, "SCORE"))
+            read.rows.insert(readRow(*node));
+    const XmlNode* prefs = isNamed(first, "PREFS") ? &first : first.next_sibling("PREFS");
+    if (const char* lastName = prefs ? attributeText(*prefs, "lasName") : nullptr)
+        read.lastName = lastName;
+}
+
+} // namespace
+
+void readHighScores(Game& game)
+{
+    const std::string group = groupHolding();
+    if (group.empty())
+        return;
+    fileScores read;
+    try {
+        if (!readXmlResource(fileName, group, failureLine, [&read](XmlNode& first) { readTopLevel(first, read); }))
+            return;
+    } catch (const Ogre::Exception&) {
+        logNormal(failureLine);
+        return;
+    }
+    // Emptied only now: a file that fails to parse leaves the table whole.
+    game.highScores.rows = std::move(read.rows);
+    if (read.lastName)
+        game.highScores.lastEnteredName = *read.lastName;
+}

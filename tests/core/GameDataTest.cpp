@@ -1,0 +1,137 @@
+// Loading the exported game's libraries in their fixed order, and freeing them.
+#include "app/SoundDefinition.h"
+#include "core/Game.h"
+#include "core/GameTestSupport.h"
+#include "core/materials/MaterialModule.h"
+#include "data/pictureDefinition.h"
+#include "support/LogCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const char* const pictures = "<Picture name=\"title.png\" screenName=\"Title\"/>";
+const char* const sprites = "<Picture name=\"ship.png\" screenName=\"Ship\" lineColumn=\"4 1\"/>";
+const char* const sounds = "<SOUND soundName=\"shot.wav\" screenName=\"Shot\" volume=\"0.5\" isSFX=\"true\"/>";
+const char* const materials = "<MATERIAL meshName=\"crate.mesh\"><SUBMAT name=\"crate_0\" screenName=\"Side\"/></MATERIAL>";
+
+const std::vector<std::string> loadedLines = {
+    "pictures gamebox loaded", "sprites gamebox loaded", "sounds gamebox loaded",
+    "materials3D gamebox loaded", "Gameboxes loaded"};
+
+class GameDataTest : public ::testing::Test {
+protected:
+    GameDataTest() { game.gameFolder = "Trial"; }
+    ~GameDataTest() override
+    {
+        gametest::cleanGame();
+        clearMaterialCaches();
+    }
+    void publish()
+    {
+        ResourceGroupScope::addFolder(folder.path(), "GAMERSC");
+        log.lines.clear();
+    }
+    void writeAll()
+    {
+        folder.write("gamebox.pictures", pictures);
+        folder.write("gamebox.sprites", sprites);
+        folder.write("gamebox.sounds", sounds);
+        folder.write("gamebox.materials3D", materials);
+    }
+    // The library lines and parse failures, in the order logged.
+    std::vector<std::string> loadingLines() const
+    {
+        std::vector<std::string> lines;
+        std::copy_if(log.lines.begin(), log.lines.end(), std::back_inserter(lines), [](const std::string& line) {
+            return line.find("loaded") != std::string::npos || line.find("XMLDocument") != std::string::npos;
+        });
+        return lines;
+    }
+
+    Game& game = gametest::cleanGame();
+    ResourceGroupScope groups{{"GAMERSC"}};
+    TempFolder folder;
+    LogCapture log;
+};
+
+TEST_F(GameDataTest, TheLibrariesLoadInTheirOrderEachFollowedByItsLine)
+{
+    writeAll();
+    publish();
+    game.noHighScoreSave = true;
+    game.loadGameData();
+    EXPECT_EQ(loadingLines(), loadedLines);
+    EXPECT_FALSE(game.noHighScoreSave);
+    EXPECT_EQ(game.pictureLibrary.at("title.png")->name, "Title");
+    EXPECT_EQ(game.spriteLibrary.at("ship.png")->lineColumn, Ogre::Vector2(4.0f, 1.0f));
+    EXPECT_FLOAT_EQ(game.soundLibrary.at("shot.wav")->volume, 0.5f);
+    EXPECT_EQ(materialModule().definitions.at("crate.mesh").at("crate_0").screenName, "Side");
+}
+
+TEST_F(GameDataTest, WithoutAGameFolderNothingIsReadAndOnlyTheLastLineIsLogged)
+{
+    writeAll();
+    publish();
+    game.gameFolder.clear();
+    game.loadGameData();
+    EXPECT_EQ(loadingLines(), std::vector<std::string>{"Gameboxes loaded"});
+    EXPECT_TRUE(game.pictureLibrary.empty());
+    EXPECT_TRUE(game.soundLibrary.empty());
+}
+
+TEST_F(GameDataTest, AMissingLibraryIsSkippedAndItsLineStillLogged)
+{
+    folder.write("gamebox.pictures", pictures);
+    folder.write("gamebox.sounds", sounds);
+    publish();
+    game.loadGameData();
+    EXPECT_EQ(loadingLines(), loadedLines);
+    EXPECT_TRUE(game.spriteLibrary.empty());
+    EXPECT_EQ(game.pictureLibrary.size(), 1u);
+    EXPECT_EQ(game.soundLibrary.size(), 1u);
+}
+
+TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
+{
+    writeAll();
+    folder.write("gamebox.sounds", std::string(sounds) + "<SOUND soundName=broken/>");
+    publish();
+    game.loadGameData();
+    EXPECT_EQ(loadingLines(), (std::vector<std::string>{
+                                  "pictures gamebox loaded", "sprites gamebox loaded",
+                                  "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
+                                  "materials3D gamebox loaded", "Gameboxes loaded"}));
+    EXPECT_TRUE(game.soundLibrary.empty());
+    EXPECT_EQ(game.pictureLibrary.size(), 1u);
+    EXPECT_EQ(materialModule().definitions.count("crate.mesh"), 1u);
+}
+
+TEST_F(GameDataTest, LoadingRereadsTheSoundVolumesFromTheSettings)
+{
+    const std::string settings = "[sound]\nmusicVolume = 33\nsfxVolume = 12.7\n";
+    gametest::IniFolder ini(&settings);
+    publish();
+    game.loadGameData();
+    EXPECT_EQ(game.musicVolume, 33);
+    EXPECT_EQ(game.sfxVolume, 12);
+}
+
+TEST_F(GameDataTest, ClearingFreesEveryLibraryAndShutdownDoesToo)
+{
+    writeAll();
+    publish();
+    game.loadGameData();
+    game.clearLibraries();
+    EXPECT_TRUE(game.pictureLibrary.empty());
+    EXPECT_TRUE(game.spriteLibrary.empty());
+    EXPECT_TRUE(game.soundLibrary.empty());
+    game.loadGameData();
+    game.shutdown();
+    EXPECT_TRUE(game.pictureLibrary.empty());
+    EXPECT_TRUE(game.soundLibrary.empty());
+}
+
+} // namespace
