@@ -79,6 +79,9 @@ protected:
         // Nothing held carries into the next test.
         game.lastHeld = {};
         game.shootHeld.fill(false);
+        game.upHeld = game.downHeld = game.leftHeld = game.rightHeld = false;
+        game.startHeld = game.selectHeld = false;
+        game.leftTriggerHeld = game.rightTriggerHeld = false;
     }
 
     // One frame: the devices take what happened since the last one, then the poll.
