@@ -77,6 +77,22 @@ zarnith_game_picture(crateSpecular.png -size 8x8 "xc:#707070")
 zarnith_game_picture(crateTop.png -size 128x128 "xc:#2a8c8c"
   -fill none -stroke "#e8e0c0" -strokewidth 10 -draw "line 12,12 115,115" -draw "line 115,12 12,115")
 
+# Scenery of "gamebox.background": a rock whose body comes from its plain
+# companion "rock.meshColl", a normal-mapped pillar (stored without tangents)
+# and a 256 x 128 cloud sprite.
+zarnith_mesh(rock.mesh GAME)
+zarnith_mesh(rock.meshColl GAME)
+zarnith_mesh(pillar.mesh GAME)
+zarnith_game_picture(rockStone.png -size 128x128 "xc:#c03020"
+  -fill "#e05030" -draw "circle 40,40 40,20" -draw "circle 96,88 96,70")
+zarnith_game_picture(pillarStone.png -size 128x128 "xc:#3050d0"
+  -fill "#2038a0" -draw "rectangle 0,60 127,67")
+zarnith_game_picture(pillarStone_n.png -size 128x128 "xc:rgb(128,128,255)"
+  -fill "rgb(128,40,200)" -draw "rectangle 0,60 127,63"
+  -fill "rgb(128,216,200)" -draw "rectangle 0,64 127,67")
+zarnith_game_picture(cloudBank.png -size 256x128 xc:none
+  -fill "#f0f4ff" -draw "ellipse 128,64 120,56 0,360")
+
 # Sprites: the ship's sheet of four frames, one colour each.
 zarnith_game_picture(shipSheet.png -size 256x64 xc:none
   -fill "#ff2020" -draw "circle 32,32 32,4"
@@ -100,3 +116,22 @@ zarnith_game_picture(hudBlink.png -size 256x128 xc:none
 # An overlay widget's picture: 1024 x 512, two frames of 512 x 512 (green, blue).
 zarnith_game_picture(widgetCard.png -size 1024x512 "xc:#30c050"
   -fill "#3050ff" -draw "rectangle 512,0 1023,511")
+# Effects: an explosion sheet of 4 x 2 frames of 128 x 128 (a fireball
+# growing, then fading to smoke), a looping shield sheet of 4 x 1 frames of
+# 64 x 256, a smoke puff, and the extra-life picture.
+zarnith_game_picture(explosionSheet.png -size 512x256 xc:none
+  -fill "#fff0a0" -draw "circle 64,64 116,64"
+  -fill "#ffd040" -draw "circle 192,64 228,64"
+  -fill "#ff9020" -draw "circle 320,64 342,64"
+  -fill "#ff6010" -draw "circle 448,64 458,64"
+  -fill "#c04010" -draw "circle 64,192 72,192"
+  -fill "#803018" -draw "circle 192,192 202,192"
+  -fill "#605050" -draw "circle 320,192 334,192"
+  -fill "#404040" -draw "circle 448,192 468,192")
+zarnith_game_picture(forceFieldSheet.png -size 256x256 xc:none
+  -fill "#4080ff" -draw "rectangle 8,0 23,255"
+  -fill "#60a0ff" -draw "rectangle 72,0 87,255"
+  -fill "#80c0ff" -draw "rectangle 136,0 151,255"
+  -fill "#a0e0ff" -draw "rectangle 200,0 215,255")
+zarnith_game_picture(smokePuff.png -size 64x64 "radial-gradient:#c0c0c0-none")
+zarnith_game_picture(1up.tga -size 64x64 xc:none -fill "#40ff60" -draw "circle 32,32 32,6")

@@ -16,6 +16,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Ogre {
@@ -29,11 +30,16 @@ class Keyboard;
 class Mouse;
 } // namespace OIS
 
+class ExplosionElement;
 class GameHUD;
 class Level;
 class Player;
+class Wave;
+class background;
 struct soundDefinition;
 struct pictureDefinition;
+struct ExplosionRef;
+struct sfxLibraryEntry;
 
 // One level of the game file's level list.
 struct gameFileEntry {
@@ -177,6 +183,14 @@ public:
     // Overlay pictures shrink on windows narrower than the layout's aspect, so
     // that they keep within it as the layout's positions do.
     bool isShrinkOnNarrowScreens = true;
+    // View options of the game camera: the editor's safe-frame guides in
+    // place of the fitted viewport, black bars that keep the design aspect on
+    // other windows, the pixel scale of the sky (1.0 = smooth), and sky-layer
+    // speeds that scroll vertically (the slot factor on y rather than x).
+    bool isSafeFrame = false;
+    bool isLetterbox = false;
+    float pixelScale = 1.0f;
+    bool isLayerSpeedVertical = false;
     std::string language;
     // Key-to-text tables of the current language: screen texts and tutorial texts.
     std::map<std::string, std::string> localizationTags;
@@ -544,6 +558,26 @@ public:
     // Remembered answers of resourceExists, for the whole run.
     std::map<std::string, bool> resourceAvailability;
 
+    // The explosions library ("gamebox.explosions"): name to the explosion's
+    // head and its elements in order, all owned.
+    std::map<std::string, std::pair<ExplosionRef*, std::vector<ExplosionElement*>>> explosionLibrary;
+    // The sfx library ("gamebox.sfx" and the particle templates): effect name
+    // to owned entry.
+    std::map<std::string, sfxLibraryEntry*> sfxLibrary;
+    // Per particle template, as the first system made from it had them:
+    // default width and height, first emitter position x, y, z, its particle
+    // velocity, minimum and maximum velocity.
+    std::map<std::string, std::array<float, 8>> particleTemplateValues;
+    // Effect settings of the game file: the shared particle templates of
+    // sparks, pick-ups and the ready gauge, whether the smart bomb's effect is
+    // centred on the view, and the two lock-on sounds.
+    std::string sparksParticleName;
+    std::string itemParticleName;
+    std::string readyGaugeParticleName;
+    bool isSmartBombCentered = false;
+    std::string lockSoundName;
+    std::string unlockSoundName;
+
     // The pictures and sprites libraries ("gamebox.pictures", "gamebox.sprites"):
     // picture name to owned definition.
     std::map<std::string, pictureDefinition*> pictureLibrary;
@@ -551,6 +585,14 @@ public:
     // The players library ("gamebox.players"): name to owned player. Its
     // reader arrives with the combat actors; until then it stays empty.
     std::map<std::string, Player*> playerLibrary;
+    // The waypoint-path library ("gamebox.waypoints"): path name to an owned
+    // Wave holding the path's waypoints.
+    std::map<std::string, Wave*> waypointLibrary;
+    // The backgrounds library ("gamebox.background"): name to owned template.
+    std::map<std::string, background*> backgroundLibrary;
+    // Asks the next level build to remake every background mesh; the
+    // runtime itself never sets it.
+    bool isRebuildAll = false;
 
     // The high-score table of the game being played.
     highScoreTable highScores;

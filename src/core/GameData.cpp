@@ -4,10 +4,17 @@
 
 #include "app/Log.h"
 #include "app/SoundDefinition.h"
+#include "core/effects/sfxLibraryEntry.h"
+#include "combat/Wave.h"
+#include "data/BackgroundsReader.h"
+#include "data/ExplosionsReader.h"
 #include "data/Materials3DReader.h"
 #include "data/PicturesReader.h"
+#include "data/SfxReader.h"
 #include "data/SoundsReader.h"
+#include "data/WaypointsReader.h"
 #include "data/pictureDefinition.h"
+#include "world/background.h"
 
 namespace {
 
@@ -18,6 +25,17 @@ void freeLibrary(std::map<std::string, Definition*>& library)
 {
     for (auto& entry : library)
         delete entry.second;
+    library.clear();
+}
+
+// Waves and waypoint paths let go of their graphics before they are freed.
+template <typename Object>
+void freeEntityLibrary(std::map<std::string, Object*>& library)
+{
+    for (auto& entry : library) {
+        entry.second->destroyGraphics();
+        delete entry.second;
+    }
     library.clear();
 }
 
@@ -43,16 +61,20 @@ void Game::loadGameboxes()
         loadPicturesGamebox("gamebox.sprites", gameGroup, spriteLibrary);
         logLine("sprites gamebox loaded");
         // "gamebox.bullets" is read here once shot definitions exist.
-        // "gamebox.waypoints" is read here once waypoint paths exist.
+        loadWaypointsGamebox("gamebox.waypoints", gameGroup, waypointLibrary);
+        logLine("waypoints gamebox loaded");
         // "gamebox.items" is read here once items exist.
         // "gamebox.waves" is read here once waves exist.
         // "gamebox.players" is read here once players exist.
-        // "gamebox.background" is read here once backgrounds exist.
+        loadBackgroundGamebox("gamebox.background", gameGroup, backgroundLibrary);
+        logLine("background gamebox loaded");
         // "gamebox.weapons" is read here once weapons exist.
-        // "gamebox.explosions" is read here once explosion definitions exist.
+        loadExplosionsGamebox("gamebox.explosions", gameGroup, explosionLibrary);
+        logLine("explosions gamebox loaded");
         loadSoundsGamebox("gamebox.sounds", gameGroup, soundLibrary);
         logLine("sounds gamebox loaded");
-        // "gamebox.sfx" is read here once sfx library entries exist.
+        loadSfxGamebox("gamebox.sfx", gameGroup, sfxLibrary);
+        logLine("sfx gamebox loaded");
         loadMaterials3DGamebox("gamebox.materials3D");
         logLine("materials3D gamebox loaded");
     }
@@ -68,9 +90,15 @@ void Game::buildToybox()
 
 void Game::clearLibraries()
 {
-    // The sfx library is freed first here once it exists.
+    freeLibrary(sfxLibrary);
     freeLibrary(soundLibrary);
-    // Items, players, weapons, waves, backgrounds, shots, waypoint paths and explosions follow here once they exist.
+    // Items, players, weapons and waves are freed here once they exist.
+    freeLibrary(backgroundLibrary);
+    // Shots follow here once they exist.
+    freeEntityLibrary(waypointLibrary);
+    for (auto& explosion : explosionLibrary)
+        freeExplosion(explosion.second);
+    explosionLibrary.clear();
     freeLibrary(pictureLibrary);
     freeLibrary(spriteLibrary);
 }

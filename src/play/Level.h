@@ -4,9 +4,27 @@
 // the Game and the level objects use, and its displays draw nothing yet.
 #pragma once
 
+#include <OgreColourValue.h>
+#include <OgreVector.h>
+
+#include "play/levelLayer.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
+namespace Ogre {
+class CompositorInstance;
+class Light;
+class SceneNode;
+}
+
 class Enemy;
+class background;
+class btDiscreteDynamicsWorld;
+class GameCamera;
+class sfxManager;
 class entity;
 
 class Level {
@@ -39,4 +57,85 @@ public:
     float gaugeShown = 0.0f;
     float chainFill = 0.0f;
     float chainShown = 0.0f;
+
+    // Moves every layer node by the camera's movement times the layer's
+    // factor in percent (100 moves with the camera, 0 not at all).
+    void translateLayers(const Ogre::Vector3& movement);
+    // Tells the enabled post-effect compositors that the window or the
+    // viewport changed size.
+    void resizePostEffects();
+    // On: the level's fog (while the camera's mode value is 0). Off: the fog
+    // colour with no density and no range.
+    void enableFog(bool on);
+
+    // The level's camera rig, bound by the play state; not owned.
+    GameCamera* camera = nullptr;
+    // The level's fog.
+    double fogStart = 50.0;
+    double fogEnd = 1000.0;
+    double fogDensity = 0.2;
+    Ogre::ColourValue fogColour{0.6f, 0.9f, 1.0f, 1.0f};
+    // Post effects: the master switch, noise and chromatic shift, colour
+    // correction with its four values, the television look and pixelation
+    // with their intensity and size, the vignette with its strength.
+    bool isPostEffects = false;
+    bool isPostNoise = false;
+    bool isPostChromatic = false;
+    bool IsPostCC = false;
+    float Brightness = 1.0f;
+    float Contrast = 1.0f;
+    float Saturation = 1.0f;
+    float Gamma = 1.0f;
+    bool isPostTV = false;
+    float TV_intensity = 0.5f;
+    bool IsPostPixel = false;
+    float pixelSize = 2.0f;
+    bool isPostVignette = true;
+    float Vignette_strength = 0.5f;
+    // The compositors of the game viewport's chain that show them, none when
+    // the player's settings turn post effects off: colour ("PostFX"),
+    // television ("TVFX"), pixelation ("pixelateFX"), and the fourth, on while
+    // both of the player's post-effect settings are.
+    Ogre::CompositorInstance* colourCompositor = nullptr;
+    Ogre::CompositorInstance* tvCompositor = nullptr;
+    Ogre::CompositorInstance* pixelateCompositor = nullptr;
+    Ogre::CompositorInstance* fourthCompositor = nullptr;
+
+    // Makes the level's effects manager; the destructor destroys it with all
+    // its effects.
+    Level();
+    ~Level();
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+    // Lights the level's explosion light at the world position with the range
+    // and colour; nothing while the level has no explosion light.
+    void flashExplosionLight(const Ogre::Vector3& position, int range, const Ogre::ColourValue& colour);
+    // The level's effects manager (explosions and shared particles), owned.
+    // Its camera is bound with the level's camera by the play state.
+    sfxManager* effects = nullptr;
+    // The explosion light ("Explosion01"), made with the level's lights.
+    Ogre::Light* explosionLight = nullptr;
+    // The explosion sound played last: Ogre's timer in milliseconds and its name.
+    double lastExplosionSoundTime = 0.0;
+    std::string lastExplosionSound;
+
+    // The level's Bullet world, owned by the play state and bound by it: the
+    // static bodies of the backgrounds live in it, and effects cast rays into
+    // it. Null until then; backgrounds then make no body.
+    btDiscreteDynamicsWorld* physicsWorld = nullptr;
+    // The level's placed backgrounds; the play state frees them.
+    std::vector<background*> backgrounds;
+    // The level's layers by id, filled by the level-file reader.
+    std::map<std::int32_t, levelLayer> layers;
+    // The layer of the id; the one with the smallest id when the id is
+    // absent; null when the level has no layers.
+    levelLayer* getLayer(std::int32_t id);
+    // The next render priority of a sprite background (the background adds
+    // 1000): the counter goes round the Game's maxSpritesPriorities (at least 1).
+    std::uint16_t nextBackgroundRenderPriority();
+    std::uint16_t backgroundPriorityCounter = 0;
+    // 1 + the highest number that ends a name of the level's backgrounds
+    // (1 when there are none); a copied background is named "BG" + it.
+    std::int32_t nextBackgroundNumber();
+    std::int32_t backgroundNameCounter = -1;
 };

@@ -1,6 +1,7 @@
 // The sample game's own data files, as built into its archives: its
 // libraries and texts read without a failure and name only what it has.
 #include "app/SoundDefinition.h"
+#include "combat/Wave.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
 #include "core/materials/MaterialModule.h"
@@ -79,6 +80,8 @@ TEST_F(SampleGameData, EveryLibraryReadsWithoutAFailure)
     EXPECT_TRUE(game.soundLibrary.at("skyward_theme.ogg")->isMUSIC);
     EXPECT_FLOAT_EQ(game.soundLibrary.at("shot.wav")->volume, 0.5f);
     EXPECT_EQ(materialModule().definitions.at("crate.mesh").size(), 2u);
+    EXPECT_EQ(game.waypointLibrary.at("dive")->waypoints.size(), 4u);
+    EXPECT_FLOAT_EQ(game.waypointLibrary.at("orbit")->separation, 12.0f);
 }
 
 TEST_F(SampleGameData, TheLibrariesNameOnlyTexturesAndSoundsTheGameHas)

@@ -1,0 +1,22 @@
+# The sample game's sky and screen effects: the sky plane mesh, the sky
+# layer textures and the vignette picture. Included by CMakeLists.txt after
+# materials.cmake (whose zarnith_mesh it uses); everything goes into
+# data.tzn ("Media").
+
+zarnith_mesh(skyplane.mesh MEDIA)
+
+# Sky layers: a starry background, a nebula and clouds with alpha to lay
+# over it, and a test pattern of two colour halves whose scrolling shows.
+zarnith_picture(skyStars.png -size 256x256 "xc:#060a24"
+  -fill "#ffffff" -draw "point 20,30" -draw "point 140,60" -draw "point 200,200"
+  -draw "point 90,170" -draw "point 240,100" -draw "circle 60,220 61,221"
+  -draw "circle 180,20 181,21")
+zarnith_picture(skyNebula.png -size 256x256 xc:none
+  -fill "#8040c080" -draw "ellipse 128,128 100,50 0,360")
+zarnith_picture(skyClouds.png -size 512x128 xc:none
+  -fill "#e0e8ffa0" -draw "ellipse 100,64 80,24 0,360" -draw "ellipse 360,50 110,30 0,360")
+zarnith_picture(skyHalves.png -size 64x64 "xc:#ff0000"
+  -fill "#0000ff" -draw "rectangle 32,0 63,63")
+
+# The vignette: clear in the middle, darkening toward the edges.
+zarnith_picture(vignette.png -size 256x256 radial-gradient:none-black)

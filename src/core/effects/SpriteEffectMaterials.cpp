@@ -1,0 +1,146 @@
+#include "core/effects/SpriteEffectMaterials.h"
+
+#include "core/Game.h"
+#include "core/ResourceAvailability.h"
+#include "core/effects/ParticleSystemAccess.h"
+#include "core/effects/sfxLibraryEntry.h"
+#include "core/materials/MaterialLookup.h"
+#include "core/materials/MaterialTextures.h"
+#include "core/materials/ShaderConstants.h"
+
+#include <OgreImage.h>
+#include <OgreParticleAffector.h>
+#include <OgreParticleEmitter.h>
+#include <OgreParticleSystem.h>
+#include <OgrePass.h>
+#include <OgreResourceGroupManager.h>
+#include <OgreStringConverter.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const char* const gameGroup = "GAMERSC";
+
+float filterScale(const Game& game) { return game.spriteScale > 1.0f ? 2.5f : 1.0f; }
+
+// An image that cannot be loaded counts as having no alpha.
+bool imageHasAlpha(const std::string& texture)
+{
+    const std::string group = groupHoldingResource(texture);
+    if (group.empty())
+        return false;
+    try {
+        Ogre::Image image;
+        image.load(texture, group);
+        return image.getHasAlpha();
+    } catch (...) {
+        return false;
+    }
+}
+
+void makeTextureMaterial(const std::string& name)
+{
+    const std::string texture = resourceExists(name) ? name : "notFound.jpg";
+    rememberAvailability(texture, true);
+    const char* const base = imageHasAlpha(texture) ? "particleTextureMaterial" : "particleTextureMaterialAdd";
+    giveUnitTexture(unitAt(cloneTemplate(base, name, gameGroup), 0, 0, 0), texture);
+}
+
+void setTextureConstants(const Game& game, Ogre::Pass* pass, const Ogre::Vector2& size)
+{
+    setConstant(vertexConstants(pass), "textureDimensionsX", size.x);
+    setConstant(vertexConstants(pass), "textureDimensionsY", size.y);
+    const Ogre::GpuProgramParametersSharedPtr fragment = fragmentConstants(pass);
+    setConstant(fragment, "textureDimensionsX", size.x);
+    setConstant(fragment, "textureDimensionsY", size.y);
+    setConstant(fragment, "filterScale", filterScale(game));
+}
+
+// A material of the materials module ("particle_" + texture) learns its
+// texture's size.
+void updateModuleMaterial(const Game& game, const std::string& name)
+{
+    Ogre::Pass* pass = passAt(findMaterial(name, gameGroup), 0, 0);
+    if (!pass)
+        return;
+    const Ogre::TextureUnitState* unit = unitAt(pass, 0);
+    const Ogre::Vector2 size = unit ? unitTextureSize(unit) : Ogre::Vector2(256.0f, 256.0f);
+    rememberAvailability(name, true);
+    setTextureConstants(game, pass, size);
+}
+
+Ogre::MaterialPtr sheetMaterial(const std::string& name, const std::string& texture)
+{
+    if (Ogre::MaterialPtr existing = findMaterial(name, gameGroup))
+        return existing;
+    Ogre::MaterialPtr material = cloneTemplate("Particles/Explo", name, gameGroup);
+    giveUnitTexture(unitAt(material, 0, 0, 0), texture);
+    return material;
+}
+
+} // namespace
+
+void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName)
+{
+    std::string texture = system.getMaterialName();
+    // Ogre's default material stands for a template that names none.
+    const bool namesNone = texture == "BaseWhiteNoLighting" || texture == "BaseWhite";
+    if (namesNone)
+        texture = "notFound.jpg";
+    if (libraryName == "basic_1up")
+        texture = "1up.tga";
+    if (!findMaterial(texture, gameGroup))
+        makeTextureMaterial(texture);
+    else if (texture.compare(0, 9, "particle_") == 0)
+        updateModuleMaterial(game, texture);
+    if (!namesNone)
+        return;
+    if (findMaterial("notFound.jpg"))
+        system.setMaterialName("notFound.jpg", Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    system.setDefaultDimensions(10.0f, 10.0f);
+}
+
+void applySheetMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName,
+                        const sfxLibraryEntry& entry, bool isAlwaysVisible)
+{
+    const std::string texture = resourceExists(libraryName) ? libraryName : "notFound.jpg";
+    const Ogre::MaterialPtr material = sheetMaterial("animatedParticle_" + texture, texture);
+    Ogre::Pass* pass = passAt(material, 0, 0);
+    if (!pass)
+        return;
+    if (isAlwaysVisible)
+        material->setDepthCheckEnabled(false);
+    const Ogre::TextureUnitState* unit = unitAt(pass, 0);
+    const Ogre::Vector2 size = unit ? unitTextureSize(unit) : Ogre::Vector2::ZERO;
+    const float width = safeDivisor(size.x, 1.0f, 1.0f, "sprite sheet texture width");
+    const float height = safeDivisor(size.y, 1.0f, 1.0f, "sprite sheet texture height");
+    const float across = safeDivisor(entry.columnsRows.x, 1.0f, 1.0f, "sprite sheet columns");
+    const float down = safeDivisor(entry.columnsRows.y, 1.0f, 1.0f, "sprite sheet rows");
+    const float duration =
+        safeDivisor(entry.duration, std::numeric_limits<float>::min(), 1.0f, "sprite sheet duration");
+    const float tileWidth = width / across;
+    const float tileHeight = height / down;
+    const float ratio = tileWidth / tileHeight;
+
+    system.setMaterialName(material->getName(), Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    const Ogre::GpuProgramParametersSharedPtr vertex = vertexConstants(pass);
+    setConstant(vertex, "numTilesU", across);
+    setConstant(vertex, "numTilesV", down);
+    setConstant(vertex, "isLooping", entry.isLooping ? 1.0f : 0.0f);
+    setTextureConstants(game, pass, Ogre::Vector2(width, height));
+
+    const float a = tileWidth * 0.125f;
+    const float b = tileHeight * 0.125f;
+    if (ratio < 1.0f)
+        system.setDefaultDimensions(ratio * a, b);
+    else
+        system.setDefaultDimensions(a, b / ratio);
+    setConstant(vertex, "speed", std::floor(across * down) / duration);
+    if (Ogre::ParticleAffector* fader = affectorAt(&system, 0))
+        fader->setParameter("alpha", Ogre::StringConverter::toString(-1.0f / duration, 6));
+    if (Ogre::ParticleEmitter* emitter = emitterAt(&system, 0))
+        emitter->setTimeToLive(entry.isLooping ? 10000000.0f : duration);
+    pass->setSceneBlending(Ogre::SBT_TRANSPARENT_ALPHA);
+}

@@ -1,0 +1,20 @@
+// Materials of the particle effects made by library name: one per texture
+// for ordinary templates ("particleTextureMaterial" or its additive twin,
+// by the texture's alpha), one per sheet for animated sprite sheets (a clone
+// of "Particles/Explo" playing the sheet through shader constants).
+#pragma once
+
+#include <string>
+
+namespace Ogre {
+class ParticleSystem;
+}
+
+class Game;
+struct sfxLibraryEntry;
+
+// Gives the template's material its texture, making it when missing.
+void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName);
+// Gives the system the sheet's material, its tile constants, size and timing.
+void applySheetMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName,
+                        const sfxLibraryEntry& entry, bool isAlwaysVisible);

@@ -1,0 +1,171 @@
+#include "data/BackgroundsReader.h"
+
+#include "core/ResourceAvailability.h"
+#include "data/LibraryFile.h"
+#include "world/Obb.h"
+#include "world/background.h"
+
+#include <OgreStringConverter.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const char* const backgroundFailureLine = "Error creating tinyxml2::XMLDocument";
+
+bool isFinite(const Ogre::Quaternion& q)
+{
+    return std::isfinite(q.w) && std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z);
+}
+
+struct placement {
+    Ogre::Vector3 position = Ogre::Vector3::ZERO;
+    Ogre::Vector3 scale = Ogre::Vector3::UNIT_SCALE;
+    Ogre::Quaternion orientation = Ogre::Quaternion::IDENTITY;
+    std::uint32_t layerId = 0;
+    std::uint16_t priority = 0;
+};
+
+// Values that would put a node at infinity or abort Ogre fall back to the
+// neutral placement, as the editor's own "nan(ind)" positions do.
+void readPosition(const XmlNode& element, placement& place)
+{
+    if (const char* pos = attributeText(element, "pos")) {
+        const Ogre::Vector3 read = Ogre::StringConverter::parseVector3(pos);
+        const bool finite = std::isfinite(read.x) && std::isfinite(read.y) && std::isfinite(read.z);
+        if (finite && !std::strstr(pos, "nan(ind)"))
+            place.position = read;
+    }
+    if (const char* sca = attributeText(element, "sca")) {
+        const float uniform = Ogre::StringConverter::parseVector3(sca).x;
+        place.scale = Ogre::Vector3(std::isfinite(uniform) ? uniform : 1.0f);
+    }
+    if (const char* orient = attributeText(element, "orient")) {
+        const Ogre::Quaternion read = Ogre::StringConverter::parseQuaternion(orient);
+        if (isFinite(read) && read.Norm() > 0.0f)
+            place.orientation = read;
+    }
+    if (const char* layer = attributeText(element, "layer"))
+        place.layerId = static_cast<std::uint32_t>(Ogre::StringConverter::parseInt(layer));
+    if (const char* priority = attributeText(element, "queuePriority"))
+        place.priority = static_cast<std::uint16_t>(Ogre::StringConverter::parseUnsignedInt(priority));
+}
+
+void readCollisionType(const XmlNode& element, background& target)
+{
+    target.collisionType = 0;
+    if (const XmlNode* collisions = element.first_node("Collisions"))
+        readOptional(*collisions, "collType", target.collisionType);
+}
+
+void readToybox(const XmlNode& element, background& target)
+{
+    const XmlNode* toybox = element.first_node("toybox");
+    if (!toybox)
+        return;
+    readOptional(*toybox, "parentName", target.parentName);
+    readOptional(*toybox, "screenName", target.screenName);
+    readOptional(*toybox, "thumbnail", target.thumbnail);
+}
+
+Obb* readOutline(const XmlNode& element)
+{
+    auto* outline = new Obb();
+    outline->isLayered = 1;
+    for (std::size_t i = 0; i < outline->customPoints.size(); ++i) {
+        const std::string attribute = "point" + std::to_string(i);
+        if (const char* point = attributeText(element, attribute.c_str()))
+            outline->customPoints[i] = Ogre::StringConverter::parseVector2(point);
+    }
+    return outline;
+}
+
+void readOutlines(const XmlNode& element, background& target)
+{
+    for (const XmlNode* child : childElements(element, "OBB"))
+        target.obbs.push_back(readOutline(*child));
+    if (target.obbs.empty() && target.collisionType == collisionCameraSphere) {
+        auto* outline = new Obb();
+        outline->size = Ogre::Vector3(4.0f, 4.0f, 0.0f);
+        outline->isLayered = 1;
+        target.obbs.push_back(outline);
+    }
+}
+
+void bindToDefinition(background& placed, const std::map<std::string, background*>& library)
+{
+    auto definition = library.find(placed.parentName);
+    if (definition == library.end())
+        definition = library.find("bg_NotFound");
+    // Without even the stand-by definition the background stays as read.
+    if (definition == library.end() || !definition->second)
+        return;
+    const background& source = *definition->second;
+    placed.templateObject = definition->second;
+    placed.isCastShadows = source.isCastShadows;
+    placed.spriteName = source.spriteName;
+    placed.meshName = source.meshName;
+}
+
+} // namespace
+
+void readBackground(const XmlNode& element, background& target, bool instanceMode)
+{
+    target.name = requiredText(element, "name");
+    readOptional(element, "meshName", target.meshName);
+    readOptional(element, "spriteName", target.spriteName);
+    if (!target.spriteName.empty()) {
+        target.isLayered = 1;
+        target.meshName.clear();
+    }
+    bool castShadows = target.isCastShadows != 0;
+    readOptional(element, "isCastShadows", castShadows);
+    target.isCastShadows = castShadows ? 1 : 0;
+    readToybox(element, target);
+    readCollisionType(element, target);
+
+    placement place;
+    if (const XmlNode* position = element.first_node("position"))
+        readPosition(*position, place);
+    target.placedPosition = place.position;
+    target.position = place.position;
+    target.scale = place.scale;
+    target.orientation = place.orientation;
+    target.layerId = place.layerId;
+    target.priority = place.priority;
+    if (instanceMode)
+        return;
+
+    const std::string companion = target.meshName + "Coll";
+    target.collisionMeshName = resourceExists(companion) ? companion : target.meshName;
+    readOutlines(element, target);
+}
+
+void loadBackgroundGamebox(const std::string& fileName, const std::string& group,
+                           std::map<std::string, background*>& library)
+{
+    readLibraryFile(fileName, group, "BG", backgroundFailureLine, [&library](const XmlNode& element) {
+        auto definition = std::make_unique<background>();
+        readBackground(element, *definition, false);
+        definition->isLibraryDefinition = 1;
+        background*& slot = library[definition->name];
+        delete slot;
+        slot = definition.release();
+    });
+}
+
+void readLevelBackgrounds(const XmlNode& root, std::vector<background*>& backgrounds,
+                          const std::map<std::string, background*>& library)
+{
+    for (const XmlNode* element : childElements(root, "BG")) {
+        auto* placed = new background();
+        backgrounds.push_back(placed);
+        readBackground(*element, *placed, true);
+        bindToDefinition(*placed, library);
+        placed->thumbnail.clear();
+        placed->init(placed->placedPosition);
+        placed->rebuildGraphics();
+    }
+}

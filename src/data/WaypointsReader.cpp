@@ -1,0 +1,40 @@
+#include "data/WaypointsReader.h"
+
+#include "combat/Wave.h"
+#include "data/LibraryFile.h"
+#include "world/Waypoint.h"
+
+#include <memory>
+
+namespace {
+
+// A missing speed multiplier keeps the wave's own, as does a missing separation.
+Wave* readPath(const XmlNode& element)
+{
+    auto path = std::make_unique<Wave>("");
+    path->name = requiredText(element, "name");
+    path->screenName = requiredText(element, "ScreenName");
+    readOptional(element, "WP_GlobalSpeedMult", path->WP_GlobalSpeedMult);
+    readOptional(element, "separation", path->separation);
+    // Each element's values are read into its waypoint here (readWaypoint) once that reader exists.
+    const std::size_t count = childElements(element, "waypoint").size();
+    for (std::size_t i = 0; i < count; ++i)
+        path->waypoints.push_back(new Waypoint("waypoint"));
+    return path.release();
+}
+
+} // namespace
+
+void loadWaypointsGamebox(const std::string& fileName, const std::string& group,
+                          std::map<std::string, Wave*>& library)
+{
+    readLibraryFile(fileName, group, "WPS", libraryFailureLine, [&library](const XmlNode& element) {
+        Wave* path = readPath(element);
+        Wave*& slot = library[path->name];
+        if (slot) {
+            slot->destroyGraphics();
+            delete slot;
+        }
+        slot = path;
+    });
+}

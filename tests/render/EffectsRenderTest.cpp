@@ -1,0 +1,121 @@
+// Explosions and particle effects, drawn: the sample game's 4 x 2 explosion
+// sheet played over time by an explosion element, and an animated sheet made
+// by library name riding on the object it is attached to.
+#include "render/ConstantReadback.h"
+#include "support/RenderScene.h"
+
+#include "core/Game.h"
+#include "core/MeshAvailability.h"
+#include "core/effects/ExplosionElement.h"
+#include "core/effects/SpriteEffects.h"
+#include "core/effects/sfxLibraryEntry.h"
+
+#include <OgreEntity.h>
+#include <OgreParticleSystem.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class Effects : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RenderScene::available())
+            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+        scene = std::make_unique<RenderScene>();
+    }
+
+    Game& game = *Game::getSingletonPtr();
+    std::unique_ptr<RenderScene> scene;
+};
+
+bool isBright(const Ogre::ColourValue& colour) { return colour.r > 0.7f && colour.g > 0.6f; }
+bool isBlack(const Ogre::ColourValue& colour) { return colour.r + colour.g + colour.b < 0.05f; }
+
+TEST_F(Effects, AnExplosionShowsItsSheetFrameByFrameAndFades)
+{
+    ExplosionElement fireball;
+    fireball.particleName = "explosion_sprite_alpha";
+    fireball.textureName = "explosionSheet.png";
+    fireball.textureDiv = Ogre::Vector2(4.0f, 2.0f);
+    fireball.duration = 0.8;
+    fireball.scaling = 1.5f;
+    fireball.sceneManager = scene->scene;
+    fireball.start(false);
+    ASSERT_NE(fireball.particleSystem, nullptr);
+    Ogre::ParticleSystem& system = *fireball.particleSystem;
+    // 512 x 256 in 4 x 2 tiles: square tiles, 10 x 10 before the scaling.
+    EXPECT_FLOAT_EQ(system.getDefaultWidth(), 15.0f);
+    EXPECT_FLOAT_EQ(system.getDefaultHeight(), 15.0f);
+    const Ogre::MaterialPtr material = findMaterial(fireball.spriteMaterialName(), "GAMERSC");
+    ASSERT_TRUE(material);
+    EXPECT_EQ(vertexConstant(material, "numTilesU"), std::vector<float>{4.0f});
+    EXPECT_EQ(fragmentConstant(material, "textureDimensionsX"), std::vector<float>{512.0f});
+
+    const Ogre::Vector3 centre(0.0f, 0.0f, 0.0f);
+    const Ogre::Vector3 rim(4.0f, 0.0f, 0.0f); // inside the first frame's fireball only
+    fireball.update(0.05);                     // starts: the emitter sends its one particle
+    system._update(0.05f);
+    scene->renderFrame();
+    scene->keepFrame("explosion_frame0");
+    EXPECT_TRUE(isBright(scene->colourAt(centre))) << scene->colourAt(centre);
+    EXPECT_TRUE(isBright(scene->colourAt(rim))) << scene->colourAt(rim);
+
+    for (int step = 0; step < 8; ++step) {
+        fireball.update(0.05);
+        system._update(0.05f);
+    }
+    scene->renderFrame(); // 0.45 s of 0.8: the fifth frame, a small ember, faded
+    scene->keepFrame("explosion_frame4");
+    const Ogre::ColourValue ember = scene->colourAt(centre);
+    EXPECT_GT(ember.r, 0.2f) << ember;
+    EXPECT_LT(ember.r, 0.6f) << ember;
+    EXPECT_LT(ember.g, ember.r * 0.5f) << ember;
+    EXPECT_TRUE(isBlack(scene->colourAt(rim))) << scene->colourAt(rim);
+
+    const std::string materialName = fireball.spriteMaterialName();
+    fireball.destroy();
+    EXPECT_FALSE(findMaterial(materialName, "GAMERSC"));
+}
+
+TEST_F(Effects, AnEffectAttachedToAnObjectMovesWithIt)
+{
+    ASSERT_TRUE(loadMeshResource("plane1U.mesh"));
+    auto* sheet = new sfxLibraryEntry;
+    sheet->isAnimatedTexture = 1;
+    sheet->columnsRows = Ogre::Vector2(4.0f, 2.0f);
+    sheet->duration = 0.8f;
+    game.sfxLibrary["explosionSheet.png"] = sheet;
+    Ogre::ParticleSystem* effect =
+        createSpriteEffect(&game, "attachedEffect", "explosionSheet.png", scene->scene, false, false);
+    game.sfxLibrary.erase("explosionSheet.png");
+    delete sheet;
+    ASSERT_NE(effect, nullptr);
+    EXPECT_FLOAT_EQ(effect->getDefaultWidth(), 16.0f); // 128 x 128 tiles
+    EXPECT_EQ(vertexConstant(findMaterial("animatedParticle_explosionSheet.png"), "speed"),
+              std::vector<float>{10.0f});
+
+    Ogre::Entity* object = scene->placeMesh("plane1U.mesh", Ogre::Vector3(4.0f, -5.0f, 4.0f));
+    Ogre::SceneNode* objectNode = object->getParentSceneNode();
+    objectNode->createChildSceneNode(Ogre::Vector3(0.0f, 5.0f, 0.0f))->attachObject(effect);
+    effect->setDefaultDimensions(4.0f, 4.0f);
+    effect->setEmitting(true);
+    effect->_update(0.02f);
+    scene->renderFrame();
+    scene->keepFrame("effect_attached");
+    EXPECT_TRUE(isBright(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f))));
+    EXPECT_TRUE(isBlack(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f))));
+
+    objectNode->setPosition(-4.0f, -5.0f, -4.0f); // the particle keeps to its system's space
+    scene->renderFrame();
+    scene->keepFrame("effect_moved");
+    EXPECT_TRUE(isBright(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f))));
+    EXPECT_TRUE(isBlack(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f))));
+}
+
+} // namespace
