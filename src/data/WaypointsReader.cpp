@@ -2,6 +2,7 @@
 
 #include "combat/Wave.h"
 #include "data/LibraryFile.h"
+#include "data/WaypointReader.h"
 #include "world/Waypoint.h"
 
 #include <memory>
@@ -16,10 +17,10 @@ Wave* readPath(const XmlNode& element)
     path->screenName = requiredText(element, "ScreenName");
     readOptional(element, "WP_GlobalSpeedMult", path->WP_GlobalSpeedMult);
     readOptional(element, "separation", path->separation);
-    // Each element's values are read into its waypoint here (readWaypoint) once that reader exists.
-    const std::size_t count = childElements(element, "waypoint").size();
-    for (std::size_t i = 0; i < count; ++i)
+    for (const XmlNode* point : childElements(element, "waypoint")) {
         path->waypoints.push_back(new Waypoint("waypoint"));
+        readWaypoint(*point, *path->waypoints.back());
+    }
     return path.release();
 }
 
