@@ -73,7 +73,7 @@ void Game::setupResourceLocations()
 
 void Game::changeGame()
 {
-    // The textures marked by sprite effects are forgotten here once sprite effects exist.
+    // No map of sprite-effect textures is kept (nothing reads one), so there is none to empty.
     releaseSounds();
     clearMaterialCaches();
     if (hud)

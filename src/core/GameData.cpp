@@ -85,7 +85,7 @@ void Game::buildToybox()
 {
     // "toybox.startMenu" stands in for missing menu screens here once the front end's reader exists.
     // The weapons of library waves and players are bound here once waves, players and weapons exist.
-    // Particle templates join the sfx library here once it exists.
+    // Particle templates join the sfx library here once their presets are listed.
 }
 
 void Game::clearLibraries()
