@@ -135,3 +135,17 @@ zarnith_game_picture(forceFieldSheet.png -size 256x256 xc:none
   -fill "#a0e0ff" -draw "rectangle 200,0 215,255")
 zarnith_game_picture(smokePuff.png -size 64x64 "radial-gradient:#c0c0c0-none")
 zarnith_game_picture(1up.tga -size 64x64 xc:none -fill "#40ff60" -draw "circle 32,32 32,6")
+# Sun lens flares and glow sprites, additive on black: a soft glow, a bright
+# sun disc, a ringed and a soft halo, two streaks, a sun glow and a star.
+zarnith_picture(flareSunGlow.png -size 128x128 "radial-gradient:#fff0c0-black")
+zarnith_picture(flareSun.png -size 64x64 xc:black -fill white -draw "circle 32,32 32,18" -blur 0x3)
+zarnith_picture(flareHaloRing.png -size 128x128 xc:black
+  -fill none -stroke "#c0c0c0" -strokewidth 6 -draw "circle 64,64 64,20" -blur 0x2)
+zarnith_picture(flareHaloSoft.png -size 128x128 "radial-gradient:#a0a0a0-black")
+zarnith_picture(glowStreakWide.png -size 256x64 xc:black
+  -fill white -draw "ellipse 128,32 124,10 0,360" -blur 0x6)
+zarnith_picture(glowStreakThin.png -size 256x32 xc:black
+  -fill white -draw "ellipse 128,16 124,3 0,360" -blur 0x2)
+zarnith_picture(glowSun.png -size 128x128 "radial-gradient:#ffe8a0-black")
+zarnith_picture(glowStar.png -size 128x128 xc:black -fill white
+  -draw "polygon 64,0 70,58 128,64 70,70 64,128 58,70 0,64 58,58" -blur 0x2)

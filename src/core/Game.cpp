@@ -166,6 +166,7 @@ void Game::resetGameOptionDefaults()
     levelTypePreference = 0;
     spriteScale = 1.0f;
     isExplosionSpawnLight = true;
+    isPhysicsOcclusion = false;
     padCurvePower = 0.5f;
     lockingSpeed = 20.0f;
     lockMaxPerEnemy = 4;

@@ -577,6 +577,8 @@ public:
     bool isSmartBombCentered = false;
     std::string lockSoundName;
     std::string unlockSoundName;
+    // Placed effects also hide behind the level's physics bodies.
+    bool isPhysicsOcclusion = false;
 
     // The pictures and sprites libraries ("gamebox.pictures", "gamebox.sprites"):
     // picture name to owned definition.

@@ -25,6 +25,7 @@ class background;
 class btDiscreteDynamicsWorld;
 class GameCamera;
 class sfxManager;
+class sfx;
 class entity;
 
 class Level {
@@ -138,4 +139,16 @@ public:
     // (1 when there are none); a copied background is named "BG" + it.
     std::int32_t nextBackgroundNumber();
     std::int32_t backgroundNameCounter = -1;
+
+    // The play state's placed effects, bound by the play state; not owned.
+    const std::vector<sfx*>* placedEffects = nullptr;
+    // The position of the layer id in the level's ordered ids; 0 when absent.
+    std::uint16_t getLayerIndex(std::int32_t id) const;
+    // The render priority of the next trigger overlay or effect: the previous
+    // value plus 2, modulo 99.
+    std::uint16_t nextEffectRenderPriority();
+    std::uint16_t effectPriorityCounter = 0;
+    // 1 + the highest number that ends a name of the placed effects (1 when
+    // there are none); a copied effect is named "sfx" + it.
+    std::int32_t nextSfxNumber() const;
 };

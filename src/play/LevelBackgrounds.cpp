@@ -3,26 +3,10 @@
 #include "play/Level.h"
 
 #include "core/Game.h"
+#include "play/NameNumber.h"
 #include "world/background.h"
 
-#include <OgreStringConverter.h>
-
 #include <algorithm>
-
-namespace {
-
-// The number that ends a name: the digits after its last other character,
-// 0 when there are none (too long a run counts 0 as well).
-std::int32_t nameNumber(const std::string& name)
-{
-    const std::size_t lastOther = name.find_last_not_of("0123456789");
-    const std::string digits = lastOther == std::string::npos ? name : name.substr(lastOther + 1);
-    if (digits.empty() || digits.size() > 9)
-        return 0;
-    return Ogre::StringConverter::parseInt(digits);
-}
-
-} // namespace
 
 levelLayer* Level::getLayer(std::int32_t id)
 {

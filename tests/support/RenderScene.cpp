@@ -6,6 +6,7 @@
 #include "core/materials/MaterialModule.h"
 #include "platform/RenderSystemChoice.h"
 #include "platform/ShaderGeneration.h"
+#include "world/affectors/ParticleAffectors.h"
 
 #include <Overlay/OgreOverlaySystem.h>
 #include <OgreCamera.h>
@@ -61,6 +62,8 @@ void openWindow()
     installResourceListeners();
     const platform::RenderSystemChoice choice = platform::chooseRenderSystem(renderLibrary());
     loadPlugins(choice);
+    // As at start-up: the game's particle scripts use the runtime's own affectors.
+    createParticleAffectorFactories();
     engine->root->setRenderSystem(engine->root->getRenderSystemByName(choice.name));
     // No worker threads: they would log while a test reads its captured log.
     if (auto* queue = dynamic_cast<Ogre::DefaultWorkQueueBase*>(engine->root->getWorkQueue()))
@@ -95,6 +98,7 @@ public:
         delete engine->overlays;
         platform::stopShaderGeneration();
         delete engine->root;
+        destroyParticleAffectorFactories();
         delete engine;
         engine = nullptr;
     }

@@ -1,0 +1,35 @@
+// The Level's part in placing effects: layer positions, render priorities
+// and the numbers that name copied effects.
+#include "play/Level.h"
+
+#include "play/NameNumber.h"
+#include "world/sfx.h"
+
+#include <algorithm>
+
+std::uint16_t Level::getLayerIndex(std::int32_t id) const
+{
+    std::uint16_t index = 0;
+    for (const auto& layer : layers) {
+        if (layer.first == id)
+            return index;
+        ++index;
+    }
+    return 0;
+}
+
+std::uint16_t Level::nextEffectRenderPriority()
+{
+    effectPriorityCounter = static_cast<std::uint16_t>((effectPriorityCounter + 2u) % 99u);
+    return effectPriorityCounter;
+}
+
+std::int32_t Level::nextSfxNumber() const
+{
+    std::int32_t highest = 0;
+    if (placedEffects)
+        for (const sfx* effect : *placedEffects)
+            if (effect)
+                highest = std::max(highest, nameNumber(effect->name));
+    return highest + 1;
+}
