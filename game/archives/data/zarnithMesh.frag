@@ -49,7 +49,9 @@ void main()
     vec3 toEye = normalize(cameraPosition.xyz - worldPosition);
 
     float lambert = max(dot(n, toLight), 0.0);
-    float lit = mix(1.0, texture2DProj(shadowMap, shadowUV).r, isShadow);
+    // The shadow texture is sampled only while shadows are on: without them its
+    // projection is undefined and could carry a NaN into the colour.
+    float lit = isShadow > 0.5 ? texture2DProj(shadowMap, shadowUV).r : 1.0;
     vec3 halfway = normalize(toLight + toEye);
     float specular = pow(max(dot(n, halfway), 0.0), max(shininess, 1.0)) * specularMult * lambert;
     float fresnel = pow(1.0 - max(dot(n, toEye), 0.0), 5.0) * fresnelmul;
