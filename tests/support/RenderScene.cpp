@@ -72,6 +72,8 @@ void openWindow()
     Ogre::NameValuePairList parameters{{"hidden", "true"}};
     engine->window = engine->root->createRenderWindow("zarnith render tests", RenderScene::frameSize,
                                                       RenderScene::frameSize, false, &parameters);
+    // Frames are drawn by hand, as in the program, and read before any swap.
+    engine->window->setAutoUpdated(false);
     if (choice.usesShaderGenerator)
         platform::startShaderGeneration(engine->window);
 }
@@ -177,9 +179,14 @@ void RenderScene::setClock(float seconds) { Ogre::ControllerManager::getSingleto
 
 void RenderScene::renderFrame()
 {
+    // The window is drawn without a buffer swap and read from its back buffer:
+    // after a swap the back buffer's content is undefined, and under load the
+    // driver does hand back an empty one. The root's frame still runs the
+    // frame listeners and controllers.
     engine->root->renderOneFrame();
+    engine->window->update(false);
     const Ogre::PixelBox frame(frameSize, frameSize, 1, Ogre::PF_BYTE_RGBA, pixels.data());
-    engine->window->copyContentsToMemory(frame, frame);
+    engine->window->copyContentsToMemory(frame, frame, Ogre::RenderTarget::FB_BACK);
 }
 
 Ogre::ColourValue RenderScene::colourAt(const Ogre::Vector3& world) const
