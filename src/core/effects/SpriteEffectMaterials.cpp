@@ -91,9 +91,13 @@ void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::
         texture = "notFound.jpg";
     if (libraryName == "basic_1up")
         texture = "1up.tga";
-    if (!findMaterial(texture, gameGroup))
+    if (!findMaterial(texture, gameGroup)) {
         makeTextureMaterial(texture);
-    else if (texture.compare(0, 9, "particle_") == 0)
+        // The system was made before this material and holds an empty one of
+        // the same name that Ogre made in the template's group.
+        if (!namesNone)
+            system.setMaterialName(texture, gameGroup);
+    } else if (texture.compare(0, 9, "particle_") == 0)
         updateModuleMaterial(game, texture);
     if (!namesNone)
         return;
