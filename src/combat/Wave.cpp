@@ -1,5 +1,6 @@
 #include "combat/Wave.h"
 
+#include "combat/Enemy.h"
 #include "world/Waypoint.h"
 
 Wave::Wave(std::string waveName)
@@ -24,6 +25,8 @@ Wave::Wave(const Wave& other) : entity(), WP_GlobalSpeedMult(other.WP_GlobalSpee
 
 Wave::~Wave()
 {
+    for (Enemy* member : members)
+        delete member;
     for (Waypoint* waypoint : waypoints)
         delete waypoint;
 }
@@ -40,4 +43,14 @@ void Wave::destroyGraphics()
     waypoints.clear();
     // The members' graphics are destroyed and the members freed here once enemies exist.
     children.clear();
+}
+
+void Wave::suppressExplosionRecursive()
+{
+    isExplodeOnDeath = false;
+}
+
+void Wave::suppressScoreRecursive()
+{
+    isScoreSuppressed = true;
 }

@@ -1,7 +1,8 @@
 // An enemy group. This is its least form: an entity of kind 1 with its
 // members and the named waypoint path that the path library keeps in a wave
 // (the waypoints, the path's speed multiplier and separation). The members'
-// behaviour, the spawner and the run phases arrive with the combat actors.
+// behaviour, the spawner and the run phases arrive with the combat actors;
+// triggers already test its status and its first member and stop it.
 #pragma once
 
 #include "world/entity.h"
@@ -25,7 +26,14 @@ public:
     // Deletes the waypoints and empties the children map.
     void destroyGraphics() override;
 
+    // Members killed from now on die without exploding / give no score or
+    // chain. The child waves a wave kills with it follow with the spawner.
+    void suppressExplosionRecursive();
+    void suppressScoreRecursive();
+
     std::vector<Enemy*> members; // member 0 is the wave's own; owned
+    bool isExplodeOnDeath = true;
+    bool isScoreSuppressed = false;
     std::vector<Waypoint*> waypoints; // the path, in order; owned
     float WP_GlobalSpeedMult = 1.0f;  // speed multiplier of the whole path
     float separation = 0.0f;

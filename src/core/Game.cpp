@@ -247,11 +247,21 @@ void Game::resetGameOptionDefaults()
     isChainingMedalScoreAsMult = false;
     isChainingMedalIncrementMedailType = false;
     isChainingMedalIncrementMedailScore = false;
+    isLoosingMedailBreakMultiplier = false;
+    maxMedailValue = 9999;
+    maxSmartBombs = 9;
+    isSmartbombUseButton = false;
+    smartPower = 20;
+    isSmartCancelling = false;
+    smartItemName.clear();
+    smartBombNoShootTime = 3.0f;
+    maxEnergy = 3;
+    isShowItemScore = false;
 }
 
 void Game::shutdown()
 {
-    // The bullet pools are freed here once they exist.
+    destroyBulletPools();
     delete player;
     player = nullptr;
     clearLibraries();

@@ -32,6 +32,9 @@ class Mouse;
 
 class ExplosionElement;
 class GameHUD;
+class Item;
+class Obb;
+class bullet;
 class Level;
 class Player;
 class Wave;
@@ -108,6 +111,17 @@ public:
     void addEnergy(float amount);
     void loseLife();
     void createPlayer(const std::string& definitionName);
+    // The object pools: shot records for a level, items for a play.
+    void createBulletPools();
+    void destroyBulletPools();
+    void createItemPool();
+    void destroyItemPool();
+    // The medal to drop in place of a medal item (the item itself otherwise).
+    Item* selectLeveledItem(Item* item);
+    // Drops count items of the definition around the screen point of the
+    // position: the one way items enter play.
+    void spawnItem(const std::string& name, const Ogre::Vector3& position, int count = 1, int radius = 0,
+                   float randomness = 0.0f, bool isSlow = false);
     // Once per frame of play: fades, pad polling, play clock and timers.
     void update(double dt);
     // The black screen fade ("FadeInOut") and the half-dark background fade
@@ -413,6 +427,11 @@ public:
     bool isChainingMedalIncrementMedailType{};
     bool isChainingMedalIncrementMedailScore{};
     int medalType = 0;
+    bool isLoosingMedailBreakMultiplier{};
+    int maxMedailValue{};
+    // Medal points gathered in the chain, and the medal chain value.
+    std::int64_t medalTotal = 0;
+    std::int64_t medalChainValue = 0;
 
     // Play flow
     int gameMode{};
@@ -437,8 +456,37 @@ public:
     int deaths = 0;
     int smartBombStartNumber = 0;
     int currentBombs = 0;
+    int maxSmartBombs{};
+    // Bombs are stocked for the bomb button; without it a bomb item goes off
+    // when picked up.
+    bool isSmartbombUseButton{};
+    // The bomb settings of the game file: power, whether it cancels the
+    // enemies' shots and the item each cancelled shot drops, and how long
+    // enemies hold fire after it.
+    int smartPower{};
+    bool isSmartCancelling{};
+    std::string smartItemName;
+    float smartBombNoShootTime{};
+    // The running bomb: cool-down left, whether it cancels shots, its damage
+    // and whether it shows its effect.
+    float smartBombCoolDown = 0.0f;
+    bool isBombCancelling = false;
+    int bombDamage = 0;
+    bool isBombEffect = false;
     bool isSmartBombLostWhenDead = false;
     bool isSmartBombsBreakMultiplier = false;
+
+    // Life cap, the player's weapon set (set only through the player) and the
+    // weapon set items and triggers ask for, which a lock keeps from applying
+    int maxEnergy{};
+    int weaponLevel = 0;
+    float baseWeaponLevel = 0.0f;
+    bool isWeaponChangeLocked = false;
+    // Waves of the level and those finished, kept by the play state
+    int waveCount = 0;
+    int finishedWaveCount = 0;
+    // Picked-up items show their points in a pop-up.
+    bool isShowItemScore{};
 
     // Power-ups and gauge
     float powerUpLevel = 0.0f;
@@ -587,6 +635,8 @@ public:
     // The players library ("gamebox.players"): name to owned player. Its
     // reader arrives with the combat actors; until then it stays empty.
     std::map<std::string, Player*> playerLibrary;
+    // The items library ("gamebox.items"): name to owned definition.
+    std::map<std::string, Item*> itemLibrary;
     // The waypoint-path library ("gamebox.waypoints"): path name to an owned
     // Wave holding the path's waypoints.
     std::map<std::string, Wave*> waypointLibrary;
@@ -595,6 +645,17 @@ public:
     // Asks the next level build to remake every background mesh; the
     // runtime itself never sets it.
     bool isRebuildAll = false;
+
+    // The pools. Shot records live for a level, with the outline of the same
+    // index; items for a play, free while their status is 3.
+    static constexpr std::size_t enemyBulletCount = 8000;
+    static constexpr std::size_t playerBulletCount = 3000;
+    static constexpr std::size_t itemPoolCount = 8000;
+    std::array<bullet*, enemyBulletCount> enemyBullets{};
+    std::array<Obb*, enemyBulletCount> enemyBulletObbs{};
+    std::array<bullet*, playerBulletCount> playerBullets{};
+    std::array<Obb*, playerBulletCount> playerBulletObbs{};
+    std::array<Item*, itemPoolCount> itemPool{};
 
     // The high-score table of the game being played.
     highScoreTable highScores;

@@ -165,7 +165,7 @@ void applyDigitalDirections(Game& game, const DigitalDirections& digital)
 // During play (a level with the play state's lists, and a player).
 void readPlay(Game& game)
 {
-    if (!game.level || !game.level->triggers || !game.player)
+    if (!game.level || !game.level->state || !game.player)
         return;
     // The player's own flag that also lets the mouse fire arrives with the combat actors.
     if (game.player->state == playerMouseFiring) {

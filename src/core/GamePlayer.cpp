@@ -9,7 +9,7 @@ namespace {
 
 // The definition of the name, else the stand-by "PlayerNotFound" with the
 // play ship marked as missing its mesh; null when the library holds neither.
-const Player* findDefinition(Game& game, const std::string& name)
+Player* findDefinition(Game& game, const std::string& name)
 {
     const auto found = game.playerLibrary.find(name);
     if (found != game.playerLibrary.end())
@@ -26,7 +26,7 @@ void Game::createPlayer(const std::string& definitionName)
 {
     if (!player)
         return;
-    const Player* definition = findDefinition(*this, definitionName);
+    Player* definition = findDefinition(*this, definitionName);
     // The level takes the render-queue index of the player's layer here once it has layers.
     // The player's scene nodes are built here once the player has them.
     if (definition) {

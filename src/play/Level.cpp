@@ -1,6 +1,10 @@
 #include "play/Level.h"
 
 #include "core/Game.h"
+#include "play/playState.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,4 +33,48 @@ void Level::setChainGauge(float chainTimer)
     chainFill = fillOf(chainTimer, game.timeBetweenChains);
     if (chainFill > chainShown)
         chainShown = chainFill;
+}
+
+bool Level::hasTriggers() const
+{
+    return state && !state->triggers.empty();
+}
+
+void Level::addScore(std::int64_t points)
+{
+    if (!isScoring)
+        return;
+    Game& game = *Game::getSingletonPtr();
+    const double gain = static_cast<double>(points) * (std::round(game.multiplier * 100.0) * 0.01);
+    game.totalScore = static_cast<std::int64_t>(static_cast<double>(game.totalScore) + gain);
+    game.levelScore = static_cast<std::int64_t>(static_cast<double>(game.levelScore) + gain);
+    game.totalScore = std::min(std::max<std::int64_t>(game.totalScore, 0), game.maximumScore);
+    game.levelScore = std::min(std::max<std::int64_t>(game.levelScore, 0), game.maximumScore);
+    // The displayed score's count-up step and the extra lives follow here with the score display.
+}
+
+void Level::spawnScorePopup(const Ogre::Vector3& /*position*/, std::int64_t /*points*/)
+{
+    // The level's 999 score pop-ups arrive with the play state's score display.
+}
+
+void Level::resetShotPools()
+{
+    const auto refill = [](std::vector<int>& free, std::vector<int>& live, std::size_t count) {
+        live.clear();
+        live.reserve(count);
+        free.resize(count);
+        // Taken from the back: the lowest index goes first.
+        for (std::size_t i = 0; i < count; ++i)
+            free[i] = static_cast<int>(count - 1 - i);
+    };
+    refill(freeEnemyBullets, liveEnemyBullets, Game::enemyBulletCount);
+    refill(freePlayerBullets, livePlayerBullets, Game::playerBulletCount);
+}
+
+std::uint16_t Level::nextItemRenderPriority()
+{
+    const unsigned count = std::max(1u, Game::getSingletonPtr()->maxSpritesPriorities);
+    itemPriorityCounter = static_cast<std::uint16_t>((itemPriorityCounter + 1u) % count);
+    return itemPriorityCounter;
 }

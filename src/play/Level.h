@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ class GameCamera;
 class sfxManager;
 class sfx;
 class entity;
+class Item;
+class Trigger;
+class Wave;
+class playState;
 
 class Level {
 public:
@@ -38,7 +43,7 @@ public:
     void setChainGauge(float chainTimer);
     // Whether the play state's trigger list holds a trigger: the chain timer
     // runs only then.
-    bool hasTriggers() const { return triggers && !triggers->empty(); }
+    bool hasTriggers() const;
 
     // The level file's "isSpriteLighting": while set, sprites get the lit
     // sprite materials.
@@ -48,8 +53,8 @@ public:
     bool isSpriteRefresh = false;
     // Set while the level plays.
     bool isRunning = false;
-    // The play state's trigger list, bound by the play state; not owned.
-    const std::vector<entity*>* triggers = nullptr;
+    // The play state playing this level, bound by it; not owned.
+    playState* state = nullptr;
     // The enemy hit last (its life bar shows); cleared when a chain breaks.
     Enemy* lastHitEnemy = nullptr;
     // Gauge and chain gauge: the fill to show (0 to 1) and the fill drawn,
@@ -151,4 +156,48 @@ public:
     // 1 + the highest number that ends a name of the placed effects (1 when
     // there are none); a copied effect is named "sfx" + it.
     std::int32_t nextSfxNumber() const;
+
+    // Points times the multiplier (to hundredths) to the total and level
+    // scores, both kept within 0 and the Game's maximumScore; nothing while
+    // scoring is off.
+    void addScore(std::int64_t points);
+    bool isScoring = true;
+    // Shows the points at the position in the first free score pop-up.
+    void spawnScorePopup(const Ogre::Vector3& position, std::int64_t points);
+
+    // The shot pools' bookkeeping: indexes of free records (taken from the
+    // back) and of records in flight, per pool; refilled with every index
+    // when the level state is reset.
+    std::vector<int> freeEnemyBullets;
+    std::vector<int> freePlayerBullets;
+    std::vector<int> liveEnemyBullets;
+    std::vector<int> livePlayerBullets;
+    void resetShotPools();
+
+    // Layered items dropped so far, wrapped to 0 above 99: their render
+    // priority above 35000. The layer dropped items join (added to 40).
+    int itemCounter = 0;
+    std::uint8_t currentLayer = 0;
+    // The next render priority of a sprite item (the item adds 30000): the
+    // counter goes round the Game's maxSpritesPriorities (at least 1).
+    std::uint16_t nextItemRenderPriority();
+    std::uint16_t itemPriorityCounter = 0;
+    // The "Score" values of the medal items of the items library, ascending.
+    std::set<int> medalScores;
+    void resetItemMap();
+    // Every item definition's medal counter back to 1.
+    void flagAllItemDefinitions();
+
+    // 1 + the highest number that ends a name of the play state's triggers
+    // (1 when there are none); a copied trigger is named "Trigger" + it.
+    std::int32_t nextTriggerNumber() const;
+    // Enemies killed in the level.
+    int killCount = 0;
+    // Raised by every overlay trigger that fires: its overlay's Z order.
+    unsigned overlayCounter = 0;
+    // The camera-speed trigger in charge; a later one takes over.
+    Trigger* speedTrigger = nullptr;
+    // The level's waves, bound by the play state; not owned.
+    std::vector<Wave*> waves;
+    static bool isListEmpty(const std::vector<entity*>& list) { return list.empty(); }
 };

@@ -6,16 +6,22 @@
 
 namespace {
 
-Player playerFacing(std::uint32_t code, bool alternative = false)
+// The ship's direction state, which is all the quantiser reads and writes.
+struct Facing {
+    std::uint32_t code;
+    bool alternative;
+};
+
+Facing playerFacing(std::uint32_t code, bool alternative = false)
 {
-    Player player;
-    player.directionCode = code;
-    player.isAlternativeDirection = alternative;
-    return player;
+    return {code, alternative};
 }
 
-std::uint32_t quantized(Ogre::Vector2 stick, int ways, Player player)
+std::uint32_t quantized(Ogre::Vector2 stick, int ways, Facing facing)
 {
+    Player player;
+    player.directionCode = facing.code;
+    player.isAlternativeDirection = facing.alternative;
     quantizeStickDirection(stick, ways, player);
     return player.directionCode;
 }

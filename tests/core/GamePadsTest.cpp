@@ -10,6 +10,7 @@
 #include "platform/SdlEvents.h"
 #include "platform/SdlInputSystem.h"
 #include "play/Level.h"
+#include "play/playState.h"
 #include "support/LogCapture.h"
 
 #include <OgreConfigFile.h>
@@ -330,7 +331,7 @@ TEST_F(GamePads, ConfirmBackStartAndSelectComeFromBothDevices)
 TEST_F(GamePads, DuringPlayTheMouseFiresInTheFirstPlayerStateAndAimingCountsInPlay)
 {
     Level level;
-    const std::vector<entity*> triggers;
+    playState play;
     Player player;
     game.mouseLeft = true;
     game.mouseRight = true;
@@ -341,7 +342,7 @@ TEST_F(GamePads, DuringPlayTheMouseFiresInTheFirstPlayerStateAndAimingCountsInPl
     frame();
     EXPECT_FALSE(game.shootHeld[0]);
 
-    level.triggers = &triggers;
+    level.state = &play;
     frame();
     EXPECT_TRUE(game.shootPressed[0] && game.shootPressed[1]);
     EXPECT_FALSE(game.confirmPressed); // the mouse fires; it does not confirm

@@ -81,13 +81,14 @@ TEST_F(GameUpdate, TheChainTimerStandsWhenAnyConditionFails)
         {"no level", [this] { game.level = nullptr; }},
         {"ship not in play", [this] { player.state = 1; }},
         {"no player", [this] { game.player = nullptr; }},
-        {"no triggers", [this] { triggers.clear(); }},
-        {"no trigger list", [this] { level.triggers = nullptr; }},
+        {"no triggers", [this] { playing.triggers.clear(); }},
+        {"no play state", [this] { level.state = nullptr; }},
         {"not chaining", [this] { game.isChaining = false; }},
     };
     for (const auto& [condition, fail] : failures) {
         chainOn(1.0f);
-        triggers = {noTrigger};
+        playing.triggers = {noTrigger};
+        level.state = &playing;
         game.isPaused = false;
         fail();
         game.update(0.25);

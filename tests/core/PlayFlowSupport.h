@@ -8,6 +8,7 @@
 
 #include "combat/Player.h"
 #include "play/Level.h"
+#include "play/playState.h"
 #include "support/OgreTestRoot.h"
 #include "support/ResourceGroupScope.h"
 
@@ -106,7 +107,8 @@ protected:
         game.player = &player;
         game.gameMode = 1;
         level.isRunning = true;
-        level.triggers = &triggers;
+        playing.triggers = {noTrigger};
+        level.state = &playing;
         player.state = 2;
     }
 
@@ -115,8 +117,8 @@ protected:
     FadeResources fades;
     Level level;
     Player player;
-    entity* const noTrigger = nullptr;
-    std::vector<entity*> triggers{noTrigger};
+    Trigger* const noTrigger = nullptr;
+    playState playing;
 };
 
 } // namespace playflowtest

@@ -1,0 +1,57 @@
+// The shot pools: every record of a level's shots, made with its node and
+// outline when the level is built, so that firing never allocates.
+#include "core/Game.h"
+
+#include "combat/bullet.h"
+#include "world/Obb.h"
+
+namespace {
+
+template <std::size_t Count>
+void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines, Ogre::SceneManager* scene)
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        auto* record = new bullet();
+        records[i] = record;
+        record->sceneManager = scene;
+        record->poolIndex = static_cast<int>(i);
+        record->createNode();
+        auto* outline = new Obb();
+        outline->isAttached = 1;
+        outline->size = Ogre::Vector3(1.0f, 1.0f, 0.0f);
+        outlines[i] = outline;
+        outline->bindCamera(scene, record->node);
+        outline->init();
+        record->outline = outline;
+    }
+}
+
+template <std::size_t Count>
+void emptyPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines)
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (records[i]) {
+            records[i]->releaseEffects();
+            delete records[i];
+        }
+        delete outlines[i];
+        records[i] = nullptr;
+        outlines[i] = nullptr;
+    }
+}
+
+} // namespace
+
+void Game::createBulletPools()
+{
+    // A level built again without being destroyed keeps no records of the last.
+    destroyBulletPools();
+    fillPool(enemyBullets, enemyBulletObbs, sceneManager);
+    fillPool(playerBullets, playerBulletObbs, sceneManager);
+}
+
+void Game::destroyBulletPools()
+{
+    emptyPool(playerBullets, playerBulletObbs);
+    emptyPool(enemyBullets, enemyBulletObbs);
+}

@@ -1,0 +1,35 @@
+// The state that plays a level. This is its least form: the lists of the
+// level's triggers and items that it updates each frame, and the screen-wide
+// bomb that items and triggers set off. Building the level, the frame of
+// play, the shots and the play flow arrive with the play state.
+#pragma once
+
+#include "core/GameState.h"
+
+#include <string>
+#include <vector>
+
+class Item;
+class Trigger;
+
+class playState : public GameState {
+public:
+    // The bomb: sets the Game's bomb timers, cancels the enemies' shots
+    // (each dropping the item) when asked, shows the smart-bomb effect at
+    // the player when asked, and hits the enemies on screen with the damage.
+    void damageAllEnemies(bool cancelBullets, bool cancelAll, const std::string& cancelItemName, int damage,
+                          bool showEffect, bool clearCoolDown);
+    // Enemies hold fire a moment and every enemy shot is cancelled, each
+    // dropping the item.
+    void cancelBulletsForScore(const std::string& itemName, bool cancelAll);
+    // Every trigger of the update list, with the unscaled frame time; not in
+    // game modes 8 and 13.
+    void updateTriggers(double seconds);
+    // Every pooled item and every item of the level.
+    void updateItems(double seconds);
+
+    // The level's triggers, in update order; owned by the level's teardown.
+    std::vector<Trigger*> triggers;
+    // Items placed in the level (the pool's items live in the Game).
+    std::vector<Item*> items;
+};
