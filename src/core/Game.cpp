@@ -262,6 +262,8 @@ void Game::resetGameOptionDefaults()
 void Game::shutdown()
 {
     destroyBulletPools();
+    // A play not left through its exit keeps its items until here.
+    destroyItemPool();
     delete player;
     player = nullptr;
     clearLibraries();

@@ -439,6 +439,13 @@ public:
     bool isGameCompleted = false;
     bool noHighScoreSave = false;
     std::string nextLevelName;
+    // How the level that ends goes on, set by the end-of-level trigger: the
+    // level-complete message, the score screen and the high-score screen are
+    // shown while set; the last level ends the game.
+    bool isEndOfLevelShowMessage = true;
+    bool isEndOfLevelShowScoreScreen = true;
+    bool isEndOfLevelShowHighScoreScreen = true;
+    bool isLastLevel = false;
     float modeTimer = 0.0f;
     bool isPaused = false;
 

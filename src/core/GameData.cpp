@@ -8,12 +8,14 @@
 #include "combat/Wave.h"
 #include "data/BackgroundsReader.h"
 #include "data/ExplosionsReader.h"
+#include "data/ItemsReader.h"
 #include "data/Materials3DReader.h"
 #include "data/PicturesReader.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
 #include "data/WaypointsReader.h"
 #include "data/pictureDefinition.h"
+#include "world/Item.h"
 #include "world/background.h"
 
 namespace {
@@ -63,7 +65,8 @@ void Game::loadGameboxes()
         // "gamebox.bullets" is read here once shot definitions exist.
         loadWaypointsGamebox("gamebox.waypoints", gameGroup, waypointLibrary);
         logLine("waypoints gamebox loaded");
-        // "gamebox.items" is read here once items exist.
+        loadItemsGamebox("gamebox.items", gameGroup, itemLibrary);
+        logLine("items gamebox loaded");
         // "gamebox.waves" is read here once waves exist.
         // "gamebox.players" is read here once players exist.
         loadBackgroundGamebox("gamebox.background", gameGroup, backgroundLibrary);
@@ -92,7 +95,8 @@ void Game::clearLibraries()
 {
     freeLibrary(sfxLibrary);
     freeLibrary(soundLibrary);
-    // Items, players, weapons and waves are freed here once they exist.
+    freeLibrary(itemLibrary);
+    // Players, weapons and waves are freed here once they exist.
     freeLibrary(backgroundLibrary);
     // Shots follow here once they exist.
     freeEntityLibrary(waypointLibrary);

@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -182,8 +181,11 @@ public:
     // counter goes round the Game's maxSpritesPriorities (at least 1).
     std::uint16_t nextItemRenderPriority();
     std::uint16_t itemPriorityCounter = 0;
-    // The "Score" values of the medal items of the items library, ascending.
-    std::set<int> medalScores;
+    // The medal item definitions of the items library by their "Score"
+    // (not owned): ascending scores give the medal ranks 1, 2, 3 ... and the
+    // threshold of each rank for the next medal's choice.
+    std::map<std::int32_t, Item*> medalRanks;
+    // Fills the medal ranks and numbers the medal definitions by them.
     void resetItemMap();
     // Every item definition's medal counter back to 1.
     void flagAllItemDefinitions();

@@ -18,9 +18,9 @@ const char* const sounds = "<SOUND soundName=\"shot.wav\" screenName=\"Shot\" vo
 const char* const materials = "<MATERIAL meshName=\"crate.mesh\"><SUBMAT name=\"crate_0\" screenName=\"Side\"/></MATERIAL>";
 
 const std::vector<std::string> loadedLines = {
-    "pictures gamebox loaded", "sprites gamebox loaded", "waypoints gamebox loaded", "background gamebox loaded",
-    "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded", "materials3D gamebox loaded",
-    "Gameboxes loaded"};
+    "pictures gamebox loaded", "sprites gamebox loaded", "waypoints gamebox loaded", "items gamebox loaded",
+    "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded",
+    "materials3D gamebox loaded", "Gameboxes loaded"};
 
 class GameDataTest : public ::testing::Test {
 protected:
@@ -103,7 +103,7 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
     game.loadGameData();
     EXPECT_EQ(loadingLines(), (std::vector<std::string>{
                                   "pictures gamebox loaded", "sprites gamebox loaded", "waypoints gamebox loaded",
-                                  "background gamebox loaded", "explosions gamebox loaded",
+                                  "items gamebox loaded", "background gamebox loaded", "explosions gamebox loaded",
                                   "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
     EXPECT_TRUE(game.soundLibrary.empty());

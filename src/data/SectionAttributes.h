@@ -1,0 +1,58 @@
+// The attributes of one optional section element (a child such as "timers"
+// or "overlay") that a reader turns into values with reader defaults: the
+// default stands wherever the section, or an optional attribute, is absent;
+// an attribute that is given but does not convert gives the converter's
+// fallback (false, 0, the zero vector, black).
+#pragma once
+
+#include "data/LibraryFile.h"
+
+#include <OgreColourValue.h>
+#include <OgreStringConverter.h>
+
+#include <string>
+
+class SectionAttributes {
+public:
+    explicit SectionAttributes(const XmlNode* section) : section(section) {}
+    // The first child of the name, the one a section is read from.
+    static SectionAttributes child(const XmlNode& element, const char* name)
+    {
+        return SectionAttributes(element.first_node(name));
+    }
+
+    bool isPresent() const { return section != nullptr; }
+    // An attribute the section must carry: absent from a present section, it
+    // reads as empty text.
+    template <typename Value>
+    Value required(const char* name, Value absent) const
+    {
+        return section ? converted(requiredText(*section, name), absent) : absent;
+    }
+    template <typename Value>
+    Value optional(const char* name, Value absent) const
+    {
+        const char* text = section ? attributeText(*section, name) : nullptr;
+        return text ? converted(text, absent) : absent;
+    }
+
+private:
+    static bool converted(const std::string& text, bool) { return Ogre::StringConverter::parseBool(text, false); }
+    static int converted(const std::string& text, int) { return Ogre::StringConverter::parseInt(text, 0); }
+    static float converted(const std::string& text, float) { return Ogre::StringConverter::parseReal(text, 0.0f); }
+    static std::string converted(const std::string& text, const std::string&) { return text; }
+    static Ogre::Vector2 converted(const std::string& text, const Ogre::Vector2&)
+    {
+        return Ogre::StringConverter::parseVector2(text, Ogre::Vector2::ZERO);
+    }
+    static Ogre::Vector3 converted(const std::string& text, const Ogre::Vector3&)
+    {
+        return Ogre::StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
+    }
+    static Ogre::ColourValue converted(const std::string& text, const Ogre::ColourValue&)
+    {
+        return Ogre::StringConverter::parseColourValue(text, Ogre::ColourValue::Black);
+    }
+
+    const XmlNode* section;
+};
