@@ -3,6 +3,7 @@
 #include "world/ItemTestScene.h"
 
 #include <OgreEntity.h>
+#include <cmath>
 #include <OgreSceneNode.h>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,32 @@ TEST_F(ItemMotion, HomingStartsAfterItsDelayAndReachesTenTimesTheAcceleration)
     EXPECT_NEAR(speedOf(scene, item), 30.0f, 0.5f);
     // Towards the player, who stands at +z.
     EXPECT_GT(item.velocity.z, 29.0f);
+}
+
+TEST_F(ItemMotion, TheInnerNodeWobblesOnItsSineAndSpinsAtFifteenTimesItsSpeed)
+{
+    scene.definition.startSpeed = 0.0f;
+    scene.definition.SinSpeed = Ogre::Vector3(2.0f, 0.0f, 4.0f);
+    scene.definition.SinDistance = Ogre::Vector3(3.0f, 0.0f, 1.5f);
+    scene.definition.rotationSpeed = Ogre::Vector3(0.0f, 2.0f, 0.0f);
+    Item& item = scene.drop(scene.ground);
+    item.sinPhaseX = 0.25f;
+    item.sinPhaseZ = 0.0f;
+    scene.run(item, frame); // the item starts: it spins and wobbles from the next frame
+    const Ogre::Quaternion before = item.innerNode->getOrientation();
+    for (int i = 0; i < 30; ++i)
+        scene.run(item, frame);
+    const float t = static_cast<float>(item.age);
+    const Ogre::Vector3 offset = item.innerNode->getPosition();
+    // The tables of sine and cosine are close to the exact functions.
+    EXPECT_NEAR(offset.x, std::sin((0.25f + t) * 2.0f * 0.5f) * 3.0f, 0.01f);
+    EXPECT_FLOAT_EQ(offset.y, 0.0f);
+    EXPECT_NEAR(offset.z, std::cos(t * 4.0f * 0.5f) * 1.5f, 0.01f);
+    // Half a second at 2 turns the inner node by 15 degrees about its y axis.
+    const Ogre::Radian turned = (before.Inverse() * item.innerNode->getOrientation()).getYaw();
+    EXPECT_NEAR(turned.valueDegrees(), 15.0f, 0.1f);
+    // The wobble moves only the inner node: the item stays where it lies.
+    EXPECT_EQ(item.position, scene.ground);
 }
 
 TEST_F(ItemMotion, HomingKeepsToItsDistance)
