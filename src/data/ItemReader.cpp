@@ -3,43 +3,21 @@
 // earlier one resets them; the "kept" values (the element's own optional
 // attributes and a few of "toybox" and "Gameplay") change only when given.
 #include "data/ItemsReader.h"
+#include "data/AttributeValues.h"
 
 #include "app/AudioService.h"
 #include "data/LibraryFile.h"
 #include "data/ObbReader.h"
-#include "world/FiniteVector.h"
 #include "world/Item.h"
 #include "world/Obb.h"
 
 #include <OgreStringConverter.h>
 
-#include <cmath>
 #include <cstdint>
 
 namespace {
 
 using Ogre::StringConverter;
-
-float realOf(const XmlNode& node, const char* name) { return StringConverter::parseReal(requiredText(node, name), 0.0f); }
-
-int intOf(const XmlNode& node, const char* name) { return StringConverter::parseInt(requiredText(node, name), 0); }
-
-bool flagOf(const XmlNode& node, const char* name) { return StringConverter::parseBool(requiredText(node, name), false); }
-
-Ogre::Vector3 vectorOf(const XmlNode& node, const char* name)
-{
-    return finiteOr(StringConverter::parseVector3(requiredText(node, name), Ogre::Vector3::ZERO), 0.0f);
-}
-
-// A number read as real and cut toward zero ("2.9" is 2, "-1.5" is -1).
-std::int32_t truncated(float value) { return std::isfinite(value) ? static_cast<std::int32_t>(value) : 0; }
-
-// A turn Ogre can use: a zero or non-finite quaternion becomes the fallback.
-Ogre::Quaternion usableTurn(const Ogre::Quaternion& turn, const Ogre::Quaternion& fallback)
-{
-    const float norm = turn.Norm();
-    return std::isfinite(norm) && norm > 0.0f ? turn : fallback;
-}
 
 void readOptionalFlag(const XmlNode& node, const char* name, std::uint8_t& target)
 {
@@ -57,7 +35,7 @@ void readOwnAttributes(const XmlNode& element, Item& item)
     readOptional(element, "spriteName", item.spriteName);
     readOptional(element, "category", item.category);
     if (attributeText(element, "acceleration"))
-        item.acceleration = truncated(realOf(element, "acceleration"));
+        item.acceleration = requiredTruncated(element, "acceleration");
     readOptional(element, "timeBeforeAttraction", item.timeBeforeAttraction);
     readOptional(element, "attractionDistance", item.attractionDistance);
 }
@@ -86,10 +64,10 @@ void readPosition(const XmlNode& element, Item& item)
     // The mesh faces the other way round about Y unless told otherwise.
     Ogre::Quaternion meshOrient(0.0f, 0.0f, -1.0f, 0.0f);
     if (const XmlNode* position = element.first_node("position")) {
-        pos = vectorOf(*position, "pos");
+        pos = requiredVector3(*position, "pos");
         orient = usableTurn(StringConverter::parseQuaternion(requiredText(*position, "orient")), orient);
         if (attributeText(*position, "scale"))
-            scale = vectorOf(*position, "scale");
+            scale = requiredVector3(*position, "scale");
         if (const char* text = attributeText(*position, "meshOrient"))
             meshOrient = usableTurn(StringConverter::parseQuaternion(text), meshOrient);
     }
@@ -106,12 +84,12 @@ void readAnimation(const XmlNode& element, Item& item)
     float startSpeed = 0.0f;
     bool isRebound = false;
     if (const XmlNode* animation = element.first_node("ANIMATION")) {
-        rotationSpeed = vectorOf(*animation, "rotation");
+        rotationSpeed = requiredVector3(*animation, "rotation");
         readOptional(*animation, "secondaryDirectionType", secondaryDirectionType);
-        startAngle = intOf(*animation, "startAngle");
+        startAngle = requiredInt(*animation, "startAngle");
         readOptional(*animation, "secondaryAngle", secondaryAngle);
-        startSpeed = realOf(*animation, "startSpeed");
-        isRebound = flagOf(*animation, "isRebound");
+        startSpeed = requiredReal(*animation, "startSpeed");
+        isRebound = requiredFlag(*animation, "isRebound");
     }
     item.rotationSpeed = rotationSpeed;
     item.secondaryDirectionType = secondaryDirectionType;
@@ -125,8 +103,8 @@ void readSineMovement(const XmlNode& element, Item& item)
 {
     Ogre::Vector3 speed = Ogre::Vector3::ZERO, distance = Ogre::Vector3::ZERO;
     if (const XmlNode* sine = element.first_node("CosSin")) {
-        speed = vectorOf(*sine, "SinSpeed");
-        distance = vectorOf(*sine, "SinDistance");
+        speed = requiredVector3(*sine, "SinSpeed");
+        distance = requiredVector3(*sine, "SinDistance");
     }
     item.SinSpeed = speed;
     item.SinDistance = distance;
@@ -156,18 +134,18 @@ struct gameplayValues {
 
 void readGameplayDefaults(const XmlNode& gameplay, gameplayValues& values)
 {
-    values.itemKind = intOf(gameplay, "itemKind");
-    values.Score = intOf(gameplay, "Score");
-    values.energyGiven = intOf(gameplay, "energyGiven");
+    values.itemKind = requiredInt(gameplay, "itemKind");
+    values.Score = requiredInt(gameplay, "Score");
+    values.energyGiven = requiredInt(gameplay, "energyGiven");
     if (attributeText(gameplay, "multiplier"))
-        values.multiplier = realOf(gameplay, "multiplier");
-    values.weaponSlot = intOf(gameplay, "weaponSlot");
-    values.ForceFielduseLife = flagOf(gameplay, "ForceFielduseLife");
-    values.ForceFieldLife = static_cast<float>(intOf(gameplay, "ForceFieldLife"));
-    values.ForceFieldDuration = realOf(gameplay, "ForceFieldDuration");
-    values.isLifeDuration = flagOf(gameplay, "isLifeDuration");
-    values.lifeDuration = realOf(gameplay, "lifeDuration");
-    values.gaugeAdd = truncated(realOf(gameplay, "gaugeAdd"));
+        values.multiplier = requiredReal(gameplay, "multiplier");
+    values.weaponSlot = requiredInt(gameplay, "weaponSlot");
+    values.ForceFielduseLife = requiredFlag(gameplay, "ForceFielduseLife");
+    values.ForceFieldLife = static_cast<float>(requiredInt(gameplay, "ForceFieldLife"));
+    values.ForceFieldDuration = requiredReal(gameplay, "ForceFieldDuration");
+    values.isLifeDuration = requiredFlag(gameplay, "isLifeDuration");
+    values.lifeDuration = requiredReal(gameplay, "lifeDuration");
+    values.gaugeAdd = requiredTruncated(gameplay, "gaugeAdd");
     readOptional(gameplay, "powerUpAdd", values.powerUpAdd);
     readOptional(gameplay, "ForceFieldSFX", values.ForceFieldSFX);
     readOptional(gameplay, "playerSpeed", values.playerSpeed);
@@ -188,7 +166,7 @@ void readGameplayKept(const XmlNode& gameplay, Item& item)
     readOptional(gameplay, "customVariableName", item.customVariableName);
     readOptional(gameplay, "internalVariableName", item.internalVariableName);
     if (attributeText(gameplay, "variableValue"))
-        item.variableValue = realOf(gameplay, "variableValue");
+        item.variableValue = requiredReal(gameplay, "variableValue");
     readOptional(gameplay, "customVariableOperation", item.customVariableOperation);
 }
 

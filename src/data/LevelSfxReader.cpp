@@ -1,34 +1,19 @@
 #include "data/LevelSfxReader.h"
+#include "data/AttributeValues.h"
 
 #include "data/LibraryFile.h"
 #include "world/sfx.h"
 
 #include <OgreStringConverter.h>
 
-#include <cmath>
 
 namespace {
 
 using Ogre::StringConverter;
 
-float realOf(const XmlNode& node, const char* name) { return StringConverter::parseReal(requiredText(node, name), 0.0f); }
-
-bool flagOf(const XmlNode& node, const char* name) { return StringConverter::parseBool(requiredText(node, name), false); }
-
 Ogre::ColourValue colourOf(const XmlNode& node, const char* name)
 {
     return StringConverter::parseColourValue(requiredText(node, name), Ogre::ColourValue::White);
-}
-
-// The editor writes a position it could not compute as "nan(ind)"; such a
-// position, or any other that is not finite, places the effect at the origin.
-Ogre::Vector3 placedPositionOf(const XmlNode& node)
-{
-    const std::string text = requiredText(node, "pos");
-    if (text.find("nan(ind)") != std::string::npos)
-        return Ogre::Vector3::ZERO;
-    const Ogre::Vector3 read = StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
-    return read.isNaN() || !std::isfinite(read.x + read.y + read.z) ? Ogre::Vector3::ZERO : read;
 }
 
 // Each child element's values, at the reader's defaults when the child is absent.
@@ -45,14 +30,14 @@ void readOmni(const XmlNode& element, sfx& effect)
     const XmlNode* omni = element.first_node("omni");
     if (!omni)
         return;
-    effect.isOmni = flagOf(*omni, "isOmni");
+    effect.isOmni = requiredFlag(*omni, "isOmni");
     effect.colour = colourOf(*omni, "colour");
-    effect.omniMultiplier = realOf(*omni, "omniMultiplier");
-    effect.isOmniBlink = flagOf(*omni, "isOmniBlink");
-    effect.omniRange = realOf(*omni, "omniRange");
-    effect.omniSinSpeed = realOf(*omni, "omniSinSpeed");
-    effect.omniSinIntensity = realOf(*omni, "omniSinIntensity");
-    effect.omniBlinkRandom = realOf(*omni, "omniBlinkRandom");
+    effect.omniMultiplier = requiredReal(*omni, "omniMultiplier");
+    effect.isOmniBlink = requiredFlag(*omni, "isOmniBlink");
+    effect.omniRange = requiredReal(*omni, "omniRange");
+    effect.omniSinSpeed = requiredReal(*omni, "omniSinSpeed");
+    effect.omniSinIntensity = requiredReal(*omni, "omniSinIntensity");
+    effect.omniBlinkRandom = requiredReal(*omni, "omniBlinkRandom");
 }
 
 void readLensFlare(const XmlNode& element, sfx& effect)
@@ -60,8 +45,8 @@ void readLensFlare(const XmlNode& element, sfx& effect)
     effect.isLensFlare = false;
     effect.lensFlareScale = 1.0f;
     if (const XmlNode* flare = element.first_node("lensFlare")) {
-        effect.isLensFlare = flagOf(*flare, "isLensFlare");
-        effect.lensFlareScale = realOf(*flare, "lensFlareScale");
+        effect.isLensFlare = requiredFlag(*flare, "isLensFlare");
+        effect.lensFlareScale = requiredReal(*flare, "lensFlareScale");
     }
 }
 
@@ -73,8 +58,8 @@ void readGlow(const XmlNode& element, sfx& effect)
     effect.glowColour = Ogre::ColourValue::White;
     if (const XmlNode* glow = element.first_node("glow")) {
         effect.glowType = requiredText(*glow, "glowType");
-        effect.isGlow = flagOf(*glow, "isGlow");
-        effect.glowSscale = realOf(*glow, "glowSscale");
+        effect.isGlow = requiredFlag(*glow, "isGlow");
+        effect.glowSscale = requiredReal(*glow, "glowSscale");
         if (attributeText(*glow, "glowColour"))
             effect.glowColour = colourOf(*glow, "glowColour");
     }
@@ -89,8 +74,8 @@ void readParticle(const XmlNode& element, sfx& effect)
     effect.pauseWhenUnseenTime = 8.0f;
     if (const XmlNode* particle = element.first_node("particle")) {
         effect.particleType = requiredText(*particle, "particleType");
-        effect.isParticles = flagOf(*particle, "isParticles");
-        effect.particleScale = realOf(*particle, "particleScale");
+        effect.isParticles = requiredFlag(*particle, "isParticles");
+        effect.particleScale = requiredReal(*particle, "particleScale");
         readOptional(*particle, "isPauseWhenUnseen", effect.isPauseWhenUnseen);
         readOptional(*particle, "pauseWhenUnseenTime", effect.pauseWhenUnseenTime);
     }
@@ -119,11 +104,9 @@ void readSfx(const XmlNode& element, std::vector<sfx*>& effects, Level* /*level*
     Ogre::Quaternion turn = Ogre::Quaternion::IDENTITY;
     if (const XmlNode* placed = element.first_node("position")) {
         where = placedPositionOf(*placed);
-        const Ogre::Quaternion read =
-            StringConverter::parseQuaternion(requiredText(*placed, "orient"), Ogre::Quaternion::IDENTITY);
         // Ogre aborts on a node turned by a quaternion that is not finite.
-        if (!read.isNaN() && std::isfinite(read.Norm()) && read.Norm() > 0.0f)
-            turn = read;
+        turn = usableTurn(
+            StringConverter::parseQuaternion(requiredText(*placed, "orient"), Ogre::Quaternion::IDENTITY), turn);
     }
     auto* effect = new sfx(sfxName);
     effects.push_back(effect);

@@ -1,7 +1,7 @@
 #include "data/ObbReader.h"
+#include "data/AttributeValues.h"
 
 #include "data/LibraryFile.h"
-#include "world/FiniteVector.h"
 #include "world/Obb.h"
 
 #include <OgreStringConverter.h>
@@ -13,21 +13,10 @@ namespace {
 
 using Ogre::StringConverter;
 
-Ogre::Vector3 vectorOf(const XmlNode& node, const char* name)
-{
-    // A non-finite number would reach a scene node, which Ogre refuses.
-    return finiteOr(StringConverter::parseVector3(requiredText(node, name), Ogre::Vector3::ZERO), 0.0f);
-}
-
-std::uint8_t flagOf(const XmlNode& node, const char* name)
-{
-    return StringConverter::parseBool(requiredText(node, name), false) ? 1 : 0;
-}
-
 void readOptionalFlag(const XmlNode& node, const char* name, std::uint8_t& target)
 {
     if (attributeText(node, name))
-        target = flagOf(node, name);
+        target = requiredFlag(node, name);
 }
 
 // "point0" switches the outline to its eight given points.
@@ -47,16 +36,16 @@ void readPoints(const XmlNode& element, Obb& outline)
 
 void readObb(const XmlNode& element, Obb& outline)
 {
-    const Ogre::Vector3 size = vectorOf(element, "size");
-    const Ogre::Vector3 rotation = vectorOf(element, "rotation");
-    const std::uint8_t isInvicible = flagOf(element, "isInvicible");
+    const Ogre::Vector3 size = requiredVector3(element, "size");
+    const Ogre::Vector3 rotation = requiredVector3(element, "rotation");
+    const std::uint8_t isInvicible = requiredFlag(element, "isInvicible");
     std::uint8_t isCamLimits = 1;
     readOptionalFlag(element, "isCamLimits", isCamLimits);
     readOptionalFlag(element, "isCollideWithEnemies", outline.isCollideWithEnemies);
     readOptionalFlag(element, "isCollideWithBackgrounds", outline.isCollideWithBackgrounds);
     readOptionalFlag(element, "isCollideWithItems", outline.isCollideWithItems);
-    outline.isHitBox = flagOf(element, "isHitBox");
-    const Ogre::Vector3 offset = vectorOf(element, "offs");
+    outline.isHitBox = requiredFlag(element, "isHitBox");
+    const Ogre::Vector3 offset = requiredVector3(element, "offs");
     outline.size = size;
     outline.placedPosition = offset;
     outline.rotation = rotation;

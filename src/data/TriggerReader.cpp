@@ -1,24 +1,17 @@
 #include "data/TriggerReader.h"
+#include "data/AttributeValues.h"
 
 #include "data/SectionAttributes.h"
 #include "data/TriggerOverlayReader.h"
 #include "world/Trigger.h"
 #include "world/link.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 
 namespace {
 
 using Ogre::StringConverter;
-
-// A number read as real and cut toward zero ("3.7" is 3).
-std::uint32_t truncatedOf(const XmlNode& node, const char* name)
-{
-    const float value = StringConverter::parseReal(requiredText(node, name), 0.0f);
-    return std::isfinite(value) ? static_cast<std::uint32_t>(static_cast<std::int32_t>(value)) : 0;
-}
 
 // "None" and "none" name no sound.
 std::string soundNameOf(const std::string& name) { return name == "None" || name == "none" ? std::string() : name; }
@@ -28,7 +21,7 @@ void readOwnAttributes(const XmlNode& element, Trigger& trigger)
     const SectionAttributes own(&element);
     trigger.screenName = requiredText(element, "screenName");
     trigger.layerId = static_cast<std::uint32_t>(own.optional("layer", 0));
-    trigger.activation_type = truncatedOf(element, "activation_type");
+    trigger.activation_type = static_cast<std::uint32_t>(requiredTruncated(element, "activation_type"));
     trigger.isSwitchOnly = own.required("isSwitchOnly", false);
     trigger.isAlwaysOn = own.optional("isAlwaysOn", false);
     trigger.isAlwaysActivated = own.optional("isAlwaysActivated", false);
@@ -37,8 +30,7 @@ void readOwnAttributes(const XmlNode& element, Trigger& trigger)
     trigger.isKilledExplode = own.optional("isKilledExplode", true);
 }
 
-// The editor writes a position it could not compute as "nan(ind)": such a
-// trigger stands at the origin.
+// The trigger's size and turn; its position is returned for the scene set-up.
 Ogre::Vector3 readPosition(const XmlNode& element, Trigger& trigger)
 {
     const XmlNode* node = element.first_node("position");
@@ -49,13 +41,10 @@ Ogre::Vector3 readPosition(const XmlNode& element, Trigger& trigger)
         trigger.orientation = turn;
         return Ogre::Vector3::ZERO;
     }
-    turn = StringConverter::parseQuaternion(requiredText(*node, "orient"));
     // A zero or non-finite turn would put NaN into the scene nodes.
-    const float norm = turn.Norm();
-    trigger.orientation = std::isfinite(norm) && norm > 0.0f ? turn : Ogre::Quaternion::IDENTITY;
-    const std::string pos = requiredText(*node, "pos");
-    return pos.find("nan(ind)") == std::string::npos ? position.required("pos", Ogre::Vector3::ZERO)
-                                                      : Ogre::Vector3::ZERO;
+    trigger.orientation = usableTurn(StringConverter::parseQuaternion(requiredText(*node, "orient")),
+                                     Ogre::Quaternion::IDENTITY);
+    return placedPositionOf(*node);
 }
 
 void readTimersAndCamera(const XmlNode& element, Trigger& trigger)
@@ -199,7 +188,7 @@ void readLevelTriggers(const XmlNode& root, std::vector<Trigger*>& triggers, Lev
 
 void readTrigger(const XmlNode& element, std::vector<Trigger*>& triggers, Level* level)
 {
-    Trigger* trigger = newTrigger(truncatedOf(element, "type"), requiredText(element, "triggerName"));
+    Trigger* trigger = newTrigger(static_cast<std::uint32_t>(requiredTruncated(element, "type")), requiredText(element, "triggerName"));
     triggers.push_back(trigger);
     readOwnAttributes(element, *trigger);
     const Ogre::Vector3 where = readPosition(element, *trigger);

@@ -1,4 +1,5 @@
 #include "data/WaypointReader.h"
+#include "data/AttributeValues.h"
 
 #include "data/LibraryFile.h"
 #include "world/FiniteVector.h"
@@ -6,35 +7,18 @@
 
 #include <OgreStringConverter.h>
 
-#include <cmath>
 
 namespace {
 
 using Ogre::StringConverter;
-
-float realOf(const XmlNode& node, const char* name) { return StringConverter::parseReal(requiredText(node, name), 0.0f); }
-
-bool flagOf(const XmlNode& node, const char* name) { return StringConverter::parseBool(requiredText(node, name), false); }
-
-Ogre::Vector3 vectorOf(const XmlNode& node, const char* name)
-{
-    return StringConverter::parseVector3(requiredText(node, name), Ogre::Vector3::ZERO);
-}
-
-// A number read as real and cut toward zero ("2.9" is 2, "-1.5" is -1).
-std::int32_t truncatedOf(const XmlNode& node, const char* name)
-{
-    const float value = realOf(node, name);
-    return std::isfinite(value) ? static_cast<std::int32_t>(value) : 0;
-}
 
 void readPosition(const XmlNode& element, Waypoint& waypoint)
 {
     waypoint.position = Ogre::Vector3::ZERO;
     waypoint.tension = 0.5f;
     if (const XmlNode* child = element.first_node("position")) {
-        waypoint.position = vectorOf(*child, "pos");
-        waypoint.tension = realOf(*child, "Tension");
+        waypoint.position = requiredVector3(*child, "pos");
+        waypoint.tension = requiredReal(*child, "Tension");
     }
 }
 
@@ -45,9 +29,9 @@ void readRotation(const XmlNode& element, Waypoint& waypoint)
     waypoint.rotSpeed = 1.0f;
     waypoint.rotAngleLimit = 360.0f;
     if (const XmlNode* child = element.first_node("rotation")) {
-        waypoint.rotation = vectorOf(*child, "rot");
-        waypoint.rotType = static_cast<std::uint32_t>(truncatedOf(*child, "rotType"));
-        waypoint.rotSpeed = realOf(*child, "RotAimSpeed");
+        waypoint.rotation = requiredVector3(*child, "rot");
+        waypoint.rotType = static_cast<std::uint32_t>(requiredTruncated(*child, "rotType"));
+        waypoint.rotSpeed = requiredReal(*child, "RotAimSpeed");
         readOptional(*child, "rotAngleLimit", waypoint.rotAngleLimit);
     }
 }
@@ -84,9 +68,9 @@ void readBehaviours(const XmlNode& element, Waypoint& waypoint)
     const XmlNode* child = element.first_node("behaviors");
     if (!child)
         return;
-    waypoint.waitDuration = realOf(*child, "wait");
-    waypoint.isLoop = flagOf(*child, "loop") ? 1 : 0;
-    waypoint.isChangeWeaponSet = flagOf(*child, "isChangeWeaponSet") ? 1 : 0;
+    waypoint.waitDuration = requiredReal(*child, "wait");
+    waypoint.isLoop = requiredFlag(*child, "loop") ? 1 : 0;
+    waypoint.isChangeWeaponSet = requiredFlag(*child, "isChangeWeaponSet") ? 1 : 0;
     int weaponSet = 0;
     readOptional(*child, "weaponSetShoot", weaponSet);
     waypoint.weaponSetShoot = static_cast<std::uint32_t>(weaponSet);
@@ -107,7 +91,7 @@ void readBehaviours(const XmlNode& element, Waypoint& waypoint)
 
 void readWaypoint(const XmlNode& element, Waypoint& waypoint)
 {
-    waypoint.speed = realOf(element, "speed");
+    waypoint.speed = requiredReal(element, "speed");
     readPosition(element, waypoint);
     readRotation(element, waypoint);
     readBehaviours(element, waypoint);

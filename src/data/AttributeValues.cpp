@@ -1,0 +1,52 @@
+#include "data/AttributeValues.h"
+
+#include "data/LibraryFile.h"
+#include "world/FiniteVector.h"
+
+#include <OgreStringConverter.h>
+
+#include <cmath>
+#include <string>
+
+using Ogre::StringConverter;
+
+float requiredReal(const XmlNode& node, const char* name)
+{
+    return StringConverter::parseReal(requiredText(node, name), 0.0f);
+}
+
+int requiredInt(const XmlNode& node, const char* name)
+{
+    return StringConverter::parseInt(requiredText(node, name), 0);
+}
+
+bool requiredFlag(const XmlNode& node, const char* name)
+{
+    return StringConverter::parseBool(requiredText(node, name), false);
+}
+
+Ogre::Vector3 requiredVector3(const XmlNode& node, const char* name)
+{
+    return finiteOr(StringConverter::parseVector3(requiredText(node, name), Ogre::Vector3::ZERO), 0.0f);
+}
+
+std::int32_t requiredTruncated(const XmlNode& node, const char* name)
+{
+    const float value = requiredReal(node, name);
+    return std::isfinite(value) ? static_cast<std::int32_t>(value) : 0;
+}
+
+Ogre::Vector3 placedPositionOf(const XmlNode& position)
+{
+    const std::string text = requiredText(position, "pos");
+    if (text.find("nan(ind)") != std::string::npos)
+        return Ogre::Vector3::ZERO;
+    const Ogre::Vector3 read = StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
+    return read.isNaN() || !std::isfinite(read.x + read.y + read.z) ? Ogre::Vector3::ZERO : read;
+}
+
+Ogre::Quaternion usableTurn(const Ogre::Quaternion& turn, const Ogre::Quaternion& fallback)
+{
+    const float norm = turn.Norm();
+    return std::isfinite(norm) && norm > 0.0f ? turn : fallback;
+}
