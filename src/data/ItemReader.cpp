@@ -8,6 +8,7 @@
 #include "app/AudioService.h"
 #include "data/LibraryFile.h"
 #include "data/ObbReader.h"
+#include "data/SectionAttributes.h"
 #include "world/Item.h"
 #include "world/Obb.h"
 
@@ -110,49 +111,29 @@ void readSineMovement(const XmlNode& element, Item& item)
     item.SinDistance = distance;
 }
 
-// The effect values of "Gameplay" that have reader defaults.
-struct gameplayValues {
-    int itemKind = 1;
-    int Score = 10;
-    int energyGiven = 1;
-    double multiplier = 1.0;
-    int weaponSlot = 0;
-    bool ForceFielduseLife = false;
-    float ForceFieldLife = 5.0f;
-    float ForceFieldDuration = 0.0f;
-    bool isLifeDuration = false;
-    float lifeDuration = 5.0f;
-    int gaugeAdd = 1;
-    float powerUpAdd = 1.0f;
-    std::string ForceFieldSFX = "forceField01";
-    float playerSpeed = 45.0f;
-    std::string ForceFieldEndSound;
-    float ForceFieldEndSoundVolume = 1.0f;
-    std::string ForceFieldHitSound;
-    float ForceFieldHitSoundVolume = 1.0f;
-};
-
-void readGameplayDefaults(const XmlNode& gameplay, gameplayValues& values)
+// The effect values of "Gameplay" that have reader defaults: written whether
+// the section or the attribute is there or not.
+void readGameplayDefaults(const XmlNode* gameplay, Item& item)
 {
-    values.itemKind = requiredInt(gameplay, "itemKind");
-    values.Score = requiredInt(gameplay, "Score");
-    values.energyGiven = requiredInt(gameplay, "energyGiven");
-    if (attributeText(gameplay, "multiplier"))
-        values.multiplier = requiredReal(gameplay, "multiplier");
-    values.weaponSlot = requiredInt(gameplay, "weaponSlot");
-    values.ForceFielduseLife = requiredFlag(gameplay, "ForceFielduseLife");
-    values.ForceFieldLife = static_cast<float>(requiredInt(gameplay, "ForceFieldLife"));
-    values.ForceFieldDuration = requiredReal(gameplay, "ForceFieldDuration");
-    values.isLifeDuration = requiredFlag(gameplay, "isLifeDuration");
-    values.lifeDuration = requiredReal(gameplay, "lifeDuration");
-    values.gaugeAdd = requiredTruncated(gameplay, "gaugeAdd");
-    readOptional(gameplay, "powerUpAdd", values.powerUpAdd);
-    readOptional(gameplay, "ForceFieldSFX", values.ForceFieldSFX);
-    readOptional(gameplay, "playerSpeed", values.playerSpeed);
-    readOptional(gameplay, "ForceFieldEndSound", values.ForceFieldEndSound);
-    readOptional(gameplay, "ForceFieldEndSoundVolume", values.ForceFieldEndSoundVolume);
-    readOptional(gameplay, "ForceFieldHitSound", values.ForceFieldHitSound);
-    readOptional(gameplay, "ForceFieldHitSoundVolume", values.ForceFieldHitSoundVolume);
+    const SectionAttributes values(gameplay);
+    item.itemKind = values.required("itemKind", 1);
+    item.Score = values.required("Score", 10);
+    item.energyGiven = values.required("energyGiven", 1);
+    item.multiplier = values.optional("multiplier", 1.0f);
+    item.weaponSlot = values.required("weaponSlot", 0);
+    item.ForceFielduseLife = values.required("ForceFielduseLife", false);
+    item.ForceFieldLife = static_cast<float>(values.required("ForceFieldLife", 5));
+    item.ForceFieldDuration = values.required("ForceFieldDuration", 0.0f);
+    item.isLifeDuration = values.required("isLifeDuration", false);
+    item.lifeDuration = values.required("lifeDuration", 5.0f);
+    item.gaugeAdd = gameplay ? requiredTruncated(*gameplay, "gaugeAdd") : 1;
+    item.powerUpAdd = values.optional("powerUpAdd", 1.0f);
+    item.ForceFieldSFX = values.optional("ForceFieldSFX", std::string("forceField01"));
+    item.playerSpeed = values.optional("playerSpeed", 45.0f);
+    item.ForceFieldEndSound = values.optional("ForceFieldEndSound", std::string());
+    item.ForceFieldEndSoundVolume = values.optional("ForceFieldEndSoundVolume", 1.0f);
+    item.ForceFieldHitSound = values.optional("ForceFieldHitSound", std::string());
+    item.ForceFieldHitSoundVolume = values.optional("ForceFieldHitSoundVolume", 1.0f);
 }
 
 void readGameplayKept(const XmlNode& gameplay, Item& item)
@@ -170,36 +151,12 @@ void readGameplayKept(const XmlNode& gameplay, Item& item)
     readOptional(gameplay, "customVariableOperation", item.customVariableOperation);
 }
 
-void writeGameplay(const gameplayValues& values, Item& item)
-{
-    item.itemKind = values.itemKind;
-    item.Score = values.Score;
-    item.energyGiven = values.energyGiven;
-    item.multiplier = values.multiplier;
-    item.weaponSlot = values.weaponSlot;
-    item.ForceFielduseLife = values.ForceFielduseLife;
-    item.ForceFieldLife = values.ForceFieldLife;
-    item.ForceFieldDuration = values.ForceFieldDuration;
-    item.isLifeDuration = values.isLifeDuration;
-    item.lifeDuration = values.lifeDuration;
-    item.gaugeAdd = values.gaugeAdd;
-    item.powerUpAdd = values.powerUpAdd;
-    item.ForceFieldSFX = values.ForceFieldSFX;
-    item.playerSpeed = values.playerSpeed;
-    item.ForceFieldEndSound = values.ForceFieldEndSound;
-    item.ForceFieldEndSoundVolume = values.ForceFieldEndSoundVolume;
-    item.ForceFieldHitSound = values.ForceFieldHitSound;
-    item.ForceFieldHitSoundVolume = values.ForceFieldHitSoundVolume;
-}
-
 void readGameplay(const XmlNode& element, Item& item)
 {
-    gameplayValues values;
-    if (const XmlNode* gameplay = element.first_node("Gameplay")) {
-        readGameplayDefaults(*gameplay, values);
+    const XmlNode* gameplay = element.first_node("Gameplay");
+    readGameplayDefaults(gameplay, item);
+    if (gameplay)
         readGameplayKept(*gameplay, item);
-    }
-    writeGameplay(values, item);
 }
 
 void readEffects(const XmlNode& element, Item& item)
