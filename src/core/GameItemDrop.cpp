@@ -184,6 +184,8 @@ void dropOne(Game& game, Item& item, Item& definition, const std::string& mesh, 
 {
     item.templateObject = &definition;
     item.spriteName = definition.spriteName;
+    // A pooled item may have been a sprite before: it draws as this one does.
+    item.isLayered = definition.isLayered;
     const int spin = static_cast<int>(randomness * 180.0f);
     const int turn = spin > 0 ? platform::rand() % (2 * spin) - spin : 0;
     item.meshName = mesh;
@@ -232,8 +234,8 @@ void Game::spawnItem(const std::string& name, const Ogre::Vector3& position, int
     std::string mesh;
     Item* definition = dropDefinition(*this, name, mesh);
     const Ogre::Vector3 centre = dropCentre(sceneManager, position);
-    // Ogre aborts on a NaN position: such a point drops nothing.
-    if (!definition || centre.isNaN())
+    // Nothing drops without a play scene, nor at a NaN point (Ogre aborts on one).
+    if (!definition || !sceneManager || centre.isNaN())
         return;
     for (int drop = 0; drop < count; ++drop) {
         const Ogre::Vector3 target = scatter(centre, spread);

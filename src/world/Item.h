@@ -87,6 +87,7 @@ public:
     // When set the item is a sprite on "plane1U.mesh".
     std::string spriteName;
     std::string builtMeshName; // the mesh last built, to skip rebuilding it
+    std::string builtSpriteName; // and the sprite it showed
     int category = 0;
     Ogre::Quaternion meshOrient = Ogre::Quaternion::IDENTITY;
     // The main node is entity::sceneNode; the inner node carries the wobble

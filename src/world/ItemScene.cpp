@@ -44,6 +44,8 @@ Ogre::Quaternion usable(const Ogre::Quaternion& q)
 
 void Item::createNodes()
 {
+    if (!sceneManager)
+        return;
     sceneNode = sceneManager->getRootSceneNode()->createChildSceneNode();
     innerNode = sceneNode->createChildSceneNode();
     meshNode = innerNode->createChildSceneNode();
@@ -92,7 +94,8 @@ bool Item::isRebuildAsked() const
 
 void Item::createMesh(const std::string& newMeshName)
 {
-    if (meshEntity && newMeshName == builtMeshName && !isRebuildAsked())
+    // A pooled item may keep the mesh name but change its sprite.
+    if (meshEntity && newMeshName == builtMeshName && spriteName == builtSpriteName && !isRebuildAsked())
         return;
     if (meshEntity) {
         meshEntity->detachFromParent();
@@ -109,6 +112,7 @@ void Item::createMesh(const std::string& newMeshName)
     meshEntity = sceneManager->createEntity(shown);
     movableObject = meshEntity;
     builtMeshName = newMeshName;
+    builtSpriteName = spriteName;
     if (isSprite())
         meshEntity->setLightMask(spriteLightMask);
     meshEntity->setQueryFlags(shownQueryFlags);
@@ -148,6 +152,8 @@ void Item::reset()
         // Unless static the item grows from nothing as it starts (update).
         sceneNode->setScale(isStatic ? finiteOr(scale, 1.0f) : Ogre::Vector3::ZERO);
         meshNode->setOrientation(usable(meshOrient));
+        // A pooled item's last spin must not tilt its next life.
+        innerNode->setOrientation(Ogre::Quaternion::IDENTITY);
         innerNode->setPosition(Ogre::Vector3::ZERO);
         innerNode->setScale(Ogre::Vector3::UNIT_SCALE);
         showEntity(true);

@@ -169,13 +169,18 @@ void Item::updateSpinAndWobble(double dt)
 
 void Item::updateCollected(double dt)
 {
-    // Time runs also without a shrink, so that every collected item is freed.
+    // Time runs also without a shrink, so that every collected item is freed;
+    // without one the item vanishes at once and its end effect plays out.
     deathTime += dt;
     if (deathDuration > 0.0) {
-        const float d = static_cast<float>(1.0 - 5.0 * deathTime);
+        // Past the shrink the curve would grow again, and with it the end
+        // effect on the node: it stays at its floor.
+        const float d = static_cast<float>(std::max(0.0, 1.0 - 5.0 * deathTime));
         sceneNode->setScale(Ogre::Vector3(std::max(0.1f, smoothWeight(d))));
         if (deathTime >= hideAfterDeath)
             showEntity(false);
+    } else {
+        showEntity(false);
     }
     if (deathTime >= deathDuration + freeAfterDeath)
         stopParticles();

@@ -194,7 +194,6 @@ private:
     // Every setting of the data model, nothing bound to the scene.
     void copySettings(const Trigger& source);
     bool needsOwnNode() const;
-    bool hasOutline() const;
     void resetState();
     void updateOutline();
     void stepWaiting(double seconds);

@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 
 #include <OgreEntity.h>
+#include <OgreMesh.h>
 
 namespace itemdroptest {
 namespace {
@@ -114,6 +115,31 @@ TEST_F(ItemDropVariation, RandomnessBelowOnePercentTurnsButKeepsTheSpeed)
         EXPECT_GE(item->startAngle, 29);
         EXPECT_LE(item->startAngle, 30);
     }
+}
+
+TEST_F(ItemDropVariation, AFreedItemDroppedAgainKeepsNothingOfHowItLastLooked)
+{
+    Item* spark = addDefinition(game, "Spark");
+    spark->spriteName = "spark";
+    spark->isLayered = 1;
+    addDefinition(game, "Coin");
+    Item& item = *game.itemPool[0];
+
+    game.spawnItem("Spinner", Ogre::Vector3::ZERO, 1, 0, 1.0f);
+    ASSERT_FALSE(item.innerNode->getOrientation().equals(Ogre::Quaternion::IDENTITY, Ogre::Degree(0.01f)));
+    item.stopParticles();
+    game.spawnItem("Spark", Ogre::Vector3::ZERO);
+    // A sprite that does not spin lies flat, whatever the last life turned.
+    EXPECT_TRUE(item.innerNode->getOrientation().equals(Ogre::Quaternion::IDENTITY, Ogre::Degree(0.01f)));
+    ASSERT_TRUE(item.isLayered);
+    EXPECT_EQ(item.meshEntity->getMesh()->getName(), "plane1U.mesh");
+
+    item.stopParticles();
+    game.spawnItem("Coin", Ogre::Vector3::ZERO);
+    EXPECT_FALSE(item.isLayered);
+    // The same mesh name as the sprite's, but drawn as a mesh.
+    EXPECT_EQ(item.meshEntity->getMesh()->getName(), "interro.mesh");
+    EXPECT_EQ(item.meshEntity->getRenderQueueGroup(), 40);
 }
 
 TEST_F(ItemDrop, AMissingNameDropsTheNotFoundItemAsTheMissingMesh)

@@ -87,5 +87,15 @@ TEST_F(ItemPool, NothingIsDroppedWithoutANameOrWithoutAnyDefinitionToCopy)
     EXPECT_TRUE(takenItems().empty());
 }
 
+TEST_F(ItemPool, WithoutAPlaySceneThePoolIsMadeButDropsNothing)
+{
+    addDefinition(game, "Coin");
+    game.sceneManager = nullptr;
+    game.createItemPool();
+    ASSERT_NE(game.itemPool[0], nullptr);
+    game.spawnItem("Coin", Ogre::Vector3::ZERO, 3);
+    EXPECT_TRUE(takenItems().empty());
+}
+
 } // namespace
 } // namespace itemdroptest

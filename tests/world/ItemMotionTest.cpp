@@ -158,6 +158,7 @@ TEST_F(ItemMotion, ACollectedItemShrinksHidesAndIsFreedAfterItsDeathDurationAndA
     EXPECT_FALSE(item.meshEntity->getVisible());
     item.update(1.25);
     EXPECT_EQ(item.status, 4u);
+    EXPECT_FLOAT_EQ(item.sceneNode->getScale().x, 0.1f); // does not grow back
     item.update(0.06);
     EXPECT_EQ(item.status, 3u);
 
@@ -166,6 +167,21 @@ TEST_F(ItemMotion, ACollectedItemShrinksHidesAndIsFreedAfterItsDeathDurationAndA
     EXPECT_EQ(item.status, 0u);
     EXPECT_TRUE(item.meshEntity->getVisible());
     EXPECT_EQ(item.age, 0.0);
+}
+
+TEST_F(ItemMotion, WithoutADeathDurationACollectedItemVanishesAtOnceAndIsFreedASecondLater)
+{
+    scene.placePlayer(scene.ground);
+    Item& item = scene.drop(scene.ground);
+    scene.run(item, 2 * frame);
+    ASSERT_EQ(item.status, 4u);
+    ASSERT_EQ(item.deathDuration, 0.0);
+    item.update(frame);
+    EXPECT_FALSE(item.meshEntity->getVisible());
+    item.update(0.95);
+    EXPECT_EQ(item.status, 4u); // its end effect still plays on the node
+    item.update(0.05);
+    EXPECT_EQ(item.status, 3u);
 }
 
 TEST_F(ItemMotion, ACopyOwnsCopiesOfTheOutlinesAndStartingLeavesTheWorldPosition)

@@ -17,6 +17,7 @@
 #include "world/GameCamera.h"
 #include "world/Item.h"
 #include "world/Obb.h"
+#include "world/sfxManager.h"
 
 #include <OgreCamera.h>
 #include <OgreResourceGroupManager.h>
@@ -43,6 +44,9 @@ public:
         camera.createDefaultWaypoints();
         world.updateTransforms();
         level.camera = &camera;
+        // The level was made before the Game knew this scene.
+        level.effects->sceneManager = world.scene;
+        level.effects->camera = &camera;
         level.state = &state;
         game.level = &level;
         game.player = &player;
@@ -59,6 +63,7 @@ public:
         items.clear();
         game.level = nullptr;
         game.player = nullptr;
+        game.sceneManager = nullptr;
         game.resourceAvailability.clear();
     }
     ItemTestScene(const ItemTestScene&) = delete;
