@@ -4,6 +4,7 @@
 #include "app/Log.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
+#include "platform/TerminationSignals.h"
 
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
@@ -44,7 +45,12 @@ void runIdleTurn(GameManager& manager)
 void runMainLoop(Game& game, GameManager& manager)
 {
     bool running = true;
+    bool closeSent = false;
     while (running) {
+        if (!closeSent && platform::terminationRequested()) {
+            closeSent = true;
+            manager.windowClosed();
+        }
         const Uint32 flags = SDL_GetWindowFlags(graphics.sdlWindow);
         const bool minimised = (flags & SDL_WINDOW_MINIMIZED) != 0;
         if ((flags & SDL_WINDOW_INPUT_FOCUS) != 0 || game.isAlwaysRender)

@@ -19,6 +19,7 @@
 #include "platform/Folders.h"
 #include "platform/ShaderGeneration.h"
 #include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
 #include "world/affectors/ParticleAffectors.h"
 
 #include <Overlay/OgreOverlay.h>
@@ -235,6 +236,7 @@ int runGame()
     programPaths.engineVersion = "1.7.2.0";
     if (!platform::acquireSingleInstance(singleInstanceName))
         return 0;
+    platform::catchTerminationSignals();
     Game& game = *Game::getSingletonPtr();
     Process process;
     try {
