@@ -83,10 +83,19 @@ TEST(QuietFrame, AFrameWithoutChangeAllocatesNothingAndUsesTheBoundCameras)
     for (int quiet = 0; quiet < quietFrames; ++quiet)
         step();
     EXPECT_EQ(count.stop(), 0u);
-    EXPECT_EQ(widget.textArea->getCaption().asUTF8(), "GAME OVER");
     ASSERT_EQ(explosions.instances.size(), 2u);
-    for (const ExplosionElement* instance : explosions.instances)
+    for (const ExplosionElement* instance : explosions.instances) {
         EXPECT_EQ(instance->state, ExplosionElement::stateRunning);
+        EXPECT_EQ(instance->cameraNode, scene.cameraNode);
+    }
+
+    // A change still reaches Ogre in the next frame.
+    EXPECT_EQ(widget.textArea->getCaption().asUTF8(), "GAME OVER");
+    widget.text = "CONTINUE?";
+    widget.charHeight = 40;
+    step();
+    EXPECT_EQ(widget.textArea->getCaption().asUTF8(), "CONTINUE?");
+    EXPECT_FLOAT_EQ(widget.textArea->getCharHeight(), 0.1f);
 
     // The frame follows the cameras bound when the effect was made, whatever
     // "PlayCam" names: one looking away sees neither the flare nor the effect.
