@@ -5,6 +5,7 @@
 #include "allocation/AllocationCount.h"
 
 #include "app/OverlayWidget.h"
+#include "data/ExplosionsReader.h"
 #include "world/LensFlare.h"
 #include "world/SfxTestScene.h"
 #include "world/sfxManager.h"
@@ -109,13 +110,8 @@ TEST(QuietFrame, AFrameWithoutChangeAllocatesNothingAndUsesTheBoundCameras)
     EXPECT_TRUE(effect.hidden);
 
     explosions.destroyAll();
-    for (auto& explosion : library) {
-        delete explosion.second.first;
-        for (ExplosionElement* element : explosion.second.second)
-            delete element;
-    }
-    scene.effects.clear();
-    widget.destroyOverlays();
+    for (auto& explosion : library)
+        freeExplosion(explosion.second);
     for (const char* material : madeMaterials)
         Ogre::MaterialManager::getSingleton().remove(material, Ogre::RGN_DEFAULT);
 }
