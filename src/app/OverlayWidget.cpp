@@ -130,6 +130,7 @@ void OverlayWidget::reset()
     isRotateOut = false;
     text = "text";
     displayedText.clear();
+    typedCount = untyped;
     fontName = fallbackFont;
     pictureName.clear();
     charHeight = 32;
@@ -225,6 +226,7 @@ void OverlayWidget::createTextContent()
     textArea->setColour(colour);
     textArea->show();
     setCaptionText(*textArea, text);
+    typedCount = untyped;
     isDarken = true;
     // The colour is drawn premultiplied (the darken flag scales it by alpha).
     if (const Ogre::MaterialPtr& material = textArea->getMaterial())
@@ -286,6 +288,7 @@ void OverlayWidget::setText(const std::string& newText)
     text = newText;
     if (textArea)
         setCaptionText(*textArea, text);
+    typedCount = untyped;
     updateCharHeight();
 }
 

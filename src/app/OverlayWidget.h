@@ -149,6 +149,14 @@ public:
     const Ogre::Camera* anchor = nullptr;
 
 private:
+    // The typewriter's caption is remade only when the text or the count of
+    // characters shown changes; anything else that sets the caption clears
+    // typedCount to `untyped`.
+    static constexpr int untyped = -1;
+    std::string countedText;
+    int countedLength = 0;
+    int typedCount = untyped;
+
     std::string elementName() const;
     void createPictureContent();
     void createTextContent();

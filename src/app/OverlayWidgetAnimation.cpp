@@ -33,6 +33,7 @@ void OverlayWidget::setupAnimation()
     revealTimer = 0.0f;
     slideStart = position;
     displayedText.clear();
+    typedCount = untyped;
     if (revealInterval <= 0.0f)
         revealedCount = static_cast<int>(codePointCount(text));
     longestLine = longestTextLine(toWideString(text));

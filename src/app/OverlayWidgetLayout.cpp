@@ -14,7 +14,6 @@
 #include <Overlay/OgreTextAreaOverlayElement.h>
 #include <OgreCamera.h>
 #include <OgreRenderWindow.h>
-#include <OgreStringConverter.h>
 #include <OgreViewport.h>
 
 #include <algorithm>
@@ -66,6 +65,21 @@ Ogre::Viewport* layoutViewport()
     if (!window || window->getNumViewports() == 0)
         return nullptr;
     return window->getViewport(window->getNumViewports() > 1 ? 1 : 0);
+}
+
+// Every one of these setters makes Ogre lay the whole text out again at the
+// next frame: each is set only when its value changes.
+void placeText(Ogre::TextAreaOverlayElement& area, float charHeight, float top,
+               Ogre::TextAreaOverlayElement::Alignment alignment)
+{
+    if (area.getCharHeight() != charHeight)
+        area.setCharHeight(charHeight);
+    if (area.getTop() != top)
+        area.setTop(top);
+    if (area.getLeft() != 0.0f)
+        area.setLeft(0.0f);
+    if (area.getAlignment() != alignment)
+        area.setAlignment(alignment);
 }
 
 } // namespace
@@ -195,8 +209,6 @@ void OverlayWidget::updateCharHeight()
             f = shape / aspect;
     }
     const float size = static_cast<float>(charHeight) * charHeightUnit * f;
-    textArea->setParameter("char_height", Ogre::StringConverter::toString(size));
-    textArea->setCharHeight(size);
     const float block = static_cast<float>(charHeight) * lineCount;
     float top = 0.0f;
     if (verticalAlignment == 0)
@@ -205,12 +217,10 @@ void OverlayWidget::updateCharHeight()
         top = block * charHeightUnit / 2.0f * f;
     if (isPixelSize)
         top = -block * charHeightUnit;
-    textArea->setTop(top);
-    textArea->setLeft(0.0f);
+    Ogre::TextAreaOverlayElement::Alignment alignment = Ogre::TextAreaOverlayElement::Center;
     if (horizontalAlignment == 1)
-        textArea->setAlignment(Ogre::TextAreaOverlayElement::Left);
+        alignment = Ogre::TextAreaOverlayElement::Left;
     else if (horizontalAlignment == 2)
-        textArea->setAlignment(Ogre::TextAreaOverlayElement::Right);
-    else
-        textArea->setAlignment(Ogre::TextAreaOverlayElement::Center);
+        alignment = Ogre::TextAreaOverlayElement::Right;
+    placeText(*textArea, size, top, alignment);
 }

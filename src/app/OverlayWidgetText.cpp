@@ -55,20 +55,27 @@ void OverlayWidget::updateTypewriter(double dt)
 {
     if (!textArea)
         return;
-    const int length = static_cast<int>(codePointCount(text));
+    if (text != countedText) {
+        countedText = text;
+        countedLength = static_cast<int>(codePointCount(text));
+        typedCount = untyped;
+    }
     if (revealInterval <= 0.0f) {
-        if (revealedCount != length) {
+        if (revealedCount != countedLength) {
             displayedText = text;
             setCaptionText(*textArea, text);
-            revealedCount = length;
+            revealedCount = countedLength;
         }
         return;
     }
-    if (revealNextCharacter(revealTimer, revealedCount, revealInterval, dt, length)) {
+    if (revealNextCharacter(revealTimer, revealedCount, revealInterval, dt, countedLength)) {
         const Game& game = *Game::getSingletonPtr();
         playSound(game.textSound, game.textSoundVolume, noSoundPosition, false);
     }
-    revealedCount = std::min(revealedCount, length);
+    revealedCount = std::min(revealedCount, countedLength);
+    if (revealedCount == typedCount)
+        return;
+    typedCount = revealedCount;
     displayedText = firstCodePoints(text, static_cast<std::size_t>(revealedCount));
     setCaptionText(*textArea, displayedText);
 }

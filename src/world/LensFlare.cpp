@@ -71,6 +71,7 @@ void LensFlare::create(const Ogre::Vector3& /*position: the node starts at the o
         return;
     nodeScale = scale;
     sceneManager = manager;
+    camera = manager->hasCamera("PlayCam") ? manager->getCamera("PlayCam") : nullptr;
     std::ostringstream unique;
     unique << static_cast<const void*>(this);
     const float halo = 500.0f * sizeFactor;
@@ -174,9 +175,8 @@ void LensFlare::update(const Ogre::Vector3& sunPosition, float seconds, float sc
 // they are.
 void LensFlare::followCamera(const Ogre::Vector3& sunPosition, float seconds)
 {
-    if (!sceneManager->hasCamera("PlayCam"))
+    if (!camera)
         return;
-    const Ogre::Camera* camera = sceneManager->getCamera("PlayCam");
     const Ogre::Vector3 cameraPosition = camera->getDerivedPosition();
     const Ogre::Vector3 view = camera->getDerivedOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
     const Ogre::Vector3 lookPoint = cameraPosition + view * sunPosition.distance(cameraPosition);

@@ -14,6 +14,7 @@
 namespace Ogre {
 class Billboard;
 class BillboardSet;
+class Camera;
 class SceneManager;
 class SceneNode;
 } // namespace Ogre
@@ -47,6 +48,8 @@ public:
     float visibleIntensity = 0.0f;
     float nodeScale = 1.0f;
     Ogre::SceneManager* sceneManager = nullptr;
+    // The play camera "PlayCam", looked up when the flare is made.
+    const Ogre::Camera* camera = nullptr;
     float sizeFactor = 0.5f;
     Ogre::SceneNode* node = nullptr;
     Ogre::BillboardSet* glowSet = nullptr;

@@ -19,6 +19,7 @@ class Entity;
 class Light;
 class ManualObject;
 class ParticleSystem;
+class RaySceneQuery;
 } // namespace Ogre
 
 class LensFlare;
@@ -131,6 +132,7 @@ public:
     Ogre::SceneNode* secondaryNode = nullptr;
     Ogre::Entity* secondaryEntity = nullptr;
     Level* level = nullptr;
+    // The play camera "PlayCam", looked up when the visuals are made.
     Ogre::Camera* camera = nullptr;
     // The "parenting" element's entity name, and that entity once the play
     // state has resolved it (not owned).
@@ -138,6 +140,9 @@ public:
     entity* attachedObject = nullptr;
 
 private:
+    // Made at the first occlusion test and kept: only its ray changes.
+    Ogre::RaySceneQuery* occlusionQuery = nullptr;
+
     bool isGateOpen() const;
     void startRunning();
     void updateHidden();

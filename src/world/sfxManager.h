@@ -84,6 +84,9 @@ private:
         std::uint16_t firstPriority;
         float delay;
     };
+    // The scene's camera rig node, looked up once per scene manager (again
+    // while the scene has none).
+    Ogre::SceneNode* rigNode();
     void spawnElement(const ExplosionElement& element, std::size_t index, const SpawnPlace& place);
     void spawnChild(const ExplosionElement& element, const SpawnPlace& place);
     void startInstance(ExplosionElement* instance, std::uint16_t priority, const SpawnPlace& place);
@@ -94,4 +97,7 @@ private:
     // Emitting off, first emitter off, particles gone.
     static void stopParticles(Ogre::ParticleSystem* particles);
     void destroyNode(Ogre::SceneNode*& node);
+
+    Ogre::SceneNode* cameraNode = nullptr;
+    const Ogre::SceneManager* cameraNodeScene = nullptr;
 };

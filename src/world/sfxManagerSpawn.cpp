@@ -21,8 +21,8 @@ bool sfxManager::spawn(const std::string& name, Ogre::Vector3& position, float s
 {
     // Every instance lives in the space of the camera rig's node.
     position = finiteOr(position, 0.0f);
-    if (sceneManager && sceneManager->hasSceneNode(cameraNodeName))
-        position = sceneManager->getSceneNode(cameraNodeName)->convertWorldToLocalPosition(position);
+    if (Ogre::SceneNode* rig = rigNode())
+        position = rig->convertWorldToLocalPosition(position);
     if (name == "None" || !explosions)
         return false;
     const auto found = explosions->find(name);
@@ -39,6 +39,15 @@ bool sfxManager::spawn(const std::string& name, Ogre::Vector3& position, float s
             spawnElement(*elements[index], index, place);
     }
     return true;
+}
+
+Ogre::SceneNode* sfxManager::rigNode()
+{
+    if (sceneManager != cameraNodeScene || !cameraNode) {
+        cameraNodeScene = sceneManager;
+        cameraNode = sceneManager ? sceneManager->getSceneNode(cameraNodeName, false) : nullptr;
+    }
+    return cameraNode;
 }
 
 void sfxManager::spawnElement(const ExplosionElement& element, std::size_t index, const SpawnPlace& place)
@@ -89,6 +98,7 @@ void sfxManager::startInstance(ExplosionElement* instance, std::uint16_t priorit
     instance->priority = priority;
     instance->sceneManager = sceneManager;
     instance->camera = camera;
+    instance->cameraNode = rigNode();
     instances.push_back(instance);
     instance->start(place.inCameraSpace);
     if (!instance->soundName.empty())

@@ -78,8 +78,6 @@ void sfx::update(double dt)
 
 void sfx::updateHidden()
 {
-    if (sceneManager && sceneManager->hasCamera("PlayCam"))
-        camera = sceneManager->getCamera("PlayCam");
     if (!camera || !sceneNode)
         return;
     const Ogre::Vector3 where = sceneNode->_getDerivedPosition();
@@ -102,12 +100,13 @@ bool sfx::isOccluded(const Ogre::Vector3& where)
     const Ogre::Ray ray = camera->getCameraToViewportRay((x + 1.0f) * 0.5f, 0.5f - y * 0.5f);
     if (Game::getSingletonPtr()->isPhysicsOcclusion && isRayBlocked(level, position, ray.getOrigin()))
         return true;
-    Ogre::RaySceneQuery* query = sceneManager->createRayQuery(ray, occluderQueryMask);
-    query->setSortByDistance(true);
-    const Ogre::RaySceneQueryResult& results = query->execute();
-    const bool blocked = !results.empty() && results.front().movable;
-    sceneManager->destroyQuery(query);
-    return blocked;
+    if (!occlusionQuery) {
+        occlusionQuery = sceneManager->createRayQuery(ray, occluderQueryMask);
+        occlusionQuery->setSortByDistance(true);
+    }
+    occlusionQuery->setRay(ray);
+    const Ogre::RaySceneQueryResult& results = occlusionQuery->execute();
+    return !results.empty() && results.front().movable;
 }
 
 void sfx::restart()

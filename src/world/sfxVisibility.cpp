@@ -7,6 +7,7 @@
 #include <OgreManualObject.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+#include <OgreSceneQuery.h>
 
 namespace {
 
@@ -72,6 +73,9 @@ void sfx::releaseVisuals()
             sceneManager->destroyEntity(static_cast<Ogre::Entity*>(movableObject));
         movableObject = nullptr;
     }
+    if (occlusionQuery)
+        sceneManager->destroyQuery(occlusionQuery);
+    occlusionQuery = nullptr;
     destroyLight();
     destroyLensFlare();
     destroyGlow();

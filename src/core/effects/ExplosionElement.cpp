@@ -11,15 +11,18 @@
 #include <OgreParticleSystem.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+#include <Plugins/ParticleFX/OgreAreaEmitter.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
-#include <sstream>
 
 namespace {
 
 const char* const cameraNodeName = "CamNode1";
 const char* const spriteGroup = "GAMERSC";
+// "0x" and two hex digits a byte, with the terminating zero.
+constexpr std::size_t addressTextSize = 2 + 2 * sizeof(void*) + 1;
 
 // A missing template is reported once per name: explosions repeat often.
 void reportMissingTemplate(const std::string& name)
@@ -27,11 +30,6 @@ void reportMissingTemplate(const std::string& name)
     static std::set<std::string> reported;
     if (reported.insert(name).second)
         logLine("[ERROR] can't find particle template: " + name);
-}
-
-Ogre::SceneNode* cameraNode(Ogre::SceneManager& scene)
-{
-    return scene.hasSceneNode(cameraNodeName) ? scene.getSceneNode(cameraNodeName) : nullptr;
 }
 
 } // namespace
@@ -47,18 +45,13 @@ ExplosionElement::ExplosionElement(const ExplosionElement& other)
 {
 }
 
-std::string ExplosionElement::particleSystemName() const
+// The instance's address makes its names unique among the living ones.
+void ExplosionElement::nameInstance()
 {
-    std::ostringstream name;
-    name << "exploSfx" << static_cast<const void*>(this);
-    return name.str();
-}
-
-std::string ExplosionElement::spriteMaterialName() const
-{
-    std::ostringstream name;
-    name << "exploSprite_" << textureName << static_cast<const void*>(this);
-    return name.str();
+    char address[addressTextSize];
+    std::snprintf(address, sizeof address, "%p", static_cast<const void*>(this));
+    systemName = std::string("exploSfx") + address;
+    materialName = "exploSprite_" + textureName + address;
 }
 
 void ExplosionElement::start(bool inCameraSpace)
@@ -66,6 +59,9 @@ void ExplosionElement::start(bool inCameraSpace)
     // A light flash belongs only to an element without particles and sprite.
     if (!particleName.empty() || !textureName.empty())
         isLight = 0;
+    nameInstance();
+    if (!cameraNode && sceneManager)
+        cameraNode = sceneManager->getSceneNode(cameraNodeName, false);
     if (sceneManager && (!particleName.empty() || isLight))
         createNode(inCameraSpace);
     if (node && !particleName.empty())
@@ -75,14 +71,13 @@ void ExplosionElement::start(bool inCameraSpace)
 
 void ExplosionElement::createNode(bool inCameraSpace)
 {
-    Ogre::SceneNode* camera = cameraNode(*sceneManager);
     const Ogre::Vector3 offset = finiteOr(position, 0.0f);
     Ogre::Vector3 at = offset;
     Ogre::SceneNode* parent = sceneManager->getRootSceneNode();
-    if (camera && inCameraSpace)
-        parent = camera;
-    else if (camera)
-        at = camera->convertLocalToWorldPosition(offset);
+    if (cameraNode && inCameraSpace)
+        parent = cameraNode;
+    else if (cameraNode)
+        at = cameraNode->convertLocalToWorldPosition(offset);
     node = parent->createChildSceneNode(finiteOr(at, 0.0f) + Ogre::Vector3(0.0f, 1.0f, 0.0f));
 }
 
@@ -110,7 +105,7 @@ void ExplosionElement::createParticles(bool inCameraSpace)
 }
 
 // Every emitter takes the first emitter's velocities, scaled, and its own
-// emitting volume scaled.
+// emitting area scaled.
 void ExplosionElement::applyScaling()
 {
     const float scale = std::isfinite(scaling) ? std::max(scaling, 0.0f) : 1.0f;
@@ -127,12 +122,9 @@ void ExplosionElement::applyScaling()
         emitter->setParticleVelocity(velocity * scale);
         emitter->setMinParticleVelocity(minimum * scale);
         emitter->setMaxParticleVelocity(maximum * scale);
-        for (const char* size : {"width", "height", "depth"}) {
-            const std::string text = emitter->getParameter(size);
-            if (!text.empty())
-                emitter->setParameter(size, Ogre::StringConverter::toString(
-                                                Ogre::StringConverter::parseReal(text) * scale));
-        }
+        auto* area = dynamic_cast<Ogre::AreaEmitter*>(emitter);
+        if (area && scale != 1.0f)
+            area->setSize(area->getWidth() * scale, area->getHeight() * scale, area->getDepth() * scale);
     }
 }
 

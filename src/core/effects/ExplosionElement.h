@@ -43,9 +43,10 @@ public:
     void update(double dt);
     void destroy();
 
-    // The names of this instance's particle system and sprite material.
-    std::string particleSystemName() const;
-    std::string spriteMaterialName() const;
+    // The names of this instance's particle system and sprite material,
+    // made when it starts.
+    const std::string& particleSystemName() const { return systemName; }
+    const std::string& spriteMaterialName() const { return materialName; }
 
     // Definition
     std::string screenName = "element";
@@ -79,8 +80,15 @@ public:
     Ogre::ParticleSystem* particleSystem = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
     GameCamera* camera = nullptr;
+    // The camera rig's node "CamNode1", given by the spawner; looked up at
+    // start when not given.
+    Ogre::SceneNode* cameraNode = nullptr;
 
 private:
+    std::string systemName;
+    std::string materialName;
+
+    void nameInstance();
     void createNode(bool inCameraSpace);
     void createParticles(bool inCameraSpace);
     void applySpriteSheet(bool inCameraSpace);
