@@ -104,3 +104,65 @@ bool removeKeyboardFocus()
     XCloseDisplay(display);
     return true;
 }
+
+namespace {
+
+WindowGeometry geometryOf(Display* display, Window window)
+{
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes))
+        return {};
+    return {attributes.x, attributes.y, attributes.width, attributes.height};
+}
+
+} // namespace
+
+WindowGeometry windowGeometry(unsigned long window)
+{
+    Display* display = openDisplay();
+    if (!display)
+        return {};
+    const WindowGeometry geometry = window ? geometryOf(display, window) : WindowGeometry{};
+    XCloseDisplay(display);
+    return geometry;
+}
+
+std::vector<WindowGeometry> childWindowGeometries(unsigned long window)
+{
+    std::vector<WindowGeometry> geometries;
+    Display* display = openDisplay();
+    if (!display)
+        return geometries;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (window && XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count; ++i)
+            geometries.push_back(geometryOf(display, children[i]));
+        if (children)
+            XFree(children);
+    }
+    XCloseDisplay(display);
+    return geometries;
+}
+
+bool resizeWindow(unsigned long window, int width, int height)
+{
+    Display* display = openDisplay();
+    if (!display || !window)
+        return false;
+    XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFlush(display);
+    XCloseDisplay(display);
+    return true;
+}
+
+WindowGeometry desktopGeometry()
+{
+    Display* display = openDisplay();
+    if (!display)
+        return {};
+    const WindowGeometry geometry = geometryOf(display, DefaultRootWindow(display));
+    XCloseDisplay(display);
+    return geometry;
+}
