@@ -190,8 +190,9 @@ void createRenderWindow()
     params["vsync"] = vsync ? "true" : "false";
     params["monitorIndex"] = "0";
     params["border"] = "fixed";
-    graphics.renderWindow = graphics.root->createRenderWindow("", static_cast<unsigned>(std::max(width, 1)),
-                                                              static_cast<unsigned>(std::max(height, 1)), false, &params);
+    const unsigned renderWidth = static_cast<unsigned>(std::max(width, 1));
+    const unsigned renderHeight = static_cast<unsigned>(std::max(height, 1));
+    graphics.renderWindow = graphics.root->createRenderWindow("", renderWidth, renderHeight, false, &params);
 }
 
 // Returns whether the window must become 1280 x 800 full screen.
@@ -267,7 +268,8 @@ void GraphicsSystem::initialize()
     registerIniGroup(programPaths.prefPath);
     loadConfigFile();
     Ogre::ConfigFile gameTemplate;
-    const Ogre::ConfigFile* defaults = loadSettingsTemplate(gameTemplate, programPaths.exePath) ? &gameTemplate : nullptr;
+    const Ogre::ConfigFile* defaults =
+        loadSettingsTemplate(gameTemplate, programPaths.exePath) ? &gameTemplate : nullptr;
 
     const platform::RenderSystemChoice choice = platform::chooseRenderSystem(rendererValue("library"));
     loadPlugins(choice);
