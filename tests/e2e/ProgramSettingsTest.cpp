@@ -141,6 +141,8 @@ void startAndClose(const HostileSettings& hostile, const WindowGeometry& desktop
     const std::string written = run.folder().read(settingsPath);
     for (const char* section : {"sound", "pad", "keyboard"})
         EXPECT_EQ(sectionText(written, section), sectionText(settingsTemplate, section)) << section;
+    // The game is the program folder's, never a name looked for from the working folder.
+    EXPECT_NE(written.find("\nlastDirectorySaved = .\n"), std::string::npos);
     EXPECT_EQ(storedNumber(written, "fullscreen"), hostile.mode);
     EXPECT_EQ(storedNumber(written, "width"), hostile.width);
     EXPECT_EQ(storedNumber(written, "height"), hostile.height);
