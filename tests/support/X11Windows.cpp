@@ -105,29 +105,7 @@ bool removeKeyboardFocus()
     return true;
 }
 
-namespace {
-
-WindowGeometry geometryOf(Display* display, Window window)
-{
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display, window, &attributes))
-        return {};
-    return {attributes.x, attributes.y, attributes.width, attributes.height};
-}
-
-} // namespace
-
-WindowGeometry windowGeometry(unsigned long window)
-{
-    Display* display = openDisplay();
-    if (!display)
-        return {};
-    const WindowGeometry geometry = window ? geometryOf(display, window) : WindowGeometry{};
-    XCloseDisplay(display);
-    return geometry;
-}
-
-std::vector<WindowGeometry> childWindowGeometries(unsigned long window)
+std::vector<WindowGeometry> windowGeometries(unsigned long window)
 {
     std::vector<WindowGeometry> geometries;
     Display* display = openDisplay();
@@ -136,9 +114,15 @@ std::vector<WindowGeometry> childWindowGeometries(unsigned long window)
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (window && XQueryTree(display, window, &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count; ++i)
-            geometries.push_back(geometryOf(display, children[i]));
+    const Window outer = window ? window : DefaultRootWindow(display);
+    if (XQueryTree(display, outer, &root, &parent, &children, &count)) {
+        std::vector<Window> windows{outer};
+        windows.insert(windows.end(), children, children + count);
+        for (const Window each : windows) {
+            XWindowAttributes attributes{};
+            XGetWindowAttributes(display, each, &attributes);
+            geometries.push_back({attributes.x, attributes.y, attributes.width, attributes.height});
+        }
         if (children)
             XFree(children);
     }
@@ -148,21 +132,11 @@ std::vector<WindowGeometry> childWindowGeometries(unsigned long window)
 
 bool resizeWindow(unsigned long window, int width, int height)
 {
-    Display* display = openDisplay();
-    if (!display || !window)
+    Display* display = window ? openDisplay() : nullptr;
+    if (!display)
         return false;
     XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XFlush(display);
     XCloseDisplay(display);
     return true;
-}
-
-WindowGeometry desktopGeometry()
-{
-    Display* display = openDisplay();
-    if (!display)
-        return {};
-    const WindowGeometry geometry = geometryOf(display, DefaultRootWindow(display));
-    XCloseDisplay(display);
-    return geometry;
 }

@@ -23,14 +23,10 @@ struct WindowGeometry {
     int height = 0;
 };
 
-// The window's geometry; all zero without a display or window.
-WindowGeometry windowGeometry(unsigned long window);
-
-// The geometry of each window directly inside it (the render window inside SDL's).
-std::vector<WindowGeometry> childWindowGeometries(unsigned long window);
+// The window's geometry followed by that of each window directly inside it
+// (the render window inside SDL's); the screen's root window for 0. Empty
+// without a display.
+std::vector<WindowGeometry> windowGeometries(unsigned long window);
 
 // Resizes it as a player dragging its corner would; false without a display or window.
 bool resizeWindow(unsigned long window, int width, int height);
-
-// The size of the screen's root window.
-WindowGeometry desktopGeometry();
