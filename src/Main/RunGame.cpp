@@ -73,6 +73,8 @@ bool findPreferenceFolder()
     return true;
 }
 
+// Without a stored folder the game is the one in the program folder ("."),
+// never a name that would be looked for from the working folder.
 std::string chooseGameFolder()
 {
     const std::string directory = graphics.configFile.getSetting("lastDirectorySaved", "debug", "");
@@ -81,7 +83,7 @@ std::string chooseGameFolder()
     const std::string game = graphics.configFile.getSetting("lastGameSaved", "debug", "");
     if (!game.empty())
         return game;
-    return programPaths.folderName;
+    return ".";
 }
 
 void setUpRendererAndResources(Game& game)

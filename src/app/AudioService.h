@@ -2,7 +2,7 @@
 // through the sound layer. Music plays on the group "channelMusic", effects
 // on "channelEffects", menu and pause sounds on "channelEditor", all under
 // the master group that carries the master volume. Sounds come from the four
-// banks under "<gameFolder>/data/Sounds/" and from single files of the
+// banks under "<programFolder>/data/Sounds/" and from single files of the
 // game's resources. Free functions over module state; start-up calls
 // initSound once and shutdown shutdownSound, and a running state calls
 // updateSound once a frame.

@@ -4,6 +4,7 @@
 #include "app/ProgramPaths.h"
 #include "app/RenderSettings.h"
 #include "app/WindowLayout.h"
+#include "core/ConfigReading.h"
 #include "core/ConfigResource.h"
 #include "core/Game.h"
 #include "platform/RenderSystemChoice.h"
@@ -27,6 +28,8 @@
 
 #include <SDL_syswm.h>
 
+#include <algorithm>
+
 GraphicsHandles graphics;
 bool vsync = true;
 int FSAA = 0;
@@ -34,14 +37,6 @@ int FSAA = 0;
 namespace {
 
 using Ogre::StringConverter;
-
-// The [renderer] settings the window needs, read before the Game reads its own.
-struct RendererSettings {
-    int fsaa = 0;
-    bool vsync = false;
-    std::string library;
-    WindowRequest window;
-};
 
 std::string rendererValue(const std::string& key)
 {
@@ -65,24 +60,20 @@ void loadConfigFile()
     logLine("INI loaded.");
 }
 
-RendererSettings readRendererSettings()
+// The window's keys as config.ini (or, for those it lacks, the game's
+// template) gives them; the layout then fits them to the desktop.
+WindowRequest readWindowRequest(Game& game, const Ogre::ConfigFile* gameTemplate)
 {
-    RendererSettings settings;
-    settings.fsaa = StringConverter::parseInt(rendererValue("FSAA"), 0);
-    settings.vsync = StringConverter::parseBool(rendererValue("vsync"), false);
-    settings.library = rendererValue("library");
-    settings.window.width = StringConverter::parseInt(rendererValue("width"), 0);
-    settings.window.height = StringConverter::parseInt(rendererValue("height"), 0);
-    settings.window.fullscreen = StringConverter::parseInt(rendererValue("fullscreen"), 0);
-    const std::string posX = rendererValue("posX");
-    const std::string posY = rendererValue("posY");
-    settings.window.posX = posX.empty() ? 0 : StringConverter::parseInt(posX, 0);
-    settings.window.posY = posY.empty() ? 0 : StringConverter::parseInt(posY, 0);
-    const std::string fullWidth = rendererValue("fullScreenWidth");
-    const std::string fullHeight = rendererValue("fullScreenHeigth");
-    settings.window.fullScreenWidth = fullWidth.empty() ? 1920 : StringConverter::parseUnsignedInt(fullWidth, 0);
-    settings.window.fullScreenHeigth = fullHeight.empty() ? 1080 : StringConverter::parseUnsignedInt(fullHeight, 0);
-    return settings;
+    const WindowPosition position = applyWindowConfig(game, graphics.configFile, gameTemplate);
+    WindowRequest request;
+    request.width = game.width;
+    request.height = game.height;
+    request.posX = position.x;
+    request.posY = position.y;
+    request.fullscreen = game.fullscreen;
+    request.fullScreenWidth = game.fullScreenWidth;
+    request.fullScreenHeigth = game.fullScreenHeigth;
+    return request;
 }
 
 void loadPlugins(const platform::RenderSystemChoice& choice)
@@ -133,24 +124,24 @@ SDL_DisplayMode describeDisplay()
     return desktop;
 }
 
-void storeWindowSettings(Game& game, const RendererSettings& settings, const WindowLayout& layout)
+// The values the window is made with are the ones kept and written back.
+void storeWindowSettings(Game& game, const WindowLayout& layout)
 {
     game.width = layout.width;
     game.height = layout.height;
-    game.fullScreenWidth = settings.window.fullScreenWidth;
-    game.fullScreenHeigth = settings.window.fullScreenHeigth;
-    game.currentFullScreenWidth = static_cast<int>(settings.window.fullScreenWidth);
-    game.currentFullScreenHeight = static_cast<int>(settings.window.fullScreenHeigth);
-    game.fullscreen = settings.window.fullscreen;
+    game.fullScreenWidth = layout.fullScreenWidth;
+    game.fullScreenHeigth = layout.fullScreenHeigth;
+    game.currentFullScreenWidth = static_cast<int>(layout.fullScreenWidth);
+    game.currentFullScreenHeight = static_cast<int>(layout.fullScreenHeigth);
+    game.fullscreen = layout.mode;
     game.isDesktopPortrait = layout.isDesktopPortrait;
-    vsync = settings.vsync;
 }
 
 void logScreenMode(int mode)
 {
-    if (mode == 0)
+    if (mode == windowedMode)
         logLine("Screen mode: Windowed");
-    else if (mode == 1)
+    else if (mode == desktopFullScreenMode)
         logLine("Screen mode: Windowed (Fullscreen)");
     else
         logLine("Screen mode: Fullscreen");
@@ -158,7 +149,7 @@ void logScreenMode(int mode)
 
 void createSdlWindow(Game& game, const WindowLayout& layout)
 {
-    if (game.fullscreen == 2)
+    if (game.fullscreen == fullScreenMode)
         logLine("Fullscreen size window creation - w: " + std::to_string(layout.createWidth)
                 + " - h: " + std::to_string(layout.createHeight));
     const int x = layout.centred ? SDL_WINDOWPOS_CENTERED : layout.x;
@@ -183,8 +174,11 @@ unsigned long nativeWindowHandle()
     return static_cast<unsigned long>(info.info.x11.window);
 }
 
-void createRenderWindow(const WindowLayout& layout, int fsaa)
+// Made at the size of SDL's drawable, which the render window must always have.
+void createRenderWindow()
 {
+    int width = 0, height = 0;
+    SDL_GL_GetDrawableSize(graphics.sdlWindow, &width, &height);
     Ogre::NameValuePairList params;
     // Ogre 1.12's GLX window draws into SDL's window through a child window of
     // its own: only then can it follow the window's size (windowMovedOrResized);
@@ -192,12 +186,13 @@ void createRenderWindow(const WindowLayout& layout, int fsaa)
     params["parentWindowHandle"] = StringConverter::toString(nativeWindowHandle());
     params["title"] = "";
     params["gamma"] = "false";
-    params["FSAA"] = StringConverter::toString(fsaa);
+    params["FSAA"] = StringConverter::toString(FSAA);
     params["vsync"] = vsync ? "true" : "false";
     params["monitorIndex"] = "0";
     params["border"] = "fixed";
-    graphics.renderWindow = graphics.root->createRenderWindow("", static_cast<unsigned>(layout.createWidth),
-                                                              static_cast<unsigned>(layout.createHeight), false, &params);
+    const unsigned renderWidth = static_cast<unsigned>(std::max(width, 1));
+    const unsigned renderHeight = static_cast<unsigned>(std::max(height, 1));
+    graphics.renderWindow = graphics.root->createRenderWindow("", renderWidth, renderHeight, false, &params);
 }
 
 // Returns whether the window must become 1280 x 800 full screen.
@@ -218,8 +213,8 @@ bool detectHandheld(Game& game)
     game.fullScreenHeigth = 800;
     game.currentFullScreenWidth = 1280;
     game.currentFullScreenHeight = 800;
-    game.fullscreen = 2;
-    game.currentWindowMode = 2;
+    game.fullscreen = fullScreenMode;
+    game.currentWindowMode = fullScreenMode;
     SDL_SetWindowFullscreen(graphics.sdlWindow, SDL_WINDOW_FULLSCREEN);
     return true;
 }
@@ -252,7 +247,7 @@ void destroyOverlaySystem()
 
 void collectFSAAValues(Game&, int requested)
 {
-    if (requested == 0) {
+    if (requested <= 0) {
         FSAA = 0;
         return;
     }
@@ -272,20 +267,25 @@ void GraphicsSystem::initialize()
     Game& game = *Game::getSingletonPtr();
     registerIniGroup(programPaths.prefPath);
     loadConfigFile();
-    const RendererSettings settings = readRendererSettings();
+    Ogre::ConfigFile gameTemplate;
+    const Ogre::ConfigFile* defaults =
+        loadSettingsTemplate(gameTemplate, programPaths.exePath) ? &gameTemplate : nullptr;
 
-    const platform::RenderSystemChoice choice = platform::chooseRenderSystem(settings.library);
+    const platform::RenderSystemChoice choice = platform::chooseRenderSystem(rendererValue("library"));
     loadPlugins(choice);
     createParticleAffectorFactories();
     startRenderSystem(choice);
+    // FSAA is capped by what the render system offers.
+    applySetting(game, "renderer", "FSAA", graphics.configFile, defaults);
+    applySetting(game, "renderer", "vsync", graphics.configFile, defaults);
 
     startSdl();
     const SDL_DisplayMode desktop = describeDisplay();
-    const WindowLayout layout = computeWindowLayout(settings.window, desktop.w, desktop.h);
-    storeWindowSettings(game, settings, layout);
+    const WindowLayout layout = computeWindowLayout(readWindowRequest(game, defaults), desktop.w, desktop.h);
+    storeWindowSettings(game, layout);
     logScreenMode(game.fullscreen);
     createSdlWindow(game, layout);
-    createRenderWindow(layout, settings.fsaa);
+    createRenderWindow();
     if (choice.usesShaderGenerator && !platform::startShaderGeneration(graphics.renderWindow))
         logLine("[ERROR] the shader generator could not start");
 
@@ -295,6 +295,8 @@ void GraphicsSystem::initialize()
     graphics.renderWindow->setAutoUpdated(false);
     graphics.renderWindow->setDeactivateOnFocusChange(true);
     SDL_SetWindowSize(graphics.sdlWindow, handheld ? 1280 : layout.createWidth, handheld ? 800 : layout.createHeight);
+    // Whatever size SDL settled on, the render window takes it.
+    graphics.renderWindow->windowMovedOrResized();
 
     createFirstScene();
     graphics.root->renderOneFrame();

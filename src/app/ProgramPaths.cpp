@@ -1,7 +1,5 @@
 #include "app/ProgramPaths.h"
 
-#include <algorithm>
-
 ProgramPaths programPaths;
 
 void splitProgramPath(ProgramPaths& paths, const std::string& executable)
@@ -17,8 +15,4 @@ void splitProgramPath(ProgramPaths& paths, const std::string& executable)
     const bool hasExtension = name.size() >= extension.size()
                               && name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
     paths.exeBaseName = hasExtension ? name.substr(0, name.size() - extension.size()) : name;
-
-    std::string folderName = folder.substr(folder.find_last_of('/') + 1);
-    std::replace(folderName.begin(), folderName.end(), '\\', '/');
-    paths.folderName = folderName;
 }

@@ -9,7 +9,6 @@ struct ProgramPaths {
     std::string exeFileName;   // the running program's file name
     std::string exePath;       // the program's folder followed by "//"
     std::string exeBaseName;   // exeFileName without a ".exe" ending
-    std::string folderName;    // the program folder's own name, the fallback game folder
     std::string prefPath;      // the preference folder, with its trailing separator
 };
 

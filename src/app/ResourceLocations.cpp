@@ -43,6 +43,8 @@ void initialiseGroup(const std::string& group)
 
 } // namespace
 
+std::string soundFolder(const std::string& gamePath) { return gamePath + "/data/Sounds"; }
+
 std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
                                                     const std::string& preferenceFolder)
 {
@@ -50,9 +52,9 @@ std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
         {gamePath, "FileSystem", "Media"},
         {gamePath + "/data/data.tzn", "Zip", "Media"},
         {gamePath + "/data/Extensions.tzn", "Zip", "GAMERSC"},
-        {gamePath + "/data/Sounds", "FileSystem", "GAMERSC"},
-        {gamePath + "/data/Sounds/Music", "FileSystem", "GAMERSC"},
-        {gamePath + "/data/Sounds/SoundFX", "FileSystem", "GAMERSC"},
+        {soundFolder(gamePath), "FileSystem", "GAMERSC"},
+        {soundFolder(gamePath) + "/Music", "FileSystem", "GAMERSC"},
+        {soundFolder(gamePath) + "/SoundFX", "FileSystem", "GAMERSC"},
         {gamePath + "/data/game.tzn", "Zip", "GAMERSC"},
         {gamePath + "/data", "FileSystem", "GAMERSC"},
         {gamePath + "/Codec_ss.tzn", "Zip", "media"},

@@ -19,6 +19,9 @@ struct ResourceLocation {
 std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
                                                     const std::string& preferenceFolder);
 
+// The folder of the game's sounds and sound banks in the program folder.
+std::string soundFolder(const std::string& gamePath);
+
 // Adds every location (a missing one is logged and skipped), initialises
 // "Media" then "GAMERSC", and creates the empty "GAMERSC_materials".
 void initResourceLocations(Game& game, const std::string& gamePath);

@@ -3,6 +3,7 @@
 #include "app/AudioService.h"
 #include "app/AudioState.h"
 #include "app/Log.h"
+#include "app/ResourceLocations.h"
 #include "app/TextUtils.h"
 #include "core/Game.h"
 
@@ -12,9 +13,9 @@ const int channelCount = 64;
 // The key the game's banks are written with.
 const char* const bankKey = "Murdane7";
 
-std::string bankPath(const std::string& gameFolder, const wchar_t* bankFile)
+std::string bankPath(const std::string& programFolder, const wchar_t* bankFile)
 {
-    return toNarrowString(toWideString(gameFolder) + bankFile);
+    return toNarrowString(toWideString(soundFolder(programFolder)) + bankFile);
 }
 
 void createGroups(AudioState& state)
@@ -30,16 +31,22 @@ void createGroups(AudioState& state)
     state.masterGroup->addGroup(state.editorGroup);
 }
 
-void openBanks(AudioState& state, const std::string& gameFolder)
+// The banks come from the program folder, as the game's other resources do,
+// wherever the program was started from and whatever config.ini holds.
+void openBanks(AudioState& state, const std::string& programFolder)
 {
     const platform::SoundCreateInfo info{bankKey};
     const auto open = [&](const wchar_t* file, unsigned mode) {
-        return state.system->createSound(bankPath(gameFolder, file), mode, &info);
+        const std::string path = bankPath(programFolder, file);
+        platform::Sound* bank = state.system->createSound(path, mode, &info);
+        if (!bank)
+            logLine("[ERROR] can't open sound bank " + path);
+        return bank;
     };
-    state.musicBank = open(L"/data/Sounds/musics.tzn", platform::soundStream);
-    state.soundsBank = open(L"/data/Sounds/sounds.tzn", platform::soundLoopOff);
-    state.pauseBank = open(L"/data/Sounds/pauseSound.tzn", platform::soundLoopNormal);
-    state.bank3D = open(L"/data/Sounds/sounds3D.tzn", platform::soundLoopOff | platform::sound3DInverseRolloff);
+    state.musicBank = open(L"/musics.tzn", platform::soundStream);
+    state.soundsBank = open(L"/sounds.tzn", platform::soundLoopOff);
+    state.pauseBank = open(L"/pauseSound.tzn", platform::soundLoopNormal);
+    state.bank3D = open(L"/sounds3D.tzn", platform::soundLoopOff | platform::sound3DInverseRolloff);
 }
 
 void indexMusics(AudioState& state)
@@ -65,9 +72,9 @@ void initSound()
     state.system->set3DSettings(1.0f, 1.0f, 3.0f);
     createGroups(state);
 
-    const std::string& gameFolder = Game::getSingletonPtr()->gameFolder;
-    logLine("sounds banks loading: " + gameFolder + "/data/Sounds/musics.tzn");
-    openBanks(state, gameFolder);
+    const std::string& programFolder = Game::getSingletonPtr()->programFolder;
+    logLine("sounds banks loading: " + bankPath(programFolder, L"/musics.tzn"));
+    openBanks(state, programFolder);
     state.system->update();
     logLine("sounds banks loaded");
     indexMusics(state);

@@ -10,54 +10,92 @@ constexpr std::uint32_t windowedFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE
 constexpr std::uint32_t fullscreenFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_ALLOW_HIGHDPI;
 constexpr std::uint32_t desktopFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI;
 
+constexpr int minimumWidth = 1280;
+constexpr int minimumHeight = 720;
+constexpr int portraitMinimumWidth = 540;
+// Where a window with a negative stored position goes.
+constexpr int unplacedOffset = 64;
+// A windowed window keeps this share of the room the desktop leaves it.
+constexpr double desktopShare = 0.95;
+constexpr double portraitAspect = 0.75;
+
+// Sizes are worked out in 64 bits: a stored size near INT_MAX plus a
+// position must not wrap round.
+int clampSize(long long size, int room)
+{
+    return static_cast<int>(std::clamp<long long>(size, 1, std::max(room, 1)));
+}
+
 void fitWindowed(WindowLayout& layout, int posX, int posY, int desktopWidth, int desktopHeight)
 {
     // A stored position beyond the desktop would leave no room at all: centre as for (0, 0).
     if (posX >= desktopWidth || posY >= desktopHeight)
         posX = posY = 0;
-    if (posY + layout.height > 0.95 * desktopHeight)
-        layout.height = static_cast<int>((desktopHeight - posY) * 0.95);
-    if (posX + layout.width > 0.95 * desktopWidth)
-        layout.width = static_cast<int>((desktopWidth - posX) * 0.95);
+    long long width = layout.width;
+    long long height = layout.height;
+    if (posY + height > desktopShare * desktopHeight)
+        height = static_cast<long long>((desktopHeight - posY) * desktopShare);
+    if (posX + width > desktopShare * desktopWidth)
+        width = static_cast<long long>((desktopWidth - posX) * desktopShare);
     if (layout.isDesktopPortrait)
-        layout.width = static_cast<int>(layout.height * 0.75);
+        width = static_cast<long long>(height * portraitAspect);
+    layout.width = clampSize(width, desktopWidth - posX);
+    layout.height = clampSize(height, desktopHeight - posY);
     layout.centred = posX == 0 && posY == 0;
     layout.x = posX;
     layout.y = posY;
+}
+
+// A full-screen size of 0 means none was chosen: the desktop's is taken.
+unsigned fullScreenSize(unsigned requested, int desktop)
+{
+    return requested == 0 ? static_cast<unsigned>(desktop) : std::min(requested, static_cast<unsigned>(desktop));
 }
 
 } // namespace
 
 WindowLayout computeWindowLayout(const WindowRequest& request, int desktopWidth, int desktopHeight)
 {
+    desktopWidth = std::max(desktopWidth, 1);
+    desktopHeight = std::max(desktopHeight, 1);
     WindowLayout layout;
-    layout.width = std::max(request.width, 1280);
-    layout.height = std::max(request.height, 720);
-    const int posX = request.posX < 0 ? 64 : request.posX;
-    const int posY = request.posY < 0 ? 64 : request.posY;
+    layout.width = std::max(request.width, minimumWidth);
+    layout.height = std::max(request.height, minimumHeight);
+    const int posX = request.posX < 0 ? unplacedOffset : request.posX;
+    const int posY = request.posY < 0 ? unplacedOffset : request.posY;
     layout.isDesktopPortrait = desktopWidth < desktopHeight;
+    layout.mode = request.fullscreen == windowedMode || request.fullscreen == fullScreenMode ? request.fullscreen
+                                                                                             : desktopFullScreenMode;
+    layout.fullScreenWidth = fullScreenSize(request.fullScreenWidth, desktopWidth);
+    layout.fullScreenHeigth = fullScreenSize(request.fullScreenHeigth, desktopHeight);
 
-    if (request.fullscreen == 1) {
-        layout.width = desktopWidth;
-        layout.height = desktopHeight;
-    } else if (request.fullscreen == 0) {
+    if (layout.mode == windowedMode) {
         fitWindowed(layout, posX, posY, desktopWidth, desktopHeight);
-    }
-
-    if (request.fullscreen == 0) {
         layout.createWidth = layout.width;
         layout.createHeight = layout.height;
         layout.flags = windowedFlags;
-    } else if (request.fullscreen == 2) {
-        layout.createWidth = static_cast<int>(request.fullScreenWidth);
-        layout.createHeight = static_cast<int>(request.fullScreenHeigth);
+    } else if (layout.mode == fullScreenMode) {
+        // The windowed size is kept for a later switch to a window.
+        layout.width = clampSize(layout.width, desktopWidth);
+        layout.height = clampSize(layout.height, desktopHeight);
+        layout.createWidth = static_cast<int>(layout.fullScreenWidth);
+        layout.createHeight = static_cast<int>(layout.fullScreenHeigth);
         layout.flags = fullscreenFlags;
     } else {
+        layout.width = desktopWidth;
+        layout.height = desktopHeight;
         layout.createWidth = layout.width;
         layout.createHeight = layout.height;
         layout.flags = desktopFlags;
     }
-    layout.minWidth = layout.isDesktopPortrait ? 540 : 1280;
-    layout.minHeight = 720;
+    // SDL enlarges a window below its minimum, and the render window would
+    // not follow: the minimum never exceeds the window made.
+    layout.minWidth = std::min(layout.isDesktopPortrait ? portraitMinimumWidth : minimumWidth, layout.createWidth);
+    layout.minHeight = std::min(minimumHeight, layout.createHeight);
     return layout;
+}
+
+StoredPosition storedWindowPosition(int clientX, int clientY, const WindowBorders& borders)
+{
+    return {clientX - borders.left, clientY - borders.top};
 }

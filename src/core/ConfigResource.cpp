@@ -2,9 +2,14 @@
 
 #include <OgreArchive.h>
 #include <OgreConfigFile.h>
+#include <OgreDataStream.h>
 #include <OgreResourceGroupManager.h>
 
+#include <fstream>
+
 namespace {
+
+const char* const separators = "\t:=";
 
 // The file's entries in group "ini"; empty when the group or the file is missing.
 Ogre::FileInfoListPtr findConfigFile()
@@ -27,6 +32,18 @@ bool loadConfigResource(Ogre::ConfigFile& file)
     // Opened through the archive that holds it: the group's index does not know
     // a file written after the group was set up, and Ogre refuses absolute paths.
     const Ogre::FileInfo& info = found->front();
-    file.load(info.archive->open(info.filename), "\t:=", true);
+    file.load(info.archive->open(info.filename), separators, true);
+    return true;
+}
+
+bool loadSettingsTemplate(Ogre::ConfigFile& file, const std::string& programFolder)
+{
+    // Without a program folder the name would be taken from the working folder.
+    if (programFolder.empty())
+        return false;
+    std::ifstream in(programFolder + "data/config.ini_", std::ios::binary);
+    if (!in)
+        return false;
+    file.load(Ogre::DataStreamPtr(new Ogre::FileStreamDataStream(&in, false)), separators, true);
     return true;
 }

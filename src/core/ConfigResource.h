@@ -1,6 +1,9 @@
 // Access to the user's settings file "config.ini", which lives in the
-// preference folder registered as the resource group "ini".
+// preference folder registered as the resource group "ini", and to the game's
+// template "data/config.ini_" in the program folder, which gives the defaults.
 #pragma once
+
+#include <string>
 
 namespace Ogre {
 class ConfigFile;
@@ -14,3 +17,7 @@ bool hasConfigResource();
 // '=', blanks trimmed). Returns false and leaves the reader alone when the
 // file is not there.
 bool loadConfigResource(Ogre::ConfigFile& file);
+
+// Loads the template of the program folder given (ending in a separator) into
+// the reader, as loadConfigResource loads config.ini. False when there is none.
+bool loadSettingsTemplate(Ogre::ConfigFile& file, const std::string& programFolder);

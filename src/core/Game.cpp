@@ -1,6 +1,7 @@
 #include "core/Game.h"
 
 #include "combat/Player.h"
+#include "core/ConfigReading.h"
 
 #include <cassert>
 
@@ -39,63 +40,8 @@ void Game::resetDefaults()
 
 void Game::resetSettingDefaults()
 {
-    library = 0;
-    fullscreen = 0;
-    width = 0;
-    height = 0;
-    fullScreenWidth = 1920;
-    fullScreenHeigth = 1080;
-    GpuFlush = 0;
-    shadowTextureRes = 512;
-    postFX = true;
-    IsPostFXOutline = true;
-    isAlwaysRender = false;
-    isUseOldBulletTiming = false;
+    applySettingDefaults(*this);
     screenRatio = 1;
-    language = "english";
-
-    isSoundOn = true;
-    masterVolume = 80;
-    musicVolume = 60;
-    sfxVolume = 40;
-
-    deadzone = 20;
-    leftStickNumber = 0;
-    rightStickNumber = 2;
-    shootButtonNumber = {0, 1, 2, 3, 9, 10, 100, 101};
-    start = 6;
-    select = 4;
-
-    upKey = 17;
-    downKey = 31;
-    leftKey = 30;
-    rightKey = 32;
-    startButton = 57;
-    selectButton = 57;
-    shootButton = {44, 45, 46, 47, 48, 49, 50, 51};
-
-    grid = false;
-    gridSize = 0.0f;
-    gridAngle = 0;
-    triggerIconSize = 1.0f;
-    isCheckForDuplicates = false;
-    isSnapping = false;
-    isRotSnapping = false;
-    isScaleSnapping = false;
-    scaleSnapSize = 1.0f;
-    isSpriteSnapping = false;
-    isLastElementSnapping = false;
-    snap3DSize = 0.0f;
-    snap3DAngleSize = 0.0f;
-    isViewFrustum = true;
-    gizmosSize = 3.0f;
-    isPostInEditor = true;
-    maxSpritesPriorities = 99;
-    isShowWindowsCursor = false;
-
-    isDebugInfos = false;
-    isFirstTutorials = false;
-    isFirstLaunch = true;
 }
 
 void Game::resetAssetNameDefaults()

@@ -1,31 +1,32 @@
 #include "core/Game.h"
 
 #include "app/Log.h"
+#include "app/WindowLayout.h"
 #include "core/ConfigResource.h"
 #include "core/ConfigText.h"
+#include "platform/FileReplace.h"
 
-#include <cstdio>
 #include <exception>
-#include <fstream>
 
 namespace {
 
-enum class FileWrite { notOpened, failed, done };
+// SDL leaves the preset position alone when it has nothing to report.
+constexpr int unknownPosition = 512;
 
-// Writes the text beside the target and renames it over the target, so that
-// a failure or a crash while writing leaves the old file whole.
-FileWrite replaceFile(const std::string& target, const std::string& text)
+// SDL gives the client area's position; the window manager's frame is
+// around it and a new window is placed by its frame.
+StoredPosition windowPositionToStore(SDL_Window* window)
 {
-    const std::string temporary = target + ".tmp";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return FileWrite::notOpened;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (out && std::rename(temporary.c_str(), target.c_str()) == 0)
-        return FileWrite::done;
-    std::remove(temporary.c_str());
-    return FileWrite::failed;
+    int x = unknownPosition;
+    int y = unknownPosition;
+    if (!window)
+        return {x, y};
+    SDL_GetWindowPosition(window, &x, &y);
+    WindowBorders borders;
+    int bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window, &borders.top, &borders.left, &bottom, &right) != 0)
+        borders = WindowBorders{};
+    return storedWindowPosition(x, y, borders);
 }
 
 } // namespace
@@ -34,14 +35,10 @@ void Game::saveConfig()
 {
     if (!hasConfigResource())
         return;
-    // SDL leaves the preset position alone when it has nothing to report.
-    int posX = 512;
-    int posY = 512;
-    if (sdlWindow)
-        SDL_GetWindowPosition(sdlWindow, &posX, &posY);
+    const StoredPosition position = windowPositionToStore(sdlWindow);
     try {
-        if (replaceFile(preferenceFolder + "/config.ini", configFileText(*this, posX, posY))
-            == FileWrite::failed)
+        if (platform::replaceFile(preferenceFolder + "/config.ini", configFileText(*this, position.x, position.y))
+            == platform::FileReplace::failed)
             logLine("Couldn't write config.ini file");
     } catch (const std::exception&) {
         logLine("Couldn't write config.ini file");

@@ -3,9 +3,8 @@
 #include "core/Game.h"
 
 #include "app/TextUtils.h"
+#include "platform/FileReplace.h"
 
-#include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -62,18 +61,12 @@ void Game::saveHighScores()
     // Without a preference folder there is no place for the file.
     if (preferenceFolder.empty())
         return;
-    // Written beside the old file and renamed over it, so that a failed
-    // write never leaves a cut table behind.
-    const std::string target = preferenceFolder + "high.scores";
-    const std::string temporary = target + ".tmp";
-    std::ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!out)
-        return;
-    if (highScores.rows.empty())
-        fillDefaultRows(highScores);
-    const std::string text = highScoreFileText(highScores);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out || std::rename(temporary.c_str(), target.c_str()) != 0)
-        std::remove(temporary.c_str());
+    // An empty table is saved as the default rows, which it keeps only when
+    // the file could be made.
+    highScoreTable saved = highScores;
+    if (saved.rows.empty())
+        fillDefaultRows(saved);
+    if (platform::replaceFile(preferenceFolder + "high.scores", highScoreFileText(saved))
+        != platform::FileReplace::notOpened)
+        highScores = saved;
 }

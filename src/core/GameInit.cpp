@@ -3,6 +3,7 @@
 #include "app/Log.h"
 #include "core/ConfigReading.h"
 #include "core/ConfigResource.h"
+#include "core/SettingValues.h"
 #include "frontend/GameHUD.h"
 #include "platform/Locale.h"
 
@@ -16,7 +17,6 @@
 #include <Overlay/OgreOverlaySystem.h>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -62,12 +62,13 @@ Ogre::Overlay* fetchHiddenBlackOverlay()
     return black;
 }
 
-// The whole part of a stored decimal volume; a value that is no number gives 0.
-int wholeVolume(const std::string& text)
+// The whole part of a stored decimal volume; a text that is no number keeps
+// the current volume.
+int wholeVolume(const std::string& text, int current)
 {
-    const double value = Ogre::StringConverter::parseReal(text);
-    if (!std::isfinite(value))
-        return 0;
+    float value = 0.0f;
+    if (!parseSetting(text, value))
+        return current;
     return static_cast<int>(std::clamp<double>(value, std::numeric_limits<int>::min(),
                                                std::numeric_limits<int>::max()));
 }
@@ -77,8 +78,10 @@ int wholeVolume(const std::string& text)
 void Game::init()
 {
     Ogre::ConfigFile config;
-    if (loadConfigResource(config))
-        applyConfig(*this, config);
+    if (loadConfigResource(config)) {
+        Ogre::ConfigFile gameTemplate;
+        applyConfig(*this, config, loadSettingsTemplate(gameTemplate, programFolder) ? &gameTemplate : nullptr);
+    }
     sceneManager = createPlayScene();
     hud = new GameHUD();
     language = chooseLanguage();
@@ -91,7 +94,6 @@ void Game::loadSoundSettings()
     Ogre::ConfigFile config;
     if (!loadConfigResource(config))
         return;
-    // An absent key falls back to the current volume.
-    musicVolume = wholeVolume(config.getSetting("musicVolume", "sound", std::to_string(musicVolume)));
-    sfxVolume = wholeVolume(config.getSetting("sfxVolume", "sound", std::to_string(sfxVolume)));
+    musicVolume = wholeVolume(config.getSetting("musicVolume", "sound"), musicVolume);
+    sfxVolume = wholeVolume(config.getSetting("sfxVolume", "sound"), sfxVolume);
 }

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(AudioServiceTest, StartUpOpensTheBanksWithItsLinesAndIndexesTheMusics)
 {
-    const std::string loading = "sounds banks loading: " + game().gameFolder + "/data/Sounds/musics.tzn";
+    const std::string loading = "sounds banks loading: " + game().programFolder + "/data/Sounds/musics.tzn";
     const auto at = [this](const std::string& line) { return std::find(log.lines.begin(), log.lines.end(), line); };
     ASSERT_NE(at(loading), log.lines.end());
     EXPECT_EQ(at(loading) + 1, at("sounds banks loaded"));
@@ -69,10 +69,16 @@ TEST_F(AudioServiceTest, BanksWrittenWithAnotherKeyOrMissingStayAbsent)
     EXPECT_TRUE(loadSound("click.ogg", false, false, false, false));
 
     shutdownSound();
-    game().gameFolder = otherKey.folder.path() + "nowhere";
+    log.lines.clear();
+    game().programFolder = otherKey.folder.path() + "nowhere/";
     initSound();
     EXPECT_FALSE(state().soundsBank);
     EXPECT_TRUE(log.contains("musics banks initialized"));
+    // One line names each bank that did not open.
+    for (const char* bank : {"musics.tzn", "sounds.tzn", "pauseSound.tzn", "sounds3D.tzn"}) {
+        const std::string line = "[ERROR] can't open sound bank " + game().programFolder + "/data/Sounds/" + bank;
+        EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), line), 1) << line;
+    }
 }
 
 TEST_F(AudioServiceTest, LoadSoundFindsFilesThenTheBankByBaseName)

@@ -1,6 +1,6 @@
 // A small exported game for the audio service tests: its four sound banks,
-// loose sound files in the resource group "GAMERSC", and the Game pointed at
-// it (sound on, not paused). Everything is undone when it goes.
+// loose sound files in the resource group "GAMERSC", and the Game's game and
+// program folders pointed at it (sound on, not paused). Everything is undone when it goes.
 #pragma once
 
 #include "app/SoundDefinition.h"
@@ -36,6 +36,7 @@ public:
 
         Game& game = *Game::getSingletonPtr();
         game.gameFolder = folder.path() + "game";
+        game.programFolder = game.gameFolder + "/";
         game.resourceAvailability.clear();
         game.isSoundOn = true;
         game.isPaused = false;
@@ -49,6 +50,7 @@ public:
         game.soundLibrary.clear();
         game.resourceAvailability.clear();
         game.gameFolder.clear();
+        game.programFolder.clear();
         game.isSoundOn = true;
         game.isPaused = false;
     }

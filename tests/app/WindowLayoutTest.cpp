@@ -3,6 +3,10 @@
 #include <SDL_video.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 WindowRequest windowed(int width, int height, int posX = 0, int posY = 0)
@@ -81,4 +85,50 @@ TEST(WindowLayout, FullScreenModes)
 
     exclusive.fullscreen = 7; // any other mode: desktop-sized full screen
     EXPECT_EQ(computeWindowLayout(exclusive, 2560, 1440).flags, 0x3009u);
+}
+
+// Whatever the settings hold, the window lies within the desktop, is at least
+// 1x1, and its minimum never makes SDL enlarge it past the render window.
+TEST(WindowLayout, EveryRequestGivesAWindowTheDesktopCanShow)
+{
+    const int huge = 2147483647;
+    const std::vector<WindowRequest> requests = {
+        windowed(huge, huge), windowed(huge, 720, 1900, 0), windowed(1280, 720, 100, 400),
+        windowed(1, 1, 1919, 1079), windowed(-huge - 1, 0, -huge - 1, -1), windowed(0, 0, 3000, 10)};
+    const std::vector<std::pair<int, int>> desktops = {{1920, 1080}, {800, 600}, {1080, 1920}, {0, 0}};
+    for (WindowRequest request : requests)
+        for (const int mode : {0, 1, 2, -3})
+            for (const unsigned fullScreen : {0u, 100000u, 4294967295u})
+                for (const auto& [width, height] : desktops) {
+                    request.fullscreen = mode;
+                    request.fullScreenWidth = request.fullScreenHeigth = fullScreen;
+                    const WindowLayout l = computeWindowLayout(request, width, height);
+                    const int w = std::max(width, 1), h = std::max(height, 1);
+                    SCOPED_TRACE(::testing::Message() << request.width << " " << request.posX << " " << mode << " "
+                                                      << fullScreen << " " << width);
+                    EXPECT_TRUE(l.width >= 1 && l.width <= w && l.height >= 1 && l.height <= h);
+                    EXPECT_TRUE(l.createWidth >= 1 && l.createWidth <= w && l.createHeight >= 1 && l.createHeight <= h);
+                    EXPECT_TRUE(l.centred || (l.x >= 0 && l.x + l.createWidth <= w && l.y + l.createHeight <= h));
+                    EXPECT_TRUE(l.minWidth <= l.createWidth && l.minHeight <= l.createHeight);
+                    EXPECT_TRUE(l.mode >= 0 && l.mode <= 2);
+                }
+}
+
+// A window manager puts a new window's frame where it is asked and the client
+// area inside it; what is stored must bring the window back in place.
+TEST(WindowLayout, StartingAndQuittingManyTimesLeavesTheWindowWhereItWas)
+{
+    const WindowBorders borders{20, 1};
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{300, 200}, {5, 0}, {1200, 500}}) {
+        WindowRequest request = windowed(1280, 720, x, y);
+        for (int start = 0; start < 20; ++start) {
+            const WindowLayout layout = computeWindowLayout(request, 1920, 1080);
+            const StoredPosition stored =
+                storedWindowPosition(layout.x + borders.left, layout.y + borders.top, borders);
+            request.posX = stored.x;
+            request.posY = stored.y;
+        }
+        EXPECT_EQ(request.posX, x);
+        EXPECT_EQ(request.posY, y);
+    }
 }

@@ -182,7 +182,7 @@ TEST(GameInit, StartsANewGame)
     EXPECT_EQ(game.totalScore, 0);
 }
 
-TEST(GameSoundSettings, TakeTheWholePartOfTheStoredVolumes)
+TEST(GameSoundSettings, TakeTheWholePartOfTheStoredVolumesAndKeepTheVolumeForANonNumber)
 {
     Game& game = cleanGame();
     const std::string text = "[sound] \nmusicVolume  = 55.9 \nsfxVolume  = loud \n";
@@ -191,7 +191,7 @@ TEST(GameSoundSettings, TakeTheWholePartOfTheStoredVolumes)
     game.loadSoundSettings();
 
     EXPECT_EQ(game.musicVolume, 55);
-    EXPECT_EQ(game.sfxVolume, 0);
+    EXPECT_EQ(game.sfxVolume, 40);
 }
 
 TEST(GameSoundSettings, AnAbsentVolumeKeepsTheCurrentOne)

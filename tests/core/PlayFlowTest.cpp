@@ -207,7 +207,6 @@ protected:
     void SetUp() override
     {
         PlayFlowFixture::SetUp();
-        game.gameFolder = sounds.folder.path() + "game";
         soundtest::useSilentSoundOutput();
         initSound();
     }

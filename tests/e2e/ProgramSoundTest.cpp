@@ -67,8 +67,10 @@ TEST(ProgramSound, StartMenuPlaysTheSampleMusicFromItsBank)
 
     const std::string log = run.logText();
     std::size_t at = 0;
-    for (const std::string line : {"sounds banks loading: ./data/Sounds/musics.tzn", "sounds banks loaded",
-                                   "musics banks initialized", "start menu will init start", "Quitting the game"}) {
+    // The banks are opened from the program folder.
+    for (const std::string& line : {"sounds banks loading: " + run.gameDir() + "//data/Sounds/musics.tzn",
+                                    std::string("sounds banks loaded"), std::string("musics banks initialized"),
+                                    std::string("start menu will init start"), std::string("Quitting the game")}) {
         at = log.find(": " + line, at);
         ASSERT_NE(at, std::string::npos) << "missing or out of order: " << line << "\n" << log;
     }

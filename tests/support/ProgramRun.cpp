@@ -58,7 +58,7 @@ pid_t ProgramRun::start()
             else
                 setenv(name.c_str(), value.c_str(), 1);
         }
-        if (chdir(gameDir().c_str()) != 0)
+        if (chdir((root.path() + workingFolder).c_str()) != 0)
             _exit(127);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);

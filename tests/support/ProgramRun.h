@@ -20,12 +20,15 @@ public:
     const TempFolder& folder() const { return root; }
     std::string gameDir() const { return root.path() + "game/"; }
     std::string preferenceDir() const { return root.path() + "share/Zarnith/zarnith/"; }
-    std::string logText() const { return root.read("game/Ogre.log"); }
+    // The log is written in the working folder.
+    std::string logText() const { return root.read(workingFolder + "Ogre.log"); }
 
     // Environment overrides for the program (an empty value unsets the variable).
     std::map<std::string, std::string> environment;
+    // The folder the program is started from, inside the temporary folder.
+    std::string workingFolder = "game/";
 
-    // Starts one copy of the program from the game folder; returns its pid.
+    // Starts one copy of the program from the working folder; returns its pid.
     pid_t start();
     // Waits for the process to end; returns its exit code, or -1 on timeout or signal.
     int wait(pid_t pid, int timeoutSeconds);

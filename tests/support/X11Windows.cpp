@@ -104,3 +104,39 @@ bool removeKeyboardFocus()
     XCloseDisplay(display);
     return true;
 }
+
+std::vector<WindowGeometry> windowGeometries(unsigned long window)
+{
+    std::vector<WindowGeometry> geometries;
+    Display* display = openDisplay();
+    if (!display)
+        return geometries;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    const Window outer = window ? window : DefaultRootWindow(display);
+    if (XQueryTree(display, outer, &root, &parent, &children, &count)) {
+        std::vector<Window> windows{outer};
+        windows.insert(windows.end(), children, children + count);
+        for (const Window each : windows) {
+            XWindowAttributes attributes{};
+            XGetWindowAttributes(display, each, &attributes);
+            geometries.push_back({attributes.x, attributes.y, attributes.width, attributes.height});
+        }
+        if (children)
+            XFree(children);
+    }
+    XCloseDisplay(display);
+    return geometries;
+}
+
+bool resizeWindow(unsigned long window, int width, int height)
+{
+    Display* display = window ? openDisplay() : nullptr;
+    if (!display)
+        return false;
+    XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFlush(display);
+    XCloseDisplay(display);
+    return true;
+}

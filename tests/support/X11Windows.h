@@ -1,8 +1,9 @@
-// Finds a top-level X window by its title and asks it to close, as a window
-// manager does when the player clicks the close button.
+// Finds a top-level X window by its title, measures it and the windows
+// inside it, resizes it and asks it to close, as a window manager does.
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The top-level window of that exact title that the given process made
 // (several copies of the program may run at once); 0 when there is none.
@@ -14,3 +15,18 @@ bool requestWindowClose(unsigned long window);
 // Takes the keyboard focus away from every window, as when the player
 // switches to another program.
 bool removeKeyboardFocus();
+
+struct WindowGeometry {
+    int x = 0; // relative to the parent window
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The window's geometry followed by that of each window directly inside it
+// (the render window inside SDL's); the screen's root window for 0. Empty
+// without a display.
+std::vector<WindowGeometry> windowGeometries(unsigned long window);
+
+// Resizes it as a player dragging its corner would; false without a display or window.
+bool resizeWindow(unsigned long window, int width, int height);

@@ -1,0 +1,20 @@
+// Replaces a small file (settings, high scores) so that a crash or a power
+// cut at any moment leaves either the old file or the new one, never a cut
+// or empty one.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+enum class FileReplace {
+    notOpened, // the temporary file could not be made: nothing changed
+    failed,    // writing, syncing or renaming failed: the old file is whole
+    done,
+};
+
+// Writes the text to "<target>.tmp", flushes it to the disk, renames it over
+// the target and flushes the folder, so that the rename itself is on the disk.
+FileReplace replaceFile(const std::string& target, const std::string& text);
+
+} // namespace platform
