@@ -98,8 +98,8 @@ void startSdl()
 {
     // GLX needs an X11 window, also on a Wayland desktop.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    // SDL would turn SIGINT and SIGTERM into a quit event that no state
-    // handles; the signals keep their default meaning instead.
+    // SIGINT and SIGTERM are the program's own (the main loop closes the
+    // game on them): SDL must not replace those handlers with its own.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) != 0)
         logLine("Unable to initialise SDL");
