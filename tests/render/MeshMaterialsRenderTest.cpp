@@ -213,18 +213,35 @@ TEST_F(MeshMaterials, TexturesGoOnlyIntoUnitsOfTheirNameAndNeverIntoTheShadowUni
     Ogre::MaterialManager::getSingleton().remove(material);
 }
 
-TEST_F(MeshMaterials, ShadowsSwitchOnEverySubMeshThatHasALitTechnique)
+TEST_F(MeshMaterials, TheShaderReadsTheShadowTextureOnlyWhenTheSceneProjectsOne)
 {
     Ogre::Entity* shadowed = placeQuads("shadowed.mesh", {"BaseWhite", "BaseWhite"});
     applyMeshMaterials(shadowed);
     shadowed->getSubEntity(0)->setMaterialName("BaseWhiteNoLighting");
-    setLightingParameters(shadowed, true);
     const Ogre::MaterialPtr lit = shadowed->getSubEntity(1)->getMaterial();
-    EXPECT_TRUE(lit->getReceiveShadows());
-    EXPECT_EQ(fragmentConstant(lit, "isShadow"), std::vector<float>{1.0f});
-    setLightingParameters(shadowed, false);
-    EXPECT_FALSE(lit->getReceiveShadows());
+    struct Case {
+        Ogre::ShadowTechnique technique;
+        bool shadowed;
+        float isShadow;
+    };
+    const Case cases[] = {
+        {Ogre::SHADOWTYPE_NONE, true, 0.0f},
+        {Ogre::SHADOWTYPE_STENCIL_MODULATIVE, true, 0.0f},
+        {Ogre::SHADOWTYPE_TEXTURE_MODULATIVE_INTEGRATED, true, 1.0f},
+        {Ogre::SHADOWTYPE_TEXTURE_MODULATIVE_INTEGRATED, false, 0.0f},
+        {Ogre::SHADOWTYPE_TEXTURE_ADDITIVE, true, 1.0f},
+    };
+    for (const Case& each : cases) {
+        scene->scene->setShadowTechnique(each.technique);
+        setLightingParameters(shadowed, each.shadowed);
+        EXPECT_EQ(lit->getReceiveShadows(), each.shadowed) << each.technique;
+        EXPECT_EQ(fragmentConstant(lit, "isShadow"), std::vector<float>{each.isShadow}) << each.technique;
+    }
+    // Texture shadows without a texture to render project nothing either.
+    scene->scene->setShadowTextureCount(0);
+    setLightingParameters(shadowed, true);
     EXPECT_EQ(fragmentConstant(lit, "isShadow"), std::vector<float>{0.0f});
+    scene->scene->setShadowTechnique(Ogre::SHADOWTYPE_NONE);
 }
 
 TEST_F(MeshMaterials, TheDiffuseTextureSizeIsOneFrameOfASpriteSheetTimesTheSpriteScale)

@@ -14,6 +14,7 @@
 
 #include <OgreEntity.h>
 #include <OgrePass.h>
+#include <OgreSceneManager.h>
 #include <OgreSubEntity.h>
 #include <OgreTechnique.h>
 #include <OgreTextureUnitState.h>
@@ -92,19 +93,26 @@ bool setMaterialTextureNames(const Ogre::MaterialPtr& material, const std::strin
     return set;
 }
 
+bool sceneProjectsShadowTextures(const Ogre::SceneManager* scene)
+{
+    return scene && scene->isShadowTechniqueTextureBased() && !scene->getShadowTextureConfigList().empty();
+}
+
 void setLightingParameters(Ogre::Entity* entity, bool shadowed)
 {
+    const float readsShadowTexture = shadowed && sceneProjectsShadowTextures(entity->_getManager()) ? 1.0f : 0.0f;
     for (Ogre::SubEntity* subEntity : entity->getSubEntities()) {
         const Ogre::MaterialPtr& material = subEntity->getMaterial();
         if (!material)
             continue;
         material->setReceiveShadows(shadowed);
-        const Ogre::GpuProgramParametersSharedPtr constants =
-            fragmentConstants(passAt(material->getTechnique(litTechnique), 0));
-        if (!constants)
-            continue;
-        constants->setIgnoreMissingParams(true);
-        setConstant(constants, "isShadow", shadowed ? 1.0f : 0.0f);
+        // The shader generator's copy of the technique keeps the name and
+        // holds constants of its own: both are written.
+        for (Ogre::Technique* technique : material->getTechniques()) {
+            const Ogre::GpuProgramParametersSharedPtr constants = fragmentConstants(passAt(technique, 0));
+            if (technique->getName() == litTechnique && constants)
+                setConstant(constants, "isShadow", readsShadowTexture);
+        }
     }
 }
 
