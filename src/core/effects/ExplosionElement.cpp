@@ -1,6 +1,5 @@
 #include "core/effects/ExplosionElement.h"
 
-#include "app/Log.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
 #include "core/materials/MaterialLookup.h"
@@ -13,21 +12,12 @@
 #include <OgreSceneNode.h>
 
 #include <algorithm>
-#include <set>
 #include <sstream>
 
 namespace {
 
 const char* const cameraNodeName = "CamNode1";
 const char* const spriteGroup = "GAMERSC";
-
-// A missing template is reported once per name: explosions repeat often.
-void reportMissingTemplate(const std::string& name)
-{
-    static std::set<std::string> reported;
-    if (reported.insert(name).second)
-        logLine("[ERROR] can't find particle template: " + name);
-}
 
 Ogre::SceneNode* cameraNode(Ogre::SceneManager& scene)
 {
@@ -89,7 +79,7 @@ void ExplosionElement::createNode(bool inCameraSpace)
 void ExplosionElement::createParticles(bool inCameraSpace)
 {
     if (!hasParticleTemplate(particleName)) {
-        reportMissingTemplate(particleName);
+        logEffectProblemOnce("[ERROR] can't find particle template: " + particleName);
         return;
     }
     particleSystem = sceneManager->createParticleSystem(particleSystemName(), particleName);
