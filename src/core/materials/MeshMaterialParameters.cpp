@@ -43,6 +43,13 @@ std::string fallbackTexture(const std::string& unitName)
     return "notFound.jpg";
 }
 
+// Only texture shadows set the matrix that projects the shadow texture, and
+// only when they have a texture to render.
+bool sceneProjectsShadowTextures(const Ogre::SceneManager* scene)
+{
+    return scene && scene->isShadowTechniqueTextureBased() && !scene->getShadowTextureConfigList().empty();
+}
+
 // The size of one frame of a sprite-library texture.
 Ogre::Vector2 spriteFrameSize(pictureDefinition& sprite, const std::string& texture,
                               const Ogre::TextureUnitState* unit)
@@ -93,11 +100,6 @@ bool setMaterialTextureNames(const Ogre::MaterialPtr& material, const std::strin
     return set;
 }
 
-bool sceneProjectsShadowTextures(const Ogre::SceneManager* scene)
-{
-    return scene && scene->isShadowTechniqueTextureBased() && !scene->getShadowTextureConfigList().empty();
-}
-
 void setLightingParameters(Ogre::Entity* entity, bool shadowed)
 {
     const float readsShadowTexture = shadowed && sceneProjectsShadowTextures(entity->_getManager()) ? 1.0f : 0.0f;
@@ -106,13 +108,8 @@ void setLightingParameters(Ogre::Entity* entity, bool shadowed)
         if (!material)
             continue;
         material->setReceiveShadows(shadowed);
-        // The shader generator's copy of the technique keeps the name and
-        // holds constants of its own: both are written.
-        for (Ogre::Technique* technique : material->getTechniques()) {
-            const Ogre::GpuProgramParametersSharedPtr constants = fragmentConstants(passAt(technique, 0));
-            if (technique->getName() == litTechnique && constants)
-                setConstant(constants, "isShadow", readsShadowTexture);
-        }
+        setConstant(fragmentConstants(passAt(material->getTechnique(litTechnique), 0)), "isShadow",
+                    readsShadowTexture);
     }
 }
 

@@ -11,8 +11,7 @@
 
 namespace Ogre {
 class Entity;
-class SceneManager;
-} // namespace Ogre
+}
 
 // The sub-material key of sub-entity `index`: the mesh name without its
 // ".mesh" (its last five characters), "_" and the index ("ship_2").
@@ -26,9 +25,6 @@ void applyMaterial3DParameters(const std::string& meshName, const Ogre::Material
 // Puts the texture into every texture unit of that name (a missing texture
 // becomes the stand-in of the unit's kind); true when a unit got it.
 bool setMaterialTextureNames(const Ogre::MaterialPtr& material, const std::string& unitName, std::string texture);
-// Whether the scene renders shadow textures and so sets the matrix that
-// projects them: only texture shadows do, and only with a texture to render.
-bool sceneProjectsShadowTextures(const Ogre::SceneManager* scene);
 // Switches shadow reception of every sub-entity's material. Its shader reads
 // the shadow texture ("isShadow" 1) only when the entity's scene projects
 // shadow textures at the time of the call: without them the projection is
