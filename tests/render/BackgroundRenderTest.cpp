@@ -129,7 +129,6 @@ TEST_F(Backgrounds, AMeshBackgroundIsDrawnLitByItsMaterial)
     EXPECT_TRUE(pillar->getMesh()->getSubMesh(0)->vertexData->vertexDeclaration->findElementBySemantic(
         Ogre::VES_TANGENT));
 
-    // The rock casts shadows, the scene renders none: nothing may darken it.
     scene->renderFrame();
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), Ogre::ColourValue::Black); // no light
     scene->addLight(Ogre::Vector3(0.2f, -1.0f, 0.1f));
@@ -137,7 +136,8 @@ TEST_F(Backgrounds, AMeshBackgroundIsDrawnLitByItsMaterial)
     scene->keepFrame("backgrounds");
     // From above, the flat tops: the texture's colour at the light's slope
     // plus the grey specular texture times the highlight, 0.187 on the rock
-    // and 0.606 on the shinier pillar.
+    // and 0.606 on the shinier pillar. The rock casts shadows and the scene
+    // renders none: nothing may darken it.
     const float slope = 0.976f;
     const Ogre::ColourValue specular = rgb(0x808080);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), rgb(0xc03020) * slope + specular * 0.187f);
