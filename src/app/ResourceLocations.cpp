@@ -64,25 +64,27 @@ std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
     return locations;
 }
 
+void createResourceGroupOnce(const std::string& group)
+{
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    if (!groups.resourceGroupExists(group))
+        groups.createResourceGroup(group, group == "Media" || group == "GAMERSC");
+}
+
 void initResourceLocations(Game& game, const std::string& gamePath)
 {
     game.extensionPath = "Extensions/";
     logLine("extensionPath: " + game.extensionPath);
     logLine("resources gamepath = " + gamePath);
 
-    // Groups of the global pool: a resource defined in both keeps the one
-    // parsed first ("Media"), through the collision listener.
-    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
-    for (const char* group : {"Media", "GAMERSC"})
-        if (!groups.resourceGroupExists(group))
-            groups.createResourceGroup(group, true);
+    createResourceGroupOnce("Media");
+    createResourceGroupOnce("GAMERSC");
 
     for (const ResourceLocation& location : gameResourceLocations(gamePath, game.preferenceFolder))
         addLocation(location);
 
     initialiseGroup("Media");
     initialiseGroup("GAMERSC");
-    if (!groups.resourceGroupExists("GAMERSC_materials"))
-        groups.createResourceGroup("GAMERSC_materials");
+    createResourceGroupOnce("GAMERSC_materials");
     logLine("resources paths initialized");
 }

@@ -22,6 +22,12 @@ std::vector<ResourceLocation> gameResourceLocations(const std::string& gamePath,
 // The folder of the game's sounds and sound banks in the program folder.
 std::string soundFolder(const std::string& gamePath);
 
+// Creates the group when it does not exist. The game's groups "Media" and
+// "GAMERSC" share the global pool: a resource defined in both keeps the one
+// parsed first ("Media"), through the collision listener. Every other group
+// keeps its names to itself.
+void createResourceGroupOnce(const std::string& group);
+
 // Adds every location (a missing one is logged and skipped), initialises
 // "Media" then "GAMERSC", and creates the empty "GAMERSC_materials".
 void initResourceLocations(Game& game, const std::string& gamePath);

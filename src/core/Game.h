@@ -533,6 +533,8 @@ public:
     bool isBackgroundDark = false;
     // Missing fade overlays and materials, each logged once.
     std::set<std::string> reportedFadeResources;
+    // Lines about unusable effects data, each logged once: effects repeat often.
+    std::set<std::string> reportedEffectLines;
 
     // Input state
     OIS::Keyboard* keyboard = nullptr;

@@ -21,8 +21,3 @@ TEST(DynamicResolution, RequestedShapeFollowsTheWindow)
     EXPECT_EQ(width, 1280);
     EXPECT_EQ(height, 720);
 }
-
-TEST(DynamicResolution, AViewportWithoutTheCompositorIsLeftAlone)
-{
-    applyDynamicResolution(nullptr, 1280, 720); // must not touch anything
-}

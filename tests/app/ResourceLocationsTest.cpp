@@ -2,11 +2,14 @@
 
 #include "app/ResourceListeners.h"
 #include "core/Game.h"
+#include "data/SampleArchive.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
+#include "world/WorldTestScene.h"
 
 #include <OgreMaterialManager.h>
+#include <OgreMeshManager.h>
 #include <OgreScriptCompiler.h>
 #include <gtest/gtest.h>
 
@@ -101,4 +104,32 @@ TEST_F(ResourceLocationsTest, MissingArchivesAreLoggedAndSkipped)
     EXPECT_TRUE(log.contains("[ERROR] resource location not found: " + program.path() + "//Codec_ss.tzn"));
     EXPECT_TRUE(log.contains("resources paths initialized"));
     EXPECT_TRUE(Ogre::ResourceGroupManager::getSingleton().resourceExists("GAMERSC", "readme.txt"));
+}
+
+TEST(GameResourceGroups, OnlyTheGamesGroupsShareTheGlobalPool)
+{
+    ResourceGroupScope groups{{"Media", "GAMERSC", "GAMERSC_materials", "ini"}};
+    const std::pair<const char*, bool> cases[] = {
+        {"Media", true}, {"GAMERSC", true}, {"GAMERSC_materials", false}, {"ini", false}};
+    Ogre::ResourceGroupManager& manager = Ogre::ResourceGroupManager::getSingleton();
+    for (const auto& [group, global] : cases) {
+        createResourceGroupOnce(group);
+        createResourceGroupOnce(group); // a second call keeps the first group
+        EXPECT_EQ(manager.isResourceGroupInGlobalPool(group), global) << group;
+    }
+}
+
+// Found by search, a mesh moves into the group that holds it; the group gone,
+// the mesh's name must be free again for the next test or game to use.
+TEST(GameResourceGroups, AMeshFoundBySearchLeavesNoNameBehindWithItsGroup)
+{
+    WorldTestScene world;
+    {
+        TempFolder media;
+        media.write("searched.mesh", sampleArchiveText("data.tzn", "interro.mesh"));
+        ResourceGroupScope groups{{"Media"}};
+        ResourceGroupScope::addFolder(media.path(), "Media");
+        world.scene->createEntity("searched.mesh");
+    }
+    EXPECT_FALSE(Ogre::MeshManager::getSingleton().getResourceByName("searched.mesh", Ogre::RGN_AUTODETECT));
 }

@@ -27,6 +27,8 @@ inline Game& cleanGame()
     game.tutorialsSeen.clear();
     game.lastTutorial.clear();
     game.sdlWindow = nullptr;
+    game.reportedFadeResources.clear();
+    game.reportedEffectLines.clear();
     return game;
 }
 

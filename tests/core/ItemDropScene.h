@@ -49,8 +49,8 @@ protected:
         game.resourceAvailability.clear();
         // The missing mesh's material, which mesh items fall back to, and the
         // game's group, where sprite materials are made.
-        Ogre::ResourceGroupManager::getSingleton().createResourceGroup("Media");
-        Ogre::ResourceGroupManager::getSingleton().createResourceGroup("GAMERSC");
+        createResourceGroupOnce("Media");
+        createResourceGroupOnce("GAMERSC");
         Ogre::MaterialManager::getSingleton().create("BOX_notFound", "Media");
         for (const char* mesh : {"interro.mesh", "plane1U.mesh"}) {
             testmeshes::makeMesh(mesh, {testmeshes::box(Ogre::Vector3(2.0f, 1.0f, 2.0f))});

@@ -41,6 +41,8 @@ protected:
     SampleGameData()
     {
         Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
+        createResourceGroupOnce("Media");
+        createResourceGroupOnce("GAMERSC");
         resources.addResourceLocation(gameDir + "data/data.tzn", "Zip", "Media");
         resources.addResourceLocation(gameDir + "data/game.tzn", "Zip", "GAMERSC");
         game.gameFolder = gameDir;

@@ -4,6 +4,7 @@
 #include "render/ConstantReadback.h"
 #include "render/LibraryEntry.h"
 #include "support/LogCapture.h"
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
 #include "core/Game.h"
@@ -129,17 +130,20 @@ TEST_F(Backgrounds, AMeshBackgroundIsDrawnLitByItsMaterial)
         Ogre::VES_TANGENT));
 
     scene->renderFrame();
-    const Ogre::ColourValue unlit = scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), Ogre::ColourValue::Black); // no light
     scene->addLight(Ogre::Vector3(0.2f, -1.0f, 0.1f));
     scene->renderFrame();
     scene->keepFrame("backgrounds");
-    // From above: the rock's red top, brighter under the light, and the pillar's blue top.
-    const Ogre::ColourValue lit = scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f));
-    EXPECT_GT(lit.r, lit.g + 0.2f);
-    EXPECT_GT(lit.r, unlit.r + 0.2f);
-    const Ogre::ColourValue blue = scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 0.6f));
-    EXPECT_GT(blue.b, blue.r + 0.2f);
-    EXPECT_EQ(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 6.0f)), Ogre::ColourValue::Black);
+    // From above, the flat tops: the texture's colour at the light's slope
+    // plus the grey specular texture times the highlight, 0.187 on the rock
+    // and 0.606 on the shinier pillar. The rock casts shadows and the scene
+    // renders none: nothing may darken it.
+    const float slope = 0.976f;
+    const Ogre::ColourValue specular = rgb(0x808080);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), rgb(0xc03020) * slope + specular * 0.187f);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 0.6f)),
+                  (rgb(0x3050d0) * slope + specular * 0.606f).saturateCopy());
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 6.0f)), Ogre::ColourValue::Black);
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 
@@ -264,9 +268,8 @@ TEST_F(Backgrounds, SpritesTakeTheirSizeAndPriorityAndMeshesTheirLayer)
     EXPECT_EQ(placed[2]->obbs.size(), 1u);
 
     scene->renderFrame();
-    const Ogre::ColourValue middle = scene->colourAt(Ogre::Vector3(3.0f, 0.0f, 0.0f));
-    EXPECT_GT(middle.r + middle.g + middle.b, 2.4f);
-    EXPECT_EQ(scene->colourAt(Ogre::Vector3(-7.0f, 0.0f, 3.0f)), Ogre::ColourValue::Black);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(3.0f, 0.0f, 0.0f)), rgb(0xf0f4ff)); // the cloud
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-7.0f, 0.0f, 3.0f)), Ogre::ColourValue::Black);
 }
 
 TEST_F(Backgrounds, AHiddenLayerOrTheDisabledFlagKeepsABackgroundHidden)

@@ -2,6 +2,7 @@
 // sheet played over time by an explosion element, and an animated sheet made
 // by library name riding on the object it is attached to.
 #include "render/ConstantReadback.h"
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
 #include "core/Game.h"
@@ -34,8 +35,9 @@ protected:
     std::unique_ptr<RenderScene> scene;
 };
 
-bool isBright(const Ogre::ColourValue& colour) { return colour.r > 0.7f && colour.g > 0.6f; }
-bool isBlack(const Ogre::ColourValue& colour) { return colour.r + colour.g + colour.b < 0.05f; }
+// The first frame's fireball and the fifth frame's ember in "explosionSheet.png".
+const Ogre::ColourValue firstFrame = rgb(0xfff0a0);
+const Ogre::ColourValue fifthFrame = rgb(0xc04010);
 
 TEST_F(Effects, AnExplosionShowsItsSheetFrameByFrameAndFades)
 {
@@ -63,20 +65,19 @@ TEST_F(Effects, AnExplosionShowsItsSheetFrameByFrameAndFades)
     system._update(0.05f);
     scene->renderFrame();
     scene->keepFrame("explosion_frame0");
-    EXPECT_TRUE(isBright(scene->colourAt(centre))) << scene->colourAt(centre);
-    EXPECT_TRUE(isBright(scene->colourAt(rim))) << scene->colourAt(rim);
+    EXPECT_COLOUR(scene->colourAt(centre), firstFrame);
+    EXPECT_COLOUR(scene->colourAt(rim), firstFrame);
 
     for (int step = 0; step < 8; ++step) {
         fireball.update(0.05);
         system._update(0.05f);
     }
-    scene->renderFrame(); // 0.45 s of 0.8: the fifth frame, a small ember, faded
+    // 0.45 s of 0.8: the fifth frame, a small ember, faded over the element's
+    // duration to alpha 1 - 0.4 s / 0.8 s since the particle was born.
+    scene->renderFrame();
     scene->keepFrame("explosion_frame4");
-    const Ogre::ColourValue ember = scene->colourAt(centre);
-    EXPECT_GT(ember.r, 0.2f) << ember;
-    EXPECT_LT(ember.r, 0.6f) << ember;
-    EXPECT_LT(ember.g, ember.r * 0.5f) << ember;
-    EXPECT_TRUE(isBlack(scene->colourAt(rim))) << scene->colourAt(rim);
+    EXPECT_COLOUR(scene->colourAt(centre), fifthFrame * 0.5f);
+    EXPECT_COLOUR(scene->colourAt(rim), Ogre::ColourValue::Black);
 
     const std::string materialName = fireball.spriteMaterialName();
     fireball.destroy();
@@ -108,14 +109,14 @@ TEST_F(Effects, AnEffectAttachedToAnObjectMovesWithIt)
     effect->_update(0.02f);
     scene->renderFrame();
     scene->keepFrame("effect_attached");
-    EXPECT_TRUE(isBright(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f))));
-    EXPECT_TRUE(isBlack(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f))));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f)), firstFrame);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f)), Ogre::ColourValue::Black);
 
     objectNode->setPosition(-4.0f, -5.0f, -4.0f); // the particle keeps to its system's space
     scene->renderFrame();
     scene->keepFrame("effect_moved");
-    EXPECT_TRUE(isBright(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f))));
-    EXPECT_TRUE(isBlack(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f))));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f)), firstFrame);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f)), Ogre::ColourValue::Black);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // alpha their programs take on the way and what it does to the picture.
 #include "render/ConstantReadback.h"
 #include "support/LogCapture.h"
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
 #include "core/Game.h"
@@ -50,11 +51,12 @@ protected:
         const std::vector<float> alpha = fragmentConstant(findMaterial(material), "alpha");
         return alpha.empty() ? -1.0f : alpha[0];
     }
-    // The red of the picture's centre after a frame: 1 white, 0 black.
-    float brightness()
+    // The picture's centre after a frame: white under a fade of alpha 0,
+    // black under alpha 1.
+    Ogre::ColourValue centre()
     {
         scene->renderFrame();
-        return scene->colourOnScreen(0.5f, 0.5f).r;
+        return scene->colourOnScreen(0.5f, 0.5f);
     }
 
     Game& game = *Game::getSingletonPtr();
@@ -68,14 +70,14 @@ TEST_F(FadeRender, TheScreenFadeGoesBlackAlongItsCurveAndBack)
     for (int frame = 0; frame < 15; ++frame)
         game.updateFade(1.0 / 30.0);
     EXPECT_NEAR(alphaOf("Examples/OverlayMaterial"), 0.5f, 1e-4f); // smoothstep at half way
-    EXPECT_NEAR(brightness(), 0.5f, 0.03f);
+    EXPECT_COLOUR(centre(), grey(0.5f));
     game.updateFade(0.1);
     EXPECT_NEAR(alphaOf("Examples/OverlayMaterial"), 0.5f + 0.051f, 0.001f);
     while (game.fadeState == 2)
         game.updateFade(1.0 / 30.0);
     EXPECT_EQ(game.fadeState, 3);
     EXPECT_EQ(alphaOf("Examples/OverlayMaterial"), 1.0f);
-    EXPECT_NEAR(brightness(), 0.0f, 0.02f);
+    EXPECT_COLOUR(centre(), grey(0.0f));
 
     game.startFadeIn(0.2f);
     game.updateFade(0.0);
@@ -83,7 +85,7 @@ TEST_F(FadeRender, TheScreenFadeGoesBlackAlongItsCurveAndBack)
     while (game.fadeState == 1)
         game.updateFade(1.0 / 30.0);
     EXPECT_EQ(alphaOf("Examples/OverlayMaterial"), 0.0f);
-    EXPECT_NEAR(brightness(), 1.0f, 0.02f);
+    EXPECT_COLOUR(centre(), grey(1.0f));
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 
@@ -95,19 +97,19 @@ TEST_F(FadeRender, TheBackgroundFadeStopsAtHalfDarkAndClearsAgain)
     EXPECT_NEAR(alphaOf("BG/OverlayMaterial"), 0.25f, 1e-4f); // (1.5 - t) t² at half way
     ASSERT_NE(game.backgroundTextureUnit, nullptr);
     EXPECT_NEAR(game.backgroundTextureUnit->getAlphaBlendMode().alphaArg1, 0.25f, 1e-4f);
-    EXPECT_NEAR(brightness(), 0.75f, 0.03f);
+    EXPECT_COLOUR(centre(), grey(0.75f));
     game.updateBackgroundFade(0.05);
     game.updateBackgroundFade(0.06);
     EXPECT_TRUE(game.isBackgroundDark);
     EXPECT_EQ(alphaOf("BG/OverlayMaterial"), 0.5f);
-    EXPECT_NEAR(brightness(), 0.5f, 0.03f);
+    EXPECT_COLOUR(centre(), grey(0.5f));
 
     game.startBackgroundFadeIn(0.1f);
     game.updateBackgroundFade(0.05);
     game.updateBackgroundFade(0.06);
     EXPECT_FALSE(game.isBackgroundDark);
     EXPECT_EQ(alphaOf("BG/OverlayMaterial"), 0.0f);
-    EXPECT_NEAR(brightness(), 1.0f, 0.02f);
+    EXPECT_COLOUR(centre(), grey(1.0f));
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 

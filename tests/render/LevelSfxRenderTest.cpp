@@ -1,6 +1,7 @@
 // Placed level effects, drawn: a blinking light on a lit floor at the top
 // and the bottom of its blink, a glow that goes when a physics body stands
 // between it and the camera, and embers that die out once the effect stops.
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
 #include "core/Game.h"
@@ -101,8 +102,6 @@ protected:
     bool addedEmbers = false;
 };
 
-float brightness(const Ogre::ColourValue& colour) { return colour.r + colour.g + colour.b; }
-
 TEST_F(LevelSfx, BlinkingLightIsBrightAtTheTopOfItsBlinkAndDarkAtTheBottom)
 {
     addLitFloor();
@@ -121,14 +120,14 @@ TEST_F(LevelSfx, BlinkingLightIsBrightAtTheTopOfItsBlinkAndDarkAtTheBottom)
     play(lamp, 2, 0.016f);
     scene->renderFrame();
     scene->keepFrame("sfx_lamp_bright");
-    const float bright = brightness(scene->colourAt(belowLamp));
-    EXPECT_GT(bright, 1.0f) << scene->colourAt(belowLamp);
+    // Three times a white light, right above: white.
+    EXPECT_COLOUR(scene->colourAt(belowLamp), Ogre::ColourValue::White);
 
     game.playClock = 3.0f * static_cast<float>(M_PI) / 2.0f; // both at their bottom
     play(lamp, 1, 0.016f);
     scene->renderFrame();
     scene->keepFrame("sfx_lamp_dark");
-    EXPECT_LT(brightness(scene->colourAt(belowLamp)), 0.05f) << scene->colourAt(belowLamp);
+    EXPECT_COLOUR(scene->colourAt(belowLamp), Ogre::ColourValue::Black);
 }
 
 TEST_F(LevelSfx, GlowShowsAndGoesWhenAPhysicsBodyBlocksItsRayToTheCamera)
@@ -149,7 +148,7 @@ TEST_F(LevelSfx, GlowShowsAndGoesWhenAPhysicsBodyBlocksItsRayToTheCamera)
     play(glow, 12, 0.016f);
     scene->renderFrame();
     scene->keepFrame("sfx_glow_seen");
-    EXPECT_GT(brightness(scene->colourAt(Ogre::Vector3(-4, 0, 0))), 0.5f);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4, 0, 0)), Ogre::ColourValue::White); // the star's heart
 
     btBoxShape box(btVector3(2, 2, 2));
     btDefaultMotionState motion(btTransform(btQuaternion::getIdentity(), btVector3(-4, 50, 0)));
@@ -158,7 +157,7 @@ TEST_F(LevelSfx, GlowShowsAndGoesWhenAPhysicsBodyBlocksItsRayToTheCamera)
     play(glow, 12, 0.016f);
     scene->renderFrame();
     scene->keepFrame("sfx_glow_blocked");
-    EXPECT_LT(brightness(scene->colourAt(Ogre::Vector3(-4, 0, 0))), 0.05f);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4, 0, 0)), Ogre::ColourValue::Black);
     world.removeRigidBody(&body);
     level.physicsWorld = nullptr;
 }

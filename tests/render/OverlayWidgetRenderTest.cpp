@@ -4,6 +4,7 @@
 // in, half faded, turning and scaling in, and partly typed.
 #include "render/LibraryEntry.h"
 #include "support/LogCapture.h"
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
 #include "app/OverlayWidget.h"
@@ -25,7 +26,8 @@
 namespace {
 
 const char* const card = "widgetCard.png"; // 1024 x 512: a green and a blue half
-const Ogre::ColourValue cardGreen(0x30 / 255.0f, 0xc0 / 255.0f, 0x50 / 255.0f);
+const Ogre::ColourValue cardGreen = rgb(0x30c050);
+const Ogre::ColourValue titleYellow(1.0f, 1.0f, 0.3f);
 const std::string japanese = "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF";
 
 class OverlayWidgetRender : public ::testing::Test {
@@ -82,14 +84,15 @@ protected:
         widget.transitionState = 1;
         widget.update(dt, Ogre::Vector3::ZERO);
     }
-    // The rightmost screen x of a bright pixel between the heights, left of
-    // x 0.65; -1 when none.
-    float rightmostBright(float top, float bottom) const
+    // The rightmost screen x, left of x 0.65, of a pixel of the text's own
+    // colour between the heights (a glyph's inside, not its soft edge); -1
+    // when none.
+    float rightmostOf(const Ogre::ColourValue& text, float top, float bottom) const
     {
         const float step = 1.0f / RenderScene::frameSize;
         for (float x = 0.65f; x > 0.0f; x -= step)
             for (float y = top; y < bottom; y += step)
-                if (scene->colourOnScreen(x, y).g > 0.5f)
+                if (colourDistance(scene->colourOnScreen(x, y), text) <= colourTolerance)
                     return x;
         return -1.0f;
     }
@@ -98,12 +101,6 @@ protected:
     std::unique_ptr<RenderScene> scene;
     LogCapture log;
 };
-
-bool isNear(const Ogre::ColourValue& colour, const Ogre::ColourValue& expected)
-{
-    const auto near = [](float a, float b) { return std::abs(a - b) < 0.06f; };
-    return near(colour.r, expected.r) && near(colour.g, expected.g) && near(colour.b, expected.b);
-}
 
 TEST_F(OverlayWidgetRender, APictureIsSizedFromOneFrameOfItsTexture)
 {
@@ -218,7 +215,7 @@ TEST_F(OverlayWidgetRender, PicturesAndTextsFadeInAndTypeOut)
     halfFaded->appearDuration = 1.0f;
     appear(*halfFaded, 0.5);
     const auto title = textWidget("FADED IN");
-    title->colour = Ogre::ColourValue(1.0f, 1.0f, 0.3f);
+    title->colour = titleYellow;
     title->position = Ogre::Vector2(0.0f, -0.2f);
     appear(*title, 1.0);
     const auto typed = textWidget("ABCDEFGHIJ");
@@ -244,24 +241,24 @@ TEST_F(OverlayWidgetRender, PicturesAndTextsFadeInAndTypeOut)
     scene->keepFrame("overlay-widgets");
     EXPECT_FLOAT_EQ(shown->factorY, 0.5625f);
     // Picture centres: x 0.5 + scroll / 2, y 0.5 - scroll / 2.
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.25f, 0.36f), cardGreen));
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.75f, 0.36f), cardGreen * 0.25f)); // alpha 0.5 squared
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.5f, 0.36f), Ogre::ColourValue::Black));
-    EXPECT_GT(rightmostBright(0.53f, 0.59f), 0.55f); // the title, centred
-    const float partly = rightmostBright(0.70f, 0.76f) - 0.1f; // typed from x 0.1
+    EXPECT_COLOUR(scene->colourOnScreen(0.25f, 0.36f), cardGreen);
+    EXPECT_COLOUR(scene->colourOnScreen(0.75f, 0.36f), cardGreen * 0.25f); // alpha 0.5 squared
+    EXPECT_COLOUR(scene->colourOnScreen(0.5f, 0.36f), Ogre::ColourValue::Black);
+    EXPECT_GT(rightmostOf(titleYellow, 0.53f, 0.59f), 0.55f); // the title, centred
+    const float partly = rightmostOf(Ogre::ColourValue::White, 0.70f, 0.76f) - 0.1f; // typed from x 0.1
     // The spun picture: a diamond of half-diagonal 0.28125 * 0.75 / sqrt(2) = 0.149
     // around (0.85, 0.725).
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.85f, 0.725f), cardGreen));
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.98f, 0.725f), cardGreen));
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.94f, 0.635f), Ogre::ColourValue::Black));
+    EXPECT_COLOUR(scene->colourOnScreen(0.85f, 0.725f), cardGreen);
+    EXPECT_COLOUR(scene->colourOnScreen(0.98f, 0.725f), cardGreen);
+    EXPECT_COLOUR(scene->colourOnScreen(0.94f, 0.635f), Ogre::ColourValue::Black);
 
     // Shown again by hand, a picture is drawn at 80 %; the typewriter ends.
     shown->setVisible(true);
     for (int step = 0; step < 10; ++step)
         typed->update(0.06, Ogre::Vector3::ZERO);
     scene->renderFrame();
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.25f, 0.36f), cardGreen * 0.8f));
-    const float whole = rightmostBright(0.70f, 0.76f) - 0.1f;
+    EXPECT_COLOUR(scene->colourOnScreen(0.25f, 0.36f), cardGreen * 0.8f);
+    const float whole = rightmostOf(Ogre::ColourValue::White, 0.70f, 0.76f) - 0.1f;
     EXPECT_GT(partly, 0.25f * whole);
     EXPECT_LT(partly, 0.55f * whole);
 }
@@ -275,12 +272,12 @@ TEST_F(OverlayWidgetRender, AScrollingPictureFadesOutToo)
     widget.create();
     appear(widget, 1.0);
     scene->renderFrame();
-    const Ogre::ColourValue whole = scene->colourOnScreen(0.45f, 0.5f);
-    EXPECT_GT(whole.g, 0.3f);
+    const Ogre::ColourValue teal = rgb(0x2a8c8c); // the lid's, left of its cross
+    EXPECT_COLOUR(scene->colourOnScreen(0.45f, 0.5f), teal);
     widget.transitionState = 4;
     widget.update(0.25, Ogre::Vector3::ZERO); // half of 0.5 s: (1 - 0.5)^2 left
     scene->renderFrame();
-    EXPECT_TRUE(isNear(scene->colourOnScreen(0.45f, 0.5f), whole * 0.25f));
+    EXPECT_COLOUR(scene->colourOnScreen(0.45f, 0.5f), teal * 0.25f);
 }
 
 TEST_F(OverlayWidgetRender, JapaneseTextTypesOutWithoutGlyphsOrErrors)

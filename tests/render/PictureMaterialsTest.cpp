@@ -3,6 +3,7 @@
 #include "render/ConstantReadback.h"
 #include "render/LibraryEntry.h"
 #include "support/LogCapture.h"
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
 #include "core/MeshAvailability.h"
@@ -129,18 +130,14 @@ TEST_F(PictureMaterials, AnimatedAndScrollingPicturesAreDrawnOnOverlays)
 
     scene->renderFrame();
     scene->keepFrame("pictures");
-    const Ogre::ColourValue first = scene->colourOnScreen(0.25f, 0.25f);
-    EXPECT_GT(first.b, 0.9f); // white
-    const Ogre::ColourValue lid = scene->colourOnScreen(0.65625f, 0.25f);
-    EXPECT_GT(lid.g, lid.r + 0.2f); // teal, left of the lid's cross
+    EXPECT_COLOUR(scene->colourOnScreen(0.25f, 0.25f), rgb(0xffffff));   // the first frame
+    EXPECT_COLOUR(scene->colourOnScreen(0.65625f, 0.25f), rgb(0x2a8c8c)); // teal, left of the lid's cross
     // Past half a run the second frame shows, and the lid's cross has moved
     // across the point.
     scene->setClock(0.75f);
     scene->renderFrame();
-    const Ogre::ColourValue second = scene->colourOnScreen(0.25f, 0.25f);
-    EXPECT_GT(second.r, 0.9f);
-    EXPECT_LT(second.b, 0.1f); // orange
-    EXPECT_GT(scene->colourOnScreen(0.65625f, 0.25f).r, 0.7f);
+    EXPECT_COLOUR(scene->colourOnScreen(0.25f, 0.25f), rgb(0xff8000));
+    EXPECT_COLOUR(scene->colourOnScreen(0.65625f, 0.25f), rgb(0xe8e0c0));
 
     overlays.destroyOverlayElement(animated);
     overlays.destroyOverlayElement(scrolled);

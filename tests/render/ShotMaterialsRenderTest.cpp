@@ -4,6 +4,7 @@
 #include "render/ConstantReadback.h"
 #include "render/LibraryEntry.h"
 #include "support/LogCapture.h"
+#include "support/RenderColours.h"
 #include "support/RenderScene.h"
 #include "support/TempFolder.h"
 
@@ -65,11 +66,9 @@ protected:
     LogCapture log;
 };
 
-bool isAbout(const Ogre::ColourValue& colour, const Ogre::ColourValue& expected)
-{
-    const auto near = [](float a, float b) { return std::abs(a - b) < 0.12f; };
-    return near(colour.r, expected.r) && near(colour.g, expected.g) && near(colour.b, expected.b);
-}
+// The particle pictures fade linearly from their heart to nothing at their
+// edge, 2 units out on a particle 4 units wide.
+float particleFade(float distance) { return 1.0f - distance / 2.0f; }
 
 TEST_F(ShotMaterials, AShotALaserBeamAndAParticleAreDrawnWithTheirOwnMaterials)
 {
@@ -86,17 +85,19 @@ TEST_F(ShotMaterials, AShotALaserBeamAndAParticleAreDrawnWithTheirOwnMaterials)
 
     scene->renderFrame();
     scene->keepFrame("shots");
-    EXPECT_PRED2(isAbout, scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -4.0f)), Ogre::ColourValue(0.376f, 0.627f, 1.0f));
-    EXPECT_PRED2(isAbout, scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.0f)), Ogre::ColourValue(1.0f, 0.816f, 0.816f));
-    EXPECT_PRED2(isAbout, scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.4f)), Ogre::ColourValue(1.0f, 0.188f, 0.188f));
-    EXPECT_GT(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -4.0f)).g, 0.85f);   // white at the spark's heart
-    EXPECT_LT(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -2.2f)).g, 0.25f);   // fading out at its edge
-    EXPECT_PRED2(isAbout, scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -4.0f)), Ogre::ColourValue(1.0f, 0.816f, 0.376f));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -4.0f)), rgb(0x60a0ff)); // the shot's first frame
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.0f)), rgb(0xffd0d0));  // the beam's core
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.4f)), rgb(0xff3030));  // and its rim
+    // The pixels nearest the points lie 0.044 and 1.78 units from the hearts:
+    // the spark white there, fading out at its edge; the glow its own colour.
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -4.0f)), grey(particleFade(0.044f)));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -2.2f)), grey(particleFade(1.78f)));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -4.0f)), rgb(0xffd060) * particleFade(0.044f));
 
     // Half a second later the shot shows its second frame.
     scene->setClock(0.6f);
     scene->renderFrame();
-    EXPECT_PRED2(isAbout, scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -4.0f)), Ogre::ColourValue(0.627f, 0.816f, 1.0f));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -4.0f)), rgb(0xa0d0ff));
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 

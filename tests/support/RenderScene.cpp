@@ -15,6 +15,7 @@
 #include <OgreLight.h>
 #include <OgreLogManager.h>
 #include <OgreMaterialManager.h>
+#include <OgreMeshManager.h>
 #include <OgrePixelFormat.h>
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
@@ -108,6 +109,24 @@ public:
 
 [[maybe_unused]] const ::testing::Environment* const release = ::testing::AddGlobalTestEnvironment(new EngineRelease);
 
+std::set<std::string> resourceNames(Ogre::ResourceManager& manager)
+{
+    std::set<std::string> names;
+    for (const auto& resource : manager.getResourceIterator())
+        names.insert(resource.second->getName());
+    return names;
+}
+
+void removeResourcesSince(Ogre::ResourceManager& manager, const std::set<std::string>& before)
+{
+    std::vector<Ogre::ResourcePtr> made;
+    for (const auto& resource : manager.getResourceIterator())
+        if (!before.count(resource.second->getName()))
+            made.push_back(resource.second);
+    for (const Ogre::ResourcePtr& resource : made)
+        manager.remove(resource);
+}
+
 } // namespace
 
 bool RenderScene::available() { return std::getenv("DISPLAY") != nullptr; }
@@ -131,8 +150,8 @@ RenderScene::RenderScene() : pixels(frameSize * frameSize * 4)
     viewport->setBackgroundColour(Ogre::ColourValue::Black);
     Game::getSingletonPtr()->sceneManager = scene;
     clearMaterialCaches();
-    for (const auto& material : Ogre::MaterialManager::getSingleton().getResourceIterator())
-        materialsBefore.insert(material.second->getName());
+    materialsBefore = resourceNames(Ogre::MaterialManager::getSingleton());
+    meshesBefore = resourceNames(Ogre::MeshManager::getSingleton());
     // The clock stands still unless a test moves it: animations show known frames.
     Ogre::ControllerManager::getSingleton().setTimeFactor(0.0f);
     setClock(0.0f);
@@ -144,13 +163,11 @@ RenderScene::~RenderScene()
     Game::getSingletonPtr()->sceneManager = nullptr;
     engine->window->removeAllViewports();
     engine->root->destroySceneManager(scene);
-    // The materials the test made go, so that the next test makes its own.
-    std::vector<Ogre::ResourcePtr> made;
-    for (const auto& material : Ogre::MaterialManager::getSingleton().getResourceIterator())
-        if (!materialsBefore.count(material.second->getName()))
-            made.push_back(material.second);
-    for (const Ogre::ResourcePtr& material : made)
-        Ogre::MaterialManager::getSingleton().remove(material);
+    // The materials and meshes the test made or loaded go, so that the next
+    // test makes its own: a test's mesh must not stand in for another's of
+    // the same name.
+    removeResourcesSince(Ogre::MaterialManager::getSingleton(), materialsBefore);
+    removeResourcesSince(Ogre::MeshManager::getSingleton(), meshesBefore);
 }
 
 Ogre::SceneNode* RenderScene::place(Ogre::MovableObject* object, const Ogre::Vector3& position)

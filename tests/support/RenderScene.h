@@ -31,8 +31,8 @@ class SceneNode;
 // frameSize x frameSize pixels. Ogre's clock stands still at 0 seconds while
 // the scene lives, so animations show known frames. Makes the render window
 // on first use and keeps it for the rest of the process; the materials
-// module starts each scene with empty caches, and the materials made while
-// the scene lives go with it.
+// module starts each scene with empty caches, and the materials and meshes
+// made or loaded while the scene lives go with it.
 class RenderScene {
 public:
     static constexpr int frameSize = 256;
@@ -72,4 +72,5 @@ public:
 private:
     std::vector<unsigned char> pixels; // RGBA rows of the last frame
     std::set<std::string> materialsBefore;
+    std::set<std::string> meshesBefore;
 };

@@ -3,6 +3,8 @@
 
 #include "support/OgreTestRoot.h"
 
+#include "app/ResourceLocations.h"
+
 #include <OgreResourceGroupManager.h>
 
 #include <string>
@@ -21,9 +23,13 @@ public:
     ResourceGroupScope(const ResourceGroupScope&) = delete;
     ResourceGroupScope& operator=(const ResourceGroupScope&) = delete;
 
-    // One folder as the only location of a group, initialised.
+    // One folder as the only location of a group, initialised. A missing
+    // group is made as the program makes it: a game group outside the global
+    // pool would leave the names of meshes found by search behind in Ogre's
+    // pool when destroyed, and the next test could not make a mesh so named.
     static void addFolder(const std::string& folder, const std::string& group)
     {
+        createResourceGroupOnce(group);
         Ogre::ResourceGroupManager& manager = Ogre::ResourceGroupManager::getSingleton();
         manager.addResourceLocation(folder, "FileSystem", group);
         manager.initialiseResourceGroup(group);

@@ -23,8 +23,7 @@ public:
             return true;
         }();
         (void)loaded;
-        if (!Ogre::ResourceGroupManager::getSingleton().resourceGroupExists("GAMERSC"))
-            Ogre::ResourceGroupManager::getSingleton().createResourceGroup("GAMERSC");
+        createResourceGroupOnce("GAMERSC");
         cameraNode = scene->getRootSceneNode()->createChildSceneNode("CamNode1", Ogre::Vector3(100.0f, 0.0f, 0.0f));
         game.sceneManager = scene;
         updateTransforms();

@@ -29,14 +29,12 @@ class ItemTestScene {
 public:
     ItemTestScene()
     {
-        Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
         // Only the meshes: the archive's scripts want a render system.
         for (const char* mesh : {"plane1U.mesh", "interro.mesh"})
             meshes.write(mesh, sampleArchiveText("data.tzn", mesh));
         ResourceGroupScope::addFolder(meshes.path(), "Media");
         // Sprite materials are made in the game's group.
-        if (!groups.resourceGroupExists("GAMERSC"))
-            groups.createResourceGroup("GAMERSC");
+        createResourceGroupOnce("GAMERSC");
         game.resourceAvailability.clear();
         game.sceneManager = world.scene;
         game.aspectRatio = 16.0f / 9.0f;

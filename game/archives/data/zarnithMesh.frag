@@ -49,8 +49,8 @@ void main()
     vec3 toEye = normalize(cameraPosition.xyz - worldPosition);
 
     float lambert = max(dot(n, toLight), 0.0);
-    // The shadow texture is sampled only while shadows are on: without them its
-    // projection is undefined and could carry a NaN into the colour.
+    // The runtime sets "isShadow" only while the scene renders texture shadows:
+    // without them Ogre never writes the projection, and shadowUV is garbage.
     float lit = isShadow > 0.5 ? texture2DProj(shadowMap, shadowUV).r : 1.0;
     vec3 halfway = normalize(toLight + toEye);
     float specular = pow(max(dot(n, halfway), 0.0), max(shininess, 1.0)) * specularMult * lambert;

@@ -9,7 +9,9 @@ attribute vec3 tangent;
 
 uniform mat4 worldViewProj;
 uniform mat4 world;
-// The shadow camera's projection, for surfaces that receive shadows.
+// The shadow camera's projection, for surfaces that receive shadows. Ogre
+// writes it only while the scene renders texture shadows; otherwise it holds
+// whatever memory held, and the fragment program must not use shadowUV.
 uniform mat4 texViewProj;
 
 varying vec2 uv;

@@ -1,6 +1,5 @@
 #include "core/effects/ExplosionElement.h"
 
-#include "app/Log.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
 #include "core/materials/MaterialLookup.h"
@@ -15,7 +14,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <set>
 
 namespace {
 
@@ -23,14 +21,6 @@ const char* const cameraNodeName = "CamNode1";
 const char* const spriteGroup = "GAMERSC";
 // "0x" and two hex digits a byte, with the terminating zero.
 constexpr std::size_t addressTextSize = 2 + 2 * sizeof(void*) + 1;
-
-// A missing template is reported once per name: explosions repeat often.
-void reportMissingTemplate(const std::string& name)
-{
-    static std::set<std::string> reported;
-    if (reported.insert(name).second)
-        logLine("[ERROR] can't find particle template: " + name);
-}
 
 } // namespace
 
@@ -84,7 +74,7 @@ void ExplosionElement::createNode(bool inCameraSpace)
 void ExplosionElement::createParticles(bool inCameraSpace)
 {
     if (!hasParticleTemplate(particleName)) {
-        reportMissingTemplate(particleName);
+        logEffectProblemOnce("[ERROR] can't find particle template: " + particleName);
         return;
     }
     particleSystem = sceneManager->createParticleSystem(particleSystemName(), particleName);

@@ -1,6 +1,7 @@
 #include "core/effects/ParticleSystemAccess.h"
 
 #include "app/Log.h"
+#include "core/Game.h"
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/MaterialTextures.h"
 
@@ -13,7 +14,6 @@
 #include <OgreTextureUnitState.h>
 
 #include <cmath>
-#include <set>
 
 Ogre::ParticleEmitter* emitterAt(Ogre::ParticleSystem* system, unsigned short index)
 {
@@ -54,10 +54,14 @@ float safeDivisor(float value, float least, float fallback, const char* descript
 {
     if (std::isfinite(value) && value >= least)
         return value;
-    static std::set<std::string> reported;
-    if (reported.insert(description).second)
-        logLine(std::string("[ERROR] unusable ") + description + ", using " + std::to_string(fallback));
+    logEffectProblemOnce(std::string("[ERROR] unusable ") + description + ", using " + std::to_string(fallback));
     return fallback;
+}
+
+void logEffectProblemOnce(const std::string& line)
+{
+    if (Game::getSingletonPtr()->reportedEffectLines.insert(line).second)
+        logLine(line);
 }
 
 void giveUnitTexture(Ogre::TextureUnitState* unit, const std::string& texture)

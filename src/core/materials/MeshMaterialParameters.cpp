@@ -14,6 +14,7 @@
 
 #include <OgreEntity.h>
 #include <OgrePass.h>
+#include <OgreSceneManager.h>
 #include <OgreSubEntity.h>
 #include <OgreTechnique.h>
 #include <OgreTextureUnitState.h>
@@ -40,6 +41,13 @@ std::string fallbackTexture(const std::string& unitName)
     if (unitName == "shadow_tex")
         return std::string();
     return "notFound.jpg";
+}
+
+// Only texture shadows set the matrix that projects the shadow texture, and
+// only when they have a texture to render.
+bool sceneProjectsShadowTextures(const Ogre::SceneManager* scene)
+{
+    return scene && scene->isShadowTechniqueTextureBased() && !scene->getShadowTextureConfigList().empty();
 }
 
 // The size of one frame of a sprite-library texture.
@@ -94,17 +102,14 @@ bool setMaterialTextureNames(const Ogre::MaterialPtr& material, const std::strin
 
 void setLightingParameters(Ogre::Entity* entity, bool shadowed)
 {
+    const float readsShadowTexture = shadowed && sceneProjectsShadowTextures(entity->_getManager()) ? 1.0f : 0.0f;
     for (Ogre::SubEntity* subEntity : entity->getSubEntities()) {
         const Ogre::MaterialPtr& material = subEntity->getMaterial();
         if (!material)
             continue;
         material->setReceiveShadows(shadowed);
-        const Ogre::GpuProgramParametersSharedPtr constants =
-            fragmentConstants(passAt(material->getTechnique(litTechnique), 0));
-        if (!constants)
-            continue;
-        constants->setIgnoreMissingParams(true);
-        setConstant(constants, "isShadow", shadowed ? 1.0f : 0.0f);
+        setConstant(fragmentConstants(passAt(material->getTechnique(litTechnique), 0)), "isShadow",
+                    readsShadowTexture);
     }
 }
 

@@ -25,7 +25,10 @@ void applyMaterial3DParameters(const std::string& meshName, const Ogre::Material
 // Puts the texture into every texture unit of that name (a missing texture
 // becomes the stand-in of the unit's kind); true when a unit got it.
 bool setMaterialTextureNames(const Ogre::MaterialPtr& material, const std::string& unitName, std::string texture);
-// Switches shadow reception of every sub-entity's material.
+// Switches shadow reception of every sub-entity's material. Its shader reads
+// the shadow texture ("isShadow" 1) only when the entity's scene projects
+// shadow textures at the time of the call: without them the projection is
+// never written and would darken the surface at random.
 void setLightingParameters(Ogre::Entity* entity, bool shadowed);
 // Pixels of one frame of the entity's diffuse texture, times the Game's spriteScale.
 Ogre::Vector2 getDiffuseTextureSize(Ogre::Entity* entity);
