@@ -20,6 +20,9 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick libgl1-mesa-dri
   # sample game building
   zip fonts-dejavu-core sox
+  # the sanitizer build (ZARNITH_SANITIZE) and the fuzzers: clang, its
+  # sanitizer and libFuzzer runtimes, and llvm-symbolizer for readable reports
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

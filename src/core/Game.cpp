@@ -5,7 +5,7 @@
 
 #include <cassert>
 
-template <> Game* Ogre::Singleton<Game>::msSingleton = nullptr;
+Game* Game::instance = nullptr;
 
 namespace {
 
@@ -15,16 +15,24 @@ Game theGame;
 
 } // namespace
 
-Game::Game() { resetDefaults(); }
+Game::Game()
+{
+    instance = this;
+    resetDefaults();
+}
 
-Game::~Game() { shutdown(); }
+Game::~Game()
+{
+    shutdown();
+    instance = nullptr;
+}
 
-Game* Game::getSingletonPtr() { return msSingleton; }
+Game* Game::getSingletonPtr() { return instance; }
 
 Game& Game::getSingleton()
 {
-    assert(msSingleton);
-    return *msSingleton;
+    assert(instance);
+    return *instance;
 }
 
 void Game::resetDefaults()

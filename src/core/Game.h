@@ -6,7 +6,6 @@
 
 #include "core/HighScoreTable.h"
 
-#include <OgreSingleton.h>
 #include <OgreVector.h>
 
 #include <SDL.h>
@@ -71,13 +70,14 @@ struct gameModeDefinition {
     std::vector<std::string> difficulties;
 };
 
-class Game : public Ogre::Singleton<Game> {
+class Game {
 public:
     Game();
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
+    // The one game record, from its constructor to its destructor.
     static Game* getSingletonPtr();
     static Game& getSingleton();
 
@@ -679,6 +679,10 @@ public:
     Ogre::Overlay* fadeOverlay = nullptr;
 
 private:
+    // Set in the constructor's body, once every member is built: a base class
+    // that registered `this` would hand out a record still under construction.
+    static Game* instance;
+
     void resetSettingDefaults();
     void resetAssetNameDefaults();
     void resetGameOptionDefaults();

@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-template <> GameManager* Ogre::Singleton<GameManager>::msSingleton = nullptr;
+GameManager* GameManager::instance = nullptr;
 
 namespace {
 
@@ -57,11 +57,11 @@ bool clampMouseToWindow(int& x, int& y, int width, int height)
 
 bool isAxisBeyondDeadZone(int value) { return value > axisDeadZone || value < -axisDeadZone; }
 
-GameManager* GameManager::getSingletonPtr() { return msSingleton; }
+GameManager* GameManager::getSingletonPtr() { return instance; }
 
-GameManager& GameManager::getSingleton() { return *msSingleton; }
+GameManager& GameManager::getSingleton() { return *instance; }
 
-GameManager::GameManager() = default;
+GameManager::GameManager() { instance = this; }
 
 GameManager::~GameManager()
 {
@@ -75,6 +75,7 @@ GameManager::~GameManager()
         renderWindow->destroy();
         renderWindow = nullptr;
     }
+    instance = nullptr;
 }
 
 void GameManager::setup()

@@ -6,7 +6,6 @@
 
 #include <OISKeyboard.h>
 #include <OISMouse.h>
-#include <OgreSingleton.h>
 
 #include <SDL.h>
 
@@ -31,13 +30,14 @@ bool clampMouseToWindow(int& x, int& y, int width, int height);
 // Whether a joystick axis value lies beyond the dead zone the states ignore.
 bool isAxisBeyondDeadZone(int value);
 
-class GameManager : public OIS::KeyListener, public OIS::MouseListener, public Ogre::Singleton<GameManager> {
+class GameManager : public OIS::KeyListener, public OIS::MouseListener {
 public:
     GameManager();
     ~GameManager() override;
     GameManager(const GameManager&) = delete;
     GameManager& operator=(const GameManager&) = delete;
 
+    // The one manager, from its constructor to its destructor.
     static GameManager* getSingletonPtr();
     static GameManager& getSingleton();
 
@@ -70,6 +70,10 @@ public:
     Game* game = nullptr;
 
 private:
+    // Set in the constructor's body, once every member is built: a base class
+    // that registered `this` would hand out a manager still under construction.
+    static GameManager* instance;
+
     void handleWindowEvent(const SDL_WindowEvent& event);
     void handleResize(const SDL_WindowEvent& event);
     void handleFocusGained();

@@ -32,8 +32,7 @@ Ogre::Vector3 requiredVector3(const XmlNode& node, const char* name)
 
 std::int32_t requiredTruncated(const XmlNode& node, const char* name)
 {
-    const float value = requiredReal(node, name);
-    return std::isfinite(value) ? static_cast<std::int32_t>(value) : 0;
+    return truncatedInto<std::int32_t>(requiredReal(node, name), 0);
 }
 
 Ogre::Vector3 placedPositionOf(const XmlNode& position)

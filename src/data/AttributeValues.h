@@ -9,15 +9,33 @@
 #include <OgreQuaternion.h>
 #include <OgreVector.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 float requiredReal(const XmlNode& node, const char* name);
 int requiredInt(const XmlNode& node, const char* name);
 bool requiredFlag(const XmlNode& node, const char* name);
 // Non-finite components read as 0.
 Ogre::Vector3 requiredVector3(const XmlNode& node, const char* name);
-// A number read as real and cut toward zero ("2.9" is 2, "-1.5" is -1); a
-// non-finite one is 0.
+// A real cut toward zero into an integer type. Casting a value the type cannot
+// hold is undefined, so one beyond its range becomes the nearest bound and a
+// non-finite one the fallback.
+template <typename Integer>
+Integer truncatedInto(double value, Integer fallback)
+{
+    using Limits = std::numeric_limits<Integer>;
+    if (!std::isfinite(value))
+        return fallback;
+    // Every value above min - 1 cuts to min or more; 2^digits is max + 1.
+    if (value <= static_cast<double>(Limits::min()) - 1.0)
+        return Limits::min();
+    if (value >= std::ldexp(1.0, Limits::digits))
+        return Limits::max();
+    return static_cast<Integer>(value);
+}
+// A number read as real and cut toward zero ("2.9" is 2, "-1.5" is -1); one
+// beyond the range of 32 bits is its nearest bound, a non-finite one is 0.
 std::int32_t requiredTruncated(const XmlNode& node, const char* name);
 // The "pos" of a position element. The editor writes a position it could not
 // compute as "nan(ind)": that position, or any other that is not finite, is

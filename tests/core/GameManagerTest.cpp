@@ -123,6 +123,15 @@ TEST(GameManagerRules, AxisDeadZoneIsExclusive)
     EXPECT_FALSE(isAxisBeyondDeadZone(0));
 }
 
+TEST_F(GameManagerTest, TheManagerIsTheSingletonUntilItIsDestroyed)
+{
+    EXPECT_EQ(GameManager::getSingletonPtr(), manager);
+    EXPECT_EQ(&GameManager::getSingleton(), manager);
+    delete manager;
+    manager = nullptr;
+    EXPECT_EQ(GameManager::getSingletonPtr(), nullptr);
+}
+
 TEST_F(GameManagerTest, ChangeStateExitsTheOldStateAndCreatesInputOnce)
 {
     manager->changeState(&first);

@@ -375,9 +375,10 @@ TEST(GamePadRemoval, AControllerUnpluggedWhilePlayingIsClosedWithoutError)
     ASSERT_TRUE(pad.isPlugged()) << SDL_GetError();
     SDL_InitSubSystem(SDL_INIT_EVENTS);
     {
+        // The state outlives the manager, which exits it when destroyed.
+        IdleState state;
         GameManager manager;
         manager.game = &game;
-        IdleState state;
         manager.changeState(&state);
         ASSERT_NE(game.gameController, nullptr);
         EXPECT_EQ(game.gameController, manager.gameController);

@@ -80,6 +80,9 @@ TEST(ItemReader, NumbersAreConvertedToTheirFieldsTypes)
     EXPECT_EQ(item.orient, Ogre::Quaternion(0, 0, 1, 0));
     EXPECT_EQ(item.meshOrient, Ogre::Quaternion(0, 0, -1, 0)); // a zero turn is no turn
     EXPECT_EQ(item.isLayered, 1);
+    readInto(R"(<Item itemName="huge" acceleration="-3e9"><Gameplay gaugeAdd="1e10"/></Item>)", item);
+    EXPECT_EQ(item.acceleration, -2147483647 - 1);
+    EXPECT_EQ(item.gaugeAdd, 2147483647);
 }
 
 TEST(ItemReader, OutlinesAreReadInDocumentOrder)

@@ -93,6 +93,11 @@ TEST_F(TriggerReaderTest, TypesAreTruncatedAndADelayedStartWaitsForItsLinkedObje
     EXPECT_EQ(b.orientation, Ogre::Quaternion::IDENTITY);
     EXPECT_EQ(state.triggers[2]->placedPosition, Ogre::Vector3(7, 8, 9));
     EXPECT_EQ(state.triggers[2]->orientation, Ogre::Quaternion(0, 0, 1, 0));
+    // Beyond 32 bits a type is held at the bound, not cast out of range.
+    const Trigger& huge = read(R"(<triggers triggerName="d" screenName="" type="1e10" activation_type="1e10"
+                                           isSwitchOnly="false"/>)");
+    EXPECT_EQ(huge.type, 2147483647u);
+    EXPECT_EQ(huge.activation_type, 2147483647u);
 }
 
 TEST_F(TriggerReaderTest, NoneNamesNoSoundOrMusicButOnlyLowerCaseNamesNoItem)

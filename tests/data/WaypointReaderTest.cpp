@@ -102,6 +102,9 @@ TEST_F(WaypointReaderTest, RotationTypeIsCutTowardZeroAndNonFinitePositionsBecom
                   read("<waypoint speed=\"1\"><rotation rot=\"0 0 0\" rotType=\"-1.5\" RotAimSpeed=\"1\"/></waypoint>")
                       .rotType),
               -1);
+    EXPECT_EQ(read("<waypoint speed=\"1\"><rotation rot=\"0 0 0\" rotType=\"4294967296\" RotAimSpeed=\"1\"/></waypoint>")
+                  .rotType,
+              2147483647u);
     const Waypoint point = read("<waypoint speed=\"1\"><position pos=\"nan 2 inf\" Tension=\"0.5\"/></waypoint>");
     EXPECT_EQ(point.position, Ogre::Vector3(0, 2, 0));
 }

@@ -212,10 +212,11 @@ TEST_F(WindowModes, AResizeByThePlayerReachesTheRenderWindowBeforeTheState)
 {
     SDL_InitSubSystem(SDL_INIT_EVENTS);
     {
+        // The state outlives the manager, which exits it when destroyed.
+        IdleState state;
         GameManager manager;
         manager.game = &game;
         manager.renderWindow = renderWindow;
-        IdleState state;
         manager.changeState(&state);
 
         SDL_SetWindowSize(sdlWindow, 1500, 820);

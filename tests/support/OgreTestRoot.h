@@ -20,8 +20,8 @@ inline Ogre::Root& sharedTestRoot()
         if (!Ogre::LogManager::getSingletonPtr())
             (new Ogre::LogManager)->createLog("zarnith_tests.log", true, false, true);
         auto* made = new Ogre::Root("", "", "");
-        // The table-based sine and cosine, as start-up makes them.
-        new Ogre::Math(4096);
+        // The table-based sine and cosine, as start-up makes them; held like the root.
+        [[maybe_unused]] static Ogre::Math* const tables = new Ogre::Math(4096);
         // What Root::initialise would set up, had it a render system to start.
         Ogre::MaterialManager::getSingleton().initialise();
         Ogre::ParticleSystemManager::getSingleton()._initialise();

@@ -36,7 +36,8 @@ public:
     // Changes the loop and placement flags that the mode carries (0: loop off,
     // unplaced); whether the sound streams stays as it was created.
     void setMode(unsigned newMode);
-    // Length in milliseconds; 0 for a bank or a stream that cannot be read.
+    // Length in milliseconds; 0 for a bank, a stream that cannot be read, or a
+    // file that does not tell its length (it still plays what decodes).
     unsigned getLength();
     int getNumSubSounds() const;
     // Null for a bad index or a sub-sound that cannot be decoded.

@@ -1,6 +1,7 @@
 #include "platform/sound/SoundDecoder.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace platform {
 
@@ -54,7 +55,14 @@ SoundDecoder::~SoundDecoder()
 
 unsigned SoundDecoder::lengthMilliseconds() const
 {
-    return static_cast<unsigned>(info.frames * 1000 / info.samplerate);
+    // libsndfile reports SF_COUNT_MAX frames for a length it cannot tell (an
+    // Ogg file cut short); in milliseconds that would overflow. Such a length,
+    // and any the result cannot hold, is unknown.
+    constexpr std::int64_t millisecondsPerSecond = 1000;
+    if (info.frames < 0 || info.frames > std::numeric_limits<std::int64_t>::max() / millisecondsPerSecond)
+        return 0;
+    const std::int64_t milliseconds = info.frames * millisecondsPerSecond / info.samplerate;
+    return milliseconds <= std::numeric_limits<unsigned>::max() ? static_cast<unsigned>(milliseconds) : 0;
 }
 
 std::size_t SoundDecoder::read(std::int16_t* samples, std::size_t count)

@@ -31,6 +31,7 @@ public:
     int channels() const { return outputChannels; }
     int sampleRate() const { return info.samplerate; }
     std::int64_t frames() const { return info.frames; }
+    // 0 when the file does not tell its length.
     unsigned lengthMilliseconds() const;
 
     // Reads up to count frames of interleaved samples; 0 at the end.
