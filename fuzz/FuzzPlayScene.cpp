@@ -3,6 +3,7 @@
 #include "FuzzWorld.h"
 
 #include "core/Game.h"
+#include "core/effects/sfxLibraryEntry.h"
 #include "data/BackgroundsReader.h"
 #include "data/ItemsReader.h"
 #include "data/PicturesReader.h"
@@ -30,6 +31,13 @@ void loadParticles()
             new Ogre::MemoryDataStream(script, const_cast<char*>(text.data()), text.size()));
         Ogre::ParticleSystemManager::getSingleton().parseScript(stream, sampleGroup);
     }
+    // Templates the sfx library does not list join it with default settings,
+    // as the game's toybox lets them.
+    Game& game = *Game::getSingletonPtr();
+    auto templates = Ogre::ParticleSystemManager::getSingleton().getTemplateIterator();
+    for (; templates.hasMoreElements(); templates.moveNext())
+        if (!game.sfxLibrary.count(templates.peekNextKey()))
+            game.sfxLibrary[templates.peekNextKey()] = new sfxLibraryEntry;
 }
 
 void loadLibraries(FuzzPlayScene& scene)
@@ -48,8 +56,8 @@ void loadLibraries(FuzzPlayScene& scene)
 FuzzPlayScene::FuzzPlayScene()
 {
     fuzzWorld().addSampleGroup("Media", "data.tzn", "*.mesh");
-    loadParticles();
     loadLibraries(*this);
+    loadParticles();
     Game& game = *Game::getSingletonPtr();
     game.sceneManager = world.scene;
     game.aspectRatio = 16.0f / 9.0f;
@@ -62,14 +70,14 @@ FuzzPlayScene::FuzzPlayScene()
     level.effects->camera = &camera;
     level.state = &state;
     game.level = &level;
-    game.player = &player;
-    player.sceneNode = world.addNode();
-    player.status = 2;
+    player = game.player = new Player;
+    player->sceneNode = world.addNode();
+    player->status = 2;
     updateTransforms();
 }
 
 FuzzPlayScene& playScene()
 {
-    static FuzzPlayScene scene;
-    return scene;
+    static FuzzPlayScene* scene = new FuzzPlayScene;
+    return *scene;
 }

@@ -1,7 +1,8 @@
 // The level that the level element readers build their objects in, made once
 // per process: a render-less scene with the play camera rig, a Level with its
 // play state and a player, the sample game's meshes, particle templates and
-// libraries. Objects read from an input are destroyed after it.
+// libraries. Objects read from an input are destroyed after it; the scene
+// itself lives until the process ends, and the Game owns the player.
 #pragma once
 
 #include "world/WorldTestScene.h"
@@ -30,7 +31,7 @@ public:
     GameCamera camera;
     Level level;
     playState state;
-    Player player;
+    Player* player = nullptr;
     std::map<std::string, Item*> items;
     std::map<std::string, background*> backgrounds;
 };

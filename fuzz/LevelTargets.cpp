@@ -66,7 +66,7 @@ void readEffects()
 void readItems()
 {
     readLevel([](XmlNode& root, FuzzPlayScene& scene) {
-        readLevelItems(root, &scene.level, scene.state.items, scene.items, &scene.player);
+        readLevelItems(root, &scene.level, scene.state.items, scene.items, scene.player);
         scene.updateTransforms();
         for (Item* item : scene.state.items)
             item->update(frame);
