@@ -6,6 +6,7 @@
 #include "FuzzPlayScene.h"
 
 #include "app/Curves.h"
+#include "app/OverlayWidget.h"
 #include "core/Game.h"
 #include "data/BackgroundsReader.h"
 #include "data/ItemsReader.h"
@@ -32,6 +33,9 @@ const double frame = 1.0 / 60.0;
 // Path frames: enough to pass a few waypoints of a short path.
 const int pathFrames = 8;
 const double pathFrame = 0.25;
+// Overlay frames: through a short appearance.
+const int overlayFrames = 4;
+const double overlayFrame = 0.2;
 
 // Hands the root of the stored level file to `read`, in the play scene.
 void readLevel(const std::function<void(XmlNode& root, FuzzPlayScene& scene)>& read)
@@ -74,11 +78,27 @@ void readItems()
     });
 }
 
+// A trigger's overlay is shown for a few frames, as when the trigger fires.
+void showOverlay(Trigger& trigger)
+{
+    trigger.reset();
+    if (!trigger.overlay)
+        return;
+    trigger.overlay->transitionState = 1;
+    for (int i = 0; i < overlayFrames; ++i)
+        trigger.overlay->update(overlayFrame, Ogre::Vector3::ZERO);
+}
+
 void readTriggers()
 {
     readLevel([](XmlNode& root, FuzzPlayScene& scene) {
         readLevelTriggers(root, scene.state.triggers, &scene.level);
+        scene.updateTransforms();
+        for (Trigger* trigger : scene.state.triggers)
+            showOverlay(*trigger);
         destroyAll(scene.state.triggers);
+        // Overlay texts without a key get a new one in the Game's table.
+        Game::getSingletonPtr()->defaultTexts.clear();
     });
 }
 

@@ -28,6 +28,8 @@ fi
 # UBSan stops at the first report, so that it counts as a crash.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+# Leaks of the system's libraries that the runtime cannot mend are listed there.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$source_dir/fuzz/lsan.supp}
 
 run_target() {
   local program=$1 name=${1##*/fuzz_}
