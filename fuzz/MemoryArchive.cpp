@@ -11,7 +11,8 @@ Ogre::DataStreamPtr MemoryArchive::open(const Ogre::String& fileName, bool) cons
     if (found == files.end())
         return nullptr;
     auto stream = std::make_shared<Ogre::MemoryDataStream>(fileName, found->second.size());
-    std::memcpy(stream->getPtr(), found->second.data(), found->second.size());
+    if (!found->second.empty())
+        std::memcpy(stream->getPtr(), found->second.data(), found->second.size());
     return stream;
 }
 
