@@ -1,24 +1,19 @@
 #include "data/BackgroundsReader.h"
 
 #include "core/ResourceAvailability.h"
+#include "data/AttributeValues.h"
 #include "data/LibraryFile.h"
+#include "world/FiniteVector.h"
 #include "world/Obb.h"
 #include "world/background.h"
 
 #include <OgreStringConverter.h>
 
-#include <cmath>
-#include <cstring>
 #include <memory>
 
 namespace {
 
 const char* const backgroundFailureLine = "Error creating tinyxml2::XMLDocument";
-
-bool isFinite(const Ogre::Quaternion& q)
-{
-    return std::isfinite(q.w) && std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z);
-}
 
 struct placement {
     Ogre::Vector3 position = Ogre::Vector3::ZERO;
@@ -32,21 +27,13 @@ struct placement {
 // neutral placement, as the editor's own "nan(ind)" positions do.
 void readPosition(const XmlNode& element, placement& place)
 {
-    if (const char* pos = attributeText(element, "pos")) {
-        const Ogre::Vector3 read = Ogre::StringConverter::parseVector3(pos);
-        const bool finite = std::isfinite(read.x) && std::isfinite(read.y) && std::isfinite(read.z);
-        if (finite && !std::strstr(pos, "nan(ind)"))
-            place.position = read;
-    }
+    place.position = placedPositionOf(element);
     if (const char* sca = attributeText(element, "sca")) {
         const float uniform = Ogre::StringConverter::parseVector3(sca).x;
-        place.scale = Ogre::Vector3(std::isfinite(uniform) ? uniform : 1.0f);
+        place.scale = Ogre::Vector3(finiteIn(uniform, -largestDataScale, largestDataScale, 1.0f));
     }
-    if (const char* orient = attributeText(element, "orient")) {
-        const Ogre::Quaternion read = Ogre::StringConverter::parseQuaternion(orient);
-        if (isFinite(read) && read.Norm() > 0.0f)
-            place.orientation = read;
-    }
+    place.orientation = usableTurn(Ogre::StringConverter::parseQuaternion(requiredText(element, "orient")),
+                                   Ogre::Quaternion::IDENTITY);
     if (const char* layer = attributeText(element, "layer"))
         place.layerId = static_cast<std::uint32_t>(Ogre::StringConverter::parseInt(layer));
     if (const char* priority = attributeText(element, "queuePriority"))

@@ -2,18 +2,36 @@
 #include "data/AttributeValues.h"
 
 #include "data/LibraryFile.h"
+#include "world/FiniteVector.h"
 #include "world/sfx.h"
 
 #include <OgreStringConverter.h>
-
 
 namespace {
 
 using Ogre::StringConverter;
 
+// A number of the element within [lowest, highest]; one that is not finite
+// is the reader's default.
+float boundedReal(const XmlNode& node, const char* name, float lowest, float highest, float absent)
+{
+    return finiteIn(requiredReal(node, name), lowest, highest, absent);
+}
+
+float scaleOf(const XmlNode& node, const char* name) { return boundedReal(node, name, 0.0f, largestDataScale, 1.0f); }
+
+float factorOf(const XmlNode& node, const char* name, float absent)
+{
+    return boundedReal(node, name, -largestDataReach, largestDataReach, absent);
+}
+
+// A colour of the element; a component that is not finite is full.
 Ogre::ColourValue colourOf(const XmlNode& node, const char* name)
 {
-    return StringConverter::parseColourValue(requiredText(node, name), Ogre::ColourValue::White);
+    const Ogre::ColourValue read =
+        StringConverter::parseColourValue(requiredText(node, name), Ogre::ColourValue::White);
+    const auto component = [](float value) { return finiteIn(value, -largestDataReach, largestDataReach, 1.0f); };
+    return Ogre::ColourValue(component(read.r), component(read.g), component(read.b), component(read.a));
 }
 
 // Each child element's values, at the reader's defaults when the child is absent.
@@ -32,12 +50,12 @@ void readOmni(const XmlNode& element, sfx& effect)
         return;
     effect.isOmni = requiredFlag(*omni, "isOmni");
     effect.colour = colourOf(*omni, "colour");
-    effect.omniMultiplier = requiredReal(*omni, "omniMultiplier");
+    effect.omniMultiplier = factorOf(*omni, "omniMultiplier", 1.0f);
     effect.isOmniBlink = requiredFlag(*omni, "isOmniBlink");
-    effect.omniRange = requiredReal(*omni, "omniRange");
-    effect.omniSinSpeed = requiredReal(*omni, "omniSinSpeed");
-    effect.omniSinIntensity = requiredReal(*omni, "omniSinIntensity");
-    effect.omniBlinkRandom = requiredReal(*omni, "omniBlinkRandom");
+    effect.omniRange = boundedReal(*omni, "omniRange", 0.0f, largestDataReach, 200.0f);
+    effect.omniSinSpeed = factorOf(*omni, "omniSinSpeed", 0.0f);
+    effect.omniSinIntensity = factorOf(*omni, "omniSinIntensity", 1.0f);
+    effect.omniBlinkRandom = factorOf(*omni, "omniBlinkRandom", 0.0f);
 }
 
 void readLensFlare(const XmlNode& element, sfx& effect)
@@ -46,7 +64,7 @@ void readLensFlare(const XmlNode& element, sfx& effect)
     effect.lensFlareScale = 1.0f;
     if (const XmlNode* flare = element.first_node("lensFlare")) {
         effect.isLensFlare = requiredFlag(*flare, "isLensFlare");
-        effect.lensFlareScale = requiredReal(*flare, "lensFlareScale");
+        effect.lensFlareScale = scaleOf(*flare, "lensFlareScale");
     }
 }
 
@@ -59,7 +77,7 @@ void readGlow(const XmlNode& element, sfx& effect)
     if (const XmlNode* glow = element.first_node("glow")) {
         effect.glowType = requiredText(*glow, "glowType");
         effect.isGlow = requiredFlag(*glow, "isGlow");
-        effect.glowSscale = requiredReal(*glow, "glowSscale");
+        effect.glowSscale = scaleOf(*glow, "glowSscale");
         if (attributeText(*glow, "glowColour"))
             effect.glowColour = colourOf(*glow, "glowColour");
     }
@@ -75,9 +93,10 @@ void readParticle(const XmlNode& element, sfx& effect)
     if (const XmlNode* particle = element.first_node("particle")) {
         effect.particleType = requiredText(*particle, "particleType");
         effect.isParticles = requiredFlag(*particle, "isParticles");
-        effect.particleScale = requiredReal(*particle, "particleScale");
+        effect.particleScale = scaleOf(*particle, "particleScale");
         readOptional(*particle, "isPauseWhenUnseen", effect.isPauseWhenUnseen);
-        readOptional(*particle, "pauseWhenUnseenTime", effect.pauseWhenUnseenTime);
+        if (attributeText(*particle, "pauseWhenUnseenTime"))
+            effect.pauseWhenUnseenTime = boundedReal(*particle, "pauseWhenUnseenTime", 0.0f, largestDataReach, 8.0f);
     }
 }
 

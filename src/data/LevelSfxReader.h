@@ -1,5 +1,7 @@
 // Reads the placed effects of a level file: every "sfx" element under the
-// document's root becomes an sfx object with its visuals built.
+// document's root becomes an sfx object with its visuals built. The sizes,
+// speeds, ranges, times and colours it hands to Ogre are finite and within
+// what Ogre accepts, whatever the file says.
 #pragma once
 
 #include "data/XmlFile.h"

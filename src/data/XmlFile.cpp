@@ -1,6 +1,7 @@
 #include "data/XmlFile.h"
 
 #include "app/Log.h"
+#include "data/XmlNesting.h"
 
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
@@ -18,6 +19,8 @@ XmlText::XmlText(const std::string& name, const std::string& group)
         text.assign(content.begin(), content.end());
         text.push_back('\0');
     }
+    if (xmlNestingDepth(text.data()) > maxXmlNesting)
+        throw rapidxml::parse_error("elements nested too deep", text.data());
     document.parse<0>(text.data());
 }
 

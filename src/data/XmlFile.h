@@ -18,7 +18,7 @@ using XmlNode = rapidxml::xml_node<char>;
 class XmlText {
 public:
     // Throws Ogre's exception when the resource cannot be opened and
-    // rapidxml::parse_error when it is malformed.
+    // rapidxml::parse_error when it is malformed or nested too deep.
     XmlText(const std::string& name, const std::string& group);
     XmlText(const XmlText&) = delete;
     XmlText& operator=(const XmlText&) = delete;

@@ -1,6 +1,7 @@
 #include "data/GameFileReader.h"
 
 #include "core/Game.h"
+#include "data/NestedXml.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
@@ -97,6 +98,14 @@ TEST_F(GameFileReaderTest, BrokenFileLogsOneLineAndKeepsTheGame)
     EXPECT_FALSE(log.contains("game read"));
     EXPECT_EQ(game.splashScreenPicture, "kept");
     EXPECT_TRUE(game.levels.empty());
+}
+
+TEST_F(GameFileReaderTest, AFileNestedFarTooDeepIsABrokenFile)
+{
+    folder.write("Trial.game", deeplyNested("LEVEL"));
+    read();
+    EXPECT_TRUE(log.contains("Error creating tinyxml2::XMLDocument"));
+    EXPECT_FALSE(log.contains("game read"));
 }
 
 TEST_F(GameFileReaderTest, NoGameFileDoesNothing)

@@ -3,6 +3,7 @@
 #include "core/Game.h"
 #include "data/GameFileReader.h"
 #include "data/HighScoreReader.h"
+#include "data/NestedXml.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
@@ -105,6 +106,14 @@ TEST_F(HighScoreReader, AMalformedFileIsLoggedAndLeavesTheTable)
     ASSERT_TRUE(log.contains("[DotSceneLoader] Error creating tinyxml2::XMLDocument"));
     const auto at = std::find(log.lines.begin(), log.lines.end(), "[DotSceneLoader] Error creating tinyxml2::XMLDocument");
     EXPECT_EQ(log.levels[static_cast<std::size_t>(at - log.lines.begin())], Ogre::LML_NORMAL);
+}
+
+TEST_F(HighScoreReader, AFileNestedFarTooDeepIsAMalformedFile)
+{
+    read(deeplyNested("SCORE"));
+    ASSERT_EQ(rows().size(), 1u);
+    EXPECT_EQ(rows()[0].name, "OLD");
+    EXPECT_TRUE(log.contains("[DotSceneLoader] Error creating tinyxml2::XMLDocument"));
 }
 
 TEST_F(HighScoreReader, WithoutTheFileNothingChangesAndNothingIsLogged)

@@ -2,14 +2,17 @@
 #include "data/LevelSfxReader.h"
 
 #include "data/SampleArchive.h"
+#include "world/FiniteVector.h"
 #include "world/SfxTestScene.h"
 
 #include <OgreBillboardSet.h>
 #include <OgreLight.h>
+#include <OgreParticleEmitter.h>
 #include <OgreParticleSystem.h>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -107,4 +110,33 @@ TEST_F(LevelSfxReaderTest, SampleLevelEffectsBuildOneOfEachKind)
     ASSERT_NE(effects[3]->particleSystem, nullptr);
     EXPECT_EQ(effects[3]->particleType, "levelEmbers");
     EXPECT_FLOAT_EQ(effects[3]->particleSystem->getNonVisibleUpdateTimeout(), 4.0f);
+}
+
+TEST_F(LevelSfxReaderTest, NumbersOgreCannotTakeAreBroughtWithinItsRange)
+{
+    // Each of these once tripped one of Ogre's assertions on the particle
+    // system, the glow's billboards or the light, and ended the program.
+    for (const std::string value : {"-1", "nan", "inf", "-inf", "1e38", "-1e38"}) {
+        SCOPED_TRACE(value);
+        read("<LEVELFILE><sfx sfxName=\"a\" lensFlareType=\"Basic\">"
+             "<omni isOmni=\"true\" colour=\"" + value + " 1 1 1\" omniMultiplier=\"" + value +
+             "\" isOmniBlink=\"true\" omniRange=\"" + value + "\" omniSinSpeed=\"" + value +
+             "\" omniSinIntensity=\"" + value + "\" omniBlinkRandom=\"" + value + "\"/>"
+             "<lensFlare isLensFlare=\"true\" lensFlareScale=\"" + value + "\"/>"
+             "<glow glowType=\"Star\" isGlow=\"true\" glowSscale=\"" + value + "\"/>"
+             "<particle particleType=\"levelEmbers\" isParticles=\"true\" particleScale=\"" + value +
+             "\" pauseWhenUnseenTime=\"" + value + "\"/></sfx></LEVELFILE>");
+        sfx& effect = *effects.back();
+        for (float size : {effect.particleScale, effect.glowSscale, effect.lensFlareScale})
+            EXPECT_TRUE(size >= 0.0f && size <= largestDataScale) << size;
+        for (float number : {effect.omniRange, effect.pauseWhenUnseenTime})
+            EXPECT_TRUE(number >= 0.0f && std::isfinite(number)) << number;
+        for (float factor : {effect.omniMultiplier, effect.omniSinSpeed, effect.omniSinIntensity, effect.omniBlinkRandom,
+                             effect.colour.r})
+            EXPECT_TRUE(std::isfinite(factor)) << factor;
+        ASSERT_NE(effect.particleSystem, nullptr);
+        EXPECT_TRUE(std::isfinite(effect.particleSystem->getEmitter(0)->getMaxParticleVelocity()));
+        effect.update(1.0 / 60.0);
+        scene.updateTransforms();
+    }
 }
