@@ -20,6 +20,17 @@ std::string floatText(float value, int digits)
     return text.str();
 }
 
+// Through Ogre's converter, which says whether the text held a value.
+template <typename Value>
+bool parsedInto(const std::string& text, Value& value)
+{
+    Value parsed{};
+    if (!Ogre::StringConverter::parse(text, parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
 } // namespace
 
 std::string settingText(int value) { return std::to_string(value); }
@@ -38,37 +49,16 @@ std::string settingText(float value)
     return floatText(value, exactDigits);
 }
 
-bool parseSetting(const std::string& text, int& value)
-{
-    Ogre::int32 parsed = 0;
-    if (!Ogre::StringConverter::parse(text, parsed))
-        return false;
-    value = parsed;
-    return true;
-}
+bool parseSetting(const std::string& text, int& value) { return parsedInto(text, value); }
 
-bool parseSetting(const std::string& text, unsigned& value)
-{
-    Ogre::uint32 parsed = 0;
-    if (!Ogre::StringConverter::parse(text, parsed))
-        return false;
-    value = parsed;
-    return true;
-}
+bool parseSetting(const std::string& text, unsigned& value) { return parsedInto(text, value); }
 
-bool parseSetting(const std::string& text, bool& value)
-{
-    bool parsed = false;
-    if (!Ogre::StringConverter::parse(text, parsed))
-        return false;
-    value = parsed;
-    return true;
-}
+bool parseSetting(const std::string& text, bool& value) { return parsedInto(text, value); }
 
 bool parseSetting(const std::string& text, float& value)
 {
     float parsed = 0.0f;
-    if (!Ogre::StringConverter::parse(text, parsed) || !std::isfinite(parsed))
+    if (!parsedInto(text, parsed) || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
