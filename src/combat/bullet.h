@@ -1,30 +1,165 @@
-// One pooled shot record. This is its least form: what the pools set on it
-// (its outline, scene node, index and scene manager) and the node it is
-// drawn from. Flight, hits and drawing arrive with the combat actors.
+// One shot, the player's or an enemy's: a plain record made once per level
+// with its scene node, effect node and collision outline, and reused for
+// every shot it carries. A weapon copies its shot parameters into a free
+// record and launches it; each fixed step moves it, ages it and tests it
+// against the view; its death plays its impact or cancel effect and fades
+// its trail before the record goes back to its pool. Laser beams use the
+// same record but belong to their gun and never enter a pool.
 #pragma once
 
+#include <OgreVector.h>
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <string>
+
 namespace Ogre {
+class Camera;
+class ManualObject;
+class ParticleSystem;
+class RibbonTrail;
 class SceneManager;
 class SceneNode;
 } // namespace Ogre
 
 class Obb;
+class Weapon;
+class entity;
+class bulletDefinition;
 
 class bullet {
 public:
-    bullet() = default;
+    // The states of a record.
+    static constexpr std::int32_t stateFlying = 2;
+    static constexpr std::int32_t stateFree = 3;
+    static constexpr std::int32_t stateDying = 4;
+
+    bullet();
     bullet(const bullet&) = delete;
     bullet& operator=(const bullet&) = delete;
     ~bullet();
 
-    // The record's node, a child of "CamNode1" (of the root when the scene
-    // has no camera rig yet).
+    // Its node under "CamNode1" (the root when the scene has no camera rig),
+    // the effect node under it, and a laser's own outline.
     void createNode();
-    // Detaches the node and destroys it, with what hangs on it.
+    // Back to a free record's flight state (no effect is touched).
+    void resetState();
+    // Starts a flight: the record takes its place, size, facing and speed
+    // and builds its trail. `direction` may be turned in place for side
+    // assets; a null parent keeps the shot under "CamNode1"; a null
+    // definition draws the stand-in sprite.
+    void launch(Weapon* gun, const Ogre::Vector3& position, float shotScale, Ogre::Vector3& direction,
+                Ogre::SceneNode* parent, const bulletDefinition* definition);
+    // Destroys the node and everything on it, and the effects.
     void releaseEffects();
 
-    Obb* outline = nullptr; // the pool's outline of the same index; not owned
+    // One fixed step of flight or of dying; `target` is the homing point.
+    void update(double& dt, const Ogre::Vector3& target);
+    void die(bool withImpact, bool cancelled);
+    // One hit on a destructible shot.
+    void hit();
+    void playImpactSound();
+    void spawnImpactParticles();
+    void spawnCancelParticles();
+    void createTrail();
+    void createRibbonTrail();
+    void destroyParticles();
+    void destroyRibbonTrail();
+    void scaleParticles(Ogre::ParticleSystem* system, const std::string& templateName);
+
+    Obb* obb = nullptr;
+    std::string cancelEffectName;
+    std::string trailEffectName;
+    std::uint32_t impactEffectHash;
+    std::uint32_t cancelEffectHash;
+    std::uint32_t trailEffectHash;
+    Ogre::Vector3 aimPoint = Ogre::Vector3::ZERO;
+    Ogre::Vector3 velocity{0.0f, 0.0f, 1.0f};
+    Ogre::Vector3 lastPosition = Ogre::Vector3::ZERO;
+    Ogre::Vector3 heading = Ogre::Vector3::ZERO;
+    Ogre::Vector3 headingAtChange = Ogre::Vector3::ZERO;
+    std::uint8_t isChangingDirection = 0;
+    std::uint8_t isDirectionChangeDone = 0;
+    std::array<Ogre::Vector3, 4> corners{};
     Ogre::SceneNode* node = nullptr;
-    int poolIndex = 0;
+    double timeToLive = 10.0;
+    double dyingTime = 0.0;
+    float cullRadius = 0.0f;
+    float offscreenDelay = 0.0f;
+    float speed = 1.0f;
+    float startSpeed = 0.0f;
+    float acceleration = 0.0f;
+    float acceleration1StartTime = 0.0f;
+    float accelerationDuration = 1.0f;
+    float acceleration2 = 0.0f;
+    float acceleration2StartTime = 0.0f;
+    float accelerationDuration2 = 1.0f;
+    float changeDirectionStartTime = 0.0f;
+    float changeDirectionDuration = 1.0f;
+    float changeDirectionAngle = 0.0f;
+    float aimSpeed = 0.0f;
+    float offscreenLimit = 0.2f;
+    float timeInvisibleIndividual = 999.0f;
+    float scale = 1.0f;
+    std::int32_t index = 0;
+    std::int32_t state = stateFree;
+    std::int32_t damage = 1;
+    std::int32_t changeDirectionType = 0;
+    std::uint8_t isPlayerBullet = 0;
+    std::uint8_t turnSide = 0;
+    std::uint8_t isVisible = 0;
+    std::uint8_t isHoming = 0;
+    std::uint8_t isLockedOn = 0;
+    entity* lockTarget = nullptr;
+    std::uint8_t isSideAsset = 0;
+    std::uint8_t isDestructible = 0;
+    std::uint8_t isInvincible = 0;
+    std::uint8_t isLaser = 0;
+    std::uint8_t isSprite = 0;
+    std::uint8_t isChangeSpeed1 = 0;
+    std::uint8_t isChangeSpeed2 = 0;
+    std::uint8_t isSpeedChange1Done = 0;
+    std::uint8_t isLaunched = 0;
+    std::uint8_t isSpeedChange1Started = 0;
+    std::uint8_t isSpeedChange2Started = 0;
+    std::int32_t hitPoints = 1;
+    std::uint8_t isCancellable = 1;
+    float phase = 0.0f;
+    std::uint8_t isTrailEmitting = 0;
+    Ogre::Vector3 turnedDirection = Ogre::Vector3::ZERO;
+    Ogre::SceneNode* effectNode = nullptr;
+    Weapon* weapon = nullptr;
+    entity* lastHitTarget = nullptr;
+    std::set<entity*> hitTargets;
+    Ogre::ManualObject* spriteObject = nullptr;
+    Ogre::RibbonTrail* ribbonTrail = nullptr;
+    Ogre::ParticleSystem* trailParticles = nullptr;
+    Ogre::ParticleSystem* cancelParticles = nullptr;
+    Ogre::ParticleSystem* impactParticles = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
+    double elapsed = 0.0;
+    double offscreenTime = 0.0;
+    Ogre::Camera* camera = nullptr;
+
+    // The pool the record belongs to, set when the pools are built: only
+    // pool records go back to a free stack (a beam record belongs to its
+    // gun), and a player gun may fire records of the enemy pool.
+    static constexpr std::uint8_t noPool = 0;
+    static constexpr std::uint8_t enemyPool = 1;
+    static constexpr std::uint8_t playerPool = 2;
+    std::uint8_t pool = noPool;
+    // The ribbon trail counts in the Level's ribbon-trail count: a record
+    // keeps its trail across flights, and only a counted one is given back.
+    std::uint8_t isRibbonCounted = 0;
+
+private:
+    // "ParticlesBullet", "RibbonTrail" and the others followed by it.
+    std::string uniqueText() const;
+    // Numbers the records in the order they are made, for those names.
+    std::uint32_t serial;
 };
+
+// The 32-bit hash that decides whether a record's effect must be rebuilt:
+// the 64-bit FNV-1a hash of the template name cut to its low 32 bits.
+std::uint32_t effectHash(const std::string& templateName);

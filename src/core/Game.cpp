@@ -116,6 +116,7 @@ void Game::resetGameOptionDefaults()
     maximumScore = 999999999999999;
     isBulletsSeparateAnimation = true;
     isBulletOnTopOfPlayer = true;
+    isBulletDeadAfterLifeSpawnSfx = true;
     isForceWeaponFXonTopOfPlayer = false;
     levelTypePreference = 0;
     spriteScale = 1.0f;

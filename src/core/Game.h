@@ -34,6 +34,7 @@ class GameHUD;
 class Item;
 class Obb;
 class bullet;
+class bulletDefinition;
 class Level;
 class Player;
 class Wave;
@@ -340,6 +341,8 @@ public:
     std::int64_t maximumScore{};
     bool isBulletsSeparateAnimation{};
     bool isBulletOnTopOfPlayer{};
+    // A shot that ages out still shows its impact.
+    bool isBulletDeadAfterLifeSpawnSfx = true;
     bool isForceWeaponFXonTopOfPlayer{};
     int levelTypePreference{};
     float spriteScale{};
@@ -649,6 +652,8 @@ public:
     // The waypoint-path library ("gamebox.waypoints"): path name to an owned
     // Wave holding the path's waypoints.
     std::map<std::string, Wave*> waypointLibrary;
+    // The bullet library ("gamebox.bullets"): shot look by name, owned.
+    std::map<std::string, bulletDefinition*> bulletLibrary;
     // The backgrounds library ("gamebox.background"): name to owned template.
     std::map<std::string, background*> backgroundLibrary;
     // Asks the next level build to remake every background mesh; the
@@ -664,6 +669,12 @@ public:
     std::array<Obb*, enemyBulletCount> enemyBulletObbs{};
     std::array<bullet*, playerBulletCount> playerBullets{};
     std::array<Obb*, playerBulletCount> playerBulletObbs{};
+    // The tints of the sprite shots' quads, white when play starts.
+    Ogre::Vector3 enemyBulletColour = Ogre::Vector3::UNIT_SCALE;
+    Ogre::Vector3 playerBulletColour = Ogre::Vector3::UNIT_SCALE;
+    // Shots cast their path into the level's physics world and die on what
+    // they meet there; set when the level holds enabled solid objects.
+    bool isBulletPhysics = false;
     std::array<Item*, itemPoolCount> itemPool{};
 
     // The high-score table of the game being played.

@@ -8,13 +8,15 @@
 namespace {
 
 template <std::size_t Count>
-void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines, Ogre::SceneManager* scene)
+void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines, Ogre::SceneManager* scene,
+              std::uint8_t pool)
 {
     for (std::size_t i = 0; i < Count; ++i) {
         auto* record = new bullet();
         records[i] = record;
         record->sceneManager = scene;
-        record->poolIndex = static_cast<int>(i);
+        record->index = static_cast<std::int32_t>(i);
+        record->pool = pool;
         record->createNode();
         auto* outline = new Obb();
         outline->isAttached = 1;
@@ -22,7 +24,7 @@ void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outl
         outlines[i] = outline;
         outline->bindCamera(scene, record->node);
         outline->init();
-        record->outline = outline;
+        record->obb = outline;
     }
 }
 
@@ -46,8 +48,8 @@ void Game::createBulletPools()
 {
     // A level built again without being destroyed keeps no records of the last.
     destroyBulletPools();
-    fillPool(enemyBullets, enemyBulletObbs, sceneManager);
-    fillPool(playerBullets, playerBulletObbs, sceneManager);
+    fillPool(enemyBullets, enemyBulletObbs, sceneManager, bullet::enemyPool);
+    fillPool(playerBullets, playerBulletObbs, sceneManager, bullet::playerPool);
 }
 
 void Game::destroyBulletPools()

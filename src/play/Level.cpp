@@ -58,20 +58,6 @@ void Level::spawnScorePopup(const Ogre::Vector3& /*position*/, std::int64_t /*po
     // The level's 999 score pop-ups arrive with the play state's score display.
 }
 
-void Level::resetShotPools()
-{
-    const auto refill = [](std::vector<int>& free, std::vector<int>& live, std::size_t count) {
-        live.clear();
-        live.reserve(count);
-        free.resize(count);
-        // Taken from the back: the lowest index goes first.
-        for (std::size_t i = 0; i < count; ++i)
-            free[i] = static_cast<int>(count - 1 - i);
-    };
-    refill(freeEnemyBullets, liveEnemyBullets, Game::enemyBulletCount);
-    refill(freePlayerBullets, livePlayerBullets, Game::playerBulletCount);
-}
-
 std::uint16_t Level::nextItemRenderPriority()
 {
     const unsigned count = std::max(1u, Game::getSingletonPtr()->maxSpritesPriorities);

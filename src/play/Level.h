@@ -10,6 +10,7 @@
 #include "play/levelLayer.h"
 
 #include <cstdint>
+#include <list>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,10 +18,13 @@
 namespace Ogre {
 class CompositorInstance;
 class Light;
+class SceneManager;
 class SceneNode;
 }
 
 class Enemy;
+class bullet;
+class bulletSpriteBatch;
 class background;
 class btDiscreteDynamicsWorld;
 class GameCamera;
@@ -164,14 +168,41 @@ public:
     // Shows the points at the position in the first free score pop-up.
     void spawnScorePopup(const Ogre::Vector3& position, std::int64_t points);
 
+    // Binds the level to the play scene and makes its shot pools and the
+    // sprite batch of its shots; destroy frees them again.
+    void create(Ogre::SceneManager* scene);
+    void destroy();
+    Ogre::SceneManager* sceneManager = nullptr;
+    // Draws every live sprite shot, one object per shot definition and side;
+    // owned, made by create.
+    bulletSpriteBatch* bulletBatch = nullptr;
+
     // The shot pools' bookkeeping: indexes of free records (taken from the
-    // back) and of records in flight, per pool; refilled with every index
-    // when the level state is reset.
-    std::vector<int> freeEnemyBullets;
-    std::vector<int> freePlayerBullets;
-    std::vector<int> liveEnemyBullets;
-    std::vector<int> livePlayerBullets;
+    // back) and of records in flight or dying, per pool, in firing order.
+    std::vector<std::int32_t> freeEnemyBullets;
+    std::vector<std::int32_t> freePlayerBullets;
+    std::list<std::int32_t> liveEnemyBullets;
+    std::list<std::int32_t> livePlayerBullets;
+    // Shots fired in the level.
+    std::int32_t shotCount = 0;
+    // Live trail particle systems and ribbon trails of shots, each capped.
+    static constexpr std::int32_t maxShotTrails = 1000;
+    std::int32_t trailParticleCount = 0;
+    std::int32_t ribbonTrailCount = 0;
+    // Render layers of shots and their effects (render-queue group 40 plus
+    // one of them): the player's layer index and the highest layer index of
+    // the waves.
+    std::uint8_t playerLayerIndex = 0;
+    std::uint16_t topWaveLayerIndex = 0;
+    // A free record of the pool, its index moved to the live list; null
+    // when every record flies.
+    bullet* takeBullet(bool isPlayerPool);
+    // Every record of both pools free again, with the highest index first
+    // to be taken, its node hidden and its trail, impact and (player pool)
+    // cancel effects gone; the enemy records' cancel effects made anew.
     void resetShotPools();
+    // Gives every enemy record a cancel effect of the Game's cancel template.
+    void refreshCancelParticles();
 
     // Layered items dropped so far, wrapped to 0 above 99: their render
     // priority above 35000. The layer dropped items join (added to 40).

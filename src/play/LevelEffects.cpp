@@ -1,6 +1,7 @@
 // The Level's effects: its effects manager and its explosion light.
 #include "play/Level.h"
 
+#include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "world/FiniteVector.h"
 #include "world/sfxManager.h"
@@ -24,6 +25,7 @@ Level::~Level()
 {
     effects->destroyAll();
     delete effects;
+    delete bulletBatch;
 }
 
 void Level::flashExplosionLight(const Ogre::Vector3& position, int range, const Ogre::ColourValue& colour)

@@ -6,6 +6,8 @@
 
 #include "core/GameState.h"
 
+#include <OgreVector.h>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,11 @@ public:
     void updateTriggers(double seconds);
     // Every pooled item and every item of the level.
     void updateItems(double seconds);
+    // One fixed step of every live shot of a pool, the enemies' homing on
+    // the target; records that became free leave the live list. The hit
+    // tests join these steps with the combat between ships and shots.
+    void updateEnemyBullets(double dt, const Ogre::Vector3& target);
+    void updatePlayerBullets(double dt, const Ogre::Vector3& target);
 
     // The level's triggers, in update order; owned by the level's teardown.
     std::vector<Trigger*> triggers;

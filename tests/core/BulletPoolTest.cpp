@@ -17,10 +17,10 @@ TEST(BulletPools, RecordsAreNumberedByPlaceAndCarryTheirOwnAttachedOutline)
     game.sceneManager = world.scene;
     game.createBulletPools();
     const auto check = [](const auto& records, const auto& outlines) {
-        EXPECT_EQ(records.back()->poolIndex, static_cast<int>(records.size()) - 1);
+        EXPECT_EQ(records.back()->index, static_cast<int>(records.size()) - 1);
         for (std::size_t i = 0; i < records.size(); ++i) {
-            ASSERT_EQ(records[i]->poolIndex, static_cast<int>(i));
-            ASSERT_EQ(records[i]->outline, outlines[i]);
+            ASSERT_EQ(records[i]->index, static_cast<int>(i));
+            ASSERT_EQ(records[i]->obb, outlines[i]);
             EXPECT_EQ(outlines[i]->size, Ogre::Vector3(1.0f, 1.0f, 0.0f));
             EXPECT_EQ(outlines[i]->isAttached, 1);
             EXPECT_EQ(outlines[i]->parentNode, records[i]->node);

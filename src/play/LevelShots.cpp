@@ -1,0 +1,127 @@
+// The Level's side of the shot pools: the records are the Game's, made and
+// freed with the level; the Level hands them out from its free stacks, keeps
+// the live ones in firing order and takes them all back at a reset.
+#include "play/Level.h"
+
+#include "combat/bullet.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/Game.h"
+
+#include <OgreParticleSystem.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+
+namespace {
+
+// A record back to free: no flight state, no trail, impact or (when asked)
+// cancel effect, its node out of the scene.
+void clearRecord(bullet& record, bool withCancelEffect)
+{
+    record.resetState();
+    record.destroyParticles();
+    record.destroyRibbonTrail();
+    record.isRibbonCounted = 0;
+    const auto destroySystem = [&record](Ogre::ParticleSystem*& system) {
+        if (!system)
+            return;
+        if (system->isAttached())
+            system->detachFromParent();
+        record.sceneManager->destroyParticleSystem(system);
+        system = nullptr;
+    };
+    destroySystem(record.impactParticles);
+    record.impactEffectHash = effectHash("");
+    if (withCancelEffect) {
+        destroySystem(record.cancelParticles);
+        record.cancelEffectName.clear();
+        record.cancelEffectHash = effectHash("");
+    }
+    if (record.node) {
+        if (record.node->getParentSceneNode())
+            record.node->getParentSceneNode()->removeChild(record.node);
+        record.node->setVisible(false, true);
+    }
+}
+
+// Pushed from 0 upward, so the highest index is taken first.
+template <std::size_t Count>
+void refill(std::vector<std::int32_t>& free, std::list<std::int32_t>& live, std::array<bullet*, Count>& records,
+            bool withCancelEffect)
+{
+    free.clear();
+    live.clear();
+    free.reserve(Count);
+    for (std::size_t i = 0; i < Count; ++i) {
+        free.push_back(static_cast<std::int32_t>(i));
+        if (records[i])
+            clearRecord(*records[i], withCancelEffect);
+    }
+}
+
+} // namespace
+
+void Level::create(Ogre::SceneManager* scene)
+{
+    destroy();
+    sceneManager = scene;
+    bulletBatch = new bulletSpriteBatch(this);
+    Game::getSingletonPtr()->createBulletPools();
+}
+
+void Level::destroy()
+{
+    if (bulletBatch) {
+        bulletBatch->destroyAll();
+        delete bulletBatch;
+        bulletBatch = nullptr;
+    }
+    Game::getSingletonPtr()->destroyBulletPools();
+    freeEnemyBullets.clear();
+    freePlayerBullets.clear();
+    liveEnemyBullets.clear();
+    livePlayerBullets.clear();
+    trailParticleCount = ribbonTrailCount = 0;
+}
+
+bullet* Level::takeBullet(bool isPlayerPool)
+{
+    std::vector<std::int32_t>& free = isPlayerPool ? freePlayerBullets : freeEnemyBullets;
+    if (free.empty())
+        return nullptr;
+    Game& game = *Game::getSingletonPtr();
+    const std::int32_t index = free.back();
+    bullet* record = isPlayerPool ? game.playerBullets[index] : game.enemyBullets[index];
+    if (!record)
+        return nullptr;
+    free.pop_back();
+    (isPlayerPool ? livePlayerBullets : liveEnemyBullets).push_back(index);
+    ++shotCount;
+    return record;
+}
+
+void Level::resetShotPools()
+{
+    Game& game = *Game::getSingletonPtr();
+    refill(freeEnemyBullets, liveEnemyBullets, game.enemyBullets, false);
+    refreshCancelParticles();
+    refill(freePlayerBullets, livePlayerBullets, game.playerBullets, true);
+    trailParticleCount = ribbonTrailCount = 0;
+}
+
+void Level::refreshCancelParticles()
+{
+    Game& game = *Game::getSingletonPtr();
+    if (game.cancelSfxName.empty())
+        return;
+    for (bullet* record : game.enemyBullets) {
+        if (!record || record->cancelEffectName == game.cancelSfxName)
+            continue;
+        if (record->cancelParticles) {
+            if (record->cancelParticles->isAttached())
+                record->cancelParticles->detachFromParent();
+            record->sceneManager->destroyParticleSystem(record->cancelParticles);
+            record->cancelParticles = nullptr;
+        }
+        record->spawnCancelParticles();
+    }
+}
