@@ -1,0 +1,152 @@
+// Taking shot records from the pools and launching them: the order records
+// are handed out, the refusal of a full pool, and the shape, place, facing
+// and speed a launch gives a record.
+#include "combat/ShotTestScene.h"
+
+#include "combat/bulletDefinition.h"
+#include "world/Obb.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(ShotPools, HandOutTheHighestIndexFirstAndRefuseTheShotAfterTheLast)
+{
+    ShotTestScene play;
+    for (const bool isPlayer : {false, true}) {
+        const std::size_t count = isPlayer ? Game::playerBulletCount : Game::enemyBulletCount;
+        EXPECT_EQ(play.level->takeBullet(isPlayer)->index, static_cast<int>(count) - 1);
+        EXPECT_EQ(play.level->takeBullet(isPlayer)->index, static_cast<int>(count) - 2);
+        for (std::size_t taken = 2; taken < count; ++taken)
+            ASSERT_NE(play.level->takeBullet(isPlayer), nullptr);
+        EXPECT_EQ(play.level->takeBullet(isPlayer), nullptr);
+        EXPECT_EQ((isPlayer ? play.level->livePlayerBullets : play.level->liveEnemyBullets).size(), count);
+    }
+    EXPECT_EQ(play.level->shotCount, static_cast<int>(Game::enemyBulletCount + Game::playerBulletCount));
+
+    play.level->resetShotPools();
+    EXPECT_TRUE(play.level->liveEnemyBullets.empty());
+    EXPECT_EQ(play.level->freeEnemyBullets.size(), Game::enemyBulletCount);
+    EXPECT_EQ(play.level->takeBullet(false)->index, static_cast<int>(Game::enemyBulletCount) - 1);
+}
+
+TEST(ShotLaunch, TakesItsShapeFromTheDefinitionOrTheStandIn)
+{
+    ShotTestScene play;
+    bulletDefinition wide;
+    wide.width = 2.0f;
+    wide.heigth = 3.0f;
+    wide.obbwidth = 5.0f;
+    wide.obbheigth = 6.0f;
+    wide.isSprite = 1;
+    struct Case {
+        const bulletDefinition* definition;
+        float scale;
+        Ogre::Vector3 nodeScale;
+        Ogre::Vector2 outline;
+        std::uint8_t isSprite;
+    };
+    const Case cases[] = {
+        {nullptr, 2.0f, {2.0f, 1.0f, 2.0f}, {4.0f, 2.0f}, 0},
+        {&wide, 1.0f, {2.0f, 1.0f, 3.0f}, {5.0f, 6.0f}, 1},
+        // Too small a scale is raised to a tenth.
+        {&wide, 0.01f, {0.2f, 1.0f, 0.3f}, {5.0f, 6.0f}, 1},
+    };
+    for (const Case& c : cases) {
+        bullet* shot = play.level->takeBullet(false);
+        Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
+        shot->launch(&play.gun, Ogre::Vector3(1.0f, 2.0f, 3.0f), c.scale, direction, nullptr, c.definition);
+        EXPECT_EQ(shot->state, bullet::stateFlying);
+        EXPECT_TRUE(shot->node->getScale().positionEquals(c.nodeScale, 1e-5f));
+        EXPECT_EQ(shot->node->getPosition(), Ogre::Vector3(1.0f, 2.0f, 3.0f));
+        EXPECT_EQ(shot->node->getParentSceneNode()->getName(), "CamNode1");
+        EXPECT_FLOAT_EQ(shot->obb->size.x, c.outline.x);
+        EXPECT_FLOAT_EQ(shot->obb->size.y, c.outline.y);
+        EXPECT_EQ(shot->isSprite, c.isSprite);
+        EXPECT_NEAR(shot->cullRadius, c.nodeScale.x * 2.5f, 1e-5f);
+    }
+}
+
+TEST(ShotLaunch, FacesAndSpeedsUpAlongItsDirection)
+{
+    ShotTestScene play;
+    struct Case {
+        const char* what;
+        Ogre::Vector3 velocityBefore;
+        Ogre::Vector3 direction;
+        float speed;
+        std::uint8_t isSideAsset;
+        Ogre::Vector3 facing;
+        Ogre::Vector3 velocity;
+        Ogre::Vector3 heading;
+    };
+    const Ogre::Vector3 east(1.0f, 0.0f, 0.0f);
+    const Ogre::Vector3 north(0.0f, 0.0f, -1.0f);
+    const Case cases[] = {
+        {"plain", east, east, 10.0f, 0, east, east * 10.0f, east * 10.0f},
+        {"backwards speed", east, east, -4.0f, 0, east, east * 4.0f, east * 4.0f},
+        {"still", east, east, 0.0f, 0, east, east * 0.001f, east * 0.01f},
+        {"no direction keeps the heading", east, Ogre::Vector3::ZERO, 2.0f, 0, east, east * 2.0f, east * 2.0f},
+        // A side asset's model lies turned by a quarter: (x, y, z) faces (z, y, -x).
+        {"side asset", east, north, 1.0f, 1, -east, east, east},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const bullet* shot = play.fire(Ogre::Vector3::ZERO, c.direction, [&](bullet& b) {
+            b.velocity = c.velocityBefore;
+            b.speed = c.speed;
+            b.isSideAsset = c.isSideAsset;
+        });
+        const Ogre::Vector3 forward = shot->node->getOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
+        EXPECT_TRUE(forward.positionEquals(c.facing, 1e-4f)) << forward;
+        EXPECT_TRUE(shot->velocity.positionEquals(c.velocity, 1e-5f)) << shot->velocity;
+        EXPECT_TRUE(shot->heading.positionEquals(c.heading, 1e-5f)) << shot->heading;
+        EXPECT_FLOAT_EQ(shot->startSpeed, c.speed);
+    }
+}
+
+TEST(ShotLaunch, TurnsAtOnceForAGradualTurnWithoutDuration)
+{
+    ShotTestScene play;
+    const bullet* shot = play.fire(Ogre::Vector3::ZERO, Ogre::Vector3(1.0f, 0.0f, 0.0f), [](bullet& b) {
+        b.speed = 3.0f;
+        b.changeDirectionType = 6;
+        b.changeDirectionDuration = 0.0f;
+        b.changeDirectionAngle = 90.0f;
+    });
+    EXPECT_TRUE(shot->turnedDirection.positionEquals(Ogre::Vector3(0.0f, 0.0f, 3.0f), 1e-4f));
+    EXPECT_TRUE(shot->velocity.positionEquals(Ogre::Vector3(0.0f, 0.0f, 1.0f), 1e-4f));
+    EXPECT_TRUE(shot->heading.positionEquals(Ogre::Vector3(0.0f, 0.0f, 3.0f), 1e-4f));
+}
+
+TEST(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
+{
+    ShotTestScene play;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const bullet* shot = play.fire(Ogre::Vector3(nan, 5.0f, inf), Ogre::Vector3(nan, 0.0f, 1.0f), [&](bullet& b) {
+        b.speed = inf;
+        b.acceleration = nan;
+    });
+    EXPECT_EQ(shot->node->getPosition(), Ogre::Vector3(0.0f, 5.0f, 0.0f));
+    EXPECT_TRUE(std::isfinite(shot->speed));
+    EXPECT_TRUE(std::isfinite(shot->velocity.x) && std::isfinite(shot->velocity.z));
+    EXPECT_TRUE(std::isfinite(shot->acceleration));
+}
+
+TEST(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
+{
+    ShotTestScene play;
+    Ogre::SceneNode* parent = play.world.addNode();
+    bullet* shot = play.level->takeBullet(true);
+    Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
+    shot->launch(&play.gun, Ogre::Vector3::ZERO, 1.0f, direction, parent, nullptr);
+    EXPECT_EQ(shot->node->getParentSceneNode(), parent);
+    EXPECT_TRUE(shot->node->getInheritScale());
+    EXPECT_FALSE(shot->effectNode->getInheritScale());
+}
+
+} // namespace
