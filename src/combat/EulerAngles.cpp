@@ -8,8 +8,8 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 constexpr double turn = 6.283185307179586;
-// The turn the remainder is taken of is 2 pi as a float holds it; wrapped
-// angles keep the small offset that gives, as aims always have.
+// The remainder is taken of 2 pi as a float holds it, a hair more than the
+// turn added or taken off after it.
 constexpr double floatTurn = static_cast<double>(static_cast<float>(turn));
 // No float is pi itself: the nearest one stands for it, so an angle of
 // exactly pi or -pi as stored is already in range.

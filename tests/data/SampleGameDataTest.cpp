@@ -126,20 +126,14 @@ TEST_F(SampleGameData, TheLibrariesNameOnlyTexturesAndSoundsTheGameHas)
 TEST_F(SampleGameData, TheShotsNameTexturesEffectsAndTheRibbonMaterialTheGameHas)
 {
     load();
-    const struct {
-        const char* name;
-        const char* texture;
-        bool isSprite;
-    } shots[] = {{"Shot_Blue", "shotBlue.png", true},
-                 {"Shot_Orange", "shotOrange.jpg", true},
-                 {"Shot_Needle", "shotNeedle.png", false},
-                 {"Shot_SparkTrail", "shotOrange.jpg", true},
-                 {"Shot_Missile", "shotMissile.png", false}};
-    for (const auto& shot : shots) {
-        ASSERT_TRUE(game.bulletLibrary.count(shot.name)) << shot.name;
-        EXPECT_EQ(game.bulletLibrary.at(shot.name)->meshName, shot.texture);
-        EXPECT_EQ(game.bulletLibrary.at(shot.name)->isSprite != 0, shot.isSprite) << shot.name;
-    }
+    const std::map<std::string, std::string> shots = {{"Shot_Blue", "shotBlue.png"},
+                                                       {"Shot_Orange", "shotOrange.jpg"},
+                                                       {"Shot_Needle", "shotNeedle.png"},
+                                                       {"Shot_SparkTrail", "shotOrange.jpg"},
+                                                       {"Shot_Missile", "shotMissile.png"}};
+    for (const auto& [name, texture] : shots)
+        EXPECT_EQ(game.bulletLibrary.at(name)->meshName, texture);
+    EXPECT_FALSE(game.bulletLibrary.at("Shot_Needle")->isSprite || game.bulletLibrary.at("Shot_Missile")->isSprite);
     const std::set<std::string> frontGroups = {"COMMON", "2DSPACEASSETS", "2DGEOMETRYASSETS"};
     for (const auto& [name, definition] : game.bulletLibrary) {
         EXPECT_TRUE(frontGroups.count(definition->group)) << name << " would be turned as a side asset";
