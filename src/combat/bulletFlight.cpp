@@ -161,15 +161,33 @@ bool startsChangingDirection(bullet& b)
     return true;
 }
 
+// The last projection of a homing target. Every homing shot of a step
+// homes in on the same target through the same camera, most at the same
+// height, and the projection (a matrix inverse) is a function of these
+// alone: it is made again only when one of them changes.
+struct HomingProjection {
+    Ogre::Affine3 view = Ogre::Affine3::ZERO;
+    Ogre::Matrix4 projection = Ogre::Matrix4::ZERO;
+    Ogre::Vector3 target = Ogre::Vector3::ZERO;
+    float height = 0.0f;
+    Ogre::Vector3 onPlane = Ogre::Vector3::ZERO;
+};
+
 // The point a homing shot steers to: the target as the collision camera
 // shows it, on the shot's own height.
 Ogre::Vector3 homingPoint(const bullet& b, const Ogre::Vector3& target)
 {
     if (!b.camera)
         return {target.x, b.lastPosition.y, target.z};
-    Ogre::Vector3 onPlane;
-    projectToPlaneY(onPlane, target, b.lastPosition.y, *b.camera);
-    return onPlane;
+    static HomingProjection last;
+    const Ogre::Affine3& view = b.camera->getViewMatrix();
+    const Ogre::Matrix4& projection = b.camera->getProjectionMatrix();
+    const float height = b.lastPosition.y;
+    if (view != last.view || projection != last.projection || target != last.target || height != last.height) {
+        last = HomingProjection{view, projection, target, height, Ogre::Vector3::ZERO};
+        projectToPlaneY(last.onPlane, target, height, *b.camera);
+    }
+    return last.onPlane;
 }
 
 float turnAngle(const bullet& b)
