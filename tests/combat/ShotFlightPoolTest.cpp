@@ -5,6 +5,8 @@
 
 #include "play/playState.h"
 
+#include <OgreRibbonTrail.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -84,6 +86,23 @@ TEST_F(ShotPools, ADyingShotIsFreeAfterItsDyingTimeAndComesBackOnce)
     double dt = ShotFlightScene::step;
     shot->update(dt, Ogre::Vector3::ZERO);
     EXPECT_EQ(scene.level.freeEnemyBullets.size(), 8000u);
+}
+
+TEST(ShotDying, ADyingShotFadesItsRibbonTrailEachStep)
+{
+    ShotFlightScene scene;
+    bullet& shot = scene.looseRecord();
+    shot.ribbonTrail = scene.world.scene->createRibbonTrail();
+    shot.ribbonTrail->setInitialColour(0, Ogre::ColourValue(1.0f, 0.5f, 1.0f, 1.0f));
+    shot.ribbonTrail->setInitialWidth(0, 2.0f);
+    shot.ribbonTrail->setTrailLength(100.0f);
+    shot.state = bullet::stateDying;
+    shot.dyingTime = 1.0;
+    ShotFlightScene::fly(shot, ShotFlightScene::step);
+    // 1 - 10 dt of its colour and length, 0.99 - dt of its width.
+    EXPECT_EQ(shot.ribbonTrail->getInitialColour(0), Ogre::ColourValue(0.84375f, 0.421875f, 0.84375f, 0.84375f));
+    EXPECT_FLOAT_EQ(shot.ribbonTrail->getTrailLength(), 84.375f);
+    EXPECT_FLOAT_EQ(shot.ribbonTrail->getInitialWidth(0), 1.94875f);
 }
 
 TEST_F(ShotPools, ManyFlightsDeathsAndResetsKeepEachIndexOnceInItsOwnStack)
