@@ -40,16 +40,17 @@ constexpr std::int32_t graduallyTurnedFlight = 6;
 constexpr float headingSpeedSquared = 0.09f;
 constexpr float steeringHeadingSpeedSquared = 0.01f;
 constexpr float facingSpeedSquared = 0.001f;
-// Turning modes: the angle per step is the gain times the turn factor times
-// the speed of the shot, and never more than a quarter turn.
+// Turning modes: the angle turned toward is the steering gain times these
+// two times the shot's pace, signed by its side and its speed's sign, and
+// never more than a quarter turn.
 constexpr float turnGain = 14.0f;
 constexpr float turnFactor = 0.00033161333333333335f;
 constexpr float aimPointGain = 90.0f;
-// A homing shot brakes its steering within this squared distance of the
-// point it homes in on, down to nothing on it.
-constexpr float homingBrakeRangeSquared = 5.5f;
-constexpr float homingBrakeFactor = 0.18181819f;
-constexpr float homingBrakeGain = 2.0f;
+// Within this squared distance of its point a homing shot's steering is
+// scaled from nothing at the edge to twice on the point.
+constexpr float homingCloseRangeSquared = 5.5f;
+constexpr float homingCloseFactor = 0.18181819f;
+constexpr float homingCloseGain = 2.0f;
 // The model turns toward the heading faster for shots steering to a point.
 constexpr float facingGain = 1.0f;
 constexpr float aimPointFacingGain = 4.0f;
@@ -218,8 +219,8 @@ Ogre::Vector3 steeredVelocity(const bullet& b, const Ogre::Vector3& target, doub
             Ogre::Vector3(point.x - b.lastPosition.x, 0.0f, point.z - b.lastPosition.z).normalisedCopy();
         Ogre::Vector3 steering = (toward * b.speed - b.velocity) * b.aimSpeed;
         const float distanceSquared = b.lastPosition.squaredDistance(point);
-        if (distanceSquared < homingBrakeRangeSquared)
-            steering *= homingBrakeGain * (1.0f - distanceSquared * homingBrakeFactor);
+        if (distanceSquared < homingCloseRangeSquared)
+            steering *= homingCloseGain * (1.0f - distanceSquared * homingCloseFactor);
         return cappedAtSpeed(b.velocity + steering * step, b.speed);
     }
     case aimPointFlight:

@@ -88,7 +88,7 @@ const FlightCase flightCases[] = {
     // Gain 64 takes the target's direction (0.8, 0, -0.6) in one step.
     {"homing", 0, 10, [](bullet& b) { b.aimSpeed = 64; }, 0.5, V(4, 0, -3), V(8, 0, -6), 10, true, V(40, 0, -30)},
     // d^2 = 4: the steering (10, 0, 10) scaled by 2 (1 - 4/5.5).
-    {"homing brakes near its point", 0, 10, [](bullet& b) { b.aimSpeed = 1; }, 1 / 64.0,
+    {"homing close to its point", 0, 10, [](bullet& b) { b.aimSpeed = 1; }, 1 / 64.0,
      V(0.0013317f, 0, -0.1549183f), V(0.0852273f, 0, -9.9147727f), 10, true, V(2, 0, 0)},
     // 90/64 more x each step, not held to the speed; the step that ends the
     // change also flies on at speed, as the 16 after it.
