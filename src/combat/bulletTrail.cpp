@@ -163,8 +163,11 @@ void bullet::createRibbonTrail()
     ribbonTrail->setInitialWidth(0, scale * ribbonWidthPerScale);
     ribbonTrail->setColourChange(0, Ogre::ColourValue(fade, fade, fade, 0.0f));
     ribbonTrail->setWidthChange(0, speed * ribbonNarrowingPerSpeed);
-    // Cleared last: the trail starts afresh at the shot with the colour and
-    // width just set, not those its last death faded it to.
+    // Clearing restarts the trail at the node's derived position; a node
+    // still out of date would update the trail while its chain is empty,
+    // and Ogre then never ends that update. Cleared last: the trail starts
+    // with the colour and width just set, not those its death faded it to.
+    node->_getDerivedPosition();
     ribbonTrail->clearAllChains();
     if (weapon && ribbonTrail->getMaterialName() != weapon->trailName)
         ribbonTrail->setMaterialName(weapon->trailName);
