@@ -21,8 +21,9 @@ TEST_F(ShotDeathTest, TheImpactSystemIsMadeOncePerTemplateOnTheShooterSideLayer)
     ASSERT_NE(impact, nullptr);
     EXPECT_TRUE(impact->getEmitting() && impact->getParentSceneNode() == shot.effectNode);
     EXPECT_EQ(impact->getRenderQueueGroup(), 43);
+    impact->setQueryFlags(7); // a mark that a system made anew lacks
     launched(shot).die(true, false);
-    EXPECT_EQ(shot.impactParticles, impact);
+    EXPECT_EQ(shot.impactParticles->getQueryFlags(), 7u);
 
     gun.impactSfxName = "shotDeath_impactB";
     shot.isPlayerBullet = 1;
