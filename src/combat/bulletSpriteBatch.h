@@ -6,6 +6,8 @@
 // without a definition.
 #pragma once
 
+#include <cstdint>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -35,10 +37,14 @@ public:
     // Empties and detaches every object ("notFound.jpg" stays attached).
     void clear();
     void destroyObjects();
+    // Destroys the objects, forgets the names and lets go of the scene, so
+    // that a later call (the Level's, after the play state's) touches
+    // nothing of a scene that may be gone.
     void destroyAll();
     void collectSpriteNames();
     // The object of a definition's meshName for a side, made (and listed)
-    // when no gun scanned at create used it.
+    // when no gun scanned at create used it; "notFound.jpg" gives the
+    // stand-in of either side. Null before create.
     Ogre::ManualObject* objectFor(const std::string& meshName, bool isPlayer);
 
     std::vector<std::string> playerSpriteNames;
@@ -48,4 +54,23 @@ public:
     Ogre::SceneManager* sceneManager = nullptr;
     Player* player = nullptr;
     const std::vector<Wave*>* waves = nullptr;
+
+private:
+    enum class Side { enemy, player, standIn };
+
+    // A new object of the name with its side's size estimates and render
+    // queue; one left under that name is destroyed first.
+    Ogre::ManualObject* makeObject(const std::string& name, Side side);
+    void destroyObject(const std::string& name);
+    void applyRenderQueue(Ogre::ManualObject& object, Side side) const;
+    // Empties the object and begins it again with the shot's material.
+    void beginObject(Ogre::ManualObject& object, const bullet& record, bool isPlayer);
+    // The texture the object's material is named after this frame.
+    std::string textureOf(const Ogre::ManualObject& object, const bullet& record, bool isPlayer) const;
+    void drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer);
+
+    // The objects begun this frame, in the order they were begun. One list
+    // for both sides: the stand-in object is shared, and must be begun and
+    // ended once.
+    std::vector<Ogre::ManualObject*> begunObjects;
 };
