@@ -1,0 +1,143 @@
+// Sprite shots drawn by the batch: shots of two definitions with their own
+// textures, of both sides, each where its quad lies, and a shot whose
+// texture got no material drawn with the stand-in, on a black background.
+#include "render/LibraryEntry.h"
+#include "support/LogCapture.h"
+#include "support/RenderColours.h"
+#include "support/RenderScene.h"
+#include "support/TempFolder.h"
+
+#include "combat/Weapon.h"
+#include "combat/bullet.h"
+#include "combat/bulletDefinition.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/materials/ShotMaterials.h"
+
+#include <OgreResourceGroupManager.h>
+#include <OgreSceneNode.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The quad of a shot in its node's space, as a flying shot's corners are made.
+const Ogre::Vector3 quadCorners[4] = {{-2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, 2.0f}, {-2.0f, 0.0f, 2.0f}};
+
+class ShotBatchRender : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RenderScene::available())
+            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+        scene = std::make_unique<RenderScene>();
+        // No cancel effect on each of the 8000 enemy records: none is shown here.
+        cancelTemplate = game.cancelSfxName;
+        game.cancelSfxName.clear();
+        play.level.create(scene->scene);
+        play.level.resetShotPools();
+        play.level.bulletBatch->create(scene->scene);
+    }
+    void TearDown() override
+    {
+        if (!scene)
+            return;
+        play.level.destroy();
+        game.cancelSfxName = cancelTemplate;
+        for (const auto& entry : definitions)
+            game.bulletLibrary.erase(entry.first);
+        Ogre::ResourceGroupManager::getSingleton().removeResourceLocation(folder.path(), "GAMERSC");
+    }
+
+    Weapon& gunFor(const std::string& name, const std::string& texture)
+    {
+        auto& definition = definitions[name];
+        definition = std::make_unique<bulletDefinition>();
+        definition->meshName = texture;
+        game.bulletLibrary[name] = definition.get();
+        guns.push_back(std::make_unique<Weapon>());
+        guns.back()->meshName = name;
+        return *guns.back();
+    }
+
+    // A shot of the gun launched at the point, its corners where flight puts
+    // them for a shot in view.
+    bullet& fire(Weapon& gun, bool isPlayer, const Ogre::Vector3& at)
+    {
+        bullet* record = play.level.takeBullet(isPlayer);
+        record->isPlayerBullet = isPlayer;
+        record->phase = 1.0f;
+        Ogre::Vector3 direction = Ogre::Vector3::NEGATIVE_UNIT_Z;
+        record->launch(&gun, at, 1.0f, direction, nullptr, definitions[gun.meshName].get());
+        const Ogre::Affine3& transform = record->node->_getFullTransform();
+        for (int i = 0; i < 4; ++i)
+            record->corners[i] = transform * quadCorners[i];
+        return *record;
+    }
+
+    // The stand-in texture of shots without a material: a flat grey picture
+    // of the game's under the name the runtime looks for.
+    void provideStandInTexture()
+    {
+        folder.write("notFoundBullet.jpg",
+                     Ogre::ResourceGroupManager::getSingleton().openResource("crateSpecular.png", "GAMERSC")->getAsString());
+        Ogre::ResourceGroupManager::getSingleton().addResourceLocation(folder.path(), "FileSystem", "GAMERSC");
+        createBulletMaterials("notFoundBullet.jpg");
+    }
+
+    Game& game = *Game::getSingletonPtr();
+    std::unique_ptr<RenderScene> scene;
+    CurrentLevel play;
+    std::string cancelTemplate;
+    TempFolder folder;
+    std::map<std::string, std::unique_ptr<bulletDefinition>> definitions;
+    std::vector<std::unique_ptr<Weapon>> guns;
+    LogCapture log;
+};
+
+TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMissingOneTheStandIn)
+{
+    LibraryEntry blueSheet(game.spriteLibrary, "shotBlue.png", 2.0f, 1.0f);
+    createBulletMaterials("shotBlue.png");
+    createBulletMaterials("rockStone.png");
+    provideStandInTexture();
+    Weapon& blue = gunFor("blue", "shotBlue.png");
+    Weapon& rock = gunFor("rock", "rockStone.png");
+    Weapon& lost = gunFor("lost", "gone.png");
+    fire(blue, false, Ogre::Vector3(-5.0f, 0.0f, -5.0f));
+    bullet& enemyRock = fire(rock, false, Ogre::Vector3(0.0f, 0.0f, -5.0f));
+    fire(blue, false, Ogre::Vector3(5.0f, 0.0f, -5.0f));
+    fire(blue, true, Ogre::Vector3(-5.0f, 0.0f, 5.0f));
+    bullet& playerRock = fire(rock, true, Ogre::Vector3(0.0f, 0.0f, 5.0f));
+    fire(lost, false, Ogre::Vector3(5.0f, 0.0f, 5.0f));
+
+    play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
+    scene->renderFrame();
+    scene->keepFrame("shotBatch");
+    const Ogre::ColourValue blueShot = rgb(0x60a0ff);
+    const Ogre::ColourValue rockShot = rgb(0xc03020);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -5.0f)), blueShot);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -5.0f)), rockShot);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -5.0f)), blueShot);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, 5.0f)), blueShot);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 5.0f)), rockShot);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, 5.0f)), rgb(0x707070));
+    // Between the quads and beside them: the background.
+    for (const Ogre::Vector3& empty : {Ogre::Vector3(0.0f, 0.0f, 0.0f), Ogre::Vector3(-5.0f, 0.0f, 0.0f),
+                                       Ogre::Vector3(2.5f, 0.0f, -5.0f), Ogre::Vector3(7.5f, 0.0f, 5.0f)})
+        EXPECT_COLOUR(scene->colourAt(empty), Ogre::ColourValue::Black) << empty;
+
+    // The rock shots die, which folds their corners to a point: the next
+    // frame draws the others alone.
+    enemyRock.corners.fill(Ogre::Vector3::ZERO);
+    playerRock.corners.fill(Ogre::Vector3::ZERO);
+    play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
+    scene->renderFrame();
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -5.0f)), Ogre::ColourValue::Black);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 5.0f)), Ogre::ColourValue::Black);
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -5.0f)), blueShot);
+    EXPECT_FALSE(log.containsPrefix("[ERROR]"));
+}
+
+} // namespace
