@@ -1,13 +1,14 @@
+// The batch's objects: made for the guns of the player and the waves at the
+// start of play, or when a shot asks for one no gun had, emptied between
+// plays and destroyed with the level.
 #include "combat/bulletSpriteBatch.h"
 
 #include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
-#include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
-#include "core/materials/MaterialLookup.h"
 #include "play/Level.h"
 #include "world/RenderQueueGroups.h"
 
@@ -19,12 +20,6 @@
 #include <limits>
 
 namespace {
-
-const std::string playerSuffix = "_player";
-const std::string standInObjectName = "notFound.jpg";
-const std::string standInTexture = "notFoundBullet.jpg";
-const std::string materialPrefix = "bullet_";
-const std::string shotMaterialGroup = "GAMERSC";
 
 // Room for thousands of quads without growing the object's buffers.
 constexpr std::size_t enemyVertexEstimate = 24000;
@@ -59,32 +54,9 @@ void addSpriteNames(const WeaponSets& sets, const Game& game, std::vector<std::s
         }
 }
 
-const bulletDefinition* libraryDefinitionOf(const bullet& record, const Game& game)
-{
-    if (!record.weapon)
-        return nullptr;
-    const auto entry = game.bulletLibrary.find(record.weapon->meshName);
-    return entry != game.bulletLibrary.end() ? entry->second : nullptr;
-}
-
 Ogre::uint8 layerGroup(unsigned layer)
 {
     return renderQueueGroupOf(static_cast<Ogre::uint8>(std::min<unsigned>(layer, std::numeric_limits<Ogre::uint8>::max())));
-}
-
-// Corner texture coordinates in the order of the record's corners.
-const Ogre::Vector2 cornerUv[4] = {{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}};
-
-void appendQuad(Ogre::ManualObject& object, const bullet& record, const Ogre::ColourValue& colour)
-{
-    // The first vertex of this quad: each quad so far added 6 indexes and 4 vertices.
-    const auto first = static_cast<Ogre::uint32>(object.getCurrentIndexCount() * 2 / 3) & ~Ogre::uint32{3};
-    for (int i = 0; i < 4; ++i) {
-        object.position(record.corners[i]);
-        object.textureCoord(cornerUv[i]);
-        object.colour(colour);
-    }
-    object.quad(first, first + 1, first + 2, first + 3);
 }
 
 } // namespace
@@ -101,7 +73,7 @@ void bulletSpriteBatch::create(Ogre::SceneManager* scene)
         makeObject(name, Side::enemy);
     for (const std::string& name : playerSpriteNames)
         makeObject(name + playerSuffix, Side::player);
-    sceneManager->getRootSceneNode()->attachObject(makeObject(standInObjectName, Side::standIn));
+    sceneManager->getRootSceneNode()->attachObject(makeObject(standInName, Side::standIn));
 }
 
 void bulletSpriteBatch::collectSpriteNames()
@@ -123,10 +95,10 @@ Ogre::ManualObject* bulletSpriteBatch::objectFor(const std::string& meshName, bo
 {
     if (!sceneManager)
         return nullptr;
-    if (meshName == standInObjectName) {
-        if (sceneManager->hasManualObject(standInObjectName))
-            return sceneManager->getManualObject(standInObjectName);
-        Ogre::ManualObject* standIn = makeObject(standInObjectName, Side::standIn);
+    if (meshName == standInName) {
+        if (sceneManager->hasManualObject(standInName))
+            return sceneManager->getManualObject(standInName);
+        Ogre::ManualObject* standIn = makeObject(standInName, Side::standIn);
         sceneManager->getRootSceneNode()->attachObject(standIn);
         return standIn;
     }
@@ -184,7 +156,7 @@ void bulletSpriteBatch::clear()
         empty(name, Side::enemy);
     for (const std::string& name : playerSpriteNames)
         empty(name + playerSuffix, Side::player);
-    empty(standInObjectName, Side::standIn);
+    empty(standInName, Side::standIn);
 }
 
 void bulletSpriteBatch::destroyObject(const std::string& name)
@@ -192,6 +164,9 @@ void bulletSpriteBatch::destroyObject(const std::string& name)
     if (!sceneManager->hasManualObject(name))
         return;
     Ogre::ManualObject* object = sceneManager->getManualObject(name);
+    drawings.erase(std::remove_if(drawings.begin(), drawings.end(),
+                                  [object](const bulletSpriteQuads& quads) { return quads.object() == object; }),
+                   drawings.end());
     if (object->isAttached())
         object->detachFromParent();
     sceneManager->destroyManualObject(object);
@@ -199,14 +174,14 @@ void bulletSpriteBatch::destroyObject(const std::string& name)
 
 void bulletSpriteBatch::destroyObjects()
 {
-    begunObjects.clear();
+    drawings.clear();
     if (!sceneManager)
         return;
     for (const std::string& name : enemySpriteNames)
         destroyObject(name);
     for (const std::string& name : playerSpriteNames)
         destroyObject(name + playerSuffix);
-    destroyObject(standInObjectName);
+    destroyObject(standInName);
 }
 
 void bulletSpriteBatch::destroyAll()
@@ -217,59 +192,3 @@ void bulletSpriteBatch::destroyAll()
     enemySpriteNames = {};
 }
 
-void bulletSpriteBatch::update(bullet* const* enemyRecords, bullet* const* playerRecords)
-{
-    if (!level || !game || !sceneManager)
-        return;
-    begunObjects.clear();
-    drawSide(level->liveEnemyBullets, enemyRecords, false);
-    drawSide(level->livePlayerBullets, playerRecords, true);
-    for (Ogre::ManualObject* object : begunObjects)
-        object->end();
-}
-
-void bulletSpriteBatch::drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer)
-{
-    const Ogre::Vector3& tint = isPlayer ? game->playerBulletColour : game->enemyBulletColour;
-    Ogre::ManualObject* current = nullptr;
-    for (const std::int32_t index : live) {
-        const bullet* record = records[index];
-        Ogre::ManualObject* object = record ? record->spriteObject : nullptr;
-        if (!object)
-            continue;
-        if (object != current) {
-            current = object;
-            if (std::find(begunObjects.begin(), begunObjects.end(), object) == begunObjects.end())
-                beginObject(*object, *record, isPlayer);
-        }
-        appendQuad(*object, *record, Ogre::ColourValue(tint.x, tint.y, tint.z, record->phase));
-    }
-}
-
-void bulletSpriteBatch::beginObject(Ogre::ManualObject& object, const bullet& record, bool isPlayer)
-{
-    begunObjects.push_back(&object);
-    object.clear();
-    if (!object.getParentSceneNode())
-        sceneManager->getRootSceneNode()->attachObject(&object);
-    // Materials live in the game's group, outside Ogre's default one: the
-    // object is given the material itself so that it is found.
-    Ogre::MaterialPtr material = findMaterial(materialPrefix + textureOf(object, record, isPlayer), shotMaterialGroup);
-    if (!material)
-        material = findMaterial(materialPrefix + standInTexture, shotMaterialGroup);
-    if (material)
-        object.begin(material, Ogre::RenderOperation::OT_TRIANGLE_LIST);
-    else // Ogre says it cannot find it and draws with its default material.
-        object.begin(materialPrefix + standInTexture, Ogre::RenderOperation::OT_TRIANGLE_LIST, shotMaterialGroup);
-}
-
-std::string bulletSpriteBatch::textureOf(const Ogre::ManualObject& object, const bullet& record, bool isPlayer) const
-{
-    const bulletDefinition* definition = libraryDefinitionOf(record, *game);
-    if (!definition)
-        return standInTexture;
-    if (!isPlayer)
-        return definition->meshName;
-    const std::string& name = object.getName();
-    return name.size() >= playerSuffix.size() ? name.substr(0, name.size() - playerSuffix.size()) : std::string();
-}

@@ -6,6 +6,8 @@
 // without a definition.
 #pragma once
 
+#include "combat/bulletSpriteQuads.h"
+
 #include <cstdint>
 #include <list>
 #include <string>
@@ -24,6 +26,10 @@ class bullet;
 
 class bulletSpriteBatch {
 public:
+    // The end of a player object's name, and the name of the stand-in.
+    static constexpr char playerSuffix[] = "_player";
+    static constexpr char standInName[] = "notFound.jpg";
+
     explicit bulletSpriteBatch(Level* owner) : level(owner) {}
     ~bulletSpriteBatch() { destroyAll(); }
     bulletSpriteBatch(const bulletSpriteBatch&) = delete;
@@ -63,14 +69,15 @@ private:
     Ogre::ManualObject* makeObject(const std::string& name, Side side);
     void destroyObject(const std::string& name);
     void applyRenderQueue(Ogre::ManualObject& object, Side side) const;
-    // Empties the object and begins it again with the shot's material.
-    void beginObject(Ogre::ManualObject& object, const bullet& record, bool isPlayer);
+    // The quads of the object this frame, begun with the shot's material
+    // when the shot is the object's first of the frame.
+    bulletSpriteQuads& quadsFor(Ogre::ManualObject& object, const bullet& record, bool isPlayer);
+    void beginQuads(bulletSpriteQuads& quads, const bullet& record, bool isPlayer);
     // The texture the object's material is named after this frame.
     std::string textureOf(const Ogre::ManualObject& object, const bullet& record, bool isPlayer) const;
     void drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer);
 
-    // The objects begun this frame, in the order they were begun. One list
-    // for both sides: the stand-in object is shared, and must be begun and
-    // ended once.
-    std::vector<Ogre::ManualObject*> begunObjects;
+    // The quads of every object drawn so far, kept with their buffers. The
+    // stand-in object is shared by both sides: it is begun and ended once.
+    std::vector<bulletSpriteQuads> drawings;
 };

@@ -27,6 +27,7 @@ struct Drawn {
     std::size_t sections = 0;
     std::string material;
     std::vector<Ogre::Vector3> positions;
+    std::vector<Ogre::Vector2> uvs;
     std::vector<std::uint32_t> indexes;
 };
 
@@ -40,8 +41,8 @@ Drawn drawnBy(Ogre::ManualObject* object)
     drawn.material = section->getMaterialName();
     const Ogre::RenderOperation* operation = section->getRenderOperation();
     const Ogre::VertexData* vertices = operation->vertexData;
-    const Ogre::VertexElement* position =
-        vertices->vertexDeclaration->findElementBySemantic(Ogre::VES_POSITION);
+    const Ogre::VertexElement* position = vertices->vertexDeclaration->findElementBySemantic(Ogre::VES_POSITION);
+    const Ogre::VertexElement* uv = vertices->vertexDeclaration->findElementBySemantic(Ogre::VES_TEXTURE_COORDINATES);
     Ogre::HardwareBufferLockGuard vertexLock(vertices->vertexBufferBinding->getBuffer(0),
                                                    Ogre::HardwareBuffer::HBL_READ_ONLY);
     const auto* base = static_cast<const unsigned char*>(vertexLock.pData);
@@ -50,6 +51,9 @@ Drawn drawnBy(Ogre::ManualObject* object)
         float* xyz = nullptr;
         position->baseVertexPointerToElement(const_cast<unsigned char*>(base + i * stride), &xyz);
         drawn.positions.emplace_back(xyz[0], xyz[1], xyz[2]);
+        float* st = nullptr;
+        uv->baseVertexPointerToElement(const_cast<unsigned char*>(base + i * stride), &st);
+        drawn.uvs.emplace_back(st[0], st[1]);
     }
     const Ogre::IndexData* indexData = operation->indexData;
     Ogre::HardwareBufferLockGuard indexLock(indexData->indexBuffer, Ogre::HardwareBuffer::HBL_READ_ONLY);
@@ -215,7 +219,31 @@ TEST_F(ShotBatch, EachDefinitionAndSideDrawsItsShotsAsQuadsOfOneObject)
             EXPECT_EQ(corners, (std::vector<std::uint32_t>{a, a + 1, a + 2, a + 2, a + 3, a}));
             for (std::uint32_t corner = 0; corner < 4; ++corner)
                 EXPECT_EQ(drawn.positions[a + corner], records[quad]->corners[corner]);
+            EXPECT_EQ(std::vector<Ogre::Vector2>(drawn.uvs.begin() + a, drawn.uvs.begin() + a + 4),
+                      (std::vector<Ogre::Vector2>{{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}}));
         }
+    }
+}
+
+TEST_F(ShotBatch, EveryShotOfABurstIsDrawnHoweverManyTheFrameBeforeHad)
+{
+    batch.create(play.world.scene);
+    std::unique_ptr<Weapon> blue(gunOf("blue"));
+    // A handful, a few hundred, then every enemy record: more than the
+    // frame before each time, the last beyond the room the object was made with.
+    for (const std::size_t shots : {3u, 300u, unsigned(Game::enemyBulletCount)}) {
+        SCOPED_TRACE(shots);
+        while (play.level->liveEnemyBullets.size() < shots)
+            fire(*blue, false, Ogre::Vector3(static_cast<float>(play.level->liveEnemyBullets.size()), 0.0f, 0.0f));
+        drawFrame();
+        const Drawn drawn = drawnBy(object("shotBlue.png"));
+        ASSERT_EQ(drawn.positions.size(), 4 * shots);
+        ASSERT_EQ(drawn.indexes.size(), 6 * shots);
+        const std::uint32_t a = 4 * (shots - 1);
+        EXPECT_EQ(std::vector<std::uint32_t>(drawn.indexes.end() - 6, drawn.indexes.end()),
+                  (std::vector<std::uint32_t>{a, a + 1, a + 2, a + 2, a + 3, a}));
+        const bullet* last = play.game.enemyBullets[play.level->liveEnemyBullets.back()];
+        EXPECT_EQ(drawn.positions.back(), last->corners[3]);
     }
 }
 

@@ -119,6 +119,9 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
     const Ogre::ColourValue rockShot = rgb(0xc03020);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -5.0f)), blueShot);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -5.0f)), rockShot);
+    // The rock's spot at texel (40, 40) of 128 lies up and left: the quad's
+    // first corner shows the texture's first.
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.75f, 0.0f, -5.75f)), rgb(0xe05030));
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -5.0f)), blueShot);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, 5.0f)), blueShot);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 5.0f)), rockShot);
