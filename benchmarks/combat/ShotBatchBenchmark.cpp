@@ -1,9 +1,10 @@
 // Cost of drawing the shots of a bullet-hell moment: every pool record in
-// flight (8000 enemy and 3000 player sprite shots of a few definitions),
-// each moved and the sprite batch rebuilt from the live lists, as one frame
-// does. Beside it, the same number of billboards of one Ogre BillboardSet,
-// moved the same way and built into their vertex buffer as rendering builds
-// them: the batch must not cost more.
+// flight (8000 enemy and 3000 player sprite shots of a few definitions), the
+// sprite batch rebuilt from the live lists as a frame does, the shots moved
+// between frames as flight moves them (and once more with that move
+// counted). Beside it, the same number of billboards of one Ogre
+// BillboardSet, moved the same way and built into their vertex buffer as
+// rendering builds them: the batch must not cost more.
 #include "world/WorldTestScene.h"
 
 #include "combat/Weapon.h"
@@ -85,21 +86,21 @@ public:
     // What flight does to the visible shots' quads in a frame.
     void move(long frame)
     {
-        const Ogre::Vector3 step = frameMove(frame);
+        const Ogre::Vector3 offset = frameMove(frame);
         for (bullet* record : game.enemyBullets)
-            moveQuad(*record, step);
+            moveQuad(*record, offset);
         for (bullet* record : game.playerBullets)
-            moveQuad(*record, step);
+            moveQuad(*record, offset);
     }
     void redraw() { level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data()); }
 
     std::size_t live() const { return level.liveEnemyBullets.size() + level.livePlayerBullets.size(); }
 
 private:
-    static void moveQuad(bullet& record, const Ogre::Vector3& move)
+    static void moveQuad(bullet& record, const Ogre::Vector3& offset)
     {
         for (Ogre::Vector3& corner : record.corners)
-            corner += move;
+            corner += offset;
     }
 
     Weapon& gunOf(const std::string& texture)
@@ -192,9 +193,9 @@ void BM_BillboardSetFrameOf11000Billboards(benchmark::State& state)
     queue.setRenderableListener(&drop);
     long frame = 0;
     for (auto _ : state) {
-        const Ogre::Vector3 move = frameMove(frame++);
+        const Ogre::Vector3 offset = frameMove(frame++);
         for (Ogre::Billboard* billboard : placed)
-            billboard->setPosition(billboard->getPosition() + move);
+            billboard->setPosition(billboard->getPosition() + offset);
         billboards->_notifyCurrentCamera(camera);
         billboards->_updateRenderQueue(&queue);
     }
