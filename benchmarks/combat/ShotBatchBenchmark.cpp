@@ -179,7 +179,9 @@ public:
 void BM_BillboardSetFrameOf11000Billboards(benchmark::State& state)
 {
     WorldTestScene world;
-    Ogre::Camera* camera = world.addCamera("PlayCam", Ogre::Vector3(55.0f, 400.0f, 50.0f), Ogre::Vector3(55.0f, 0.0f, 50.0f));
+    // Above the middle of the shots' grid, looking down on it.
+    const Ogre::Vector3 middle(55.0f, 0.0f, 50.0f);
+    Ogre::Camera* camera = world.addCamera("PlayCam", middle + Ogre::Vector3(0.0f, 400.0f, 0.0f), middle);
     Ogre::BillboardSet* billboards = world.scene->createBillboardSet(allShots);
     billboards->setDefaultDimensions(0.4f, 0.4f);
     world.addNode()->attachObject(billboards);

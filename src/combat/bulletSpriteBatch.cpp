@@ -56,7 +56,8 @@ void addSpriteNames(const WeaponSets& sets, const Game& game, std::vector<std::s
 
 Ogre::uint8 layerGroup(unsigned layer)
 {
-    return renderQueueGroupOf(static_cast<Ogre::uint8>(std::min<unsigned>(layer, std::numeric_limits<Ogre::uint8>::max())));
+    const unsigned highest = std::numeric_limits<Ogre::uint8>::max();
+    return renderQueueGroupOf(static_cast<Ogre::uint8>(std::min(layer, highest)));
 }
 
 } // namespace

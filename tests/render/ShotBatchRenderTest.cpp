@@ -23,7 +23,8 @@
 namespace {
 
 // The quad of a shot in its node's space, as a flying shot's corners are made.
-const Ogre::Vector3 quadCorners[4] = {{-2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, 2.0f}, {-2.0f, 0.0f, 2.0f}};
+const Ogre::Vector3 quadCorners[4] = {
+    {-2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, 2.0f}, {-2.0f, 0.0f, 2.0f}};
 
 class ShotBatchRender : public ::testing::Test {
 protected:
@@ -52,10 +53,8 @@ protected:
 
     Weapon& gunFor(const std::string& name, const std::string& texture)
     {
-        auto& definition = definitions[name];
-        definition = std::make_unique<bulletDefinition>();
-        definition->meshName = texture;
-        game.bulletLibrary[name] = definition.get();
+        definitions[name].meshName = texture;
+        game.bulletLibrary[name] = &definitions[name];
         guns.push_back(std::make_unique<Weapon>());
         guns.back()->meshName = name;
         return *guns.back();
@@ -69,7 +68,7 @@ protected:
         record->isPlayerBullet = isPlayer;
         record->phase = 1.0f;
         Ogre::Vector3 direction = Ogre::Vector3::NEGATIVE_UNIT_Z;
-        record->launch(&gun, at, 1.0f, direction, nullptr, definitions[gun.meshName].get());
+        record->launch(&gun, at, 1.0f, direction, nullptr, &definitions[gun.meshName]);
         const Ogre::Affine3& transform = record->node->_getFullTransform();
         for (int i = 0; i < 4; ++i)
             record->corners[i] = transform * quadCorners[i];
@@ -80,9 +79,9 @@ protected:
     // of the game's under the name the runtime looks for.
     void provideStandInTexture()
     {
-        folder.write("notFoundBullet.jpg",
-                     Ogre::ResourceGroupManager::getSingleton().openResource("crateSpecular.png", "GAMERSC")->getAsString());
-        Ogre::ResourceGroupManager::getSingleton().addResourceLocation(folder.path(), "FileSystem", "GAMERSC");
+        Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
+        folder.write("notFoundBullet.jpg", resources.openResource("crateSpecular.png", "GAMERSC")->getAsString());
+        resources.addResourceLocation(folder.path(), "FileSystem", "GAMERSC");
         createBulletMaterials("notFoundBullet.jpg");
     }
 
@@ -91,7 +90,7 @@ protected:
     CurrentLevel play;
     std::string cancelTemplate;
     TempFolder folder;
-    std::map<std::string, std::unique_ptr<bulletDefinition>> definitions;
+    std::map<std::string, bulletDefinition> definitions;
     std::vector<std::unique_ptr<Weapon>> guns;
     LogCapture log;
 };
@@ -105,27 +104,30 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
     Weapon& blue = gunFor("blue", "shotBlue.png");
     Weapon& rock = gunFor("rock", "rockStone.png");
     Weapon& lost = gunFor("lost", "gone.png");
-    fire(blue, false, Ogre::Vector3(-5.0f, 0.0f, -5.0f));
-    bullet& enemyRock = fire(rock, false, Ogre::Vector3(0.0f, 0.0f, -5.0f));
-    fire(blue, false, Ogre::Vector3(5.0f, 0.0f, -5.0f));
-    fire(blue, true, Ogre::Vector3(-5.0f, 0.0f, 5.0f));
-    bullet& playerRock = fire(rock, true, Ogre::Vector3(0.0f, 0.0f, 5.0f));
-    fire(lost, false, Ogre::Vector3(5.0f, 0.0f, 5.0f));
-
+    struct Shot {
+        Weapon* gun;
+        bool isPlayer;
+        Ogre::Vector3 at;
+        Ogre::ColourValue colour;
+    };
+    const Ogre::ColourValue blueShot = rgb(0x60a0ff);
+    const Ogre::ColourValue rockShot = rgb(0xc03020);
+    const Shot shots[] = {
+        {&blue, false, {-5.0f, 0.0f, -5.0f}, blueShot}, {&rock, false, {0.0f, 0.0f, -5.0f}, rockShot},
+        {&blue, false, {5.0f, 0.0f, -5.0f}, blueShot},  {&blue, true, {-5.0f, 0.0f, 5.0f}, blueShot},
+        {&rock, true, {0.0f, 0.0f, 5.0f}, rockShot},    {&lost, false, {5.0f, 0.0f, 5.0f}, rgb(0x707070)},
+    };
+    std::vector<bullet*> fired;
+    for (const Shot& shot : shots)
+        fired.push_back(&fire(*shot.gun, shot.isPlayer, shot.at));
     play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
     scene->renderFrame();
     scene->keepFrame("shotBatch");
-    const Ogre::ColourValue blueShot = rgb(0x60a0ff);
-    const Ogre::ColourValue rockShot = rgb(0xc03020);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, -5.0f)), blueShot);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -5.0f)), rockShot);
+    for (const Shot& shot : shots)
+        EXPECT_COLOUR(scene->colourAt(shot.at), shot.colour) << shot.at;
     // The rock's spot at texel (40, 40) of 128 lies up and left: the quad's
     // first corner shows the texture's first.
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.75f, 0.0f, -5.75f)), rgb(0xe05030));
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -5.0f)), blueShot);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-5.0f, 0.0f, 5.0f)), blueShot);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 5.0f)), rockShot);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, 5.0f)), rgb(0x707070));
     // Between the quads and beside them: the background.
     for (const Ogre::Vector3& empty : {Ogre::Vector3(0.0f, 0.0f, 0.0f), Ogre::Vector3(-5.0f, 0.0f, 0.0f),
                                        Ogre::Vector3(2.5f, 0.0f, -5.0f), Ogre::Vector3(7.5f, 0.0f, 5.0f)})
@@ -133,13 +135,12 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
 
     // The rock shots die, which folds their corners to a point: the next
     // frame draws the others alone.
-    enemyRock.corners.fill(Ogre::Vector3::ZERO);
-    playerRock.corners.fill(Ogre::Vector3::ZERO);
+    fired[1]->corners.fill(Ogre::Vector3::ZERO);
+    fired[4]->corners.fill(Ogre::Vector3::ZERO);
     play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
     scene->renderFrame();
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, -5.0f)), Ogre::ColourValue::Black);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 5.0f)), Ogre::ColourValue::Black);
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(5.0f, 0.0f, -5.0f)), blueShot);
+    for (const Shot& shot : shots)
+        EXPECT_COLOUR(scene->colourAt(shot.at), shot.gun == &rock ? Ogre::ColourValue::Black : shot.colour) << shot.at;
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 
