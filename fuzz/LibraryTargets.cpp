@@ -8,6 +8,7 @@
 #include "core/effects/sfxLibraryEntry.h"
 #include "core/materials/MaterialModule.h"
 #include "data/BackgroundsReader.h"
+#include "data/BulletsReader.h"
 #include "data/ExplosionsReader.h"
 #include "data/ItemsReader.h"
 #include "data/Materials3DReader.h"
@@ -34,6 +35,7 @@ void readIntoGame(const char* file, Library Game::*library, Reader reader)
 }
 
 void readPictures() { readIntoGame("gamebox.pictures", &Game::pictureLibrary, loadPicturesGamebox); }
+void readBullets() { readIntoGame("gamebox.bullets", &Game::bulletLibrary, loadBulletsGamebox); }
 void readWaypoints() { readIntoGame("gamebox.waypoints", &Game::waypointLibrary, loadWaypointsGamebox); }
 void readItems() { readIntoGame("gamebox.items", &Game::itemLibrary, loadItemsGamebox); }
 void readExplosions() { readIntoGame("gamebox.explosions", &Game::explosionLibrary, loadExplosionsGamebox); }
@@ -59,6 +61,7 @@ std::vector<FuzzTarget> libraryTargets()
 {
     return {
         {"pictures", group, "gamebox.pictures", {}, nullptr, readPictures},
+        {"bullets", group, "gamebox.bullets", {}, nullptr, readBullets},
         {"waypoints", group, "gamebox.waypoints", {}, nullptr, readWaypoints},
         {"items", group, "gamebox.items", {}, nullptr, readItems},
         {"backgrounds", group, "gamebox.background", {}, nullptr, readBackgrounds},

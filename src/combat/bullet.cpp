@@ -1,5 +1,6 @@
 #include "combat/bullet.h"
 
+#include "combat/PlayPlane.h"
 #include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "combat/bulletSpriteBatch.h"
@@ -71,13 +72,6 @@ void keepFlightFinite(bullet& b, Ogre::Vector3& direction)
     b.changeDirectionAngle = finiteIn(b.changeDirectionAngle, -largestDataReach, largestDataReach, 0.0f);
     b.velocity = finiteOr(b.velocity, 0.0f);
     direction = finiteOr(direction, 0.0f);
-}
-
-Ogre::Vector3 turnedInPlayPlane(const Ogre::Vector3& v, float radians)
-{
-    const float c = std::cos(radians);
-    const float s = std::sin(radians);
-    return {v.x * c - v.z * s, v.y, v.x * s + v.z * c};
 }
 
 } // namespace

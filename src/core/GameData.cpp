@@ -6,7 +6,9 @@
 #include "app/SoundDefinition.h"
 #include "core/effects/sfxLibraryEntry.h"
 #include "combat/Wave.h"
+#include "combat/bulletDefinition.h"
 #include "data/BackgroundsReader.h"
+#include "data/BulletsReader.h"
 #include "data/ExplosionsReader.h"
 #include "data/ItemsReader.h"
 #include "data/Materials3DReader.h"
@@ -62,7 +64,8 @@ void Game::loadGameboxes()
         logLine("pictures gamebox loaded");
         loadPicturesGamebox("gamebox.sprites", gameGroup, spriteLibrary);
         logLine("sprites gamebox loaded");
-        // "gamebox.bullets" is read here once shot definitions exist.
+        loadBulletsGamebox("gamebox.bullets", gameGroup, bulletLibrary);
+        logLine("bullets gamebox loaded");
         loadWaypointsGamebox("gamebox.waypoints", gameGroup, waypointLibrary);
         logLine("waypoints gamebox loaded");
         loadItemsGamebox("gamebox.items", gameGroup, itemLibrary);
@@ -98,7 +101,7 @@ void Game::clearLibraries()
     freeLibrary(itemLibrary);
     // Players, weapons and waves are freed here once they exist.
     freeLibrary(backgroundLibrary);
-    // Shots follow here once they exist.
+    freeLibrary(bulletLibrary);
     freeEntityLibrary(waypointLibrary);
     for (auto& explosion : explosionLibrary)
         freeExplosion(explosion.second);

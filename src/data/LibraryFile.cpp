@@ -52,3 +52,11 @@ std::string requiredText(const XmlNode& node, const char* name)
     const char* text = attributeText(node, name);
     return text ? text : "";
 }
+
+std::string reportedRequiredText(const XmlNode& node, const char* name)
+{
+    if (const char* text = attributeText(node, name))
+        return text;
+    logLine("[ERROR] " + std::string(node.name(), node.name_size()) + " without attribute: " + name);
+    return "";
+}

@@ -21,3 +21,8 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
 
 // The text of an attribute the format requires: an absent one reads as empty.
 std::string requiredText(const XmlNode& node, const char* name);
+
+// requiredText, and an absent attribute is also reported with one "[ERROR] "
+// line naming the element and the attribute: the editor always writes it,
+// so its absence means a damaged file.
+std::string reportedRequiredText(const XmlNode& node, const char* name);

@@ -1,7 +1,6 @@
-// Taking shot records from the pools and launching them: the order records
-// are handed out, the refusal of a full pool, and the shape, place, facing
-// and speed a launch gives a record.
-#include "combat/ShotTestScene.h"
+// Launching shot records: the shape, place, facing and speed a launch
+// gives a record.
+#include "ShotFlightScene.h"
 
 #include "combat/bulletDefinition.h"
 #include "world/Obb.h"
@@ -13,29 +12,32 @@
 
 namespace {
 
-TEST(ShotPools, HandOutTheHighestIndexFirstAndRefuseTheShotAfterTheLast)
-{
-    ShotTestScene play;
-    for (const bool isPlayer : {false, true}) {
-        const std::size_t count = isPlayer ? Game::playerBulletCount : Game::enemyBulletCount;
-        EXPECT_EQ(play.level->takeBullet(isPlayer)->index, static_cast<int>(count) - 1);
-        EXPECT_EQ(play.level->takeBullet(isPlayer)->index, static_cast<int>(count) - 2);
-        for (std::size_t taken = 2; taken < count; ++taken)
-            ASSERT_NE(play.level->takeBullet(isPlayer), nullptr);
-        EXPECT_EQ(play.level->takeBullet(isPlayer), nullptr);
-        EXPECT_EQ((isPlayer ? play.level->livePlayerBullets : play.level->liveEnemyBullets).size(), count);
+class ShotLaunch : public ::testing::Test {
+protected:
+    ShotLaunch()
+    {
+        play.level.create(play.world.scene);
+        play.level.resetShotPools();
     }
-    EXPECT_EQ(play.level->shotCount, static_cast<int>(Game::enemyBulletCount + Game::playerBulletCount));
 
-    play.level->resetShotPools();
-    EXPECT_TRUE(play.level->liveEnemyBullets.empty());
-    EXPECT_EQ(play.level->freeEnemyBullets.size(), Game::enemyBulletCount);
-    EXPECT_EQ(play.level->takeBullet(false)->index, static_cast<int>(Game::enemyBulletCount) - 1);
-}
+    // A record of the pool launched from the position in the direction,
+    // with the gun's flight settings copied in first by `setUp`.
+    template <typename SetUp>
+    bullet* fire(const Ogre::Vector3& position, Ogre::Vector3 direction, SetUp setUp)
+    {
+        bullet* record = play.level.takeBullet(false);
+        record->velocity = direction;
+        setUp(*record);
+        record->launch(nullptr, position, 1.0f, direction, nullptr, nullptr);
+        play.world.updateTransforms();
+        return record;
+    }
 
-TEST(ShotLaunch, TakesItsShapeFromTheDefinitionOrTheStandIn)
+    ShotFlightScene play;
+};
+
+TEST_F(ShotLaunch, TakesItsShapeFromTheDefinitionOrTheStandIn)
 {
-    ShotTestScene play;
     bulletDefinition wide;
     wide.width = 2.0f;
     wide.heigth = 3.0f;
@@ -56,9 +58,9 @@ TEST(ShotLaunch, TakesItsShapeFromTheDefinitionOrTheStandIn)
         {&wide, 0.01f, {0.2f, 1.0f, 0.3f}, {5.0f, 6.0f}, 1},
     };
     for (const Case& c : cases) {
-        bullet* shot = play.level->takeBullet(false);
+        bullet* shot = play.level.takeBullet(false);
         Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
-        shot->launch(&play.gun, Ogre::Vector3(1.0f, 2.0f, 3.0f), c.scale, direction, nullptr, c.definition);
+        shot->launch(nullptr, Ogre::Vector3(1.0f, 2.0f, 3.0f), c.scale, direction, nullptr, c.definition);
         EXPECT_EQ(shot->state, bullet::stateFlying);
         EXPECT_TRUE(shot->node->getScale().positionEquals(c.nodeScale, 1e-5f));
         EXPECT_EQ(shot->node->getPosition(), Ogre::Vector3(1.0f, 2.0f, 3.0f));
@@ -70,9 +72,8 @@ TEST(ShotLaunch, TakesItsShapeFromTheDefinitionOrTheStandIn)
     }
 }
 
-TEST(ShotLaunch, FacesAndSpeedsUpAlongItsDirection)
+TEST_F(ShotLaunch, FacesAndSpeedsUpAlongItsDirection)
 {
-    ShotTestScene play;
     struct Case {
         const char* what;
         Ogre::Vector3 velocityBefore;
@@ -95,7 +96,7 @@ TEST(ShotLaunch, FacesAndSpeedsUpAlongItsDirection)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const bullet* shot = play.fire(Ogre::Vector3::ZERO, c.direction, [&](bullet& b) {
+        const bullet* shot = fire(Ogre::Vector3::ZERO, c.direction, [&](bullet& b) {
             b.velocity = c.velocityBefore;
             b.speed = c.speed;
             b.isSideAsset = c.isSideAsset;
@@ -108,10 +109,9 @@ TEST(ShotLaunch, FacesAndSpeedsUpAlongItsDirection)
     }
 }
 
-TEST(ShotLaunch, TurnsAtOnceForAGradualTurnWithoutDuration)
+TEST_F(ShotLaunch, TurnsAtOnceForAGradualTurnWithoutDuration)
 {
-    ShotTestScene play;
-    const bullet* shot = play.fire(Ogre::Vector3::ZERO, Ogre::Vector3(1.0f, 0.0f, 0.0f), [](bullet& b) {
+    const bullet* shot = fire(Ogre::Vector3::ZERO, Ogre::Vector3(1.0f, 0.0f, 0.0f), [](bullet& b) {
         b.speed = 3.0f;
         b.changeDirectionType = 6;
         b.changeDirectionDuration = 0.0f;
@@ -122,12 +122,11 @@ TEST(ShotLaunch, TurnsAtOnceForAGradualTurnWithoutDuration)
     EXPECT_TRUE(shot->heading.positionEquals(Ogre::Vector3(0.0f, 0.0f, 3.0f), 1e-4f));
 }
 
-TEST(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
+TEST_F(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
 {
-    ShotTestScene play;
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    const bullet* shot = play.fire(Ogre::Vector3(nan, 5.0f, inf), Ogre::Vector3(nan, 0.0f, 1.0f), [&](bullet& b) {
+    const bullet* shot = fire(Ogre::Vector3(nan, 5.0f, inf), Ogre::Vector3(nan, 0.0f, 1.0f), [&](bullet& b) {
         b.speed = inf;
         b.acceleration = nan;
     });
@@ -137,13 +136,12 @@ TEST(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
     EXPECT_TRUE(std::isfinite(shot->acceleration));
 }
 
-TEST(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
+TEST_F(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
 {
-    ShotTestScene play;
     Ogre::SceneNode* parent = play.world.addNode();
-    bullet* shot = play.level->takeBullet(true);
+    bullet* shot = play.level.takeBullet(true);
     Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
-    shot->launch(&play.gun, Ogre::Vector3::ZERO, 1.0f, direction, parent, nullptr);
+    shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, parent, nullptr);
     EXPECT_EQ(shot->node->getParentSceneNode(), parent);
     EXPECT_TRUE(shot->node->getInheritScale());
     EXPECT_FALSE(shot->effectNode->getInheritScale());

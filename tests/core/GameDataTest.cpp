@@ -1,5 +1,6 @@
 // Loading the exported game's libraries in their fixed order, and freeing them.
 #include "app/SoundDefinition.h"
+#include "combat/bulletDefinition.h"
 #include "core/Game.h"
 #include "core/GameTestSupport.h"
 #include "core/materials/MaterialModule.h"
@@ -14,12 +15,14 @@ namespace {
 
 const char* const pictures = "<Picture name=\"title.png\" screenName=\"Title\"/>";
 const char* const sprites = "<Picture name=\"ship.png\" screenName=\"Ship\" lineColumn=\"4 1\"/>";
+const char* const bullets = R"(<Bullet name="blue" screenName="Blue" group="COMMON" meshName="blue.png" width="2"
+                                      heigth="1" obbwidth="1" obbheigth="1" isSprite="true"/>)";
 const char* const sounds = "<SOUND soundName=\"shot.wav\" screenName=\"Shot\" volume=\"0.5\" isSFX=\"true\"/>";
 const char* const materials = "<MATERIAL meshName=\"crate.mesh\"><SUBMAT name=\"crate_0\" screenName=\"Side\"/></MATERIAL>";
 
 const std::vector<std::string> loadedLines = {
-    "pictures gamebox loaded", "sprites gamebox loaded", "waypoints gamebox loaded", "items gamebox loaded",
-    "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded",
+    "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded", "waypoints gamebox loaded",
+    "items gamebox loaded", "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded",
     "materials3D gamebox loaded", "Gameboxes loaded"};
 
 class GameDataTest : public ::testing::Test {
@@ -39,6 +42,7 @@ protected:
     {
         folder.write("gamebox.pictures", pictures);
         folder.write("gamebox.sprites", sprites);
+        folder.write("gamebox.bullets", bullets);
         folder.write("gamebox.sounds", sounds);
         folder.write("gamebox.materials3D", materials);
     }
@@ -68,6 +72,7 @@ TEST_F(GameDataTest, TheLibrariesLoadInTheirOrderEachFollowedByItsLine)
     EXPECT_FALSE(game.noHighScoreSave);
     EXPECT_EQ(game.pictureLibrary.at("title.png")->name, "Title");
     EXPECT_EQ(game.spriteLibrary.at("ship.png")->lineColumn, Ogre::Vector2(4.0f, 1.0f));
+    EXPECT_FLOAT_EQ(game.bulletLibrary.at("blue")->width, 2.0f);
     EXPECT_FLOAT_EQ(game.soundLibrary.at("shot.wav")->volume, 0.5f);
     EXPECT_EQ(materialModule().definitions.at("crate.mesh").at("crate_0").screenName, "Side");
 }
@@ -102,7 +107,8 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
     publish();
     game.loadGameData();
     EXPECT_EQ(loadingLines(), (std::vector<std::string>{
-                                  "pictures gamebox loaded", "sprites gamebox loaded", "waypoints gamebox loaded",
+                                  "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded",
+                                  "waypoints gamebox loaded",
                                   "items gamebox loaded", "background gamebox loaded", "explosions gamebox loaded",
                                   "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
@@ -129,9 +135,12 @@ TEST_F(GameDataTest, ClearingFreesEveryLibraryAndShutdownDoesToo)
     game.clearLibraries();
     EXPECT_TRUE(game.pictureLibrary.empty());
     EXPECT_TRUE(game.spriteLibrary.empty());
+    EXPECT_TRUE(game.bulletLibrary.empty());
     EXPECT_TRUE(game.soundLibrary.empty());
     game.loadGameData();
+    ASSERT_EQ(game.bulletLibrary.size(), 1u);
     game.shutdown();
+    EXPECT_TRUE(game.bulletLibrary.empty());
     EXPECT_TRUE(game.pictureLibrary.empty());
     EXPECT_TRUE(game.soundLibrary.empty());
 }

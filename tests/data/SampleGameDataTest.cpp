@@ -2,12 +2,15 @@
 // libraries and texts read without a failure and name only what it has.
 #include "app/SoundDefinition.h"
 #include "combat/Wave.h"
+#include "combat/bulletDefinition.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
+#include "core/effects/sfxLibraryEntry.h"
 #include "core/materials/MaterialModule.h"
 #include "data/GameFileReader.h"
 #include "data/LocalizationReader.h"
 #include "data/pictureDefinition.h"
+#include "data/SampleArchive.h"
 #include "platform/sound/SoundBank.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
@@ -15,6 +18,7 @@
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 namespace {
@@ -34,6 +38,26 @@ std::set<std::string> soundsOfTheGame()
     for (boost::filesystem::directory_iterator entry(gameDir + "data/Sounds/SoundFX"), end; entry != end; ++entry)
         names.insert(entry->path().filename().string());
     return names;
+}
+
+// The names a script of the "data" archive defines with the keyword.
+std::set<std::string> scriptNames(const std::string& script, const std::string& keyword)
+{
+    const std::string text = sampleArchiveText("data.tzn", script);
+    std::set<std::string> names;
+    const std::regex definition(keyword + " ([^\\s]+)");
+    for (std::sregex_iterator match(text.begin(), text.end(), definition), end; match != end; ++match)
+        names.insert((*match)[1]);
+    return names;
+}
+
+// Whether a PNG file carries alpha: grey or colour with alpha, or a palette
+// with transparent entries.
+bool pngHasAlpha(const std::string& file)
+{
+    const std::size_t colourTypeAt = 25;
+    const int colourType = file.at(colourTypeAt);
+    return colourType == 4 || colourType == 6 || file.find("tRNS") != std::string::npos;
 }
 
 class SampleGameData : public ::testing::Test {
@@ -97,6 +121,41 @@ TEST_F(SampleGameData, TheLibrariesNameOnlyTexturesAndSoundsTheGameHas)
         const std::string baseName = entry.first.substr(0, entry.first.rfind('.'));
         EXPECT_TRUE(sounds.count(entry.first) || sounds.count(baseName)) << entry.first;
     }
+}
+
+TEST_F(SampleGameData, TheShotsNameTexturesEffectsAndTheRibbonMaterialTheGameHas)
+{
+    load();
+    const std::map<std::string, std::string> shots = {{"Shot_Blue", "shotBlue.png"},
+                                                       {"Shot_Orange", "shotOrange.jpg"},
+                                                       {"Shot_Needle", "shotNeedle.png"},
+                                                       {"Shot_SparkTrail", "shotOrange.jpg"},
+                                                       {"Shot_Missile", "shotMissile.png"}};
+    for (const auto& [name, texture] : shots)
+        EXPECT_EQ(game.bulletLibrary.at(name)->meshName, texture);
+    EXPECT_FALSE(game.bulletLibrary.at("Shot_Needle")->isSprite || game.bulletLibrary.at("Shot_Missile")->isSprite);
+    const std::set<std::string> frontGroups = {"COMMON", "2DSPACEASSETS", "2DGEOMETRYASSETS"};
+    for (const auto& [name, definition] : game.bulletLibrary) {
+        EXPECT_TRUE(frontGroups.count(definition->group)) << name << " would be turned as a side asset";
+        EXPECT_TRUE(groupHolds("GAMERSC", definition->meshName)) << definition->meshName;
+    }
+    EXPECT_TRUE(groupHolds("Media", "notFoundBullet.jpg"));
+    EXPECT_FALSE(log.containsPrefix("[ERROR] Bullet"));
+
+    // One shot is blended by its alpha, another adds its light: the sprite
+    // entries choose the material, and the files agree.
+    EXPECT_TRUE(game.spriteLibrary.at("shotBlue.png")->hasAlpha);
+    EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", "shotBlue.png")));
+    EXPECT_FALSE(game.spriteLibrary.at("shotOrange.jpg")->hasAlpha);
+    EXPECT_EQ(sampleArchiveText("game.tzn", "shotOrange.jpg").substr(0, 2), "\xff\xd8") << "a JPEG, without alpha";
+
+    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    for (const char* effect : {"Bullet_Die", "Bullet_Cancel", "Bullet_SparkTrail"}) {
+        EXPECT_TRUE(templates.count(effect)) << effect;
+        EXPECT_TRUE(game.sfxLibrary.count(effect)) << effect << " is made only when the sfx library holds it";
+    }
+    EXPECT_TRUE(scriptNames("zarnithEffects.material", "material").count("missileTrail"));
+    EXPECT_TRUE(groupHolds("Media", "missileTrail.png"));
 }
 
 TEST_F(SampleGameData, EnglishAndJapaneseHaveTheirTextsUnderTheSameKeys)

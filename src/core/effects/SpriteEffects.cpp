@@ -33,33 +33,13 @@ Ogre::ParticleSystem* newSystem(Ogre::SceneManager& scene, const std::string& na
     return system;
 }
 
-void rememberTemplateValues(Game& game, const std::string& source, const Ogre::ParticleSystem& system)
-{
-    if (game.particleTemplateValues.count(source))
-        return;
-    std::array<float, 8> values{system.getDefaultWidth(), system.getDefaultHeight()};
-    if (system.getNumEmitters() > 0) {
-        const Ogre::ParticleEmitter& emitter = *system.getEmitter(0);
-        const Ogre::Vector3 at = emitter.getPosition();
-        values = {values[0],
-                  values[1],
-                  at.x,
-                  at.y,
-                  at.z,
-                  emitter.getParticleVelocity(),
-                  emitter.getMinParticleVelocity(),
-                  emitter.getMaxParticleVelocity()};
-    }
-    game.particleTemplateValues[source] = values;
-}
-
 Ogre::ParticleSystem* templateEffect(Game& game, const std::string& name, const std::string& libraryName,
                                      Ogre::SceneManager& scene)
 {
     Ogre::ParticleSystem* system = newSystem(scene, name, libraryName);
     if (!system)
         return nullptr;
-    rememberTemplateValues(game, libraryName, *system);
+    templateValuesOf(game, libraryName, *system);
     applyTemplateMaterial(game, *system, libraryName);
     // Colour stages past the third are pushed beyond the particle's life.
     if (Ogre::ParticleAffector* colours = affectorAt(system, 3))
@@ -83,7 +63,7 @@ Ogre::ParticleSystem* sheetEffect(Game& game, const std::string& name, const std
     }
     system->setKeepParticlesInLocalSpace(entry.isLocalSpace != 0);
     applySheetMaterial(game, *system, libraryName, entry, isAlwaysVisible);
-    rememberTemplateValues(game, libraryName, *system);
+    templateValuesOf(game, libraryName, *system);
     if (game.isParticlesZbuffer)
         setParticleDepthCheck(system, true);
     if (isAlwaysVisible) {
@@ -94,6 +74,28 @@ Ogre::ParticleSystem* sheetEffect(Game& game, const std::string& name, const std
 }
 
 } // namespace
+
+const std::array<float, 8>& templateValuesOf(Game& game, const std::string& templateName,
+                                             const Ogre::ParticleSystem& system)
+{
+    const auto cached = game.particleTemplateValues.find(templateName);
+    if (cached != game.particleTemplateValues.end())
+        return cached->second;
+    std::array<float, 8> values{system.getDefaultWidth(), system.getDefaultHeight()};
+    if (system.getNumEmitters() > 0) {
+        const Ogre::ParticleEmitter& emitter = *system.getEmitter(0);
+        const Ogre::Vector3 at = emitter.getPosition();
+        values = {values[0],
+                  values[1],
+                  at.x,
+                  at.y,
+                  at.z,
+                  emitter.getParticleVelocity(),
+                  emitter.getMinParticleVelocity(),
+                  emitter.getMaxParticleVelocity()};
+    }
+    return game.particleTemplateValues[templateName] = values;
+}
 
 Ogre::ParticleSystem* createSpriteEffect(Game* game, const std::string& name, const std::string& libraryName,
                                          Ogre::SceneManager* sceneManager, bool isBullet, bool isAlwaysVisible)

@@ -7,6 +7,7 @@
 // later scaling starts from the template's values.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace Ogre {
@@ -20,3 +21,10 @@ class Game;
 // or unknown library name and for a template Ogre lacks.
 Ogre::ParticleSystem* createSpriteEffect(Game* game, const std::string& name, const std::string& libraryName,
                                          Ogre::SceneManager* sceneManager, bool isBullet, bool isAlwaysVisible);
+
+// The cache entry of the template: the template's default particle width and
+// height, its first emitter's position (x, y, z) and particle velocity, least
+// and greatest. Read from the system when the cache has none yet, so the
+// system must still hold the template's own values then.
+const std::array<float, 8>& templateValuesOf(Game& game, const std::string& templateName,
+                                             const Ogre::ParticleSystem& system);
