@@ -1,11 +1,12 @@
 // The shot sprite batch: one object per shot definition and side, redrawn
 // from the live lists each frame with the definition's material, and
 // emptied and destroyed without leaving an object behind.
-#include "combat/ShotTestScene.h"
+#include "combat/ShotFlightScene.h"
 
 #include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/Wave.h"
+#include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "combat/bulletSpriteBatch.h"
 #include "support/ResourceGroupScope.h"
@@ -69,6 +70,12 @@ std::pair<int, int> renderQueueOf(Ogre::ManualObject* object)
 
 class ShotBatch : public ::testing::Test {
 protected:
+    ShotBatch()
+    {
+        play.level.create(play.world.scene);
+        play.level.resetShotPools();
+        batch = play.level.bulletBatch;
+    }
     void SetUp() override
     {
         createResourceGroupOnce("GAMERSC");
@@ -99,7 +106,7 @@ protected:
     // A shot of the gun launched at the point, a 2 x 2 quad around it.
     const bullet* fire(Weapon& gun, bool isPlayer, const Ogre::Vector3& at)
     {
-        bullet* record = play.level->takeBullet(isPlayer);
+        bullet* record = play.level.takeBullet(isPlayer);
         record->isPlayerBullet = isPlayer;
         Ogre::Vector3 direction = Ogre::Vector3::NEGATIVE_UNIT_Z;
         const auto entry = definitions.find(gun.meshName);
@@ -109,14 +116,14 @@ protected:
         return record;
     }
 
-    void drawFrame() { batch.update(play.game.enemyBullets.data(), play.game.playerBullets.data()); }
+    void drawFrame() { batch->update(play.game.enemyBullets.data(), play.game.playerBullets.data()); }
     Ogre::ManualObject* object(const std::string& name) { return play.world.scene->getManualObject(name); }
 
-    ShotTestScene play;
+    ShotFlightScene play;
     ResourceGroupScope gameGroup{{"GAMERSC"}};
     std::map<std::string, bulletDefinition> definitions;
     // The Level's batch, which launches ask for their shots' objects.
-    bulletSpriteBatch& batch = *play.level->bulletBatch;
+    bulletSpriteBatch* batch = nullptr;
 };
 
 TEST_F(ShotBatch, MakesOneObjectPerDefinitionAndSideForThePlayerAndEachWavesLastMember)
@@ -128,24 +135,24 @@ TEST_F(ShotBatch, MakesOneObjectPerDefinitionAndSideForThePlayerAndEachWavesLast
     wave.members.front()->weaponSets = {{gunOf("gone")}};
     wave.members.back()->weaponSets = {{gunOf("red")}, {gunOf("blue"), gunOf("red")}};
     const std::vector<Wave*> waves{&wave};
-    batch.player = &player;
-    batch.waves = &waves;
-    batch.create(play.world.scene);
+    batch->player = &player;
+    batch->waves = &waves;
+    batch->create(play.world.scene);
 
-    EXPECT_EQ(batch.playerSpriteNames, std::vector<std::string>{"shotBlue.png"});
-    EXPECT_EQ(batch.enemySpriteNames, (std::vector<std::string>{"shotRed.png", "shotBlue.png"}));
+    EXPECT_EQ(batch->playerSpriteNames, std::vector<std::string>{"shotBlue.png"});
+    EXPECT_EQ(batch->enemySpriteNames, (std::vector<std::string>{"shotRed.png", "shotBlue.png"}));
     for (const char* name : {"shotRed.png", "shotBlue.png", "shotBlue.png_player", "notFound.jpg"})
         EXPECT_TRUE(play.world.scene->hasManualObject(name)) << name;
     EXPECT_FALSE(play.world.scene->hasManualObject("gone.png"));
     EXPECT_EQ(object("notFound.jpg")->getParentSceneNode(), play.world.scene->getRootSceneNode());
     // A start of play again makes them anew, without a name in use.
-    batch.create(play.world.scene);
+    batch->create(play.world.scene);
     EXPECT_TRUE(play.world.scene->hasManualObject("shotBlue.png_player"));
 }
 
 TEST_F(ShotBatch, EachDefinitionAndSideDrawsItsShotsAsQuadsOfOneObject)
 {
-    batch.create(play.world.scene);
+    batch->create(play.world.scene);
     std::unique_ptr<Weapon> blueA(gunOf("blue")), blueB(gunOf("blue")), gone(gunOf("gone")), lost(gunOf("lost"));
     std::map<std::string, std::vector<const bullet*>> shots;
     const auto shoot = [&](Weapon& gun, bool isPlayer, float x) {
@@ -186,33 +193,33 @@ TEST_F(ShotBatch, EachDefinitionAndSideDrawsItsShotsAsQuadsOfOneObject)
 
 TEST_F(ShotBatch, EveryShotOfABurstIsDrawnHoweverFewTheFrameBeforeHad)
 {
-    batch.create(play.world.scene);
+    batch->create(play.world.scene);
     std::unique_ptr<Weapon> blue(gunOf("blue"));
     // The last frame fills the object beyond the room it was made with.
     for (const std::size_t shots : {std::size_t{3}, std::size_t{300}, Game::enemyBulletCount}) {
-        while (play.level->liveEnemyBullets.size() < shots)
-            fire(*blue, false, Ogre::Vector3(static_cast<float>(play.level->liveEnemyBullets.size()), 0.0f, 0.0f));
+        while (play.level.liveEnemyBullets.size() < shots)
+            fire(*blue, false, Ogre::Vector3(static_cast<float>(play.level.liveEnemyBullets.size()), 0.0f, 0.0f));
         drawFrame();
         const Drawn drawn = drawnBy(object("shotBlue.png"));
         ASSERT_EQ(drawn.indexes.size(), 6 * shots);
         EXPECT_EQ(drawn.indexes.back(), 4 * shots - 4);
-        EXPECT_EQ(drawn.positions.back(), play.game.enemyBullets[play.level->liveEnemyBullets.back()]->corners[3]);
+        EXPECT_EQ(drawn.positions.back(), play.game.enemyBullets[play.level.liveEnemyBullets.back()]->corners[3]);
     }
 }
 
 TEST_F(ShotBatch, AnEmptyFrameLeavesTheObjectsAndClearEmptiesAndDetachesThem)
 {
-    play.level->playerLayerIndex = 3;
-    play.level->topWaveLayerIndex = 5;
-    batch.create(play.world.scene);
+    play.level.playerLayerIndex = 3;
+    play.level.topWaveLayerIndex = 5;
+    batch->create(play.world.scene);
     std::unique_ptr<Weapon> blue(gunOf("blue")), lost(gunOf("lost"));
     fire(*blue, false, Ogre::Vector3::ZERO);
     drawFrame();
-    play.level->liveEnemyBullets.clear();
+    play.level.liveEnemyBullets.clear();
     drawFrame();
     EXPECT_EQ(drawnBy(object("shotBlue.png")).positions.size(), 4u);
 
-    batch.clear();
+    batch->clear();
     EXPECT_TRUE(object("shotBlue.png")->getSections().empty());
     EXPECT_FALSE(object("shotBlue.png")->isAttached());
     EXPECT_TRUE(object("notFound.jpg")->isAttached());
@@ -226,7 +233,7 @@ TEST_F(ShotBatch, AnEmptyFrameLeavesTheObjectsAndClearEmptiesAndDetachesThem)
     for (const Case& c : {Case{false, "shotBlue.png", {45, 50002}}, Case{false, "shotBlue.png_player", {43, 29499}},
                           Case{true, "shotBlue.png_player", {43, 29501}}, Case{false, "notFound.jpg", {43, 40000}}}) {
         play.game.isBulletOnTopOfPlayer = c.isBulletOnTopOfPlayer;
-        batch.clear();
+        batch->clear();
         fire(*blue, false, Ogre::Vector3::ZERO);
         fire(*blue, true, Ogre::Vector3::UNIT_X);
         fire(*lost, true, Ogre::Vector3::UNIT_Z);
@@ -237,25 +244,25 @@ TEST_F(ShotBatch, AnEmptyFrameLeavesTheObjectsAndClearEmptiesAndDetachesThem)
 
 TEST_F(ShotBatch, DestroyingLeavesNoObjectBehindNotEvenOnesMadeForUnscannedGuns)
 {
-    batch.create(play.world.scene);
-    Ogre::ManualObject* made = batch.objectFor("shotRed.png", true);
+    batch->create(play.world.scene);
+    Ogre::ManualObject* made = batch->objectFor("shotRed.png", true);
     EXPECT_EQ(made->getName(), "shotRed.png_player");
-    EXPECT_EQ(batch.objectFor("shotRed.png", true), made);
-    EXPECT_EQ(batch.objectFor("notFound.jpg", true), batch.objectFor("notFound.jpg", false));
+    EXPECT_EQ(batch->objectFor("shotRed.png", true), made);
+    EXPECT_EQ(batch->objectFor("notFound.jpg", true), batch->objectFor("notFound.jpg", false));
     // The stand-in comes back, attached, when something destroyed it.
     play.world.scene->destroyManualObject("notFound.jpg");
-    EXPECT_TRUE(batch.objectFor("notFound.jpg", false)->isAttached());
-    batch.objectFor("gone.png", false);
+    EXPECT_TRUE(batch->objectFor("notFound.jpg", false)->isAttached());
+    batch->objectFor("gone.png", false);
     std::unique_ptr<Weapon> red(gunOf("red"));
     fire(*red, true, Ogre::Vector3::ZERO);
     drawFrame();
 
-    batch.destroyAll();
+    batch->destroyAll();
     for (const char* name : {"shotRed.png_player", "gone.png", "notFound.jpg"})
         EXPECT_FALSE(play.world.scene->hasManualObject(name)) << name;
-    EXPECT_TRUE(batch.playerSpriteNames.empty() && batch.enemySpriteNames.empty());
+    EXPECT_TRUE(batch->playerSpriteNames.empty() && batch->enemySpriteNames.empty());
     // Without a scene the batch makes and draws nothing.
-    EXPECT_EQ(batch.objectFor("shotRed.png", true), nullptr);
+    EXPECT_EQ(batch->objectFor("shotRed.png", true), nullptr);
     drawFrame();
     EXPECT_FALSE(play.world.scene->hasManualObject("shotRed.png_player"));
 }

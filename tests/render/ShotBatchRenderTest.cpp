@@ -5,7 +5,6 @@
 #include "support/LogCapture.h"
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
-#include "support/TempFolder.h"
 
 #include "combat/Weapon.h"
 #include "combat/bullet.h"
@@ -13,6 +12,7 @@
 #include "combat/bulletSpriteBatch.h"
 #include "core/materials/ShotMaterials.h"
 
+#include <OgreImage.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreSceneNode.h>
 
@@ -48,7 +48,6 @@ protected:
         game.cancelSfxName = cancelTemplate;
         for (const auto& entry : definitions)
             game.bulletLibrary.erase(entry.first);
-        Ogre::ResourceGroupManager::getSingleton().removeResourceLocation(folder.path(), "GAMERSC");
     }
 
     Weapon& gunFor(const std::string& name, const std::string& texture)
@@ -75,21 +74,18 @@ protected:
         return *record;
     }
 
-    // The stand-in texture of shots without a material: a flat grey picture
-    // of the game's under the name the runtime looks for.
-    void provideStandInTexture()
+    // A texel of the picture, as the texture holds it.
+    static Ogre::ColourValue texel(const std::string& picture, std::size_t x, std::size_t y)
     {
-        Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
-        folder.write("notFoundBullet.jpg", resources.openResource("crateSpecular.png", "GAMERSC")->getAsString());
-        resources.addResourceLocation(folder.path(), "FileSystem", "GAMERSC");
-        createBulletMaterials("notFoundBullet.jpg");
+        Ogre::Image image;
+        image.load(picture, Ogre::RGN_AUTODETECT);
+        return image.getColourAt(x, y, 0);
     }
 
     Game& game = *Game::getSingletonPtr();
     std::unique_ptr<RenderScene> scene;
     CurrentLevel play;
     std::string cancelTemplate;
-    TempFolder folder;
     std::map<std::string, bulletDefinition> definitions;
     std::vector<std::unique_ptr<Weapon>> guns;
     LogCapture log;
@@ -100,22 +96,28 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
     LibraryEntry blueSheet(game.spriteLibrary, "shotBlue.png", 2.0f, 1.0f);
     createBulletMaterials("shotBlue.png");
     createBulletMaterials("rockStone.png");
-    provideStandInTexture();
+    createBulletMaterials("notFoundBullet.jpg");
     Weapon& blue = gunFor("blue", "shotBlue.png");
     Weapon& rock = gunFor("rock", "rockStone.png");
     Weapon& lost = gunFor("lost", "gone.png");
+    // Each shot seen at a point of its quad: the middle of the blue and the
+    // rock picture, and on the 4 x 4 quad of the stand-in's 32 x 32 checker,
+    // 4.5 texels in from its first corner.
+    const Ogre::Vector3 checker(-1.4375f, 0.0f, -1.4375f);
     struct Shot {
         Weapon* gun;
         bool isPlayer;
         Ogre::Vector3 at;
+        Ogre::Vector3 seenAt;
         Ogre::ColourValue colour;
     };
-    const Ogre::ColourValue blueShot = rgb(0x60a0ff);
-    const Ogre::ColourValue rockShot = rgb(0xc03020);
     const Shot shots[] = {
-        {&blue, false, {-5.0f, 0.0f, -5.0f}, blueShot}, {&rock, false, {0.0f, 0.0f, -5.0f}, rockShot},
-        {&blue, false, {5.0f, 0.0f, -5.0f}, blueShot},  {&blue, true, {-5.0f, 0.0f, 5.0f}, blueShot},
-        {&rock, true, {0.0f, 0.0f, 5.0f}, rockShot},    {&lost, false, {5.0f, 0.0f, 5.0f}, rgb(0x707070)},
+        {&blue, false, {-5.0f, 0.0f, -5.0f}, Ogre::Vector3::ZERO, rgb(0x60a0ff)},
+        {&rock, false, {0.0f, 0.0f, -5.0f}, Ogre::Vector3::ZERO, rgb(0xc03020)},
+        {&blue, false, {5.0f, 0.0f, -5.0f}, Ogre::Vector3::ZERO, rgb(0x60a0ff)},
+        {&blue, true, {-5.0f, 0.0f, 5.0f}, Ogre::Vector3::ZERO, rgb(0x60a0ff)},
+        {&rock, true, {0.0f, 0.0f, 5.0f}, Ogre::Vector3::ZERO, rgb(0xc03020)},
+        {&lost, false, {5.0f, 0.0f, 5.0f}, checker, texel("notFoundBullet.jpg", 4, 4)},
     };
     std::vector<bullet*> fired;
     for (const Shot& shot : shots)
@@ -124,10 +126,12 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
     scene->renderFrame();
     scene->keepFrame("shotBatch");
     for (const Shot& shot : shots)
-        EXPECT_COLOUR(scene->colourAt(shot.at), shot.colour) << shot.at;
-    // The rock's spot at texel (40, 40) of 128 lies up and left: the quad's
-    // first corner shows the texture's first.
+        EXPECT_COLOUR(scene->colourAt(shot.at + shot.seenAt), shot.colour) << shot.at;
+    // The rock's spot at texel (40, 40) of 128 lies up and left and the
+    // checker's next square below: the quad's first corner shows the
+    // texture's first.
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.75f, 0.0f, -5.75f)), rgb(0xe05030));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(3.5625f, 0.0f, 5.5625f)), texel("notFoundBullet.jpg", 4, 20));
     // Between the quads and beside them: the background.
     for (const Ogre::Vector3& empty : {Ogre::Vector3(0.0f, 0.0f, 0.0f), Ogre::Vector3(-5.0f, 0.0f, 0.0f),
                                        Ogre::Vector3(2.5f, 0.0f, -5.0f), Ogre::Vector3(7.5f, 0.0f, 5.0f)})
@@ -139,8 +143,10 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
     fired[4]->corners.fill(Ogre::Vector3::ZERO);
     play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
     scene->renderFrame();
-    for (const Shot& shot : shots)
-        EXPECT_COLOUR(scene->colourAt(shot.at), shot.gun == &rock ? Ogre::ColourValue::Black : shot.colour) << shot.at;
+    for (const Shot& shot : shots) {
+        const Ogre::ColourValue seen = scene->colourAt(shot.at + shot.seenAt);
+        EXPECT_COLOUR(seen, shot.gun == &rock ? Ogre::ColourValue::Black : shot.colour) << shot.at;
+    }
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 
