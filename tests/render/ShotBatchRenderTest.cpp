@@ -22,10 +22,6 @@
 
 namespace {
 
-// The quad of a shot in its node's space, as a flying shot's corners are made.
-const Ogre::Vector3 quadCorners[4] = {
-    {-2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, -2.0f}, {2.0f, 0.0f, 2.0f}, {-2.0f, 0.0f, 2.0f}};
-
 class ShotBatchRender : public ::testing::Test {
 protected:
     void SetUp() override
@@ -59,8 +55,8 @@ protected:
         return *guns.back();
     }
 
-    // A shot of the gun launched at the point, its corners where flight puts
-    // them for a shot in view.
+    // A shot of the gun launched at the point, and a step of flight that
+    // takes no time: the step puts its corners where the shot is.
     bullet& fire(Weapon& gun, bool isPlayer, const Ogre::Vector3& at)
     {
         bullet* record = play.level.takeBullet(isPlayer);
@@ -68,9 +64,8 @@ protected:
         record->phase = 1.0f;
         Ogre::Vector3 direction = Ogre::Vector3::NEGATIVE_UNIT_Z;
         record->launch(&gun, at, 1.0f, direction, nullptr, &definitions[gun.meshName]);
-        const Ogre::Affine3& transform = record->node->_getFullTransform();
-        for (int i = 0; i < 4; ++i)
-            record->corners[i] = transform * quadCorners[i];
+        double noTime = 0.0;
+        record->update(noTime, Ogre::Vector3::ZERO);
         return *record;
     }
 
@@ -139,8 +134,8 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
 
     // The rock shots die, which folds their corners to a point: the next
     // frame draws the others alone.
-    fired[1]->corners.fill(Ogre::Vector3::ZERO);
-    fired[4]->corners.fill(Ogre::Vector3::ZERO);
+    fired[1]->die(false, false);
+    fired[4]->die(false, false);
     play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
     scene->renderFrame();
     for (const Shot& shot : shots) {
