@@ -73,11 +73,16 @@ private:
     // when the shot is the object's first of the frame.
     bulletSpriteQuads& quadsFor(Ogre::ManualObject& object, const bullet& record, bool isPlayer);
     void beginQuads(bulletSpriteQuads& quads, const bullet& record, bool isPlayer);
-    // The texture the object's material is named after this frame.
-    std::string textureOf(const Ogre::ManualObject& object, const bullet& record, bool isPlayer) const;
+    // The name of the object's material this frame: "bullet_" and the
+    // texture of the shot's definition (for a player object, its own name
+    // less "_player"), or the stand-in's when the gun's definition is none
+    // of the library's.
+    const std::string& materialNameFor(const Ogre::ManualObject& object, const bullet& record, bool isPlayer);
     void drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer);
 
     // The quads of every object drawn so far, kept with their buffers. The
     // stand-in object is shared by both sides: it is begun and ended once.
     std::vector<bulletSpriteQuads> drawings;
+    // Where material names are put together, so that a frame makes no string.
+    std::string materialName;
 };

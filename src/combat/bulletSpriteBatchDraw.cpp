@@ -17,8 +17,8 @@
 
 namespace {
 
-const std::string standInTexture = "notFoundBullet.jpg";
 const std::string materialPrefix = "bullet_";
+const std::string standInMaterial = "bullet_notFoundBullet.jpg";
 const std::string shotMaterialGroup = "GAMERSC";
 
 // Shot records are large and far apart: what the frame reads of each is
@@ -103,21 +103,22 @@ void bulletSpriteBatch::beginQuads(bulletSpriteQuads& quads, const bullet& recor
         sceneManager->getRootSceneNode()->attachObject(&object);
     // Materials live in the game's group, outside Ogre's default one: the
     // object is given the material itself so that it is found.
-    Ogre::MaterialPtr material = findMaterial(materialPrefix + textureOf(object, record, isPlayer), shotMaterialGroup);
+    Ogre::MaterialPtr material = findMaterial(materialNameFor(object, record, isPlayer), shotMaterialGroup);
     if (!material)
-        material = findMaterial(materialPrefix + standInTexture, shotMaterialGroup);
-    quads.begin(material, materialPrefix + standInTexture, shotMaterialGroup, game->enemyBulletColour,
-                game->playerBulletColour);
+        material = findMaterial(standInMaterial, shotMaterialGroup);
+    quads.begin(material, standInMaterial, shotMaterialGroup, game->enemyBulletColour, game->playerBulletColour);
 }
 
-std::string bulletSpriteBatch::textureOf(const Ogre::ManualObject& object, const bullet& record, bool isPlayer) const
+const std::string& bulletSpriteBatch::materialNameFor(const Ogre::ManualObject& object, const bullet& record,
+                                                      bool isPlayer)
 {
     const bulletDefinition* definition = libraryDefinitionOf(record, *game);
     if (!definition)
-        return standInTexture;
+        return standInMaterial;
+    materialName.assign(materialPrefix);
     if (!isPlayer)
-        return definition->meshName;
+        return materialName.append(definition->meshName);
     const std::string& name = object.getName();
     const std::size_t suffixLength = sizeof(playerSuffix) - 1;
-    return name.size() >= suffixLength ? name.substr(0, name.size() - suffixLength) : std::string();
+    return materialName.append(name, 0, name.size() >= suffixLength ? name.size() - suffixLength : 0);
 }
