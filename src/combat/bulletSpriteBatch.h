@@ -6,6 +6,10 @@
 // without a definition.
 #pragma once
 
+#include "combat/bulletSpriteQuads.h"
+
+#include <cstdint>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,10 @@ class bullet;
 
 class bulletSpriteBatch {
 public:
+    // The end of a player object's name, and the name of the stand-in.
+    static constexpr char playerSuffix[] = "_player";
+    static constexpr char standInName[] = "notFound.jpg";
+
     explicit bulletSpriteBatch(Level* owner) : level(owner) {}
     ~bulletSpriteBatch() { destroyAll(); }
     bulletSpriteBatch(const bulletSpriteBatch&) = delete;
@@ -35,10 +43,14 @@ public:
     // Empties and detaches every object ("notFound.jpg" stays attached).
     void clear();
     void destroyObjects();
+    // Destroys the objects, forgets the names and lets go of the scene, so
+    // that a later call (the Level's, after the play state's) touches
+    // nothing of a scene that may be gone.
     void destroyAll();
     void collectSpriteNames();
     // The object of a definition's meshName for a side, made (and listed)
-    // when no gun scanned at create used it.
+    // when no gun scanned at create used it; "notFound.jpg" gives the
+    // stand-in of either side. Null before create.
     Ogre::ManualObject* objectFor(const std::string& meshName, bool isPlayer);
 
     std::vector<std::string> playerSpriteNames;
@@ -48,4 +60,29 @@ public:
     Ogre::SceneManager* sceneManager = nullptr;
     Player* player = nullptr;
     const std::vector<Wave*>* waves = nullptr;
+
+private:
+    enum class Side { enemy, player, standIn };
+
+    // A new object of the name with its side's size estimates and render
+    // queue; one left under that name is destroyed first.
+    Ogre::ManualObject* makeObject(const std::string& name, Side side);
+    void destroyObject(const std::string& name);
+    void applyRenderQueue(Ogre::ManualObject& object, Side side) const;
+    // The quads of the object this frame, begun with the shot's material
+    // when the shot is the object's first of the frame.
+    bulletSpriteQuads& quadsFor(Ogre::ManualObject& object, const bullet& record, bool isPlayer);
+    void beginQuads(bulletSpriteQuads& quads, const bullet& record, bool isPlayer);
+    // The name of the object's material this frame: "bullet_" and the
+    // texture of the shot's definition (for a player object, its own name
+    // less "_player"), or the stand-in's when the gun's definition is none
+    // of the library's.
+    const std::string& materialNameFor(const Ogre::ManualObject& object, const bullet& record, bool isPlayer);
+    void drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer);
+
+    // The quads of every object drawn so far, kept with their buffers. The
+    // stand-in object is shared by both sides: it is begun and ended once.
+    std::vector<bulletSpriteQuads> drawings;
+    // Where material names are put together, so that a frame makes no string.
+    std::string materialName;
 };
