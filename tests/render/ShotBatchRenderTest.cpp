@@ -133,14 +133,17 @@ TEST_F(ShotBatchRender, ShotsOfEachDefinitionShowTheirTextureWhereTheyAreAndAMis
         EXPECT_COLOUR(scene->colourAt(empty), Ogre::ColourValue::Black) << empty;
 
     // The rock shots die, which folds their corners to a point: the next
-    // frame draws the others alone.
+    // frame draws the others alone, the player's tinted red.
     fired[1]->die(false, false);
     fired[4]->die(false, false);
+    game.playerBulletColour = Ogre::Vector3(1.0f, 0.0f, 0.0f);
     play.level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data());
+    game.playerBulletColour = Ogre::Vector3::UNIT_SCALE;
     scene->renderFrame();
     for (const Shot& shot : shots) {
         const Ogre::ColourValue seen = scene->colourAt(shot.at + shot.seenAt);
-        EXPECT_COLOUR(seen, shot.gun == &rock ? Ogre::ColourValue::Black : shot.colour) << shot.at;
+        const Ogre::ColourValue tint = shot.isPlayer ? Ogre::ColourValue::Red : Ogre::ColourValue::White;
+        EXPECT_COLOUR(seen, shot.gun == &rock ? Ogre::ColourValue::Black : shot.colour * tint) << shot.at;
     }
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }

@@ -8,18 +8,16 @@
 #include "support/RenderScene.h"
 #include "support/TempFolder.h"
 
-#include "core/MeshAvailability.h"
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/MaterialModule.h"
 #include "core/materials/ShotMaterials.h"
 
-#include <OgreEntity.h>
+#include <OgreManualObject.h>
 #include <OgreParticle.h>
 #include <OgreParticleSystem.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
-#include <OgreSubEntity.h>
 
 #include <gtest/gtest.h>
 
@@ -34,16 +32,27 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
-        ASSERT_TRUE(loadMeshResource("plane1U.mesh"));
     }
     void TearDown() override { game.isParticlesZbuffer = false; }
 
-    // The unit plane stretched to the size, drawn with the material.
-    void placePlane(const std::string& material, const Ogre::Vector3& position, const Ogre::Vector3& size)
+    // A white quad of the size in the play plane, drawn with the material
+    // as the shot batch and the beams draw theirs: with vertex colours.
+    void placeQuad(const std::string& material, const Ogre::Vector3& position, const Ogre::Vector3& size)
     {
-        Ogre::Entity* plane = scene->placeMesh("plane1U.mesh", position);
-        plane->getParentSceneNode()->setScale(size);
-        plane->setMaterialName(material, "GAMERSC");
+        Ogre::ManualObject* quad = scene->scene->createManualObject();
+        quad->begin(material, Ogre::RenderOperation::OT_TRIANGLE_LIST, "GAMERSC");
+        const float x = size.x * 0.5f;
+        const float z = size.z * 0.5f;
+        const Ogre::Vector3 corners[] = {{-x, 0.0f, -z}, {x, 0.0f, -z}, {x, 0.0f, z}, {-x, 0.0f, z}};
+        const Ogre::Vector2 uvs[] = {{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}};
+        for (int i = 0; i < 4; ++i) {
+            quad->position(corners[i]);
+            quad->textureCoord(uvs[i]);
+            quad->colour(Ogre::ColourValue::White);
+        }
+        quad->quad(0, 3, 2, 1);
+        quad->end();
+        scene->place(quad, position);
     }
 
     // One particle of the size, standing still, drawn with the material.
@@ -78,8 +87,8 @@ TEST_F(ShotMaterials, AShotALaserBeamAndAParticleAreDrawnWithTheirOwnMaterials)
     EXPECT_FLOAT_EQ(createLaserMaterials("laserRed.png"), 1.0f);
     createParticleMaterial("sparkParticle.png");
     createParticleMaterial("sparkGlow.jpg");
-    placePlane("bullet_shotBlue.png", Ogre::Vector3(-5.0f, 0.0f, -4.0f), Ogre::Vector3(4.0f, 1.0f, 4.0f));
-    placePlane("laser_laserRed.png", Ogre::Vector3(0.0f, 0.0f, 4.0f), Ogre::Vector3(14.0f, 1.0f, 3.0f));
+    placeQuad("bullet_shotBlue.png", Ogre::Vector3(-5.0f, 0.0f, -4.0f), Ogre::Vector3(4.0f, 1.0f, 4.0f));
+    placeQuad("laser_laserRed.png", Ogre::Vector3(0.0f, 0.0f, 4.0f), Ogre::Vector3(14.0f, 1.0f, 3.0f));
     placeParticle("particle_sparkParticle.png", Ogre::Vector3(0.0f, 0.0f, -4.0f), 4.0f);
     placeParticle("particle_sparkGlow.jpg", Ogre::Vector3(5.0f, 0.0f, -4.0f), 4.0f);
 
