@@ -3,6 +3,7 @@
 #include "combat/PlayPlane.h"
 #include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
+#include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "platform/Hash.h"
@@ -251,13 +252,9 @@ void bullet::launch(Weapon* gun, const Ogre::Vector3& position, float shotScale,
 
 void bullet::destroyParticles()
 {
-    if (trailParticles) {
+    if (trailParticles)
         trailParticles->setEmitting(false);
-        if (trailParticles->isAttached())
-            trailParticles->detachFromParent();
-        sceneManager->destroyParticleSystem(trailParticles);
-        trailParticles = nullptr;
-    }
+    destroyShotSystem(sceneManager, trailParticles);
     trailEffectName.clear();
 }
 
@@ -276,16 +273,8 @@ void bullet::releaseEffects()
 {
     if (!sceneManager)
         return;
-    const auto destroySystem = [this](Ogre::ParticleSystem*& system) {
-        if (!system)
-            return;
-        if (system->isAttached())
-            system->detachFromParent();
-        sceneManager->destroyParticleSystem(system);
-        system = nullptr;
-    };
-    destroySystem(impactParticles);
-    destroySystem(cancelParticles);
+    destroyShotSystem(sceneManager, impactParticles);
+    destroyShotSystem(sceneManager, cancelParticles);
     destroyParticles();
     destroyRibbonTrail();
     if (pool == noPool) {

@@ -4,11 +4,10 @@
 #include "play/Level.h"
 
 #include "combat/bullet.h"
+#include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 
-#include <OgreParticleSystem.h>
-#include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
 namespace {
@@ -21,18 +20,10 @@ void clearRecord(bullet& record, bool withCancelEffect)
     record.destroyParticles();
     record.destroyRibbonTrail();
     record.isRibbonCounted = 0;
-    const auto destroySystem = [&record](Ogre::ParticleSystem*& system) {
-        if (!system)
-            return;
-        if (system->isAttached())
-            system->detachFromParent();
-        record.sceneManager->destroyParticleSystem(system);
-        system = nullptr;
-    };
-    destroySystem(record.impactParticles);
+    destroyShotSystem(record.sceneManager, record.impactParticles);
     record.impactEffectHash = effectHash("");
     if (withCancelEffect) {
-        destroySystem(record.cancelParticles);
+        destroyShotSystem(record.sceneManager, record.cancelParticles);
         record.cancelEffectName.clear();
         record.cancelEffectHash = effectHash("");
     }
@@ -116,12 +107,6 @@ void Level::refreshCancelParticles()
     for (bullet* record : game.enemyBullets) {
         if (!record || record->cancelEffectName == game.cancelSfxName)
             continue;
-        if (record->cancelParticles) {
-            if (record->cancelParticles->isAttached())
-                record->cancelParticles->detachFromParent();
-            record->sceneManager->destroyParticleSystem(record->cancelParticles);
-            record->cancelParticles = nullptr;
-        }
         record->spawnCancelParticles();
     }
 }
