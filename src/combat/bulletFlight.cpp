@@ -65,9 +65,8 @@ constexpr float aimPointFacingGain = 4.0f;
 // axis instead of along an arc it cannot choose.
 constexpr float halfTurnSquaredLength = 0.00005f;
 // The sprite quad in the shot node's own space: a square of this half size
-// in its X/Z plane, its corners on these sides of the node's X and Z axes.
+// in its X/Z plane.
 constexpr float spriteHalfSize = 2.0f;
-constexpr std::array<std::array<float, 2>, 4> spriteCornerSides{{{-1.0f, -1.0f}, {1.0f, -1.0f}, {1.0f, 1.0f}, {-1.0f, 1.0f}}};
 // The shot's ray is one of the shots' collision group and meets only the
 // level's solid objects.
 constexpr int shotRayGroup = 2;
@@ -282,10 +281,10 @@ void face(const bullet& b, double dt, NodePlace& place)
         heading = Ogre::Vector3(heading.z, 0.0f, -heading.x);
     const float gain = b.changeDirectionType == aimPointFlight ? aimPointFacingGain : facingGain;
     const Ogre::Quaternion turn =
-        turnBetween(forward, sum(forward, scaled(heading, static_cast<float>(0.5 * dt * gain * paceSquared))));
+        yawBetween(forward, sum(forward, scaled(heading, static_cast<float>(0.5 * dt * gain * paceSquared))));
     // Already facing its heading: nothing to turn, and the node stays clean.
     if (turn != Ogre::Quaternion::IDENTITY && !turn.isNaN())
-        place.orientation = product(place.orientation, turn);
+        place.orientation = yawed(place.orientation, turn);
 }
 
 // Outside a change of direction a shot flies on at its speed; a beam moves
@@ -348,8 +347,10 @@ void placeCorners(bullet& b, const Ogre::Vector3& at, const ParentSpace& space)
         scale = Ogre::Vector3(space.scale.x * scale.x, space.scale.y * scale.y, space.scale.z * scale.z);
     const Ogre::Vector3 alongX = scaled(turnedX(orientation), spriteHalfSize * scale.x);
     const Ogre::Vector3 alongZ = scaled(turnedZ(orientation), spriteHalfSize * scale.z);
-    for (std::size_t i = 0; i < spriteCornerSides.size(); ++i)
-        b.corners[i] = sum(at, sum(scaled(alongX, spriteCornerSides[i][0]), scaled(alongZ, spriteCornerSides[i][1])));
+    // From the corner at -X and -Z round to the one at -X and +Z.
+    const Ogre::Vector3 back = difference(at, alongZ);
+    const Ogre::Vector3 front = sum(at, alongZ);
+    b.corners = {difference(back, alongX), sum(back, alongX), sum(front, alongX), difference(front, alongX)};
 }
 
 // The level's solid objects stop the shot on the path it flew this step.
