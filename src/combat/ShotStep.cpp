@@ -67,10 +67,12 @@ const ParentSpace& ShotStep::spaceOf(Ogre::Node* parent)
     space.parent = parent;
     if (parent) {
         // Told that its children changed, the parent brings them all up to
-        // date in one pass at the next render; else each shot node moved
-        // would queue itself in the parent's sorted set of children to
-        // update, one allocation each. It is what a moving camera rig does.
-        parent->needUpdate();
+        // date in one pass at the next render, as a moving camera rig does;
+        // else each shot node moved would queue itself in the parent's
+        // sorted set of children to update, one allocation each. Not the
+        // scene's root: its children are the whole scene.
+        if (parent->getParent())
+            parent->needUpdate();
         space.transform = parent->_getFullTransform();
         space.orientation = parent->_getDerivedOrientation();
         space.scale = parent->_getDerivedScale();

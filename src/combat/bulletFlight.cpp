@@ -2,10 +2,11 @@
 // speed changes, its steering, facing and move, the corners its sprite is
 // drawn with, the ray that stops it on the level's solid objects, and the
 // fading of a dying shot until its record is free again.
-// The node is moved and turned in a copy of its place, written back once:
+//
+// The node is moved and turned in a copy of its place and written back once:
 // every write to an Ogre node queues it for an update, and every read of a
-// derived transform after one makes Ogre work the transform out again. The
-// shot's world position and transform are worked out here from its parent's.
+// derived transform after one makes Ogre work it out again. The shot's world
+// position and transform are worked out here from its parent's instead.
 #include "combat/bullet.h"
 
 #include "combat/PlayPlane.h"
@@ -25,7 +26,6 @@
 #include <btBulletDynamicsCommon.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
