@@ -42,11 +42,6 @@ const ShotStep::CameraView& ShotStep::takeView(const Ogre::Camera& camera)
     return view;
 }
 
-const Ogre::Vector3& ShotStep::eyeOf(const Ogre::Camera& camera)
-{
-    return viewOf(camera).eye;
-}
-
 const Ogre::Vector3& ShotStep::homingPoint(const Ogre::Camera& camera, float height)
 {
     // Homing shots mostly fly at one height: one projection (a matrix
@@ -59,10 +54,8 @@ const Ogre::Vector3& ShotStep::homingPoint(const Ogre::Camera& camera, float hei
     return homing.onPlane;
 }
 
-const ParentSpace& ShotStep::spaceOf(Ogre::Node* parent)
+const ParentSpace& ShotStep::takeSpace(Ogre::Node* parent)
 {
-    if (space.parent == parent)
-        return space;
     space = ParentSpace{};
     space.parent = parent;
     if (parent) {

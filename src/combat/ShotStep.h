@@ -53,11 +53,11 @@ public:
         return culling == 0;
     }
     // The camera's real position in the world.
-    const Ogre::Vector3& eyeOf(const Ogre::Camera& camera);
+    const Ogre::Vector3& eyeOf(const Ogre::Camera& camera) { return viewOf(camera).eye; }
     // The step's target as the camera shows it, on the plane y = height.
     const Ogre::Vector3& homingPoint(const Ogre::Camera& camera, float height);
     // The space of the parent; a node without one is in the world.
-    const ParentSpace& spaceOf(Ogre::Node* parent);
+    const ParentSpace& spaceOf(Ogre::Node* parent) { return space.parent == parent ? space : takeSpace(parent); }
 
     const Ogre::Vector3 target;
 
@@ -82,6 +82,7 @@ private:
 
     const CameraView& viewOf(const Ogre::Camera& camera) { return view.camera == &camera ? view : takeView(camera); }
     const CameraView& takeView(const Ogre::Camera& camera);
+    const ParentSpace& takeSpace(Ogre::Node* parent);
 
     CameraView view;
     HomingProjection homing;
