@@ -6,7 +6,6 @@
 #pragma once
 
 #include <OgreMatrix4.h>
-#include <OgrePlane.h>
 #include <OgreQuaternion.h>
 #include <OgreVector.h>
 

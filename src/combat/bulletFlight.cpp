@@ -193,7 +193,8 @@ float turnAngle(const bullet& b)
     if (b.changeDirectionType == turnPositiveFlight ||
         (b.changeDirectionType == turnDrawnSideFlight && b.turnSide))
         side = 1.0f;
-    const float angle = b.aimSpeed * turnGain * side * std::sqrt(dot(b.velocity, b.velocity)) * turnFactor * signOf(b.speed);
+    const float pace = std::sqrt(dot(b.velocity, b.velocity));
+    const float angle = b.aimSpeed * turnGain * side * pace * turnFactor * signOf(b.speed);
     return std::min(angle, Ogre::Math::HALF_PI);
 }
 
@@ -231,7 +232,8 @@ Ogre::Vector3 steeredVelocity(const bullet& b, ShotStep& shots, double dt)
     }
     case graduallyTurnedFlight: {
         const float u = static_cast<float>(progressOf(b.elapsed, b.changeDirectionStartTime, b.changeDirectionDuration));
-        const Ogre::Vector3 toward = normalised(sum(scaled(b.headingAtChange, 1.0f - u), scaled(b.turnedDirection, u)));
+        const Ogre::Vector3 toward =
+            normalised(sum(scaled(b.headingAtChange, 1.0f - u), scaled(b.turnedDirection, u)));
         return cappedAtSpeed(scaled(toward, b.speed), b.speed);
     }
     default:
