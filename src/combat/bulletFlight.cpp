@@ -2,10 +2,16 @@
 // speed changes, its steering, facing and move, the corners its sprite is
 // drawn with, the ray that stops it on the level's solid objects, and the
 // fading of a dying shot until its record is free again.
+//
+// The node is moved and turned in a copy of its place and written back once:
+// every write to an Ogre node queues it for an update, and every read of a
+// derived transform after one makes Ogre work it out again. The shot's world
+// position and transform are worked out here from its parent's instead.
 #include "combat/bullet.h"
 
-#include "app/CameraProjection.h"
 #include "combat/PlayPlane.h"
+#include "combat/ShotMath.h"
+#include "combat/ShotStep.h"
 #include "core/Game.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
@@ -16,15 +22,15 @@
 #include <OgreParticleSystem.h>
 #include <OgreRibbonTrail.h>
 #include <OgreSceneNode.h>
-#include <OgreSphere.h>
 
 #include <btBulletDynamicsCommon.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
+
+using namespace shotMath;
 
 // Steering modes.
 constexpr std::int32_t homingFlight = 0;
@@ -54,10 +60,13 @@ constexpr float homingCloseGain = 2.0f;
 // The model turns toward the heading faster for shots steering to a point.
 constexpr float facingGain = 1.0f;
 constexpr float aimPointFacingGain = 4.0f;
-// The sprite quad in the shot node's own space.
-const std::array<Ogre::Vector3, 4> spriteQuad{
-    Ogre::Vector3(-2.0f, 0.0f, -2.0f), Ogre::Vector3(2.0f, 0.0f, -2.0f), Ogre::Vector3(2.0f, 0.0f, 2.0f),
-    Ogre::Vector3(-2.0f, 0.0f, 2.0f)};
+// Below this squared length of the sum of a sprite's up axis and the way to
+// the camera the camera is behind it: Ogre then turns it half round its up
+// axis instead of along an arc it cannot choose.
+constexpr float halfTurnSquaredLength = 0.00005f;
+// The sprite quad in the shot node's own space: a square of this half size
+// in its X/Z plane.
+constexpr float spriteHalfSize = 2.0f;
 // The shot's ray is one of the shots' collision group and meets only the
 // level's solid objects.
 constexpr int shotRayGroup = 2;
@@ -89,17 +98,24 @@ double progressOf(double elapsed, float start, float duration)
     return done < 1.0 ? done : 1.0;
 }
 
+// The shot node's own position and orientation during a step.
+struct NodePlace {
+    Ogre::Vector3 position;
+    Ogre::Quaternion orientation;
+};
+
 // Ogre aborts on a node position that is not a finite number: a move that
 // would leave the finite range is not made.
-void moveNode(Ogre::SceneNode& node, const Ogre::Vector3& step)
+void moveBy(NodePlace& place, const Ogre::Vector3& step)
 {
-    if (isFinite(node.getPosition() + step))
-        node.translate(step, Ogre::Node::TS_PARENT);
+    const Ogre::Vector3 moved = sum(place.position, step);
+    if (isFinite(moved))
+        place.position = moved;
 }
 
-void watchView(bullet& b, double dt)
+void watchView(bullet& b, double dt, ShotStep& step, const Ogre::Vector3& here)
 {
-    b.isVisible = !b.camera || b.camera->isVisible(Ogre::Sphere(b.node->_getDerivedPosition(), b.cullRadius));
+    b.isVisible = !b.camera || step.sees(*b.camera, here, b.cullRadius);
     if (b.elapsed > b.offscreenDelay && !b.isVisible) {
         b.offscreenTime += dt;
         if (b.isLaser || b.offscreenTime > b.offscreenLimit || b.offscreenTime > b.offscreenDelay)
@@ -162,33 +178,13 @@ bool startsChangingDirection(bullet& b)
     return true;
 }
 
-// The last projection of a homing target. Every homing shot of a step
-// homes in on the same target through the same camera, most at the same
-// height, and the projection (a matrix inverse) is a function of these
-// alone: it is made again only when one of them changes.
-struct HomingProjection {
-    Ogre::Affine3 view = Ogre::Affine3::ZERO;
-    Ogre::Matrix4 projection = Ogre::Matrix4::ZERO;
-    Ogre::Vector3 target = Ogre::Vector3::ZERO;
-    float height = 0.0f;
-    Ogre::Vector3 onPlane = Ogre::Vector3::ZERO;
-};
-
 // The point a homing shot steers to: the target as the collision camera
 // shows it, on the shot's own height.
-Ogre::Vector3 homingPoint(const bullet& b, const Ogre::Vector3& target)
+Ogre::Vector3 homingPoint(const bullet& b, ShotStep& step)
 {
     if (!b.camera)
-        return {target.x, b.lastPosition.y, target.z};
-    static HomingProjection last;
-    const Ogre::Affine3& view = b.camera->getViewMatrix();
-    const Ogre::Matrix4& projection = b.camera->getProjectionMatrix();
-    const float height = b.lastPosition.y;
-    if (view != last.view || projection != last.projection || target != last.target || height != last.height) {
-        last = HomingProjection{view, projection, target, height, Ogre::Vector3::ZERO};
-        projectToPlaneY(last.onPlane, target, height, *b.camera);
-    }
-    return last.onPlane;
+        return {step.target.x, b.lastPosition.y, step.target.z};
+    return step.homingPoint(*b.camera, b.lastPosition.y);
 }
 
 float turnAngle(const bullet& b)
@@ -197,46 +193,48 @@ float turnAngle(const bullet& b)
     if (b.changeDirectionType == turnPositiveFlight ||
         (b.changeDirectionType == turnDrawnSideFlight && b.turnSide))
         side = 1.0f;
-    const float angle = b.aimSpeed * turnGain * side * b.velocity.length() * turnFactor * signOf(b.speed);
+    const float pace = std::sqrt(dot(b.velocity, b.velocity));
+    const float angle = b.aimSpeed * turnGain * side * pace * turnFactor * signOf(b.speed);
     return std::min(angle, Ogre::Math::HALF_PI);
 }
 
 Ogre::Vector3 cappedAtSpeed(const Ogre::Vector3& velocity, float speed)
 {
-    if (velocity.squaredLength() > speed * speed)
-        return velocity.normalisedCopy() * std::abs(speed);
+    if (dot(velocity, velocity) > speed * speed)
+        return scaled(normalised(velocity), std::abs(speed));
     return velocity;
 }
 
 // The velocity after one step of steering by the mode.
-Ogre::Vector3 steeredVelocity(const bullet& b, const Ogre::Vector3& target, double dt)
+Ogre::Vector3 steeredVelocity(const bullet& b, ShotStep& shots, double dt)
 {
     const float step = static_cast<float>(dt);
     switch (b.changeDirectionType) {
     case homingFlight: {
-        const Ogre::Vector3 point = homingPoint(b, target);
-        const Ogre::Vector3 toward =
-            Ogre::Vector3(point.x - b.lastPosition.x, 0.0f, point.z - b.lastPosition.z).normalisedCopy();
-        Ogre::Vector3 steering = (toward * b.speed - b.velocity) * b.aimSpeed;
-        const float distanceSquared = b.lastPosition.squaredDistance(point);
+        const Ogre::Vector3 point = homingPoint(b, shots);
+        const Ogre::Vector3 toward = normalised({point.x - b.lastPosition.x, 0.0f, point.z - b.lastPosition.z});
+        Ogre::Vector3 steering = scaled(difference(scaled(toward, b.speed), b.velocity), b.aimSpeed);
+        const Ogre::Vector3 offset = difference(b.lastPosition, point);
+        const float distanceSquared = dot(offset, offset);
         if (distanceSquared < homingCloseRangeSquared)
-            steering *= homingCloseGain * (1.0f - distanceSquared * homingCloseFactor);
-        return cappedAtSpeed(b.velocity + steering * step, b.speed);
+            steering = scaled(steering, homingCloseGain * (1.0f - distanceSquared * homingCloseFactor));
+        return cappedAtSpeed(sum(b.velocity, scaled(steering, step)), b.speed);
     }
     case aimPointFlight:
         // The aim point is taken as a direction of its own, and the steering
         // is not held to the speed.
-        return b.velocity + b.aimPoint.normalisedCopy() * (aimPointGain * signOf(b.speed) * b.aimSpeed * step);
+        return sum(b.velocity, scaled(normalised(b.aimPoint), aimPointGain * signOf(b.speed) * b.aimSpeed * step));
     case turnNegativeFlight:
     case turnPositiveFlight:
     case turnDrawnSideFlight: {
-        const Ogre::Vector3 toward = turnedInPlayPlane(b.heading, turnAngle(b)).normalisedCopy();
-        return cappedAtSpeed(b.velocity + toward * (b.speed * b.aimSpeed * step), b.speed);
+        const Ogre::Vector3 toward = normalised(turnedInPlayPlane(b.heading, turnAngle(b)));
+        return cappedAtSpeed(sum(b.velocity, scaled(toward, b.speed * b.aimSpeed * step)), b.speed);
     }
     case graduallyTurnedFlight: {
         const float u = static_cast<float>(progressOf(b.elapsed, b.changeDirectionStartTime, b.changeDirectionDuration));
-        const Ogre::Vector3 toward = (b.headingAtChange * (1.0f - u) + b.turnedDirection * u).normalisedCopy();
-        return cappedAtSpeed(toward * b.speed, b.speed);
+        const Ogre::Vector3 toward =
+            normalised(sum(scaled(b.headingAtChange, 1.0f - u), scaled(b.turnedDirection, u)));
+        return cappedAtSpeed(scaled(toward, b.speed), b.speed);
     }
     default:
         return cappedAtSpeed(b.velocity, b.speed);
@@ -246,7 +244,7 @@ Ogre::Vector3 steeredVelocity(const bullet& b, const Ogre::Vector3& target, doub
 // While the change runs the shot moves along its velocity; the step that
 // ends it moves only up to the end and shortens the rest of the step too.
 // A gradual turn of no length never ends.
-void moveWhileChangingDirection(bullet& b, double& dt)
+void moveWhileChangingDirection(bullet& b, double& dt, NodePlace& place)
 {
     const bool endless = b.changeDirectionType == graduallyTurnedFlight && b.changeDirectionDuration == 0.0f;
     const double end = directionChangeEnd(b);
@@ -255,76 +253,114 @@ void moveWhileChangingDirection(bullet& b, double& dt)
         b.isDirectionChangeDone = 1;
         dt = std::max(0.0, dt - (b.elapsed - end));
     }
-    moveNode(*b.node, b.velocity * (signOf(b.speed) * static_cast<float>(dt)));
+    moveBy(place, scaled(b.velocity, signOf(b.speed) * static_cast<float>(dt)));
 }
 
-void changeDirection(bullet& b, double& dt, const Ogre::Vector3& target)
+void changeDirection(bullet& b, double& dt, ShotStep& step, NodePlace& place)
 {
     if (b.changeDirectionType == straightFlight || b.isDirectionChangeDone)
         return;
     if (!b.isChangingDirection && !startsChangingDirection(b))
         return;
-    if (b.velocity.squaredLength() > steeringHeadingSpeedSquared)
+    if (dot(b.velocity, b.velocity) > steeringHeadingSpeedSquared)
         b.heading = b.velocity;
-    b.velocity = steeredVelocity(b, target, dt);
-    moveWhileChangingDirection(b, dt);
+    b.velocity = steeredVelocity(b, step, dt);
+    moveWhileChangingDirection(b, dt, place);
 }
 
 // The model turns a little toward its heading each step, the more the
 // faster it flies.
-void face(bullet& b, double dt)
+void face(const bullet& b, double dt, NodePlace& place)
 {
-    const float paceSquared = b.velocity.squaredLength();
+    const float paceSquared = dot(b.velocity, b.velocity);
     if (b.changeDirectionType == straightFlight || !(paceSquared > facingSpeedSquared))
         return;
-    Ogre::Vector3 forward = b.node->getOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
-    forward.y = 0.0f;
-    Ogre::Vector3 heading = Ogre::Vector3(b.heading.x, 0.0f, b.heading.z).normalisedCopy();
+    // The model's forward is its -Z axis.
+    const Ogre::Vector3 backward = turnedZ(place.orientation);
+    const Ogre::Vector3 forward(-backward.x, 0.0f, -backward.z);
+    Ogre::Vector3 heading = normalised({b.heading.x, 0.0f, b.heading.z});
     if (b.isSideAsset)
         heading = Ogre::Vector3(heading.z, 0.0f, -heading.x);
     const float gain = b.changeDirectionType == aimPointFlight ? aimPointFacingGain : facingGain;
     const Ogre::Quaternion turn =
-        forward.getRotationTo(forward + heading * static_cast<float>(0.5 * dt * gain * paceSquared));
+        yawBetween(forward, sum(forward, scaled(heading, static_cast<float>(0.5 * dt * gain * paceSquared))));
     // Already facing its heading: nothing to turn, and the node stays clean.
     if (turn != Ogre::Quaternion::IDENTITY && !turn.isNaN())
-        b.node->rotate(turn, Ogre::Node::TS_LOCAL);
+        place.orientation = yawed(place.orientation, turn);
 }
 
 // Outside a change of direction a shot flies on at its speed; a beam moves
-// by its velocity every step.
-void moveStraight(bullet& b, double dt)
+// by its velocity every step. True when the shot flew on at its speed.
+bool moveStraight(const bullet& b, double dt, NodePlace& place)
 {
     const float step = static_cast<float>(dt);
     if (b.isLaser) {
-        moveNode(*b.node, b.velocity * step);
-        return;
+        moveBy(place, scaled(b.velocity, step));
+        return false;
     }
     if (b.isChangingDirection)
-        return;
-    moveNode(*b.node, b.velocity.normalisedCopy() * (b.speed * step));
-    // The quad lies in the node's X/Z plane: it faces the camera with its up axis.
-    if (b.isSprite && b.camera)
-        b.node->lookAt(b.camera->getRealPosition(), Ogre::Node::TS_WORLD, Ogre::Vector3::UNIT_Y);
+        return false;
+    moveBy(place, scaled(normalised(b.velocity), b.speed * step));
+    return true;
 }
 
-void placeCorners(bullet& b)
+// A sprite's quad lies in the node's X/Z plane: the node turns its up axis
+// to the eye as Ogre's lookAt does, along the shortest arc, or half round
+// that axis when the eye is straight behind it. The turn is worked out in
+// the parent's axes, which `parentOrientation` turns into the world's.
+void faceEye(NodePlace& place, const Ogre::Vector3& at, const Ogre::Vector3& eye,
+             const Ogre::Quaternion& parentOrientation)
+{
+    const Ogre::Vector3 toEye = difference(eye, at);
+    if (toEye == Ogre::Vector3::ZERO)
+        return;
+    const Ogre::Vector3 wanted = rotated(conjugate(parentOrientation), normalised(toEye));
+    const Ogre::Quaternion now = place.orientation;
+    const Ogre::Vector3 up = turnedY(now);
+    const Ogre::Vector3 between = sum(up, wanted);
+    if (dot(between, between) < halfTurnSquaredLength)
+        place.orientation = Ogre::Quaternion(-now.y, -now.z, now.w, now.x);
+    else
+        place.orientation = product(turnBetween(up, wanted), now);
+}
+
+// The step's one write of each.
+void settle(Ogre::SceneNode& node, const NodePlace& place)
+{
+    if (place.position != node.getPosition())
+        node.setPosition(place.position);
+    if (place.orientation != node.getOrientation())
+        node.setOrientation(place.orientation);
+}
+
+// The node's world transform, as Ogre derives it from the parent's, applied
+// to the sprite quad.
+void placeCorners(bullet& b, const Ogre::Vector3& at, const ParentSpace& space)
 {
     if (!b.isVisible) {
         b.corners.fill(Ogre::Vector3::ZERO);
         return;
     }
-    const Ogre::Affine3& transform = b.node->_getFullTransform();
-    for (std::size_t i = 0; i < spriteQuad.size(); ++i)
-        b.corners[i] = transform * spriteQuad[i];
+    const Ogre::SceneNode& node = *b.node;
+    const Ogre::Quaternion& own = node.getOrientation();
+    const Ogre::Quaternion orientation = node.getInheritOrientation() ? product(space.orientation, own) : own;
+    Ogre::Vector3 scale = node.getScale();
+    if (node.getInheritScale())
+        scale = Ogre::Vector3(space.scale.x * scale.x, space.scale.y * scale.y, space.scale.z * scale.z);
+    const Ogre::Vector3 alongX = scaled(turnedX(orientation), spriteHalfSize * scale.x);
+    const Ogre::Vector3 alongZ = scaled(turnedZ(orientation), spriteHalfSize * scale.z);
+    // From the corner at -X and -Z round to the one at -X and +Z.
+    const Ogre::Vector3 back = difference(at, alongZ);
+    const Ogre::Vector3 front = sum(at, alongZ);
+    b.corners = {difference(back, alongX), sum(back, alongX), sum(front, alongX), difference(front, alongX)};
 }
 
 // The level's solid objects stop the shot on the path it flew this step.
-void castPathRay(bullet& b)
+void castPathRay(bullet& b, const Ogre::Vector3& now)
 {
     const Game& game = *Game::getSingletonPtr();
     if (!game.isBulletPhysics || !game.level || !game.level->physicsWorld)
         return;
-    const Ogre::Vector3& now = b.node->_getDerivedPosition();
     if (now == b.lastPosition)
         return;
     const btVector3 from(b.lastPosition.x, b.lastPosition.y, b.lastPosition.z);
@@ -340,18 +376,26 @@ void castPathRay(bullet& b)
     b.die(true, false);
 }
 
-void fly(bullet& b, double& dt, const Ogre::Vector3& target)
+// `here` is the node's world position at the start of the step.
+void fly(bullet& b, double& dt, ShotStep& step, const ParentSpace& space, const Ogre::Vector3& here)
 {
-    b.lastPosition = b.node->_getDerivedPosition();
+    b.lastPosition = here;
+    NodePlace place{b.node->getPosition(), b.node->getOrientation()};
     changeSpeedFirst(b);
     changeSpeedSecond(b);
-    if (b.changeDirectionType != straightFlight && b.velocity.squaredLength() > headingSpeedSquared)
+    if (b.changeDirectionType != straightFlight && dot(b.velocity, b.velocity) > headingSpeedSquared)
         b.heading = b.velocity;
-    changeDirection(b, dt, target);
-    face(b, dt);
-    moveStraight(b, dt);
-    placeCorners(b);
-    castPathRay(b);
+    changeDirection(b, dt, step, place);
+    face(b, dt, place);
+    const bool flewOn = moveStraight(b, dt, place);
+    const Ogre::Vector3 now = space.worldPoint(place.position);
+    if (flewOn && b.isSprite && b.camera) {
+        const bool inherits = b.node->getInheritOrientation();
+        faceEye(place, now, step.eyeOf(*b.camera), inherits ? space.orientation : Ogre::Quaternion::IDENTITY);
+    }
+    settle(*b.node, place);
+    placeCorners(b, now, space);
+    castPathRay(b, now);
 }
 
 void fadeRibbon(Ogre::RibbonTrail& ribbon, double dt)
@@ -412,15 +456,23 @@ void fadeOut(bullet& b, double dt)
 
 } // namespace
 
+void ShotStep::advance(bullet& b, double& dt)
+{
+    if (!b.node)
+        return;
+    b.elapsed += dt;
+    if (b.state == bullet::stateFlying) {
+        const ParentSpace& space = spaceOf(b.node->getParent());
+        const Ogre::Vector3 here = space.worldPoint(b.node->getPosition());
+        watchView(b, dt, *this, here);
+        if (b.state == bullet::stateFlying)
+            fly(b, dt, *this, space, here);
+    }
+    if (b.state == bullet::stateDying)
+        fadeOut(b, dt);
+}
+
 void bullet::update(double& dt, const Ogre::Vector3& target)
 {
-    if (!node)
-        return;
-    elapsed += dt;
-    if (state == stateFlying)
-        watchView(*this, dt);
-    if (state == stateFlying)
-        fly(*this, dt, target);
-    if (state == stateDying)
-        fadeOut(*this, dt);
+    ShotStep(target).advance(*this, dt);
 }

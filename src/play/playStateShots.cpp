@@ -1,6 +1,7 @@
 // The play state's fixed steps of the shots in flight.
 #include "play/playState.h"
 
+#include "combat/ShotStep.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
 #include "play/Level.h"
@@ -11,11 +12,14 @@ template <std::size_t Count>
 void stepLiveShots(std::list<std::int32_t>& live, const std::array<bullet*, Count>& records, double dt,
                    const Ogre::Vector3& target)
 {
+    // The records of a step share its view of the camera, the homing point
+    // and the transform of the node they hang under.
+    ShotStep shots(target);
     for (auto it = live.begin(); it != live.end();) {
         bullet* record = records[static_cast<std::size_t>(*it)];
         // Each record gets the whole step: a flight may shorten its own.
         double step = dt;
-        record->update(step, target);
+        shots.advance(*record, step);
         it = record->state == bullet::stateFree ? live.erase(it) : std::next(it);
     }
 }

@@ -1,0 +1,74 @@
+// What the shots of one step share, taken from Ogre once per camera and per
+// parent node.
+#include "combat/ShotStep.h"
+
+#include "app/CameraProjection.h"
+
+#include <OgreCamera.h>
+#include <OgreNode.h>
+
+#include <limits>
+
+namespace {
+
+// A frustum's planes: near, far, left, right, top and bottom.
+constexpr std::size_t planeCount = 6;
+
+} // namespace
+
+const ShotStep::CameraView& ShotStep::takeView(const Ogre::Camera& camera)
+{
+    // Ogre tests against the culling frustum when the camera has one, and
+    // skips the far plane of a frustum without a far distance.
+    const Ogre::Frustum* frustum = camera.getCullingFrustum();
+    if (!frustum)
+        frustum = &camera;
+    const Ogre::Plane* planes = frustum->getFrustumPlanes();
+    const bool isFarPlaneCulling = frustum->getFarClipDistance() != 0.0f;
+    view = CameraView{};
+    view.camera = &camera;
+    view.offset.fill(std::numeric_limits<float>::infinity());
+    std::size_t slot = 0;
+    for (std::size_t i = 0; i < planeCount; ++i) {
+        if (i == Ogre::FRUSTUM_PLANE_FAR && !isFarPlaneCulling)
+            continue;
+        view.normalX[slot] = planes[i].normal.x;
+        view.normalY[slot] = planes[i].normal.y;
+        view.normalZ[slot] = planes[i].normal.z;
+        view.offset[slot] = planes[i].d;
+        ++slot;
+    }
+    view.eye = camera.getRealPosition();
+    return view;
+}
+
+const Ogre::Vector3& ShotStep::homingPoint(const Ogre::Camera& camera, float height)
+{
+    // Homing shots mostly fly at one height: one projection (a matrix
+    // inverse) serves them all.
+    if (homing.camera != &camera || homing.height != height) {
+        homing.camera = &camera;
+        homing.height = height;
+        projectToPlaneY(homing.onPlane, target, height, camera);
+    }
+    return homing.onPlane;
+}
+
+const ParentSpace& ShotStep::takeSpace(Ogre::Node* parent)
+{
+    space = ParentSpace{};
+    space.parent = parent;
+    if (parent) {
+        // Told that its children changed, the parent brings them all up to
+        // date in one pass at the next render, as a moving camera rig does;
+        // else each shot node moved would queue itself in the parent's
+        // sorted set of children to update, one allocation each. Not the
+        // scene's root: its children are the whole scene.
+        if (parent->getParent())
+            parent->needUpdate();
+        space.transform = parent->_getFullTransform();
+        space.orientation = parent->_getDerivedOrientation();
+        space.scale = parent->_getDerivedScale();
+    }
+    return space;
+}

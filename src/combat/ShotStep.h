@@ -1,0 +1,89 @@
+// One fixed step of many shots. Every shot of a step sees the same world:
+// the collision camera's view, the homing point that view gives, and the
+// transform of the node the shots hang under. Nothing of these moves while
+// the shots step, so they are asked of Ogre once per camera and per parent
+// node instead of once per shot; the shot's own node is placed from them.
+#pragma once
+
+#include <OgreMatrix4.h>
+#include <OgreQuaternion.h>
+#include <OgreVector.h>
+
+#include <array>
+#include <cstddef>
+
+namespace Ogre {
+class Camera;
+class Node;
+} // namespace Ogre
+
+class bullet;
+
+// The world transform of a shot node's parent, as Ogre derives it.
+struct ParentSpace {
+    const Ogre::Node* parent = nullptr;
+    Ogre::Affine3 transform = Ogre::Affine3::IDENTITY;
+    Ogre::Quaternion orientation = Ogre::Quaternion::IDENTITY;
+    Ogre::Vector3 scale = Ogre::Vector3::UNIT_SCALE;
+
+    // Where a point given in the parent's space is in the world.
+    Ogre::Vector3 worldPoint(const Ogre::Vector3& local) const { return transform * local; }
+};
+
+class ShotStep {
+public:
+    // `target` is the homing point of the step.
+    explicit ShotStep(const Ogre::Vector3& target) : target(target) {}
+
+    // One fixed step of flight or of dying of the shot (bullet::update).
+    void advance(bullet& shot, double& dt);
+
+    // Whether the camera sees the sphere, as Ogre's sphere test decides: not
+    // when the centre lies farther than the radius behind one of the planes.
+    bool sees(const Ogre::Camera& camera, const Ogre::Vector3& centre, float radius)
+    {
+        const CameraView& seen = viewOf(camera);
+        int culling = 0;
+        for (std::size_t i = 0; i < CameraView::planeSlots; ++i) {
+            const float distance = seen.normalX[i] * centre.x + seen.normalY[i] * centre.y +
+                                   seen.normalZ[i] * centre.z + seen.offset[i];
+            culling += distance < -radius ? 1 : 0;
+        }
+        return culling == 0;
+    }
+    // The camera's real position in the world.
+    const Ogre::Vector3& eyeOf(const Ogre::Camera& camera) { return viewOf(camera).eye; }
+    // The step's target as the camera shows it, on the plane y = height.
+    const Ogre::Vector3& homingPoint(const Ogre::Camera& camera, float height);
+    // The space of the parent; a node without one is in the world.
+    const ParentSpace& spaceOf(Ogre::Node* parent) { return space.parent == parent ? space : takeSpace(parent); }
+
+    const Ogre::Vector3 target;
+
+private:
+    // The planes of the camera that cull, all six or five when the far plane
+    // is at infinity, component by component and filled up with planes that
+    // never cull: the test then runs over all slots at once, without a branch.
+    struct CameraView {
+        static constexpr std::size_t planeSlots = 8;
+        const Ogre::Camera* camera = nullptr;
+        std::array<float, planeSlots> normalX{};
+        std::array<float, planeSlots> normalY{};
+        std::array<float, planeSlots> normalZ{};
+        std::array<float, planeSlots> offset{};
+        Ogre::Vector3 eye = Ogre::Vector3::ZERO;
+    };
+    struct HomingProjection {
+        const Ogre::Camera* camera = nullptr;
+        float height = 0.0f;
+        Ogre::Vector3 onPlane = Ogre::Vector3::ZERO;
+    };
+
+    const CameraView& viewOf(const Ogre::Camera& camera) { return view.camera == &camera ? view : takeView(camera); }
+    const CameraView& takeView(const Ogre::Camera& camera);
+    const ParentSpace& takeSpace(Ogre::Node* parent);
+
+    CameraView view;
+    HomingProjection homing;
+    ParentSpace space;
+};
