@@ -1,28 +1,39 @@
+// Scaffold while the gun is built: the least form its callers use.
 #include "combat/Weapon.h"
+
+#include "core/Game.h"
 
 Weapon::Weapon()
 {
-    kind = kindWeapon;
+    setDefaults();
 }
+
+Weapon::Weapon(const Weapon& source) : Weapon()
+{
+    name = source.name;
+    definition = source.definition ? source.definition : const_cast<Weapon*>(&source);
+    isPlayerWeapon = source.isPlayerWeapon;
+    meshName = source.meshName;
+    bulletDefinition = source.bulletDefinition;
+    sfxType = source.sfxType;
+    trailName = source.trailName;
+    impactSfxName = source.impactSfxName;
+    impactSoundName = source.impactSoundName;
+    impactSound_Volume = source.impactSound_Volume;
+    impactSound_pitch = source.impactSound_pitch;
+}
+
+Weapon::~Weapon() = default;
 
 entity* Weapon::clone() const
 {
-    auto* copy = new Weapon();
-    copy->name = name;
-    copy->definition = definition;
-    copy->isPlayerWeapon = isPlayerWeapon;
-    copy->meshName = meshName;
-    copy->bulletDefinition = bulletDefinition;
-    copy->sfxType = sfxType;
-    copy->trailName = trailName;
-    copy->impactSfxName = impactSfxName;
-    copy->impactSoundName = impactSoundName;
-    copy->impactSound_Volume = impactSound_Volume;
-    copy->impactSound_pitch = impactSound_pitch;
-    return copy;
+    return new Weapon(*this);
 }
 
-void Weapon::reset()
+void Weapon::setDefaults()
 {
-    // The firing timers and bursts are cleared here once weapons fire.
+    kind = kindWeapon;
+    game = Game::getSingletonPtr();
 }
+
+void Weapon::reset() {}
