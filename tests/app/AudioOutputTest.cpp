@@ -127,6 +127,40 @@ TEST(AudioOutput, WhatIsPlayedComesOutOfTheMixer)
     EXPECT_LT(mix.between(fade, 0.5, 0.6).peak, 1e-3f);
 }
 
+TEST(AudioOutput, PannedEffectsComeOutOfTheirSide)
+{
+    TempFolder output;
+    if (!isChildRun()) {
+        output.write("alsoft.conf", "[general]\ndrivers = wave\n[wave]\nfile = " + output.path() + "mix.wav\n");
+        expectChildPasses({{"ALSOFT_CONF", output.path() + "alsoft.conf"}, {"ALSOFT_DRIVERS", "wave"},
+                           {"ZARNITH_WAVE_FILE", output.path() + "mix.wav"}});
+        return;
+    }
+    AudioTestGame testGame;
+    initSound();
+    loadSound("beep.wav", false, false, false, false);
+    const float pans[] = {-1.0f, 0.0f, 1.0f};
+    std::vector<std::uint64_t> starts;
+    for (const float pan : pans) {
+        starts.push_back(outputClock());
+        panChannel(playSound("beep.wav", 1.0f, noSoundPosition, true), pan);
+        playFor(0.3);
+    }
+    shutdownSound();
+
+    const Recording mix = readRecording(std::getenv("ZARNITH_WAVE_FILE"));
+    ASSERT_EQ(mix.channels, 2);
+    std::vector<soundtest::Levels> levels;
+    for (const std::uint64_t start : starts)
+        levels.push_back(mix.between(start, 0.05, 0.2));
+    EXPECT_GT(levels[0].left, 0.05f);
+    EXPECT_LT(levels[0].right, 0.01f * levels[0].left);
+    EXPECT_GT(levels[1].left, 0.05f);
+    EXPECT_NEAR(levels[1].left, levels[1].right, 0.01f * levels[1].left);
+    EXPECT_GT(levels[2].right, 0.05f);
+    EXPECT_LT(levels[2].left, 0.01f * levels[2].right);
+}
+
 TEST(AudioOutput, WithoutADeviceTheGameRunsMuted)
 {
     if (!isChildRun()) {
