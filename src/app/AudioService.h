@@ -44,6 +44,8 @@ float getSoundDuration(const std::string& name, platform::Sound* sound);
 platform::Channel playSound(const std::string& name, float volume, const Ogre::Vector3& position, bool force);
 platform::Channel playSound3D(platform::Sound* sound, float volume, const Ogre::Vector3& position);
 void randomizePitch(platform::Channel channel, const float pair[2]);
+// -1 full left, 0 centre, +1 full right; a channel placed in the world keeps its position.
+void panChannel(platform::Channel channel, float pan);
 void playEditorSound(const std::string& name);
 void playPauseSound(const std::string& name, int percent);
 void stopEffects();

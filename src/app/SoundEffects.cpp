@@ -84,6 +84,8 @@ void randomizePitch(platform::Channel channel, const float pair[2])
     channel.setPitch(pitch);
 }
 
+void panChannel(platform::Channel channel, float pan) { channel.setPan(pan); }
+
 void playEditorSound(const std::string& name)
 {
     AudioState& state = audio();

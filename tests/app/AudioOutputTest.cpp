@@ -1,10 +1,13 @@
 // The audio service with OpenAL Soft choosing its output from the
 // environment, which it reads once per process: each test runs again in a
-// child process with its own settings. One writes what is mixed to a wave
-// file ("wave" backend) and checks what came out; one has no device at all.
+// child process with its own settings. Two write what is mixed to a wave
+// file ("wave" backend) and check what came out; one has no device at all.
 #include "app/AudioService.h"
 #include "app/AudioState.h"
 #include "app/AudioTestGame.h"
+#include "core/effects/ExplosionElement.h"
+#include "world/EffectsTestScene.h"
+#include "world/GameCamera.h"
 #include "support/ChildRun.h"
 #include "support/LogCapture.h"
 
@@ -125,6 +128,75 @@ TEST(AudioOutput, WhatIsPlayedComesOutOfTheMixer)
     EXPECT_LT(middle, 0.8f * early);
     EXPECT_GT(middle, 0.0f);
     EXPECT_LT(mix.between(fade, 0.5, 0.6).peak, 1e-3f);
+}
+
+// Each explosion is followed by a beep panned by hand: both must come out with
+// the same balance of right over left plus right, and the edges all on one side.
+TEST(AudioOutput, ExplosionsArePannedByWhereTheyAreSeen)
+{
+    TempFolder output;
+    if (!isChildRun()) {
+        output.write("alsoft.conf", "[general]\ndrivers = wave\n[wave]\nfile = " + output.path() + "mix.wav\n");
+        expectChildPasses({{"ALSOFT_CONF", output.path() + "alsoft.conf"}, {"ALSOFT_DRIVERS", "wave"},
+                           {"ZARNITH_WAVE_FILE", output.path() + "mix.wav"}});
+        return;
+    }
+    struct Case {
+        float worldX; // the flat camera sees -8 .. 8
+        float panning;
+        bool hasNode;
+        float pan;
+        float balance; // below 0: only as the beep
+    };
+    const Case cases[] = {
+        {8.0f, 1.0f / 3.0f, true, 0.3f, -1.0f}, // right edge
+        {8.0f, 1.0f, true, 0.9f, 1.0f},
+        {-30.0f, 1.0f, true, -0.9f, 0.0f}, // beyond the left edge
+        {0.0f, 1.0f, true, 0.0f, 0.5f},    // centre
+        {8.0f, 0.0f, true, 0.0f, 0.5f},    // no panning
+        {8.0f, 1.0f, false, 0.0f, 0.5f},   // a sound-only element
+    };
+    EffectsTestScene scene;
+    AudioTestGame testGame;
+    GameCamera camera;
+    camera.playCamera = scene.addFlatCamera("PanCam");
+    initSound();
+    loadSound("beep.wav", false, false, false, false);
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> starts;
+    for (const Case& c : cases) {
+        scene.game.explosionSoundPanning = c.panning;
+        ExplosionElement element;
+        element.particleName.clear();
+        element.isLight = c.hasNode ? 1 : 0;
+        element.soundName = "beep.wav";
+        element.sceneManager = scene.scene;
+        element.camera = &camera;
+        element.start(false);
+        ASSERT_EQ(element.node != nullptr, c.hasNode);
+        if (element.node)
+            element.node->setPosition(c.worldX, 0.0f, -10.0f);
+        const std::uint64_t exploded = outputClock();
+        element.update(0.01);
+        playFor(0.3);
+        const std::uint64_t byHand = outputClock();
+        panChannel(playSound("beep.wav", 1.0f, noSoundPosition, true), c.pan);
+        playFor(0.3);
+        starts.emplace_back(exploded, byHand);
+    }
+    scene.game.explosionSoundPanning = 0.0f;
+    shutdownSound();
+
+    const Recording mix = readRecording(std::getenv("ZARNITH_WAVE_FILE"));
+    const auto balance = [](const soundtest::Levels& levels) { return levels.right / (levels.left + levels.right); };
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const soundtest::Levels explosion = mix.between(starts[i].first, 0.05, 0.2);
+        const soundtest::Levels reference = mix.between(starts[i].second, 0.05, 0.2);
+        ASSERT_GT(explosion.rms(), 0.05f) << i;
+        EXPECT_NEAR(balance(explosion), balance(reference), 0.01f) << "case " << i;
+        if (cases[i].balance >= 0.0f) {
+            EXPECT_NEAR(balance(explosion), cases[i].balance, 0.01f) << "case " << i;
+        }
+    }
 }
 
 TEST(AudioOutput, WithoutADeviceTheGameRunsMuted)

@@ -4,15 +4,39 @@
 #include "core/effects/ExplosionElement.h"
 
 #include "app/AudioService.h"
+#include "app/CameraProjection.h"
 #include "app/SoundDefinition.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
 
+#include <OgreCamera.h>
+#include <OgreMath.h>
 #include <OgreRoot.h>
 #include <OgreSceneNode.h>
 #include <OgreTimer.h>
+
+namespace {
+
+// The pan of an explosion at the screen's edge when the game pans fully.
+const float edgePan = 0.9f;
+
+// Pans by where the explosion is seen across the play camera's screen; an
+// element without a node, or a game without panning, leaves the pan alone.
+void panByScreenPosition(platform::Channel channel, const Ogre::SceneNode* node, const GameCamera* camera,
+                         float panning)
+{
+    if (!(panning > 0.0f) || !node || !camera || !camera->playCamera)
+        return;
+    Ogre::Vector2 screen;
+    worldToScreen(screen, node->_getDerivedPosition(), *camera->playCamera);
+    const float x = Ogre::Math::Clamp(screen.x, 0.0f, 1.0f);
+    const float strength = panning * edgePan;
+    panChannel(channel, x * strength - (1.0f - x) * strength);
+}
+
+} // namespace
 
 void ExplosionElement::update(double dt)
 {
@@ -53,9 +77,10 @@ void ExplosionElement::playSound()
             volume *= entry->second->volume;
     }
     const platform::Channel channel = ::playSound(soundName, volume, noSoundPosition, false);
-    if (channel.isValid())
+    if (channel.isValid()) {
         randomizePitch(channel, soundPitch);
-    // Panning by the node's screen position follows here once the sound layer can pan a channel.
+        panByScreenPosition(channel, node, camera, game ? game->explosionSoundPanning : 0.0f);
+    }
     Level* level = game ? game->level : nullptr;
     if (!level)
         return;

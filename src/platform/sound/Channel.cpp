@@ -3,6 +3,9 @@
 #include "platform/sound/Sound.h"
 #include "platform/sound/SoundSystem.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace platform {
 
 SoundSystem* Channel::soundSystem() const { return SoundSystem::isLive(system) ? system : nullptr; }
@@ -75,6 +78,21 @@ void Channel::set3DMinMaxDistance(float min, float max)
         playing->maxDistance = max;
         playing->propertiesChanged = true;
     }
+}
+
+void Channel::setPan(float pan)
+{
+    Voice* playing = voice();
+    if (!playing || std::isnan(pan))
+        return;
+    playing->pan = std::clamp(pan, -1.0f, 1.0f);
+    playing->propertiesChanged = true;
+}
+
+float Channel::getPan() const
+{
+    const Voice* playing = voice();
+    return playing ? playing->pan : 0.0f;
 }
 
 void Channel::setPriority(int priority)

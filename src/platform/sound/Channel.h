@@ -33,6 +33,12 @@ public:
     unsigned getMode() const;
     void set3DAttributes(const SoundVector& position, const SoundVector& velocity);
     void set3DMinMaxDistance(float min, float max);
+    // Stereo position of an unplaced channel: -1 left, 0 centre, +1 right;
+    // clamped to that range, NaN ignored. A stereo sound is mixed down to
+    // mono while panned. A channel placed in the world keeps its 3D position
+    // and ignores the pan.
+    void setPan(float pan);
+    float getPan() const;
     // 0 (most important) to 256; when every voice is busy a new channel takes
     // the voice of the least important one, never of a more important one.
     void setPriority(int priority);

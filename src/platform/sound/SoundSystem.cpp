@@ -157,6 +157,7 @@ Channel SoundSystem::playSound(Sound* sound, ChannelGroup* group, bool paused)
     voice.minDistance = sound->getMinDistance();
     voice.maxDistance = sound->getMaxDistance();
     voice.priority = defaultPriority;
+    voice.pan = 0.0f;
     voice.startOrder = ++playCount;
     voice.propertiesChanged = true;
     return Channel(this, index, voice.generation);

@@ -38,12 +38,13 @@ struct Voice {
     SoundVector velocity;
     float minDistance = 1.0f;
     float maxDistance = 10000.0f;
+    float pan = 0.0f;
     int priority = 128;
 };
 
 // Gives the source the voice's sound and properties and starts it.
 void startVoiceOutput(Voice& voice, float gain, float rolloff);
-// Pitch, loop, placement and distances, after a change.
+// Pitch, loop, placement, pan and distances, after a change.
 void applyVoiceProperties(Voice& voice, float rolloff);
 void setVoiceOutputPaused(Voice& voice, bool paused);
 void setVoiceOutputGain(Voice& voice, float gain);

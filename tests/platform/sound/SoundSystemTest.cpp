@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -210,6 +211,37 @@ TEST_F(SoundSystemTest, PlacedSoundOnTheRightIsLouderOnTheRight)
     const Levels centre = frame();
     EXPECT_NEAR(centre.left, centre.right, 0.01f);
     EXPECT_GT(centre.rms(), right.rms());
+}
+
+TEST_F(SoundSystemTest, PanIsClampedKeepsItsLastNumberAndLeavesPlacedSoundsWhereTheyAre)
+{
+    // A stereo stream is mixed down and panned as a whole, even once started.
+    Sound* music = tone("music.ogg", 2.0, soundtest::oggFormat, platform::soundStream, 2);
+    Channel channel = system.playSound(music, nullptr, false);
+    channel.setMode(platform::sound3DHeadRelative);
+    frame();
+    const Levels centre = frame();
+    EXPECT_NEAR(centre.left, centre.right, 0.01f);
+    channel.setPan(-7.0f);
+    EXPECT_EQ(channel.getPan(), -1.0f);
+    channel.setPan(std::nanf(""));
+    EXPECT_EQ(channel.getPan(), -1.0f);
+    frame();
+    const Levels left = frame();
+    EXPECT_LT(left.right, 0.01f * left.left);
+    EXPECT_NEAR(left.left, centre.left, 0.1f * centre.left);
+    channel.stop();
+    channel.setPan(-0.5f);
+    EXPECT_EQ(channel.getPan(), 0.0f);
+
+    // Placed in the world, a channel sounds from its position whatever its pan.
+    Channel placed = system.playSound(tone("hum.wav", 1.0), nullptr, false);
+    placed.set3DAttributes({5.0f, 0.0f, 0.0f}, {});
+    placed.setMode(platform::sound3DInverseRolloff);
+    placed.setPan(-1.0f);
+    frame();
+    const Levels right = frame();
+    EXPECT_GT(right.right, 4.0f * right.left);
 }
 
 TEST_F(SoundSystemTest, StreamKeepsPlayingPastItsFirstBuffersThenEnds)
