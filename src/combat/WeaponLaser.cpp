@@ -118,7 +118,8 @@ void orderLaserObjects(Weapon& gun)
         place(gun.laserImpactParticles, group, onTop ? playerBeamImpactPriorityOnTop : playerBeamImpactPriority);
         return;
     }
-    const unsigned layer = gun.level ? std::max<unsigned>(gun.level->playerLayerIndex, gun.level->topWaveLayerIndex) : 0u;
+    const unsigned layer =
+        gun.level ? std::max<unsigned>(gun.level->playerLayerIndex, gun.level->topWaveLayerIndex) : 0u;
     const std::uint8_t group = shotEffectGroup(layer);
     place(gun.laserObject, group, enemyBeamPriority);
     for (Ogre::MovableObject* system : {gun.laserEndParticles, gun.laserStartParticles, gun.laserImpactParticles})
