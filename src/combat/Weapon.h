@@ -67,9 +67,24 @@ public:
     bool spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction, float scale);
 
     void createEffects(const Weapon* definitionGun, bool isDataOnly);
+    void createParticles();
     void resetParticles();
+    void attachParticles();
+    void detachParticles();
     void destroyParticles();
+    void loadSounds();
     void fadeOutSound();
+    // The effects and sounds of the firing cycle, started and stopped where
+    // the cycle and the shot loop decide.
+    void startMuzzleEffects();
+    void runMuzzleTimers(double dt);
+    void playShotSound();
+    void startWarmUpEffects();
+    void endWarmUpEffects();
+    void showChargeReady();
+    void hideChargeReady();
+    void startLaserSound();
+    void stopLaserSound();
 
     void fireLaser(const Ogre::Vector3& position, const Ogre::Vector3& direction);
     void updateLasers(double dt);
