@@ -101,7 +101,9 @@ TEST_F(ShotDeathTrailTest, TrailCountsFollowTheCountedTrailsWithinTheCapOverMany
 
 TEST_F(ShotDeathTrailTest, TheFirstScalingOfATemplateStoresItsValuesAndLaterOnesStartFromThem)
 {
-    // Two emitters; the second moves at 50.
+    // Two emitters; the second moves at 50. Other tests make systems of
+    // this template too, and the cache lasts the whole run.
+    game.particleTemplateValues.erase("fx_burst");
     bullet shot;
     shot.scale = 2.0f;
     Ogre::ParticleSystem* system = effects.scene->createParticleSystem("shotDeathScaled", "fx_burst");
