@@ -4,6 +4,7 @@
 
 #include "app/SoundDefinition.h"
 #include "combat/Wave.h"
+#include "combat/Weapon.h"
 #include "core/Game.h"
 #include "core/effects/sfxLibraryEntry.h"
 #include "core/materials/MaterialModule.h"
@@ -16,6 +17,7 @@
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
 #include "data/WaypointsReader.h"
+#include "data/WeaponsReader.h"
 #include "data/pictureDefinition.h"
 #include "world/Item.h"
 #include "world/background.h"
@@ -40,6 +42,7 @@ void readWaypoints() { readIntoGame("gamebox.waypoints", &Game::waypointLibrary,
 void readItems() { readIntoGame("gamebox.items", &Game::itemLibrary, loadItemsGamebox); }
 void readExplosions() { readIntoGame("gamebox.explosions", &Game::explosionLibrary, loadExplosionsGamebox); }
 void readSounds() { readIntoGame("gamebox.sounds", &Game::soundLibrary, loadSoundsGamebox); }
+void readWeapons() { readIntoGame("gamebox.weapons", &Game::weaponLibrary, loadWeaponsGamebox); }
 void readEffects() { readIntoGame("gamebox.sfx", &Game::sfxLibrary, loadSfxGamebox); }
 
 void readBackgrounds()
@@ -67,6 +70,7 @@ std::vector<FuzzTarget> libraryTargets()
         {"backgrounds", group, "gamebox.background", {}, nullptr, readBackgrounds},
         {"explosions", group, "gamebox.explosions", {}, nullptr, readExplosions},
         {"sounds", group, "gamebox.sounds", {}, nullptr, readSounds},
+        {"weapons", group, "gamebox.weapons", {}, nullptr, readWeapons},
         {"effects", group, "gamebox.sfx", {}, nullptr, readEffects},
         {"materials3D", group, "gamebox.materials3D", {}, nullptr, readMaterials},
     };

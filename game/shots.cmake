@@ -20,3 +20,8 @@ zarnith_game_picture(shotMissile.png -size 32x96 xc:none
 # black (adding nothing) at its edges.
 zarnith_picture(missileTrail.png -size 8x32 gradient:black-white
   "(" +clone -flip ")" -append +repage)
+# A beam drawn along its length (the texture's height): bright in the middle,
+# clear at its edges, so the beam is blended by its alpha.
+zarnith_game_picture(laserBeam.png -size 32x64 "xc:#c0f0ff"
+  "(" -size 64x16 gradient:black-white "(" +clone -flip ")" -append -rotate 90 ")"
+  -compose CopyOpacity -composite)

@@ -9,7 +9,7 @@ set(SOUND_BANK_DIR ${GAME_DATA_DIR}/Sounds)
 set(SOUND_FX_DIR ${GAME_DATA_DIR}/Sounds/SoundFX)
 file(MAKE_DIRECTORY ${SOUND_FX_DIR} ${GAME_DATA_DIR}/Sounds/Music)
 
-set(SOUND_FILES skyward_theme.ogg shot.wav explosion.flac powerup.ogg engine.wav
+set(SOUND_FILES skyward_theme.ogg shot.wav impact.ogg charge.wav chargeReady.wav laser.wav explosion.flac powerup.ogg engine.wav
   pause.ogg pause.wav Menu_Click.ogg item.wav game_start.ogg menuBack.mp3 menuGo.mp3)
 list(TRANSFORM SOUND_FILES PREPEND ${SOUND_DIR}/ OUTPUT_VARIABLE SOUND_PATHS)
 add_custom_command(OUTPUT ${SOUND_PATHS}
@@ -32,7 +32,8 @@ function(zarnith_sound_bank bank)
   set(SOUND_OUTPUTS ${SOUND_OUTPUTS} ${SOUND_BANK_DIR}/${bank} PARENT_SCOPE)
 endfunction()
 zarnith_sound_bank(musics.tzn skyward_theme.ogg)
-zarnith_sound_bank(sounds.tzn shot.wav explosion.flac powerup.ogg)
+zarnith_sound_bank(sounds.tzn shot.wav impact.ogg charge.wav chargeReady.wav laser.wav
+  explosion.flac powerup.ogg)
 zarnith_sound_bank(sounds3D.tzn engine.wav)
 zarnith_sound_bank(pauseSound.tzn pause.ogg)
 

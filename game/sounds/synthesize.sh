@@ -33,6 +33,12 @@ mono() {
   esac
 }
 mono "$OUT/shot.wav" synth 0.12 square 1400-300 fade 0 0.12 0.08 gain -6
+mono "$OUT/impact.ogg" synth 0.1 pinknoise fade 0 0.1 0.08 lowpass 2500 gain -6
+# A rising hum while a shot charges, a chime when it is ready, and the beam's
+# loop: whole periods of 110 Hz, so it repeats without a click.
+mono "$OUT/charge.wav" synth 1 sawtooth 110-440 gain -9 lowpass 1800 fade 0.05 1 0.05
+mono "$OUT/chargeReady.wav" synth 0.3 sine 1760 fade 0 0.3 0.25 gain -6
+mono "$OUT/laser.wav" synth 0.5 sawtooth 110 gain -6 tremolo 20 40 lowpass 3000 gain -n -9
 mono "$OUT/explosion.flac" synth 0.8 brownnoise fade 0 0.8 0.7 lowpass 900 gain -n -3
 mono "$OUT/powerup.ogg" synth 0.4 sine 400-1600 fade 0 0.4 0.1 gain -6
 mono "$OUT/engine.wav" synth 1.5 sawtooth 80 lowpass 400 tremolo 8 60 gain -n -6

@@ -38,6 +38,7 @@ class bulletDefinition;
 class Level;
 class Player;
 class Wave;
+class Weapon;
 class background;
 struct soundDefinition;
 struct pictureDefinition;
@@ -647,6 +648,8 @@ public:
     // The players library ("gamebox.players"): name to owned player. Its
     // reader arrives with the combat actors; until then it stays empty.
     std::map<std::string, Player*> playerLibrary;
+    // The weapon library ("gamebox.weapons"): gun name to owned library gun.
+    std::map<std::string, Weapon*> weaponLibrary;
     // The items library ("gamebox.items"): name to owned definition.
     std::map<std::string, Item*> itemLibrary;
     // The waypoint-path library ("gamebox.waypoints"): path name to an owned

@@ -5,7 +5,9 @@
 #include "app/Log.h"
 #include "app/SoundDefinition.h"
 #include "core/effects/sfxLibraryEntry.h"
+#include "combat/Player.h"
 #include "combat/Wave.h"
+#include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "data/BackgroundsReader.h"
 #include "data/BulletsReader.h"
@@ -16,6 +18,7 @@
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
 #include "data/WaypointsReader.h"
+#include "data/WeaponsReader.h"
 #include "data/pictureDefinition.h"
 #include "world/Item.h"
 #include "world/background.h"
@@ -74,7 +77,8 @@ void Game::loadGameboxes()
         // "gamebox.players" is read here once players exist.
         loadBackgroundGamebox("gamebox.background", gameGroup, backgroundLibrary);
         logLine("background gamebox loaded");
-        // "gamebox.weapons" is read here once weapons exist.
+        loadWeaponsGamebox("gamebox.weapons", gameGroup, weaponLibrary);
+        logLine("weapons gamebox loaded");
         loadExplosionsGamebox("gamebox.explosions", gameGroup, explosionLibrary);
         logLine("explosions gamebox loaded");
         loadSoundsGamebox("gamebox.sounds", gameGroup, soundLibrary);
@@ -90,7 +94,9 @@ void Game::loadGameboxes()
 void Game::buildToybox()
 {
     // "toybox.startMenu" stands in for missing menu screens here once the front end's reader exists.
-    // The weapons of library waves and players are bound here once waves, players and weapons exist.
+    // The weapons of library waves are bound here, before the players', once waves are read.
+    for (auto& entry : playerLibrary)
+        bindWeaponSets(entry.second->weaponSets, weaponLibrary);
     // Particle templates join the sfx library here once their presets are listed.
 }
 
@@ -99,7 +105,9 @@ void Game::clearLibraries()
     freeLibrary(sfxLibrary);
     freeLibrary(soundLibrary);
     freeLibrary(itemLibrary);
-    // Players, weapons and waves are freed here once they exist.
+    // Players are freed here once they are read.
+    freeLibrary(weaponLibrary);
+    // Waves are freed here once they are read.
     freeLibrary(backgroundLibrary);
     freeLibrary(bulletLibrary);
     freeEntityLibrary(waypointLibrary);

@@ -8,6 +8,7 @@
 #include "data/LibraryFile.h"
 
 #include <OgreColourValue.h>
+#include <OgreQuaternion.h>
 #include <OgreStringConverter.h>
 
 #include <string>
@@ -29,6 +30,13 @@ public:
     {
         return section ? converted(requiredText(*section, name), absent) : absent;
     }
+    // `required`, and an absent attribute of a present section is also
+    // reported with one "[ERROR] " line: the editor always writes it.
+    template <typename Value>
+    Value reported(const char* name, Value absent) const
+    {
+        return section ? converted(reportedRequiredText(*section, name), absent) : absent;
+    }
     template <typename Value>
     Value optional(const char* name, Value absent) const
     {
@@ -48,6 +56,11 @@ private:
     static Ogre::Vector3 converted(const std::string& text, const Ogre::Vector3&)
     {
         return Ogre::StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
+    }
+    // Four numbers in the order w, x, y, z.
+    static Ogre::Quaternion converted(const std::string& text, const Ogre::Quaternion&)
+    {
+        return Ogre::StringConverter::parseQuaternion(text, Ogre::Quaternion::IDENTITY);
     }
     static Ogre::ColourValue converted(const std::string& text, const Ogre::ColourValue&)
     {

@@ -1,5 +1,7 @@
 // Loading the exported game's libraries in their fixed order, and freeing them.
 #include "app/SoundDefinition.h"
+#include "combat/Player.h"
+#include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
 #include "core/GameTestSupport.h"
@@ -18,11 +20,13 @@ const char* const sprites = "<Picture name=\"ship.png\" screenName=\"Ship\" line
 const char* const bullets = R"(<Bullet name="blue" screenName="Blue" group="COMMON" meshName="blue.png" width="2"
                                       heigth="1" obbwidth="1" obbheigth="1" isSprite="true"/>)";
 const char* const sounds = "<SOUND soundName=\"shot.wav\" screenName=\"Shot\" volume=\"0.5\" isSFX=\"true\"/>";
+const char* const weapons = "<weapon><name Name=\"Weapon_empty\"/></weapon><weapon><name Name=\"ring\"/></weapon>";
 const char* const materials = "<MATERIAL meshName=\"crate.mesh\"><SUBMAT name=\"crate_0\" screenName=\"Side\"/></MATERIAL>";
 
 const std::vector<std::string> loadedLines = {
     "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded", "waypoints gamebox loaded",
-    "items gamebox loaded", "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded",
+    "items gamebox loaded", "background gamebox loaded", "weapons gamebox loaded", "explosions gamebox loaded",
+    "sounds gamebox loaded", "sfx gamebox loaded",
     "materials3D gamebox loaded", "Gameboxes loaded"};
 
 class GameDataTest : public ::testing::Test {
@@ -45,6 +49,7 @@ protected:
         folder.write("gamebox.bullets", bullets);
         folder.write("gamebox.sounds", sounds);
         folder.write("gamebox.materials3D", materials);
+        folder.write("gamebox.weapons", weapons);
     }
     // The library lines and parse failures, in the order logged.
     std::vector<std::string> loadingLines() const
@@ -75,6 +80,25 @@ TEST_F(GameDataTest, TheLibrariesLoadInTheirOrderEachFollowedByItsLine)
     EXPECT_FLOAT_EQ(game.bulletLibrary.at("blue")->width, 2.0f);
     EXPECT_FLOAT_EQ(game.soundLibrary.at("shot.wav")->volume, 0.5f);
     EXPECT_EQ(materialModule().definitions.at("crate.mesh").at("crate_0").screenName, "Side");
+}
+
+TEST_F(GameDataTest, TheGunsOfLibraryPlayersAreBoundToTheWeaponLibraryByName)
+{
+    writeAll();
+    publish();
+    Player player;
+    Weapon ring, lost;
+    ring.parentName = "ring";
+    lost.parentName = "lost";
+    player.weaponSets = {{&ring}, {&lost}};
+    game.playerLibrary.emplace("ship", &player);
+    game.loadGameData();
+    game.playerLibrary.clear();
+    player.weaponSets.clear();
+    EXPECT_EQ(ring.definition, game.weaponLibrary.at("ring"));
+    EXPECT_EQ(lost.definition, game.weaponLibrary.at("Weapon_empty"));
+    game.clearLibraries();
+    EXPECT_TRUE(game.weaponLibrary.empty());
 }
 
 TEST_F(GameDataTest, WithoutAGameFolderNothingIsReadAndOnlyTheLastLineIsLogged)
@@ -109,7 +133,8 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
     EXPECT_EQ(loadingLines(), (std::vector<std::string>{
                                   "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded",
                                   "waypoints gamebox loaded",
-                                  "items gamebox loaded", "background gamebox loaded", "explosions gamebox loaded",
+                                  "items gamebox loaded", "background gamebox loaded", "weapons gamebox loaded",
+                                  "explosions gamebox loaded",
                                   "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
     EXPECT_TRUE(game.soundLibrary.empty());

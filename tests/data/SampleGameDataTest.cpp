@@ -2,6 +2,7 @@
 // libraries and texts read without a failure and name only what it has.
 #include "app/SoundDefinition.h"
 #include "combat/Wave.h"
+#include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
@@ -156,6 +157,39 @@ TEST_F(SampleGameData, TheShotsNameTexturesEffectsAndTheRibbonMaterialTheGameHas
     }
     EXPECT_TRUE(scriptNames("zarnithEffects.material", "material").count("missileTrail"));
     EXPECT_TRUE(groupHolds("Media", "missileTrail.png"));
+}
+
+TEST_F(SampleGameData, TheGunsFireShotsAndShowEffectsAndSoundsTheGameHas)
+{
+    load();
+    EXPECT_FALSE(log.containsPrefix("[ERROR] "));
+    for (const char* gun : {"", "Weapon_empty", "Gun_Single", "Gun_Fan3", "Gun_Fan5", "Gun_Ring", "Gun_Spread",
+                            "Gun_Pair", "Gun_Burst", "Gun_Charge", "Gun_Aimed", "Gun_LockOn", "Gun_Ammo", "Gun_Laser"})
+        EXPECT_TRUE(game.weaponLibrary.count(gun)) << gun;
+    const Weapon& laser = *game.weaponLibrary.at("Gun_Laser");
+    EXPECT_TRUE(laser.isLaser);
+    EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", game.bulletLibrary.at(laser.meshName)->meshName)));
+    EXPECT_EQ(game.weaponLibrary.at("Gun_Pair")->isInFront, 1);
+
+    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> sounds = soundsOfTheGame();
+    for (const auto& [name, gun] : game.weaponLibrary) {
+        if (name.empty())
+            continue;
+        EXPECT_TRUE(game.bulletLibrary.count(gun->meshName)) << name;
+        const std::string trail = gun->sfxType == "Bullet_Trail" ? std::string() : gun->sfxType;
+        for (const std::string& effect : {trail, gun->sfxFireName, gun->sfxSmokeName, gun->hotTimerSfx,
+                                          gun->chargeSfxReadyName, gun->impactSfxName, gun->laserSfxStartName,
+                                          gun->laserSfxEndName})
+            EXPECT_TRUE(effect.empty() || (templates.count(effect) && game.sfxLibrary.count(effect)))
+                << name << " " << effect;
+        for (const std::string& sound : {gun->shot, gun->impactSoundName, gun->chargeSoundName,
+                                         gun->chargeSoundReadyName}) {
+            // Banks hold their sounds under the base name.
+            const bool made = sounds.count(sound) || sounds.count(sound.substr(0, sound.rfind('.')));
+            EXPECT_TRUE(sound.empty() || (made && game.soundLibrary.count(sound))) << name << " " << sound;
+        }
+    }
 }
 
 TEST_F(SampleGameData, EnglishAndJapaneseHaveTheirTextsUnderTheSameKeys)

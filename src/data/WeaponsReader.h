@@ -1,0 +1,25 @@
+// Reads "gamebox.weapons" into the weapon library, and binds the guns of the
+// library's owners (players, wave members) to the library guns they were
+// made from.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+class Weapon;
+
+// The parse-failure line of the weapon library, its own among the libraries.
+extern const char* const weaponsFailureLine;
+// The library gun that stands in for one of an unknown name.
+extern const char* const fallbackWeaponName;
+
+// A later gun of a name replaces the earlier one in the library; the earlier
+// object is freed. A file the group lacks leaves the library as it was.
+void loadWeaponsGamebox(const std::string& fileName, const std::string& group,
+                        std::map<std::string, Weapon*>& library);
+
+// Points every gun of the sets at the library gun named by its parentName,
+// or at the fallback gun; when the library lacks both, the gun keeps its
+// definition and one "[ERROR] " line says so.
+void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::map<std::string, Weapon*>& library);
