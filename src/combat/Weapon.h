@@ -32,13 +32,15 @@ class bulletDefinition;
 
 class Weapon : public entity {
 public:
-    // The states of the firing cycle.
-    static constexpr std::int32_t cycleIdle = 0;
-    static constexpr std::int32_t cycleWarmUp = 1;
-    static constexpr std::int32_t cycleWaiting = 2;
+    // The states of the firing cycle: the first wait, the random extra
+    // wait, the warm-up (where a charged gun holds its charge), shooting,
+    // the pause before the cycle loops, and finished.
+    static constexpr std::int32_t cycleWaiting = 0;
+    static constexpr std::int32_t cycleRandomWait = 1;
+    static constexpr std::int32_t cycleWarmUp = 2;
     static constexpr std::int32_t cycleShooting = 3;
-    static constexpr std::int32_t cycleCharging = 4;
-    static constexpr std::int32_t cycleLockOn = 5;
+    static constexpr std::int32_t cycleLoopPause = 4;
+    static constexpr std::int32_t cycleFinished = 5;
 
     Weapon();
     // A copy of the source's definition fields; its scene objects, beams,
@@ -59,12 +61,21 @@ public:
     void resetFiring();
     void setupSpread();
     void restoreOrientation();
+    // The yaw (radians, about +Y, forward -Z) at which the gun node would
+    // face the target as the collision camera sees it on the gun's plane.
+    float yawToward(const Ogre::Vector3& target) const;
 
-    // One step of the firing cycle and the shot loop, toward the target.
-    void update(double dt, bool isFiring, const Ogre::Vector3& target, bullet* const* pool, bool isPlayerPool);
-    // Takes a record from the pool and launches it from the position in the
-    // direction; false when the pool is spent.
-    bool spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction, float scale);
+    // One fixed step of the firing cycle and its shots. The target is the
+    // player ship's world position for an enemy gun; `fire` is the fire
+    // input. Shots come from the Level's pool of the gun's side. Nothing
+    // happens for a gun without its nodes.
+    void update(double& dt, const Ogre::Vector3& target, bool fire);
+    // Takes a free record of the gun's pool and launches it from the start
+    // position (in the space of "CamNode1") in the direction.
+    void spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction);
+    // The salvo size: the shot count, times the Game's enemy shot factor for
+    // a gun that is not the player's.
+    float salvoSize() const;
 
     void createEffects(const Weapon* definitionGun, bool isDataOnly);
     void createParticles();
@@ -91,6 +102,36 @@ public:
     void stopLasers();
     void createLaserEffects();
     void destroyLaserEffects();
+
+private:
+    void copyDefinitionFields(const Weapon& source);
+    void setupTrail();
+    void setupShotDefinition();
+    void coolDownButton(double dt, bool wasFiring);
+    void runEffectTimers(double dt);
+    void endCycle();
+    // The charge, release and cycle-end rules of a cycle under way.
+    void checkRunningCycle(float salvo);
+    // The timed states; false when the step ends with them.
+    bool advanceCycle(double dt, const Ogre::Vector3& target);
+    void enterRandomWait();
+    void beginWarmUp();
+    void endWarmUp();
+    void endShootingTime();
+    void startSalvo();
+    // Whether the gun's yaw is within a few degrees of the target's.
+    bool isAimedWithin(const Ogre::Vector3& target) const;
+    void turnToward(const Ogre::Vector3& target);
+    void animate(double dt);
+    // Fades the gun's looping channel out when the flag says it plays.
+    void fadeLoopSound(std::uint8_t& flag);
+    bool isInSafeZone() const;
+    void fireShots(float salvo);
+    void fireRepeats(const Ogre::Vector3& forward, bool onScreen, float repeaterStep);
+    void fillShot(bullet& record, const Ogre::Vector3& direction) const;
+    void launchShot(bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction);
+
+public:
 
     Ogre::SceneNode* parentNode = nullptr;
     Ogre::SceneNode* rotationNode = nullptr;
@@ -134,7 +175,7 @@ public:
     float waitBeforeLoop = 0.0f;
     float animClock = 0.0f;
     std::uint8_t isAiLooping = 1;
-    std::int32_t cycleState = cycleIdle;
+    std::int32_t cycleState = cycleWaiting;
     double cycleTime = 0.0;
     std::uint8_t isWaitingForTarget = 0;
     std::uint8_t isTargetSeen = 0;

@@ -70,7 +70,7 @@ void Weapon::createEffects(const Weapon* definitionGun, bool isDataOnly)
         return;
     isAttachedToCamera = definitionGun->isAttachedToCamera;
     cycleTime = 0.0;
-    cycleState = cycleIdle;
+    cycleState = cycleWaiting;
     takeOverDefinition(*this, *definitionGun);
     kind = kindWeapon;
     trailName = trailMaterial == missileTrail ? missileTrail : "particle_" + trailMaterial;

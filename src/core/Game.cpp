@@ -126,6 +126,8 @@ void Game::resetGameOptionDefaults()
     lockingSpeed = 20.0f;
     lockMaxPerEnemy = 4;
     lockMax = 8;
+    weaponSafeZone = Ogre::Vector4(2.0f, 98.0f, 2.0f, 98.0f);
+    isDefaultBulletGoalBulletDirection = false;
     lockButton = 0;
     lockScale = 2.0f;
     radarRotationSpeed = 5.0f;

@@ -352,6 +352,13 @@ public:
     float lockingSpeed{};
     int lockMaxPerEnemy{};
     int lockMax{};
+    // Guns of enemies fire only while their node is inside this part of the
+    // screen: left, right, top and bottom bounds in percent.
+    Ogre::Vector4 weaponSafeZone{2.0f, 98.0f, 2.0f, 98.0f};
+    // Steering shots aim along their own direction rather than the owner's.
+    bool isDefaultBulletGoalBulletDirection = false;
+    // Multiplies the shot count of every enemy gun; at 0 they never fire.
+    float enemyShotFactor = 1.0f;
     int lockButton{};
     float lockScale{};
     float radarRotationSpeed{};

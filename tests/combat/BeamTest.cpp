@@ -124,7 +124,7 @@ TEST_F(BeamTest, AReleasedBeamFadesOutInAboutASixthOfASecondThenEnds)
         EXPECT_EQ(growing, 9); // 7 a second
         if (c.stopsFiring) {
             gun.isFiring = 0;
-            gun.cycleState = Weapon::cycleIdle;
+            gun.cycleState = Weapon::cycleWaiting;
         }
         scene.game.enemyFirePause = c.firePause;
         int fading = 0;

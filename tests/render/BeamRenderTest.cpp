@@ -60,7 +60,7 @@ TEST(BeamRender, ABeamShowsFromTheGunToItsEndAndIsGoneAfterItFades)
             EXPECT_COLOUR(scene.colourAt(off), Ogre::ColourValue::Black) << off;
 
         gun.isFiring = 0;
-        gun.cycleState = Weapon::cycleIdle;
+        gun.cycleState = Weapon::cycleWaiting;
         for (int step = 0; step < 10; ++step)
             gun.updateLasers(1.0 / 60.0);
         EXPECT_TRUE(gun.beams.empty());
