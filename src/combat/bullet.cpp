@@ -240,8 +240,9 @@ void bullet::launch(Weapon* gun, const Ogre::Vector3& position, float shotScale,
         trailParticles->getEmitter(0)->setEnabled(false);
         trailParticles->getEmitter(0)->setEnabled(true);
     }
-    if (isLaser)
-        node->setVisible(false, true);
+    // A record comes back from its pool hidden: a shot shows its effects
+    // again, a beam's record stays unseen.
+    node->setVisible(!isLaser, true);
     turnSide = platform::rand() % 2 != 0;
 
     const Game* game = Game::getSingletonPtr();

@@ -5,6 +5,8 @@
 #include "combat/bulletDefinition.h"
 #include "world/Obb.h"
 
+#include <OgreManualObject.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -134,6 +136,24 @@ TEST_F(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
     EXPECT_TRUE(std::isfinite(shot->speed));
     EXPECT_TRUE(std::isfinite(shot->velocity.x) && std::isfinite(shot->velocity.z));
     EXPECT_TRUE(std::isfinite(shot->acceleration));
+}
+
+TEST_F(ShotLaunch, ShowsTheEffectsOfARecordItsPoolHid)
+{
+    bullet* shot = play.level.takeBullet(false);
+    Ogre::ManualObject* effect = play.world.scene->createManualObject();
+    shot->effectNode->attachObject(effect);
+    play.level.resetShotPools();
+    EXPECT_FALSE(effect->getVisible());
+    ASSERT_EQ(play.level.takeBullet(false), shot);
+    Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
+    shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
+    EXPECT_TRUE(effect->getVisible());
+    // A beam's record is never seen.
+    shot->isLaser = 1;
+    shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
+    EXPECT_FALSE(effect->getVisible());
+    shot->isLaser = 0;
 }
 
 TEST_F(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
