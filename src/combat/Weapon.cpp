@@ -1,9 +1,7 @@
 // The gun as an object: its defaults, copies, binding to its owner's node,
 // the set-up for each placement and the end of a firing cycle.
 #include "combat/Weapon.h"
-#include "combat/WeaponParticles.h"
 
-#include "app/AudioService.h"
 #include "app/EulerAngles.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
@@ -26,7 +24,6 @@ const Ogre::Vector3 storedPositionDefault(0.0f, 0.0f, -10.0f);
 // A fired beam keeps its records this close together in time.
 constexpr float laserShotInterval = 0.01f;
 constexpr float unsetTimer = 999.0f;
-constexpr float soundFadeSeconds = 0.2f;
 constexpr float fullCircle = 360.0f;
 const std::string missileTrail = "missileTrail";
 const std::string ribbonTrail = "Bullet_Trail";
@@ -214,7 +211,6 @@ void Weapon::resetFiring()
     shotsFired = 0;
     isLaserSoundPlaying = 0;
     canRotate = 0;
-    stopEmitting(hotTimerParticles);
     currentAngle = startAngle;
     currentSpeed = speed;
     cycleTime = 0.0;
@@ -231,10 +227,7 @@ void Weapon::resetFiring()
         sceneNode->needUpdate();
     }
     toEulerDegrees(rotation, savedOrientation);
-    if (isWarmUpSoundPlaying) {
-        fadeChannel(&shotChannel, soundFadeSeconds, true, true);
-        isWarmUpSoundPlaying = 0;
-    }
+    endWarmUpEffects();
     if (!isLaser) {
         setupSpread();
         return;

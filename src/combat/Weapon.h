@@ -108,7 +108,6 @@ private:
     void setupTrail();
     void setupShotDefinition();
     void coolDownButton(double dt, bool wasFiring);
-    void runEffectTimers(double dt);
     void endCycle();
     // The charge, release and cycle-end rules of a cycle under way.
     void checkRunningCycle(float salvo);
@@ -123,8 +122,6 @@ private:
     bool isAimedWithin(const Ogre::Vector3& target) const;
     void turnToward(const Ogre::Vector3& target);
     void animate(double dt);
-    // Fades the gun's looping channel out when the flag says it plays.
-    void fadeLoopSound(std::uint8_t& flag);
     bool isInSafeZone() const;
     void fireShots(float salvo);
     void fireRepeats(const Ogre::Vector3& forward, bool onScreen, float repeaterStep);

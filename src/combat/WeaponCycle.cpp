@@ -3,15 +3,12 @@
 // while shooting, the salvo that the shot loop fires.
 #include "combat/Weapon.h"
 
-#include "app/AudioService.h"
-#include "combat/WeaponParticles.h"
 #include "platform/Random.h"
 
 #include <OgreSceneNode.h>
 
 namespace {
 
-constexpr float soundFadeSeconds = 0.2f;
 constexpr float randomScale = 1.0f / 32767.0f;
 constexpr std::int32_t dirTypeAimed = 1;
 
@@ -29,7 +26,7 @@ void Weapon::update(double& dt, const Ogre::Vector3& target, bool fire)
     if (isPlayerWeapon && isButtonCoolDown && waitBeforeShoot <= 0.0f && (!isChargedShot || isLaser) &&
         warmUpTime == 0.0)
         coolDownButton(dt, wasFiring);
-    runEffectTimers(dt);
+    runMuzzleTimers(dt);
     if (cycleState != cycleWaiting)
         checkRunningCycle(salvo);
     const bool isSalvoDone = static_cast<float>(shotsFired) == salvo;
@@ -82,16 +79,6 @@ void Weapon::coolDownButton(double dt, bool wasFiring)
     }
 }
 
-void Weapon::runEffectTimers(double dt)
-{
-    smokeTimer -= static_cast<float>(dt);
-    fireTimer -= static_cast<float>(dt);
-    if (smokeTimer <= 0.0f)
-        stopEmitting(smokeParticles);
-    if (fireTimer <= 0.0f)
-        stopEmitting(fireParticles);
-}
-
 void Weapon::endCycle()
 {
     resetFiring();
@@ -99,23 +86,16 @@ void Weapon::endCycle()
     cycleState = cycleWaiting;
 }
 
-void Weapon::fadeLoopSound(std::uint8_t& flag)
-{
-    if (flag)
-        fadeChannel(&shotChannel, soundFadeSeconds, true, true);
-    flag = 0;
-}
-
 void Weapon::checkRunningCycle(float salvo)
 {
     if (isLaser && !shot.empty() && !isFiring)
-        fadeLoopSound(isLaserSoundPlaying);
+        stopLaserSound();
     if (!isChargedShot || isLaser)
         return;
     if (!isChargeReady || isFiring) {
         if (static_cast<float>(shotsFired) == salvo || (!isFiring && cycleState != cycleShooting)) {
             if (cycleTime > 0.0)
-                fadeLoopSound(isWarmUpSoundPlaying);
+                endWarmUpEffects();
             endCycle();
         }
         return;
@@ -123,9 +103,7 @@ void Weapon::checkRunningCycle(float salvo)
     // The charged button was let go: the whole salvo leaves.
     isChargeReady = 0;
     isChargeReleased = 1;
-    stopEmitting(chargeReadyParticles);
-    if (chargeReadyParticles && chargeReadyParticles->getNumEmitters() > 0)
-        chargeReadyParticles->getEmitter(0)->setEnabled(false);
+    hideChargeReady();
     cycleState = cycleShooting;
 }
 
@@ -177,24 +155,13 @@ void Weapon::enterRandomWait()
 void Weapon::beginWarmUp()
 {
     cycleState = cycleWarmUp;
-    if (!isWarmUp || warmUpTime <= 0.0)
-        return;
-    if (!isWarmUpSoundPlaying && !chargeSoundName.empty()) {
-        clearChannelFade(&shotChannel);
-        shotChannel.stop();
-        shotChannel = playSound(chargeSoundName, 0.0f, noSoundPosition, false);
-        shotChannel.setVolume(warmUpSound_Volume);
-        shotChannel.setMode(platform::soundLoopNormal);
-        shotChannel.setPaused(false);
-        isWarmUpSoundPlaying = 1;
-    }
-    restartEmitting(hotTimerParticles);
+    if (isWarmUp && warmUpTime > 0.0)
+        startWarmUpEffects();
 }
 
 void Weapon::endWarmUp()
 {
-    stopEmitting(hotTimerParticles);
-    fadeLoopSound(isWarmUpSoundPlaying);
+    endWarmUpEffects();
     if (isLaser)
         canRotate = 1;
     if (!isChargedShot || isLaser) {
@@ -204,8 +171,7 @@ void Weapon::endWarmUp()
     if (isChargeReady)
         return;
     isChargeReady = 1;
-    playSound(chargeSoundReadyName, chargeSoundReady_Volume, noSoundPosition, false);
-    restartEmitting(chargeReadyParticles);
+    showChargeReady();
 }
 
 void Weapon::endShootingTime()
@@ -214,14 +180,14 @@ void Weapon::endShootingTime()
         cycleState = cycleFinished;
         if (isLaser) {
             stopLasers();
-            fadeLoopSound(isLaserSoundPlaying);
+            stopLaserSound();
         }
         return;
     }
     if (waitBeforeLoop != 0.0f || warmUpTime != 0.0 || (!isPlayerWeapon && isWaitBeforeShootRandom)) {
         cycleState = cycleLoopPause;
         if (isLaser)
-            fadeLoopSound(isLaserSoundPlaying);
+            stopLaserSound();
     }
 }
 

@@ -68,13 +68,11 @@ void Weapon::createEffects(const Weapon* definitionGun, bool isDataOnly)
 {
     if (!definitionGun)
         return;
-    isAttachedToCamera = definitionGun->isAttachedToCamera;
     cycleTime = 0.0;
     cycleState = cycleWaiting;
     takeOverDefinition(*this, *definitionGun);
     kind = kindWeapon;
     trailName = trailMaterial == missileTrail ? missileTrail : "particle_" + trailMaterial;
-    isChargedShot = definitionGun->isChargedShot;
     warmUpTime = isWarmUp ? HotTimer : 0.0;
     if (isDataOnly)
         return;

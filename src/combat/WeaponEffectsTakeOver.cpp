@@ -1,4 +1,5 @@
-// A gun set up for play takes its settings from its library gun again: the
+// The one list of what a gun takes from its library gun: a copy takes it
+// when it is made, and a gun set up for play takes it again, so that the
 // effect names the previous set-up emptied come back with the rest.
 #include "combat/Weapon.h"
 #include "combat/WeaponEffects.h"
@@ -9,12 +10,14 @@ void takeOverCycle(Weapon& gun, const Weapon& from)
 {
     gun.button = from.button;
     gun.isAutoShoot = from.isAutoShoot;
+    gun.isAttachedToCamera = from.isAttachedToCamera;
     gun.isAlwaysCompleteSalve = from.isAlwaysCompleteSalve;
     gun.isButtonCoolDown = from.isButtonCoolDown;
     gun.isUseAmmo = from.isUseAmmo;
     gun.startAmmo = from.startAmmo;
     gun.maxAmmo = from.maxAmmo;
     gun.isLockOn = from.isLockOn;
+    gun.isChargedShot = from.isChargedShot;
     gun.isPlayerUsingAI = from.isPlayerUsingAI;
     gun.waitBeforeShoot = from.waitBeforeShoot;
     gun.shootDuration = from.shootDuration;

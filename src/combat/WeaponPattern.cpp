@@ -4,9 +4,7 @@
 // shot from the gun's pool.
 #include "combat/Weapon.h"
 
-#include "app/AudioService.h"
 #include "app/CameraProjection.h"
-#include "combat/WeaponParticles.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
@@ -27,7 +25,6 @@ constexpr float randomScale = 1.0f / 32767.0f;
 constexpr float percent = 0.01f;
 constexpr float fullCircle = 360.0f;
 constexpr float aimReach = 2000.0f;
-constexpr float defaultEffectSeconds = 0.3f;
 // Data may still say 2 for "straight ahead while the positions fan out";
 // from 3 on shots fly along the node's forward.
 constexpr std::int32_t dirTypeInFront = 2;
@@ -46,15 +43,6 @@ Ogre::SceneNode* cameraRig(Ogre::SceneManager* scene)
 bool isSideAssetGroup(const std::string& group)
 {
     return group != "COMMON" && group != "2DSPACEASSETS" && group != "2DGEOMETRYASSETS";
-}
-
-void restartMuzzle(Ogre::ParticleSystem* system, float& timer)
-{
-    if (!system)
-        return;
-    restartEmitting(system);
-    const float duration = system->getNumEmitters() > 0 ? system->getEmitter(0)->getDuration() : 0.0f;
-    timer = duration != 0.0f ? duration : defaultEffectSeconds;
 }
 
 } // namespace
@@ -168,14 +156,8 @@ void Weapon::spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction)
         fillShot(*record, direction);
         launchShot(*record, position, direction);
     }
-    restartMuzzle(smokeParticles, smokeTimer);
-    restartMuzzle(fireParticles, fireTimer);
-    if ((isPlayerWeapon || game->enemyFirePause <= 0.0f) && !shot.empty() && shot != "none") {
-        const platform::Channel channel = playSound(shot, shotSound_Volume, noSoundPosition, false);
-        const float pitch[2] = {shotSound_pitch.x, shotSound_pitch.y};
-        if (channel.isValid())
-            randomizePitch(channel, pitch);
-    }
+    startMuzzleEffects();
+    playShotSound();
 }
 
 void Weapon::fillShot(bullet& record, const Ogre::Vector3& direction) const
