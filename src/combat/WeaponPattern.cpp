@@ -192,10 +192,11 @@ void Weapon::fillShot(bullet& record, const Ogre::Vector3& direction) const
     record.timeToLive = timeToLive;
     record.hitPoints = bulletHitPoints;
     record.phase = game->playClock - std::floor(game->playClock);
-    const auto found = game->bulletLibrary.find(meshName);
-    const std::string& group = found != game->bulletLibrary.end() ? found->second->group : "COMMON";
-    // Side assets are a look of flat (2D) games only.
-    record.isSideAsset = game->levelTypePreference == 0 && isSideAssetGroup(group);
+    // Side assets are a look of flat (2D) games only. The definition is the
+    // library's entry of meshName, found at reset; without one the shot is
+    // of the common group.
+    record.isSideAsset =
+        game->levelTypePreference == 0 && bulletDefinition && isSideAssetGroup(bulletDefinition->group);
     record.isPlayerBullet = isPlayerWeapon;
 }
 

@@ -55,11 +55,15 @@ Ogre::Vector3 flat(Ogre::Vector3 v)
     return v;
 }
 
+// Made once: every launch looks the cameras up by name.
+const std::string collisionCameraName = "PlayCollisionCam";
+const std::string playCameraName = "PlayCam";
+
 Ogre::Camera* collisionCameraOf(Ogre::SceneManager* scene)
 {
-    if (scene->hasCamera("PlayCollisionCam"))
-        return scene->getCamera("PlayCollisionCam");
-    return scene->hasCamera("PlayCam") ? scene->getCamera("PlayCam") : nullptr;
+    if (scene->hasCamera(collisionCameraName))
+        return scene->getCamera(collisionCameraName);
+    return scene->hasCamera(playCameraName) ? scene->getCamera(playCameraName) : nullptr;
 }
 
 // The shot's speeds and directions as they come from the gun, kept where a
