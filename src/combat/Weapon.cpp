@@ -152,6 +152,7 @@ void Weapon::reset()
     smokeTimer = fireTimer = unsetTimer;
     resetParticles();
     shotChannel.setPaused(true);
+    shotChannel.setPosition(0);
 
     if (!isPlayerWeapon) {
         isChargedShot = 0;

@@ -106,6 +106,7 @@ void Weapon::startWarmUpEffects()
         startLoop(shotChannel, chargeSoundName);
         shotChannel.setVolume(warmUpSound_Volume);
         shotChannel.setMode(platform::soundLoopNormal);
+        shotChannel.setPosition(0);
         shotChannel.setPaused(false);
         isWarmUpSoundPlaying = 1;
     }
@@ -148,6 +149,7 @@ void Weapon::startLaserSound()
     randomizePitch(shotChannel, pitch);
     shotChannel.setVolume(shotSound_Volume);
     shotChannel.setMode(platform::soundLoopNormal);
+    shotChannel.setPosition(0);
     shotChannel.setPaused(false);
     isLaserSoundPlaying = 1;
 }

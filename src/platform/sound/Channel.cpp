@@ -101,4 +101,12 @@ void Channel::setPriority(int priority)
         playing->priority = priority;
 }
 
+void Channel::setPosition(std::uint32_t milliseconds)
+{
+    if (Voice* playing = voice()) {
+        playing->positionMs = milliseconds;
+        playing->positionChanged = true;
+    }
+}
+
 } // namespace platform

@@ -42,6 +42,10 @@ public:
     // 0 (most important) to 256; when every voice is busy a new channel takes
     // the voice of the least important one, never of a more important one.
     void setPriority(int priority);
+    // Where the sound plays from, in milliseconds from its start; reaches the
+    // mixer at the next update. Past the end a looping channel wraps round and
+    // any other one is set to its last sample (it ends at once when playing).
+    void setPosition(std::uint32_t milliseconds);
 
 protected:
     ControlState* controlState() const override;

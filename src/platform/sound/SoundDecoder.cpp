@@ -81,7 +81,9 @@ std::size_t SoundDecoder::read(std::int16_t* samples, std::size_t count)
     return frames;
 }
 
-bool SoundDecoder::rewind() { return sf_seek(file, 0, SEEK_SET) == 0; }
+bool SoundDecoder::rewind() { return seek(0); }
+
+bool SoundDecoder::seek(std::int64_t frame) { return sf_seek(file, frame, SEEK_SET) == frame; }
 
 std::vector<std::int16_t> SoundDecoder::readAll()
 {

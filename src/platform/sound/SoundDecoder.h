@@ -38,6 +38,8 @@ public:
     std::size_t read(std::int16_t* samples, std::size_t count);
     // Back to the first frame; false when the source cannot seek.
     bool rewind();
+    // To that frame; false when the source cannot seek there.
+    bool seek(std::int64_t frame);
     // Every remaining frame.
     std::vector<std::int16_t> readAll();
 

@@ -7,6 +7,7 @@ namespace {
 // Four parts of 8192 frames: about 0.7 s of sound queued at 48 kHz.
 const int bufferCount = 4;
 const std::size_t framesPerPart = 8192;
+const std::int64_t millisecondsPerSecond = 1000;
 
 } // namespace
 
@@ -65,6 +66,23 @@ bool SoundStream::refill(ALuint source, bool loop)
     if (state == AL_STOPPED)
         alSourcePlay(source);
     return true;
+}
+
+void SoundStream::restartAt(ALuint source, std::uint32_t milliseconds, bool loop)
+{
+    alSourceRewind(source);
+    alSourcei(source, AL_BUFFER, 0);
+    ended = !decoder->seek(playFrame(milliseconds, decoder->sampleRate(), decoder->frames(), loop));
+    if (!ended)
+        prime(source, loop);
+}
+
+std::int64_t playFrame(std::uint32_t milliseconds, int sampleRate, std::int64_t length, bool loop)
+{
+    const std::int64_t frame = milliseconds * static_cast<std::int64_t>(sampleRate) / millisecondsPerSecond;
+    if (length <= 0 || frame < length)
+        return frame;
+    return loop ? frame % length : length - 1;
 }
 
 } // namespace platform

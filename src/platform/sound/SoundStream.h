@@ -25,6 +25,9 @@ public:
     // Queues new parts in place of the played ones and restarts a source
     // that ran dry; false once the whole sound has been played.
     bool refill(ALuint source, bool loop);
+    // Empties the source's queue (leaving it in its initial state) and
+    // queues the sound again from that play position.
+    void restartAt(ALuint source, std::uint32_t milliseconds, bool loop);
 
 private:
     // Decodes the next part into the buffer; false when nothing is left.
@@ -35,5 +38,10 @@ private:
     std::vector<std::int16_t> part;
     bool ended = false;
 };
+
+// The frame a play position in milliseconds lands on, in a sound of that
+// length in frames (0 or less: unknown): past the end it wraps for a looping
+// sound and stays on the last frame of any other.
+std::int64_t playFrame(std::uint32_t milliseconds, int sampleRate, std::int64_t length, bool loop);
 
 } // namespace platform

@@ -160,6 +160,7 @@ Channel SoundSystem::playSound(Sound* sound, ChannelGroup* group, bool paused)
     voice.pan = 0.0f;
     voice.startOrder = ++playCount;
     voice.propertiesChanged = true;
+    voice.positionChanged = false;
     return Channel(this, index, voice.generation);
 }
 
@@ -241,6 +242,8 @@ void SoundSystem::updateVoice(Voice& voice, std::uint64_t clock)
     setVoiceOutputGain(voice, gain);
     if (voice.propertiesChanged)
         applyVoiceProperties(voice, rolloffScale);
+    if (voice.positionChanged)
+        applyVoicePosition(voice);
     setVoiceOutputPaused(voice, silent);
 }
 

@@ -4,6 +4,7 @@
 
 #include <AL/alext.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -11,6 +12,7 @@ namespace platform {
 namespace {
 
 const float quarterTurn = 1.5707963f;
+const int bitsPerByte = 8;
 
 // OpenAL pans a source by its direction from the listener: a panned channel
 // sits on the unit circle about the listener's head, ahead at 0 and at either
@@ -18,6 +20,26 @@ const float quarterTurn = 1.5707963f;
 SoundVector panPosition(float pan)
 {
     return SoundVector{std::sin(pan * quarterTurn), 0.0f, -std::cos(pan * quarterTurn)};
+}
+
+// Moves a source playing a whole buffer to the voice's play position; a
+// paused source stays paused there.
+void setSampleOffset(const Voice& voice)
+{
+    ALint buffer = 0;
+    ALint bytes = 0;
+    ALint channels = 1;
+    ALint bits = 16;
+    ALint rate = 0;
+    alGetSourcei(voice.source, AL_BUFFER, &buffer);
+    const auto id = static_cast<ALuint>(buffer);
+    alGetBufferi(id, AL_SIZE, &bytes);
+    alGetBufferi(id, AL_CHANNELS, &channels);
+    alGetBufferi(id, AL_BITS, &bits);
+    alGetBufferi(id, AL_FREQUENCY, &rate);
+    const std::int64_t length = std::int64_t{bytes} * bitsPerByte / std::max(channels * bits, 1);
+    const std::int64_t frame = playFrame(voice.positionMs, rate, length, isLooping(voice.mode));
+    alSourcei(voice.source, AL_SAMPLE_OFFSET, static_cast<ALint>(frame));
 }
 
 } // namespace
@@ -44,15 +66,35 @@ void applyVoiceProperties(Voice& voice, float rolloff)
 
 void startVoiceOutput(Voice& voice, float gain, float rolloff)
 {
-    if (voice.stream)
-        voice.stream->prime(voice.source, isLooping(voice.mode));
+    const bool loop = isLooping(voice.mode);
+    if (voice.stream && voice.positionChanged)
+        voice.stream->restartAt(voice.source, voice.positionMs, loop);
+    else if (voice.stream)
+        voice.stream->prime(voice.source, loop);
     else
         alSourcei(voice.source, AL_BUFFER, static_cast<ALint>(voice.sound->bufferFor(isPlaced(voice.mode))));
+    if (!voice.stream && voice.positionChanged)
+        setSampleOffset(voice);
+    voice.positionChanged = false;
     applyVoiceProperties(voice, rolloff);
     setVoiceOutputGain(voice, gain);
     alSourcePlay(voice.source);
     voice.started = true;
     voice.outputPaused = false;
+}
+
+void applyVoicePosition(Voice& voice)
+{
+    voice.positionChanged = false;
+    if (!voice.stream) {
+        setSampleOffset(voice);
+        return;
+    }
+    // The emptied queue leaves the source in its initial state, which the
+    // stream's refill does not restart.
+    voice.stream->restartAt(voice.source, voice.positionMs, isLooping(voice.mode));
+    if (!voice.outputPaused)
+        alSourcePlay(voice.source);
 }
 
 void setVoiceOutputPaused(Voice& voice, bool paused)

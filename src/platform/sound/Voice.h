@@ -26,6 +26,9 @@ struct Voice {
     bool outputPaused = false;
     float outputGain = -1.0f;
     bool propertiesChanged = false;
+    // A play position set since the last update, in milliseconds.
+    bool positionChanged = false;
+    std::uint32_t positionMs = 0;
     std::uint64_t startOrder = 0;
 
     Sound* sound = nullptr;
@@ -46,6 +49,8 @@ struct Voice {
 void startVoiceOutput(Voice& voice, float gain, float rolloff);
 // Pitch, loop, placement, pan and distances, after a change.
 void applyVoiceProperties(Voice& voice, float rolloff);
+// Moves the source to the voice's play position.
+void applyVoicePosition(Voice& voice);
 void setVoiceOutputPaused(Voice& voice, bool paused);
 void setVoiceOutputGain(Voice& voice, float gain);
 // For a started voice: whether its sound has played to the end. Keeps a

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -433,3 +434,48 @@ TEST(SoundSystemMuted, ReadsSoundsAndRefusesPlays)
 }
 
 } // namespace
+
+// A 441 Hz tone is half a cycle on at 0.5 s: mixed from there, it comes out
+// inverted, so only a rewound channel mixes the same samples as a new play.
+TEST(SoundSystemPosition, RewindMixesTheSoundsStartAgainAndStaleHandlesDoNothing)
+{
+    soundtest::useSilentSoundOutput();
+    TempFolder folder;
+    const double frequency = 441.0;
+    for (const auto& [name, format, mode] : {std::tuple{"tone.wav", soundtest::wavFormat, platform::soundDefault},
+                                             std::tuple{"tone.flac", soundtest::flacFormat, platform::soundStream}}) {
+        platform::SoundSystem system;
+        ASSERT_TRUE(system.initLoopback(2, outputRate));
+        ASSERT_TRUE(soundtest::writeTone(folder.path() + name, format, 2.0, 1, frequency));
+        Sound* sound = system.createSound(folder.path() + name, mode);
+        std::vector<float> start(2 * frameSamples);
+        std::vector<float> rewound(start.size());
+        const auto mix = [&](std::vector<float>& output, int frames) {
+            for (int i = 0; i < frames; ++i) {
+                system.update();
+                system.renderLoopback(output.data(), frameSamples);
+            }
+        };
+        Channel channel = system.playSound(sound, nullptr, false);
+        mix(start, 1);
+        mix(rewound, 4);
+        channel.setPosition(0);
+        mix(rewound, 1);
+        const auto differenceFromStart = [&] {
+            float difference = 0.0f;
+            for (std::size_t i = 2 * rampSamples; i < start.size(); ++i)
+                difference = std::max(difference, std::fabs(rewound[i] - start[i]));
+            return difference;
+        };
+        EXPECT_LT(differenceFromStart(), 0.01f) << name;
+
+        channel.stop();
+        Channel next = system.playSound(sound, nullptr, false);
+        mix(rewound, 5);
+        channel.setPosition(0);
+        Channel().setPosition(0);
+        mix(rewound, 1);
+        EXPECT_FALSE(channel.isPlaying()) << name;
+        EXPECT_GT(differenceFromStart(), 0.5f) << name;
+    }
+}
