@@ -6,6 +6,7 @@
 #include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "core/effects/ParticleSystemAccess.h"
 #include "platform/Hash.h"
 #include "platform/Random.h"
 #include "play/Level.h"
@@ -13,7 +14,6 @@
 #include "world/Obb.h"
 
 #include <OgreCamera.h>
-#include <OgreParticleEmitter.h>
 #include <OgreParticleSystem.h>
 #include <OgreRibbonTrail.h>
 #include <OgreSceneManager.h>
@@ -240,10 +240,7 @@ void bullet::launch(Weapon* gun, const Ogre::Vector3& position, float shotScale,
     }
 
     createTrail();
-    if (trailParticles && trailParticles->getNumEmitters() > 0) {
-        trailParticles->getEmitter(0)->setEnabled(false);
-        trailParticles->getEmitter(0)->setEnabled(true);
-    }
+    restartFirstEmitter(trailParticles);
     // A record comes back from its pool hidden: a shot shows its effects
     // again, a beam's record stays unseen.
     node->setVisible(!isLaser, true);

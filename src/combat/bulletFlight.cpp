@@ -13,12 +13,12 @@
 #include "combat/ShotMath.h"
 #include "combat/ShotStep.h"
 #include "core/Game.h"
+#include "core/effects/ParticleSystemAccess.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
 
 #include <OgreCamera.h>
 #include <OgreMath.h>
-#include <OgreParticleEmitter.h>
 #include <OgreParticleSystem.h>
 #include <OgreRibbonTrail.h>
 #include <OgreSceneNode.h>
@@ -436,8 +436,7 @@ void release(bullet& b)
     silence(b.impactParticles);
     silence(b.cancelParticles);
     if (b.trailParticles) {
-        if (b.trailParticles->getNumEmitters() > 0)
-            b.trailParticles->getEmitter(0)->setEnabled(false);
+        setFirstEmitterEnabled(b.trailParticles, false);
         b.trailParticles->setEmitting(false);
         b.trailParticles->clear();
     }
