@@ -6,6 +6,7 @@
 
 #include "core/HighScoreTable.h"
 
+#include <OgreColourValue.h>
 #include <OgreVector.h>
 
 #include <SDL.h>
@@ -510,6 +511,14 @@ public:
     float powerUpLevel = 0.0f;
     float gaugeValue = 0.0f;
     bool isGaugeActive = false;
+    // The gauge's settings and run-time flags that the ship's gauge button reads:
+    // enabled, ready to be released, the gauge weapon forced to fire, how fast
+    // it drains (per second) and the shoot button that releases it.
+    bool isGauge = false;
+    bool isGaugeReady = false;
+    bool isGaugeWeaponOverride = false;
+    float gaugeDrainSpeed = 20.0f;
+    int gaugeButtonNumber = 2;
     bool dontAddToGaugeWhenStarted = false;
     bool isResetGaugeNextLevel = false;
     bool isResetGaugePlayerDeath = false;
@@ -573,6 +582,19 @@ public:
     bool stickMoved = false;
     bool aimActive = false;
     std::array<bool, 8> shootHeld{};
+    // Input button 8, which ships of rotation type 2 fire with.
+    bool button8Held = false;
+    // Held shoot buttons, first pressed first, kept by the ship's shooting
+    // step: a gun fires while its button is the last one pressed, or while it
+    // is held at all when isCanPressSeveralButtonsForWeapons is set.
+    std::vector<std::int32_t> heldShootButtons;
+    bool isCanPressSeveralButtonsForWeapons = false;
+    // The ship blinks in this colour while invincible.
+    Ogre::ColourValue playerInvincibleColor{0.0f, 0.2f, 0.6f, 0.0f};
+    // The ship may stay off screen without dying.
+    bool isPlayerOffScreenAllowed = false;
+    // The HUD (and the crosshair with it) is hidden.
+    bool isHUDHidden = false;
     std::array<bool, 8> shootPressed{};
     std::array<bool, 8> shootReleased{};
     bool anyShootHeld = false;

@@ -24,8 +24,6 @@ constexpr int arrowLeftKey = 203;
 constexpr int arrowRightKey = 205;
 constexpr int enterKey = 28;
 // Player states: the mouse fires in the first; the ship aims in play.
-constexpr int playerMouseFiring = 1;
-constexpr int playerInPlay = 2;
 constexpr float aimActiveAbove = 0.5f;
 
 // What this frame holds besides the Game's own members.
@@ -167,13 +165,12 @@ void readPlay(Game& game)
 {
     if (!game.level || !game.level->state || !game.player)
         return;
-    // The player's own flag that also lets the mouse fire arrives with the combat actors.
-    if (game.player->state == playerMouseFiring) {
+    if (game.player->status == Player::statusIntro || game.player->isMouseFire) {
         game.shootHeld[0] = game.shootHeld[0] || game.mouseLeft;
         game.shootHeld[1] = game.shootHeld[1] || game.mouseRight;
     }
     const float strongestAim = std::max({game.aimUp, game.aimDown, game.aimLeft, game.aimRight});
-    game.aimActive = game.player->state == playerInPlay && strongestAim > aimActiveAbove;
+    game.aimActive = game.player->status == Player::statusPlaying && strongestAim > aimActiveAbove;
 }
 
 void applyMenuDirections(Game& game)

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int modePlaying = 1;
-constexpr int playerInPlay = 2;
 
 void countDown(float& timer, double dt)
 {
@@ -21,7 +20,7 @@ void countDown(float& timer, double dt)
 bool isChainTimerRunning(const Game& game)
 {
     return game.chainTimer > 0.0f && game.gameMode == modePlaying && game.level && game.level->isRunning
-           && game.player && game.player->state == playerInPlay && game.level->hasTriggers();
+           && game.player && game.player->status == Player::statusPlaying && game.level->hasTriggers();
 }
 
 void breakChain(Game& game)

@@ -164,7 +164,7 @@ void Trigger::activatePlayerControl()
         player->setVisible(false);
     else if (player->movableObject && !player->movableObject->isVisible())
         player->setVisible(true);
-    player->updateSound(playerCantShoot);
+    player->setShootingDisabled(playerCantShoot);
     player->isNoSmartBomb = isNoSmartBombs;
     if (isInvincible)
         player->invincibilityTime = invincibilityDuration;

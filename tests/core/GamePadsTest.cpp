@@ -335,7 +335,7 @@ TEST_F(GamePads, DuringPlayTheMouseFiresInTheFirstPlayerStateAndAimingCountsInPl
     Player player;
     game.mouseLeft = true;
     game.mouseRight = true;
-    player.state = 1;
+    player.status = 1;
     // Without the play state's lists there is no play.
     game.level = &level;
     game.player = &player;
@@ -347,7 +347,7 @@ TEST_F(GamePads, DuringPlayTheMouseFiresInTheFirstPlayerStateAndAimingCountsInPl
     EXPECT_TRUE(game.shootPressed[0] && game.shootPressed[1]);
     EXPECT_FALSE(game.confirmPressed); // the mouse fires; it does not confirm
 
-    player.state = 2;
+    player.status = 2;
     pad.setAxis(SDL_CONTROLLER_AXIS_RIGHTX, 16384); // just past half travel
     frame();
     EXPECT_TRUE(game.shootReleased[0]);
@@ -355,6 +355,10 @@ TEST_F(GamePads, DuringPlayTheMouseFiresInTheFirstPlayerStateAndAimingCountsInPl
     pad.setAxis(SDL_CONTROLLER_AXIS_RIGHTX, 16383);
     frame();
     EXPECT_FALSE(game.aimActive);
+    // A ship whose mouse-fire flag is set fires with the mouse in play too.
+    player.isMouseFire = true;
+    frame();
+    EXPECT_TRUE(game.shootPressed[0] && game.shootPressed[1]);
 
     game.level = nullptr;
     game.player = nullptr;

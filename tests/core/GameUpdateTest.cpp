@@ -79,7 +79,7 @@ TEST_F(GameUpdate, TheChainTimerStandsWhenAnyConditionFails)
         {"not playing", [this] { game.gameMode = 2; }},
         {"level not running", [this] { level.isRunning = false; }},
         {"no level", [this] { game.level = nullptr; }},
-        {"ship not in play", [this] { player.state = 1; }},
+        {"ship not in play", [this] { player.status = 1; }},
         {"no player", [this] { game.player = nullptr; }},
         {"no triggers", [this] { playing.triggers.clear(); }},
         {"no play state", [this] { level.state = nullptr; }},

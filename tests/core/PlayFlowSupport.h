@@ -109,7 +109,7 @@ protected:
         level.isRunning = true;
         playing.triggers = {noTrigger};
         level.state = &playing;
-        player.state = 2;
+        player.status = 2;
     }
 
     Game& game = *Game::getSingletonPtr();

@@ -1,0 +1,9 @@
+// Firing the active weapon set by the held shoot buttons.
+#include "combat/Player.h"
+
+void Player::setShootingDisabled(bool disabled)
+{
+    if (isNoShooting == disabled)
+        return;
+    isNoShooting = disabled;
+}
