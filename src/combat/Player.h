@@ -328,4 +328,10 @@ public:
     Level* level = nullptr;
     // Height of the plane the ship flies in.
     float playHeight = 0.0f;
+
+private:
+    // The node tree and the crosshair, made and destroyed by name: a second
+    // ship in the same scene would otherwise meet the first one's names.
+    void destroySceneNodes();
+    void createCrosshair();
 };
