@@ -17,6 +17,15 @@ Player::~Player()
             delete weapon;
 }
 
+Player::Player(const Player& source) : Player()
+{
+    (void)source;
+}
+
+void Player::setDefaults()
+{
+}
+
 entity* Player::clone() const
 {
     auto* copy = new Player();

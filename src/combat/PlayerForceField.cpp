@@ -16,3 +16,15 @@ void Player::startForceField(float duration, int fieldLife, const std::string& p
     forceField.hitSound = hitSound;
     forceField.hitVolume = hitVolume;
 }
+
+void Player::absorbForceFieldHit()
+{
+}
+
+void Player::updateForceField(double)
+{
+}
+
+void Player::endForceField()
+{
+}

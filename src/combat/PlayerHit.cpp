@@ -12,3 +12,7 @@ void Player::setLife(int newLife)
     game.currentLife = 0;
     status = statusDying;
 }
+
+void Player::hit(std::int32_t, std::int32_t, const Ogre::Vector3&)
+{
+}

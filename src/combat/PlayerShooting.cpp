@@ -7,3 +7,7 @@ void Player::setShootingDisabled(bool disabled)
         return;
     isNoShooting = disabled;
 }
+
+void Player::shoot(double)
+{
+}

@@ -1,0 +1,6 @@
+// The ship's death sequence.
+#include "combat/Player.h"
+
+void Player::updateDeath(double)
+{
+}

@@ -1,0 +1,6 @@
+// Focus mode and the gauge weapon's timer.
+#include "combat/Player.h"
+
+void Player::updateFocus(double)
+{
+}

@@ -1,0 +1,10 @@
+// The intro flight and the moves triggers script.
+#include "combat/Player.h"
+
+void Player::updateIntro(double)
+{
+}
+
+void Player::updateTimedMove(double)
+{
+}

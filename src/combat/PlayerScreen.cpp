@@ -1,0 +1,6 @@
+// Keeping the ship inside the view.
+#include "combat/Player.h"
+
+void Player::isInsideScreen(const Ogre::Vector3&)
+{
+}
