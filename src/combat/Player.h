@@ -334,4 +334,13 @@ private:
     // ship in the same scene would otherwise meet the first one's names.
     void destroySceneNodes();
     void createCrosshair();
+
+    // Control: the set the Game's weapon level picks; null when it picks none.
+    std::vector<Weapon*>* activeWeaponSet();
+    // The state step's parts: the step of a ship in play (not frozen), the
+    // on-screen test, the invincibility blink, the engine particles.
+    void stepInPlay(double dt);
+    bool isSeenByCamera() const;
+    void updateBlink(double dt);
+    void updateEngineParticles();
 };
