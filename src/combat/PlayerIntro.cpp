@@ -72,7 +72,8 @@ void Player::updateTimedMove(double dt)
     moveTimer -= static_cast<float>(dt);
     if (moveTimer <= 0.0f)
         isBeingMoved = false;
-    const double s = moveDuration != 0.0f ? smoothstep(1.0 - moveTimer / moveDuration) : 1.0;
+    // A move without a (usable) duration jumps to its target.
+    const double s = moveDuration > 0.0f ? smoothstep(1.0 - moveTimer / moveDuration) : 1.0;
     Ogre::Vector3 moved;
     lerpClamped(moved, moveStart, moveTarget, s);
     sceneNode->setPosition(moved);
