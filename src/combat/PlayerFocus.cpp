@@ -34,19 +34,6 @@ bool isGaugeButtonCalling(const Game& game)
     return isShootButtonPressed(game, button) || std::find(held.begin(), held.end(), button) != held.end();
 }
 
-// The release of a full gauge: the gauge weapon runs, the start sound plays,
-// enemy shots may be cancelled for score, and enemies hold fire and the ship
-// is untouchable for the gauge's durations when those are longer.
-void releaseGauge(Game& game, Player& ship)
-{
-    game.isGaugeActive = true;
-    playSound(game.gaugeStartSound, game.gaugeStartSoundVolume, noSoundPosition, false);
-    if (game.isGaugeCancels && game.level && game.level->state)
-        game.level->state->cancelBulletsForScore(game.gaugeStartSpawnedItem, false);
-    game.enemyFirePause = std::max(game.enemyFirePause, game.gaugeCancelDuration);
-    ship.invincibilityTime = std::max(ship.invincibilityTime, static_cast<float>(game.gaugeInvincibleTime));
-}
-
 } // namespace
 
 void Player::updateFocus(double dt)
@@ -78,8 +65,8 @@ void Player::updateFocus(double dt)
                 weapon->sceneNode->getParent()->removeChild(weapon->sceneNode);
 
     if (current.isGauge && current.isGaugeReady && !current.isGaugeActive && current.gaugeValue >= current.maxGauge &&
-        isGaugeButtonCalling(current))
-        releaseGauge(current, *this);
+        isGaugeButtonCalling(current) && current.level)
+        current.level->useGauge();
     if (!current.isGaugeActive)
         return;
     current.gaugeValue -= current.gaugeDrainSpeed * static_cast<float>(dt);

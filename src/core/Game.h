@@ -519,6 +519,8 @@ public:
     bool isGaugeWeaponOverride = false;
     float gaugeDrainSpeed = 20.0f;
     int gaugeButtonNumber = 2;
+    // The weapon set the released gauge switches the ship to.
+    int gaugeWeaponSetNumber = 0;
     bool dontAddToGaugeWhenStarted = false;
     bool isResetGaugeNextLevel = false;
     bool isResetGaugePlayerDeath = false;

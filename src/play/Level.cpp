@@ -1,5 +1,7 @@
 #include "play/Level.h"
 
+#include "app/AudioService.h"
+#include "combat/Player.h"
 #include "core/Game.h"
 #include "play/playState.h"
 
@@ -25,6 +27,23 @@ void Level::updateGaugeDisplay(float value)
         gaugeShown = gaugeFill;
     // The ready state, its sound and the automatic release follow here with
     // the gauge settings and bars of the play state.
+}
+
+void Level::useGauge()
+{
+    Game& game = *Game::getSingletonPtr();
+    game.isGaugeActive = true;
+    playSound(game.gaugeStartSound, game.gaugeStartSoundVolume, noSoundPosition, false);
+    if (game.player && game.gaugeWeaponSetNumber != game.weaponLevel)
+        game.player->setWeaponLevel(game.gaugeWeaponSetNumber);
+    if (game.isGaugeCancels && state)
+        state->cancelBulletsForScore(game.gaugeStartSpawnedItem, false);
+    // Enemy guns stay silent for the cancelling time, so no shot replaces
+    // the cancelled ones meanwhile.
+    game.enemyFirePause = std::max(game.enemyFirePause, game.gaugeCancelDuration);
+    if (game.player)
+        game.player->invincibilityTime =
+            std::max(game.player->invincibilityTime, static_cast<float>(game.gaugeInvincibleTime));
 }
 
 void Level::setChainGauge(float chainTimer)

@@ -41,6 +41,9 @@ public:
     // Shows the gauge at the value: its fill (a share of the Game's maxGauge)
     // and the highest fill shown.
     void updateGaugeDisplay(float value);
+    // Releases a full gauge: its start sound, the gauge weapon set, the
+    // cancelling of enemy shots and the invincibility it gives.
+    void useGauge();
     // Shows the time left to continue the chain (a share of the Game's
     // timeBetweenChains) and the highest fill shown.
     void setChainGauge(float chainTimer);
