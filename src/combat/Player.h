@@ -334,4 +334,8 @@ private:
     // ship in the same scene would otherwise meet the first one's names.
     void destroySceneNodes();
     void createCrosshair();
+
+    // The mesh entity "player" detached and destroyed, before a new one is
+    // made and when the ship goes.
+    void destroyMeshEntity();
 };
