@@ -38,9 +38,10 @@ Player::Player(const Player& source) : Player()
         std::vector<Weapon*>& set = weaponSets.emplace_back();
         for (const Weapon* sourceGun : sourceSet) {
             auto* gun = new Weapon(*sourceGun);
-            // Library definitions are never bound: they have no level.
+            // Library definitions are never bound. A new copy has no nodes
+            // yet: its guns get their owner, level and scene, and no node.
             if (!source.isLibraryDefinition)
-                gun->init(this, source.level, sceneNode, source.sceneManager);
+                gun->init(this, source.level, nullptr, source.sceneManager);
             set.push_back(gun);
         }
     }

@@ -26,11 +26,12 @@ TEST(PlayerSetupCreate, TheShipIsBuiltFromItsDefinitionOnItsLayer)
     PlayerScene scene(shipMeshes);
     scene.level.layers[3].number = 3;
     scene.level.layers[7].number = 7;
-    scene.addLibraryGun("twin");
+    scene.addLibraryGun("twin").button = 6;
     Player& definition = scene.addLibraryShip("Ship");
     definition.meshName = "crate.mesh";
     definition.weaponSets = {{new Weapon()}};
     definition.weaponSets[0][0]->name = "twin";
+    definition.weaponSets[0][0]->button = 2;
     Player& ship = scene.player;
     ship.layerId = 7;
     LogCapture log;
@@ -46,6 +47,8 @@ TEST(PlayerSetupCreate, TheShipIsBuiltFromItsDefinitionOnItsLayer)
     EXPECT_EQ(scene.camera.targetNode, ship.sceneNode);
     ASSERT_EQ(ship.weaponSets.size(), 1u);
     EXPECT_EQ(ship.weaponSets[0][0]->sceneNode->getParentSceneNode(), ship.canonNode);
+    // The rebuild takes the library gun's effects again, not its button.
+    EXPECT_EQ(ship.weaponSets[0][0]->button, 2);
     EXPECT_FALSE(log.containsPrefix("[ERROR] can't find player mesh"));
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -136,4 +137,29 @@ TEST(PlayerSetup, AMirroredShipFlipsItsGunsAtReset)
     unowned.isFlipped = 1;
     unowned.reset();
     EXPECT_EQ(unowned.isFlipped, 0);
+}
+
+TEST(PlayerSetup, ACopyOfADefinitionHasItsOwnListsAndNoSceneObjects)
+{
+    PlayerScene scene;
+    Player& definition = scene.addLibraryShip("Ship");
+    definition.explosionName = "boom";
+    definition.pos = Ogre::Vector3(0.0f, -60.0f, 5.0f);
+    definition.weaponSets = {{placedGun("twin", Ogre::Vector3::ZERO, 0)}};
+    definition.outlines.push_back(new Obb());
+    definition.rotors.push_back(new rotor);
+    definition.rotors[0]->meshName = "pillar.mesh";
+    const std::unique_ptr<Player> copy(static_cast<Player*>(definition.clone()));
+
+    EXPECT_EQ(copy->templateObject, &definition);
+    EXPECT_EQ(copy->explosionName, "boom");
+    EXPECT_EQ(copy->pos, definition.pos);
+    ASSERT_EQ(copy->weaponSets.size(), 1u);
+    EXPECT_NE(copy->weaponSets[0][0], definition.weaponSets[0][0]);
+    EXPECT_EQ(copy->weaponSets[0][0]->definition, definition.weaponSets[0][0]);
+    ASSERT_EQ(copy->outlines.size(), 1u);
+    EXPECT_NE(copy->outlines[0], definition.outlines[0]);
+    ASSERT_EQ(copy->rotors.size(), 1u);
+    EXPECT_EQ(copy->rotors[0]->meshName, "pillar.mesh");
+    EXPECT_EQ(copy->rotors[0]->node, nullptr);
 }
