@@ -35,8 +35,7 @@ constexpr float spriteUnitsPerPixel = 1.0f / 32.0f;
 constexpr std::uint16_t shipPriority = 29500;
 constexpr std::uint16_t rotorPriorityBase = 30000;
 constexpr std::uint16_t crosshairPriority = 50003;
-// A crosshair group from this one on would draw among the layers of the
-// scenery in front: it goes to the last group instead.
+// From this group on the crosshair goes to the last group of all.
 constexpr unsigned crosshairGroupLimit = 66;
 // The custom shader parameter that tints the ship (hit flash, blinking).
 constexpr std::size_t tintParameter = 1;
@@ -108,6 +107,7 @@ void Player::loadMesh(const std::string& newMeshName)
     } else {
         applyMeshMaterials(meshEntity);
     }
+    // Sprites cast shadows only in a level that lights them.
     const bool isSpriteShadowAllowed = level && level->isSpriteLighting;
     const bool castsShadows = isCastShadows && (!isLayered || isSpriteShadowAllowed);
     meshEntity->setCastShadows(castsShadows);
