@@ -343,4 +343,7 @@ private:
     bool isSeenByCamera() const;
     void updateBlink(double dt);
     void updateEngineParticles();
+    // The mesh entity "player" detached and destroyed, before a new one is
+    // made and when the ship goes.
+    void destroyMeshEntity();
 };

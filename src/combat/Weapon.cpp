@@ -3,6 +3,7 @@
 #include "combat/Weapon.h"
 
 #include "app/EulerAngles.h"
+#include "combat/Player.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
@@ -28,6 +29,8 @@ constexpr float fullCircle = 360.0f;
 const std::string missileTrail = "missileTrail";
 const std::string ribbonTrail = "Bullet_Trail";
 const std::string standInLaserTexture = "notFound.jpg";
+// The owner's symmetry that mirrors it, and its guns with it.
+constexpr std::int32_t mirroredSymmetry = -1;
 
 Ogre::Camera* collisionCameraIn(Ogre::SceneManager* scene)
 {
@@ -145,8 +148,7 @@ void Weapon::reset()
     }
     const entity* owner = templateObject;
     isPlayerWeapon = owner && owner->kind == kindPlayer;
-    if (!owner)
-        isFlipped = 0;
+    isFlipped = isPlayerWeapon && static_cast<const Player*>(owner)->symmetry == mirroredSymmetry;
 
     resetFiring();
     smokeTimer = fireTimer = unsetTimer;

@@ -1,7 +1,9 @@
 // The chain and multiplier step, the gauge, the power-ups and the lives.
 #include "core/Game.h"
 
+#include "combat/Player.h"
 #include "play/Level.h"
+#include "world/sfxManager.h"
 
 #include <algorithm>
 
@@ -35,7 +37,8 @@ void Game::addGauge(int amount)
 void Game::addEnergy(float amount)
 {
     powerUpLevel = std::max(std::min(powerUpLevel + amount, static_cast<float>(maxPlayerPowerUps)), 0.0f);
-    // With a player and the gauge not in use, the player's weapon level follows the power-up level here once the player has weapon sets.
+    if (player && !isGaugeActive && !player->isWeaponSetOverride)
+        player->setWeaponLevel(static_cast<int>(powerUpLevel));
 }
 
 void Game::loseLife()
@@ -48,7 +51,8 @@ void Game::loseLife()
         isGaugeActive = false;
         if (level)
             level->updateGaugeDisplay(0.0f);
-        // The level's ready-gauge particles stop here once the level has its effects manager.
+        if (level && level->effects)
+            level->effects->stopReadyGauge();
     }
     if (deathResetsMultiplier)
         multiplier = 1.0;

@@ -4,6 +4,7 @@
 
 #include "app/Log.h"
 #include "combat/Player.h"
+#include "play/Level.h"
 
 namespace {
 
@@ -27,13 +28,21 @@ void Game::createPlayer(const std::string& definitionName)
     if (!player)
         return;
     Player* definition = findDefinition(*this, definitionName);
-    // The level takes the render-queue index of the player's layer here once it has layers.
-    // The player's scene nodes are built here once the player has them.
+    if (level) {
+        const std::uint16_t layerIndex = level->getLayerIndex(static_cast<std::int32_t>(player->layerId));
+        level->playerLayerIndex = static_cast<std::uint8_t>(layerIndex);
+    }
+    if (sceneManager)
+        player->createSceneNodes(sceneManager);
     if (definition) {
         player->name = definition->name;
         player->templateObject = definition;
-        // The definition's weapon sets, outlines and effects are copied here once the player has them.
+        player->setupFromDefinition(definition, false);
+        player->rebuildGraphics();
+    } else {
+        // Not even the stand-by: the ship still shows, as the missing-mesh stand-in.
+        player->loadMesh(player->meshName);
     }
-    // The player's graphics are rebuilt and its per-run state cleared here once the player has them.
+    player->resetRuntimeState();
     playerName = player->name;
 }

@@ -5,6 +5,7 @@
 #include "app/AudioService.h"
 #include "app/CameraProjection.h"
 #include "app/Log.h"
+#include "combat/Player.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
 #include "core/effects/ParticleSystemAccess.h"
@@ -72,7 +73,11 @@ void sfxManager::createSharedParticles()
         createSpriteEffect(&game, "ParticleSparks", game.sparksParticleName, sceneManager, false, false);
     attachStopped(sparksNode, sparksParticles);
     hitNode = sharedNode("hitPlayerNode");
-    // "ParticleHitPlayer" is made here from the player's hit particle name once the player has one.
+    destroyParticles(hitParticles);
+    if (game.player)
+        hitParticles = createSpriteEffect(&game, "ParticleHitPlayer", game.player->hitParticleName, sceneManager,
+                                          false, false);
+    attachStopped(hitNode, hitParticles);
     smokeNode1 = sharedNode("particlesSmokeNode1");
     smokeNode2 = sharedNode("particlesSmokeNode2");
     destroyParticles(smokeParticles1);
@@ -116,7 +121,8 @@ void sfxManager::createReadyGauge()
         return;
     readyGaugeParticles =
         createSpriteEffect(&game, "particleReadyGauge", game.readyGaugeParticleName, sceneManager, false, false);
-    // The system is hung on the player's gauge node here once the player has its nodes.
+    if (readyGaugeParticles && game.player && game.player->sceneNode)
+        game.player->sceneNode->attachObject(readyGaugeParticles);
     setFirstEmitterEnabled(readyGaugeParticles, false);
 }
 
@@ -129,8 +135,8 @@ void sfxManager::spawnAtPlayPlane(const Ogre::Vector3& position)
     // Centred: where the view's centre ray meets the play plane at that height.
     if (game.isSmartBombCentered && camera && camera->playCamera)
         screenToPlaneY(at, Ogre::Vector2(0.5f, 0.5f), position.y, *camera->playCamera);
-    // The player's stored layer is added to the group here once the player has one.
-    spawn(game.smartBombSfx, at, 1.0f, true, unlayeredRenderQueueGroup, 0, 0.0f);
+    const std::uint8_t group = game.player ? renderQueueGroupOf(game.player->layer) : unlayeredRenderQueueGroup;
+    spawn(game.smartBombSfx, at, 1.0f, true, group, 0, 0.0f);
 }
 
 void sfxManager::fireAt(Ogre::SceneNode* node, Ogre::ParticleSystem* particles, const Ogre::Vector3& position)

@@ -16,6 +16,7 @@ struct PatternCase {
     const char* what;
     std::function<void(Weapon&)> setUp;
     std::vector<Ogre::Vector3> directions; // in firing order
+    std::int32_t ownerSymmetry = 1;
 };
 
 TEST(GunPattern, OneSalvoFliesInTheDirectionsOfItsPattern)
@@ -39,10 +40,11 @@ TEST(GunPattern, OneSalvoFliesInTheDirectionsOfItsPattern)
         {"two rounds left fire two of three",
          [](Weapon& g) { g.NumberOfShoots = 3, g.angleAdd = 90.0f, g.isUseAmmo = 1, g.startAmmo = 2; },
          {{-h, 0, -h}, {0, 0, -1}}},
-        {"a mirrored owner fires backward", [](Weapon& g) { g.isFlipped = 1; }, {{0, 0, 1}}},
+        {"a mirrored owner fires backward", [](Weapon&) {}, {{0, 0, 1}}, -1},
     };
     for (const PatternCase& c : cases) {
         GunFiringScene scene;
+        scene.player.symmetry = c.ownerSymmetry;
         Weapon& gun = scene.gun(true, [&](Weapon& g) {
             c.setUp(g);
             g.ammo = g.startAmmo;

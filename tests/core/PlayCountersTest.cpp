@@ -184,9 +184,10 @@ TEST_F(PlayCounters, ThePlayerTakesItsDefinitionsName)
 {
     Player definition;
     definition.name = "PlayerDefault01";
+    definition.meshName = "ship.mesh";
     game.playerLibrary["PlayerDefault01"] = &definition;
     game.player = &player;
-    player.meshName = "ship.mesh";
+    player.meshName = "level.mesh";
     LogCapture log;
 
     game.createPlayer("PlayerDefault01");
@@ -202,6 +203,7 @@ TEST_F(PlayCounters, AMissingPlayerIsTheStandByOne)
 {
     Player standBy;
     standBy.name = "PlayerNotFound";
+    standBy.meshName = "interro.mesh";
     game.playerLibrary["PlayerNotFound"] = &standBy;
     game.player = &player;
     player.meshName = "ship.mesh";
