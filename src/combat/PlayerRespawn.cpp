@@ -21,6 +21,7 @@
 
 #include <btBulletDynamicsCommon.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -75,6 +76,24 @@ void refreshSprite(Player& ship)
         applyPictureTileParameters(ship.meshEntity, middleFrame);
 }
 
+// Back on the camera rig at full size, at the play position when asked; the
+// intro flies in to the start position from there.
+void placeForIntro(Player& ship, bool moveToPlayPosition)
+{
+    ship.sceneNode->setScale(ship.scale);
+    ship.followCameraNode(!moveToPlayPosition);
+    ship.sceneNode->setVisible(true);
+    ship.previousPosition = ship.sceneNode->_getDerivedPosition();
+    ship.syncScale();
+    ship.updateObbs();
+    ship.hasCameraLimitOutline = std::any_of(ship.outlines.begin(), ship.outlines.end(),
+                                             [](const Obb* outline) { return outline->isCamLimits != 0; });
+    if (ship.isBeingMoved)
+        ship.moveStart = ship.sceneNode->getPosition();
+    Ogre::SceneNode* rig = ship.sceneNode->getParentSceneNode();
+    ship.startPosition = rig ? rig->convertLocalToWorldPosition(ship.pos) : ship.pos;
+}
+
 } // namespace
 
 void Player::resetRuntimeState()
@@ -109,22 +128,8 @@ void Player::respawn(bool moveToPlayPosition)
     status = statusIntro;
     if (body)
         body->forceActivationState(DISABLE_SIMULATION);
-    if (!sceneNode)
-        return;
-    sceneNode->setScale(scale);
-    followCameraNode(!moveToPlayPosition);
-    sceneNode->setVisible(true);
-
-    previousPosition = sceneNode->_getDerivedPosition();
-    syncScale();
-    updateObbs();
-    hasCameraLimitOutline = false;
-    for (const Obb* outline : outlines)
-        hasCameraLimitOutline = hasCameraLimitOutline || outline->isCamLimits;
-    if (isBeingMoved)
-        moveStart = sceneNode->getPosition();
-    Ogre::SceneNode* rig = sceneNode->getParentSceneNode();
-    startPosition = rig ? rig->convertLocalToWorldPosition(pos) : pos;
+    if (sceneNode)
+        placeForIntro(*this, moveToPlayPosition);
 
     Game& game = *Game::getSingletonPtr();
     if (game.baseWeaponLevel > 0.0f)
