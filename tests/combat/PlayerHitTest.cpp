@@ -49,7 +49,7 @@ protected:
         setSoundMilliseconds({});
     }
 
-    // A ship in play with 3 of 5 lives' worth of life, no field, no blinking.
+    // A ship in play with a life of 3 (at most 5), no field, not blinking.
     void startPlaying()
     {
         game.gameMode = 1;
@@ -136,7 +136,7 @@ TEST_F(PlayerHitTest, WhichHitsCountAndWhatTheyCost)
     }
 }
 
-TEST_F(PlayerHitTest, AHitLeavesTheShipInvincibleAndSceneryCountsOncePerFrame)
+TEST_F(PlayerHitTest, SceneryCountsOncePerFrame)
 {
     startPlaying();
     ship.hit(1, background, Ogre::Vector3::ZERO);
@@ -148,16 +148,6 @@ TEST_F(PlayerHitTest, AHitLeavesTheShipInvincibleAndSceneryCountsOncePerFrame)
     ship.backgroundHitCooldown = -0.01;
     ship.hit(0, background, Ogre::Vector3::ZERO);
     EXPECT_NEAR(ship.backgroundHitCooldown, 0.006, 1e-12);
-
-    // A field absorbing a hit deafens itself a little longer than the ship blinks.
-    startPlaying();
-    startField(ship, 0.0f, 1);
-    ship.forceField.hitCooldown = 0.0;
-    ship.hit(2, contact, Ogre::Vector3::ZERO);
-    EXPECT_NEAR(ship.forceField.hitCooldown, ship.invicibilityTimeWhenHit + 0.1, 1e-6);
-    EXPECT_NEAR(ship.invincibilityTime, ship.invicibilityTimeWhenHit + 0.1, 1e-6);
-    EXPECT_FALSE(ship.forceField.isActive) << "its last life ends the field";
-    EXPECT_EQ(soundsPlayed(), (std::set<std::string>{"beep.wav", "pause.wav"}));
 }
 
 TEST_F(PlayerHitTest, LifeIsCappedAndTheShipDiesOnceAtZero)
@@ -172,15 +162,9 @@ TEST_F(PlayerHitTest, LifeIsCappedAndTheShipDiesOnceAtZero)
     EXPECT_EQ(ship.status, Player::statusDying);
     EXPECT_TRUE(ship.isBlinking);
     EXPECT_FALSE(ship.isDeathStarted);
-
-    // A death under way is not started again.
-    ship.isDeathStarted = true;
-    ship.setLife(-3);
-    EXPECT_EQ(game.currentLife, 0);
-    EXPECT_TRUE(ship.isDeathStarted);
 }
 
-TEST_F(PlayerHitTest, ATimedFieldRunsOutIntoBlinkingAndItsParticlesStop)
+TEST_F(PlayerHitTest, AFieldEndsByTimeOrByItsLastLifeAndItsParticlesStop)
 {
     game.sfxLibrary["fx_burst"] = new sfxLibraryEntry;
 
@@ -209,15 +193,21 @@ TEST_F(PlayerHitTest, ATimedFieldRunsOutIntoBlinkingAndItsParticlesStop)
     ship.updateForceField(1.0);
     EXPECT_DOUBLE_EQ(ship.forceField.hitCooldown, 0.0) << "never below 0";
 
-    // The same template again keeps its system.
-    ship.startForceField(0.5f, 2, "fx_burst", "pause.wav", 0.5f, "beep.wav", 0.5f);
+    // The same template again keeps its system. A field of life and time
+    // whose last life is shot away ends, and stops protecting once the ship
+    // no longer blinks, time left or not.
+    startPlaying();
+    ship.startForceField(5.0f, 1, "fx_burst", "pause.wav", 0.5f, "beep.wav", 0.5f);
     EXPECT_EQ(ship.forceField.particles, particles);
     EXPECT_TRUE(particles->getEmitting());
-    // A field whose last life goes while it still has time stops protecting.
-    ship.endForceField();
-    EXPECT_EQ(ship.forceField.life, 0);
-    EXPECT_DOUBLE_EQ(ship.forceField.durationLeft, 0.0);
-    startPlaying();
+    ship.forceField.hitCooldown = 0.0;
+    ship.hit(2, contact, Ogre::Vector3::ZERO);
+    EXPECT_NEAR(ship.invincibilityTime, ship.invicibilityTimeWhenHit + 0.1, 1e-6);
+    EXPECT_FALSE(ship.forceField.isActive || particles->getEmitting());
+    EXPECT_EQ(soundsPlayed(), (std::set<std::string>{"beep.wav", "pause.wav"}));
+    ship.isBlinking = false;
+    ship.invincibilityTime = 0.0f;
+    ship.updateForceField(0.1);
     ship.hit(1, contact, Ogre::Vector3::ZERO);
     EXPECT_EQ(game.currentLife, 2);
 
