@@ -44,7 +44,9 @@ bool isLayerShown(const Player& ship)
     return found == ship.level->layers.end() || found->second.isVisible;
 }
 
-void restartEngineParticles(Player& ship)
+// The field's particles gone, each attached effect back to its own switch
+// (engine trails silent until the ship moves), the mesh colour cleared.
+void resetEffects(Player& ship)
 {
     if (Ogre::ParticleSystem* field = ship.forceField.particles) {
         field->setEmitting(false);
@@ -135,7 +137,7 @@ void Player::respawn(bool moveToPlayPosition)
     if (game.baseWeaponLevel > 0.0f)
         setWeaponLevel(truncatedInto<int>(game.baseWeaponLevel, 0));
     resetWeapons();
-    restartEngineParticles(*this);
+    resetEffects(*this);
     refreshSprite(*this);
     for (const std::string& sound : {collisionSound, collisionBulletsSound})
         loadSound(sound, false, false, false, false);
