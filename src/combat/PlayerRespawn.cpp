@@ -92,8 +92,11 @@ void placeForIntro(Player& ship, bool moveToPlayPosition)
                                              [](const Obb* outline) { return outline->isCamLimits != 0; });
     if (ship.isBeingMoved)
         ship.moveStart = ship.sceneNode->getPosition();
+    // Turned by the rig but not moved with it: the intro flight adds the
+    // rig's position of each frame, so the ship keeps up with the scrolling
+    // camera and ends its flight on its play position.
     Ogre::SceneNode* rig = ship.sceneNode->getParentSceneNode();
-    ship.startPosition = rig ? rig->convertLocalToWorldPosition(ship.pos) : ship.pos;
+    ship.startPosition = rig ? rig->_getDerivedOrientation() * ship.pos : ship.pos;
 }
 
 } // namespace
