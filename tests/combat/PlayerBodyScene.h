@@ -5,21 +5,12 @@
 #include "combat/PlayerScene.h"
 
 #include <OgreEntity.h>
-#include <OgreMesh.h>
-#include <OgreMeshManager.h>
 
 class PlayerBodyScene : public PlayerScene {
 public:
     // "interro.mesh" is a unit cube about the origin.
     explicit PlayerBodyScene(const char* meshName = "interro.mesh")
     {
-        // Other tests make stand-in meshes of the sample's names, with other
-        // bounds, and leave them in the global pool: the body is sized from the
-        // sample's own.
-        Ogre::MeshManager& meshes = Ogre::MeshManager::getSingleton();
-        const Ogre::MeshPtr loaded = meshes.getByName(meshName, Ogre::RGN_AUTODETECT);
-        if (loaded && loaded->getGroup() != "Media")
-            meshes.remove(loaded);
         player.meshEntity = world.scene->createEntity("player", meshName);
         player.entityNode->attachObject(player.meshEntity);
         world.updateTransforms();

@@ -16,6 +16,7 @@
 #include "world/TestMeshes.h"
 #include "world/WorldTestScene.h"
 
+#include <OgreMeshManager.h>
 #include <OgreCamera.h>
 #include <OgreMaterialManager.h>
 #include <OgreResourceGroupManager.h>
@@ -70,6 +71,11 @@ protected:
         game.player = nullptr;
         game.sceneManager = nullptr;
         game.resourceAvailability.clear();
+        // The stand-ins bear the sample game's names: later tests that load
+        // the sample's own meshes must not find them in the global pool.
+        for (const char* mesh : {"interro.mesh", "plane1U.mesh"})
+            if (Ogre::MeshManager::getSingleton().resourceExists(mesh, "General"))
+                Ogre::MeshManager::getSingleton().remove(mesh, "General");
         gametest::cleanGame();
     }
 
