@@ -3,6 +3,7 @@
 #include "FuzzTarget.h"
 
 #include "app/SoundDefinition.h"
+#include "combat/Player.h"
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
@@ -14,6 +15,7 @@
 #include "data/ItemsReader.h"
 #include "data/Materials3DReader.h"
 #include "data/PicturesReader.h"
+#include "data/PlayersReader.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
 #include "data/WaypointsReader.h"
@@ -42,6 +44,7 @@ void readWaypoints() { readIntoGame("gamebox.waypoints", &Game::waypointLibrary,
 void readItems() { readIntoGame("gamebox.items", &Game::itemLibrary, loadItemsGamebox); }
 void readExplosions() { readIntoGame("gamebox.explosions", &Game::explosionLibrary, loadExplosionsGamebox); }
 void readSounds() { readIntoGame("gamebox.sounds", &Game::soundLibrary, loadSoundsGamebox); }
+void readPlayers() { readIntoGame("gamebox.players", &Game::playerLibrary, loadPlayersGamebox); }
 void readWeapons() { readIntoGame("gamebox.weapons", &Game::weaponLibrary, loadWeaponsGamebox); }
 void readEffects() { readIntoGame("gamebox.sfx", &Game::sfxLibrary, loadSfxGamebox); }
 
@@ -70,6 +73,7 @@ std::vector<FuzzTarget> libraryTargets()
         {"backgrounds", group, "gamebox.background", {}, nullptr, readBackgrounds},
         {"explosions", group, "gamebox.explosions", {}, nullptr, readExplosions},
         {"sounds", group, "gamebox.sounds", {}, nullptr, readSounds},
+        {"players", group, "gamebox.players", {}, nullptr, readPlayers},
         {"weapons", group, "gamebox.weapons", {}, nullptr, readWeapons},
         {"effects", group, "gamebox.sfx", {}, nullptr, readEffects},
         {"materials3D", group, "gamebox.materials3D", {}, nullptr, readMaterials},

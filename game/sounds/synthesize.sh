@@ -43,6 +43,9 @@ mono "$OUT/explosion.flac" synth 0.8 brownnoise fade 0 0.8 0.7 lowpass 900 gain 
 mono "$OUT/powerup.ogg" synth 0.4 sine 400-1600 fade 0 0.4 0.1 gain -6
 mono "$OUT/engine.wav" synth 1.5 sawtooth 80 lowpass 400 tremolo 8 60 gain -n -6
 mono "$OUT/pause.ogg" synth 0.3 sine 660-880 fade 0 0.3 0.1 gain -6
+# The ship's hull scraping scenery, and a shot striking the ship.
+mono "$OUT/hullScrape.wav" synth 0.3 brownnoise fade 0 0.3 0.2 bandpass 600 300 gain -n -6
+mono "$OUT/shipHit.wav" synth 0.25 square 220-55 gain -6 fade 0 0.25 0.2 lowpass 1500 gain -n -6
 
 # Loose files the game names by default.
 mono "$OUT/pause.wav" synth 0.25 triangle 988 fade 0 0.25 0.15 gain -6

@@ -15,6 +15,7 @@
 #include "data/ItemsReader.h"
 #include "data/Materials3DReader.h"
 #include "data/PicturesReader.h"
+#include "data/PlayersReader.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
 #include "data/WaypointsReader.h"
@@ -74,7 +75,8 @@ void Game::loadGameboxes()
         loadItemsGamebox("gamebox.items", gameGroup, itemLibrary);
         logLine("items gamebox loaded");
         // "gamebox.waves" is read here once waves exist.
-        // "gamebox.players" is read here once players exist.
+        loadPlayersGamebox("gamebox.players", gameGroup, playerLibrary);
+        logLine("players gamebox loaded");
         loadBackgroundGamebox("gamebox.background", gameGroup, backgroundLibrary);
         logLine("background gamebox loaded");
         loadWeaponsGamebox("gamebox.weapons", gameGroup, weaponLibrary);
@@ -105,7 +107,7 @@ void Game::clearLibraries()
     freeLibrary(sfxLibrary);
     freeLibrary(soundLibrary);
     freeLibrary(itemLibrary);
-    // Players are freed here once they are read.
+    freeLibrary(playerLibrary);
     freeLibrary(weaponLibrary);
     // Waves are freed here once they are read.
     freeLibrary(backgroundLibrary);

@@ -48,7 +48,7 @@ void readAnimations(const XmlNode& element, pictureDefinition& picture)
 // Every optional attribute is stored: the reader's own default when absent.
 void readPicture(const XmlNode& element, pictureDefinition& picture)
 {
-    picture.name = requiredText(element, "screenName");
+    picture.screenName = requiredText(element, "screenName");
     picture.lineColumn = Ogre::Vector2(1.0f, 1.0f);
     readOptional(element, "lineColumn", picture.lineColumn);
     readOptional(element, "columnsRows", picture.lineColumn);

@@ -2,75 +2,17 @@
 
 #include "combat/Weapon.h"
 #include "data/AttributeValues.h"
-#include "data/SectionAttributes.h"
-#include "world/FiniteVector.h"
+#include "data/SectionValues.h"
 
 #include <cstdint>
 #include <string>
 
 namespace {
 
-enum class Need { optional, required };
-
 // The word the editor writes for an unset effect or sound.
 const char* const unsetName = "none";
 
-// Reals become speeds, timers and node offsets: one that is not finite reads
-// as the converter's own fallback, and none reaches past what Ogre accepts.
-float finiteReal(float value)
-{
-    return finiteIn(value, -largestDataReach, largestDataReach, 0.0f);
-}
-
-// One section of the element, each attribute converted to its field's type.
-// In a section that is absent, every attribute reads as its absent value.
-class Section {
-public:
-    Section(const XmlNode& weapon, const char* name) : values(SectionAttributes::child(weapon, name)) {}
-
-    bool isPresent() const { return values.isPresent(); }
-    std::string text(const char* name, Need need, const std::string& absent) const
-    {
-        return value(name, need, absent);
-    }
-    float real(const char* name, Need need, float absent) const { return finiteReal(value(name, need, absent)); }
-    // A count written as a real: cut toward zero, within 32 bits.
-    std::int32_t count(const char* name, Need need, std::int32_t absent) const
-    {
-        return truncatedInto<std::int32_t>(value(name, need, static_cast<float>(absent)), 0);
-    }
-    std::int32_t integer(const char* name, Need need, std::int32_t absent) const
-    {
-        return value(name, need, static_cast<int>(absent));
-    }
-    std::uint8_t flag(const char* name, Need need, std::uint8_t absent) const
-    {
-        return value(name, need, absent != 0) ? 1 : 0;
-    }
-    Ogre::Vector2 pair(const char* name, Need need, const Ogre::Vector2& absent) const
-    {
-        const Ogre::Vector2 read = value(name, need, absent);
-        return {finiteReal(read.x), finiteReal(read.y)};
-    }
-    Ogre::Vector3 vector(const char* name, Need need, const Ogre::Vector3& absent) const
-    {
-        return finiteOr(value(name, need, absent), 0.0f);
-    }
-    // A zero or non-finite quaternion turns nothing and cannot be normalised.
-    Ogre::Quaternion turn(const char* name, Need need) const
-    {
-        return usableTurn(value(name, need, Ogre::Quaternion::IDENTITY), Ogre::Quaternion::IDENTITY);
-    }
-
-private:
-    template <typename Value>
-    Value value(const char* name, Need need, Value absent) const
-    {
-        return need == Need::required ? values.reported(name, absent) : values.optional(name, absent);
-    }
-
-    SectionAttributes values;
-};
+using Section = SectionValues;
 
 constexpr Need optional = Need::optional;
 constexpr Need required = Need::required;

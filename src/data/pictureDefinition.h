@@ -45,9 +45,8 @@ struct pictureDefinition {
     pictureDefinition(const pictureDefinition&) = delete;
     pictureDefinition& operator=(const pictureDefinition&) = delete;
 
-    // The name shown in the editor ("screenName"); the library key is the
-    // texture's name.
-    std::string name;
+    // The name shown in the editor; the library key is the texture's name.
+    std::string screenName;
     bool isPixelFiltering = false;
     bool isEditable = true;
     bool isParticleTexture = false;

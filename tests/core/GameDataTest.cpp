@@ -21,12 +21,13 @@ const char* const bullets = R"(<Bullet name="blue" screenName="Blue" group="COMM
                                       heigth="1" obbwidth="1" obbheigth="1" isSprite="true"/>)";
 const char* const sounds = "<SOUND soundName=\"shot.wav\" screenName=\"Shot\" volume=\"0.5\" isSFX=\"true\"/>";
 const char* const weapons = "<weapon><name Name=\"Weapon_empty\"/></weapon><weapon><name Name=\"ring\"/></weapon>";
+const char* const players = "<player playerName=\"ship\"/>";
 const char* const materials = "<MATERIAL meshName=\"crate.mesh\"><SUBMAT name=\"crate_0\" screenName=\"Side\"/></MATERIAL>";
 
 const std::vector<std::string> loadedLines = {
     "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded", "waypoints gamebox loaded",
-    "items gamebox loaded", "background gamebox loaded", "weapons gamebox loaded", "explosions gamebox loaded",
-    "sounds gamebox loaded", "sfx gamebox loaded",
+    "items gamebox loaded", "players gamebox loaded", "background gamebox loaded", "weapons gamebox loaded",
+    "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded",
     "materials3D gamebox loaded", "Gameboxes loaded"};
 
 class GameDataTest : public ::testing::Test {
@@ -50,6 +51,7 @@ protected:
         folder.write("gamebox.sounds", sounds);
         folder.write("gamebox.materials3D", materials);
         folder.write("gamebox.weapons", weapons);
+        folder.write("gamebox.players", players);
     }
     // The library lines and parse failures, in the order logged.
     std::vector<std::string> loadingLines() const
@@ -75,30 +77,28 @@ TEST_F(GameDataTest, TheLibrariesLoadInTheirOrderEachFollowedByItsLine)
     game.loadGameData();
     EXPECT_EQ(loadingLines(), loadedLines);
     EXPECT_FALSE(game.noHighScoreSave);
-    EXPECT_EQ(game.pictureLibrary.at("title.png")->name, "Title");
+    EXPECT_EQ(game.pictureLibrary.at("title.png")->screenName, "Title");
     EXPECT_EQ(game.spriteLibrary.at("ship.png")->lineColumn, Ogre::Vector2(4.0f, 1.0f));
     EXPECT_FLOAT_EQ(game.bulletLibrary.at("blue")->width, 2.0f);
     EXPECT_FLOAT_EQ(game.soundLibrary.at("shot.wav")->volume, 0.5f);
     EXPECT_EQ(materialModule().definitions.at("crate.mesh").at("crate_0").screenName, "Side");
+    EXPECT_EQ(game.playerLibrary.at("ship")->isLibraryDefinition, 1);
 }
 
 TEST_F(GameDataTest, TheGunsOfLibraryPlayersAreBoundToTheWeaponLibraryByName)
 {
     writeAll();
+    folder.write("gamebox.players", R"(<player playerName="ship">
+        <WEAPONSET name="A"><weapon><toybox parentName="ring"/></weapon></WEAPONSET>
+        <WEAPONSET name="B"><weapon><toybox parentName="lost"/></weapon></WEAPONSET></player>)");
     publish();
-    Player player;
-    Weapon ring, lost;
-    ring.parentName = "ring";
-    lost.parentName = "lost";
-    player.weaponSets = {{&ring}, {&lost}};
-    game.playerLibrary.emplace("ship", &player);
     game.loadGameData();
-    game.playerLibrary.clear();
-    player.weaponSets.clear();
-    EXPECT_EQ(ring.definition, game.weaponLibrary.at("ring"));
-    EXPECT_EQ(lost.definition, game.weaponLibrary.at("Weapon_empty"));
+    const Player& ship = *game.playerLibrary.at("ship");
+    EXPECT_EQ(ship.weaponSets.at(0).at(0)->definition, game.weaponLibrary.at("ring"));
+    EXPECT_EQ(ship.weaponSets.at(1).at(0)->definition, game.weaponLibrary.at("Weapon_empty"));
     game.clearLibraries();
     EXPECT_TRUE(game.weaponLibrary.empty());
+    EXPECT_TRUE(game.playerLibrary.empty());
 }
 
 TEST_F(GameDataTest, WithoutAGameFolderNothingIsReadAndOnlyTheLastLineIsLogged)
@@ -133,8 +133,8 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
     EXPECT_EQ(loadingLines(), (std::vector<std::string>{
                                   "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded",
                                   "waypoints gamebox loaded",
-                                  "items gamebox loaded", "background gamebox loaded", "weapons gamebox loaded",
-                                  "explosions gamebox loaded",
+                                  "items gamebox loaded", "players gamebox loaded", "background gamebox loaded",
+                                  "weapons gamebox loaded", "explosions gamebox loaded",
                                   "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
     EXPECT_TRUE(game.soundLibrary.empty());
@@ -162,6 +162,7 @@ TEST_F(GameDataTest, ClearingFreesEveryLibraryAndShutdownDoesToo)
     EXPECT_TRUE(game.spriteLibrary.empty());
     EXPECT_TRUE(game.bulletLibrary.empty());
     EXPECT_TRUE(game.soundLibrary.empty());
+    EXPECT_TRUE(game.playerLibrary.empty());
     game.loadGameData();
     ASSERT_EQ(game.bulletLibrary.size(), 1u);
     game.shutdown();

@@ -53,7 +53,7 @@ TEST_F(PicturesReaderTest, APictureKeepsEveryAttributeAndItsAnimations)
     readPictures();
     ASSERT_EQ(pictures.count("ship.png"), 1u);
     const pictureDefinition& ship = *pictures.at("ship.png");
-    EXPECT_EQ(ship.name, "Ship");
+    EXPECT_EQ(ship.screenName, "Ship");
     EXPECT_EQ(ship.lineColumn, Ogre::Vector2(4.0f, 2.0f));
     EXPECT_FLOAT_EQ(ship.spriteAnimRate, 6.5f);
     EXPECT_EQ(ship.animType, 1);
@@ -122,16 +122,16 @@ TEST_F(PicturesReaderTest, ColumnsRowsWinsOverLineColumn)
 TEST_F(PicturesReaderTest, TheFirstPictureOfANameIsKeptWithItsAnimationsOnly)
 {
     auto* earlier = new pictureDefinition;
-    earlier->name = "Earlier";
+    earlier->screenName = "Earlier";
     pictures["kept.png"] = earlier;
     publish("gamebox.pictures", R"(<Picture name="kept.png" screenName="Ignored"/>
         <Picture name="twice.png" screenName="First"><Animation name="a" screenName="One"/></Picture>
         <Picture name="twice.png" screenName="Second"><Animation name="b"/></Picture>)");
     readPictures();
     EXPECT_EQ(pictures.at("kept.png"), earlier);
-    EXPECT_EQ(earlier->name, "Earlier");
+    EXPECT_EQ(earlier->screenName, "Earlier");
     const pictureDefinition& twice = *pictures.at("twice.png");
-    EXPECT_EQ(twice.name, "First");
+    EXPECT_EQ(twice.screenName, "First");
     ASSERT_EQ(twice.animations.size(), 1u);
     EXPECT_EQ(twice.animations.at("a")->screenName, "One");
 }
@@ -154,8 +154,8 @@ TEST_F(PicturesReaderTest, PicturesAndSpritesOfOneNameGoToTheirOwnLibraries)
     publish("gamebox.sprites", "<Picture name=\"same.png\" screenName=\"Sprite\"/>");
     readPictures();
     loadPicturesGamebox("gamebox.sprites", "GAMERSC", sprites);
-    EXPECT_EQ(pictures.at("same.png")->name, "Picture");
-    EXPECT_EQ(sprites.at("same.png")->name, "Sprite");
+    EXPECT_EQ(pictures.at("same.png")->screenName, "Picture");
+    EXPECT_EQ(sprites.at("same.png")->screenName, "Sprite");
 }
 
 TEST_F(PicturesReaderTest, AMalformedFileAddsNothing)

@@ -1,7 +1,9 @@
 // The sample game's own data files, as built into its archives: its
 // libraries and texts read without a failure and name only what it has.
 #include "app/SoundDefinition.h"
+#include "combat/Player.h"
 #include "combat/Wave.h"
+#include "combat/rotor.h"
 #include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
@@ -13,6 +15,7 @@
 #include "data/pictureDefinition.h"
 #include "data/SampleArchive.h"
 #include "platform/sound/SoundBank.h"
+#include "world/sfxDefinition.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 
@@ -190,6 +193,55 @@ TEST_F(SampleGameData, TheGunsFireShotsAndShowEffectsAndSoundsTheGameHas)
             EXPECT_TRUE(sound.empty() || (made && game.soundLibrary.count(sound))) << name << " " << sound;
         }
     }
+}
+
+TEST_F(SampleGameData, TheShipsUseMeshesSpritesGunsEffectsAndSoundsTheGameHas)
+{
+    load();
+    EXPECT_FALSE(log.containsPrefix("[ERROR] "));
+    EXPECT_NE(sampleArchiveText("game.tzn", "Skyward.game").find("parentPlayerName=\"PlayerDefault01\""),
+              std::string::npos);
+    for (const char* ship : {"PlayerDefault01", "PlayerSprite01", "PlayerNotFound"})
+        EXPECT_EQ(game.playerLibrary.count(ship), 1u) << ship;
+    EXPECT_TRUE(groupHolds("Media", "gui_waypoint.mesh"));
+    EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", game.aimTextureName)));
+
+    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> sounds = soundsOfTheGame();
+    for (const auto& [name, ship] : game.playerLibrary) {
+        EXPECT_EQ(ship->name, name) << "the play ship takes its definition's name";
+        EXPECT_TRUE(groupHolds("GAMERSC", ship->meshName) || groupHolds("Media", ship->meshName)) << name;
+        for (const rotor* part : ship->rotors)
+            EXPECT_TRUE(groupHolds("GAMERSC", part->meshName)) << name << " " << part->meshName;
+        for (const sfxDefinition* effect : ship->sfxDefinitions)
+            EXPECT_TRUE(templates.count(effect->sfxName) && game.sfxLibrary.count(effect->sfxName)) << name;
+        EXPECT_TRUE(ship->hitParticleName.empty() || templates.count(ship->hitParticleName)) << name;
+        EXPECT_TRUE(game.explosionLibrary.count(ship->explosionName)) << name << " " << ship->explosionName;
+        for (const std::string& sound : {ship->collisionSound, ship->collisionBulletsSound}) {
+            const bool made = sounds.count(sound) || sounds.count(sound.substr(0, sound.rfind('.')));
+            EXPECT_TRUE(made && game.soundLibrary.count(sound)) << name << " " << sound;
+        }
+        for (const auto& set : ship->weaponSets)
+            for (const Weapon* gun : set)
+                EXPECT_EQ(gun->definition, game.weaponLibrary.at(gun->name)) << name << " " << gun->name;
+    }
+
+    const Player& fighter = *game.playerLibrary.at("PlayerDefault01");
+    EXPECT_EQ(fighter.rotors.size(), 2u);
+    ASSERT_EQ(fighter.weaponSets.size(), 3u);
+    EXPECT_TRUE(fighter.isFocus);
+    ASSERT_LT(fighter.focusWeaponSet, 3);
+    EXPECT_EQ(fighter.weaponSets.at(fighter.focusWeaponSet).front()->name, "Gun_Laser");
+    EXPECT_EQ(fighter.sfxDefinitions.size(), 1u);
+    EXPECT_EQ(fighter.type, Player::rotationCrosshair);
+
+    const Player& dart = *game.playerLibrary.at("PlayerSprite01");
+    EXPECT_EQ(dart.symmetry, -1);
+    EXPECT_EQ(dart.isLayered, 1);
+    const pictureDefinition& sheet = *game.spriteLibrary.at(dart.spriteName);
+    EXPECT_EQ(sheet.lineColumn, Ogre::Vector2(4.0f, 2.0f));
+    EXPECT_FALSE(sheet.animations.empty());
+    EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", dart.spriteName)));
 }
 
 TEST_F(SampleGameData, EnglishAndJapaneseHaveTheirTextsUnderTheSameKeys)

@@ -39,7 +39,7 @@ TEST(ProgramGameData, StartUpInJapaneseLoadsTheLibrariesInTheirOrder)
     std::size_t from = 0;
     for (const char* line : {"Langage is: japanese", "will start the game", "game read", "pictures gamebox loaded",
                              "sprites gamebox loaded", "waypoints gamebox loaded", "items gamebox loaded",
-                             "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded",
+                             "players gamebox loaded", "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded",
                              "sfx gamebox loaded", "materials3D gamebox loaded",
                              "Gameboxes loaded", "will start the main loop"}) {
         from = log.find(std::string(": ") + line, from);

@@ -1,0 +1,72 @@
+// The attributes of one section element converted to the types of the fields
+// they fill, for element readers that say per attribute whether the format
+// requires it. A required attribute missing from a present section reads as
+// the converter's fallback with one "[ERROR] " line; in an absent section
+// every attribute reads as the absent value the reader passes. Numbers bound
+// for scene nodes, timers and speeds come out finite.
+#pragma once
+
+#include "data/AttributeValues.h"
+#include "data/SectionAttributes.h"
+#include "world/FiniteVector.h"
+
+#include <cstdint>
+#include <string>
+
+enum class Need { optional, required };
+
+class SectionValues {
+public:
+    // The first child of the name, the one a section is read from.
+    SectionValues(const XmlNode& parent, const char* name) : values(SectionAttributes::child(parent, name)) {}
+    // The element itself, for repeating elements read one by one.
+    explicit SectionValues(const XmlNode* section) : values(section) {}
+
+    bool isPresent() const { return values.isPresent(); }
+    std::string text(const char* name, Need need, const std::string& absent) const
+    {
+        return value(name, need, absent);
+    }
+    float real(const char* name, Need need, float absent) const { return finiteReal(value(name, need, absent)); }
+    // A count written as a real: cut toward zero, within 32 bits.
+    std::int32_t count(const char* name, Need need, std::int32_t absent) const
+    {
+        return truncatedInto<std::int32_t>(value(name, need, static_cast<float>(absent)), 0);
+    }
+    std::int32_t integer(const char* name, Need need, std::int32_t absent) const
+    {
+        return value(name, need, static_cast<int>(absent));
+    }
+    std::uint8_t flag(const char* name, Need need, std::uint8_t absent) const
+    {
+        return value(name, need, absent != 0) ? 1 : 0;
+    }
+    Ogre::Vector2 pair(const char* name, Need need, const Ogre::Vector2& absent) const
+    {
+        const Ogre::Vector2 read = value(name, need, absent);
+        return {finiteReal(read.x), finiteReal(read.y)};
+    }
+    Ogre::Vector3 vector(const char* name, Need need, const Ogre::Vector3& absent) const
+    {
+        return finiteOr(value(name, need, absent), 0.0f);
+    }
+    // A zero or non-finite quaternion turns nothing and cannot be normalised.
+    Ogre::Quaternion turn(const char* name, Need need) const
+    {
+        return usableTurn(value(name, need, Ogre::Quaternion::IDENTITY), Ogre::Quaternion::IDENTITY);
+    }
+
+private:
+    // Reals become speeds, timers and node offsets: one that is not finite
+    // reads as the converter's own fallback, and none reaches past what Ogre
+    // accepts.
+    static float finiteReal(float read) { return finiteIn(read, -largestDataReach, largestDataReach, 0.0f); }
+
+    template <typename Value>
+    Value value(const char* name, Need need, Value absent) const
+    {
+        return need == Need::required ? values.reported(name, absent) : values.optional(name, absent);
+    }
+
+    SectionAttributes values;
+};
