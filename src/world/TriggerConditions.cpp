@@ -165,7 +165,7 @@ bool Trigger::isEnemyTouching()
         if (!wave || wave->status != 2)
             continue;
         for (const Enemy* enemy : wave->members)
-            if (enemy && enemy->status == 2 && enemy->isCollision && outlinesTouch(enemy->outlines, *outline))
+            if (enemy && enemy->status == Enemy::statusAlive && enemy->isCollideWPlayer && outlinesTouch(enemy->outlines, *outline))
                 return true;
     }
     return false;
@@ -204,9 +204,11 @@ bool Trigger::firstEnemyLifeMet()
         const Enemy* first = wave->members.empty() ? nullptr : wave->members.front();
         if (!first)
             continue;
-        if (activation_type == 7 && (first->life < entityLifeLess || first->status == 3 || first->status == 4))
+        if (activation_type == 7
+            && (first->currentLife < entityLifeLess || first->status == Enemy::statusDead
+                || first->status == Enemy::statusDying))
             return true;
-        if (activation_type == 8 && first->life > entityLifeLess)
+        if (activation_type == 8 && first->currentLife > entityLifeLess)
             return true;
     }
     return false;

@@ -96,8 +96,8 @@ TEST_F(TriggerTest, StoppingLeavesAStartedWaveAndSuppressesAsAsked)
     trigger->startLinkedObjects(false);
     EXPECT_EQ(starting.status, 1u);
     EXPECT_EQ(running.status, 4u);
-    EXPECT_TRUE(running.isScoreSuppressed);
-    EXPECT_TRUE(running.isExplodeOnDeath);
+    EXPECT_TRUE(running.noScore);
+    EXPECT_TRUE(running.explodeOnDeath);
 }
 
 TEST_F(TriggerTest, LinkedTriggerIsArmedAndUpdatedAtOnce)

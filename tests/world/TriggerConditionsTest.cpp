@@ -195,9 +195,9 @@ TEST_F(TriggerConditionsTest, EnemyContactWithActiveCollidingEnemiesOfActiveWave
     wave.members.push_back(enemyAt(centre));
     EXPECT_TRUE(trigger->isConditionMet()) << "the second member hits";
 
-    wave.members.back()->isCollision = false;
+    wave.members.back()->isCollideWPlayer = 0;
     EXPECT_FALSE(trigger->isConditionMet()) << "collision off";
-    wave.members.back()->isCollision = true;
+    wave.members.back()->isCollideWPlayer = 1;
     for (std::uint32_t status : {0u, 1u, 3u, 4u}) {
         wave.members.back()->status = status;
         EXPECT_FALSE(trigger->isConditionMet()) << "enemy status " << status;
@@ -317,9 +317,9 @@ TEST_F(TriggerConditionsTest, FirstEnemyLifeOfLinkedWaves)
     for (const Case& c : cases) {
         Wave& wave = addWave(2);
         wave.members.push_back(enemyAt(farAway, c.firstStatus));
-        wave.members.back()->life = c.firstLife;
+        wave.members.back()->currentLife = c.firstLife;
         wave.members.push_back(enemyAt(farAway));
-        wave.members.back()->life = c.activation == 7 ? 0 : 5; // only the first member counts
+        wave.members.back()->currentLife = c.activation == 7 ? 0 : 5; // only the first member counts
         Trigger* trigger = place(0, c.activation, outOfView());
         trigger->linkedObjects = {&wave};
         EXPECT_EQ(trigger->isConditionMet(), c.expected) << c.activation << ": " << c.what;
@@ -333,7 +333,7 @@ TEST_F(TriggerConditionsTest, FirstEnemyLifeSkipsEmptyWavesOtherObjectsAndDisabl
         Wave& empty = addWave(2);
         Wave& behindDisabledLink = addWave(2);
         behindDisabledLink.members.push_back(enemyAt(farAway));
-        behindDisabledLink.members.back()->life = life;
+        behindDisabledLink.members.back()->currentLife = life;
         Trigger* other = place(0, 2, outOfView());
         other->status = 3;
 

@@ -143,7 +143,7 @@ TEST_F(TriggerEffectsTest, WeaponSetOnLinkedWaves)
     trigger->update(frame);
     EXPECT_EQ(trigger->status, 3u) << "a weapon set ends at once";
     for (const Enemy* enemy : wave.members)
-        EXPECT_EQ(enemy->weaponLevel, 2);
+        EXPECT_EQ(enemy->currentWeaponSet, 2);
     EXPECT_EQ(wave.status, 2u) << "the wave is neither started nor stopped";
 }
 
