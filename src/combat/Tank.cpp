@@ -1,6 +1,7 @@
 // The tank as an object: its copies, its turret and cannon nodes and meshes,
 // their visibility, render queues and hit flash.
 #include "combat/Tank.h"
+#include "combat/Wave.h"
 
 Tank::Tank()
 {
@@ -48,3 +49,15 @@ void Tank::clearFlash() {}
 void Tank::loadMesh() {}
 
 void Tank::loadTurretMeshes() {}
+
+entity* newEnemyByType(int type, const std::string& name)
+{
+    entity* member = nullptr;
+    if (type == static_cast<int>(Wave::typeEnemy))
+        member = new Enemy();
+    else if (type == static_cast<int>(Wave::typeTank))
+        member = new Tank();
+    if (member)
+        member->name = name;
+    return member;
+}

@@ -4,6 +4,8 @@
 // "enemy" element whose type is "tank"; everything else is the Enemy's.
 #pragma once
 
+#include <string>
+
 #include "combat/Enemy.h"
 #include "combat/EulerAngles.h"
 
@@ -58,3 +60,7 @@ public:
     Ogre::SceneNode* cannonNode = nullptr;     // pitches; child of turretNode
     Ogre::SceneNode* cannonMeshNode = nullptr; // carries cannonEntity
 };
+
+// A new wave member of the class a wave's type asks for (0 an Enemy, 1 a
+// Tank) with the name; null for any other type.
+entity* newEnemyByType(int type, const std::string& name);

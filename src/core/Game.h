@@ -679,6 +679,8 @@ public:
     // The players library ("gamebox.players"): name to owned player. Its
     // reader arrives with the combat actors; until then it stays empty.
     std::map<std::string, Player*> playerLibrary;
+    // The waves library ("gamebox.waves"): name to owned wave definition.
+    std::map<std::string, Wave*> waveLibrary;
     // The weapon library ("gamebox.weapons"): gun name to owned library gun.
     std::map<std::string, Weapon*> weaponLibrary;
     // The items library ("gamebox.items"): name to owned definition.

@@ -227,6 +227,37 @@ public:
     // 1 + the highest number that ends a name of the play state's triggers
     // (1 when there are none); a copied trigger is named "Trigger" + it.
     std::int32_t nextTriggerNumber() const;
+    // 1 + the highest number that ends a name of the level's waves (1 when
+    // there are none): the number of a copied wave's name.
+    std::int32_t nextWaveNumber() const;
+
+    // Every live enemy shot fired by a gun of the enemy ends, cancelled,
+    // leaving the named item where it was (none for an empty name); the
+    // cancel sound plays when at least one ended.
+    void cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName);
+    // Shows or refreshes the enemy's life bar: its full, current and
+    // trailing life; the big bar belongs to a boss.
+    void showEnemyLifeBar(float maxLife, float life, float trailingLife, Enemy* enemy, bool isBig);
+    // A pop-up of the multiplier factor at the world position.
+    void spawnMultiplierPopup(const Ogre::Vector3& position, double factor);
+
+    // Enemies and waves: the one whose life the big bar shows, the kills of
+    // the level, the wave that killed last and the value of the last kill;
+    // set when member meshes load late.
+    Enemy* bigLifeBarEnemy = nullptr;
+    std::int32_t killedEnemyCount = 0;
+    Wave* lastKillingWave = nullptr;
+    double lastKillValue = 0.0;
+    bool isDeferredLoading = false;
+    // The life bar last asked for: what the level's bar draws.
+    struct EnemyLifeBar {
+        Enemy* enemy = nullptr;
+        float maxLife = 0.0f;
+        float life = 0.0f;
+        float trailingLife = 0.0f;
+        bool isBig = false;
+    };
+    EnemyLifeBar enemyLifeBar;
     // Enemies killed in the level.
     int killCount = 0;
     // Raised by every overlay trigger that fires: its overlay's Z order.

@@ -13,6 +13,7 @@
 
 class Item;
 class Trigger;
+class Wave;
 
 class playState : public GameState {
 public:
@@ -39,4 +40,6 @@ public:
     std::vector<Trigger*> triggers;
     // Items placed in the level (the pool's items live in the Game).
     std::vector<Item*> items;
+    // The level's waves, in file order; owned by the level's teardown.
+    std::vector<Wave*> waves;
 };
