@@ -8,6 +8,7 @@
 #include "app/AudioService.h"
 #include "app/AudioState.h"
 #include "combat/Weapon.h"
+#include "combat/bullet.h"
 #include "combat/rotor.h"
 #include "data/SampleArchive.h"
 #include "support/LogCapture.h"
@@ -33,6 +34,8 @@ constexpr double frame = 1.0 / 64.0;
 constexpr int modePlaying = 1;
 constexpr int modeDying = 2;
 constexpr int modeContinue = 7;
+// The frames of the half second a ship may spend off screen.
+constexpr int offScreenGraceFrames = 32;
 // What a level's "player" element gives: the play position on the camera rig.
 const Ogre::Vector3 playPosition(0.0f, -76.0f, 18.0f);
 
@@ -79,6 +82,8 @@ protected:
         scene.level.resetShotPools();
 
         game.gameMode = modePlaying;
+        game.weaponLevel = 0;
+        game.baseWeaponLevel = 0.0f;
         game.isSoundOn = true;
         game.maxEnergy = game.currentLife = 3;
         game.currentLives = 2;
@@ -91,15 +96,21 @@ protected:
         shutdownSound();
         setSoundMilliseconds({});
         game.clearLibraries();
+        // What the Game's defaults do not put back.
+        game.baseWeaponLevel = 0.0f;
+        game.shootHeld.fill(false);
+        game.heldShootButtons.clear();
+        game.playClock = 0.0f;
+        game.isPlayerOffScreenAllowed = false;
         game.gameFolder.clear();
         game.programFolder.clear();
     }
 
     // One frame as the play state runs it: the scenery mark cleared, the
     // state step, the body moved with the ship, the world stepped, the ship
-    // moved with its body and its contacts taken, one shooting step. The
-    // sound clock runs a second a frame, so that no play is swallowed as a
-    // repeat and every play counts.
+    // moved with its body and its contacts taken, one shooting step, then the
+    // scene brought up to date as drawing it would. The sound clock runs a
+    // second a frame, so that no play is swallowed as a repeat.
     void playFrame()
     {
         now += 1000;
@@ -107,7 +118,6 @@ protected:
         ship.isTouched = false;
         ship.previousPosition = ship.sceneNode->_getDerivedPosition();
         ship.updateState(frame);
-        scene.world.updateTransforms();
         ship.syncPhysicsTransform();
         scene.physics.stepSimulation(frame, 1, frame);
         ship.syncFromPhysics();
@@ -163,12 +173,12 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     Weapon& gun = *ship.weaponSets[0].at(0);
     EXPECT_EQ(gun.name, "Gun_Single");
 
-    // The intro flies the ship in from 40 units behind its play position and
+    // The intro flies the ship in from far behind its play position and
     // ends on the frame its time is up, exactly there, the body in the world.
     ship.respawn(true);
     EXPECT_EQ(ship.status, Player::statusIntro);
     playFrame();
-    EXPECT_NEAR(where().distance(onRig(playPosition)), 40.0f, 0.1f);
+    EXPECT_NEAR(where().distance(onRig(playPosition)), ship.introDistance, 0.1f);
     const int introFrames = 1 + playWhile(Player::statusIntro);
     EXPECT_EQ(introFrames, static_cast<int>(std::ceil(ship.introDuration / frame)));
     EXPECT_EQ(ship.status, Player::statusPlaying);
@@ -188,6 +198,9 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     playFor(0.5);
     ASSERT_FALSE(scene.level.livePlayerBullets.empty());
     EXPECT_EQ(scene.level.livePlayerBullets.front(), static_cast<std::int32_t>(Game::playerBulletCount) - 1);
+    for (std::int32_t index : scene.level.livePlayerBullets)
+        EXPECT_LT(game.playerBullets[static_cast<std::size_t>(index)]->node->_getDerivedPosition().z, where().z)
+            << "fired ahead";
     EXPECT_TRUE(scene.level.liveEnemyBullets.empty());
     game.shootHeld.fill(false);
 
@@ -216,18 +229,23 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     playFor(ship.invicibilityTimeWhenHit);
     EXPECT_EQ(tint(), Ogre::Vector4::ZERO);
 
-    // Off screen: a game that allows it keeps the ship; otherwise half a
-    // second later it is destroyed.
-    const Ogre::Vector3 offScreen = where() + Ogre::Vector3(500.0f, 0.0f, 0.0f);
+    // Off screen: a game that allows it keeps the ship; otherwise the frame
+    // that takes it past half a second off screen destroys it.
+    const Ogre::Vector3 onScreen = where();
+    const Ogre::Vector3 offScreen = onScreen + Ogre::Vector3(500.0f, 0.0f, 0.0f);
     ship.sceneNode->_setDerivedPosition(offScreen);
     game.isPlayerOffScreenAllowed = true;
     playFor(1.0);
     EXPECT_EQ(ship.status, Player::statusPlaying);
     EXPECT_FALSE(ship.isOnScreen);
+    ship.sceneNode->_setDerivedPosition(onScreen);
+    playFrame();
+    EXPECT_EQ(ship.offScreenTime, 0.0f);
     game.isPlayerOffScreenAllowed = false;
+    ship.sceneNode->_setDerivedPosition(offScreen);
     // The player keeps the fire button down through the death.
     game.shootHeld[static_cast<std::size_t>(gun.button)] = true;
-    playFrame();
+    EXPECT_EQ(playWhile(Player::statusPlaying), offScreenGraceFrames + 1);
     EXPECT_EQ(ship.status, Player::statusDying);
     EXPECT_EQ(game.currentLife, 0);
 
@@ -248,7 +266,7 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     EXPECT_EQ(game.gameMode, modeDying);
     EXPECT_EQ(game.currentLives, 1);
     EXPECT_FALSE(ship.meshEntity->isInScene());
-    EXPECT_TRUE(gun.isFiring || gun.cycleState != Weapon::cycleWaiting) << "fired on through the death";
+    EXPECT_NE(gun.cycleState, Weapon::cycleWaiting) << "fired on through the death";
     game.shootHeld.fill(false);
 
     // Back for the next life: shown, at full size, its intro to fly, the
@@ -259,8 +277,7 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     EXPECT_EQ(activation(), DISABLE_SIMULATION);
     EXPECT_EQ(ship.sceneNode->getScale(), ship.scale);
     EXPECT_EQ(gun.cycleState, Weapon::cycleWaiting);
-    EXPECT_FALSE(gun.isFiring);
-    EXPECT_EQ(gun.shotsFired, 0);
+    EXPECT_EQ(gun.cycleTime, 0.0);
     game.gameMode = modePlaying;
     playWhile(Player::statusIntro);
     EXPECT_EQ(activation(), DISABLE_DEACTIVATION);
@@ -268,7 +285,7 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
 
     // The last life lost offers a continue.
     ship.sceneNode->_setDerivedPosition(offScreen);
-    playWhile(Player::statusPlaying, 64);
+    playWhile(Player::statusPlaying, 2 * offScreenGraceFrames);
     EXPECT_EQ(ship.status, Player::statusDying);
     playWhile(Player::statusDying);
     EXPECT_EQ(ship.status, Player::statusOut);
