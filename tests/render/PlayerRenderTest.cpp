@@ -1,6 +1,7 @@
 // The sample game's ships built as play builds them, from the players
 // library, and drawn: the fighter in its hull's colours with its rotors
-// turning, and the mirrored sprite ship showing the frames of its sheet.
+// turning, the mirrored sprite ship showing a frame of its sheet, and the
+// stand-by box for a ship the library lacks.
 #include "render/LibraryEntry.h"
 #include "support/LogCapture.h"
 #include "support/RenderColours.h"
@@ -170,6 +171,18 @@ TEST_F(PlayerRender, TheMirroredSpriteShipShowsOneFrameOfItsSheetAndHoldsIt)
         changed += colourDistance(shown[pixel], later[pixel]) > colourTolerance ? 1 : 0;
     EXPECT_EQ(changed, 0);
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
+}
+
+TEST_F(PlayerRender, AShipTheLibraryLacksIsDrawnAsTheStandByBox)
+{
+    ship->meshName = "ghost.mesh";
+    buildShip("PlayerGone", 4.0f);
+    scene->renderFrame();
+    scene->keepFrame("standByShip");
+    // A dark square of the magenta checker board, away from its edges.
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.9f, 0.0f, -0.9f)), rgb(0x8d008c));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.0f)), Ogre::ColourValue::Black);
+    EXPECT_TRUE(log.contains("[ERROR] can't find player mesh: ghost.mesh"));
 }
 
 } // namespace
