@@ -1,8 +1,8 @@
 // The sample fighter's life in a real Bullet world, without a window: made
 // from the players library as play makes it, its intro, shooting from the
 // level's player pool, a scrape along the scenery, a hit and its blinking,
-// the off-screen rule, two deaths and a respawn, each frame run as the play
-// state runs it. Sounds go to the null output.
+// the off-screen rule, two deaths, a respawn and a continue, each frame run
+// as the play state runs it. Sounds go to the null output.
 #include "combat/PlayerScene.h"
 
 #include "app/AudioService.h"
@@ -24,7 +24,6 @@
 
 #include <cmath>
 #include <map>
-#include <memory>
 #include <set>
 
 namespace {
