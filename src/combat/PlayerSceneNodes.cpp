@@ -128,6 +128,11 @@ void Player::followCameraNode(bool keepPosition)
 
 void Player::updateObbs()
 {
+    // Ogre brings child nodes up to date only when the scene is next drawn:
+    // a ship moved, or carried by the scrolling rig, since then would have
+    // its outlines and its mesh's bounds (the on-screen test) a frame behind.
+    if (sceneNode)
+        sceneNode->_update(true, true);
     for (Obb* outline : outlines)
         outline->updateScreenPolygon();
     for (Obb* extra : extraOutlines)
