@@ -29,6 +29,10 @@ inline Game& cleanGame()
     game.sdlWindow = nullptr;
     game.reportedFadeResources.clear();
     game.reportedEffectLines.clear();
+    // The ship's run-time share of the Game, which no game file sets.
+    game.weaponLevel = 0;
+    game.baseWeaponLevel = 0.0f;
+    game.heldShootButtons.clear();
     return game;
 }
 

@@ -136,6 +136,14 @@ TEST_F(PlayerRender, TheFighterShowsItsHullWhereItStandsAndOnlyItsRotorsChangeAs
     for (std::size_t i = 0; i < changedAtRotor.size(); ++i)
         EXPECT_GE(changedAtRotor[i], 10) << ship->rotors[i]->meshName << " turned where it is seen";
     EXPECT_EQ(changedElsewhere, 0);
+
+    // A hit's flash colour is added to the hull, weighted by its alpha; the
+    // background is left alone.
+    ship->setColour(Ogre::ColourValue(0.0f, 0.4f, 0.0f, 0.5f));
+    scene->renderFrame();
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-1.5f, 0.0f, -0.5f)),
+                  lit(rgb(0x8090a8)) + Ogre::ColourValue(0.0f, 0.2f, 0.0f, 0.0f));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.0f)), Ogre::ColourValue::Black);
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 

@@ -77,7 +77,12 @@ TEST_F(SpriteMaterials, AnAnimatedSpriteShowsTheFrameOfItsClockOrTheChosenFrame)
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), yellow);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 0.0f)), green);
 
+    // The chosen tile runs from 0 (the first frame) to 1 (the last); between
+    // them, the nearest frame.
     applyPictureTileParameters(ship, 1.0f);
+    scene->renderFrame();
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), yellow);
+    applyPictureTileParameters(ship, 0.4f);
     scene->renderFrame();
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, 0.0f)), green);
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));

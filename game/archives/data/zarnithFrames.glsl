@@ -1,12 +1,14 @@
 // The frame of an animated sheet shown now. `time` is the animation's own
 // clock in seconds, `rate` the number of runs through the frames per second.
 // Types: 0 loops, 1 plays once and holds the last frame, 2 runs forth and
-// back, 3 shows `chosenFrame` (the frame the game picks).
-float animationFrame(float time, float first, float last, float type, float rate, float chosenFrame)
+// back, 3 shows the frame the game picks: `chosenTile` 0 to 1 runs from the
+// first frame to the last (0.5 the middle one, a ship at rest on its banking
+// sheet).
+float animationFrame(float time, float first, float last, float type, float rate, float chosenTile)
 {
-    if (type > 2.5)
-        return chosenFrame;
     float count = max(last - first + 1.0, 1.0);
+    if (type > 2.5)
+        return first + floor(clamp(chosenTile, 0.0, 1.0) * (count - 1.0) + 0.5);
     if (count < 1.5)
         return first;
     float shown = floor(time * rate * count);

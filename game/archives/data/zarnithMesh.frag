@@ -20,6 +20,8 @@ uniform float specularMult;
 uniform float shininess;
 uniform float fresnelmul;
 uniform float isShadow;
+// The hit flash and invincibility blink: rgb added, weighted by alpha.
+uniform vec4 flash;
 
 varying vec2 uv;
 varying vec3 worldPosition;
@@ -61,5 +63,5 @@ void main()
                 + texture2D(specularMap, uv).rgb * lightDiffuse.rgb * specular * lit
                 + texture2D(ambientMap, uv).rgb
                 + reflection * fresnel;
-    gl_FragColor = vec4(colour, diffuse.a);
+    gl_FragColor = vec4(colour + flash.rgb * flash.a, diffuse.a);
 }

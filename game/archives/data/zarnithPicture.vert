@@ -22,7 +22,7 @@ varying vec2 uv;
 void main()
 {
     float frame = animationFrame(time + timeOffset.x, startEndFrames.x, startEndFrames.y, animType, animSPeed,
-                                 startEndFrames.x);
+                                 0.0);
     uv = frameUV(uv0, frame, vec2(numTilesU, numTilesV), vec2(textureDimensionsX, textureDimensionsY));
     gl_Position = worldViewProj * vertex;
 }

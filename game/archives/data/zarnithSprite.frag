@@ -5,6 +5,8 @@
 uniform sampler2D spriteMap; // unit "diffuse_tex"
 uniform vec2 textureDimensions;
 uniform float filterScale;
+// The hit flash and invincibility blink: rgb added, weighted by alpha.
+uniform vec4 flash;
 #ifdef LIT
 uniform vec4 lightPosition; // world space; w = 0 for a directional light
 uniform vec4 lightDiffuse;
@@ -23,5 +25,6 @@ void main()
     float lambert = max(dot(normalize(worldNormal), toLight), 0.0);
     colour.rgb *= ambientLight.rgb + lightDiffuse.rgb * lambert;
 #endif
+    colour.rgb += flash.rgb * flash.a;
     gl_FragColor = colour;
 }

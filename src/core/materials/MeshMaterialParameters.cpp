@@ -113,6 +113,14 @@ void setLightingParameters(Ogre::Entity* entity, bool shadowed)
     }
 }
 
+void clearFlashColour(Ogre::Entity* entity)
+{
+    constexpr std::size_t flashParameter = 1;
+    for (Ogre::SubEntity* subEntity : entity->getSubEntities())
+        if (!subEntity->hasCustomParameter(flashParameter))
+            subEntity->setCustomParameter(flashParameter, Ogre::Vector4::ZERO);
+}
+
 Ogre::Vector2 getDiffuseTextureSize(Ogre::Entity* entity)
 {
     Ogre::Vector2 size(128.0f, 128.0f);

@@ -131,7 +131,11 @@ std::string subMaterialKey(const std::string& meshName, unsigned index)
     return stem + "_" + std::to_string(index);
 }
 
-void applyMeshMaterials(Ogre::Entity* entity) { createMeshMaterials(entity, entity->getMesh()->getName()); }
+void applyMeshMaterials(Ogre::Entity* entity)
+{
+    createMeshMaterials(entity, entity->getMesh()->getName());
+    clearFlashColour(entity);
+}
 
 void createMeshMaterials(Ogre::Entity* entity, const std::string& meshName)
 {

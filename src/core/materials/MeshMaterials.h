@@ -30,5 +30,10 @@ bool setMaterialTextureNames(const Ogre::MaterialPtr& material, const std::strin
 // shadow textures at the time of the call: without them the projection is
 // never written and would darken the surface at random.
 void setLightingParameters(Ogre::Entity* entity, bool shadowed);
+// The flash colour (custom parameter 1: rgb added times alpha; hits and
+// invincibility set it) at none on every sub-entity that has none yet. The
+// shaders read it from every object they draw, and Ogre leaves the last
+// object's value in place for an object that never set it.
+void clearFlashColour(Ogre::Entity* entity);
 // Pixels of one frame of the entity's diffuse texture, times the Game's spriteScale.
 Ogre::Vector2 getDiffuseTextureSize(Ogre::Entity* entity);

@@ -1,5 +1,7 @@
 #include "core/materials/SpriteMaterials.h"
 
+#include "core/materials/MeshMaterials.h"
+
 #include "core/Game.h"
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/MaterialModule.h"
@@ -150,6 +152,7 @@ void applySpriteMaterial(Ogre::Entity* entity, const std::string& texture, bool 
     material->load();
     material->compile(true);
     entity->getSubEntity(0)->setMaterial(material);
+    clearFlashColour(entity);
     updateSpriteAnimationParameters(entity, true, false);
 }
 
