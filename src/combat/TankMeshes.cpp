@@ -78,12 +78,9 @@ void loadMeshParts(Tank& tank)
 
 void placeTurretNodes(Tank& tank)
 {
-    if (tank.turretNode)
-        tank.turretNode->setPosition(finiteOr(tank.turOffset, 0.0f));
-    if (tank.cannonNode)
-        tank.cannonNode->setPosition(finiteOr(tank.canOffset, 0.0f));
-    if (tank.muzzleNode)
-        tank.muzzleNode->setPosition(finiteOr(tank.canHoleOffset, 0.0f));
+    tank.turretNode->setPosition(finiteOr(tank.turOffset, 0.0f));
+    tank.cannonNode->setPosition(finiteOr(tank.canOffset, 0.0f));
+    tank.muzzleNode->setPosition(finiteOr(tank.canHoleOffset, 0.0f));
 }
 
 // A sprite plane of the texture; its node takes the picture's size, and y
@@ -94,10 +91,9 @@ Ogre::Entity* makeSpritePart(Tank& tank, const char* plane, const std::string& t
     part->setCastShadows(tank.isCastShadows != 0);
     applySpriteMaterial(part, texture, false);
     const Ogre::Vector2 pixels = getDiffuseTextureSize(part);
-    if (node)
-        node->setScale(finiteOr(Ogre::Vector3(pixels.x * spriteUnitsPerPixel, static_cast<float>(tank.symmetry),
-                                              pixels.y * spriteUnitsPerPixel),
-                                1.0f));
+    node->setScale(finiteOr(
+        Ogre::Vector3(pixels.x * spriteUnitsPerPixel, static_cast<float>(tank.symmetry), pixels.y * spriteUnitsPerPixel),
+        1.0f));
     return part;
 }
 
@@ -115,8 +111,7 @@ void loadSpriteParts(Tank& tank)
     const Ogre::Vector2 pixels = getDiffuseTextureSize(tank.turretEntity);
     const bool isAheadOnZ = tank.game && tank.game->levelTypePreference != 0;
     tank.canHoleOffset = {0.0f, 0.0f, -(isAheadOnZ ? pixels.y : pixels.x) / muzzlePixelsPerUnit};
-    if (tank.muzzleNode)
-        tank.muzzleNode->setPosition(finiteOr(tank.canHoleOffset, 0.0f));
+    tank.muzzleNode->setPosition(finiteOr(tank.canHoleOffset, 0.0f));
     const std::string cannon = sprite.base + "_CANNON" + sprite.extension;
     if (resourceExists(cannon)) {
         tank.hasCannon = 1;
@@ -124,8 +119,7 @@ void loadSpriteParts(Tank& tank)
         return;
     }
     tank.hasCannon = 0;
-    if (tank.cannonNode)
-        tank.cannonNode->setPosition(Ogre::Vector3::ZERO);
+    tank.cannonNode->setPosition(Ogre::Vector3::ZERO);
 }
 
 } // namespace
@@ -159,10 +153,10 @@ void Tank::loadMesh()
 }
 
 // The enemy's placeInScene loads the meshes before the turret nodes exist:
-// the parts are then made and hung on the nodes once they do.
+// the parts wait for the nodes, so a missing one is reported once.
 void Tank::loadTurretMeshes()
 {
-    if (!sceneManager || !wave)
+    if (!sceneManager || !wave || !turretNode)
         return;
     destroyTurretEntities(*this);
     hasCannon = 1;
@@ -178,9 +172,8 @@ void Tank::loadTurretMeshes()
     }
     if (isSprite)
         loadSpriteParts(*this);
-    if (turretMeshNode && turretEntity)
-        turretMeshNode->attachObject(turretEntity);
-    if (cannonMeshNode && cannonEntity)
+    turretMeshNode->attachObject(turretEntity);
+    if (cannonEntity)
         cannonMeshNode->attachObject(cannonEntity);
 }
 
