@@ -51,8 +51,9 @@ SnakeParts findParts(const Wave& wave)
     parts.isSprite = !wave.spriteName.empty();
     if (parts.isSprite)
         return parts;
-    parts.bodyMesh = existingMesh(partNameOf(wave.meshName, "_BODY"));
-    parts.tailMesh = existingMesh(partNameOf(wave.meshName, "_TAIL"));
+    const std::string base = splitAtLastDot(wave.meshName).base;
+    parts.bodyMesh = existingMesh(base + "_BODY.mesh");
+    parts.tailMesh = existingMesh(base + "_TAIL.mesh");
     // The head's own missing mesh was reported when the head was made.
     parts.headMesh = loadMeshResource(wave.meshName) ? wave.meshName : missingMesh;
     return parts;

@@ -18,10 +18,3 @@ inline NameParts splitAtLastDot(const std::string& name)
         return {name, std::string()};
     return {name.substr(0, dot), name.substr(dot)};
 }
-
-// The name of a part: the base, the suffix, then the extension.
-inline std::string partNameOf(const std::string& name, const std::string& suffix)
-{
-    const NameParts parts = splitAtLastDot(name);
-    return parts.base + suffix + parts.extension;
-}

@@ -27,7 +27,7 @@ const char* const missingMesh = "interro.mesh";
 const char* const spritePlane = "plane1U.mesh";
 const char* const turretSpritePlane = "plane1U_Turret.mesh";
 constexpr float spriteUnitsPerPixel = 1.0f / 32.0f;
-// A sprite tank's muzzle sits half the turret picture ahead: pixels / 32 / 2.
+// A sprite tank's muzzle is ahead of the turret by its picture's pixels / 16.
 constexpr float muzzlePixelsPerUnit = 16.0f;
 // A sprite's priority sits above the level's item priorities.
 constexpr std::uint16_t spritePriorityBase = 10000;
@@ -107,7 +107,8 @@ void loadSpriteParts(Tank& tank)
     }
     tank.turretEntity =
         makeSpritePart(tank, plane, sprite.base + "_TURRET" + sprite.extension, tank.turretMeshNode);
-    // The muzzle is half the turret picture ahead, along the level's scrolling.
+    // Ahead along the level's scrolling: by the picture's height where the
+    // level scrolls on z, else by its width.
     const Ogre::Vector2 pixels = getDiffuseTextureSize(tank.turretEntity);
     const bool isAheadOnZ = tank.game && tank.game->levelTypePreference != 0;
     tank.canHoleOffset = {0.0f, 0.0f, -(isAheadOnZ ? pixels.y : pixels.x) / muzzlePixelsPerUnit};
