@@ -1,9 +1,7 @@
 // The enemy's move: how a frame is cut into path steps, where the path
-// aims, the head's spin and wobble, its rotors, and a steering enemy.
+// aims, the head's spin and wobble, and a steering enemy.
 #include "combat/MovingEnemyRig.h"
 #include "world/PathTestSupport.h"
-
-#include "combat/rotor.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +99,7 @@ TEST(EnemyMoveTest, TheFollowerAimsAtTheAliveShipElseFiftyUnitsAheadAlongTheLeve
     }
 }
 
-TEST(EnemyMoveTest, TheHeadSpinsTurnsItsRotorsAndWobblesOnlyOnTermsWithAnAmplitude)
+TEST(EnemyMoveTest, TheHeadSpinsAndWobblesOnlyOnTermsWithAnAmplitude)
 {
     struct Case {
         Ogre::Vector3 sinSpeed;
@@ -125,10 +123,6 @@ TEST(EnemyMoveTest, TheHeadSpinsTurnsItsRotorsAndWobblesOnlyOnTermsWithAnAmplitu
         enemy.spawnDelay = 0.25;
         enemy.hasAnimRot = 1;
         enemy.AnimRot = {1.0f, 2.0f, 3.0f};
-        rotor propeller;
-        propeller.rotationSpeed = 0.1f;
-        propeller.node = enemy.bodyNode->createChildSceneNode();
-        enemy.rotors.push_back(&propeller);
 
         enemy.move(0.5, {}, &scene.player);
 
@@ -137,11 +131,7 @@ TEST(EnemyMoveTest, TheHeadSpinsTurnsItsRotorsAndWobblesOnlyOnTermsWithAnAmplitu
                                       Ogre::Quaternion(Ogre::Degree(10.0f), Ogre::Vector3::UNIT_Y) *
                                       Ogre::Quaternion(Ogre::Degree(15.0f), Ogre::Vector3::UNIT_Z);
         EXPECT_TRUE(enemy.spinNode->getOrientation().equals(spin, Ogre::Radian(1e-4f)));
-        // 0.1 x 500 degrees a second for half a second.
-        EXPECT_TRUE(propeller.node->getOrientation().equals(
-            Ogre::Quaternion(Ogre::Degree(25.0f), Ogre::Vector3::UNIT_Y), Ogre::Radian(1e-4f)));
         EXPECT_TRUE(enemy.offsetNode->getPosition().positionEquals(c.offset, 0.01f));
-        enemy.rotors.clear();
     }
 }
 

@@ -20,11 +20,6 @@ void makeSnake(Enemy& snake, int segments)
     snake.snakeDistance = 5.0f;
 }
 
-std::string meshOf(const Ogre::Entity* part)
-{
-    return part->getMesh()->getName();
-}
-
 } // namespace
 
 TEST(SnakeBodyTest, SegmentsTakeTheBodyAndTailMeshesOrWearCopiesOfTheHeadsOutlines)
@@ -34,56 +29,40 @@ TEST(SnakeBodyTest, SegmentsTakeTheBodyAndTailMeshesOrWearCopiesOfTheHeadsOutlin
         std::vector<std::string> meshes; // of the segments
         std::size_t outlinesPerSegment;
     };
-    const Case cases[] = {
-        {"worm.mesh", {"worm_BODY.mesh", "worm_BODY.mesh", "worm_TAIL.mesh"}, 1},
-        {"grub.mesh", {"grub_BODY.mesh", "grub_BODY.mesh", "grub_BODY.mesh"}, 1},
-        {"eel.mesh", {"eel.mesh", "eel.mesh", "eel.mesh"}, 2},
-    };
+    const Case cases[] = {{"worm.mesh", {"worm_BODY.mesh", "worm_BODY.mesh", "worm_TAIL.mesh"}, 1},
+                          {"eel.mesh", {"eel.mesh", "eel.mesh", "eel.mesh"}, 2}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.head);
         PlayerScene scene;
         RenamedMeshes meshes{{"worm.mesh", "crate.mesh"},
-                              {"worm_BODY.mesh", "rock.mesh"},
-                              {"worm_TAIL.mesh", "pillar.mesh"},
-                              {"grub.mesh", "crate.mesh"},
-                              {"grub_BODY.mesh", "rock.mesh"},
-                              {"eel.mesh", "crate.mesh"}};
+                             {"worm_BODY.mesh", "rock.mesh"},
+                             {"worm_TAIL.mesh", "pillar.mesh"},
+                             {"eel.mesh", "crate.mesh"}};
         Enemy snake;
         makeSnake(snake, 3);
         snake.isSnakeBodyInvincible = 1;
         MovingEnemyRig rig(scene, snake);
         rig.wave.meshName = c.head;
-        snake.sceneNode->setPosition(2.0f, 0.0f, -6.0f);
         snake.outlines = {new Obb(), new Obb()};
 
         snake.createVisuals();
 
         ASSERT_EQ(snake.partEntities.size(), 3u);
         ASSERT_EQ(snake.outlines.size(), 2 + 3 * c.outlinesPerSegment);
-        EXPECT_EQ(snake.segmentOutlineCount, 3 * c.outlinesPerSegment);
         for (std::size_t i = 0; i < 3; ++i) {
-            Ogre::Entity* part = snake.partEntities[i];
-            EXPECT_EQ(meshOf(part), c.meshes[i]);
-            EXPECT_EQ(part->getParentSceneNode(), snake.segmentSpinNodes[i]);
+            EXPECT_EQ(snake.partEntities[i]->getMesh()->getName(), c.meshes[i]);
             // Detached until the snake is shown.
             EXPECT_EQ(snake.segmentNodes[i]->getParentSceneNode(), nullptr);
-            EXPECT_EQ(snake.segmentNodes[i]->getPosition(), Ogre::Vector3(2.0f, 0.0f, -6.0f));
-            EXPECT_FLOAT_EQ(snake.segmentLengths[i], part->getBoundingBox().getSize().z);
             const Obb& outline = *snake.outlines[2 + i * c.outlinesPerSegment];
             EXPECT_EQ(outline.isInvicible, i < 2 ? 1 : 0) << "the tail takes its own flag";
-            const Ogre::Vector3 box = part->getBoundingBox().getSize();
-            if (c.outlinesPerSegment == 1) {
-                EXPECT_EQ(outline.size, Ogre::Vector3(box.x, box.z, box.y));
-            }
+            EXPECT_EQ(outline.parentNode, snake.segmentSpinNodes[i]);
         }
-        ASSERT_EQ(snake.history.size(), 2u);
-        EXPECT_EQ(snake.history.back().position, Ogre::Vector3(2.0f, 0.0f, -6.0f));
+        EXPECT_EQ(snake.history.size(), 2u);
         const std::string firstPart = snake.partEntities.front()->getName();
 
         snake.destroySnakeBody();
 
         EXPECT_EQ(snake.outlines.size(), 2u);
-        EXPECT_TRUE(snake.partEntities.empty());
         EXPECT_TRUE(snake.segmentNodes.empty());
         EXPECT_FALSE(scene.world.scene->hasEntity(firstPart));
     }
