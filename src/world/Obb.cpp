@@ -130,11 +130,15 @@ void Obb::setOrientationFromAxes()
 
 void Obb::localToWorld()
 {
-    if (!sceneNode)
-        return;
+    if (sceneNode)
+        placeCorners(sceneNode->_getFullTransform());
+}
+
+void Obb::placeCorners(const Ogre::Affine3& nodeWorld)
+{
     const std::size_t count = isFlat() ? 4 : 8;
     for (std::size_t i = 0; i < count; ++i)
-        worldCorners[i] = sceneNode->convertLocalToWorldPosition(localCorners[i]);
+        worldCorners[i] = nodeWorld * localCorners[i];
 }
 
 void Obb::rebuild()
@@ -161,11 +165,15 @@ void Obb::updateScreenPolygon()
 {
     if (!collisionCamera || !sceneNode)
         return;
+    const Ogre::Affine3 nodeWorld = sceneNode->_getFullTransform();
+    updateScreenPolygon(nodeWorld, collisionCamera->getViewMatrix(true), collisionCamera->getProjectionMatrix());
+}
+
+void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view, const Ogre::Matrix4& projection)
+{
     previousCentre = centre;
-    localToWorld();
-    const Ogre::Affine3& view = collisionCamera->getViewMatrix(true);
-    const Ogre::Matrix4& projection = collisionCamera->getProjectionMatrix();
-    centre = screenPositionOf(view, projection, sceneNode->_getDerivedPosition());
+    placeCorners(nodeWorld);
+    centre = screenPositionOf(view, projection, nodeWorld.getTrans());
     const std::size_t count = isFlat() ? 4 : 8;
     for (std::size_t i = 0; i < count; ++i)
         screenPoints[i] = screenPositionOf(view, projection, worldCorners[i]);

@@ -1,0 +1,47 @@
+// A shot node's world transform from its parent's.
+#include "combat/ShotSpace.h"
+
+#include "combat/ShotMath.h"
+
+#include <OgreNode.h>
+
+using namespace shotMath;
+
+ParentSpace takeParentSpace(Ogre::Node* parent)
+{
+    ParentSpace space;
+    space.parent = parent;
+    if (!parent)
+        return space;
+    if (parent->getParent())
+        parent->needUpdate();
+    space.transform = parent->_getFullTransform();
+    space.orientation = parent->_getDerivedOrientation();
+    space.scale = parent->_getDerivedScale();
+    space.position = parent->_getDerivedPosition();
+    return space;
+}
+
+Ogre::Affine3 NodeWorld::transform() const
+{
+    // Ogre's makeTransform: the turned axes scaled, then the position.
+    const Ogre::Vector3 alongX = scaled(turnedX(orientation), scale.x);
+    const Ogre::Vector3 alongY = scaled(turnedY(orientation), scale.y);
+    const Ogre::Vector3 alongZ = scaled(turnedZ(orientation), scale.z);
+    return {alongX.x, alongY.x, alongZ.x, position.x, alongX.y, alongY.y, alongZ.y, position.y,
+            alongX.z, alongY.z, alongZ.z, position.z};
+}
+
+NodeWorld worldOf(const Ogre::Node& node, const ParentSpace& space)
+{
+    NodeWorld world;
+    world.orientation = node.getInheritOrientation() ? product(space.orientation, node.getOrientation())
+                                                     : node.getOrientation();
+    const Ogre::Vector3& own = node.getScale();
+    world.scale = node.getInheritScale() ? Ogre::Vector3(space.scale.x * own.x, space.scale.y * own.y, space.scale.z * own.z)
+                                         : own;
+    const Ogre::Vector3& at = node.getPosition();
+    const Ogre::Vector3 stretched(space.scale.x * at.x, space.scale.y * at.y, space.scale.z * at.z);
+    world.position = sum(rotated(space.orientation, stretched), space.position);
+    return world;
+}
