@@ -52,6 +52,8 @@ constexpr float halfTurnSquaredLength = 0.00005f;
 const std::string rigName = "CamNode1";
 const std::string collisionCameraName = "PlayCollisionCam";
 const std::string playCameraName = "PlayCam";
+// The sprite of a shot launched without a definition.
+const std::string standInSprite = "notFound.jpg";
 
 Ogre::Vector3 flat(Ogre::Vector3 v)
 {
@@ -72,25 +74,34 @@ void keepFlightFinite(bullet& b, Ogre::Vector3& direction)
     direction = finiteOr(direction, 0.0f);
 }
 
-// Ogre's setDirection in the parent's space for a node whose model faces -Z
-// and whose yaw axis is free, as a shot node's is: the node turns along the
-// shortest arc from its forward to the direction, or half round its up axis
-// when they are opposite. Ogre finds the turn in the world and brings it
-// back into the parent's space; the parent's orientation cancels out, so the
-// turn is found in the parent's space without deriving the node's world
-// orientation.
-void face(Ogre::SceneNode& node, const Ogre::Vector3& direction)
+// The orientation Ogre's setDirection in the parent's space gives a node
+// facing `now` whose model faces -Z and whose yaw axis is free, as a shot
+// node's is: turned along the shortest arc from its forward to the
+// direction, or half round its up axis when they are opposite. Ogre finds
+// the turn in the world and brings it back into the parent's space; the
+// parent's orientation cancels out, so the turn is found in the parent's
+// space without deriving the node's world orientation.
+Ogre::Quaternion faced(const Ogre::Quaternion& now, const Ogre::Vector3& direction)
 {
-    if (direction == Ogre::Vector3::ZERO)
-        return;
     const Ogre::Vector3 wanted = normalised(direction);
-    const Ogre::Quaternion& now = node.getOrientation();
     const Ogre::Vector3 forward = scaled(turnedZ(now), -1.0f);
     const Ogre::Vector3 between = sum(forward, wanted);
     if (dot(between, between) < halfTurnSquaredLength)
-        node.setOrientation(Ogre::Quaternion(-now.y, -now.z, now.w, now.x));
-    else
-        node.setOrientation(product(turnBetween(forward, wanted), now));
+        return {-now.y, -now.z, now.w, now.x};
+    return product(turnBetween(forward, wanted), now);
+}
+
+// A launch in a direction faces it from no turn at all; without one the
+// shot keeps its facing and turns to its velocity. Each node write costs an
+// update request: the orientation is written once.
+void face(bullet& b, const Ogre::Vector3& direction)
+{
+    const bool keepsFacing = direction == Ogre::Vector3::ZERO;
+    const Ogre::Vector3 toward = flat(keepsFacing ? b.velocity : direction);
+    if (toward != Ogre::Vector3::ZERO)
+        b.node->setOrientation(faced(keepsFacing ? b.node->getOrientation() : Ogre::Quaternion::IDENTITY, toward));
+    else if (!keepsFacing)
+        b.node->resetOrientation();
 }
 
 // The size of the node, the effect node's scale and the sprite, from the
@@ -112,13 +123,17 @@ Ogre::Vector2 takeShape(bullet& b, const bulletDefinition* definition)
         }
         b.effectNode->setScale(Ogre::Vector3((width + height) * 0.5f * b.scale));
     } else {
-        b.spriteObject = batch ? batch->objectFor("notFound.jpg", b.isPlayerBullet) : nullptr;
+        b.spriteObject = batch ? batch->objectFor(standInSprite, b.isPlayerBullet) : nullptr;
     }
     if (b.isLaser) {
         width = height = 1.0f;
         outline.y = laserOutlineHeight;
     }
-    b.node->setScale(b.scale * width, 1.0f, b.scale * height);
+    // The node's position is written next, which asks for its update
+    // anyway: a scale it already has is not written again.
+    const Ogre::Vector3 size(b.scale * width, 1.0f, b.scale * height);
+    if (b.node->getScale() != size)
+        b.node->setScale(size);
     return outline;
 }
 
@@ -174,12 +189,7 @@ void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position,
     b.lastPosition = start;
     if (b.isSideAsset)
         direction = Ogre::Vector3(direction.z, direction.y, -direction.x);
-    if (direction == Ogre::Vector3::ZERO) {
-        face(*b.node, flat(b.velocity));
-    } else {
-        b.node->resetOrientation();
-        face(*b.node, flat(direction));
-    }
+    face(b, direction);
     const NodeWorld world = worldOf(*b.node, placed);
     b.cullRadius = world.scale.x * cullRadiusPerScale;
     setSpeeds(b);
@@ -230,8 +240,7 @@ void ShotLaunches::placeOutline(bullet& b, const Ogre::Vector2& size, const Node
         outline.updateScreenPolygon();
         return;
     }
-    const CameraMatrices& seen = matricesOf(*outline.collisionCamera);
-    outline.updateScreenPolygon(world.transform(), seen.view, seen.projection);
+    outline.updateScreenPolygon(world.transform(), matricesOf(*outline.collisionCamera).viewProjection);
 }
 
 const ShotLaunches::SceneView& ShotLaunches::sceneOf(Ogre::SceneManager* scene)
@@ -242,10 +251,12 @@ const ShotLaunches::SceneView& ShotLaunches::sceneOf(Ogre::SceneManager* scene)
     view.scene = scene;
     view.rig = scene->getSceneNode(rigName, false);
     view.home = view.rig ? view.rig : scene->getRootSceneNode();
-    if (scene->hasCamera(collisionCameraName))
-        view.collisionCamera = scene->getCamera(collisionCameraName);
-    else if (scene->hasCamera(playCameraName))
-        view.collisionCamera = scene->getCamera(playCameraName);
+    const Ogre::SceneManager::CameraList& cameras = scene->getCameras();
+    auto found = cameras.find(collisionCameraName);
+    if (found == cameras.end())
+        found = cameras.find(playCameraName);
+    if (found != cameras.end())
+        view.collisionCamera = found->second;
     return view;
 }
 
@@ -253,9 +264,9 @@ Ogre::Vector3 ShotLaunches::placeInRig(const Ogre::SceneNode& node, Ogre::SceneM
 {
     if (place.node != &node) {
         place.node = &node;
-        const Ogre::Vector3& world = node._getDerivedPosition();
-        Ogre::SceneNode* rig = rigOf(scene);
-        place.inRig = rig ? rig->convertWorldToLocalPosition(world) : world;
+        place.inRig = node._getDerivedPosition();
+        if (Ogre::SceneNode* rig = rigOf(scene))
+            place.inRig = spaceOf(rig).localPoint(place.inRig);
     }
     return place.inRig;
 }
@@ -271,8 +282,7 @@ const ShotLaunches::CameraMatrices& ShotLaunches::matricesOf(const Ogre::Camera&
 {
     if (matrices.camera != &camera) {
         matrices.camera = &camera;
-        matrices.view = camera.getViewMatrix(true);
-        matrices.projection = camera.getProjectionMatrix();
+        matrices.viewProjection = camera.getProjectionMatrix() * camera.getViewMatrix(true);
     }
     return matrices;
 }

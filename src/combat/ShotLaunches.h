@@ -49,8 +49,7 @@ private:
     };
     struct CameraMatrices {
         const Ogre::Camera* camera = nullptr;
-        Ogre::Affine3 view = Ogre::Affine3::IDENTITY;
-        Ogre::Matrix4 projection = Ogre::Matrix4::IDENTITY;
+        Ogre::Matrix4 viewProjection = Ogre::Matrix4::IDENTITY;
     };
 
     const SceneView& sceneOf(Ogre::SceneManager* scene);

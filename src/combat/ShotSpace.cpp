@@ -13,18 +13,24 @@ ParentSpace takeParentSpace(Ogre::Node* parent)
     space.parent = parent;
     if (!parent)
         return space;
-    if (parent->getParent())
-        parent->needUpdate();
-    space.transform = parent->_getFullTransform();
     space.orientation = parent->_getDerivedOrientation();
     space.scale = parent->_getDerivedScale();
     space.position = parent->_getDerivedPosition();
+    space.transform = transformOf(space.orientation, space.scale, space.position);
+    if (parent->getParent())
+        parent->needUpdate();
     return space;
 }
 
-Ogre::Affine3 NodeWorld::transform() const
+Ogre::Vector3 ParentSpace::localPoint(const Ogre::Vector3& world) const
 {
-    // Ogre's makeTransform: the turned axes scaled, then the position.
+    const Ogre::Vector3 turned = rotated(conjugate(orientation), difference(world, position));
+    return {turned.x / scale.x, turned.y / scale.y, turned.z / scale.z};
+}
+
+Ogre::Affine3 transformOf(const Ogre::Quaternion& orientation, const Ogre::Vector3& scale,
+                          const Ogre::Vector3& position)
+{
     const Ogre::Vector3 alongX = scaled(turnedX(orientation), scale.x);
     const Ogre::Vector3 alongY = scaled(turnedY(orientation), scale.y);
     const Ogre::Vector3 alongZ = scaled(turnedZ(orientation), scale.z);

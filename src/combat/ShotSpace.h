@@ -13,6 +13,12 @@ namespace Ogre {
 class Node;
 } // namespace Ogre
 
+// The full transform of a node with the world orientation, scale and
+// position, as Ogre's makeTransform builds it: the turned axes scaled, then
+// the position. Ogre turns the axes with the same products, to the bit.
+Ogre::Affine3 transformOf(const Ogre::Quaternion& orientation, const Ogre::Vector3& scale,
+                          const Ogre::Vector3& position);
+
 // The world transform of a shot node's parent, as Ogre derives it.
 struct ParentSpace {
     const Ogre::Node* parent = nullptr;
@@ -23,14 +29,17 @@ struct ParentSpace {
 
     // Where a point given in the parent's space is in the world.
     Ogre::Vector3 worldPoint(const Ogre::Vector3& local) const { return transform * local; }
+    // Where a world point is in the parent's space, as Ogre's
+    // convertWorldToLocalPosition gives it.
+    Ogre::Vector3 localPoint(const Ogre::Vector3& world) const;
 };
 
 // The parent's space; a node without one is in the world. The parent is
-// told that its children all changed: it brings them up to date in one pass
-// at the next render, as a moving camera rig does, instead of each shot node
-// changed under it queueing itself in the parent's sorted set of children to
-// update, one allocation each. Not the scene's root: its children are the
-// whole scene.
+// then told that its children all changed: it brings them up to date in one
+// pass at the next render, as a moving camera rig does, instead of each shot
+// node changed under it queueing itself in the parent's sorted set of
+// children to update, one allocation each. Not the scene's root: its
+// children are the whole scene.
 ParentSpace takeParentSpace(Ogre::Node* parent);
 
 // A node's world orientation, scale and position.
@@ -39,8 +48,7 @@ struct NodeWorld {
     Ogre::Vector3 scale;
     Ogre::Vector3 position;
 
-    // The node's full transform, as Ogre builds it from them.
-    Ogre::Affine3 transform() const;
+    Ogre::Affine3 transform() const { return transformOf(orientation, scale, position); }
 };
 
 // The node's world transform, as Ogre derives it from its own values and its

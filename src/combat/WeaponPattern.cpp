@@ -105,21 +105,24 @@ void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, b
             rx = platform::rand() * randomScale * offsetXRandom - offsetXRandom * 0.5f;
         if (!isLaser && offsetYRandom > 0.0f)
             ry = platform::rand() * randomScale * offsetYRandom - offsetYRandom * 0.5f;
-        sideVector = Ogre::Vector3(-std::cos(u), 0.0f, std::sin(u));
+        const float sinU = std::sin(u);
+        const float cosU = std::cos(u);
+        sideVector = Ogre::Vector3(-cosU, 0.0f, sinU);
         if (!onScreen || (isUseAmmo && ammo == 0))
             continue;
 
-        Ogre::Vector3 dir = fans ? flatHeading(t, forward.y) : forward;
+        const Ogre::Vector3 fanned = flatHeading(t, forward.y);
+        Ogre::Vector3 dir = fans ? fanned : forward;
         if (inFront)
-            dir = flatHeading(u, forward.y);
+            dir = Ogre::Vector3(sinU, forward.y, cosU);
         if (isLaser && !isPlasma)
             dir = Ogre::Vector3::NEGATIVE_UNIT_Z;
         const Ogre::Vector3 startOffset =
-            inFront ? dir * shoot_startDistance : Ogre::Vector3(std::sin(u), 0.0f, std::cos(u)) * shoot_startDistance;
+            inFront ? dir * shoot_startDistance : Ogre::Vector3(sinU, 0.0f, cosU) * shoot_startDistance;
         if (isFlipped)
             dir = -dir;
         if (isLaser) {
-            fireLaser(pos + flatHeading(t, forward.y) * shoot_distance, dir);
+            fireLaser(pos + fanned * shoot_distance, dir);
             shotTimer = TimeBetweenShoots;
             continue;
         }
@@ -127,7 +130,7 @@ void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, b
             --ammo;
         const float reach = shoot_distance - spreadOffsetY + ry;
         const float side = rx - spreadOffsetX;
-        spawnBullet(launches, pos + sideVector * side + startOffset + flatHeading(t, forward.y) * reach, dir);
+        spawnBullet(launches, pos + sideVector * side + startOffset + fanned * reach, dir);
         if (isBurstSymetry && shotsFired > 1) {
             // The twin mirrors the fan angle and the side offset, not the spread.
             const float t2 = u + currentAngle * radiansPerDegree - spread * radiansPerDegree;

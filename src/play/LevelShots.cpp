@@ -7,7 +7,6 @@
 #include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
-#include "world/Obb.h"
 
 #include <OgreSceneNode.h>
 
@@ -72,37 +71,6 @@ void clearRecord(bullet& record, bool withCancelEffect)
         record.node->setVisible(false, true);
 }
 
-// A launch writes all over a record, its two nodes and its outline, which
-// wait cold in the pool: while one record is launched, the memory of those
-// next on the free stack is fetched. A record's own memory comes first, so
-// that its pointers to the rest are at hand two takes later.
-constexpr std::size_t recordLead = 8;
-constexpr std::size_t partsLead = 4;
-constexpr std::size_t cacheLine = 64;
-
-void prefetch(const void* start, std::size_t size)
-{
-    const char* bytes = static_cast<const char*>(start);
-    for (std::size_t offset = 0; offset < size; offset += cacheLine)
-        __builtin_prefetch(bytes + offset, 1);
-}
-
-void prefetchUpcoming(const std::vector<std::int32_t>& free, bullet* const* records)
-{
-    const std::size_t count = free.size();
-    if (count > recordLead)
-        prefetch(records[free[count - 1 - recordLead]], sizeof(bullet));
-    if (count <= partsLead)
-        return;
-    const bullet* next = records[free[count - 1 - partsLead]];
-    if (!next || !next->node)
-        return;
-    prefetch(next->node, sizeof(Ogre::SceneNode));
-    prefetch(next->effectNode, sizeof(Ogre::SceneNode));
-    if (next->obb)
-        prefetch(next->obb, sizeof(Obb));
-}
-
 // Pushed from 0 upward, so the highest index is taken first.
 template <std::size_t Count>
 void refill(std::vector<std::int32_t>& free, std::list<std::int32_t>& live, std::array<bullet*, Count>& records,
@@ -155,7 +123,6 @@ bullet* Level::takeBullet(bool isPlayerPool)
     if (!record)
         return nullptr;
     free.pop_back();
-    prefetchUpcoming(free, isPlayerPool ? game.playerBullets.data() : game.enemyBullets.data());
     (isPlayerPool ? livePlayerBullets : liveEnemyBullets).push_back(index);
     ++shotCount;
     return record;

@@ -130,15 +130,11 @@ void Obb::setOrientationFromAxes()
 
 void Obb::localToWorld()
 {
-    if (sceneNode)
-        placeCorners(sceneNode->_getFullTransform());
-}
-
-void Obb::placeCorners(const Ogre::Affine3& nodeWorld)
-{
+    if (!sceneNode)
+        return;
     const std::size_t count = isFlat() ? 4 : 8;
     for (std::size_t i = 0; i < count; ++i)
-        worldCorners[i] = nodeWorld * localCorners[i];
+        worldCorners[i] = sceneNode->convertLocalToWorldPosition(localCorners[i]);
 }
 
 void Obb::rebuild()
@@ -165,18 +161,31 @@ void Obb::updateScreenPolygon()
 {
     if (!collisionCamera || !sceneNode)
         return;
-    const Ogre::Affine3 nodeWorld = sceneNode->_getFullTransform();
-    updateScreenPolygon(nodeWorld, collisionCamera->getViewMatrix(true), collisionCamera->getProjectionMatrix());
-}
-
-void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view, const Ogre::Matrix4& projection)
-{
     previousCentre = centre;
-    placeCorners(nodeWorld);
-    centre = screenPositionOf(view, projection, nodeWorld.getTrans());
+    localToWorld();
+    const Ogre::Affine3& view = collisionCamera->getViewMatrix(true);
+    const Ogre::Matrix4& projection = collisionCamera->getProjectionMatrix();
+    centre = screenPositionOf(view, projection, sceneNode->_getDerivedPosition());
     const std::size_t count = isFlat() ? 4 : 8;
     for (std::size_t i = 0; i < count; ++i)
         screenPoints[i] = screenPositionOf(view, projection, worldCorners[i]);
+    outlineScreenPoints();
+}
+
+void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection)
+{
+    previousCentre = centre;
+    const std::size_t count = isFlat() ? 4 : 8;
+    for (std::size_t i = 0; i < count; ++i)
+        worldCorners[i] = nodeWorld * localCorners[i];
+    centre = screenPositionOf(viewProjection, nodeWorld.getTrans());
+    for (std::size_t i = 0; i < count; ++i)
+        screenPoints[i] = screenPositionOf(viewProjection, worldCorners[i]);
+    outlineScreenPoints();
+}
+
+void Obb::outlineScreenPoints()
+{
     if (isFlat())
         projectFlatQuad();
     else

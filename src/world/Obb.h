@@ -61,9 +61,9 @@ public:
     void rebuild();
     // The projection of this frame; owners call it before the collision tests.
     void updateScreenPolygon();
-    // The same for an owner that has its node's world transform and the
-    // collision camera's view and projection at hand already.
-    void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view, const Ogre::Matrix4& projection);
+    // The same for an owner that has its node's world transform at hand
+    // already, through the collision camera's projection times its view.
+    void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection);
 
     // What the collision tests read comes first, to share as few cache lines
     // as it can: the screen centre, the broad-phase radius, the closed screen
@@ -129,7 +129,8 @@ private:
         __attribute__((pure));
     bool isFlat() const;
     void takeCollisionCamera();
-    void placeCorners(const Ogre::Affine3& nodeWorld);
+    // The outline, its edges, the movement and the radius from the screen points.
+    void outlineScreenPoints();
     void projectFlatQuad();
     void projectHull();
     void buildChain(std::vector<Ogre::Vector2>& candidates, std::vector<Ogre::Vector2>& chain, float side);
