@@ -158,7 +158,7 @@ void setSpeeds(bullet& b)
 } // namespace
 
 void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position, float shotScale,
-                        Ogre::Vector3& direction, Ogre::SceneNode* parent, const bulletDefinition* definition)
+                          Ogre::Vector3& direction, Ogre::SceneNode* parent, const bulletDefinition* definition)
 {
     b.resetState();
     if (!b.node)

@@ -7,6 +7,16 @@
 
 using namespace shotMath;
 
+namespace {
+
+// The vector scaled along each axis by the scale's component.
+Ogre::Vector3 stretched(const Ogre::Vector3& scale, const Ogre::Vector3& v)
+{
+    return {scale.x * v.x, scale.y * v.y, scale.z * v.z};
+}
+
+} // namespace
+
 ParentSpace takeParentSpace(Ogre::Node* parent)
 {
     ParentSpace space;
@@ -43,11 +53,7 @@ NodeWorld worldOf(const Ogre::Node& node, const ParentSpace& space)
     NodeWorld world;
     world.orientation = node.getInheritOrientation() ? product(space.orientation, node.getOrientation())
                                                      : node.getOrientation();
-    const Ogre::Vector3& own = node.getScale();
-    world.scale = node.getInheritScale() ? Ogre::Vector3(space.scale.x * own.x, space.scale.y * own.y, space.scale.z * own.z)
-                                         : own;
-    const Ogre::Vector3& at = node.getPosition();
-    const Ogre::Vector3 stretched(space.scale.x * at.x, space.scale.y * at.y, space.scale.z * at.z);
-    world.position = sum(rotated(space.orientation, stretched), space.position);
+    world.scale = node.getInheritScale() ? stretched(space.scale, node.getScale()) : node.getScale();
+    world.position = sum(rotated(space.orientation, stretched(space.scale, node.getPosition())), space.position);
     return world;
 }
