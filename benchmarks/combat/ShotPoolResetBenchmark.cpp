@@ -1,7 +1,8 @@
-// Cost of giving every shot record back at a level's reset with both pools
-// full: 8000 enemy and 3000 player shots hanging under the camera rig
-// "CamNode1", with a few other nodes beside them. The records are launched
-// again, untimed, before each reset.
+// Cost of giving every shot record back at a level's reset, and of
+// destroying them at the level's end, with both pools full: 8000 enemy and
+// 3000 player shots hanging under the camera rig "CamNode1", with a few
+// other nodes beside them. The records are made and launched again, untimed,
+// before each.
 #include "world/WorldTestScene.h"
 
 #include "combat/bullet.h"
@@ -71,5 +72,18 @@ void BM_ShotPoolsResetWithFullPools(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ShotPoolsResetWithFullPools)->Unit(benchmark::kMillisecond);
+
+void BM_ShotPoolsDestroyWithFullPools(benchmark::State& state)
+{
+    FullPoolsToReset pools;
+    for (auto _ : state) {
+        state.PauseTiming();
+        pools.level.create(pools.world.scene);
+        pools.fill();
+        state.ResumeTiming();
+        pools.level.destroy();
+    }
+}
+BENCHMARK(BM_ShotPoolsDestroyWithFullPools)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -104,7 +104,12 @@ void Level::destroy()
         delete bulletBatch;
         bulletBatch = nullptr;
     }
-    Game::getSingletonPtr()->destroyBulletPools();
+    // Out of the scene in one walk first: the records then destroy their
+    // nodes without searching their parents' children for them.
+    Game& game = *Game::getSingletonPtr();
+    detachNodes(game.enemyBullets);
+    detachNodes(game.playerBullets);
+    game.destroyBulletPools();
     freeEnemyBullets.clear();
     freePlayerBullets.clear();
     liveEnemyBullets.clear();

@@ -134,6 +134,25 @@ TEST_F(ShotPools, AResetTakesEveryShotNodeOutOfTheSceneAndLeavesTheOtherNodes)
     EXPECT_EQ(otherParent->getParent(), root);
 }
 
+TEST_F(ShotPools, ALevelsEndDestroysTheShotNodesAndLeavesTheOtherNodes)
+{
+    Ogre::SceneNode* rig = scene.world.scene->getSceneNode("CamNode1");
+    Ogre::SceneNode* root = scene.world.scene->getRootSceneNode();
+    const std::set<const Ogre::Node*> rootChildren(root->getChildren().begin(), root->getChildren().end());
+    std::set<const Ogre::Node*> kept;
+    for (int i = 0; i < 200; ++i) {
+        if (i % 50 == 0)
+            kept.insert(rig->createChildSceneNode());
+        bullet* shot = fire(i % 4 == 0);
+        Ogre::Vector3 direction = Ogre::Vector3::UNIT_Z;
+        if (i % 3 == 0)
+            shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, root, nullptr);
+    }
+    scene.level.destroy();
+    EXPECT_EQ(std::set<const Ogre::Node*>(rig->getChildren().begin(), rig->getChildren().end()), kept);
+    EXPECT_EQ(std::set<const Ogre::Node*>(root->getChildren().begin(), root->getChildren().end()), rootChildren);
+}
+
 TEST_F(ShotPools, ABeamRecordNeverGoesToAStack)
 {
     bullet& beam = scene.looseRecord();
