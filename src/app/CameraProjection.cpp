@@ -26,9 +26,7 @@ Ogre::Vector2 screenPositionOf(const Ogre::Affine3& view, const Ogre::Matrix4& p
                                const Ogre::Vector3& worldPoint)
 {
     const Ogre::Vector4 clip = projection * Ogre::Vector4(view * worldPoint);
-    if (std::fabs(clip.w) < 1e-6f)
-        return offScreenPosition;
-    return {(clip.x / clip.w + 1.0f) * 0.5f, 0.5f - (clip.y / clip.w) * 0.5f};
+    return screenPositionOfClip(clip.x, clip.y, clip.w);
 }
 
 void worldToScreen(Ogre::Vector2& out, const Ogre::Vector3& worldPoint, const Ogre::Camera& camera)

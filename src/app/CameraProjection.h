@@ -6,6 +6,8 @@
 #include <OgreMatrix4.h>
 #include <OgreVector.h>
 
+#include <cmath>
+
 namespace Ogre {
 class Camera;
 }
@@ -17,6 +19,26 @@ extern const Ogre::Vector2 offScreenPosition;
 // Screen position of a world point through a view and a projection matrix.
 Ogre::Vector2 screenPositionOf(const Ogre::Affine3& view, const Ogre::Matrix4& projection,
                                const Ogre::Vector3& worldPoint);
+// The screen position of a point in clip space; off the screen when it
+// projects to infinity.
+inline Ogre::Vector2 screenPositionOfClip(float x, float y, float w)
+{
+    if (std::fabs(w) < 1e-6f)
+        return offScreenPosition;
+    return {(x / w + 1.0f) * 0.5f, 0.5f - (y / w) * 0.5f};
+}
+
+// The same through the projection times the view, made once for many
+// points; inline, as outlines project several points in a row.
+inline Ogre::Vector2 screenPositionOf(const Ogre::Matrix4& viewProjection, const Ogre::Vector3& worldPoint)
+{
+    // The depth row is not needed.
+    const Ogre::Matrix4& m = viewProjection;
+    const Ogre::Vector3& p = worldPoint;
+    return screenPositionOfClip(m[0][0] * p.x + m[0][1] * p.y + m[0][2] * p.z + m[0][3],
+                                m[1][0] * p.x + m[1][1] * p.y + m[1][2] * p.z + m[1][3],
+                                m[3][0] * p.x + m[3][1] * p.y + m[3][2] * p.z + m[3][3]);
+}
 
 // Screen position of a world point seen by the camera.
 void worldToScreen(Ogre::Vector2& out, const Ogre::Vector3& worldPoint, const Ogre::Camera& camera);

@@ -5,7 +5,6 @@
 #include "app/CameraProjection.h"
 
 #include <OgreCamera.h>
-#include <OgreNode.h>
 
 #include <limits>
 
@@ -52,23 +51,4 @@ const Ogre::Vector3& ShotStep::homingPoint(const Ogre::Camera& camera, float hei
         projectToPlaneY(homing.onPlane, target, height, camera);
     }
     return homing.onPlane;
-}
-
-const ParentSpace& ShotStep::takeSpace(Ogre::Node* parent)
-{
-    space = ParentSpace{};
-    space.parent = parent;
-    if (parent) {
-        // Told that its children changed, the parent brings them all up to
-        // date in one pass at the next render, as a moving camera rig does;
-        // else each shot node moved would queue itself in the parent's
-        // sorted set of children to update, one allocation each. Not the
-        // scene's root: its children are the whole scene.
-        if (parent->getParent())
-            parent->needUpdate();
-        space.transform = parent->_getFullTransform();
-        space.orientation = parent->_getDerivedOrientation();
-        space.scale = parent->_getDerivedScale();
-    }
-    return space;
 }

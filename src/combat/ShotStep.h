@@ -5,8 +5,8 @@
 // node instead of once per shot; the shot's own node is placed from them.
 #pragma once
 
-#include <OgreMatrix4.h>
-#include <OgreQuaternion.h>
+#include "combat/ShotSpace.h"
+
 #include <OgreVector.h>
 
 #include <array>
@@ -18,17 +18,6 @@ class Node;
 } // namespace Ogre
 
 class bullet;
-
-// The world transform of a shot node's parent, as Ogre derives it.
-struct ParentSpace {
-    const Ogre::Node* parent = nullptr;
-    Ogre::Affine3 transform = Ogre::Affine3::IDENTITY;
-    Ogre::Quaternion orientation = Ogre::Quaternion::IDENTITY;
-    Ogre::Vector3 scale = Ogre::Vector3::UNIT_SCALE;
-
-    // Where a point given in the parent's space is in the world.
-    Ogre::Vector3 worldPoint(const Ogre::Vector3& local) const { return transform * local; }
-};
 
 class ShotStep {
 public:
@@ -56,7 +45,12 @@ public:
     // The step's target as the camera shows it, on the plane y = height.
     const Ogre::Vector3& homingPoint(const Ogre::Camera& camera, float height);
     // The space of the parent; a node without one is in the world.
-    const ParentSpace& spaceOf(Ogre::Node* parent) { return space.parent == parent ? space : takeSpace(parent); }
+    const ParentSpace& spaceOf(Ogre::Node* parent)
+    {
+        if (space.parent != parent)
+            space = takeParentSpace(parent);
+        return space;
+    }
 
     const Ogre::Vector3 target;
 
@@ -81,7 +75,6 @@ private:
 
     const CameraView& viewOf(const Ogre::Camera& camera) { return view.camera == &camera ? view : takeView(camera); }
     const CameraView& takeView(const Ogre::Camera& camera);
-    const ParentSpace& takeSpace(Ogre::Node* parent);
 
     CameraView view;
     HomingProjection homing;

@@ -27,6 +27,7 @@ class SceneNode;
 
 class Game;
 class Level;
+class ShotLaunches;
 class bullet;
 class bulletDefinition;
 
@@ -71,8 +72,9 @@ public:
     // happens for a gun without its nodes.
     void update(double& dt, const Ogre::Vector3& target, bool fire);
     // Takes a free record of the gun's pool and launches it from the start
-    // position (in the space of "CamNode1") in the direction.
-    void spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction);
+    // position (in the space of "CamNode1") in the direction, with what the
+    // step's launches share.
+    void spawnBullet(ShotLaunches& launches, const Ogre::Vector3& position, Ogre::Vector3 direction);
     // The salvo size: the shot count, times the Game's enemy shot factor for
     // a gun that is not the player's.
     float salvoSize() const;
@@ -124,9 +126,9 @@ private:
     void animate(double dt);
     bool isInSafeZone() const;
     void fireShots(float salvo);
-    void fireRepeats(const Ogre::Vector3& forward, bool onScreen, float repeaterStep);
+    void fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, bool onScreen, float repeaterStep);
     void fillShot(bullet& record, const Ogre::Vector3& direction) const;
-    void launchShot(bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction);
+    void launchShot(ShotLaunches& launches, bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction);
 
 public:
 

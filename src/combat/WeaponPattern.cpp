@@ -5,6 +5,7 @@
 #include "combat/Weapon.h"
 
 #include "app/CameraProjection.h"
+#include "combat/ShotLaunches.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
@@ -35,11 +36,6 @@ Ogre::Vector3 flatHeading(float yaw, float height)
     return {std::sin(yaw), height, std::cos(yaw)};
 }
 
-Ogre::SceneNode* cameraRig(Ogre::SceneManager* scene)
-{
-    return scene ? scene->getSceneNode("CamNode1", false) : nullptr;
-}
-
 bool isSideAssetGroup(const std::string& group)
 {
     return group != "COMMON" && group != "2DSPACEASSETS" && group != "2DGEOMETRYASSETS";
@@ -64,6 +60,7 @@ void Weapon::fireShots(float salvo)
         return;
     const Ogre::Vector3 forward = rotationNode->_getDerivedOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
     const bool onScreen = isInSafeZone();
+    ShotLaunches launches;
     float repeaterStep = 0.0f;
     if (!isLaser) {
         const float divisor = repeater_angle == fullCircle ? static_cast<float>(repeater_number)
@@ -81,18 +78,18 @@ void Weapon::fireShots(float salvo)
             spreadOffsetY -= offsetAdd.y;
             currentSpeed += speedAdd;
         }
-        fireRepeats(forward, onScreen, repeaterStep);
+        fireRepeats(launches, forward, onScreen, repeaterStep);
         salvoTimer = isLaser ? 0.0 : TimeBetweenSalves;
     }
 }
 
-void Weapon::fireRepeats(const Ogre::Vector3& forward, bool onScreen, float repeaterStep)
+void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, bool onScreen, float repeaterStep)
 {
     const float baseYaw = std::atan2(forward.x, forward.z);
     const bool inFront = isInFront || dirType == dirTypeInFront;
     const bool fans = dirType < dirTypeNodeForward;
     const std::int32_t repeats = isLaser ? 1 : repeater_number;
-    Ogre::SceneNode* rig = cameraRig(sceneManager);
+    const Ogre::Vector3 pos = launches.placeInRig(*sceneNode, sceneManager);
     for (std::int32_t k = 0; k < repeats; ++k) {
         float u = baseYaw;
         if (!isLaser && repeater_number > 1)
@@ -108,23 +105,24 @@ void Weapon::fireRepeats(const Ogre::Vector3& forward, bool onScreen, float repe
             rx = platform::rand() * randomScale * offsetXRandom - offsetXRandom * 0.5f;
         if (!isLaser && offsetYRandom > 0.0f)
             ry = platform::rand() * randomScale * offsetYRandom - offsetYRandom * 0.5f;
-        sideVector = Ogre::Vector3(-std::cos(u), 0.0f, std::sin(u));
+        const float sinU = std::sin(u);
+        const float cosU = std::cos(u);
+        sideVector = Ogre::Vector3(-cosU, 0.0f, sinU);
         if (!onScreen || (isUseAmmo && ammo == 0))
             continue;
 
-        Ogre::Vector3 dir = fans ? flatHeading(t, forward.y) : forward;
+        const Ogre::Vector3 fanned = flatHeading(t, forward.y);
+        Ogre::Vector3 dir = fans ? fanned : forward;
         if (inFront)
-            dir = flatHeading(u, forward.y);
+            dir = Ogre::Vector3(sinU, forward.y, cosU);
         if (isLaser && !isPlasma)
             dir = Ogre::Vector3::NEGATIVE_UNIT_Z;
         const Ogre::Vector3 startOffset =
-            inFront ? dir * shoot_startDistance : Ogre::Vector3(std::sin(u), 0.0f, std::cos(u)) * shoot_startDistance;
+            inFront ? dir * shoot_startDistance : Ogre::Vector3(sinU, 0.0f, cosU) * shoot_startDistance;
         if (isFlipped)
             dir = -dir;
-        const Ogre::Vector3 gunWorld = sceneNode->_getDerivedPosition();
-        const Ogre::Vector3 pos = rig ? rig->convertWorldToLocalPosition(gunWorld) : gunWorld;
         if (isLaser) {
-            fireLaser(pos + flatHeading(t, forward.y) * shoot_distance, dir);
+            fireLaser(pos + fanned * shoot_distance, dir);
             shotTimer = TimeBetweenShoots;
             continue;
         }
@@ -132,18 +130,18 @@ void Weapon::fireRepeats(const Ogre::Vector3& forward, bool onScreen, float repe
             --ammo;
         const float reach = shoot_distance - spreadOffsetY + ry;
         const float side = rx - spreadOffsetX;
-        spawnBullet(pos + sideVector * side + startOffset + flatHeading(t, forward.y) * reach, dir);
+        spawnBullet(launches, pos + sideVector * side + startOffset + fanned * reach, dir);
         if (isBurstSymetry && shotsFired > 1) {
             // The twin mirrors the fan angle and the side offset, not the spread.
             const float t2 = u + currentAngle * radiansPerDegree - spread * radiansPerDegree;
             const Ogre::Vector3 twinDir = fans && !inFront ? flatHeading(t2, forward.y) : dir;
-            spawnBullet(pos - sideVector * side + flatHeading(t2, forward.y) * reach, twinDir);
+            spawnBullet(launches, pos - sideVector * side + flatHeading(t2, forward.y) * reach, twinDir);
         }
         shotTimer = TimeBetweenShoots;
     }
 }
 
-void Weapon::spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction)
+void Weapon::spawnBullet(ShotLaunches& launches, const Ogre::Vector3& position, Ogre::Vector3 direction)
 {
     Level* shotLevel = level ? level : (game ? game->level : nullptr);
     if (!game || !shotLevel || !parentNode)
@@ -154,7 +152,7 @@ void Weapon::spawnBullet(const Ogre::Vector3& position, Ogre::Vector3 direction)
         if (!record)
             return;
         fillShot(*record, direction);
-        launchShot(*record, position, direction);
+        launchShot(launches, *record, position, direction);
     }
     startMuzzleEffects();
     playShotSound();
@@ -200,15 +198,15 @@ void Weapon::fillShot(bullet& record, const Ogre::Vector3& direction) const
     record.isPlayerBullet = isPlayerWeapon;
 }
 
-void Weapon::launchShot(bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction)
+void Weapon::launchShot(ShotLaunches& launches, bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction)
 {
     const float shotScale = parentNode->_getDerivedScale().x * bulletScale;
     if (isAttachedToCamera) {
-        record.launch(this, position, shotScale, direction, nullptr, bulletDefinition);
+        launches.launch(record, this, position, shotScale, direction, nullptr, bulletDefinition);
     } else {
-        Ogre::SceneNode* rig = cameraRig(sceneManager);
+        Ogre::SceneNode* rig = launches.rigOf(sceneManager);
         const Ogre::Vector3 world = rig ? rig->convertLocalToWorldPosition(position) : position;
-        record.launch(this, world, shotScale, direction, sceneManager->getRootSceneNode(), bulletDefinition);
+        launches.launch(record, this, world, shotScale, direction, sceneManager->getRootSceneNode(), bulletDefinition);
     }
     if (isLockOn && !lockTargets.empty()) {
         record.isHoming = record.isLockedOn = 1;

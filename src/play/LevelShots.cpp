@@ -10,10 +10,50 @@
 
 #include <OgreSceneNode.h>
 
+#include <limits>
+#include <unordered_set>
+
 namespace {
 
+using NodeSet = std::unordered_set<const Ogre::Node*>;
+
+// Ogre takes a child out by moving its parent's last child into its place,
+// and finds a child given by pointer by searching from the front: taken out
+// one by one, the shots of a full pool cost a search over all the parent's
+// children each. Walked from the back and taken out by place, every child is
+// looked at once; the ones behind the walk are kept ones, whatever moves.
+void detachChildren(Ogre::Node& parent, const NodeSet& nodes)
+{
+    const Ogre::Node::ChildNodeMap& children = parent.getChildren();
+    for (std::size_t i = children.size(); i-- > 0;) {
+        if (!nodes.count(children[i]))
+            continue;
+        if (i <= std::numeric_limits<unsigned short>::max())
+            parent.removeChild(static_cast<unsigned short>(i));
+        else
+            parent.removeChild(children[i]);
+    }
+}
+
+// Every record's node out of the scene, each parent's children walked once.
+template <std::size_t Count>
+void detachNodes(const std::array<bullet*, Count>& records)
+{
+    NodeSet nodes;
+    nodes.reserve(Count);
+    std::unordered_set<Ogre::Node*> parents;
+    for (const bullet* record : records) {
+        if (!record || !record->node || !record->node->getParent())
+            continue;
+        nodes.insert(record->node);
+        parents.insert(record->node->getParent());
+    }
+    for (Ogre::Node* parent : parents)
+        detachChildren(*parent, nodes);
+}
+
 // A record back to free: no flight state, no trail, impact or (when asked)
-// cancel effect, its node out of the scene.
+// cancel effect, its node hidden.
 void clearRecord(bullet& record, bool withCancelEffect)
 {
     record.resetState();
@@ -27,11 +67,8 @@ void clearRecord(bullet& record, bool withCancelEffect)
         record.cancelEffectName.clear();
         record.cancelEffectHash = effectHash("");
     }
-    if (record.node) {
-        if (record.node->getParentSceneNode())
-            record.node->getParentSceneNode()->removeChild(record.node);
+    if (record.node)
         record.node->setVisible(false, true);
-    }
 }
 
 // Pushed from 0 upward, so the highest index is taken first.
@@ -39,6 +76,7 @@ template <std::size_t Count>
 void refill(std::vector<std::int32_t>& free, std::list<std::int32_t>& live, std::array<bullet*, Count>& records,
             bool withCancelEffect)
 {
+    detachNodes(records);
     free.clear();
     live.clear();
     free.reserve(Count);
@@ -66,7 +104,12 @@ void Level::destroy()
         delete bulletBatch;
         bulletBatch = nullptr;
     }
-    Game::getSingletonPtr()->destroyBulletPools();
+    // Out of the scene in one walk first: the records then destroy their
+    // nodes without searching their parents' children for them.
+    Game& game = *Game::getSingletonPtr();
+    detachNodes(game.enemyBullets);
+    detachNodes(game.playerBullets);
+    game.destroyBulletPools();
     freeEnemyBullets.clear();
     freePlayerBullets.clear();
     liveEnemyBullets.clear();

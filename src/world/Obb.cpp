@@ -169,6 +169,23 @@ void Obb::updateScreenPolygon()
     const std::size_t count = isFlat() ? 4 : 8;
     for (std::size_t i = 0; i < count; ++i)
         screenPoints[i] = screenPositionOf(view, projection, worldCorners[i]);
+    outlineScreenPoints();
+}
+
+void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection)
+{
+    previousCentre = centre;
+    const std::size_t count = isFlat() ? 4 : 8;
+    for (std::size_t i = 0; i < count; ++i)
+        worldCorners[i] = nodeWorld * localCorners[i];
+    centre = screenPositionOf(viewProjection, nodeWorld.getTrans());
+    for (std::size_t i = 0; i < count; ++i)
+        screenPoints[i] = screenPositionOf(viewProjection, worldCorners[i]);
+    outlineScreenPoints();
+}
+
+void Obb::outlineScreenPoints()
+{
     if (isFlat())
         projectFlatQuad();
     else

@@ -10,6 +10,8 @@
 #include "app/CollisionResult.h"
 #include "world/entity.h"
 
+#include <OgreMatrix4.h>
+
 #include <array>
 #include <cmath>
 #include <vector>
@@ -59,6 +61,9 @@ public:
     void rebuild();
     // The projection of this frame; owners call it before the collision tests.
     void updateScreenPolygon();
+    // The same for an owner that has its node's world transform at hand
+    // already, through the collision camera's projection times its view.
+    void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection);
 
     // What the collision tests read comes first, to share as few cache lines
     // as it can: the screen centre, the broad-phase radius, the closed screen
@@ -124,6 +129,8 @@ private:
         __attribute__((pure));
     bool isFlat() const;
     void takeCollisionCamera();
+    // The outline, its edges, the movement and the radius from the screen points.
+    void outlineScreenPoints();
     void projectFlatQuad();
     void projectHull();
     void buildChain(std::vector<Ogre::Vector2>& candidates, std::vector<Ogre::Vector2>& chain, float side);

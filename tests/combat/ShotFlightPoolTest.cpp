@@ -106,6 +106,53 @@ TEST_F(ShotPools, ManyFlightsDeathsAndResetsKeepEachIndexOnceInItsOwnStack)
     EXPECT_EQ(scene.level.freePlayerBullets.size(), 3000u);
 }
 
+TEST_F(ShotPools, AResetTakesEveryShotNodeOutOfTheSceneAndLeavesTheOtherNodes)
+{
+    Ogre::SceneNode* rig = scene.world.scene->getSceneNode("CamNode1");
+    Ogre::SceneNode* root = scene.world.scene->getRootSceneNode();
+    const Ogre::Node* otherParent = scene.world.addNode();
+    std::set<const Ogre::Node*> kept{rig->createChildSceneNode(), rig->createChildSceneNode()};
+    for (int i = 0; i < 300; ++i) {
+        if (i % 100 == 50)
+            kept.insert(rig->createChildSceneNode());
+        bullet* shot = fire(i % 4 == 0);
+        if (i % 3 == 0) {
+            Ogre::Vector3 direction = Ogre::Vector3::UNIT_Z;
+            shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, i % 2 ? root : scene.world.addNode(), nullptr);
+        }
+    }
+    scene.level.resetShotPools();
+    for (const bullet* record : scene.game.enemyBullets)
+        ASSERT_EQ(record->node->getParent(), nullptr);
+    for (const bullet* record : scene.game.playerBullets)
+        ASSERT_EQ(record->node->getParent(), nullptr);
+    const auto& rigChildren = rig->getChildren();
+    EXPECT_EQ(std::set<const Ogre::Node*>(rigChildren.begin(), rigChildren.end()), kept);
+    for (const Ogre::Node* node : kept)
+        EXPECT_EQ(node->getParent(), rig);
+    EXPECT_EQ(rig->getParent(), root);
+    EXPECT_EQ(otherParent->getParent(), root);
+}
+
+TEST_F(ShotPools, ALevelsEndDestroysTheShotNodesAndLeavesTheOtherNodes)
+{
+    Ogre::SceneNode* rig = scene.world.scene->getSceneNode("CamNode1");
+    Ogre::SceneNode* root = scene.world.scene->getRootSceneNode();
+    const std::set<const Ogre::Node*> rootChildren(root->getChildren().begin(), root->getChildren().end());
+    std::set<const Ogre::Node*> kept;
+    for (int i = 0; i < 200; ++i) {
+        if (i % 50 == 0)
+            kept.insert(rig->createChildSceneNode());
+        bullet* shot = fire(i % 4 == 0);
+        Ogre::Vector3 direction = Ogre::Vector3::UNIT_Z;
+        if (i % 3 == 0)
+            shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, root, nullptr);
+    }
+    scene.level.destroy();
+    EXPECT_EQ(std::set<const Ogre::Node*>(rig->getChildren().begin(), rig->getChildren().end()), kept);
+    EXPECT_EQ(std::set<const Ogre::Node*>(root->getChildren().begin(), root->getChildren().end()), rootChildren);
+}
+
 TEST_F(ShotPools, ABeamRecordNeverGoesToAStack)
 {
     bullet& beam = scene.looseRecord();

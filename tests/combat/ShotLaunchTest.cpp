@@ -167,4 +167,76 @@ TEST_F(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
     EXPECT_FALSE(shot->effectNode->getInheritScale());
 }
 
+// A launch works out the shot node's world transform from its parent's
+// instead of making Ogre derive it: the facing, cull radius and first screen
+// outline must be the ones Ogre gives under a turned, scaled and moved rig
+// or parent, for a fresh facing, a half turn, and a facing kept from a
+// rolled node along the velocity.
+TEST_F(ShotLaunch, FacesAndOutlinesAsOgreDerivesUnderAnyParent)
+{
+    bulletDefinition oblong;
+    oblong.width = 2.0f;
+    oblong.heigth = 3.0f;
+    oblong.obbwidth = 5.0f;
+    oblong.obbheigth = 6.0f;
+    Ogre::SceneNode* rig = play.world.scene->getSceneNode("CamNode1");
+    Ogre::SceneNode* other = play.world.addNode();
+    const Ogre::Quaternion tilted(Ogre::Degree(30.0f), Ogre::Vector3(1.0f, 2.0f, 0.5f).normalisedCopy());
+    const Ogre::Quaternion yawed(Ogre::Degree(-70.0f), Ogre::Vector3::UNIT_Y);
+    const Ogre::Quaternion rolled(Ogre::Degree(40.0f), Ogre::Vector3::UNIT_Z);
+    const Ogre::Vector3 ahead(0.0f, 0.0f, 1.0f);
+    struct Case {
+        const char* what;
+        Ogre::SceneNode* parent;
+        Ogre::Quaternion turn;
+        Ogre::Vector3 scale;
+        Ogre::Vector3 move;
+        Ogre::Vector3 direction;
+        Ogre::Vector3 velocity;
+    };
+    const Case cases[] = {
+        {"under the rig", rig, tilted, {1.5f, 1.5f, 1.5f}, {10.0f, -5.0f, 20.0f}, {1.0f, 0.0f, -1.0f}, ahead},
+        {"under a parent", other, yawed, {2.0f, 0.5f, 3.0f}, {-30.0f, 4.0f, 8.0f}, {0.3f, 0.0f, -1.0f}, ahead},
+        {"half turn", other, tilted, {0.5f, 2.0f, 1.0f}, {3.0f, 0.0f, -6.0f}, ahead, ahead},
+        {"kept facing", other, tilted, {1.0f, 1.0f, 2.0f}, {0.0f, 1.0f, 2.0f}, Ogre::Vector3::ZERO, {0.6f, 0.0f, 0.8f}},
+        {"kept facing, half turn", rig, yawed, {1.0f, 2.0f, 1.0f}, {0.0f, 1.0f, 2.0f}, Ogre::Vector3::ZERO, ahead},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.parent->setOrientation(c.turn);
+        c.parent->setScale(c.scale);
+        c.parent->setPosition(c.move);
+        play.world.updateTransforms();
+        Ogre::SceneNode* launchParent = c.parent == rig ? nullptr : c.parent;
+        bullet* shot = play.level.takeBullet(false);
+        Ogre::Vector3 first = ahead;
+        shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, first, launchParent, &oblong);
+        shot->node->setOrientation(rolled);
+        shot->velocity = c.velocity;
+        Ogre::Vector3 direction = c.direction;
+        shot->launch(nullptr, Ogre::Vector3(-3.0f, 2.0f, 5.0f), 1.5f, direction, launchParent, &oblong);
+        ASSERT_EQ(shot->node->getParent(), c.parent);
+        // Ogre's own facing, on a twin of the node as it was before the launch.
+        Ogre::SceneNode* twin = c.parent->createChildSceneNode();
+        twin->setOrientation(c.direction == Ogre::Vector3::ZERO ? rolled : Ogre::Quaternion::IDENTITY);
+        twin->setDirection(c.direction == Ogre::Vector3::ZERO ? c.velocity : c.direction, Ogre::Node::TS_PARENT,
+                           Ogre::Vector3::NEGATIVE_UNIT_Z);
+        const Ogre::Quaternion& facing = shot->node->getOrientation();
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR(facing[i], twin->getOrientation()[i], 1e-5f) << i;
+        EXPECT_NEAR(shot->cullRadius, shot->node->_getDerivedScale().x * 2.5f, 1e-5f);
+        // Ogre's own outline: projected again from the node's derived transform.
+        const Ogre::Vector2 launchedCentre = shot->obb->centre;
+        const std::vector<Ogre::Vector2> launchedOutline = shot->obb->outline;
+        const std::array<Ogre::Vector3, 8> launchedCorners = shot->obb->worldCorners;
+        shot->obb->updateScreenPolygon();
+        EXPECT_TRUE(launchedCentre.positionEquals(shot->obb->centre, 1e-5f));
+        ASSERT_EQ(launchedOutline.size(), shot->obb->outline.size());
+        for (std::size_t i = 0; i < launchedOutline.size(); ++i)
+            EXPECT_TRUE(launchedOutline[i].positionEquals(shot->obb->outline[i], 1e-5f)) << i;
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_TRUE(launchedCorners[i].positionEquals(shot->obb->worldCorners[i], 1e-4f)) << i;
+    }
+}
+
 } // namespace

@@ -1,0 +1,288 @@
+// A shot record's launch: its parent, size, place, facing, speeds, first
+// screen outline and trail.
+#include "combat/ShotLaunches.h"
+
+#include "combat/PlayPlane.h"
+#include "combat/ShotMath.h"
+#include "combat/bullet.h"
+#include "combat/bulletDefinition.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/Game.h"
+#include "core/effects/ParticleSystemAccess.h"
+#include "platform/Random.h"
+#include "play/Level.h"
+#include "world/FiniteVector.h"
+#include "world/Obb.h"
+
+#include <OgreCamera.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+using namespace shotMath;
+
+constexpr float smallestScale = 0.1f;
+// The outline of a shot launched without a definition, and a beam's height.
+constexpr float standInOutlineWidth = 4.0f;
+constexpr float standInOutlineHeight = 2.0f;
+constexpr float laserOutlineHeight = 2.5f;
+// The radius of a shot's cull sphere per unit of its world scale.
+constexpr float cullRadiusPerScale = 2.5f;
+// Speed factors of a shot launched with speed 0: it still has a heading.
+constexpr float stillHeadingFactor = 0.01f;
+constexpr float stillVelocityFactor = 0.001f;
+constexpr float degreesToRadians = 0.017453292f;
+// Seconds a beam may go unseen, by whether it is a straight beam.
+constexpr float straightBeamOffscreenDelay = 0.1f;
+constexpr float beamOffscreenDelay = 0.2f;
+constexpr float destructibleOffscreenLimit = 1.0f;
+constexpr std::int32_t straightFlight = 1;
+constexpr std::int32_t graduallyTurnedFlight = 6;
+// Below this squared length of the sum of the node's forward and the wanted
+// direction they are opposite: Ogre then turns the node half round its up
+// axis.
+constexpr float halfTurnSquaredLength = 0.00005f;
+
+// Made once: the names are looked up for every step's shots.
+const std::string rigName = "CamNode1";
+const std::string collisionCameraName = "PlayCollisionCam";
+const std::string playCameraName = "PlayCam";
+// The sprite of a shot launched without a definition.
+const std::string standInSprite = "notFound.jpg";
+
+Ogre::Vector3 flat(Ogre::Vector3 v)
+{
+    v.y = 0.0f;
+    return v;
+}
+
+// The shot's speeds and directions as they come from the gun, kept where a
+// step of flight stays finite: data can hold "nan" or "inf".
+void keepFlightFinite(bullet& b, Ogre::Vector3& direction)
+{
+    b.speed = finiteIn(b.speed, -largestDataReach, largestDataReach, 0.0f);
+    b.acceleration = finiteIn(b.acceleration, -largestDataReach, largestDataReach, 0.0f);
+    b.acceleration2 = finiteIn(b.acceleration2, -largestDataReach, largestDataReach, 0.0f);
+    b.aimSpeed = finiteIn(b.aimSpeed, -largestDataReach, largestDataReach, 0.0f);
+    b.changeDirectionAngle = finiteIn(b.changeDirectionAngle, -largestDataReach, largestDataReach, 0.0f);
+    b.velocity = finiteOr(b.velocity, 0.0f);
+    direction = finiteOr(direction, 0.0f);
+}
+
+// The orientation Ogre's setDirection in the parent's space gives a node
+// facing `now` whose model faces -Z and whose yaw axis is free, as a shot
+// node's is: turned along the shortest arc from its forward to the
+// direction, or half round its up axis when they are opposite. Ogre finds
+// the turn in the world and brings it back into the parent's space; the
+// parent's orientation cancels out, so the turn is found in the parent's
+// space without deriving the node's world orientation.
+Ogre::Quaternion faced(const Ogre::Quaternion& now, const Ogre::Vector3& direction)
+{
+    const Ogre::Vector3 wanted = normalised(direction);
+    const Ogre::Vector3 forward = scaled(turnedZ(now), -1.0f);
+    const Ogre::Vector3 between = sum(forward, wanted);
+    if (dot(between, between) < halfTurnSquaredLength)
+        return {-now.y, -now.z, now.w, now.x};
+    return product(turnBetween(forward, wanted), now);
+}
+
+// A launch in a direction faces it from no turn at all; without one the
+// shot keeps its facing and turns to its velocity. Each node write costs an
+// update request: the orientation is written once.
+void face(bullet& b, const Ogre::Vector3& direction)
+{
+    const bool keepsFacing = direction == Ogre::Vector3::ZERO;
+    const Ogre::Vector3 toward = flat(keepsFacing ? b.velocity : direction);
+    if (toward != Ogre::Vector3::ZERO)
+        b.node->setOrientation(faced(keepsFacing ? b.node->getOrientation() : Ogre::Quaternion::IDENTITY, toward));
+    else if (!keepsFacing)
+        b.node->resetOrientation();
+}
+
+// The size of the node, the effect node's scale and the sprite, from the
+// definition or the stand-in; the outline's width and height.
+Ogre::Vector2 takeShape(bullet& b, const bulletDefinition* definition)
+{
+    float width = 1.0f;
+    float height = 1.0f;
+    Ogre::Vector2 outline(standInOutlineWidth, standInOutlineHeight);
+    Level* level = Game::getSingletonPtr() ? Game::getSingletonPtr()->level : nullptr;
+    bulletSpriteBatch* batch = level ? level->bulletBatch : nullptr;
+    if (definition) {
+        width = finiteIn(definition->width, 0.0f, largestDataScale, 1.0f);
+        height = finiteIn(definition->heigth, 0.0f, largestDataScale, 1.0f);
+        outline = Ogre::Vector2(definition->obbwidth, definition->obbheigth);
+        if (!b.isLaser) {
+            b.isSprite = definition->isSprite;
+            b.spriteObject = batch ? batch->objectFor(definition->meshName, b.isPlayerBullet) : nullptr;
+        }
+        b.effectNode->setScale(Ogre::Vector3((width + height) * 0.5f * b.scale));
+    } else {
+        b.spriteObject = batch ? batch->objectFor(standInSprite, b.isPlayerBullet) : nullptr;
+    }
+    if (b.isLaser) {
+        width = height = 1.0f;
+        outline.y = laserOutlineHeight;
+    }
+    // The node's position is written next, which asks for its update
+    // anyway: a scale it already has is not written again.
+    const Ogre::Vector3 size(b.scale * width, 1.0f, b.scale * height);
+    if (b.node->getScale() != size)
+        b.node->setScale(size);
+    return outline;
+}
+
+void setSpeeds(bullet& b)
+{
+    const float pace = std::abs(b.speed);
+    if (b.speed == 0.0f) {
+        b.heading = b.velocity * stillHeadingFactor;
+        b.velocity *= stillVelocityFactor;
+    } else {
+        b.heading = b.velocity * pace;
+        b.velocity *= pace;
+    }
+    b.startSpeed = b.speed;
+    b.turnedDirection = turnedInPlayPlane(b.velocity, b.changeDirectionAngle * degreesToRadians);
+    if (b.changeDirectionType == graduallyTurnedFlight && b.changeDirectionDuration == 0.0f) {
+        b.velocity = b.turnedDirection.normalisedCopy();
+        b.heading = b.velocity * (b.speed == 0.0f ? stillHeadingFactor : pace);
+    }
+}
+
+} // namespace
+
+void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position, float shotScale,
+                          Ogre::Vector3& direction, Ogre::SceneNode* parent, const bulletDefinition* definition)
+{
+    b.resetState();
+    if (!b.node)
+        b.createNode();
+    if (!b.node)
+        return;
+    keepFlightFinite(b, direction);
+    const SceneView& seen = sceneOf(b.sceneManager);
+    b.camera = seen.collisionCamera;
+    b.weapon = gun;
+    b.scale = shotScale >= smallestScale ? std::min(shotScale, largestDataScale) : smallestScale;
+    b.state = bullet::stateFlying;
+
+    attach(b, parent ? parent : seen.home, parent);
+    const ParentSpace& placed = spaceOf(b.node->getParent());
+    if (parent) {
+        if (b.isLaser) {
+            const float parentScale = placed.scale.x;
+            if (parentScale != 0.0f && std::isfinite(parentScale))
+                b.speed /= parentScale;
+        } else {
+            b.node->setInheritScale(true);
+        }
+    }
+    const Ogre::Vector2 outline = takeShape(b, definition);
+    const Ogre::Vector3 start = finiteOr(position, 0.0f);
+    b.node->setPosition(start);
+    b.lastPosition = start;
+    if (b.isSideAsset)
+        direction = Ogre::Vector3(direction.z, direction.y, -direction.x);
+    face(b, direction);
+    const NodeWorld world = worldOf(*b.node, placed);
+    b.cullRadius = world.scale.x * cullRadiusPerScale;
+    setSpeeds(b);
+
+    b.isLaunched = 1;
+    if (b.isDestructible)
+        b.offscreenLimit = destructibleOffscreenLimit;
+    if (b.obb)
+        placeOutline(b, outline, world);
+
+    b.createTrail();
+    restartFirstEmitter(b.trailParticles);
+    // A record comes back from its pool hidden: a shot shows its effects
+    // again, a beam's record stays unseen.
+    b.node->setVisible(!b.isLaser, true);
+    b.turnSide = platform::rand() % 2 != 0;
+
+    const Game* game = Game::getSingletonPtr();
+    b.offscreenDelay = std::min(game ? game->bulletOutsideScreenTime : 0.0f, b.timeInvisibleIndividual);
+    if (b.isLaser)
+        b.offscreenDelay = b.changeDirectionType == straightFlight ? straightBeamOffscreenDelay : beamOffscreenDelay;
+}
+
+void ShotLaunches::attach(bullet& b, Ogre::SceneNode* home, Ogre::SceneNode* parent)
+{
+    Ogre::SceneNode& node = *b.node;
+    if (!node.getParent())
+        adopt(*home, node);
+    if (parent && node.getParent() != parent) {
+        node.getParentSceneNode()->removeChild(&node);
+        adopt(*parent, node);
+    }
+}
+
+void ShotLaunches::adopt(Ogre::SceneNode& parent, Ogre::SceneNode& node)
+{
+    spaceOf(&parent);
+    parent.addChild(&node);
+}
+
+void ShotLaunches::placeOutline(bullet& b, const Ogre::Vector2& size, const NodeWorld& world)
+{
+    Obb& outline = *b.obb;
+    outline.size.x = size.x;
+    outline.size.y = size.y;
+    outline.setPosition();
+    if (outline.sceneNode != b.node || !outline.collisionCamera) {
+        outline.updateScreenPolygon();
+        return;
+    }
+    outline.updateScreenPolygon(world.transform(), matricesOf(*outline.collisionCamera).viewProjection);
+}
+
+const ShotLaunches::SceneView& ShotLaunches::sceneOf(Ogre::SceneManager* scene)
+{
+    if (view.scene == scene)
+        return view;
+    view = SceneView{};
+    view.scene = scene;
+    view.rig = scene->getSceneNode(rigName, false);
+    view.home = view.rig ? view.rig : scene->getRootSceneNode();
+    const Ogre::SceneManager::CameraList& cameras = scene->getCameras();
+    auto found = cameras.find(collisionCameraName);
+    if (found == cameras.end())
+        found = cameras.find(playCameraName);
+    if (found != cameras.end())
+        view.collisionCamera = found->second;
+    return view;
+}
+
+Ogre::Vector3 ShotLaunches::placeInRig(const Ogre::SceneNode& node, Ogre::SceneManager* scene)
+{
+    if (place.node != &node) {
+        place.node = &node;
+        place.inRig = node._getDerivedPosition();
+        if (Ogre::SceneNode* rig = rigOf(scene))
+            place.inRig = spaceOf(rig).localPoint(place.inRig);
+    }
+    return place.inRig;
+}
+
+const ParentSpace& ShotLaunches::spaceOf(Ogre::Node* parent)
+{
+    if (space.parent != parent)
+        space = takeParentSpace(parent);
+    return space;
+}
+
+const ShotLaunches::CameraMatrices& ShotLaunches::matricesOf(const Ogre::Camera& camera)
+{
+    if (matrices.camera != &camera) {
+        matrices.camera = &camera;
+        matrices.viewProjection = camera.getProjectionMatrix() * camera.getViewMatrix(true);
+    }
+    return matrices;
+}
