@@ -3,11 +3,10 @@
 // fill it, then (for a definition) the member's effects, weapon sets,
 // outlines and rotors, and last the wave's waypoints and path curve.
 //
-// Sections with reader defaults write them when they are absent, so an
-// element read over an earlier one leaves nothing of it. The element's
-// "meshName", "spriteName" and "isCastShadows", the "toybox" values, the
-// explosion look of "Death" and all of "ANIMATION" change only what they
-// carry.
+// Sections with reader defaults write them when they are absent. The
+// element's "meshName", "spriteName" and "isCastShadows", the "toybox"
+// values, the explosion look of "Death" and all of "ANIMATION" change only
+// what they carry: the wave's own values stand for the rest.
 #include "data/WaveReader.h"
 
 #include "combat/Spawner.h"
@@ -33,7 +32,7 @@ const char* const tankTypeName = "tank";
 const char* const unsetEffectName = "none";
 const char* const unsetItemName = "None";
 const char* const waypointName = "waypoint";
-// Where the editor left a wave unturned: half a turn about y.
+// The orientation of a wave without "position": half a turn about y.
 const Ogre::Quaternion unturnedWave{0.0f, 0.0f, -1.0f, 0.0f};
 
 // Counts and kinds the format writes as signed numbers; a negative one

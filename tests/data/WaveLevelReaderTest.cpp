@@ -95,15 +95,20 @@ TEST_F(WaveLevelReaderTest, EachWaveIsAnInstanceOfItsDefinitionOrOfWave0)
     EXPECT_EQ(waves[2]->name, "");
 }
 
-TEST_F(WaveLevelReaderTest, WithoutTheDefinitionOrWave0TheWaveIsLeftOutWithOneErrorLine)
+TEST_F(WaveLevelReaderTest, WithoutADefinitionOrItsMemberTheWaveIsLeftOutWithOneErrorLine)
 {
     define(R"(<enemy waveName="Drones" meshName="drone.mesh"/>)");
+    auto* hollow = new Wave("");
+    hollow->waveName = "Hollow";
+    library["Hollow"] = hollow;
     LogCapture log;
     readLevel(R"(<LEVELFILE><enemy waveName="Wave1"><toybox parentName="Lost"/></enemy>
-                            <enemy waveName="Wave2"><toybox parentName="Drones"/></enemy></LEVELFILE>)");
+                            <enemy waveName="Wave2"><toybox parentName="Drones"/></enemy>
+                            <enemy waveName="Wave3"><toybox parentName="Hollow"/></enemy></LEVELFILE>)");
     ASSERT_EQ(waves.size(), 1u);
     EXPECT_EQ(waves[0]->waveName, "Wave2");
     EXPECT_TRUE(log.contains("[ERROR] wave not found, nor Wave0: Lost"));
+    EXPECT_TRUE(log.contains("[ERROR] wave without a member: Hollow"));
 }
 
 } // namespace
