@@ -18,6 +18,7 @@
 #include "data/PlayersReader.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
+#include "data/WavesReader.h"
 #include "data/WaypointsReader.h"
 #include "data/WeaponsReader.h"
 #include "data/pictureDefinition.h"
@@ -44,6 +45,7 @@ void readWaypoints() { readIntoGame("gamebox.waypoints", &Game::waypointLibrary,
 void readItems() { readIntoGame("gamebox.items", &Game::itemLibrary, loadItemsGamebox); }
 void readExplosions() { readIntoGame("gamebox.explosions", &Game::explosionLibrary, loadExplosionsGamebox); }
 void readSounds() { readIntoGame("gamebox.sounds", &Game::soundLibrary, loadSoundsGamebox); }
+void readWaves() { readIntoGame("gamebox.waves", &Game::waveLibrary, loadWavesGamebox); }
 void readPlayers() { readIntoGame("gamebox.players", &Game::playerLibrary, loadPlayersGamebox); }
 void readWeapons() { readIntoGame("gamebox.weapons", &Game::weaponLibrary, loadWeaponsGamebox); }
 void readEffects() { readIntoGame("gamebox.sfx", &Game::sfxLibrary, loadSfxGamebox); }
@@ -73,6 +75,7 @@ std::vector<FuzzTarget> libraryTargets()
         {"backgrounds", group, "gamebox.background", {}, nullptr, readBackgrounds},
         {"explosions", group, "gamebox.explosions", {}, nullptr, readExplosions},
         {"sounds", group, "gamebox.sounds", {}, nullptr, readSounds},
+        {"waves", group, "gamebox.waves", {}, nullptr, readWaves},
         {"players", group, "gamebox.players", {}, nullptr, readPlayers},
         {"weapons", group, "gamebox.weapons", {}, nullptr, readWeapons},
         {"effects", group, "gamebox.sfx", {}, nullptr, readEffects},

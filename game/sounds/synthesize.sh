@@ -46,6 +46,12 @@ mono "$OUT/pause.ogg" synth 0.3 sine 660-880 fade 0 0.3 0.1 gain -6
 # The ship's hull scraping scenery, and a shot striking the ship.
 mono "$OUT/hullScrape.wav" synth 0.3 brownnoise fade 0 0.3 0.2 bandpass 600 300 gain -n -6
 mono "$OUT/shipHit.wav" synth 0.25 square 220-55 gain -6 fade 0 0.25 0.2 lowpass 1500 gain -n -6
+# An enemy wave warping in, and the boss's alarm: two tones of whole periods
+# (220 and 165 in half a second each), so it loops without a click.
+mono "$OUT/enemyWarp.wav" synth 0.4 sine 1200-200 fade 0 0.4 0.2 gain -6
+mono "$W/alarmHigh.wav" synth 0.5 square 440 gain -12
+mono "$W/alarmLow.wav" synth 0.5 square 330 gain -12
+"$SOX" "$W/alarmHigh.wav" "$W/alarmLow.wav" "$OUT/bossAlarm.wav" lowpass 2000
 
 # Loose files the game names by default.
 mono "$OUT/pause.wav" synth 0.25 triangle 988 fade 0 0.25 0.15 gain -6

@@ -5,6 +5,7 @@
 #include "app/Log.h"
 #include "app/SoundDefinition.h"
 #include "core/effects/sfxLibraryEntry.h"
+#include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
@@ -18,6 +19,7 @@
 #include "data/PlayersReader.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
+#include "data/WavesReader.h"
 #include "data/WaypointsReader.h"
 #include "data/WeaponsReader.h"
 #include "data/pictureDefinition.h"
@@ -74,7 +76,8 @@ void Game::loadGameboxes()
         logLine("waypoints gamebox loaded");
         loadItemsGamebox("gamebox.items", gameGroup, itemLibrary);
         logLine("items gamebox loaded");
-        // "gamebox.waves" is read here once waves exist.
+        loadWavesGamebox("gamebox.waves", gameGroup, waveLibrary);
+        logLine("waves gamebox loaded");
         loadPlayersGamebox("gamebox.players", gameGroup, playerLibrary);
         logLine("players gamebox loaded");
         loadBackgroundGamebox("gamebox.background", gameGroup, backgroundLibrary);
@@ -96,7 +99,10 @@ void Game::loadGameboxes()
 void Game::buildToybox()
 {
     // "toybox.startMenu" stands in for missing menu screens here once the front end's reader exists.
-    // The weapons of library waves are bound here, before the players', once waves are read.
+    // Waves are read before the weapons, so their guns are bound only now.
+    for (auto& entry : waveLibrary)
+        if (!entry.second->members.empty())
+            bindWeaponSets(entry.second->members.front()->weaponSets, weaponLibrary);
     for (auto& entry : playerLibrary)
         bindWeaponSets(entry.second->weaponSets, weaponLibrary);
     // Particle templates join the sfx library here once their presets are listed.
@@ -109,7 +115,7 @@ void Game::clearLibraries()
     freeLibrary(itemLibrary);
     freeLibrary(playerLibrary);
     freeLibrary(weaponLibrary);
-    // Waves are freed here once they are read.
+    freeEntityLibrary(waveLibrary);
     freeLibrary(backgroundLibrary);
     freeLibrary(bulletLibrary);
     freeEntityLibrary(waypointLibrary);

@@ -37,7 +37,11 @@ std::int32_t requiredTruncated(const XmlNode& node, const char* name)
 
 Ogre::Vector3 placedPositionOf(const XmlNode& position)
 {
-    const std::string text = requiredText(position, "pos");
+    return placedPositionFromText(requiredText(position, "pos"));
+}
+
+Ogre::Vector3 placedPositionFromText(const std::string& text)
+{
     if (text.find("nan(ind)") != std::string::npos)
         return Ogre::Vector3::ZERO;
     const Ogre::Vector3 read = StringConverter::parseVector3(text, Ogre::Vector3::ZERO);

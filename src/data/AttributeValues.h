@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 float requiredReal(const XmlNode& node, const char* name);
 int requiredInt(const XmlNode& node, const char* name);
@@ -41,5 +42,7 @@ std::int32_t requiredTruncated(const XmlNode& node, const char* name);
 // compute as "nan(ind)": that position, or any other that is not finite, is
 // the origin.
 Ogre::Vector3 placedPositionOf(const XmlNode& position);
+// The same rule for the text of a position.
+Ogre::Vector3 placedPositionFromText(const std::string& text);
 // The turn itself, or the fallback for a zero or non-finite quaternion.
 Ogre::Quaternion usableTurn(const Ogre::Quaternion& turn, const Ogre::Quaternion& fallback);

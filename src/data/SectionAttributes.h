@@ -47,6 +47,10 @@ public:
 private:
     static bool converted(const std::string& text, bool) { return Ogre::StringConverter::parseBool(text, false); }
     static int converted(const std::string& text, int) { return Ogre::StringConverter::parseInt(text, 0); }
+    static unsigned converted(const std::string& text, unsigned)
+    {
+        return Ogre::StringConverter::parseUnsignedInt(text, 0);
+    }
     static float converted(const std::string& text, float) { return Ogre::StringConverter::parseReal(text, 0.0f); }
     static std::string converted(const std::string& text, const std::string&) { return text; }
     static Ogre::Vector2 converted(const std::string& text, const Ogre::Vector2&)

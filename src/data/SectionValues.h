@@ -37,6 +37,11 @@ public:
     {
         return value(name, need, static_cast<int>(absent));
     }
+    // "-1" wraps round to the largest value.
+    std::uint32_t unsignedInteger(const char* name, Need need, std::uint32_t absent) const
+    {
+        return value(name, need, static_cast<unsigned>(absent));
+    }
     std::uint8_t flag(const char* name, Need need, std::uint8_t absent) const
     {
         return value(name, need, absent != 0) ? 1 : 0;
@@ -50,10 +55,12 @@ public:
     {
         return finiteOr(value(name, need, absent), 0.0f);
     }
-    // A zero or non-finite quaternion turns nothing and cannot be normalised.
-    Ogre::Quaternion turn(const char* name, Need need) const
+    // A zero or non-finite quaternion turns nothing and cannot be normalised:
+    // it reads as the converter's fallback, the identity.
+    Ogre::Quaternion turn(const char* name, Need need,
+                          const Ogre::Quaternion& absent = Ogre::Quaternion::IDENTITY) const
     {
-        return usableTurn(value(name, need, Ogre::Quaternion::IDENTITY), Ogre::Quaternion::IDENTITY);
+        return usableTurn(value(name, need, absent), Ogre::Quaternion::IDENTITY);
     }
 
 private:

@@ -1,6 +1,8 @@
 // Loading the exported game's libraries in their fixed order, and freeing them.
 #include "app/SoundDefinition.h"
+#include "combat/Enemy.h"
 #include "combat/Player.h"
+#include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
@@ -22,11 +24,13 @@ const char* const bullets = R"(<Bullet name="blue" screenName="Blue" group="COMM
 const char* const sounds = "<SOUND soundName=\"shot.wav\" screenName=\"Shot\" volume=\"0.5\" isSFX=\"true\"/>";
 const char* const weapons = "<weapon><name Name=\"Weapon_empty\"/></weapon><weapon><name Name=\"ring\"/></weapon>";
 const char* const players = "<player playerName=\"ship\"/>";
+const char* const waves = "<enemy waveName=\"Wave0\"/>";
 const char* const materials = "<MATERIAL meshName=\"crate.mesh\"><SUBMAT name=\"crate_0\" screenName=\"Side\"/></MATERIAL>";
 
 const std::vector<std::string> loadedLines = {
     "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded", "waypoints gamebox loaded",
-    "items gamebox loaded", "players gamebox loaded", "background gamebox loaded", "weapons gamebox loaded",
+    "items gamebox loaded", "waves gamebox loaded", "players gamebox loaded", "background gamebox loaded",
+    "weapons gamebox loaded",
     "explosions gamebox loaded", "sounds gamebox loaded", "sfx gamebox loaded",
     "materials3D gamebox loaded", "Gameboxes loaded"};
 
@@ -52,6 +56,7 @@ protected:
         folder.write("gamebox.materials3D", materials);
         folder.write("gamebox.weapons", weapons);
         folder.write("gamebox.players", players);
+        folder.write("gamebox.waves", waves);
     }
     // The library lines and parse failures, in the order logged.
     std::vector<std::string> loadingLines() const
@@ -83,22 +88,29 @@ TEST_F(GameDataTest, TheLibrariesLoadInTheirOrderEachFollowedByItsLine)
     EXPECT_FLOAT_EQ(game.soundLibrary.at("shot.wav")->volume, 0.5f);
     EXPECT_EQ(materialModule().definitions.at("crate.mesh").at("crate_0").screenName, "Side");
     EXPECT_EQ(game.playerLibrary.at("ship")->isLibraryDefinition, 1);
+    EXPECT_EQ(game.waveLibrary.at("Wave0")->isLibraryDefinition, 1);
 }
 
-TEST_F(GameDataTest, TheGunsOfLibraryPlayersAreBoundToTheWeaponLibraryByName)
+TEST_F(GameDataTest, TheGunsOfLibraryPlayersAndWavesAreBoundToTheWeaponLibraryByName)
 {
     writeAll();
-    folder.write("gamebox.players", R"(<player playerName="ship">
+    const char* const weaponSets = R"(
         <WEAPONSET name="A"><weapon><toybox parentName="ring"/></weapon></WEAPONSET>
-        <WEAPONSET name="B"><weapon><toybox parentName="lost"/></weapon></WEAPONSET></player>)");
+        <WEAPONSET name="B"><weapon><toybox parentName="lost"/></weapon></WEAPONSET>)";
+    folder.write("gamebox.players", std::string(R"(<player playerName="ship">)") + weaponSets + "</player>");
+    folder.write("gamebox.waves", std::string(R"(<enemy waveName="drones">)") + weaponSets + "</enemy>");
     publish();
     game.loadGameData();
     const Player& ship = *game.playerLibrary.at("ship");
-    EXPECT_EQ(ship.weaponSets.at(0).at(0)->definition, game.weaponLibrary.at("ring"));
-    EXPECT_EQ(ship.weaponSets.at(1).at(0)->definition, game.weaponLibrary.at("Weapon_empty"));
+    const Enemy& drone = *game.waveLibrary.at("drones")->members.at(0);
+    for (const auto* sets : {&ship.weaponSets, &drone.weaponSets}) {
+        EXPECT_EQ(sets->at(0).at(0)->definition, game.weaponLibrary.at("ring"));
+        EXPECT_EQ(sets->at(1).at(0)->definition, game.weaponLibrary.at("Weapon_empty"));
+    }
     game.clearLibraries();
     EXPECT_TRUE(game.weaponLibrary.empty());
     EXPECT_TRUE(game.playerLibrary.empty());
+    EXPECT_TRUE(game.waveLibrary.empty());
 }
 
 TEST_F(GameDataTest, WithoutAGameFolderNothingIsReadAndOnlyTheLastLineIsLogged)
@@ -133,7 +145,8 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
     EXPECT_EQ(loadingLines(), (std::vector<std::string>{
                                   "pictures gamebox loaded", "sprites gamebox loaded", "bullets gamebox loaded",
                                   "waypoints gamebox loaded",
-                                  "items gamebox loaded", "players gamebox loaded", "background gamebox loaded",
+                                  "items gamebox loaded", "waves gamebox loaded", "players gamebox loaded",
+                                  "background gamebox loaded",
                                   "weapons gamebox loaded", "explosions gamebox loaded",
                                   "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
@@ -163,6 +176,7 @@ TEST_F(GameDataTest, ClearingFreesEveryLibraryAndShutdownDoesToo)
     EXPECT_TRUE(game.bulletLibrary.empty());
     EXPECT_TRUE(game.soundLibrary.empty());
     EXPECT_TRUE(game.playerLibrary.empty());
+    EXPECT_TRUE(game.waveLibrary.empty());
     game.loadGameData();
     ASSERT_EQ(game.bulletLibrary.size(), 1u);
     game.shutdown();

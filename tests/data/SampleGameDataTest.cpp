@@ -2,6 +2,8 @@
 // libraries and texts read without a failure and name only what it has.
 #include "app/SoundDefinition.h"
 #include "combat/Player.h"
+#include "combat/Spawner.h"
+#include "combat/Tank.h"
 #include "combat/Wave.h"
 #include "combat/rotor.h"
 #include "combat/Weapon.h"
@@ -15,13 +17,19 @@
 #include "data/pictureDefinition.h"
 #include "data/SampleArchive.h"
 #include "platform/sound/SoundBank.h"
+#include "world/Waypoint.h"
 #include "world/sfxDefinition.h"
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
+#include "world/WorldTestScene.h"
 
+#include <OgreMesh.h>
+#include <OgreMeshManager.h>
+#include <OgreMeshSerializer.h>
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <set>
 
@@ -62,6 +70,40 @@ bool pngHasAlpha(const std::string& file)
     const std::size_t colourTypeAt = 25;
     const int colourType = file.at(colourTypeAt);
     return colourType == 4 || colourType == 6 || file.find("tRNS") != std::string::npos;
+}
+
+// Whether a sound is made: a loose file, or a bank entry under its base name.
+bool isMade(const std::set<std::string>& sounds, const std::string& sound)
+{
+    return sounds.count(sound) || sounds.count(sound.substr(0, sound.rfind('.')));
+}
+
+// Whether the wave flies a copy of one of the game's waypoint paths.
+bool fliesAPathOf(const Wave& wave, const std::map<std::string, Wave*>& paths)
+{
+    return std::any_of(paths.begin(), paths.end(), [&wave](const auto& entry) {
+        const std::vector<Waypoint*>& path = entry.second->waypoints;
+        return path.size() == wave.waypoints.size()
+               && std::equal(path.begin(), path.end(), wave.waypoints.begin(), [](const Waypoint* a, const Waypoint* b) {
+                      return a->position == b->position && a->speed == b->speed && a->waitDuration == b->waitDuration
+                             && a->isChangeWeaponSet == b->isChangeWeaponSet && a->weaponSetShoot == b->weaponSetShoot;
+                  });
+    });
+}
+
+// The size of a mesh of "game.tzn", read without a render system.
+Ogre::Vector3 sampleMeshSize(const std::string& name)
+{
+    // Mesh buffers need a hardware buffer manager, which the test scene makes.
+    const WorldTestScene buffers;
+    std::string bytes = sampleArchiveText("game.tzn", name);
+    Ogre::MeshManager& meshes = Ogre::MeshManager::getSingleton();
+    Ogre::MeshPtr mesh = meshes.createManual("sample_" + name, "General");
+    Ogre::DataStreamPtr stream(new Ogre::MemoryDataStream(&bytes[0], bytes.size()));
+    Ogre::MeshSerializer().importMesh(stream, mesh.get());
+    const Ogre::Vector3 size = mesh->getBounds().getSize();
+    meshes.remove(mesh);
+    return size;
 }
 
 class SampleGameData : public ::testing::Test {
@@ -242,6 +284,91 @@ TEST_F(SampleGameData, TheShipsUseMeshesSpritesGunsEffectsAndSoundsTheGameHas)
     EXPECT_EQ(sheet.lineColumn, Ogre::Vector2(4.0f, 2.0f));
     EXPECT_FALSE(sheet.animations.empty());
     EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", dart.spriteName)));
+}
+
+TEST_F(SampleGameData, TheWavesNameOnlyMeshesSpritesGunsPathsEffectsAndSoundsTheGameHas)
+{
+    load();
+    EXPECT_FALSE(log.containsPrefix("[ERROR] "));
+    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> sounds = soundsOfTheGame();
+    const auto isMesh = [](const std::string& mesh) { return groupHolds("GAMERSC", mesh) || groupHolds("Media", mesh); };
+    const auto isEffect = [&](const std::string& effect) {
+        return templates.count(effect) && game.sfxLibrary.count(effect);
+    };
+    std::vector<std::string> lackingTheirMesh;
+    for (const auto& [name, wave] : game.waveLibrary) {
+        ASSERT_EQ(wave->members.size(), 1u) << name;
+        const Enemy& member = *wave->members[0];
+        EXPECT_EQ(wave->spawner->scale, Ogre::Vector3::UNIT_SCALE) << name;
+        if (!wave->spriteName.empty())
+            EXPECT_TRUE(game.spriteLibrary.count(wave->spriteName) && groupHolds("GAMERSC", wave->spriteName)) << name;
+        else if (!isMesh(wave->meshName))
+            lackingTheirMesh.push_back(name);
+        for (const rotor* part : member.rotors)
+            EXPECT_TRUE(isMesh(part->meshName)) << name << " " << part->meshName;
+        for (const auto& set : member.weaponSets)
+            for (const Weapon* gun : set)
+                EXPECT_EQ(gun->definition, game.weaponLibrary.at(gun->name)) << name << " " << gun->name;
+        EXPECT_TRUE(fliesAPathOf(*wave, game.waypointLibrary)) << name;
+        for (const Waypoint* point : wave->waypoints)
+            EXPECT_TRUE(point->soundName.empty() || isMade(sounds, point->soundName)) << name;
+        for (const sfxDefinition* effect : member.sfxs)
+            EXPECT_TRUE(isEffect(effect->sfxName)) << name << " " << effect->sfxName;
+        EXPECT_TRUE(wave->startSfxName.empty() || isEffect(wave->startSfxName)) << name;
+        EXPECT_TRUE(game.explosionLibrary.count(wave->explosionName)) << name << " " << wave->explosionName;
+        EXPECT_TRUE(isMade(sounds, wave->startSoundName) && game.soundLibrary.count(wave->startSoundName)) << name;
+        EXPECT_TRUE(wave->itemSpawned.empty() || game.itemLibrary.count(wave->itemSpawned)) << name;
+    }
+    EXPECT_EQ(lackingTheirMesh, std::vector<std::string>{"Wave_MissingMesh"});
+}
+
+TEST_F(SampleGameData, TheWavesShowEveryFormationAndEveryKindOfEnemy)
+{
+    load();
+    ASSERT_EQ(game.waveLibrary.count("Wave0"), 1u);
+    std::set<std::uint32_t> formations;
+    for (const auto& entry : game.waveLibrary)
+        formations.insert(entry.second->spawner->spawnType);
+    EXPECT_EQ(formations, (std::set<std::uint32_t>{spawnPoint, spawnArc, spawnRandomBox, spawnGrid, spawnTriangle}));
+    const auto member = [this](const char* wave) -> const Enemy& { return *game.waveLibrary.at(wave)->members.at(0); };
+
+    EXPECT_FALSE(member("Wave_DroneLine").rotors.empty());
+    EXPECT_FALSE(member("Wave_DroneLine").weaponSets.empty());
+
+    const Wave& saucers = *game.waveLibrary.at("Wave_SaucerArc");
+    EXPECT_EQ(saucers.isLayered, 1);
+    const pictureDefinition& sheet = *game.spriteLibrary.at(saucers.spriteName);
+    EXPECT_EQ(sheet.lineColumn, Ogre::Vector2(4.0f, 1.0f));
+    EXPECT_FALSE(sheet.animations.empty());
+    EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", saucers.spriteName)));
+
+    const Wave& snake = *game.waveLibrary.at("Wave_Snake");
+    EXPECT_EQ(member("Wave_Snake").isSnake, 1);
+    const std::string snakeBase = snake.meshName.substr(0, snake.meshName.rfind('.'));
+    EXPECT_TRUE(groupHolds("GAMERSC", snakeBase + "_BODY.mesh") && groupHolds("GAMERSC", snakeBase + "_TAIL.mesh"));
+
+    const Wave& tanks = *game.waveLibrary.at("Wave_Tank");
+    EXPECT_EQ(tanks.type, Wave::typeTank);
+    EXPECT_NE(dynamic_cast<const Tank*>(&member("Wave_Tank")), nullptr);
+    const std::string tankBase = tanks.meshName.substr(0, tanks.meshName.rfind('.'));
+    EXPECT_TRUE(groupHolds("GAMERSC", tankBase + "_TURRET.mesh") && groupHolds("GAMERSC", tankBase + "_CANNON.mesh"));
+
+    // The meshes load, and each has an extent across and along the field (a
+    // snake's segments are spaced by their depth).
+    for (const std::string& mesh : {game.waveLibrary.at("Wave0")->meshName, snake.meshName,
+                                    snakeBase + "_BODY.mesh", snakeBase + "_TAIL.mesh", tanks.meshName,
+                                    tankBase + "_TURRET.mesh", tankBase + "_CANNON.mesh", std::string("enemyBoss.mesh")}) {
+        const Ogre::Vector3 size = sampleMeshSize(mesh);
+        EXPECT_TRUE(size.x > 0.0f && size.z > 0.0f) << mesh;
+    }
+
+    const Wave& boss = *game.waveLibrary.at("Wave_Boss");
+    EXPECT_EQ(member("Wave_Boss").isBigLifebar, 1);
+    EXPECT_EQ(member("Wave_Boss").weaponSets.size(), 2u);
+    EXPECT_TRUE(std::any_of(boss.waypoints.begin(), boss.waypoints.end(), [](const Waypoint* point) {
+        return point->isChangeWeaponSet && point->weaponSetShoot == 1;
+    })) << "the boss changes to its second set on its path";
 }
 
 TEST_F(SampleGameData, EnglishAndJapaneseHaveTheirTextsUnderTheSameKeys)
