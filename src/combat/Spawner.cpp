@@ -12,6 +12,7 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 

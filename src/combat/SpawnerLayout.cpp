@@ -15,6 +15,7 @@
 
 #include <OgreSceneNode.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

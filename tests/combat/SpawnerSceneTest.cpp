@@ -92,35 +92,30 @@ TEST_F(SpawnerScene, TurnsASpawnTowardThePlayer)
 
 TEST_F(SpawnerScene, PathRidersKeepTheirFormationSpotUnderAnyScale)
 {
-    struct Case {
-        bool keepFormation;
-        float parentScale;
-        Ogre::Vector3 mainNode;
-        Ogre::Vector3 headingNode;
-        Ogre::Vector3 followerOffset;
-    };
     const Ogre::Vector3 spot(10.0f, 0.0f, 4.0f);
     const Ogre::Quaternion quarterTurn(Ogre::Degree(90.0f), Ogre::Vector3::UNIT_Y);
-    const Ogre::Vector3 turnedBack = quarterTurn.Inverse() * spot;
-    const Case cases[] = {
-        {false, 2.0f, turnedBack / 2.0f, Ogre::Vector3::ZERO, turnedBack},
-        {true, 2.0f, Ogre::Vector3::ZERO, spot / 2.0f, Ogre::Vector3::ZERO},
-        {false, 0.0f, turnedBack, Ogre::Vector3::ZERO, turnedBack}, // a wave placed without a scale
+    const Ogre::Vector3 back = quarterTurn.Inverse() * spot;
+    struct Case {
+        bool keepFormation;
+        float scale; // 0: a wave placed without a scale
+        Ogre::Vector3 mainNode, headingNode, followerOffset;
     };
+    const Case cases[] = {{false, 2.0f, back / 2.0f, Ogre::Vector3::ZERO, back},
+                          {true, 2.0f, Ogre::Vector3::ZERO, spot / 2.0f, Ogre::Vector3::ZERO},
+                          {false, 0.0f, back, Ogre::Vector3::ZERO, back}};
     for (const Case& c : cases) {
         Enemy member;
         PathFollower follower;
         member.pathFollower = &follower;
-        Ogre::SceneNode* parent = world.addNode();
-        parent->setScale(Ogre::Vector3(c.parentScale));
-        member.rootNode = parent->createChildSceneNode();
+        member.rootNode = world.addNode();
+        member.rootNode->setScale(Ogre::Vector3(c.scale));
         member.sceneNode = member.rootNode->createChildSceneNode();
         member.headingNode = member.sceneNode->createChildSceneNode();
         world.updateTransforms();
         placeOnPath(member, quarterTurn, spot, c.keepFormation);
-        EXPECT_TRUE(member.sceneNode->getPosition().positionEquals(c.mainNode, 1e-3f)) << c.keepFormation;
-        EXPECT_TRUE(member.headingNode->getPosition().positionEquals(c.headingNode, 1e-3f)) << c.keepFormation;
-        EXPECT_TRUE(follower.offset.positionEquals(c.followerOffset, 1e-3f)) << c.keepFormation;
+        EXPECT_TRUE(member.sceneNode->getPosition().positionEquals(c.mainNode, 1e-3f)) << c.scale;
+        EXPECT_TRUE(member.headingNode->getPosition().positionEquals(c.headingNode, 1e-3f)) << c.scale;
+        EXPECT_TRUE(follower.offset.positionEquals(c.followerOffset, 1e-3f)) << c.scale;
         member.pathFollower = nullptr;
         member.rootNode = member.sceneNode = member.headingNode = nullptr;
     }

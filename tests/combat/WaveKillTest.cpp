@@ -1,5 +1,5 @@
-// What a wave gives for a kill: points by the chain and kill-factor rules
-// unless its score is suppressed, the gauge, and the items of each copy or of
+// What a wave gives for a kill: points by the chain and kill-factor rules and
+// the gauge unless its score is suppressed, and the items of each copy or of
 // the destroyed group, after which the group is killed.
 #include "combat/WaveScene.h"
 
@@ -66,6 +66,9 @@ TEST_F(WaveKill, ScoresEachKillByTheScoringRules)
         game.chainCount = 0;
         game.multiplier = 1.0;
         game.isChaining = game.isKillFactor = game.isEnemiesTotalChaining = false;
+        game.maxGauge = 100.0f;
+        game.gaugeValue = 0.0f;
+        game.killAddGauge = 3.7;
         const int killedBefore = game.killedEnemyTotal;
         Wave& wave = addWave(2, inView());
         Wave& parent = addWave(1, inView());
@@ -74,19 +77,10 @@ TEST_F(WaveKill, ScoresEachKillByTheScoringRules)
         wave.killMember(0, false);
         EXPECT_EQ(game.totalScore, c.points) << c.name;
         EXPECT_EQ(game.killedEnemyTotal - killedBefore, c.points > 0 ? 1 : 0) << c.name;
+        EXPECT_FLOAT_EQ(game.gaugeValue, c.points > 0 ? 3.0f : 0.0f) << c.name << ": the whole part of the gain";
         EXPECT_EQ(wave.killCount, 1u) << c.name;
     }
     EXPECT_EQ(level.killedEnemyCount, static_cast<std::int32_t>(cases.size()));
-}
-
-TEST_F(WaveKill, AKillFillsTheGaugeByItsWholePart)
-{
-    game.maxGauge = 100.0f;
-    game.gaugeValue = 0.0f;
-    game.killAddGauge = 3.7;
-    Wave& wave = addWave(2, inView());
-    wave.killMember(0, false);
-    EXPECT_FLOAT_EQ(game.gaugeValue, 3.0f);
 }
 
 TEST_F(WaveKill, DropsItemsForEachCopyOrForTheDestroyedGroup)

@@ -26,6 +26,23 @@ TEST_F(WaveRun, StatusFollowsItsPhases)
         std::function<void(const Wave&)> check;
     };
     const auto noCheck = [](const Wave&) {};
+    // Member i alive with no life left, in a running wave.
+    const auto lifeRunsOut = [](std::size_t i) {
+        return [i](Wave& w) {
+            w.status = Wave::statusRunning;
+            w.members[i]->status = Enemy::statusAlive;
+            w.members[i]->currentLife = 0;
+        };
+    };
+    const auto inStatus = [](std::uint32_t status, float delayLeft, float killLeft, std::uint8_t idle) {
+        return [=](Wave& w) {
+            w.status = status;
+            w.startDelayLeft = delayLeft;
+            w.killTimeLeft = killLeft;
+            w.hasIdleMember = idle;
+            w.runTime = 1.0;
+        };
+    };
     Wave parent("Parent");
     const std::vector<Case> cases{
         {"idle, seen by the camera", 1, true, [](Wave&) {}, 1, 0.1, Wave::statusStartDelay, noCheck},
@@ -34,73 +51,24 @@ TEST_F(WaveRun, StatusFollowsItsPhases)
          Wave::statusIdle, noCheck},
         {"idle, started by its parent", 1, true, [&parent](Wave& w) { w.parentObject = &parent; }, 3, 0.1,
          Wave::statusIdle, noCheck},
-        {"in the start delay", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusStartDelay;
-             w.startDelayLeft = 0.5f;
-         },
-         1, 0.3, Wave::statusStartDelay, [](const Wave& w) { EXPECT_NEAR(w.startDelayLeft, 0.2f, 1e-5f); }},
-        {"at the end of the start delay", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusStartDelay;
-             w.startDelayLeft = 0.2f;
-         },
-         1, 0.3, Wave::statusRunning,
-         [](const Wave& w) {
-             EXPECT_EQ(w.isStarted, 1);
-             EXPECT_NE(w.members.front()->status, Enemy::statusInactive) << "member 0 starts";
-         }},
-        {"running, a group of one loses its member", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusRunning;
-             w.members[0]->status = Enemy::statusAlive;
-             w.members[0]->currentLife = 0;
-         },
-         1, 0.1, Wave::statusKilling, [](const Wave& w) { EXPECT_EQ(w.killCount, 1u); }},
-        {"running, one copy of three killed", 3, true,
-         [](Wave& w) {
-             w.status = Wave::statusRunning;
-             w.members[1]->status = Enemy::statusAlive;
-             w.members[1]->currentLife = 0;
-         },
-         1, 0.1, Wave::statusRunning,
-         [](const Wave& w) {
-             EXPECT_EQ(w.killCount, 1u);
-             EXPECT_EQ(w.aliveCount, 0);
-             EXPECT_NEAR(w.runTime, 0.1, 1e-9);
-         }},
-        {"running, member 0 idle", 1, true, [](Wave& w) { w.status = Wave::statusRunning; }, 1, 0.1,
-         Wave::statusRunning,
-         [](const Wave& w) {
-             EXPECT_EQ(w.hasIdleMember, 1);
-             EXPECT_EQ(w.allMembersIdle, 1);
-         }},
-        {"killing, time left", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusKilling;
-             w.killTimeLeft = 0.5f;
-         },
-         1, 0.2, Wave::statusKilling, [](const Wave& w) { EXPECT_NEAR(w.killTimeLeft, 0.3f, 1e-5f); }},
-        {"killing, time over", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusKilling;
-             w.killTimeLeft = 0.1f;
-         },
-         1, 0.2, Wave::statusFinished, noCheck},
-        {"killing with an idle member stops the countdown", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusKilling;
-             w.killTimeLeft = 0.5f;
-             w.hasIdleMember = 1;
-         },
-         3, 0.2, Wave::statusFinishedWithIdleMember,
+        {"in the start delay", 1, true, inStatus(Wave::statusStartDelay, 0.5f, 1.0f, 0), 1, 0.3,
+         Wave::statusStartDelay, [](const Wave& w) { EXPECT_NEAR(w.startDelayLeft, 0.2f, 1e-5f); }},
+        {"at the end of the start delay", 1, true, inStatus(Wave::statusStartDelay, 0.2f, 1.0f, 0), 1, 0.3,
+         Wave::statusRunning, [](const Wave& w) { EXPECT_NE(w.members[0]->status, Enemy::statusInactive); }},
+        {"running, a group of one loses its member", 1, true, lifeRunsOut(0), 1, 0.1, Wave::statusKilling,
+         [](const Wave& w) { EXPECT_EQ(w.killCount, 1u); }},
+        {"running, one copy of three killed", 3, true, lifeRunsOut(1), 1, 0.1, Wave::statusRunning,
+         [](const Wave& w) { EXPECT_EQ(w.killCount, 1u); }},
+        {"running, member 0 idle", 1, true, inStatus(Wave::statusRunning, 0.0f, 1.0f, 0), 1, 0.1,
+         Wave::statusRunning, [](const Wave& w) { EXPECT_EQ(w.hasIdleMember + w.allMembersIdle, 2); }},
+        {"killing, time left", 1, true, inStatus(Wave::statusKilling, 0.0f, 0.5f, 0), 1, 0.2, Wave::statusKilling,
          [](const Wave& w) { EXPECT_NEAR(w.killTimeLeft, 0.3f, 1e-5f); }},
-        {"finished", 1, true,
-         [](Wave& w) {
-             w.status = Wave::statusFinished;
-             w.runTime = 1.0;
-         },
-         3, 0.2, Wave::statusFinished, [](const Wave& w) { EXPECT_EQ(w.runTime, 1.0); }},
+        {"killing, time over", 1, true, inStatus(Wave::statusKilling, 0.0f, 0.1f, 0), 1, 0.2,
+         Wave::statusFinished, noCheck},
+        {"killing with an idle member stops the countdown", 1, true, inStatus(Wave::statusKilling, 0.0f, 0.5f, 1),
+         3, 0.2, Wave::statusFinishedWithIdleMember, [](const Wave& w) { EXPECT_NEAR(w.killTimeLeft, 0.3f, 1e-5f); }},
+        {"finished", 1, true, inStatus(Wave::statusFinished, 0.0f, 0.5f, 0), 3, 0.2, Wave::statusFinished,
+         [](const Wave& w) { EXPECT_EQ(w.runTime + w.killTimeLeft, 1.5); }},
     };
     for (const Case& c : cases) {
         Wave& wave = addWave(c.spawns, c.isInView ? inView() : outOfView());

@@ -2,7 +2,7 @@
 // Game's scene, the item pool, stand-in meshes, a Level and a Player) with
 // the level's camera rig and its wide frustum, and waves made on it as the
 // level reader makes them: a spawner with its nodes and member 0 placed
-// under the spawner node. The scoring state the tests change is put back.
+// under the spawner node. The kill scoring the tests change is reset.
 #pragma once
 
 #include "core/ItemDropScene.h"
@@ -22,55 +22,18 @@
 
 namespace wavetest {
 
-// The Game's scoring state that kills change.
-struct ScoringState {
-    explicit ScoringState(const Game& game)
-        : isChaining(game.isChaining), isChainingKillsOnly(game.isChainingKillsOnly),
-          isEnemiesTotalChaining(game.isEnemiesTotalChaining), isKillFactor(game.isKillFactor),
-          killFactor(game.killFactor), killScore(game.killScore), killAddGauge(game.killAddGauge),
-          lastKillValue(game.lastKillValue), killedEnemyTotal(game.killedEnemyTotal),
-          consecutiveKills(game.consecutiveKills), chainCount(game.chainCount), chainTimer(game.chainTimer),
-          multiplier(game.multiplier), totalScore(game.totalScore), levelScore(game.levelScore),
-          gaugeValue(game.gaugeValue)
-    {
-    }
-    void restore(Game& game) const
-    {
-        game.isChaining = isChaining;
-        game.isChainingKillsOnly = isChainingKillsOnly;
-        game.isEnemiesTotalChaining = isEnemiesTotalChaining;
-        game.isKillFactor = isKillFactor;
-        game.killFactor = killFactor;
-        game.killScore = killScore;
-        game.killAddGauge = killAddGauge;
-        game.lastKillValue = lastKillValue;
-        game.killedEnemyTotal = killedEnemyTotal;
-        game.consecutiveKills = consecutiveKills;
-        game.chainCount = chainCount;
-        game.chainTimer = chainTimer;
-        game.multiplier = multiplier;
-        game.totalScore = totalScore;
-        game.levelScore = levelScore;
-        game.gaugeValue = gaugeValue;
-    }
-
-    bool isChaining;
-    bool isChainingKillsOnly;
-    bool isEnemiesTotalChaining;
-    bool isKillFactor;
-    double killFactor;
-    std::int64_t killScore;
-    double killAddGauge;
-    float lastKillValue;
-    int killedEnemyTotal;
-    int consecutiveKills;
-    unsigned chainCount;
-    float chainTimer;
-    double multiplier;
-    std::int64_t totalScore;
-    std::int64_t levelScore;
-    float gaugeValue;
-};
+// Kills change these and the clean Game of each test does not cover them.
+inline void resetKillScoring(Game& game)
+{
+    game.isChaining = game.isEnemiesTotalChaining = game.isKillFactor = false;
+    game.isChainingKillsOnly = true;
+    game.killFactor = game.multiplier = 1.0;
+    game.killScore = game.totalScore = game.levelScore = 0;
+    game.killAddGauge = 0.0;
+    game.lastKillValue = game.chainTimer = game.gaugeValue = 0.0f;
+    game.killedEnemyTotal = game.consecutiveKills = 0;
+    game.chainCount = 0;
+}
 
 class WaveTest : public itemdroptest::ItemDropFixture {
 protected:
@@ -91,7 +54,7 @@ protected:
         state.waves.clear();
         level.camera = nullptr;
         level.state = nullptr;
-        scoring.restore(game);
+        resetKillScoring(game);
         ItemDropFixture::TearDown();
     }
 
@@ -155,8 +118,6 @@ private:
     {
         return rig.wideFrustum->getParentSceneNode()->_getDerivedOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
     }
-
-    ScoringState scoring{*Game::getSingletonPtr()};
 };
 
 } // namespace wavetest
