@@ -26,6 +26,16 @@ std::string uniqueSuffix(const Spawner* spawner)
     return text.str();
 }
 
+// A child node of the name. A spawner that was freed without destroying its
+// nodes leaves them behind under its address, which a new spawner may reuse:
+// Ogre refuses a second node of a name, so the stale one goes first.
+Ogre::SceneNode* freshChildNode(Ogre::SceneManager& scene, Ogre::SceneNode& parent, const std::string& name)
+{
+    if (scene.hasSceneNode(name))
+        scene.destroySceneNode(name);
+    return parent.createChildSceneNode(name);
+}
+
 // A grid or triangle count below one row or column would divide by zero.
 float atLeastOne(float count)
 {
@@ -52,8 +62,9 @@ void Spawner::createNodes(std::vector<Enemy*>* newMembers, Level* newLevel, Play
     sceneManager = Game::getSingletonPtr()->sceneManager;
     if (sceneManager) {
         const std::string suffix = uniqueSuffix(this);
-        spawnerLayerNode = sceneManager->getRootSceneNode()->createChildSceneNode("spawnerLayerNode" + suffix);
-        spawnerNode = spawnerLayerNode->createChildSceneNode("spawnerNode" + suffix);
+        Ogre::SceneNode& root = *sceneManager->getRootSceneNode();
+        spawnerLayerNode = freshChildNode(*sceneManager, root, "spawnerLayerNode" + suffix);
+        spawnerNode = freshChildNode(*sceneManager, *spawnerLayerNode, "spawnerNode" + suffix);
         spawnerLayerNode->setPosition(finiteOr(position, 0.0f));
         spawnerNode->setScale(finiteOr(scale, 1.0f));
         spawnerNode->setOrientation(usableOrientation(orientation));

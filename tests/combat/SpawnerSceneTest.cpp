@@ -9,6 +9,7 @@
 
 #include <OgreSceneManager.h>
 
+#include <new>
 #include <sstream>
 
 namespace wavetest {
@@ -50,6 +51,17 @@ TEST_F(SpawnerScene, NodesCarryThePlacementAndKeepItWhileRidingTheCamera)
     EXPECT_TRUE(spawner.spawnerNode->_getDerivedOrientation().equals(spawner.orientation, Ogre::Degree(0.01f)));
     spawner.destroyNodes();
     EXPECT_EQ(spawner.spawnerNode, nullptr);
+}
+
+TEST_F(SpawnerScene, ANewSpawnerWhereAFreedOneLeftItsNodesMakesItsOwn)
+{
+    alignas(Spawner) unsigned char place[sizeof(Spawner)];
+    std::vector<Enemy*> members;
+    (new (place) Spawner())->createNodes(&members, &level, &player);
+    auto* second = new (place) Spawner(); // the first is freed without destroyNodes
+    EXPECT_NO_THROW(second->createNodes(&members, &level, &player));
+    EXPECT_EQ(second->spawnerNode->getParent(), second->spawnerLayerNode);
+    second->destroyNodes();
 }
 
 TEST_F(SpawnerScene, BuildsTheCopiesOfMemberZeroInTheFormationWaitingToBeReleased)
