@@ -535,6 +535,24 @@ public:
     bool isNextLevelBreakMultiplier = false;
     bool deathResetsMultiplier = false;
 
+    // --- Kill scoring of the waves (wave engineer) ---
+    // SCORING: kills step the chain (hits step it while this is off).
+    bool isChainingKillsOnly = true;
+    // SCORING: the kill points are the chain times every kill's score so far.
+    bool isEnemiesTotalChaining = false;
+    // Kill scores grow by this factor at every kill while the switch is on.
+    bool isKillFactor = false;
+    double killFactor = 1.0;
+    // The scores of the kills so far, grown by the kill factor.
+    std::int64_t killScore = 0;
+    // GAUGE: gauge gained per kill (its integer part).
+    double killAddGauge = 0.0;
+    // The level's last-kill value at the latest kill.
+    float lastKillValue = 0.0f;
+    // Enemies killed for score, and kills in a row by one wave.
+    int killedEnemyTotal = 0;
+    int consecutiveKills = 0;
+
     // Timers counted down each frame (seconds, never below 0), and the display
     // countdown the play state arms, counted down without a floor until done
     float invincibilityTime = 0.0f;
