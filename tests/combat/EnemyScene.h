@@ -5,11 +5,13 @@
 // the scene ends.
 #pragma once
 
+#include "combat/PlayerControlScene.h"
 #include "combat/PlayerScene.h"
 
 #include "combat/Enemy.h"
 #include "combat/Wave.h"
 
+#include <OgreCamera.h>
 #include <OgreEntity.h>
 #include <OgreSceneManager.h>
 
@@ -19,6 +21,7 @@ class EnemyScene {
 public:
     explicit EnemyScene(const std::string& meshName = "shipFalcon.mesh")
     {
+        game.gameMode = 1;
         wave.meshName = meshName;
         wave.level = &ship.level;
         wave.sceneManager = ship.world.scene;
@@ -28,7 +31,7 @@ public:
         member().waypoints = &wave.waypoints;
         // Tests of the lifecycle move the member by hand, without a path.
         member().isSteering = 1;
-        parent = ship.world.addNode(Ogre::Vector3(0.0f, 0.0f, -20.0f));
+        parent = ship.world.addNode(inView());
         ship.state.waves.push_back(&wave);
         ship.level.waves.push_back(&wave);
     }
@@ -36,28 +39,6 @@ public:
     {
         for (Enemy* enemy : wave.members)
             enemy->destroyGraphics();
-        game.enemyHitColor = savedSettings.enemyHitColor;
-        game.isChainingKillsOnly = savedSettings.isChainingKillsOnly;
-        game.isHitKeepChain = savedSettings.isHitKeepChain;
-        game.isHitChainHP = savedSettings.isHitChainHP;
-        game.chainDamage = savedSettings.chainDamage;
-        game.isOnlyBossLifebar = savedSettings.isOnlyBossLifebar;
-        game.isTestOffScreenEnemies = savedSettings.isTestOffScreenEnemies;
-        game.isPauseWhenUnseen = savedSettings.isPauseWhenUnseen;
-        game.isInvincibilityLimits = savedSettings.isInvincibilityLimits;
-        game.invincibilityLimits = savedSettings.invincibilityLimits;
-        game.isRevealHiddenEnemies = savedSettings.isRevealHiddenEnemies;
-        game.isEnemyFireOutsidePlay = savedSettings.isEnemyFireOutsidePlay;
-        game.waveLifeOutsideScreenTime = savedSettings.waveLifeOutsideScreenTime;
-        game.enemyHitByPlayerInvincibilityDuration = savedSettings.enemyHitByPlayerInvincibilityDuration;
-        game.isGauge = savedSettings.isGauge;
-        game.isGaugeActive = savedSettings.isGaugeActive;
-        game.gaugeValue = savedSettings.gaugeValue;
-        game.hitAddGauge = savedSettings.hitAddGauge;
-        game.chainTimer = savedSettings.chainTimer;
-        game.gameMode = savedSettings.gameMode;
-        game.totalScore = savedSettings.totalScore;
-        game.levelScore = savedSettings.levelScore;
     }
     EnemyScene(const EnemyScene&) = delete;
     EnemyScene& operator=(const EnemyScene&) = delete;
@@ -72,57 +53,42 @@ public:
     }
     Ogre::Entity* mainEntity() { return static_cast<Ogre::Entity*>(member().movableObject); }
 
+    // A point 60 units in front of the play camera, and one far out of its sight.
+    Ogre::Vector3 inView() const
+    {
+        const Ogre::Camera* camera = ship.camera.playCamera;
+        return camera->getDerivedPosition() + camera->getDerivedDirection() * 60.0f;
+    }
+    Ogre::Vector3 outOfView() const { return inView() + Ogre::Vector3(5000.0f, 0.0f, 5000.0f); }
+    void moveParent(const Ogre::Vector3& position)
+    {
+        parent->setPosition(position);
+        ship.world.updateTransforms();
+    }
+
     PlayerScene ship{"plane1U.mesh", "interro.mesh", "shipFalcon.mesh", "rotorBlade.mesh"};
     Game& game = ship.game;
+    Kept<Ogre::Vector4> enemyHitColor{game.enemyHitColor};
+    Kept<bool> isChainingKillsOnly{game.isChainingKillsOnly};
+    Kept<bool> isHitKeepChain{game.isHitKeepChain};
+    Kept<float> isHitChainHP{game.isHitChainHP};
+    Kept<float> chainDamage{game.chainDamage};
+    Kept<float> chainTimer{game.chainTimer};
+    Kept<float> timeBetweenChains{game.timeBetweenChains};
+    Kept<bool> isOnlyBossLifebar{game.isOnlyBossLifebar};
+    Kept<bool> isTestOffScreenEnemies{game.isTestOffScreenEnemies};
+    Kept<bool> isPauseWhenUnseen{game.isPauseWhenUnseen};
+    Kept<bool> isInvincibilityLimits{game.isInvincibilityLimits};
+    Kept<Ogre::Vector4> invincibilityLimits{game.invincibilityLimits};
+    Kept<bool> isRevealHiddenEnemies{game.isRevealHiddenEnemies};
+    Kept<bool> isEnemyFireOutsidePlay{game.isEnemyFireOutsidePlay};
+    Kept<float> waveLifeOutsideScreenTime{game.waveLifeOutsideScreenTime};
+    Kept<float> enemyHitByPlayerInvincibilityDuration{game.enemyHitByPlayerInvincibilityDuration};
+    Kept<float> enemyFirePause{game.enemyFirePause};
+    Kept<int> gameMode{game.gameMode};
+    Kept<std::int64_t> totalScore{game.totalScore};
+    Kept<std::int64_t> levelScore{game.levelScore};
+    Kept<double> multiplier{game.multiplier};
     Wave wave{"EnemyTestWave"};
     Ogre::SceneNode* parent = nullptr;
-
-private:
-    // The settings tests change, as they were.
-    struct Settings {
-        Ogre::Vector4 enemyHitColor;
-        bool isChainingKillsOnly;
-        bool isHitKeepChain;
-        float isHitChainHP;
-        float chainDamage;
-        bool isOnlyBossLifebar;
-        bool isTestOffScreenEnemies;
-        bool isPauseWhenUnseen;
-        bool isInvincibilityLimits;
-        Ogre::Vector4 invincibilityLimits;
-        bool isRevealHiddenEnemies;
-        bool isEnemyFireOutsidePlay;
-        float waveLifeOutsideScreenTime;
-        float enemyHitByPlayerInvincibilityDuration;
-        bool isGauge;
-        bool isGaugeActive;
-        float gaugeValue;
-        float hitAddGauge;
-        float chainTimer;
-        int gameMode;
-        std::int64_t totalScore;
-        std::int64_t levelScore;
-    };
-    Settings savedSettings{game.enemyHitColor,
-                           game.isChainingKillsOnly,
-                           game.isHitKeepChain,
-                           game.isHitChainHP,
-                           game.chainDamage,
-                           game.isOnlyBossLifebar,
-                           game.isTestOffScreenEnemies,
-                           game.isPauseWhenUnseen,
-                           game.isInvincibilityLimits,
-                           game.invincibilityLimits,
-                           game.isRevealHiddenEnemies,
-                           game.isEnemyFireOutsidePlay,
-                           game.waveLifeOutsideScreenTime,
-                           game.enemyHitByPlayerInvincibilityDuration,
-                           game.isGauge,
-                           game.isGaugeActive,
-                           game.gaugeValue,
-                           game.hitAddGauge,
-                           game.chainTimer,
-                           game.gameMode,
-                           game.totalScore,
-                           game.levelScore};
 };
