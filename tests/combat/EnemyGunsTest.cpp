@@ -1,5 +1,5 @@
 // The enemy's fire step: the current weapon set fires toward the target
-// from the enemy pool, only in play, and the sets switch by index.
+// from the enemy pool, only in play; a death that cancels bullets ends them.
 #include "combat/EnemyScene.h"
 
 #include "combat/Weapon.h"
@@ -10,6 +10,9 @@
 #include <functional>
 
 namespace {
+
+// Guns of this direction type turn toward the target before they fire.
+constexpr std::int32_t aimedAtTarget = 1;
 
 // The enemy scene with both shot pools ready and a definition of two
 // weapon sets of one gun each, the member set up from it.
@@ -23,6 +26,8 @@ public:
             auto* gun = new Weapon();
             gun->TimeBetweenShoots = 0.0f;
             gun->waitBeforeShoot = 0.0f;
+            gun->dirType = aimedAtTarget;
+            gun->aimLimit_angle = 360.0f;
             definition.weaponSets.push_back({gun});
             definition.weaponSetNames.push_back("set" + std::to_string(set));
         }
@@ -49,7 +54,8 @@ public:
 
     EnemyScene scene;
     Enemy definition;
-    Ogre::Vector3 target = scene.inView() + Ogre::Vector3(0.0f, 0.0f, 20.0f);
+    // Beside the enemy, on its right.
+    Ogre::Vector3 target = scene.inView() + Ogre::Vector3(40.0f, 0.0f, 0.0f);
 };
 
 struct FireCase {
@@ -80,7 +86,7 @@ TEST(EnemyGuns, TheCurrentSetFiresOnlyInPlay)
     }
 }
 
-TEST(EnemyGuns, ShotsComeFromTheCurrentSetsGunsAimedOnTheEnemysForward)
+TEST(EnemyGuns, TheCurrentSetsGunsFireAtTheTarget)
 {
     ArmedEnemy armed;
     Enemy& enemy = armed.scene.member();
@@ -88,10 +94,30 @@ TEST(EnemyGuns, ShotsComeFromTheCurrentSetsGunsAimedOnTheEnemysForward)
     EXPECT_EQ(enemy.currentWeaponSet, 1);
     ASSERT_GT(armed.fire(30), 0u);
     Game& game = armed.scene.game;
-    for (std::int32_t index : armed.scene.ship.level.liveEnemyBullets)
-        EXPECT_EQ(game.enemyBullets[static_cast<std::size_t>(index)]->weapon, enemy.weaponSets[1][0]);
+    for (std::int32_t index : armed.scene.ship.level.liveEnemyBullets) {
+        const bullet& shot = *game.enemyBullets[static_cast<std::size_t>(index)];
+        EXPECT_EQ(shot.weapon, enemy.weaponSets[1][0]);
+        // Toward the target as the tilted collision camera sees it.
+        EXPECT_GT(shot.velocity.normalisedCopy().dotProduct(Ogre::Vector3::UNIT_X), 0.9f) << shot.velocity;
+    }
     EXPECT_EQ(enemy.weaponSets[1][0]->templateObject, &enemy);
     EXPECT_EQ(enemy.weaponSets[1][0]->aimDirection, Ogre::Vector3::NEGATIVE_UNIT_Z);
+}
+
+TEST(EnemyGuns, ADeathThatCancelsBulletsEndsTheEnemysOwnShots)
+{
+    for (const std::uint8_t cancels : {0, 1}) {
+        ArmedEnemy armed;
+        Enemy& enemy = armed.scene.member();
+        ASSERT_GT(armed.fire(30), 0u);
+        enemy.isDeathCancelsBullets = cancels;
+        enemy.status = Enemy::statusAlive;
+        enemy.die(false);
+        std::size_t flying = 0;
+        for (std::int32_t index : armed.scene.ship.level.liveEnemyBullets)
+            flying += armed.scene.game.enemyBullets[static_cast<std::size_t>(index)]->state == bullet::stateFlying;
+        EXPECT_EQ(flying == 0, cancels == 1) << "cancels: " << static_cast<int>(cancels);
+    }
 }
 
 } // namespace

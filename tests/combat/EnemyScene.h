@@ -53,11 +53,12 @@ public:
     }
     Ogre::Entity* mainEntity() { return static_cast<Ogre::Entity*>(member().movableObject); }
 
-    // A point 60 units in front of the play camera, and one far out of its sight.
+    // A point 300 units in front of the play camera (beyond the near clip of
+    // the game camera's wide frustum), and one far out of its sight.
     Ogre::Vector3 inView() const
     {
         const Ogre::Camera* camera = ship.camera.playCamera;
-        return camera->getDerivedPosition() + camera->getDerivedDirection() * 60.0f;
+        return camera->getDerivedPosition() + camera->getDerivedDirection() * 300.0f;
     }
     Ogre::Vector3 outOfView() const { return inView() + Ogre::Vector3(5000.0f, 0.0f, 5000.0f); }
     void moveParent(const Ogre::Vector3& position)
