@@ -3,6 +3,7 @@
 #include "combat/Enemy.h"
 
 #include "app/AudioService.h"
+#include "combat/EnemyGunList.h"
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "combat/rotor.h"
@@ -27,18 +28,10 @@ constexpr bool startSoundIs3D = false;
 constexpr bool startSoundUncached = false;
 constexpr bool startSoundFromPauseBank = false;
 
-void deleteGuns(std::vector<std::vector<Weapon*>>& sets)
-{
-    for (std::vector<Weapon*>& set : sets)
-        for (Weapon* weapon : set)
-            delete weapon;
-    sets.clear();
-}
-
 // A tank's first gun of each set fires from the cannon's muzzle.
 void copyWeapons(Enemy& enemy, const Enemy& definition, bool dataOnly)
 {
-    deleteGuns(enemy.weaponSets);
+    deleteGuns(enemy);
     enemy.weaponSets.resize(definition.weaponSets.size());
     enemy.weaponSetNames = definition.weaponSetNames;
     for (std::size_t set = 0; set < definition.weaponSets.size(); ++set)
@@ -139,7 +132,7 @@ Enemy::~Enemy()
 {
     for (Obb* outline : outlines)
         delete outline;
-    deleteGuns(weaponSets);
+    deleteGuns(*this);
     for (rotor* part : rotors)
         delete part;
     for (sfxDefinition* effect : sfxs)

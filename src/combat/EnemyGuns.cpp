@@ -39,7 +39,8 @@ void Enemy::updateShoot(const Ogre::Vector3& target)
             resetWeapons(static_cast<std::int32_t>(waypoint->weaponSetShoot));
         }
     }
-    if (currentWeaponSet == noWeaponSet || !isFireAllowed(game) || !sceneNode)
+    const bool hasSet = currentWeaponSet >= 0 && static_cast<std::size_t>(currentWeaponSet) < weaponSets.size();
+    if (!hasSet || !isFireAllowed(game) || !sceneNode)
         return;
     const Ogre::Vector3 forward = sceneNode->_getDerivedOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
     for (Weapon* weapon : weaponSets[static_cast<std::size_t>(currentWeaponSet)]) {

@@ -5,6 +5,7 @@
 
 #include "app/FileNameParts.h"
 #include "app/Log.h"
+#include "combat/EnemyGunList.h"
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "combat/bulletEffects.h"
@@ -186,10 +187,7 @@ void Enemy::destroyGraphics()
     for (Obb* outline : outlines)
         delete outline;
     outlines.clear();
-    for (std::vector<Weapon*>& set : weaponSets)
-        for (Weapon* weapon : set)
-            delete weapon;
-    weaponSets.clear();
+    deleteGuns(*this);
     weaponSetNames.clear();
     for (sfxDefinition* effect : sfxs)
         delete effect;
