@@ -2,9 +2,53 @@
 // switch of sets (by waypoint or trigger) and the guns' effects.
 #include "combat/Enemy.h"
 
+#include "combat/EnemyGunList.h"
 #include "combat/Weapon.h"
+#include "core/Game.h"
+#include "world/PathFollower.h"
+#include "world/Waypoint.h"
 
-void Enemy::updateShoot(const Ogre::Vector3&) {}
+#include <OgreSceneNode.h>
+
+namespace {
+
+// The play state's fire step for enemies.
+constexpr double fireStep = 1.0 / 60.0;
+// Enemies fire while the game plays and while the player dies.
+constexpr int modePlaying = 1;
+constexpr int modeDying = 2;
+
+bool isFireAllowed(const Game* game)
+{
+    return game && (game->gameMode == modePlaying || game->gameMode == modeDying || game->isEnemyFireOutsidePlay);
+}
+
+} // namespace
+
+void Enemy::updateShoot(const Ogre::Vector3& target)
+{
+    if (weaponSets.empty())
+        return;
+    if (pathFollower && waypoints) {
+        const std::int32_t index = pathFollower->currentIndex;
+        const bool isOnPath = index >= 0 && static_cast<std::size_t>(index) < waypoints->size();
+        const Waypoint* waypoint = isOnPath ? (*waypoints)[static_cast<std::size_t>(index)] : nullptr;
+        if (waypoint && waypoint->isChangeWeaponSet &&
+            static_cast<std::int32_t>(waypoint->weaponSetShoot) != currentWeaponSet && index != lastWeaponSetWaypoint) {
+            lastWeaponSetWaypoint = index;
+            resetWeapons(static_cast<std::int32_t>(waypoint->weaponSetShoot));
+        }
+    }
+    const bool hasSet = currentWeaponSet >= 0 && static_cast<std::size_t>(currentWeaponSet) < weaponSets.size();
+    if (!hasSet || !isFireAllowed(game) || !sceneNode)
+        return;
+    const Ogre::Vector3 forward = sceneNode->_getDerivedOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
+    for (Weapon* weapon : weaponSets[static_cast<std::size_t>(currentWeaponSet)]) {
+        weapon->aimDirection = forward;
+        double step = fireStep;
+        weapon->update(step, target, true);
+    }
+}
 
 void Enemy::resetWeapons(std::int32_t weaponSet)
 {
@@ -13,9 +57,14 @@ void Enemy::resetWeapons(std::int32_t weaponSet)
     if (chosen == currentWeaponSet)
         return;
     currentWeaponSet = chosen;
-    for (std::vector<Weapon*>& set : weaponSets)
-        for (Weapon* weapon : set)
-            weapon->reset();
+    forEachGun(*this, [](Weapon& gun) { gun.reset(); });
 }
 
-void Enemy::createWeaponEffects() {}
+void Enemy::createWeaponEffects()
+{
+    forEachGun(*this, [](Weapon& gun) {
+        gun.createParticles();
+        if (gun.isLaser)
+            gun.createLaserEffects();
+    });
+}

@@ -4,6 +4,10 @@
 // scene objects and frees the record.
 #pragma once
 
+#include "world/FiniteVector.h"
+
+#include <OgreMatrix3.h>
+#include <OgreQuaternion.h>
 #include <OgreVector.h>
 
 #include <string>
@@ -32,6 +36,17 @@ struct rotor {
     {
     }
     rotor& operator=(const rotor&) = delete;
+
+    // The fixed orientation as a rotation; angles that are not numbers count as 0.
+    Ogre::Quaternion fixedOrientation() const
+    {
+        constexpr float degreesToRadians = 0.017453292f;
+        const Ogre::Vector3 degrees = finiteOr(rot, 0.0f);
+        Ogre::Matrix3 turn;
+        turn.FromEulerAnglesXYZ(Ogre::Radian(degrees.x * degreesToRadians), Ogre::Radian(degrees.y * degreesToRadians),
+                                Ogre::Radian(degrees.z * degreesToRadians));
+        return Ogre::Quaternion(turn);
+    }
 
     // The turn of one frame, in radians about the part's own Y axis.
     float turnAngle(double dt) const

@@ -734,6 +734,30 @@ public:
     // The high-score table of the game being played.
     highScoreTable highScores;
 
+    // Enemy settings of the game file and the enemies' share of the play
+    // state (added for the enemies' hits, life bars and lifecycle).
+    // The hit flash colour; its alpha is replaced by 1 when shown.
+    Ogre::Vector4 enemyHitColor{0.5f, 0.1f, 0.0f, 0.0f};
+    // Only kills step the chain; with isHitKeepChain, hits worth
+    // isHitChainHP damage (a number) restart the chain timer.
+    bool isChainingKillsOnly = true;
+    bool isHitKeepChain = false;
+    float isHitChainHP = 1.0f;
+    // Damage gathered toward isHitChainHP.
+    float chainDamage = 0.0f;
+    bool isOnlyBossLifebar = true;
+    // Enemies count as seen from the start, so they may time out unseen.
+    bool isTestOffScreenEnemies = false;
+    // Enemies too long off screen wait for the screen instead of ending.
+    bool isPauseWhenUnseen = false;
+    // Enemies are unhurt until they touch the rectangle (left, right, top,
+    // bottom as screen shares); (0, 1, 0, 1) is the whole screen.
+    bool isInvincibilityLimits = false;
+    Ogre::Vector4 invincibilityLimits{0.0f, 1.0f, 0.0f, 1.0f};
+    // Hidden enemies show; enemies fire outside game modes 1 and 2.
+    bool isRevealHiddenEnemies = false;
+    bool isEnemyFireOutsidePlay = false;
+
     // Objects and handles
     Ogre::SceneManager* sceneManager = nullptr;
     Ogre::RenderWindow* renderWindow = nullptr;

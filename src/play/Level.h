@@ -32,6 +32,7 @@ class sfxManager;
 class sfx;
 class entity;
 class Item;
+class Obb;
 class Trigger;
 class Wave;
 class playState;
@@ -266,5 +267,9 @@ public:
     Trigger* speedTrigger = nullptr;
     // The level's waves, bound by the play state; not owned.
     std::vector<Wave*> waves;
+    // For the enemies' invincibility limits: the outline of the Game's
+    // invincibilityLimits rectangle, made by the play state; not owned. An
+    // enemy becomes vulnerable once one of its outlines touches it.
+    Obb* invincibilityLimitsOutline = nullptr;
     static bool isListEmpty(const std::vector<entity*>& list) { return list.empty(); }
 };
