@@ -535,9 +535,7 @@ public:
     bool isNextLevelBreakMultiplier = false;
     bool deathResetsMultiplier = false;
 
-    // --- Kill scoring of the waves (wave engineer) ---
-    // SCORING: kills step the chain (hits step it while this is off).
-    bool isChainingKillsOnly = true;
+    // Kill scoring of the waves (isChainingKillsOnly is with the enemy settings).
     // SCORING: the kill points are the chain times every kill's score so far.
     bool isEnemiesTotalChaining = false;
     // Kill scores grow by this factor at every kill while the switch is on.
