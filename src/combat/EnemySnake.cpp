@@ -2,7 +2,7 @@
 // seeded track, built once and destroyed with the enemy's graphics.
 #include "combat/Enemy.h"
 
-#include "combat/NameParts.h"
+#include "app/FileNameParts.h"
 #include "combat/Wave.h"
 #include "core/MeshAvailability.h"
 #include "core/materials/MeshMaterials.h"
@@ -51,7 +51,7 @@ SnakeParts findParts(const Wave& wave)
     parts.isSprite = !wave.spriteName.empty();
     if (parts.isSprite)
         return parts;
-    const std::string base = splitAtLastDot(wave.meshName).base;
+    const std::string base = splitFileName(wave.meshName).base;
     parts.bodyMesh = existingMesh(base + "_BODY.mesh");
     parts.tailMesh = existingMesh(base + "_TAIL.mesh");
     // The head's own missing mesh was reported when the head was made.

@@ -19,7 +19,6 @@
 namespace {
 
 const char* const missingMesh = "interro.mesh";
-constexpr float degreesToRadians = 0.017453292f;
 
 // Part i of this ship: the address keeps two ships' parts apart.
 std::string partName(const char* prefix, std::size_t index, const Player* owner)
@@ -27,14 +26,6 @@ std::string partName(const char* prefix, std::size_t index, const Player* owner)
     std::ostringstream text;
     text << prefix << index << '_' << static_cast<const void*>(owner);
     return text.str();
-}
-
-Ogre::Quaternion fixedOrientation(const Ogre::Vector3& degrees)
-{
-    Ogre::Matrix3 turn;
-    turn.FromEulerAnglesXYZ(Ogre::Radian(degrees.x * degreesToRadians), Ogre::Radian(degrees.y * degreesToRadians),
-                            Ogre::Radian(degrees.z * degreesToRadians));
-    return Ogre::Quaternion(turn);
 }
 
 } // namespace
@@ -58,7 +49,7 @@ void Player::createRotor()
         part.node->attachObject(part.entity);
         part.node->setPosition(finiteOr(part.pos, 0.0f));
         part.node->setScale(finiteOr(Ogre::Vector3(part.sca), 1.0f));
-        part.node->setOrientation(fixedOrientation(finiteOr(part.rot, 0.0f)));
+        part.node->setOrientation(part.fixedOrientation());
     }
 }
 

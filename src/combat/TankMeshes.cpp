@@ -4,7 +4,7 @@
 #include "combat/Tank.h"
 
 #include "app/Log.h"
-#include "combat/NameParts.h"
+#include "app/FileNameParts.h"
 #include "combat/Wave.h"
 #include "core/Game.h"
 #include "core/MeshAvailability.h"
@@ -61,7 +61,7 @@ void destroyTurretEntities(Tank& tank)
 
 void loadMeshParts(Tank& tank)
 {
-    const std::string base = splitAtLastDot(tank.wave->meshName).base;
+    const std::string base = splitFileName(tank.wave->meshName).base;
     const std::string turret = base + "_TURRET.mesh";
     std::string shown = turret;
     if (!loadMeshResource(turret)) {
@@ -99,7 +99,7 @@ Ogre::Entity* makeSpritePart(Tank& tank, const char* plane, const std::string& t
 
 void loadSpriteParts(Tank& tank)
 {
-    const NameParts sprite = splitAtLastDot(tank.wave->spriteName);
+    const FileNameParts sprite = splitFileName(tank.wave->spriteName);
     const char* plane = turretSpritePlane;
     if (!loadMeshResource(turretSpritePlane)) {
         logLine(std::string("[ERROR] can't find turret mesh: ") + turretSpritePlane);
