@@ -130,6 +130,10 @@ private:
         wave.placeInstance();
         wave.members.front()->setupFromDefinition(*source.members.front(), false);
         wave.createMembers();
+        // The level start and build.
+        wave.reset();
+        wave.updateMemberTransforms();
+        wave.members.front()->createVisuals();
         wave.spawner->buildEnemies();
         scene.state.waves.push_back(&wave);
         scene.level.waves.push_back(&wave);

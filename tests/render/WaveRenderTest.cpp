@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -75,14 +76,18 @@ protected:
         game.clearLibraries();
     }
 
-    // The level's wave as the level build leaves it (member 0 on the first
-    // spot, the copies built), then every member released.
+    // The level's wave as the level start and build leave it (member 0 on
+    // the first spot, the copies built), then every member released.
     Wave& place(const std::string& xml)
     {
         const XmlFragment fragment(xml);
         readLevelWaves(fragment.root(), waves, &play.level, &ship, game.waveLibrary);
+        if (waves.empty())
+            throw std::runtime_error("the level's wave was not read");
         Wave& wave = *waves.back();
+        wave.reset();
         wave.updateMemberTransforms();
+        wave.members.front()->createVisuals();
         wave.spawner->buildEnemies();
         wave.members.front()->sceneNode->setVisible(true, true);
         for (std::size_t i = 0; i < wave.members.size(); ++i)
