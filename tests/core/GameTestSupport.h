@@ -18,6 +18,9 @@ namespace gametest {
 inline Game& cleanGame()
 {
     Game& game = *Game::getSingletonPtr();
+    // The play timers first (enemy fire held by a released gauge, bombs):
+    // the defaults then put the game mode back.
+    game.resetLevel();
     game.resetDefaults();
     game.shutdown();
     game.levelName.clear();

@@ -102,6 +102,12 @@ Ogre::Vector3 sampleMeshSize(const std::string& name)
     Ogre::DataStreamPtr stream(new Ogre::MemoryDataStream(&bytes[0], bytes.size()));
     Ogre::MeshSerializer().importMesh(stream, mesh.get());
     const Ogre::Vector3 size = mesh->getBounds().getSize();
+    // A manual mesh never counts as loaded, so removing it frees none of what
+    // the import made.
+    while (mesh->getNumSubMeshes() > 0)
+        mesh->destroySubMesh(0);
+    delete mesh->sharedVertexData;
+    mesh->sharedVertexData = nullptr;
     meshes.remove(mesh);
     return size;
 }
