@@ -2,6 +2,7 @@
 // scenery only once its intro is over, what a lasting contact does, and how
 // it follows the ship's scale.
 #include "combat/PlayerBodyScene.h"
+#include "combat/SceneryBox.h"
 
 #include "app/AudioService.h"
 #include "app/AudioState.h"
@@ -18,27 +19,6 @@ namespace {
 constexpr double frame = 1.0 / 60.0;
 constexpr std::uint64_t frameMilliseconds = 1000;
 
-// A static box of scenery in the scenery's collision group, as a background
-// adds its body.
-class SceneryBox {
-public:
-    SceneryBox(btDiscreteDynamicsWorld& world, const Ogre::Vector3& centre, float halfSize)
-        : world(world), shape(btVector3(halfSize, halfSize, halfSize)),
-          motion(btTransform(btQuaternion::getIdentity(), btVector3(centre.x, centre.y, centre.z))),
-          body(btRigidBody::btRigidBodyConstructionInfo(0.0f, &motion, &shape))
-    {
-        world.addRigidBody(&body, 1, 6);
-    }
-    ~SceneryBox() { world.removeRigidBody(&body); }
-    SceneryBox(const SceneryBox&) = delete;
-    SceneryBox& operator=(const SceneryBox&) = delete;
-
-private:
-    btDiscreteDynamicsWorld& world;
-    btBoxShape shape;
-    btDefaultMotionState motion;
-    btRigidBody body;
-};
 
 class PlayerBodyTest : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 // the off-screen rule, two deaths, a respawn and a continue, each frame run
 // as the play state runs it. Sounds go to the null output.
 #include "combat/PlayerScene.h"
+#include "combat/SceneryBox.h"
 
 #include "app/AudioService.h"
 #include "app/AudioState.h"
@@ -38,26 +39,6 @@ constexpr int offScreenGraceFrames = 32;
 // What a level's "player" element gives: the play position on the camera rig.
 const Ogre::Vector3 playPosition(0.0f, -76.0f, 18.0f);
 
-// A static box of scenery in the scenery's collision group.
-class SceneryBox {
-public:
-    SceneryBox(btDiscreteDynamicsWorld& world, const Ogre::Vector3& centre, float halfSize)
-        : world(world), shape(btVector3(halfSize, halfSize, halfSize)),
-          motion(btTransform(btQuaternion::getIdentity(), btVector3(centre.x, centre.y, centre.z))),
-          body(btRigidBody::btRigidBodyConstructionInfo(0.0f, &motion, &shape))
-    {
-        world.addRigidBody(&body, 1, 2);
-    }
-    ~SceneryBox() { world.removeRigidBody(&body); }
-    SceneryBox(const SceneryBox&) = delete;
-    SceneryBox& operator=(const SceneryBox&) = delete;
-
-private:
-    btDiscreteDynamicsWorld& world;
-    btBoxShape shape;
-    btDefaultMotionState motion;
-    btRigidBody body;
-};
 
 class ShipLife : public ::testing::Test {
 protected:
