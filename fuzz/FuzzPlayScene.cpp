@@ -8,6 +8,7 @@
 #include "data/ItemsReader.h"
 #include "data/PicturesReader.h"
 #include "data/SfxReader.h"
+#include "data/WavesReader.h"
 #include "world/affectors/ParticleAffectors.h"
 #include "world/sfxManager.h"
 
@@ -49,6 +50,7 @@ void loadLibraries(FuzzPlayScene& scene)
     loadSfxGamebox("gamebox.sfx", sampleGroup, game.sfxLibrary);
     loadItemsGamebox("gamebox.items", sampleGroup, scene.items);
     loadBackgroundGamebox("gamebox.background", sampleGroup, scene.backgrounds);
+    loadWavesGamebox("gamebox.waves", sampleGroup, scene.waves);
 }
 
 } // namespace

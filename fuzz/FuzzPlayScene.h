@@ -16,6 +16,7 @@
 #include <string>
 
 class Item;
+class Wave;
 class background;
 
 class FuzzPlayScene {
@@ -33,6 +34,7 @@ public:
     playState state;
     Player* player = nullptr;
     std::map<std::string, Item*> items;
+    std::map<std::string, Wave*> waves;
     std::map<std::string, background*> backgrounds;
 };
 

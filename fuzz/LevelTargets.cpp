@@ -7,9 +7,11 @@
 
 #include "app/Curves.h"
 #include "app/OverlayWidget.h"
+#include "combat/Wave.h"
 #include "core/Game.h"
 #include "data/BackgroundsReader.h"
 #include "data/ItemsReader.h"
+#include "data/LevelReader.h"
 #include "data/LevelSfxReader.h"
 #include "data/ObbReader.h"
 #include "data/TriggerReader.h"
@@ -153,6 +155,47 @@ void readOutlines()
     });
 }
 
+// The whole level with a ship of its own, then a few frames of the camera
+// on the path it read; everything it built is destroyed again and the
+// camera and the Level forget it.
+void readWholeLevel()
+{
+    FuzzPlayScene& scene = playScene();
+    Game& game = *Game::getSingletonPtr();
+    Player ship;
+    ship.createSceneNodes(scene.world.scene);
+    game.player = &ship;
+    std::vector<Wave*> waves;
+    std::vector<Trigger*> triggers;
+    std::vector<sfx*> effects;
+    std::vector<background*> placed;
+    std::string fileName = levelFile;
+    readLevel(fileName, scene.level, ship, waves, scene.state.items, triggers, effects, scene.waves, placed,
+              scene.backgrounds, scene.items);
+    scene.updateTransforms();
+    // Without a "Level" element no path was read.
+    for (int i = 0; i < pathFrames && !scene.camera.levelPath.empty(); ++i)
+        scene.camera.update(pathFrame);
+    for (Wave* wave : waves)
+        wave->destroyGraphics();
+    destroyAll(waves);
+    destroyAll(scene.state.items);
+    destroyAll(triggers);
+    destroyAll(effects);
+    destroyAll(placed);
+    destroyAll(scene.camera.levelPath);
+    scene.level.destroyLayers();
+    game.player = scene.player;
+    game.defaultTexts.clear();
+    game.resourceAvailability.clear();
+}
+
+void readLighting()
+{
+    std::string fileName = levelFile;
+    readLevelLighting(fileName, playScene().level);
+}
+
 void prepare() { playScene(); }
 
 } // namespace
@@ -166,5 +209,7 @@ std::vector<FuzzTarget> levelTargets()
         {"level_backgrounds", group, levelFile, {}, prepare, readBackgrounds},
         {"waypoint", group, levelFile, {}, prepare, readWaypoints},
         {"obb", group, levelFile, {}, prepare, readOutlines},
+        {"level_file", group, levelFile, {}, prepare, readWholeLevel},
+        {"level_lighting", group, levelFile, {}, prepare, readLighting},
     };
 }

@@ -81,8 +81,20 @@ public:
     // colour with no density and no range.
     void enableFog(bool on);
 
-    // The level's camera rig, bound by the play state; not owned.
+    // The level's camera rig, bound by the play state; not owned. Null
+    // where nothing is drawn: the level's settings then skip the camera.
     GameCamera* camera = nullptr;
+    // The scene's exponential-squared fog from the values below, while the
+    // camera's mode value is 0.
+    void setFog();
+    // The post-effect values into the compositors' programs, each compositor
+    // switched on only while its effect shows, and the vignette's strength.
+    void applyPostEffects();
+    // The sun's colour by its strength, the ambient light by its own, then
+    // the sun's direction.
+    void setAmbientLight();
+    // The sun's node above the scene, turned by Rot: about X, then Y, then Z.
+    void setSunDirection();
     // The level's fog.
     double fogStart = 50.0;
     double fogEnd = 1000.0;
@@ -105,6 +117,11 @@ public:
     float pixelSize = 2.0f;
     bool isPostVignette = true;
     float Vignette_strength = 0.5f;
+    bool IsPostInvert = false;
+    float Invert_strength = 0.0f;
+    float TV_Curvature = 0.5f;
+    float chromaticPostIntensity = 0.5f;
+    float noisePostIntensity = 0.5f;
     // The compositors of the game viewport's chain that show them, none when
     // the player's settings turn post effects off: colour ("PostFX"),
     // television ("TVFX"), pixelation ("pixelateFX"), and the fourth, on while
@@ -140,6 +157,16 @@ public:
     std::vector<background*> backgrounds;
     // The level's layers by id, filled by the level-file reader.
     std::map<std::int32_t, levelLayer> layers;
+    // Layer ids in drawing order: a layer's position here is its offset
+    // in the render queues.
+    std::vector<std::int32_t> layerOrder;
+    // The highest layer id of the order, 0 when none is above 0.
+    std::int32_t layerNameCounter = 0;
+    // Enters the layer under its number; a layer it replaces loses its node.
+    void replaceLayer(const levelLayer& layer);
+    // Every layer's node destroyed (its children let go first) and the
+    // layers and their order emptied.
+    void destroyLayers();
     // The layer of the id; the one with the smallest id when the id is
     // absent; null when the level has no layers.
     levelLayer* getLayer(std::int32_t id);
@@ -150,11 +177,11 @@ public:
     // 1 + the highest number that ends a name of the level's backgrounds
     // (1 when there are none); a copied background is named "BG" + it.
     std::int32_t nextBackgroundNumber();
-    std::int32_t backgroundNameCounter = -1;
 
     // The play state's placed effects, bound by the play state; not owned.
     const std::vector<sfx*>* placedEffects = nullptr;
-    // The position of the layer id in the level's ordered ids; 0 when absent.
+    // The position of the layer id in the layer order (in the order of the
+    // ids while there is none); 0 when absent.
     std::uint16_t getLayerIndex(std::int32_t id) const;
     // The render priority of the next trigger overlay or effect: the previous
     // value plus 2, modulo 99.
@@ -209,11 +236,14 @@ public:
     void refreshCancelParticles();
 
     // Layered items dropped so far, wrapped to 0 above 99: their render
-    // priority above 35000. The layer dropped items join (added to 40).
+    // priority above 35000. The layer dropped items join (added to 40):
+    // the level file's "currentLayer", kept within 0 and 255.
     int itemCounter = 0;
     std::uint8_t currentLayer = 0;
     // The next render priority of a sprite item (the item adds 30000): the
-    // counter goes round the Game's maxSpritesPriorities (at least 1).
+    // counter goes round the Game's maxSpritesPriorities (at least 1). It
+    // starts at the level file's "zPriority", the background counter at its
+    // "zBGPriority".
     std::uint16_t nextItemRenderPriority();
     std::uint16_t itemPriorityCounter = 0;
     // The medal item definitions of the items library by their "Score"
@@ -272,4 +302,34 @@ public:
     // enemy becomes vulnerable once one of its outlines touches it.
     Obb* invincibilityLimitsOutline = nullptr;
     static bool isListEmpty(const std::vector<entity*>& list) { return list.empty(); }
+
+    // The level file's own settings: the ship it imposes (empty: the
+    // player's), its music and volume, whether the HUD shows, whether it is
+    // played at all (not a backdrop) and whether play may pause.
+    std::string playerOverride;
+    std::string music;
+    float musicVolume = 1.0f;
+    bool isShowHUD = true;
+    bool isGameplayLevel = true;
+    bool isPauseDisabled = false;
+    // The last number the editor gave a copy of each kind; -1 for none.
+    std::int32_t lastWaveNameCounter = -1;
+    std::int32_t lastTriggerNameCounter = -1;
+    std::int32_t lastSfxNameCounter = -1;
+    std::int32_t particleNameCounter = -1;
+    std::int32_t lastBGNameCounter = -1;
+    std::int32_t lastItemNameCounter = -1;
+    std::int32_t textNameCounter = -1;
+    // The picture the HUD shows behind the level.
+    std::string backgroundGameName;
+    // The sun: its angles in degrees, strength and colour, the ambient
+    // light's strength and colour, and whether it casts shadows. Its node
+    // carries the light "sun"; both are made with the level's lights.
+    Ogre::Vector3 Rot{300.0f, 15.0f, 0.0f};
+    float SunInt = 1.0f;
+    float AmbiantInt = 0.2f;
+    Ogre::ColourValue Col{1.0f, 0.96f, 0.84f, 1.0f};
+    Ogre::ColourValue Amb{0.55f, 0.6f, 0.7f, 1.0f};
+    bool isShadows = false;
+    Ogre::SceneNode* sunNode = nullptr;
 };

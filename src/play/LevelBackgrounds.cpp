@@ -29,6 +29,6 @@ std::int32_t Level::nextBackgroundNumber()
     for (const background* placed : backgrounds)
         if (placed)
             highest = std::max(highest, nameNumber(placed->name));
-    backgroundNameCounter = highest + 1;
-    return backgroundNameCounter;
+    lastBGNameCounter = highest + 1;
+    return lastBGNameCounter;
 }

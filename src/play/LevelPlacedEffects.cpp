@@ -9,6 +9,11 @@
 
 std::uint16_t Level::getLayerIndex(std::int32_t id) const
 {
+    if (!layerOrder.empty()) {
+        const auto found = std::find(layerOrder.begin(), layerOrder.end(), id);
+        return found == layerOrder.end() ? 0 : static_cast<std::uint16_t>(found - layerOrder.begin());
+    }
+    // Until a level file gives the order, the ids' own order stands in.
     std::uint16_t index = 0;
     for (const auto& layer : layers) {
         if (layer.first == id)

@@ -115,6 +115,7 @@ void Level::destroy()
     liveEnemyBullets.clear();
     livePlayerBullets.clear();
     trailParticleCount = ribbonTrailCount = 0;
+    destroyLayers();
 }
 
 bullet* Level::takeBullet(bool isPlayerPool)

@@ -30,15 +30,19 @@ void Level::resizePostEffects()
 
 void Level::enableFog(bool on)
 {
-    Ogre::SceneManager* scene = Game::getSingletonPtr()->sceneManager;
-    if (!scene)
-        return;
-    if (!on) {
-        scene->setFog(Ogre::FOG_EXP2, fogColour, 0.0f, 0.0f, 0.0f);
+    if (on) {
+        setFog();
         return;
     }
+    if (Ogre::SceneManager* scene = Game::getSingletonPtr()->sceneManager)
+        scene->setFog(Ogre::FOG_EXP2, fogColour, 0.0f, 0.0f, 0.0f);
+}
+
+void Level::setFog()
+{
+    Ogre::SceneManager* scene = Game::getSingletonPtr()->sceneManager;
     // Fog applies only while the camera's mode value is 0.
-    if (camera && camera->modeValue != 0)
+    if (!scene || (camera && camera->modeValue != 0))
         return;
     scene->setFog(Ogre::FOG_EXP2, fogColour, float(fogDensity), float(fogStart), float(fogEnd));
 }

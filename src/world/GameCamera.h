@@ -79,7 +79,9 @@ public:
     void applyPostEffects();
     void disablePostEffects();
     // Shows or hides the vignette overlay.
-    void setVignette(bool on);
+    static void setVignette(bool on);
+    // The vignette's picture blended over what is behind it by the strength.
+    static void setVignetteStrength(float strength);
 
     // Nodes.
     Ogre::SceneNode* headNode = nullptr;      // "CamNode1Head"
@@ -138,8 +140,31 @@ public:
     Level* level = nullptr;
 
     // Read by the play state: fog and screen effects apply only while the
-    // mode value is 0 (it is not the path mode).
+    // mode value is 0 (it is not the path mode). The level file clears both
+    // it and the view value kept beside it.
     std::uint32_t modeValue = 0;
+    std::uint32_t viewValue = 0;
+    // The level file's camera settings: how the camera turns, its speed
+    // along the path, the offset of its frustum, and how it may chase the
+    // ship (acceleration, on/off, the zone and bounds it keeps to, its speed,
+    // whether the zone counts); where the editor's upright view starts and
+    // how long the horizontal and vertical paths are drawn there.
+    std::int32_t rotType = 0;
+    float globalSpeedMult = 1.0f;
+    Ogre::Vector2 frustrumOffset = Ogre::Vector2::ZERO;
+    float acceleration = 8.0f;
+    std::uint8_t isChaseCam = 0;
+    Ogre::Vector2 ChaseZone = Ogre::Vector2::ZERO;
+    Ogre::Vector4 bounds{10.0f, 10.0f, 10.0f, 10.0f};
+    float chaseSpeed = 0.7f;
+    std::uint8_t isUsingZone = 0;
+    Ogre::Vector3 vertPos = Ogre::Vector3::ZERO;
+    float horiVertLength = 5000.0f;
+    // The editor's view when the level was saved: its perspective view, and
+    // where the chase camera was locked, in space and along the path.
+    std::int32_t previousPersView = 0;
+    Ogre::Vector3 lockedChaseCamPos = Ogre::Vector3::ZERO;
+    double lockeddistanceOnSpline = 0.0;
     // Headings of the camera; the first is the heading in degrees that
     // camera-relative controls turn by.
     std::vector<float> headings;

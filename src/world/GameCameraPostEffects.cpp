@@ -28,13 +28,20 @@ Ogre::Overlay* vignetteOverlay()
     return overlays ? overlays->getByName("EditorVignette") : nullptr;
 }
 
-// The vignette's picture blended over what is behind it by the strength.
-void setVignetteStrength(float strength)
+bool isColourCorrected(const Level& level)
 {
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    if (!overlays.hasOverlayElement("PostFX/Vignette"))
+    return level.IsPostCC && (level.Brightness != 1.0f || level.Contrast != 1.0f || level.Saturation != 1.0f ||
+                              level.Gamma != 1.0f);
+}
+
+} // namespace
+
+void GameCamera::setVignetteStrength(float strength)
+{
+    Ogre::OverlayManager* overlays = Ogre::OverlayManager::getSingletonPtr();
+    if (!overlays || !overlays->hasOverlayElement("PostFX/Vignette"))
         return;
-    const Ogre::MaterialPtr& material = overlays.getOverlayElement("PostFX/Vignette")->getMaterial();
+    const Ogre::MaterialPtr& material = overlays->getOverlayElement("PostFX/Vignette")->getMaterial();
     if (!material || material->getNumTechniques() == 0 || material->getTechnique(0)->getNumPasses() == 0)
         return;
     Ogre::Pass* pass = material->getTechnique(0)->getPass(0);
@@ -43,14 +50,6 @@ void setVignetteStrength(float strength)
     pass->getTextureUnitState(0)->setColourOperationEx(Ogre::LBX_BLEND_MANUAL, Ogre::LBS_TEXTURE, Ogre::LBS_CURRENT,
                                                       Ogre::ColourValue::White, Ogre::ColourValue::White, strength);
 }
-
-bool isColourCorrected(const Level& level)
-{
-    return level.IsPostCC && (level.Brightness != 1.0f || level.Contrast != 1.0f || level.Saturation != 1.0f ||
-                              level.Gamma != 1.0f);
-}
-
-} // namespace
 
 void GameCamera::applyPostEffects()
 {
