@@ -76,9 +76,9 @@ TEST(LevelReader, ElementsInAnyOrderAreBuiltInTheFixedOrderAndCountedAtTheEnd)
     EXPECT_LT(scenery, counts);
     EXPECT_LT(counts, static_cast<std::ptrdiff_t>(log.lines.size()));
     // Effects and triggers draw from one counter of render priorities.
-    ASSERT_EQ(files.effects.size(), 1u);
-    ASSERT_EQ(files.triggers.size(), 2u);
-    EXPECT_LT(files.effects[0]->priority, files.triggers[0]->priority);
+    ASSERT_EQ(files.built.effects.size(), 1u);
+    ASSERT_EQ(files.built.triggers.size(), 2u);
+    EXPECT_LT(files.built.effects[0]->priority, files.built.triggers[0]->priority);
 
     EXPECT_EQ(sceneLines(log), (std::vector<std::string>{"Scene: 1 enemies", "Scene: 1 backgrounds",
                                                          "Scene: 2 triggers", "Scene: 1 sfxs"}));
@@ -97,7 +97,7 @@ TEST(LevelReader, AFileTheGameLacksGivesTheEnginesDefaultLevelOrOneErrorLine)
         readLevelLighting(lightingName, files.scene.level);
         files.read("Gone.level");
         EXPECT_EQ(lightingName, "default.level");
-        EXPECT_EQ(files.fileName, "default.level");
+        EXPECT_EQ(files.built.fileName, "default.level");
         EXPECT_TRUE(files.scene.level.isShadows);
         EXPECT_EQ(files.scene.level.music, "calm.ogg");
         EXPECT_EQ(sceneLines(log).size(), 4u);
@@ -118,7 +118,7 @@ TEST(LevelReader, WithoutLevelOnlyTheShipIsReadAndWithoutShipAllElse)
     LogCapture log;
     files.read("Ship.level");
     EXPECT_EQ(files.scene.player.pos, Ogre::Vector3(4.0f, 5.0f, 6.0f));
-    EXPECT_TRUE(files.waves.empty());
+    EXPECT_TRUE(files.built.waves.empty());
     EXPECT_TRUE(files.scene.camera.levelPath.empty());
     EXPECT_TRUE(log.lines.empty()) << log.lines.front();
 

@@ -1,20 +1,14 @@
 // The sample game's levels read with the game's own libraries, one after the
 // other in one play scene: each builds what its file places, names only what
 // the game has, and a level without a file plays the engine's default level.
-#include "combat/PlayerScene.h"
-#include "combat/Wave.h"
+#include "data/LevelFileScene.h"
+
 #include "core/ResourceAvailability.h"
 #include "core/materials/MaterialModule.h"
 #include "data/GameFileReader.h"
-#include "data/LevelReader.h"
 #include "data/XmlFile.h"
 #include "data/XmlFragment.h"
 #include "support/LogCapture.h"
-#include "world/Item.h"
-#include "world/Trigger.h"
-#include "world/Waypoint.h"
-#include "world/background.h"
-#include "world/sfx.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +32,7 @@ protected:
     }
     ~SampleLevels() override
     {
-        release();
+        built.release();
         // The ship is the scene's.
         game.player = nullptr;
         game.shutdown();
@@ -50,43 +44,15 @@ protected:
 
     void read(const std::string& levelName)
     {
-        release();
+        built.release();
         std::string lightingName = levelName + ".level";
         readLevelLighting(lightingName, scene.level);
-        fileName = levelName + ".level";
-        readLevel(fileName, scene.level, scene.player, waves, items, triggers, effects, game.waveLibrary,
-                  backgrounds, game.backgroundLibrary, game.itemLibrary);
-    }
-    void release()
-    {
-        for (Wave* wave : waves) {
-            wave->destroyGraphics();
-            delete wave;
-        }
-        waves.clear();
-        deleteAll(items);
-        deleteAll(triggers);
-        deleteAll(effects);
-        deleteAll(backgrounds);
-        deleteAll(scene.camera.levelPath);
-        scene.level.destroyLayers();
-    }
-    template <typename Object>
-    static void deleteAll(std::vector<Object*>& objects)
-    {
-        for (Object* object : objects)
-            delete object;
-        objects.clear();
+        built.read(levelName + ".level", game.waveLibrary, game.backgroundLibrary, game.itemLibrary);
     }
 
     Game& game = *Game::getSingletonPtr();
     PlayerScene scene{std::initializer_list<const char*>{}};
-    std::string fileName;
-    std::vector<Wave*> waves;
-    std::vector<Item*> items;
-    std::vector<Trigger*> triggers;
-    std::vector<sfx*> effects;
-    std::vector<background*> backgrounds;
+    LevelObjects built{scene};
 };
 
 std::size_t countOf(const XmlNode& root, const char* name) { return childElements(root, name).size(); }
@@ -104,7 +70,7 @@ TEST_F(SampleLevels, EachLevelBuildsWhatItPlacesFromWhatTheGameHas)
         LogCapture log;
         read(name);
         const Level& level = scene.level;
-        EXPECT_EQ(fileName, name + ".level");
+        EXPECT_EQ(built.fileName, name + ".level");
         EXPECT_EQ(level.isShadows, isShadows);
         // Material scripts need a render system, which this scene lacks.
         for (const std::string& line : log.lines)
@@ -118,7 +84,7 @@ TEST_F(SampleLevels, EachLevelBuildsWhatItPlacesFromWhatTheGameHas)
             "Scene: " + std::to_string(countOf(file.root(), "sfx")) + " sfxs"};
         ASSERT_GE(log.lines.size(), 4u);
         EXPECT_EQ(std::vector<std::string>(log.lines.end() - 4, log.lines.end()), counts);
-        EXPECT_EQ(items.size(), countOf(file.root(), "Item"));
+        EXPECT_EQ(built.items.size(), countOf(file.root(), "Item"));
 
         EXPECT_TRUE(game.soundLibrary.count(level.music)) << level.music;
         for (const skyLayer& sky : scene.camera.skyLayers)
@@ -127,22 +93,22 @@ TEST_F(SampleLevels, EachLevelBuildsWhatItPlacesFromWhatTheGameHas)
         EXPECT_GE(scene.camera.levelPath.size(), 2u);
         EXPECT_EQ(level.layerOrder.size(), level.layers.size());
 
-        std::vector<const entity*> placed(waves.begin(), waves.end());
-        placed.insert(placed.end(), items.begin(), items.end());
-        placed.insert(placed.end(), backgrounds.begin(), backgrounds.end());
-        for (const Wave* wave : waves)
+        std::vector<const entity*> placed(built.waves.begin(), built.waves.end());
+        placed.insert(placed.end(), built.items.begin(), built.items.end());
+        placed.insert(placed.end(), built.backgrounds.begin(), built.backgrounds.end());
+        for (const Wave* wave : built.waves)
             EXPECT_EQ(wave->templateObject, game.waveLibrary.at(wave->name)) << wave->waveName;
-        for (const Item* item : items)
+        for (const Item* item : built.items)
             EXPECT_EQ(item->templateObject, game.itemLibrary.at(item->parentName)) << item->name;
-        for (const background* scenery : backgrounds)
+        for (const background* scenery : built.backgrounds)
             EXPECT_EQ(scenery->templateObject, game.backgroundLibrary.at(scenery->parentName)) << scenery->name;
         for (const entity* object : placed)
             EXPECT_TRUE(level.layers.count(static_cast<std::int32_t>(object->layerId))) << object->name;
     }
     // The boss flies on a layer of its own.
     read("Level03");
-    const auto boss = std::find_if(waves.begin(), waves.end(), [](const Wave* wave) { return wave->name == "Wave_Boss"; });
-    ASSERT_NE(boss, waves.end());
+    const auto boss = std::find_if(built.waves.begin(), built.waves.end(), [](const Wave* wave) { return wave->name == "Wave_Boss"; });
+    ASSERT_NE(boss, built.waves.end());
     EXPECT_EQ((*boss)->layerId, 3u);
 }
 
@@ -150,7 +116,7 @@ TEST_F(SampleLevels, ALevelWithoutAFilePlaysTheEnginesDefaultLevel)
 {
     LogCapture log;
     read("LevelLost");
-    EXPECT_EQ(fileName, "default.level");
+    EXPECT_EQ(built.fileName, "default.level");
     EXPECT_EQ(log.lines, (std::vector<std::string>{"Scene: 0 enemies", "Scene: 0 backgrounds", "Scene: 0 triggers",
                                                    "Scene: 0 sfxs"}));
     EXPECT_EQ(scene.camera.levelPath.size(), 2u);
