@@ -30,47 +30,59 @@ void switchCompositor(Ogre::CompositorInstance* compositor, bool on)
 
 float onOff(bool flag) { return flag ? 1.0f : 0.0f; }
 
+void applyPixelation(const Level& level, bool isPlayView)
+{
+    setConstant(effectConstants("modulatePixelate_out"), "pixelSize", level.pixelSize);
+    switchCompositor(level.pixelateCompositor, isPlayView && level.IsPostPixel && level.pixelSize > 1.0f);
+}
+
+void applyColour(const Level& level, bool isPlayView)
+{
+    // Correction that changes nothing is left off.
+    const bool isNeutral = level.Brightness == 1.0f && level.Contrast == 1.0f && level.Saturation == 1.0f &&
+                           level.Gamma == 1.0f && level.Invert_strength == 0.0f;
+    const float colourCorrection = level.IsPostCC && !isNeutral ? 1.0f : 0.0f;
+    const Ogre::GpuProgramParametersSharedPtr constants = effectConstants("postProdFX");
+    setConstant(constants, "b_isNoise", onOff(level.isPostNoise));
+    setConstant(constants, "noisePostIntensity", level.noisePostIntensity);
+    setConstant(constants, "b_isChroma", onOff(level.isPostChromatic));
+    setConstant(constants, "chromaticPostIntensity", -level.chromaticPostIntensity);
+    setConstant(constants, "b_isColorCorrec", colourCorrection);
+    setConstant(constants, "contrast", level.Contrast);
+    setConstant(constants, "brightness", level.Brightness);
+    setConstant(constants, "saturation", level.Saturation);
+    setConstant(constants, "gamma", level.Gamma);
+    setConstant(constants, "invert", level.Invert_strength);
+    // The vignette shows with the other screen effects.
+    if (level.isPostVignette && isPlayView)
+        GameCamera::setVignette(true);
+    switchCompositor(level.colourCompositor,
+                     isPlayView && (level.isPostNoise || level.isPostChromatic || colourCorrection != 0.0f));
+}
+
+void applyTelevision(const Level& level, bool isPlayView)
+{
+    const Ogre::GpuProgramParametersSharedPtr constants = effectConstants("modulateTV_out");
+    setConstant(constants, "TV_intensity", level.TV_intensity);
+    setConstant(constants, "TV_Curvature", level.TV_Curvature * curvatureScale);
+    switchCompositor(level.tvCompositor, isPlayView && level.isPostTV);
+    // The HUD moves into the television picture with the play state's game
+    // viewport, which is not built yet.
+}
+
 } // namespace
 
 void Level::applyPostEffects()
 {
     // Screen effects show only while the camera's mode value is 0.
     const bool isPlayView = !camera || camera->modeValue == 0;
-    if (pixelateCompositor) {
-        setConstant(effectConstants("modulatePixelate_out"), "pixelSize", pixelSize);
-        switchCompositor(pixelateCompositor, isPlayView && IsPostPixel && pixelSize > 1.0f);
-    }
-    // Correction that changes nothing is left off.
-    const bool isNeutral =
-        Brightness == 1.0f && Contrast == 1.0f && Saturation == 1.0f && Gamma == 1.0f && Invert_strength == 0.0f;
-    const float colourCorrection = IsPostCC && !isNeutral ? 1.0f : 0.0f;
-    if (colourCompositor) {
-        const Ogre::GpuProgramParametersSharedPtr constants = effectConstants("postProdFX");
-        setConstant(constants, "b_isNoise", onOff(isPostNoise));
-        setConstant(constants, "noisePostIntensity", noisePostIntensity);
-        setConstant(constants, "b_isChroma", onOff(isPostChromatic));
-        setConstant(constants, "chromaticPostIntensity", -chromaticPostIntensity);
-        setConstant(constants, "b_isColorCorrec", colourCorrection);
-        setConstant(constants, "contrast", Contrast);
-        setConstant(constants, "brightness", Brightness);
-        setConstant(constants, "saturation", Saturation);
-        setConstant(constants, "gamma", Gamma);
-        setConstant(constants, "invert", Invert_strength);
-    }
-    if (isPostVignette) {
-        if (isPlayView)
-            GameCamera::setVignette(true);
-        GameCamera::setVignetteStrength(Vignette_strength);
-    }
+    if (pixelateCompositor)
+        applyPixelation(*this, isPlayView);
     if (colourCompositor)
-        switchCompositor(colourCompositor,
-                         isPlayView && (isPostNoise || isPostChromatic || colourCorrection != 0.0f));
-    if (tvCompositor) {
-        const Ogre::GpuProgramParametersSharedPtr constants = effectConstants("modulateTV_out");
-        setConstant(constants, "TV_intensity", TV_intensity);
-        setConstant(constants, "TV_Curvature", TV_Curvature * curvatureScale);
-        switchCompositor(tvCompositor, isPlayView && isPostTV);
-        // The HUD moves into the television picture with the play state's
-        // game viewport, which is not built yet.
-    }
+        applyColour(*this, isPlayView);
+    // Its strength is set even while screen effects are not allowed.
+    if (isPostVignette)
+        GameCamera::setVignetteStrength(Vignette_strength);
+    if (tvCompositor)
+        applyTelevision(*this, isPlayView);
 }
