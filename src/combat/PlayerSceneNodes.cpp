@@ -45,6 +45,10 @@ void Player::destroySceneNodes()
     } else if (sceneManager->hasEntity(crosshairEntityName)) {
         sceneManager->destroyEntity(crosshairEntityName);
     }
+    // The nodes below the side node go with it whatever their names: the
+    // two named after the ship keep the name it had when they were made.
+    if (sceneManager->hasSceneNode("playerSideNode"))
+        sceneManager->getSceneNode("playerSideNode")->removeAndDestroyAllChildren();
     for (const std::string& nodeName :
          {std::string(crosshairNodeName), std::string("playerCanonNode"), std::string("ForceFieldNode"),
           playerName + "_EntitySpriteMeshNode", playerName + "_Spritenode", std::string("playerSideNode"),

@@ -1,6 +1,5 @@
 // The "Level" element of a level file: what an element holding only its
-// music gives, the render layers and their order, and the widths of the
-// editor's counters.
+// music gives, and the render layers and their order.
 #include "data/LevelSettingsReader.h"
 
 #include "combat/PlayerScene.h"
@@ -134,11 +133,15 @@ TEST(LevelSettingsReader, LayersTakeTheirOrderAndTheHighestNumberOfIt)
     for (const auto& row : table) {
         const XmlFragment element(R"(<Level music="m"><init lastWaveNameCounter="1" lastTriggerNameCounter="1"
             lastSfxNameCounter="1" lastBGNameCounter="1" lastItemNameCounter="1" textNameCounter="1"
-            layerNameCounter="99"/>)" + row.layers + "</Level>");
+            layerNameCounter="99" zPriority="70000" zBGPriority="-1" currentLayer="300"/>)" + row.layers + "</Level>");
         LogCapture log;
         readLevelSettings(element.root(), level);
         EXPECT_EQ(level.layerOrder, row.order) << row.name;
         EXPECT_EQ(level.layerNameCounter, row.counter) << row.name;
+        // Priorities keep their low 16 bits; the current layer stays a render-queue offset.
+        EXPECT_EQ(level.itemPriorityCounter, 4464);
+        EXPECT_EQ(level.backgroundPriorityCounter, 65535);
+        EXPECT_EQ(level.currentLayer, 255);
         EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(),
                                 [](const std::string& line) { return line.rfind("[ERROR] ", 0) == 0; }),
                   static_cast<long>(row.errors))
@@ -163,33 +166,6 @@ TEST(LevelSettingsReader, LayersTakeTheirOrderAndTheHighestNumberOfIt)
                             R"(<LAYERORDER number0="4"/></Level>)");
     readLevelSettings(twice.root(), level);
     EXPECT_EQ(level.layers.at(4).name, "second");
-}
-
-TEST(LevelSettingsReader, CountersKeepTheirWidths)
-{
-    const struct {
-        const char* zPriority;
-        const char* zBGPriority;
-        const char* currentLayer;
-        std::uint16_t items;
-        std::uint16_t backgrounds;
-        std::uint8_t layer;
-    } table[] = {
-        {"70000", "65537", "300", 4464, 1, 255},
-        {"-1", "5", "-4", 65535, 5, 0},
-    };
-    PlayerScene scene;
-    for (const auto& row : table) {
-        const XmlFragment element(std::string(R"(<Level music="m"><init lastWaveNameCounter="1"
-            lastTriggerNameCounter="1" lastSfxNameCounter="1" lastBGNameCounter="1" lastItemNameCounter="1"
-            textNameCounter="1" zPriority=")") + row.zPriority + "\" zBGPriority=\"" + row.zBGPriority +
-                                  "\" currentLayer=\"" + row.currentLayer + "\"/></Level>");
-        readLevelSettings(element.root(), scene.level);
-        EXPECT_EQ(scene.level.itemPriorityCounter, row.items) << row.zPriority;
-        EXPECT_EQ(scene.level.backgroundPriorityCounter, row.backgrounds) << row.zBGPriority;
-        EXPECT_EQ(scene.level.currentLayer, row.layer) << row.currentLayer;
-        scene.level.destroyLayers();
-    }
 }
 
 } // namespace

@@ -21,10 +21,8 @@ TEST(LevelLights, TheSunAndAmbientTakeTheirStrengthsAndTheSunItsAngles)
     level.sunNode = world.addNode();
     Ogre::Light* sun = world.scene->createLight("sun");
     level.sunNode->attachObject(sun);
-    level.Col = Ogre::ColourValue(1.0f, 0.5f, 0.25f, 1.0f);
-    level.SunInt = 2.0f;
-    level.Amb = Ogre::ColourValue(0.2f, 0.4f, 0.6f, 1.0f);
-    level.AmbiantInt = 0.5f;
+    level.Col = Ogre::ColourValue(1.0f, 0.5f, 0.25f, 1.0f), level.SunInt = 2.0f;
+    level.Amb = Ogre::ColourValue(0.2f, 0.4f, 0.6f, 1.0f), level.AmbiantInt = 0.5f;
     level.Rot = Ogre::Vector3(30.0f, 45.0f, 60.0f);
     level.setAmbientLight();
 
