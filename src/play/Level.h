@@ -23,6 +23,7 @@ class SceneNode;
 }
 
 class Enemy;
+class ShotLaunches;
 class bullet;
 class bulletSpriteBatch;
 class background;
@@ -187,6 +188,9 @@ public:
     std::vector<std::int32_t> freePlayerBullets;
     ShotList liveEnemyBullets;
     ShotList livePlayerBullets;
+    // The launches guns share while a step of them is open (ShotLaunchStep);
+    // none between steps. Not owned.
+    ShotLaunches* stepLaunches = nullptr;
     // Shots fired in the level.
     std::int32_t shotCount = 0;
     // Live trail particle systems and ribbon trails of shots, each capped.
