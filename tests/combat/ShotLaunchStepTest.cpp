@@ -1,7 +1,6 @@
 // Guns firing inside one launch step launch exactly what they launch each
-// for itself: guns of both sides and of several patterns, under a camera rig
-// that moves and turns between steps, some hanging their shots in the world,
-// some drawing a definition's sprite.
+// for itself: guns of both sides and of several patterns under a camera rig
+// that moves and turns between steps.
 #include "GunFiringScene.h"
 
 #include "combat/ShotLaunchStep.h"
@@ -22,23 +21,13 @@
 
 namespace {
 
-struct GunKind {
-    const char* what;
-    std::function<void(Weapon&)> setUp;
-};
-
-const GunKind gunKinds[] = {
-    {"a fan with random side offsets and speeds",
-     [](Weapon& g) { g.NumberOfShoots = 5, g.angleAdd = 60.0f, g.offsetXRandom = 2.0f, g.speedRandom = 5; }},
-    {"mirrored twins with random spread",
-     [](Weapon& g) { g.NumberOfShoots = 3, g.angleAdd = 20.0f, g.isBurstSymetry = 1, g.angleRandom = 10; }},
-    {"repeaters round a circle with a definition's sprite",
-     [](Weapon& g) { g.repeater_number = 4, g.repeater_angle = 360.0f, g.shoot_startDistance = 3.0f, g.meshName = "blue"; }},
-    {"along the node's forward, flipped, scaled",
-     [](Weapon& g) { g.NumberOfShoots = 2, g.dirType = 3, g.isFlipped = 1, g.bulletScale = 2.0f; }},
-    {"shots hung in the world, turning after launch",
-     [](Weapon& g) { g.NumberOfShoots = 3, g.angleAdd = 30.0f, g.isAttachedToCamera = 0, g.changeDirectionAngle = 25.0f; }},
-    {"in front, without speed", [](Weapon& g) { g.NumberOfShoots = 2, g.isInFront = 1, g.speed = 0.0f; }},
+// A fan with random offsets and speeds, mirrored twins with random spread,
+// repeaters with a definition's sprite, shots hung in the world.
+const std::function<void(Weapon&)> gunKinds[] = {
+    [](Weapon& g) { g.NumberOfShoots = 5, g.angleAdd = 60.0f, g.offsetXRandom = 2.0f, g.speedRandom = 5; },
+    [](Weapon& g) { g.NumberOfShoots = 3, g.angleAdd = 20.0f, g.isBurstSymetry = 1, g.angleRandom = 10; },
+    [](Weapon& g) { g.repeater_number = 4, g.repeater_angle = 360.0f, g.meshName = "blue"; },
+    [](Weapon& g) { g.NumberOfShoots = 3, g.angleAdd = 30.0f, g.isAttachedToCamera = 0; },
 };
 
 std::uint32_t bitsOf(float value)
@@ -84,10 +73,10 @@ std::vector<std::uint32_t> fireSteps(bool inOneStep)
     scene.ownerNode->yaw(Ogre::Degree(33.0f));
     scene.ownerNode->setScale(Ogre::Vector3(1.5f));
     std::vector<Weapon*> guns;
-    for (const GunKind& kind : gunKinds)
+    for (const auto& kind : gunKinds)
         for (bool isPlayer : {false, true})
             guns.push_back(&scene.gun(isPlayer, [&kind](Weapon& g) {
-                kind.setUp(g);
+                kind(g);
                 g.waitBeforeShoot = 0.0f, g.TimeBetweenSalves = 0.0f;
             }));
     Ogre::SceneNode* rig = scene.shots.world.scene->getSceneNode("CamNode1");
