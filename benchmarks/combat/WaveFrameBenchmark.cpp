@@ -6,6 +6,7 @@
 #include "combat/PlayerScene.h"
 
 #include "combat/Enemy.h"
+#include "combat/ShotLaunchStep.h"
 #include "combat/Spawner.h"
 #include "combat/Tank.h"
 #include "combat/Wave.h"
@@ -84,6 +85,8 @@ public:
     void step()
     {
         const Ogre::Vector3 target = scene.player.sceneNode->_getDerivedPosition();
+        // The camera rig stands still: the step's launches open at once.
+        ShotLaunchStep launches(scene.level);
         for (auto& wave : waves) {
             wave->update(frame);
             for (Enemy* member : wave->members)

@@ -2,6 +2,7 @@
 // screen outline and trail.
 #include "combat/ShotLaunches.h"
 
+#include "app/CameraProjection.h"
 #include "combat/PlayPlane.h"
 #include "combat/ShotMath.h"
 #include "combat/bullet.h"
@@ -55,6 +56,9 @@ const std::string playCameraName = "PlayCam";
 // The sprite of a shot launched without a definition.
 const std::string standInSprite = "notFound.jpg";
 
+// A node's forward before any turn: its model faces -Z.
+const Ogre::Vector3 restForward = scaled(turnedZ(Ogre::Quaternion::IDENTITY), -1.0f);
+
 Ogre::Vector3 flat(Ogre::Vector3 v)
 {
     v.y = 0.0f;
@@ -74,6 +78,20 @@ void keepFlightFinite(bullet& b, Ogre::Vector3& direction)
     direction = finiteOr(direction, 0.0f);
 }
 
+// Whether a node facing `forward` must turn half round its up axis to face
+// the wanted direction: the two are (close to) opposite.
+bool isHalfTurn(const Ogre::Vector3& forward, const Ogre::Vector3& wanted)
+{
+    const Ogre::Vector3 between = sum(forward, wanted);
+    return dot(between, between) < halfTurnSquaredLength;
+}
+
+// The orientation turned half round its up axis, as Ogre turns it.
+Ogre::Quaternion halfTurned(const Ogre::Quaternion& now)
+{
+    return {-now.y, -now.z, now.w, now.x};
+}
+
 // The orientation Ogre's setDirection in the parent's space gives a node
 // facing `now` whose model faces -Z and whose yaw axis is free, as a shot
 // node's is: turned along the shortest arc from its forward to the
@@ -85,10 +103,21 @@ Ogre::Quaternion faced(const Ogre::Quaternion& now, const Ogre::Vector3& directi
 {
     const Ogre::Vector3 wanted = normalised(direction);
     const Ogre::Vector3 forward = scaled(turnedZ(now), -1.0f);
-    const Ogre::Vector3 between = sum(forward, wanted);
-    if (dot(between, between) < halfTurnSquaredLength)
-        return {-now.y, -now.z, now.w, now.x};
+    if (isHalfTurn(forward, wanted))
+        return halfTurned(now);
     return product(turnBetween(forward, wanted), now);
+}
+
+// faced() from no turn at all. The product with the identity is the turn
+// itself, but for a zero part, which it makes positive (the turn's real
+// part is never negative): adding a positive zero does the same.
+Ogre::Quaternion facedFromRest(const Ogre::Vector3& direction)
+{
+    const Ogre::Vector3 wanted = normalised(direction);
+    if (isHalfTurn(restForward, wanted))
+        return halfTurned(Ogre::Quaternion::IDENTITY);
+    const Ogre::Quaternion turn = turnBetween(restForward, wanted);
+    return {turn.w + 0.0f, turn.x + 0.0f, turn.y + 0.0f, turn.z + 0.0f};
 }
 
 // A launch in a direction faces it from no turn at all; without one the
@@ -99,42 +128,9 @@ void face(bullet& b, const Ogre::Vector3& direction)
     const bool keepsFacing = direction == Ogre::Vector3::ZERO;
     const Ogre::Vector3 toward = flat(keepsFacing ? b.velocity : direction);
     if (toward != Ogre::Vector3::ZERO)
-        b.node->setOrientation(faced(keepsFacing ? b.node->getOrientation() : Ogre::Quaternion::IDENTITY, toward));
+        b.node->setOrientation(keepsFacing ? faced(b.node->getOrientation(), toward) : facedFromRest(toward));
     else if (!keepsFacing)
         b.node->resetOrientation();
-}
-
-// The size of the node, the effect node's scale and the sprite, from the
-// definition or the stand-in; the outline's width and height.
-Ogre::Vector2 takeShape(bullet& b, const bulletDefinition* definition)
-{
-    float width = 1.0f;
-    float height = 1.0f;
-    Ogre::Vector2 outline(standInOutlineWidth, standInOutlineHeight);
-    Level* level = Game::getSingletonPtr() ? Game::getSingletonPtr()->level : nullptr;
-    bulletSpriteBatch* batch = level ? level->bulletBatch : nullptr;
-    if (definition) {
-        width = finiteIn(definition->width, 0.0f, largestDataScale, 1.0f);
-        height = finiteIn(definition->heigth, 0.0f, largestDataScale, 1.0f);
-        outline = Ogre::Vector2(definition->obbwidth, definition->obbheigth);
-        if (!b.isLaser) {
-            b.isSprite = definition->isSprite;
-            b.spriteObject = batch ? batch->objectFor(definition->meshName, b.isPlayerBullet) : nullptr;
-        }
-        b.effectNode->setScale(Ogre::Vector3((width + height) * 0.5f * b.scale));
-    } else {
-        b.spriteObject = batch ? batch->objectFor(standInSprite, b.isPlayerBullet) : nullptr;
-    }
-    if (b.isLaser) {
-        width = height = 1.0f;
-        outline.y = laserOutlineHeight;
-    }
-    // The node's position is written next, which asks for its update
-    // anyway: a scale it already has is not written again.
-    const Ogre::Vector3 size(b.scale * width, 1.0f, b.scale * height);
-    if (b.node->getScale() != size)
-        b.node->setScale(size);
-    return outline;
 }
 
 void setSpeeds(bullet& b)
@@ -260,29 +256,79 @@ const ShotLaunches::SceneView& ShotLaunches::sceneOf(Ogre::SceneManager* scene)
     return view;
 }
 
+Ogre::Vector2 ShotLaunches::takeShape(bullet& b, const bulletDefinition* definition)
+{
+    float width = 1.0f;
+    float height = 1.0f;
+    Ogre::Vector2 outline(standInOutlineWidth, standInOutlineHeight);
+    if (definition) {
+        width = finiteIn(definition->width, 0.0f, largestDataScale, 1.0f);
+        height = finiteIn(definition->heigth, 0.0f, largestDataScale, 1.0f);
+        outline = Ogre::Vector2(definition->obbwidth, definition->obbheigth);
+        if (!b.isLaser) {
+            b.isSprite = definition->isSprite;
+            b.spriteObject = spriteOf(definition, b.isPlayerBullet);
+        }
+        b.effectNode->setScale(Ogre::Vector3((width + height) * 0.5f * b.scale));
+    } else {
+        b.spriteObject = spriteOf(nullptr, b.isPlayerBullet);
+    }
+    if (b.isLaser) {
+        width = height = 1.0f;
+        outline.y = laserOutlineHeight;
+    }
+    // The node's position is written next, which asks for its update
+    // anyway: a scale it already has is not written again.
+    const Ogre::Vector3 size(b.scale * width, 1.0f, b.scale * height);
+    if (b.node->getScale() != size)
+        b.node->setScale(size);
+    return outline;
+}
+
+Ogre::ManualObject* ShotLaunches::spriteOf(const bulletDefinition* definition, bool isPlayer)
+{
+    const Game* game = Game::getSingletonPtr();
+    const Level* level = game ? game->level : nullptr;
+    bulletSpriteBatch* batch = level ? level->bulletBatch : nullptr;
+    if (!batch)
+        return nullptr;
+    if (sprite.batch != batch || sprite.definition != definition || sprite.isPlayer != isPlayer)
+        sprite = {batch, definition, isPlayer,
+                  batch->objectFor(definition ? definition->meshName : standInSprite, isPlayer)};
+    return sprite.object;
+}
+
 Ogre::Vector3 ShotLaunches::placeInRig(const Ogre::SceneNode& node, Ogre::SceneManager* scene)
 {
-    if (place.node != &node) {
-        place.node = &node;
-        place.inRig = node._getDerivedPosition();
-        if (Ogre::SceneNode* rig = rigOf(scene))
-            place.inRig = spaceOf(rig).localPoint(place.inRig);
-    }
-    return place.inRig;
+    const Ogre::Vector3 inWorld = node._getDerivedPosition();
+    Ogre::SceneNode* rig = rigOf(scene);
+    return rig ? spaceOf(rig).localPoint(inWorld) : inWorld;
+}
+
+Ogre::Vector2 ShotLaunches::screenPosition(const Ogre::Camera& camera, const Ogre::Vector3& point)
+{
+    const CameraMatrices& seen = matricesOf(camera);
+    return screenPositionOf(seen.view, seen.projection, point);
 }
 
 const ParentSpace& ShotLaunches::spaceOf(Ogre::Node* parent)
 {
-    if (space.parent != parent)
-        space = takeParentSpace(parent);
-    return space;
+    for (const ParentSpace& kept : spaces)
+        if (kept.parent == parent)
+            return kept;
+    ParentSpace& taken = spaces[nextSpace];
+    nextSpace = (nextSpace + 1) % keptSpaces;
+    taken = takeParentSpace(parent);
+    return taken;
 }
 
 const ShotLaunches::CameraMatrices& ShotLaunches::matricesOf(const Ogre::Camera& camera)
 {
     if (matrices.camera != &camera) {
         matrices.camera = &camera;
-        matrices.viewProjection = camera.getProjectionMatrix() * camera.getViewMatrix(true);
+        matrices.view = camera.getViewMatrix();
+        matrices.projection = camera.getProjectionMatrix();
+        matrices.viewProjection = matrices.projection * camera.getViewMatrix(true);
     }
     return matrices;
 }

@@ -1,7 +1,9 @@
-// The start of shots' flights. The shots a gun fires in one step share the
-// camera rig "CamNode1" they hang under, the collision camera with its view
-// and projection, and the world transform of their parent: these are asked
-// of Ogre once for all of them instead of once per shot. A new shot's world
+// The start of shots' flights. Launches share what does not change while
+// the guns of a fixed step fire: the camera rig "CamNode1" the shots hang
+// under, the collision camera with its view and projection, and the world
+// transforms of the nodes shots hang under. These are asked of Ogre once for
+// all of them instead of once per shot: for one gun's shots, or for every
+// shot of the step while a ShotLaunchStep is open. A new shot's world
 // transform (its facing, cull radius and first screen outline) is then
 // worked out from its parent's (ShotSpace.h) instead of making Ogre derive
 // it again after each change the launch makes to the node.
@@ -12,8 +14,12 @@
 #include <OgreMatrix4.h>
 #include <OgreVector.h>
 
+#include <array>
+#include <cstddef>
+
 namespace Ogre {
 class Camera;
+class ManualObject;
 class SceneManager;
 class SceneNode;
 } // namespace Ogre
@@ -21,6 +27,7 @@ class SceneNode;
 class Weapon;
 class bullet;
 class bulletDefinition;
+class bulletSpriteBatch;
 
 class ShotLaunches {
 public:
@@ -30,9 +37,10 @@ public:
     // The scene's camera rig "CamNode1"; null when it has none.
     Ogre::SceneNode* rigOf(Ogre::SceneManager* scene) { return sceneOf(scene).rig; }
     // Where the node is in the space of the scene's rig (in the world's when
-    // it has none), taken once per node: all the shots a gun fires in a step
-    // start from it.
+    // it has none).
     Ogre::Vector3 placeInRig(const Ogre::SceneNode& node, Ogre::SceneManager* scene);
+    // Where the camera shows the world point, as worldToScreen gives it.
+    Ogre::Vector2 screenPosition(const Ogre::Camera& camera, const Ogre::Vector3& point);
 
 private:
     // What the scene's shots hang under and are seen by.
@@ -43,18 +51,33 @@ private:
         Ogre::SceneNode* home = nullptr;
         Ogre::Camera* collisionCamera = nullptr;
     };
-    struct NodePlace {
-        const Ogre::SceneNode* node = nullptr;
-        Ogre::Vector3 inRig = Ogre::Vector3::ZERO;
-    };
     struct CameraMatrices {
         const Ogre::Camera* camera = nullptr;
+        // The camera's view (its cull frustum's when it has one), and the
+        // projection times its own view.
+        Ogre::Affine3 view = Ogre::Affine3::IDENTITY;
+        Ogre::Matrix4 projection = Ogre::Matrix4::IDENTITY;
         Ogre::Matrix4 viewProjection = Ogre::Matrix4::IDENTITY;
     };
+    // The batch object of the shots of a definition (none: the stand-in)
+    // and side last launched: a gun's shots, and a step's, share a few.
+    struct SpriteChoice {
+        const bulletSpriteBatch* batch = nullptr;
+        const bulletDefinition* definition = nullptr;
+        bool isPlayer = false;
+        Ogre::ManualObject* object = nullptr;
+    };
+    // The parents' spaces kept: the rig's and the root's, as guns that hang
+    // their shots under either may take turns in a step.
+    static constexpr std::size_t keptSpaces = 2;
 
     const SceneView& sceneOf(Ogre::SceneManager* scene);
     const ParentSpace& spaceOf(Ogre::Node* parent);
     const CameraMatrices& matricesOf(const Ogre::Camera& camera);
+    Ogre::ManualObject* spriteOf(const bulletDefinition* definition, bool isPlayer);
+    // The size of the node, the effect node's scale and the sprite, from
+    // the definition or the stand-in; the outline's width and height.
+    Ogre::Vector2 takeShape(bullet& shot, const bulletDefinition* definition);
     // The shot's node under its parent: a free node under `home`, then under
     // the given parent, if any.
     void attach(bullet& shot, Ogre::SceneNode* home, Ogre::SceneNode* parent);
@@ -67,7 +90,8 @@ private:
     void placeOutline(bullet& shot, const Ogre::Vector2& size, const NodeWorld& world);
 
     SceneView view;
-    NodePlace place;
-    ParentSpace space;
+    std::array<ParentSpace, keptSpaces> spaces;
+    std::size_t nextSpace = 0;
     CameraMatrices matrices;
+    SpriteChoice sprite;
 };

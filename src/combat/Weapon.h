@@ -71,10 +71,6 @@ public:
     // input. Shots come from the Level's pool of the gun's side. Nothing
     // happens for a gun without its nodes.
     void update(double& dt, const Ogre::Vector3& target, bool fire);
-    // Takes a free record of the gun's pool and launches it from the start
-    // position (in the space of "CamNode1") in the direction, with what the
-    // step's launches share.
-    void spawnBullet(ShotLaunches& launches, const Ogre::Vector3& position, Ogre::Vector3 direction);
     // The salvo size: the shot count, times the Game's enemy shot factor for
     // a gun that is not the player's.
     float salvoSize() const;
@@ -106,6 +102,22 @@ public:
     void destroyLaserEffects();
 
 private:
+    // What the shots of one run of the shot loop share: the forward of the
+    // gun's rotation node and its yaw, where the gun stands in the camera
+    // rig, its owner's world scale and position, whether it may fire from
+    // where it is, and the turn between repeats.
+    struct SalvoBasis {
+        Ogre::Vector3 forward = Ogre::Vector3::NEGATIVE_UNIT_Z;
+        float yaw = 0.0f;
+        float sinYaw = 0.0f;
+        float cosYaw = 1.0f;
+        Ogre::Vector3 place = Ogre::Vector3::ZERO;
+        float ownerScale = 1.0f;
+        Ogre::Vector3 ownerPosition = Ogre::Vector3::ZERO;
+        bool onScreen = true;
+        float repeaterStep = 0.0f;
+    };
+
     void copyDefinitionFields(const Weapon& source);
     void setupTrail();
     void setupShotDefinition();
@@ -124,11 +136,19 @@ private:
     bool isAimedWithin(const Ogre::Vector3& target) const;
     void turnToward(const Ogre::Vector3& target);
     void animate(double dt);
-    bool isInSafeZone() const;
+    bool isInSafeZone(ShotLaunches& launches) const;
+    // The level whose pools the gun's shots come from.
+    Level* shotLevel() const;
     void fireShots(float salvo);
-    void fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, bool onScreen, float repeaterStep);
-    void fillShot(bullet& record, const Ogre::Vector3& direction) const;
-    void launchShot(ShotLaunches& launches, bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction);
+    SalvoBasis salvoBasis(ShotLaunches& launches) const;
+    void fireRepeats(ShotLaunches& launches, const SalvoBasis& basis);
+    // Takes a free record of the gun's pool and launches it from the start
+    // position (in the space of "CamNode1") in the direction.
+    void spawnBullet(ShotLaunches& launches, const SalvoBasis& basis, const Ogre::Vector3& position,
+                     Ogre::Vector3 direction);
+    void fillShot(bullet& record, const SalvoBasis& basis, const Ogre::Vector3& direction) const;
+    void launchShot(ShotLaunches& launches, const SalvoBasis& basis, bullet& record, const Ogre::Vector3& position,
+                    Ogre::Vector3& direction);
 
 public:
 

@@ -4,8 +4,8 @@
 // shot from the gun's pool.
 #include "combat/Weapon.h"
 
-#include "app/CameraProjection.h"
 #include "combat/ShotLaunches.h"
+#include "combat/ShotMath.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
@@ -17,6 +17,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
+
+using namespace shotMath;
 
 namespace {
 
@@ -41,33 +44,43 @@ bool isSideAssetGroup(const std::string& group)
     return group != "COMMON" && group != "2DSPACEASSETS" && group != "2DGEOMETRYASSETS";
 }
 
+// -Z turned by the orientation, worked out in the order of Ogre's quaternion
+// product, to the bit, without the call into the library.
+Ogre::Vector3 forwardOf(const Ogre::Quaternion& q)
+{
+    const Ogre::Vector3 axis(q.x, q.y, q.z);
+    const Ogre::Vector3 ahead = Ogre::Vector3::NEGATIVE_UNIT_Z;
+    const Ogre::Vector3 once = cross(axis, ahead);
+    const Ogre::Vector3 twice = cross(axis, once);
+    return sum(sum(ahead, scaled(once, 2.0f * q.w)), scaled(twice, 2.0f));
+}
+
 } // namespace
 
-bool Weapon::isInSafeZone() const
+bool Weapon::isInSafeZone(ShotLaunches& launches) const
 {
     if (isPlayerWeapon || !isUseSafeZone || !collisionCamera || !game)
         return true;
-    Ogre::Vector2 screen;
-    worldToScreen(screen, sceneNode->_getDerivedPosition(), *collisionCamera);
+    const Ogre::Vector2 screen = launches.screenPosition(*collisionCamera, sceneNode->_getDerivedPosition());
     const Ogre::Vector4& zone = game->weaponSafeZone;
     return zone.x * percent < screen.x && screen.x < zone.y * percent && zone.z * percent < screen.y &&
            screen.y < zone.w * percent;
+}
+
+Level* Weapon::shotLevel() const
+{
+    return level ? level : (game ? game->level : nullptr);
 }
 
 void Weapon::fireShots(float salvo)
 {
     if (!(shotTimer <= 0.0 && static_cast<float>(shotsFired) < salvo))
         return;
-    const Ogre::Vector3 forward = rotationNode->_getDerivedOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
-    const bool onScreen = isInSafeZone();
-    ShotLaunches launches;
-    float repeaterStep = 0.0f;
-    if (!isLaser) {
-        const float divisor = repeater_angle == fullCircle ? static_cast<float>(repeater_number)
-                                                           : static_cast<float>(repeater_number - 1);
-        if (divisor != 0.0f)
-            repeaterStep = repeater_angle / divisor * radiansPerDegree;
-    }
+    // The launches of the step under way, else the gun's own.
+    Level* pools = shotLevel();
+    std::optional<ShotLaunches> own;
+    ShotLaunches& launches = pools && pools->stepLaunches ? *pools->stepLaunches : own.emplace();
+    const SalvoBasis basis = salvoBasis(launches);
     while (shotTimer <= 0.0 && static_cast<float>(shotsFired) < salvo) {
         ++shotsFired;
         if (isLaser) {
@@ -78,22 +91,43 @@ void Weapon::fireShots(float salvo)
             spreadOffsetY -= offsetAdd.y;
             currentSpeed += speedAdd;
         }
-        fireRepeats(launches, forward, onScreen, repeaterStep);
+        fireRepeats(launches, basis);
         salvoTimer = isLaser ? 0.0 : TimeBetweenSalves;
     }
 }
 
-void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, bool onScreen, float repeaterStep)
+Weapon::SalvoBasis Weapon::salvoBasis(ShotLaunches& launches) const
 {
-    const float baseYaw = std::atan2(forward.x, forward.z);
+    SalvoBasis basis;
+    basis.forward = forwardOf(rotationNode->_getDerivedOrientation());
+    basis.onScreen = isInSafeZone(launches);
+    basis.yaw = std::atan2(basis.forward.x, basis.forward.z);
+    basis.sinYaw = std::sin(basis.yaw);
+    basis.cosYaw = std::cos(basis.yaw);
+    basis.place = launches.placeInRig(*sceneNode, sceneManager);
+    basis.ownerScale = parentNode->_getDerivedScale().x;
+    basis.ownerPosition = parentNode->_getDerivedPosition();
+    if (!isLaser) {
+        const float divisor = repeater_angle == fullCircle ? static_cast<float>(repeater_number)
+                                                           : static_cast<float>(repeater_number - 1);
+        if (divisor != 0.0f)
+            basis.repeaterStep = repeater_angle / divisor * radiansPerDegree;
+    }
+    return basis;
+}
+
+void Weapon::fireRepeats(ShotLaunches& launches, const SalvoBasis& basis)
+{
+    const Ogre::Vector3& forward = basis.forward;
+    const Ogre::Vector3& pos = basis.place;
     const bool inFront = isInFront || dirType == dirTypeInFront;
     const bool fans = dirType < dirTypeNodeForward;
+    const bool repeatsTurn = !isLaser && repeater_number > 1;
     const std::int32_t repeats = isLaser ? 1 : repeater_number;
-    const Ogre::Vector3 pos = launches.placeInRig(*sceneNode, sceneManager);
     for (std::int32_t k = 0; k < repeats; ++k) {
-        float u = baseYaw;
-        if (!isLaser && repeater_number > 1)
-            u = baseYaw + static_cast<float>(k) * repeaterStep - repeater_angle * halfRadiansPerDegree;
+        float u = basis.yaw;
+        if (repeatsTurn)
+            u = basis.yaw + static_cast<float>(k) * basis.repeaterStep - repeater_angle * halfRadiansPerDegree;
         float spread = 0.0f;
         if (!isLaser && angleRandom > 0)
             spread = static_cast<float>(platform::rand() % (static_cast<std::int64_t>(angleRandom) + 1)) -
@@ -105,10 +139,10 @@ void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, b
             rx = platform::rand() * randomScale * offsetXRandom - offsetXRandom * 0.5f;
         if (!isLaser && offsetYRandom > 0.0f)
             ry = platform::rand() * randomScale * offsetYRandom - offsetYRandom * 0.5f;
-        const float sinU = std::sin(u);
-        const float cosU = std::cos(u);
+        const float sinU = repeatsTurn ? std::sin(u) : basis.sinYaw;
+        const float cosU = repeatsTurn ? std::cos(u) : basis.cosYaw;
         sideVector = Ogre::Vector3(-cosU, 0.0f, sinU);
-        if (!onScreen || (isUseAmmo && ammo == 0))
+        if (!basis.onScreen || (isUseAmmo && ammo == 0))
             continue;
 
         const Ogre::Vector3 fanned = flatHeading(t, forward.y);
@@ -118,11 +152,11 @@ void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, b
         if (isLaser && !isPlasma)
             dir = Ogre::Vector3::NEGATIVE_UNIT_Z;
         const Ogre::Vector3 startOffset =
-            inFront ? dir * shoot_startDistance : Ogre::Vector3(sinU, 0.0f, cosU) * shoot_startDistance;
+            scaled(inFront ? dir : Ogre::Vector3(sinU, 0.0f, cosU), shoot_startDistance);
         if (isFlipped)
-            dir = -dir;
+            dir = scaled(dir, -1.0f);
         if (isLaser) {
-            fireLaser(pos + fanned * shoot_distance, dir);
+            fireLaser(sum(pos, scaled(fanned, shoot_distance)), dir);
             shotTimer = TimeBetweenShoots;
             continue;
         }
@@ -130,46 +164,48 @@ void Weapon::fireRepeats(ShotLaunches& launches, const Ogre::Vector3& forward, b
             --ammo;
         const float reach = shoot_distance - spreadOffsetY + ry;
         const float side = rx - spreadOffsetX;
-        spawnBullet(launches, pos + sideVector * side + startOffset + fanned * reach, dir);
+        const Ogre::Vector3 sideways = scaled(sideVector, side);
+        spawnBullet(launches, basis, sum(sum(sum(pos, sideways), startOffset), scaled(fanned, reach)), dir);
         if (isBurstSymetry && shotsFired > 1) {
             // The twin mirrors the fan angle and the side offset, not the spread.
             const float t2 = u + currentAngle * radiansPerDegree - spread * radiansPerDegree;
-            const Ogre::Vector3 twinDir = fans && !inFront ? flatHeading(t2, forward.y) : dir;
-            spawnBullet(launches, pos - sideVector * side + flatHeading(t2, forward.y) * reach, twinDir);
+            const Ogre::Vector3 twinHeading = flatHeading(t2, forward.y);
+            const Ogre::Vector3 twinDir = fans && !inFront ? twinHeading : dir;
+            spawnBullet(launches, basis, sum(difference(pos, sideways), scaled(twinHeading, reach)), twinDir);
         }
         shotTimer = TimeBetweenShoots;
     }
 }
 
-void Weapon::spawnBullet(ShotLaunches& launches, const Ogre::Vector3& position, Ogre::Vector3 direction)
+void Weapon::spawnBullet(ShotLaunches& launches, const SalvoBasis& basis, const Ogre::Vector3& position,
+                         Ogre::Vector3 direction)
 {
-    Level* shotLevel = level ? level : (game ? game->level : nullptr);
-    if (!game || !shotLevel || !parentNode)
+    Level* pools = shotLevel();
+    if (!game || !pools || !parentNode)
         return;
     const bool isHeld = !isPlayerWeapon && game->enemyFirePause > 0.0f;
     if (!isHeld) {
-        bullet* record = shotLevel->takeBullet(isPlayerWeapon);
+        bullet* record = pools->takeBullet(isPlayerWeapon);
         if (!record)
             return;
-        fillShot(*record, direction);
-        launchShot(launches, *record, position, direction);
+        fillShot(*record, basis, direction);
+        launchShot(launches, basis, *record, position, direction);
     }
     startMuzzleEffects();
     playShotSound();
 }
 
-void Weapon::fillShot(bullet& record, const Ogre::Vector3& direction) const
+void Weapon::fillShot(bullet& record, const SalvoBasis& basis, const Ogre::Vector3& direction) const
 {
-    const float parentScale = parentNode->_getDerivedScale().x;
     record.velocity = direction;
-    const Ogre::Vector3 goal = game->isDefaultBulletGoalBulletDirection ? direction : aimDirection;
-    record.aimPoint = goal * aimReach + parentNode->_getDerivedPosition();
+    const Ogre::Vector3& goal = game->isDefaultBulletGoalBulletDirection ? direction : aimDirection;
+    record.aimPoint = sum(scaled(goal, aimReach), basis.ownerPosition);
     record.aimPoint.y = 0.0f;
     record.damage = damage;
     std::int64_t extra = 0;
     if (speedRandom != 0 && speedRandom != -1)
         extra = platform::rand() % (static_cast<std::int64_t>(speedRandom) + 1);
-    record.speed = (static_cast<float>(extra) + currentSpeed) * parentScale;
+    record.speed = (static_cast<float>(extra) + currentSpeed) * basis.ownerScale;
     record.acceleration = acceleration;
     record.isChangeSpeed1 = isChangeSpeed1;
     record.isChangeSpeed2 = isChangeSpeed2;
@@ -198,9 +234,10 @@ void Weapon::fillShot(bullet& record, const Ogre::Vector3& direction) const
     record.isPlayerBullet = isPlayerWeapon;
 }
 
-void Weapon::launchShot(ShotLaunches& launches, bullet& record, const Ogre::Vector3& position, Ogre::Vector3& direction)
+void Weapon::launchShot(ShotLaunches& launches, const SalvoBasis& basis, bullet& record, const Ogre::Vector3& position,
+                        Ogre::Vector3& direction)
 {
-    const float shotScale = parentNode->_getDerivedScale().x * bulletScale;
+    const float shotScale = basis.ownerScale * bulletScale;
     if (isAttachedToCamera) {
         launches.launch(record, this, position, shotScale, direction, nullptr, bulletDefinition);
     } else {

@@ -9,7 +9,6 @@
 #include "combat/bulletSpriteQuads.h"
 
 #include <cstdint>
-#include <list>
 #include <string>
 #include <vector>
 
@@ -21,6 +20,7 @@ class SceneManager;
 class Game;
 class Level;
 class Player;
+class ShotList;
 class Wave;
 class bullet;
 
@@ -78,7 +78,7 @@ private:
     // less "_player"), or the stand-in's when the gun's definition is none
     // of the library's.
     const std::string& materialNameFor(const Ogre::ManualObject& object, const bullet& record, bool isPlayer);
-    void drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer);
+    void drawSide(const ShotList& live, bullet* const* records, bool isPlayer);
 
     // The quads of every object drawn so far, kept with their buffers. The
     // stand-in object is shared by both sides: it is begun and ended once.

@@ -66,7 +66,7 @@ void bulletSpriteBatch::update(bullet* const* enemyRecords, bullet* const* playe
             quads.end();
 }
 
-void bulletSpriteBatch::drawSide(const std::list<std::int32_t>& live, bullet* const* records, bool isPlayer)
+void bulletSpriteBatch::drawSide(const ShotList& live, bullet* const* records, bool isPlayer)
 {
     bulletSpriteQuads* current = nullptr;
     auto ahead = live.begin();

@@ -7,10 +7,10 @@
 #include <OgreColourValue.h>
 #include <OgreVector.h>
 
+#include "play/ShotList.h"
 #include "play/levelLayer.h"
 
 #include <cstdint>
-#include <list>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +23,7 @@ class SceneNode;
 }
 
 class Enemy;
+class ShotLaunches;
 class bullet;
 class bulletSpriteBatch;
 class background;
@@ -212,8 +213,11 @@ public:
     // back) and of records in flight or dying, per pool, in firing order.
     std::vector<std::int32_t> freeEnemyBullets;
     std::vector<std::int32_t> freePlayerBullets;
-    std::list<std::int32_t> liveEnemyBullets;
-    std::list<std::int32_t> livePlayerBullets;
+    ShotList liveEnemyBullets;
+    ShotList livePlayerBullets;
+    // The launches guns share while a step of them is open (ShotLaunchStep);
+    // none between steps. Not owned.
+    ShotLaunches* stepLaunches = nullptr;
     // Shots fired in the level.
     std::int32_t shotCount = 0;
     // Live trail particle systems and ribbon trails of shots, each capped.

@@ -73,12 +73,12 @@ void clearRecord(bullet& record, bool withCancelEffect)
 
 // Pushed from 0 upward, so the highest index is taken first.
 template <std::size_t Count>
-void refill(std::vector<std::int32_t>& free, std::list<std::int32_t>& live, std::array<bullet*, Count>& records,
+void refill(std::vector<std::int32_t>& free, ShotList& live, std::array<bullet*, Count>& records,
             bool withCancelEffect)
 {
     detachNodes(records);
     free.clear();
-    live.clear();
+    live.reset(Count);
     free.reserve(Count);
     for (std::size_t i = 0; i < Count; ++i) {
         free.push_back(static_cast<std::int32_t>(i));

@@ -9,7 +9,7 @@
 namespace {
 
 template <std::size_t Count>
-void stepLiveShots(std::list<std::int32_t>& live, const std::array<bullet*, Count>& records, double dt,
+void stepLiveShots(ShotList& live, const std::array<bullet*, Count>& records, double dt,
                    const Ogre::Vector3& target)
 {
     // The records of a step share its view of the camera, the homing point

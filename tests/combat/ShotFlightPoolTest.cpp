@@ -44,7 +44,7 @@ protected:
 
     // Each index at most once, never more than the pool holds, and with the
     // live ones every record of the pool.
-    static void expectWhole(const std::vector<std::int32_t>& free, const std::list<std::int32_t>& live, std::size_t size)
+    static void expectWhole(const std::vector<std::int32_t>& free, const ShotList& live, std::size_t size)
     {
         EXPECT_LE(free.size(), size);
         EXPECT_EQ(std::set<std::int32_t>(free.begin(), free.end()).size(), free.size());
