@@ -15,6 +15,10 @@ constexpr Need required = Need::required;
 constexpr Need optional = Need::optional;
 } // namespace sectionTable
 
+// The pictures of a gauge or life bar that names none of its own.
+inline constexpr const char* plainBarBack = "enemyBar_back.png";
+inline constexpr const char* plainBarFront = "enemyBar_front.png";
+
 struct GameFileSection {
     const char* element;
     std::vector<SettingRow> rows;

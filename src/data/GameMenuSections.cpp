@@ -36,10 +36,10 @@ void afterGameMenus(Game& game, const XmlNode* section)
         game.EnemyLifeBar_color = Ogre::Vector4(1.0f, 1.0f, 1.0f, 1.0f);
     if (game.enemyLifebarTextureBack.empty())
         game.isEnemyBars = false;
-    textureWhenUnset(game.enemyLifebarTextureBack, "enemyBar_back.png");
-    textureWhenUnset(game.enemyLifebarTextureFront, "enemyBar_front.png");
-    textureWhenUnset(game.enemyBossLifebarTextureBack, "enemyBar_back.png");
-    textureWhenUnset(game.enemyBossLifebarTextureFront, "enemyBar_front.png");
+    textureWhenUnset(game.enemyLifebarTextureBack, plainBarBack);
+    textureWhenUnset(game.enemyLifebarTextureFront, plainBarFront);
+    textureWhenUnset(game.enemyBossLifebarTextureBack, plainBarBack);
+    textureWhenUnset(game.enemyBossLifebarTextureFront, plainBarFront);
 }
 
 GameFileSection startMenu(Game& g)

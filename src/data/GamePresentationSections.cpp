@@ -10,10 +10,6 @@ namespace {
 using sectionTable::optional;
 using sectionTable::required;
 
-// The bar pictures every bar without its own pictures shows.
-const char* const plainBarBack = "enemyBar_back.png";
-const char* const plainBarFront = "enemyBar_front.png";
-
 // A bar without a back picture shows the plain pair, without its own effects.
 void plainBarWhenUnset(std::string& back, std::string& front, bool& isGfx)
 {
