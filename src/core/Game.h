@@ -452,7 +452,6 @@ public:
     bool isBulletSpawnSfxOnInvincibleEnemy = true;
     // GAMEPLAY: continues and checkpoints, the bomb button, extra lives by
     // score (extendType chooses the rule), grazing and the force field.
-    bool isBombSpawnInScreenCenter = false;
     bool isContinueResetScore = true;
     bool isContinueRestartsLevel = false;
     bool isContinueRestartLevel = false;

@@ -68,7 +68,8 @@ GameFileSection gameplay(Game& g)
         "GAMEPLAY",
         {
             {"smartBombSfx", optional, g.smartBombSfx, "ExplosionNew_BoDSmart"},
-            {"isBombSpawnInScreenCenter", optional, g.isBombSpawnInScreenCenter, false},
+            // The option the effects already know under their own name.
+            {"isBombSpawnInScreenCenter", optional, g.isSmartBombCentered, false},
             {"deathResetsMultiplier", optional, g.deathResetsMultiplier, true},
             {"continues", required, g.continues, 0},
             {"isContinueResetScore", optional, g.isContinueResetScore, true},

@@ -61,7 +61,7 @@ const std::vector<Section> sections = {
       SAME(isBulletSpawnSfxOnInvinciblePlayer, "true", "false"),
       SAME(isBulletSpawnSfxOnInvincibleEnemy, "false", "true")}},
     {"GAMEPLAY",
-     {SAME(smartBombSfx, "bigBoom", "ExplosionNew_BoDSmart"), SAME(isBombSpawnInScreenCenter, "true", "false"),
+     {SAME(smartBombSfx, "bigBoom", "ExplosionNew_BoDSmart"), {"isBombSpawnInScreenCenter", "true", "false", FIELD(isSmartBombCentered)},
       SAME(deathResetsMultiplier, "false", "true"), SAME(continues, "4", "0"),
       SAME(isContinueResetScore, "false", "true"), SAME(isContinueRestartsLevel, "true", "false"),
       SAME(life, "5", "3"), {"life", "5", "3", FIELD(currentLife)}, SAME(maxEnergy, "6", "3"), SAME(lives, "7", "3"),
