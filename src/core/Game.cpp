@@ -50,6 +50,11 @@ void Game::resetSettingDefaults()
 {
     applySettingDefaults(*this);
     screenRatio = 1;
+    // The control screens restore the template's bindings unless the game
+    // file gives its own.
+    defaultControls = {deadzone, leftStickNumber, rightStickNumber, shootButtonNumber, start, select,
+                       upKey,    downKey,         leftKey,          rightKey,          startButton, selectButton,
+                       shootButton};
 }
 
 void Game::resetAssetNameDefaults()
@@ -144,7 +149,8 @@ void Game::resetGameOptionDefaults()
     startMenuFontSize = 24;
     startMenuHooverScale = 1.2f;
     startMenuFontInterval = 1.0f;
-    startMenuTransitionOffset = 0.5f;
+    // Across by half a screen, as the single offset it once was.
+    startMenuTransitionOffset = Ogre::Vector2(0.5f, 0.0f);
     startMenutransitionScreenTime = 0.4f;
     startMenuTransitionwaitTime = 0.1f;
     globalHUDFontSizeFactor = 1.0f;

@@ -302,6 +302,7 @@ public:
     std::string locktextureName;
     std::string aimTextureName;
     std::string lockRadarMaterialName;
+    std::string lockMaxSoundName;
     std::string gaugeSpawnedItem;
     std::string Sound1up;
     std::string cancelSfxName;
@@ -337,6 +338,15 @@ public:
     std::string upSfx;
     std::string playerCollisionSfx;
     std::string playerInvincibleCollisionSfx;
+
+    // The game file's identity: its version, the player definition and the
+    // title shown, the store id. The game id is the editor's and is never
+    // kept after a read.
+    std::string versionNumber;
+    std::string parentPlayerName;
+    std::string gameScreenName;
+    std::string gameUID;
+    std::string steamUID;
 
     // Game options of the game file
     bool isUseArrowsForDirections{};
@@ -376,7 +386,7 @@ public:
     int startMenuFontSize{};
     float startMenuHooverScale{};
     float startMenuFontInterval{};
-    float startMenuTransitionOffset{};
+    Ogre::Vector2 startMenuTransitionOffset{};
     float startMenutransitionScreenTime{};
     float startMenuTransitionwaitTime{};
     float globalHUDFontSizeFactor{};
@@ -431,6 +441,150 @@ public:
     bool isParticlesZbuffer{};
     bool isSpriteZbuffer = false;
     float itemDropFactor{};
+    // GAME: the colour of an explosion's light, the 3D collision test, play
+    // going on behind the level-complete message, and which impacts show
+    // their effects.
+    Ogre::Vector4 explosionLightColor{2.0f, 0.5f, 0.0f, 0.0f};
+    bool isCollisions3D = false;
+    bool isGameStillPlayingWhenWin = false;
+    bool isAnyImpactSpawnParticles = false;
+    bool isBulletSpawnSfxOnInvinciblePlayer = false;
+    bool isBulletSpawnSfxOnInvincibleEnemy = true;
+    // GAMEPLAY: continues and checkpoints, the bomb button, extra lives by
+    // score (extendType chooses the rule), grazing and the force field.
+    bool isContinueResetScore = true;
+    bool isContinueRestartsLevel = false;
+    bool isContinueRestartLevel = false;
+    bool isRestartLevelDontChangePlayer = false;
+    bool checkPointKillEnemies = false;
+    bool checkPointResetLevel = false;
+    bool checkPointOnlyWithContinue = false;
+    int smartBombButton = 1;
+    int extendType = 0;
+    int extendScore1 = 100000;
+    int extendScore2 = 500000;
+    int extendEvery = 100000;
+    bool isGrazing = false;
+    bool isGrazingBullets = true;
+    bool isGrazingEnemies = true;
+    bool isDistanceGrazing = false;
+    Ogre::ColourValue grazedColor{1.0f, 0.0f, 0.0f, 0.0f};
+    bool isForceFieldUsesBoundOBB = true;
+    bool isUseForceFieldCollision = true;
+    // The power-up level starts every level at 0.
+    bool resetPlayerWeaponSetAtLevelStart = false;
+    // SCORING
+    int smartBombScore = 0;
+    bool isShowMultiplier = false;
+    // GAUGE and CHAINGAUGE: the bars' place and size in screen shares, their
+    // looks, and how the gauge is switched and started.
+    bool isGaugeSwitch = false;
+    Ogre::Vector2 gaugePosition{0.0f, 0.05f};
+    Ogre::Vector2 gaugeDimensions{0.25f, 0.02f};
+    bool isGaugeColoured = true;
+    bool isGaugeGfx = true;
+    bool isButtonStartGaugeUntilTheEnd = false;
+    bool isGaugeWeaponStartEvenIfNotFull = false;
+    Ogre::Vector2 chainGaugePosition{0.0f, 0.05f};
+    Ogre::Vector2 chainGaugeDimensions{0.25f, 0.02f};
+    // SOUNDS: the volumes (percent) the sound screen restores.
+    int defaultMasterVolume = 80;
+    int defaultMusicVolume = 60;
+    int defaultSfxVolume = 60;
+    bool isPauseMusicDuringContinue = false;
+    // STARTMENU: colours, places (screen shares), transitions and entries.
+    Ogre::ColourValue startMenuLogoFontColour{1.0f, 0.67f, 0.16f, 1.0f};
+    Ogre::ColourValue startMenuFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    Ogre::ColourValue startMenuFontHooverColour{1.0f, 0.8f, 0.5f, 1.0f};
+    Ogre::Vector2 startMenuBGScrollSpeed{0.0f, 0.02f};
+    Ogre::Vector2 startMenuLogoPosition{0.0f, 0.2f};
+    Ogre::Vector2 startMenuCenter{0.0f, -0.65f};
+    bool isTransitionAlpha = true;
+    bool isBlinkingHoover = true;
+    int startMenuBlock = 0;
+    bool isLogoAnimatedTransition = true;
+    float startMenutransitionFocusTime = 0.2f;
+    int startMenuoffsetX = 20;
+    bool isStartMenuPixelSharp = false;
+    int menuButtonsNumber = 4;
+    // DEFAULTCONTROLS: the bindings the control screens restore.
+    struct controlBindings {
+        int deadzone = 0;
+        int leftStickNumber = 0;
+        int rightStickNumber = 0;
+        std::array<int, 8> shootButtonNumber{};
+        int start = 0;
+        int select = 0;
+        int upKey = 0;
+        int downKey = 0;
+        int leftKey = 0;
+        int rightKey = 0;
+        int startButton = 0;
+        int selectButton = 0;
+        std::array<int, 8> shootButton{};
+    };
+    controlBindings defaultControls;
+    // HIGHSCOREMENUS: isHSNewScoreScale is the scale of a new score.
+    bool isHSTransitionAlpha = true;
+    float isHSNewScoreScale = 3.0f;
+    Ogre::Vector2 HSTransitionOffset{0.0f, 0.0f};
+    float HSTransitionwaitTime = 0.1f;
+    Ogre::ColourValue HSFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    Ogre::ColourValue HSFontNewScoreColour{1.0f, 0.5f, 0.0f, 1.0f};
+    Ogre::ColourValue scoreFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    bool isHSshowLevels = false;
+    // GAMEMENUS: enemy and boss life bars (places and sizes in screen
+    // shares), the end-of-game and pause messages.
+    Ogre::Vector2 lifeBarPosition{0.5f, 0.1f};
+    Ogre::Vector2 lifeBarDimensions{0.25f, 0.02f};
+    bool isEnemyBars = true;
+    bool isEnemyLifebarColoured = true;
+    Ogre::Vector4 EnemyLifeBar_color{1.0f, 0.3f, 0.0f, 1.0f};
+    Ogre::Vector4 EnemyBossLifeBar_color1{0.0f, 1.0f, 0.6f, 1.0f};
+    Ogre::Vector4 EnemyBossLifeBar_color2{1.0f, 0.8f, 0.0f, 1.0f};
+    Ogre::Vector4 EnemyBossLifeBar_color3{0.9f, 0.4f, 0.0f, 1.0f};
+    Ogre::Vector4 EnemyBossLifeBar_color4{0.7f, 0.0f, 0.0f, 1.0f};
+    Ogre::Vector2 createEnemyBossLifeBar_Dimensions{1.0f, 0.08f};
+    Ogre::Vector2 createEnemyBossLifeBar_Pos{0.5f, 0.1f};
+    Ogre::ColourValue gameMenuFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    Ogre::Vector2 gamePauseGfxScale{0.5f, 0.5f};
+    Ogre::Vector2 gamePausePosition{0.0f, 0.0f};
+    Ogre::Vector2 gameOverPosition{0.0f, 0.0f};
+    Ogre::Vector2 gameWinPosition{0.0f, 0.0f};
+    Ogre::Vector2 gameCompletedPosition{0.0f, 0.0f};
+    // GAMEHUD: the fixed HUD texts (shown, place, justification 0 left,
+    // 1 centre, 2 right), the menus' colours and the HUD's backdrop.
+    Ogre::ColourValue gameHUDFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    bool isShowRestartLevel = false;
+    Ogre::ColourValue pauseMenuFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    Ogre::ColourValue pauseMenuFontColourHoover{1.0f, 1.0f, 1.0f, 1.0f};
+    Ogre::ColourValue continueFontColour{1.0f, 1.0f, 1.0f, 1.0f};
+    Ogre::ColourValue continueFontColourHoover{1.0f, 1.0f, 1.0f, 1.0f};
+    bool HUD_livesShow = false;
+    bool HUD_scoreShow = true;
+    int scoreFormating = 3;
+    bool HUD_HpShow = false;
+    bool HUD_bombsShow = false;
+    bool HUD_multiplierShow = false;
+    bool HUD_chainsShow = false;
+    bool HUD_chainsTimerShow = false;
+    Ogre::Vector2 HUD_livesPos{-1.0f, 1.0f};
+    Ogre::Vector2 HUD_scorePos{0.0f, 1.0f};
+    Ogre::Vector2 HUD_HpPos{-1.0f, 1.0f};
+    Ogre::Vector2 HUD_bombsPos{1.0f, 1.0f};
+    Ogre::Vector2 HUD_multiplierPos{0.4f, 1.0f};
+    Ogre::Vector2 HUD_chainsPos{0.45f, 1.0f};
+    Ogre::Vector2 HUD_chainsTimerPos{0.65f, 1.0f};
+    int HUD_livesJustif = 1;
+    int HUD_scoreJustif = 0;
+    int HUD_HpJustif = 1;
+    int HUD_bombsJustif = 2;
+    int HUD_multiplierJustif = 1;
+    int HUD_chainsJustif = 1;
+    int HUD_chainsTimerJustif = 1;
+    Ogre::Vector2 gameHUDBG_position{-1.0f, 1.0f};
+    Ogre::Vector2 gameHUDBG_dimension{1.0f, 0.1f};
+    bool HUDPixelSharp = false;
 
     // Medal options of the game file and the medal level reached in the chain
     bool isMedalsChaining{};
@@ -441,6 +595,8 @@ public:
     int medalType = 0;
     bool isLoosingMedailBreakMultiplier{};
     int maxMedailValue{};
+    // A lost life clears the two chain score counters.
+    bool isDeathResetMedals = true;
     // Medal points gathered in the chain, and the medal chain value.
     std::int64_t medalTotal = 0;
     std::int64_t medalChainValue = 0;

@@ -78,7 +78,7 @@ void Game::changeGame()
     clearMaterialCaches();
     if (hud)
         hud->destroy();
-    // The player's name that createPlayer keeps is emptied here once players are built.
+    playerName.clear();
     delete player;
     player = nullptr;
     clearLibraries();
@@ -87,7 +87,7 @@ void Game::changeGame()
     pendingGameFolder.clear();
     pendingLevelName.clear();
     extensions.clear();
-    // The game file's version number is emptied here once the game file reader keeps it.
+    versionNumber.clear();
     logResourcesInitialized();
     if (!gameFolder.empty())
         readGameFile(*this);

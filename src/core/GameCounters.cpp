@@ -45,7 +45,8 @@ void Game::loseLife()
 {
     --currentLives;
     ++deaths;
-    // The two chain score counters are cleared here once the game file's death-resets-chain option is read.
+    if (isDeathResetMedals)
+        chainScoreCounters = {0, 0};
     if (isResetGaugePlayerDeath) {
         gaugeValue = 0.0f;
         isGaugeActive = false;

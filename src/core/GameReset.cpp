@@ -37,7 +37,8 @@ void Game::resetLevel()
     enemyFirePause = 0.0f;
     // The other per-level timers and lists of play are zeroed here once the play state has them.
     // The two per-level colour triples go back to (1, 1, 1) here once the play state has them.
-    // The power-up level goes to 0 here once the game file's per-level power-up reset option is read.
+    if (resetPlayerWeaponSetAtLevelStart)
+        powerUpLevel = 0.0f;
     // The per-level counter that restarts at 20 is set here once the play state has it.
 }
 

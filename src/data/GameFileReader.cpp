@@ -2,7 +2,9 @@
 
 #include "app/Log.h"
 #include "core/Game.h"
+#include "data/GameFileSection.h"
 #include "data/HighScoreReader.h"
+#include "data/LibraryFile.h"
 #include "data/LocalizationReader.h"
 #include "data/XmlFile.h"
 
@@ -13,34 +15,26 @@
 
 namespace {
 
+const char* const failureLine = "Error creating tinyxml2::XMLDocument";
+const char* const gameFileSuffix = ".game";
+
 // The first game file by name; resource listings come unsorted.
 std::string findGameFile()
 {
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
     if (!groups.resourceGroupExists("GAMERSC"))
         return std::string();
-    Ogre::StringVectorPtr names = groups.findResourceNames("GAMERSC", "*.game", false);
+    Ogre::StringVectorPtr names = groups.findResourceNames("GAMERSC", std::string("*") + gameFileSuffix, false);
     if (!names || names->empty())
         return std::string();
     return *std::min_element(names->begin(), names->end());
 }
 
-void readStartMenuSection(Game& game, const XmlNode& root)
+void readSettingSections(Game& game, const XmlNode& root)
 {
-    // Only the splash pictures are taken for now; the rest of the start-menu
-    // look is read with the front-end screens.
-    game.splashScreenPicture.clear();
-    game.splashScreenPicture2.clear();
-    if (const XmlNode* section = root.first_node("STARTMENU")) {
-        readOptional(*section, "splashScreenPicture", game.splashScreenPicture);
-        readOptional(*section, "splashScreenPicture2", game.splashScreenPicture2);
-    }
-}
-
-std::string attributeOrEmpty(const XmlNode& node, const char* name)
-{
-    const char* text = attributeText(node, name);
-    return text ? text : "";
+    for (auto sections : {gameRulesSections, gamePresentationSections, gameMenuSections})
+        for (const GameFileSection& section : sections(game))
+            readGameFileSection(game, root, section);
 }
 
 void readLevelList(Game& game, const XmlNode& root)
@@ -51,9 +45,9 @@ void readLevelList(Game& game, const XmlNode& root)
     game.levels.clear();
     for (const XmlNode* element : childElements(root, "LEVEL")) {
         auto entry = std::make_unique<gameFileEntry>();
-        entry->name = attributeOrEmpty(*element, "name");
-        entry->screenName = attributeOrEmpty(*element, "screenName");
-        entry->thumbnail = attributeOrEmpty(*element, "thumbnail");
+        entry->name = reportedRequiredText(*element, "name");
+        entry->screenName = reportedRequiredText(*element, "screenName");
+        entry->thumbnail = reportedRequiredText(*element, "thumbnail");
         readOptional(*element, "isTriggerEnd", entry->isTriggerEnd);
         readOptional(*element, "isIncludedInBuild", entry->isIncludedInBuild);
         readOptional(*element, "isGameplayLevel", entry->isGameplayLevel);
@@ -63,6 +57,7 @@ void readLevelList(Game& game, const XmlNode& root)
             continue;
         }
         logLine("added " + entry->name);
+        // A level left out of the build is read and let go.
         if (entry->isIncludedInBuild)
             game.levels.push_back(entry.release());
     }
@@ -72,14 +67,19 @@ void readLevelList(Game& game, const XmlNode& root)
 void readGameModes(Game& game, const XmlNode& root)
 {
     game.gameModes.clear();
-    int modeName = 0; // a mode without a name takes the key of the one before it
     for (const XmlNode* element : childElements(root, "GAMEMODE")) {
+        // A mode without a key could only take some other mode's place.
+        if (!attributeText(*element, "modeName")) {
+            logLine("[ERROR] GAMEMODE without attribute: modeName");
+            continue;
+        }
+        int modeName = 0;
         readOptional(*element, "modeName", modeName);
         gameModeDefinition mode;
-        mode.screenName = attributeOrEmpty(*element, "screenName");
+        mode.screenName = reportedRequiredText(*element, "screenName");
         readOptional(*element, "maxDifficulties", mode.maxDifficulties);
         for (const XmlNode* difficulty : childElements(*element, "DIFFICULTY"))
-            mode.difficulties.push_back(attributeOrEmpty(*difficulty, "screenName"));
+            mode.difficulties.push_back(reportedRequiredText(*difficulty, "screenName"));
         game.gameModes[modeName] = mode;
     }
 }
@@ -88,10 +88,10 @@ void readExtensionsAndPlayers(Game& game, const XmlNode& root)
 {
     game.extensions.clear();
     for (const XmlNode* element : childElements(root, "Extension"))
-        game.extensions[attributeOrEmpty(*element, "name")] = true;
+        game.extensions[reportedRequiredText(*element, "name")] = true;
     game.playerNames.clear();
     for (const XmlNode* element : childElements(root, "PLAYERS"))
-        game.playerNames.push_back(attributeOrEmpty(*element, "name"));
+        game.playerNames.push_back(reportedRequiredText(*element, "name"));
 }
 
 } // namespace
@@ -101,18 +101,23 @@ void readGameFile(Game& game)
     const std::string fileName = findGameFile();
     if (fileName.empty())
         return;
-    readLocalization(game, game.language, game.defaultTexts);
-    game.gameName = fileName.substr(0, fileName.size() - 5);
-    const bool parsed = readXmlResource(fileName, "GAMERSC", "Error creating tinyxml2::XMLDocument", [&game](XmlNode& root) {
-        // The rule sections (GAME to GAMEHUD) are read with the subsystems that
-        // use them; start-up needs the splash pictures and the level list.
-        readStartMenuSection(game, root);
+    bool walked = false;
+    const bool parsed = readXmlResource(fileName, "GAMERSC", failureLine, [&](XmlNode& root) {
+        walked = true;
+        game.gameName = fileName.substr(0, fileName.size() - std::string(gameFileSuffix).size());
+        readLocalization(game, game.language, game.defaultTexts);
+        readSettingSections(game, root);
         readLevelList(game, root);
         readGameModes(game, root);
         readExtensionsAndPlayers(game, root);
     });
     if (!parsed)
         return;
+    // A file without any element is as unusable as a broken one.
+    if (!walked) {
+        logNormal(failureLine);
+        return;
+    }
     if (!game.levels.empty())
         readHighScores(game);
     logLine("game read");

@@ -78,6 +78,8 @@ TEST_F(GameChangeTest, TheNewGamesFileTextsAndLibrariesReplaceTheOldOnes)
     game.pendingLevelName = "Opening";
     game.extensions["Rivers"] = true;
     game.player = new Player;
+    game.playerName = "Kite";
+    game.versionNumber = "1.0";
     game.changeGame();
 
     EXPECT_EQ(game.gameFolder, second.path());
@@ -86,6 +88,8 @@ TEST_F(GameChangeTest, TheNewGamesFileTextsAndLibrariesReplaceTheOldOnes)
     EXPECT_TRUE(game.pendingLevelName.empty());
     EXPECT_TRUE(game.extensions.empty());
     EXPECT_EQ(game.player, nullptr);
+    EXPECT_TRUE(game.playerName.empty());
+    EXPECT_TRUE(game.versionNumber.empty()) << "the new game's file gives none";
     EXPECT_EQ(game.gameName, "Beta");
     EXPECT_EQ(game.defaultTexts.at("KEY_00000").text, "Beta");
     EXPECT_EQ(game.pictureLibrary.size(), 1u);

@@ -125,8 +125,11 @@ TEST_F(PlayCounters, ALostLifeCountsAndResetsWhatTheGameAsks)
     game.currentBombs = 0;
     game.smartBombStartNumber = 2;
     game.powerUpLevel = 2.5f;
+    game.isDeathResetMedals = false;
+    game.chainScoreCounters = {1, 2};
 
     game.loseLife();
+    EXPECT_EQ(game.chainScoreCounters, (std::array<int, 2>{1, 2}));
     EXPECT_EQ(game.currentLives, 2);
     EXPECT_EQ(game.deaths, 2);
     EXPECT_EQ(game.chainCount, 0u);
@@ -137,7 +140,9 @@ TEST_F(PlayCounters, ALostLifeCountsAndResetsWhatTheGameAsks)
 
     game.isResetGaugePlayerDeath = game.deathResetsMultiplier = game.isSmartBombLostWhenDead = true;
     game.playerPowerUpBehavior = 1;
+    game.isDeathResetMedals = true;
     game.loseLife();
+    EXPECT_EQ(game.chainScoreCounters, (std::array<int, 2>{0, 0}));
     EXPECT_EQ(game.gaugeValue, 0.0f);
     EXPECT_FALSE(game.isGaugeActive);
     EXPECT_EQ(level.gaugeFill, 0.0f);
@@ -173,11 +178,16 @@ TEST_F(PlayCounters, AChangeOfLevelResetsOnlyWhatTheGameAsks)
     EXPECT_FALSE(game.isGaugeActive);
 }
 
-TEST_F(PlayCounters, ANewLevelLiftsTheEnemyFireHold)
+TEST_F(PlayCounters, ANewLevelLiftsTheEnemyFireHoldAndDropsPowerUpsWhenTheGameSaysSo)
 {
     game.enemyFirePause = 2.0f;
+    game.powerUpLevel = 2.0f;
     game.resetLevel();
     EXPECT_EQ(game.enemyFirePause, 0.0f);
+    EXPECT_EQ(game.powerUpLevel, 2.0f);
+    game.resetPlayerWeaponSetAtLevelStart = true;
+    game.resetLevel();
+    EXPECT_EQ(game.powerUpLevel, 0.0f);
 }
 
 TEST_F(PlayCounters, ThePlayerTakesItsDefinitionsName)

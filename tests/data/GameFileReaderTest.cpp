@@ -12,16 +12,6 @@ namespace {
 
 class GameFileReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        game.resetDefaults();
-        game.levelName.clear();
-        game.levelIndex = 0;
-        game.gameName.clear();
-        for (gameFileEntry* entry : game.levels)
-            delete entry;
-        game.levels.clear();
-    }
     void read()
     {
         ResourceGroupScope::addFolder(folder.path(), "GAMERSC");
@@ -35,12 +25,14 @@ protected:
 };
 
 const char* const threeLevels = R"(<GAMEFILE>
-  <STARTMENU splashScreenPicture="none" splashScreenPicture2="logo.png"/>
+  <GAME parentPlayerName="Kite" gameScreenName="Trial"/>
+  <GAMEMODE screenName="Nameless"/>
   <LEVEL name="A" screenName="First" thumbnail="a.png"/>
   <GAMEMODE modeName="1" screenName="Easy"><DIFFICULTY screenName="Calm"/></GAMEMODE>
   <LEVEL name="B" screenName="Second" thumbnail="b.png"/>
   <LEVEL name="C" screenName="Third" thumbnail="c.png" isIncludedInBuild="false"/>
   <GAMEMODE modeName="1" screenName="Hard" maxDifficulties="3"/>
+  <GAMEMODE modeName="2" screenName="Boss"><DIFFICULTY screenName="Mean"/><DIFFICULTY screenName="Cruel"/></GAMEMODE>
   <Extension name="Rivers"/>
   <PLAYERS name="Kite"/><PLAYERS name="Kite"/>
 </GAMEFILE>)";
@@ -58,23 +50,26 @@ TEST_F(GameFileReaderTest, LevelListKeepsIncludedLevelsWhoseFilesExist)
     ASSERT_EQ(game.levels.size(), 1u);
     EXPECT_EQ(game.levels[0]->name, "A");
     EXPECT_EQ(game.levels[0]->screenName, "First");
+    EXPECT_EQ(game.levels[0]->thumbnail, "a.png");
     EXPECT_TRUE(game.levels[0]->isGameplayLevel);
-    EXPECT_TRUE(log.contains("added A"));
-    EXPECT_TRUE(log.contains("levelBdo not exist"));
-    EXPECT_TRUE(log.contains("added C"));
+    const std::vector<std::string> listLines = {"will read the level list", "added A", "levelBdo not exist", "added C"};
+    const auto first = std::find(log.lines.begin(), log.lines.end(), listLines[0]);
+    ASSERT_GE(std::distance(first, log.lines.end()), 4);
+    EXPECT_TRUE(std::equal(listLines.begin(), listLines.end(), first));
     EXPECT_EQ(log.lines.back(), "game read");
-    EXPECT_EQ(game.splashScreenPicture, "none");
-    EXPECT_EQ(game.splashScreenPicture2, "logo.png");
 }
 
 TEST_F(GameFileReaderTest, ModesExtensionsAndPlayersFollowTheDocument)
 {
     folder.write("Trial.game", threeLevels);
     read();
-    ASSERT_EQ(game.gameModes.size(), 1u);
+    ASSERT_EQ(game.gameModes.size(), 2u);
     EXPECT_EQ(game.gameModes.at(1).screenName, "Hard"); // the later mode replaces the earlier
     EXPECT_EQ(game.gameModes.at(1).maxDifficulties, 3);
     EXPECT_TRUE(game.gameModes.at(1).difficulties.empty());
+    EXPECT_EQ(game.gameModes.at(2).maxDifficulties, 0);
+    EXPECT_EQ(game.gameModes.at(2).difficulties, (std::vector<std::string>{"Mean", "Cruel"}));
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] GAMEMODE without attribute: modeName"), 1);
     EXPECT_EQ(game.extensions.count("Rivers"), 1u);
     EXPECT_EQ(game.playerNames, (std::vector<std::string>{"Kite", "Kite"}));
 }
@@ -89,23 +84,28 @@ TEST_F(GameFileReaderTest, LevelIndexFollowsTheCurrentLevelName)
     EXPECT_EQ(game.levelIndex, 1);
 }
 
-TEST_F(GameFileReaderTest, BrokenFileLogsOneLineAndKeepsTheGame)
+// A broken file, an empty one and one of comments only: one line at the
+// normal level, and nothing of the game changes, not even its texts.
+TEST_F(GameFileReaderTest, AnUnusableFileLogsOneLineAndKeepsTheGame)
 {
-    folder.write("Trial.game", "<GAMEFILE><LEVEL name=\"A\"></GAMEFILE");
-    game.splashScreenPicture = "kept";
-    read();
-    EXPECT_TRUE(log.contains("Error creating tinyxml2::XMLDocument"));
-    EXPECT_FALSE(log.contains("game read"));
-    EXPECT_EQ(game.splashScreenPicture, "kept");
-    EXPECT_TRUE(game.levels.empty());
-}
-
-TEST_F(GameFileReaderTest, AFileNestedFarTooDeepIsABrokenFile)
-{
-    folder.write("Trial.game", deeplyNested("LEVEL"));
-    read();
-    EXPECT_TRUE(log.contains("Error creating tinyxml2::XMLDocument"));
-    EXPECT_FALSE(log.contains("game read"));
+    folder.write("english.localization", R"(<L><string name="KEY_00000">new</string></L>)");
+    for (const std::string& text : {std::string("<GAMEFILE><LEVEL name=\"A\"></GAMEFILE"), std::string(),
+                                    std::string("<!-- nothing yet -->"), deeplyNested("LEVEL")}) {
+        folder.write("Trial.game", text);
+        game.gameName = "Before";
+        game.lives = 9;
+        game.defaultTexts = {{"KEY_00000", textEntry{"old", "old", 3, 0}}};
+        ResourceGroupScope::addFolder(folder.path(), "GAMERSC");
+        log.lines.clear();
+        log.levels.clear();
+        readGameFile(game);
+        EXPECT_EQ(log.lines, std::vector<std::string>{"Error creating tinyxml2::XMLDocument"}) << text.substr(0, 40);
+        EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL});
+        EXPECT_EQ(game.gameName, "Before");
+        EXPECT_EQ(game.lives, 9);
+        EXPECT_EQ(game.defaultTexts.at("KEY_00000").text, "old");
+        Ogre::ResourceGroupManager::getSingleton().destroyResourceGroup("GAMERSC");
+    }
 }
 
 TEST_F(GameFileReaderTest, NoGameFileDoesNothing)
