@@ -6,6 +6,7 @@
 #include "core/GameTestSupport.h"
 #include "core/ResourceAvailability.h"
 #include "data/HudReader.h"
+#include "data/MenuEntryNames.h"
 #include "data/SampleArchive.h"
 #include "data/SoundsReader.h"
 #include "data/StartMenuReader.h"
@@ -20,19 +21,12 @@
 
 namespace {
 
-const std::string gameDir = std::string(ZARNITH_GAME_DIR) + "/";
-
 class SampleMenuData : public ::testing::Test {
 protected:
     SampleMenuData()
     {
         sharedTestOverlaySystem();
-        Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
-        createResourceGroupOnce("Media");
-        createResourceGroupOnce("GAMERSC");
-        resources.addResourceLocation(gameDir + "data/data.tzn", "Zip", "Media");
-        resources.addResourceLocation(gameDir + "data/game.tzn", "Zip", "GAMERSC");
-        game.gameFolder = gameDir;
+        addSampleArchives(game);
     }
     ~SampleMenuData() override
     {
@@ -41,13 +35,7 @@ protected:
         game.defaultTexts.clear();
         gametest::cleanGame();
     }
-    std::vector<std::string> namesOf(const std::string& screen) const
-    {
-        std::vector<std::string> names;
-        for (const menuEntryDefinition& entry : game.menuScreens.at(screen).entries)
-            names.push_back(entry.name);
-        return names;
-    }
+    std::vector<std::string> namesOf(const std::string& screen) const { return entryNames(game, screen); }
 
     Game& game = gametest::cleanGame();
     ResourceGroupScope groups{{"Media", "GAMERSC"}};

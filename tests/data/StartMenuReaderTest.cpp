@@ -4,6 +4,7 @@
 
 #include "core/Game.h"
 #include "core/GameTestSupport.h"
+#include "data/MenuEntryNames.h"
 #include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,7 @@ protected:
         ResourceGroupScope::addFolder(gameFolder.path(), "GAMERSC");
         ResourceGroupScope::addFolder(mediaFolder.path(), "Media");
     }
-    std::vector<std::string> namesOf(const std::string& screen) const
-    {
-        std::vector<std::string> names;
-        for (const menuEntryDefinition& entry : game.menuScreens.at(screen).entries)
-            names.push_back(entry.name);
-        return names;
-    }
+    std::vector<std::string> namesOf(const std::string& screen) const { return entryNames(game, screen); }
 
     Game& game = gametest::cleanGame();
     ResourceGroupScope groups{{"GAMERSC", "Media"}};
