@@ -97,6 +97,8 @@ TEST(LevelPreReads, FontsAndShadowsOfTheIncludedLevelsUpToTheFirstMissingFile)
         std::vector<levelFile> levels;
         std::set<std::string> fonts;
         bool isShadows;
+        // Each look that meets a file that does not parse logs one line.
+        std::size_t failureLines = 0;
     } games[] = {
         {"no text-only overlay", {{"A", true, noOverlay}, {"B", true, noShadows}}, settingFonts, false},
         {"overlays that add a font or not", {{"A", true, overlays}}, with(settingFonts, {"bigfont"}), false},
@@ -109,26 +111,21 @@ TEST(LevelPreReads, FontsAndShadowsOfTheIncludedLevelsUpToTheFirstMissingFile)
         {"a missing second level ends both looks",
          {{"A", true, overlays}, {"B", true, nullptr}, {"C", true, pixelFont}, {"D", true, shadows}},
          with(settingFonts, {"bigfont"}), false},
+        // Even the shadows of a file that does not parse are not taken.
         {"a level that does not parse ends both looks",
-         {{"A", true, pixelFont}, {"B", true, "<scene><Level>"}, {"C", true, shadows}},
-         with(settingFonts, {"pixel"}), false},
+         {{"A", true, pixelFont}, {"B", true, "<scene><Level><Sun isShadows=\"true\">"}, {"C", true, shadows}},
+         with(settingFonts, {"pixel"}), false, 2},
         {"an empty file has nothing to look at", {{"A", true, ""}, {"B", true, shadows}}, settingFonts, true},
     };
     for (const auto& tried : games) {
         SmallGame small(tried.levels);
+        LogCapture log;
         EXPECT_EQ(namesOf(collectLevelFonts(small.game)), tried.fonts) << tried.what;
         EXPECT_EQ(readLevelShadows(small.game), tried.isShadows) << tried.what;
+        EXPECT_EQ(log.lines.size(), tried.failureLines) << tried.what;
+        for (std::size_t i = 0; i < log.lines.size(); ++i) {
+            EXPECT_EQ(log.lines[i], "Error creating tinyxml2::XMLDocument");
+            EXPECT_EQ(log.levels[i], Ogre::LML_NORMAL);
+        }
     }
-}
-
-TEST(LevelPreReads, ALevelThatDoesNotParseLeavesOneLineAtTheNormalLevel)
-{
-    SmallGame small({{"A", true, "<scene><Level><Sun isShadows=\"true\">"}});
-    LogCapture log;
-    EXPECT_FALSE(readLevelShadows(small.game));
-    ASSERT_EQ(log.lines, std::vector<std::string>{"Error creating tinyxml2::XMLDocument"});
-    EXPECT_EQ(log.levels.front(), Ogre::LML_NORMAL);
-    EXPECT_EQ(getFontSource("metal"), "metal");
-    EXPECT_EQ(getFontSource("tiny"), "ab");
-    EXPECT_EQ(getFontSource("nothing"), "");
 }

@@ -84,20 +84,3 @@ TEST_F(HudBar, EachLayerIsMeasuredFromItsTextureAndDrawnWithAMaterialOfItsOwn)
         EXPECT_FALSE(findMaterial(clone, "GAMERSC")) << clone;
     EXPECT_TRUE(findMaterial(materialOf(other.emptyLayer), "GAMERSC"));
 }
-
-TEST_F(HudBar, WithoutATextureAFillLayerShowsThePlainNoneMaterial)
-{
-    createAnimatedPictureMaterial("", "");
-    HUDElement bar;
-    bar.createBar("", "", "");
-    EXPECT_EQ(materialOf(bar.lifeLayer), "none");
-    EXPECT_EQ(materialOf(bar.life2Layer), "none");
-    EXPECT_FALSE(bar.lifeLayer->hasCustomParameter(1));
-    // Back and ready layers are the element's own copies of it, named after
-    // their empty texture names.
-    EXPECT_EQ(materialOf(bar.emptyLayer).rfind("BARBACK", 0), 0u);
-    EXPECT_EQ(materialOf(bar.readyLayer).rfind("BARREADY", 0), 0u);
-    // Textures the game lacks measure 256 by 32 pixels.
-    EXPECT_EQ(bar.backSize, Ogre::Vector2(256.0f, 32.0f) / 512.0f);
-    EXPECT_TRUE(bar.isHorizontal);
-}
