@@ -15,7 +15,7 @@ std::string inputPath;
 
 FuzzTarget findTarget(const std::string& name)
 {
-    for (auto family : {fileTargets, libraryTargets, levelTargets, soundTargets})
+    for (auto family : {fileTargets, libraryTargets, levelTargets, soundTargets, menuTargets})
         for (const FuzzTarget& entry : family())
             if (entry.name == name)
                 return entry;

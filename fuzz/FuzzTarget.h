@@ -24,6 +24,7 @@ std::vector<FuzzTarget> fileTargets();
 std::vector<FuzzTarget> libraryTargets();
 std::vector<FuzzTarget> levelTargets();
 std::vector<FuzzTarget> soundTargets();
+std::vector<FuzzTarget> menuTargets();
 
 // The path of the stored input, for readers that take a path.
 const std::string& fuzzInputPath();

@@ -234,7 +234,7 @@ void Game::shutdown()
         delete entry;
     levels.clear();
     gameModes.clear();
-    // The menu screens are freed here once the menu layout reader fills them.
+    menuScreens.clear();
 }
 
 void Game::findLevelIndex()

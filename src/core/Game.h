@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/HighScoreTable.h"
+#include "core/MenuScreens.h"
 
 #include <OgreColourValue.h>
 #include <OgreVector.h>
@@ -161,6 +162,8 @@ public:
     std::vector<gameFileEntry*> levels; // owned
     int levelIndex = 0;
     std::map<int, gameModeDefinition> gameModes;
+    // The start menu's screens of the menu layout.
+    menuScreenMap menuScreens;
     std::map<std::string, bool> extensions;
     std::vector<std::string> playerNames;
     std::map<std::string, bool> tutorialsSeen;

@@ -19,6 +19,7 @@
 #include "data/PlayersReader.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
+#include "data/StartMenuReader.h"
 #include "data/WavesReader.h"
 #include "data/WaypointsReader.h"
 #include "data/WeaponsReader.h"
@@ -54,7 +55,8 @@ void freeEntityLibrary(std::map<std::string, Object*>& library)
 void Game::loadGameData()
 {
     noHighScoreSave = false;
-    // The menu screens are emptied and "gamebox.startMenu" read here once the front end's reader exists.
+    menuScreens.clear();
+    readStartMenu(*this, "gamebox.startMenu");
     loadSoundSettings();
     // The outlines cached from sprite alphas are emptied here once play computes them.
     loadGameboxes();
@@ -98,7 +100,9 @@ void Game::loadGameboxes()
 
 void Game::buildToybox()
 {
-    // "toybox.startMenu" stands in for missing menu screens here once the front end's reader exists.
+    // The engine's own menu stands in for a game that brings none.
+    if (menuScreens.empty())
+        readStartMenu(*this, "toybox.startMenu");
     // Waves are read before the weapons, so their guns are bound only now.
     for (auto& entry : waveLibrary)
         if (!entry.second->members.empty())

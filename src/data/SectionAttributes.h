@@ -11,6 +11,7 @@
 #include <OgreQuaternion.h>
 #include <OgreStringConverter.h>
 
+#include <cstdint>
 #include <string>
 
 class SectionAttributes {
@@ -60,6 +61,15 @@ private:
     static Ogre::Vector3 converted(const std::string& text, const Ogre::Vector3&)
     {
         return Ogre::StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
+    }
+    static Ogre::Vector4 converted(const std::string& text, const Ogre::Vector4&)
+    {
+        return Ogre::StringConverter::parseVector4(text, Ogre::Vector4::ZERO);
+    }
+    static std::int64_t converted(const std::string& text, std::int64_t)
+    {
+        Ogre::int64 value = 0;
+        return Ogre::StringConverter::parse(text, value) ? value : 0;
     }
     // Four numbers in the order w, x, y, z.
     static Ogre::Quaternion converted(const std::string& text, const Ogre::Quaternion&)

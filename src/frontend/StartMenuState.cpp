@@ -2,7 +2,9 @@
 
 #include "app/AudioService.h"
 #include "app/Log.h"
+#include "app/ResourceLookup.h"
 #include "core/Game.h"
+#include "data/LevelPreReads.h"
 
 #include <OgreCamera.h>
 #include <OgreRenderSystem.h>
@@ -32,11 +34,15 @@ void startMenuState::enter(Ogre::RenderWindow* window)
 {
     logLine("start menu will init start");
     renderWindow = window;
-    Game::getSingletonPtr()->gameMode = 11;
+    Game& game = *Game::getSingletonPtr();
+    game.gameMode = 11;
+    resolveFontSources();
     scene.create(window);
     Ogre::Root::getSingleton().getRenderSystem()->_setViewport(scene.viewport);
+    // The shadow setting is offered only to games whose levels cast shadows.
+    isShadows = readLevelShadows(game);
     // The menu screens, background and logo are not built yet.
-    startSampleMusic(*Game::getSingletonPtr());
+    startSampleMusic(game);
 }
 
 void startMenuState::update(double timeStep)

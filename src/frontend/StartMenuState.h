@@ -17,4 +17,6 @@ public:
 private:
     Ogre::RenderWindow* renderWindow = nullptr;
     MenuScene scene;
+    // A level of the game casts shadows.
+    bool isShadows = false;
 };

@@ -7,6 +7,8 @@
 #include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "data/HudReader.h"
+#include "frontend/GameHUD.h"
 
 #include <OgreSceneNode.h>
 
@@ -94,7 +96,12 @@ void Level::create(Ogre::SceneManager* scene)
     destroy();
     sceneManager = scene;
     bulletBatch = new bulletSpriteBatch(this);
-    Game::getSingletonPtr()->createBulletPools();
+    Game& game = *Game::getSingletonPtr();
+    game.createBulletPools();
+    // The HUD is built anew for every level.
+    if (game.hud)
+        game.hud->destroy();
+    readHUD(game);
 }
 
 void Level::destroy()

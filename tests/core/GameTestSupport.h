@@ -32,6 +32,8 @@ inline Game& cleanGame()
     game.sdlWindow = nullptr;
     game.reportedFadeResources.clear();
     game.reportedEffectLines.clear();
+    // Files an earlier test's folders held, or lacked.
+    game.resourceAvailability.clear();
     // The ship's run-time share of the Game, which no game file sets.
     game.weaponLevel = 0;
     game.baseWeaponLevel = 0.0f;

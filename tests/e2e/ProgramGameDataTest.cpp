@@ -1,5 +1,6 @@
 // Runs the real program on the sample game in Japanese: start-up reads the
-// game file, then the libraries in their order, before the main loop starts.
+// game file, the menu layout, then the libraries in their order, before the
+// main loop starts.
 #include "support/ProgramRun.h"
 #include "support/X11Windows.h"
 
@@ -37,7 +38,7 @@ TEST(ProgramGameData, StartUpInJapaneseLoadsTheLibrariesInTheirOrder)
 
     const std::string log = run.logText();
     std::size_t from = 0;
-    for (const char* line : {"Langage is: japanese", "will start the game", "game read", "pictures gamebox loaded",
+    for (const char* line : {"Langage is: japanese", "will start the game", "game read", "start menu read", "pictures gamebox loaded",
                              "sprites gamebox loaded", "waypoints gamebox loaded", "items gamebox loaded",
                              "players gamebox loaded", "background gamebox loaded", "explosions gamebox loaded", "sounds gamebox loaded",
                              "sfx gamebox loaded", "materials3D gamebox loaded",
