@@ -60,11 +60,14 @@ TEST_F(LibraryFileTest, AMalformedFileLogsOneLineAtTheNormalLevelAndHandsOverNot
     EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL});
 }
 
-TEST_F(LibraryFileTest, AnEmptyFileHasNoRecords)
+TEST_F(LibraryFileTest, AFileWithoutAnyElementIsAFailedFile)
 {
-    publish("  \n");
-    EXPECT_TRUE(readNames().empty());
-    EXPECT_TRUE(log.lines.empty());
+    for (const char* content : {"", "  \n", "<!-- nothing yet -->", "<?xml version=\"1.0\"?>\n"}) {
+        publish(content);
+        EXPECT_TRUE(readNames().empty()) << content;
+        EXPECT_EQ(log.lines, std::vector<std::string>{libraryFailureLine}) << content;
+        Ogre::ResourceGroupManager::getSingleton().destroyResourceGroup("GAMERSC");
+    }
 }
 
 } // namespace
