@@ -1,9 +1,11 @@
-// Reads one file out of an archive of the built sample game (data/*.tzn).
+// Reads files out of the archives of the built sample game (data/*.tzn).
 #pragma once
 
 #include <OgreArchive.h>
 #include <OgreArchiveManager.h>
 
+#include <regex>
+#include <set>
 #include <string>
 
 inline std::string sampleArchiveText(const std::string& archive, const std::string& file)
@@ -13,4 +15,24 @@ inline std::string sampleArchiveText(const std::string& archive, const std::stri
     const std::string text = zip->open(file)->getAsString();
     archives.unload(zip);
     return text;
+}
+
+// The names a script of "data.tzn" defines after the keyword ("particle_system",
+// "material").
+inline std::set<std::string> sampleScriptNames(const std::string& script, const std::string& keyword)
+{
+    const std::string text = sampleArchiveText("data.tzn", script);
+    std::set<std::string> names;
+    const std::regex definition(keyword + " ([^\\s]+)");
+    for (std::sregex_iterator match(text.begin(), text.end(), definition), end; match != end; ++match)
+        names.insert((*match)[1]);
+    return names;
+}
+
+// Every particle template of the sample game's scripts.
+inline std::set<std::string> sampleParticleTemplateNames()
+{
+    std::set<std::string> names = sampleScriptNames("zarnithEffects.particle", "particle_system");
+    names.merge(sampleScriptNames("zarnithLevelEffects.particle", "particle_system"));
+    return names;
 }
