@@ -2,6 +2,8 @@
 // it, picking its records and reporting a failure.
 #include "data/LibraryFile.h"
 
+#include "data/XmlFragment.h"
+
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
@@ -60,14 +62,15 @@ TEST_F(LibraryFileTest, AMalformedFileLogsOneLineAtTheNormalLevelAndHandsOverNot
     EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL});
 }
 
-TEST_F(LibraryFileTest, AFileWithoutAnyElementIsAFailedFile)
+TEST_F(LibraryFileTest, AMissingRequiredAttributeNamesTheFileOnlyWhileItIsRead)
 {
-    for (const char* content : {"", "  \n", "<!-- nothing yet -->", "<?xml version=\"1.0\"?>\n"}) {
-        publish(content);
-        EXPECT_TRUE(readNames().empty()) << content;
-        EXPECT_EQ(log.lines, std::vector<std::string>{libraryFailureLine}) << content;
-        Ogre::ResourceGroupManager::getSingleton().destroyResourceGroup("GAMERSC");
-    }
+    publish("<Picture/>");
+    readLibraryFile("gamebox.pictures", "GAMERSC", "Picture", libraryFailureLine,
+                    [](const XmlNode& record) { reportedRequiredText(record, "name"); });
+    const XmlFragment alone("<Picture/>");
+    reportedRequiredText(alone.root(), "name");
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] gamebox.pictures: Picture without attribute: name",
+                                                   "[ERROR] Picture without attribute: name"}));
 }
 
 } // namespace
