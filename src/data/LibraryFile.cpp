@@ -18,6 +18,24 @@ bool isNamed(const XmlNode& element, const char* name)
     return element.name_size() == length && std::memcmp(element.name(), name, length) == 0;
 }
 
+// "[ERROR] <file>: <element> without <what>: <name>", the file left out
+// when the element is read on its own.
+void reportMissing(const XmlNode& node, const char* what, const char* name)
+{
+    const std::string& file = xmlFileBeingRead();
+    logLine("[ERROR] " + (file.empty() ? std::string() : file + ": ") + std::string(node.name(), node.name_size()) +
+            " without " + what + ": " + name);
+}
+
+template <typename Value>
+void readReported(const XmlNode& node, const char* name, Value& target)
+{
+    if (attributeText(node, name))
+        readOptional(node, name, target);
+    else
+        reportMissing(node, "attribute", name);
+}
+
 } // namespace
 
 void readLibraryFile(const std::string& fileName, const std::string& group, const char* recordElement,
@@ -42,19 +60,6 @@ std::string requiredText(const XmlNode& node, const char* name)
     return text ? text : "";
 }
 
-namespace {
-
-// "[ERROR] <file>: <element> without <what>: <name>", the file left out
-// when the element is read on its own.
-void reportMissing(const XmlNode& node, const char* what, const char* name)
-{
-    const std::string& file = xmlFileBeingRead();
-    logLine("[ERROR] " + (file.empty() ? std::string() : file + ": ") + std::string(node.name(), node.name_size()) +
-            " without " + what + ": " + name);
-}
-
-} // namespace
-
 const char* reportedAttributeText(const XmlNode& node, const char* name)
 {
     if (const char* text = attributeText(node, name))
@@ -76,17 +81,6 @@ std::string reportedRequiredText(const XmlNode& node, const char* name)
     const char* text = reportedAttributeText(node, name);
     return text ? text : "";
 }
-
-namespace {
-
-template <typename Value>
-void readReported(const XmlNode& node, const char* name, Value& target)
-{
-    if (reportedAttributeText(node, name))
-        readOptional(node, name, target);
-}
-
-} // namespace
 
 void readRequired(const XmlNode& node, const char* name, std::string& target) { readReported(node, name, target); }
 void readRequired(const XmlNode& node, const char* name, bool& target) { readReported(node, name, target); }

@@ -10,6 +10,15 @@
 #include <memory>
 #include <utility>
 
+namespace {
+
+// The file whose document is being walked.
+std::string fileBeingRead;
+
+float finiteComponent(float value) { return std::isfinite(value) ? value : 0.0f; }
+
+} // namespace
+
 XmlText::XmlText(const std::string& name, const std::string& group)
 {
     // rapidxml parses in place: it gets a zero-terminated copy of its own that
@@ -42,12 +51,6 @@ std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::st
     }
 }
 
-namespace {
-
-std::string fileBeingRead;
-
-} // namespace
-
 const std::string& xmlFileBeingRead() { return fileBeingRead; }
 
 XmlFileScope::XmlFileScope(const std::string& name) : outer(std::move(fileBeingRead)) { fileBeingRead = name; }
@@ -76,12 +79,6 @@ float parseFiniteReal(const std::string& text, float fallback)
     const float read = Ogre::StringConverter::parseReal(text, fallback);
     return std::isfinite(read) ? read : fallback;
 }
-
-namespace {
-
-float finiteComponent(float value) { return std::isfinite(value) ? value : 0.0f; }
-
-} // namespace
 
 Ogre::Vector2 parseFiniteVector2(const std::string& text, const Ogre::Vector2& fallback)
 {
