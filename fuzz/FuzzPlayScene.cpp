@@ -2,13 +2,15 @@
 
 #include "FuzzWorld.h"
 
+#include "combat/Enemy.h"
+#include "combat/Wave.h"
 #include "core/Game.h"
-#include "core/effects/sfxLibraryEntry.h"
 #include "data/BackgroundsReader.h"
 #include "data/ItemsReader.h"
 #include "data/PicturesReader.h"
 #include "data/SfxReader.h"
 #include "data/WavesReader.h"
+#include "data/WeaponsReader.h"
 #include "world/affectors/ParticleAffectors.h"
 #include "world/sfxManager.h"
 
@@ -32,13 +34,8 @@ void loadParticles()
             new Ogre::MemoryDataStream(script, const_cast<char*>(text.data()), text.size()));
         Ogre::ParticleSystemManager::getSingleton().parseScript(stream, sampleGroup);
     }
-    // Templates the sfx library does not list join it with default settings,
-    // as the game's toybox lets them.
-    Game& game = *Game::getSingletonPtr();
-    auto templates = Ogre::ParticleSystemManager::getSingleton().getTemplateIterator();
-    for (; templates.hasMoreElements(); templates.moveNext())
-        if (!game.sfxLibrary.count(templates.peekNextKey()))
-            game.sfxLibrary[templates.peekNextKey()] = new sfxLibraryEntry;
+    // Templates the sfx library does not list join it, as the game's toybox lets them.
+    Game::getSingletonPtr()->loadParticlePresets();
 }
 
 void loadLibraries(FuzzPlayScene& scene)
@@ -50,7 +47,12 @@ void loadLibraries(FuzzPlayScene& scene)
     loadSfxGamebox("gamebox.sfx", sampleGroup, game.sfxLibrary);
     loadItemsGamebox("gamebox.items", sampleGroup, scene.items);
     loadBackgroundGamebox("gamebox.background", sampleGroup, scene.backgrounds);
-    loadWavesGamebox("gamebox.waves", sampleGroup, scene.waves);
+    // The waves a level places are instances of these, their guns bound to the weapons.
+    loadWavesGamebox("gamebox.waves", sampleGroup, game.waveLibrary);
+    loadWeaponsGamebox("gamebox.weapons", sampleGroup, game.weaponLibrary);
+    for (auto& entry : game.waveLibrary)
+        if (!entry.second->members.empty())
+            bindWeaponSets(entry.second->members.front()->weaponSets, game.weaponLibrary);
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 #include <string>
 
 class Item;
-class Wave;
 class background;
 
 class FuzzPlayScene {
@@ -34,7 +33,6 @@ public:
     playState state;
     Player* player = nullptr;
     std::map<std::string, Item*> items;
-    std::map<std::string, Wave*> waves;
     std::map<std::string, background*> backgrounds;
 };
 

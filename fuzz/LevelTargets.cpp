@@ -13,7 +13,9 @@
 #include "data/ItemsReader.h"
 #include "data/LevelReader.h"
 #include "data/LevelSfxReader.h"
+#include "data/LevelWavesReader.h"
 #include "data/ObbReader.h"
+#include "data/PlayersReader.h"
 #include "data/TriggerReader.h"
 #include "data/WaypointReader.h"
 #include "data/XmlFile.h"
@@ -104,6 +106,35 @@ void readTriggers()
     });
 }
 
+// The waves are placed as instances of the sample game's wave definitions,
+// stepped a few frames and destroyed.
+void readWaves()
+{
+    readLevel([](XmlNode& root, FuzzPlayScene& scene) {
+        std::vector<Wave*> waves;
+        readLevelWaves(root, waves, &scene.level, scene.player, Game::getSingletonPtr()->waveLibrary);
+        scene.updateTransforms();
+        for (int i = 0; i < pathFrames; ++i)
+            for (Wave* wave : waves)
+                wave->update(frame);
+        for (Wave* wave : waves) {
+            wave->destroyGraphics();
+            delete wave;
+        }
+    });
+}
+
+// Each "player" element fills a ship of its own, as a level places the play ship.
+void readPlayers()
+{
+    readLevel([](XmlNode& root, FuzzPlayScene& scene) {
+        for (XmlNode* element : childElements(root, "player")) {
+            Player ship;
+            readPlayer(*element, ship, &scene.level, PlayerElementMode::instance);
+        }
+    });
+}
+
 void readBackgrounds()
 {
     readLevel([](XmlNode& root, FuzzPlayScene& scene) {
@@ -170,7 +201,7 @@ void readWholeLevel()
     std::vector<sfx*> effects;
     std::vector<background*> placed;
     std::string fileName = levelFile;
-    readLevel(fileName, scene.level, ship, waves, scene.state.items, triggers, effects, scene.waves, placed,
+    readLevel(fileName, scene.level, ship, waves, scene.state.items, triggers, effects, Game::getSingletonPtr()->waveLibrary, placed,
               scene.backgrounds, scene.items);
     scene.updateTransforms();
     // Without a "Level" element no path was read.
@@ -207,6 +238,8 @@ std::vector<FuzzTarget> levelTargets()
         {"level_items", group, levelFile, {}, prepare, readItems},
         {"level_triggers", group, levelFile, {}, prepare, readTriggers},
         {"level_backgrounds", group, levelFile, {}, prepare, readBackgrounds},
+        {"level_waves", group, levelFile, {}, prepare, readWaves},
+        {"level_players", group, levelFile, {}, prepare, readPlayers},
         {"waypoint", group, levelFile, {}, prepare, readWaypoints},
         {"obb", group, levelFile, {}, prepare, readOutlines},
         {"level_file", group, levelFile, {}, prepare, readWholeLevel},

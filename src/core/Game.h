@@ -94,6 +94,7 @@ public:
     void loadGameData();
     void loadGameboxes();
     void buildToybox();
+    void loadParticlePresets();
     void clearLibraries();
     void setupResourceLocations();
     void logResourcesInitialized();
@@ -824,6 +825,9 @@ public:
 
     // Remembered answers of resourceExists, for the whole run.
     std::map<std::string, bool> resourceAvailability;
+    // The eight outline points computed from a sprite texture's alpha, by
+    // texture name; emptied when the game data is loaded.
+    std::map<std::string, std::vector<Ogre::Vector2>> autoObbCache;
 
     // The explosions library ("gamebox.explosions"): name to the explosion's
     // head and its elements in order, all owned.

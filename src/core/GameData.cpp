@@ -27,6 +27,13 @@
 #include "world/Item.h"
 #include "world/background.h"
 
+#include <OgreParticleSystem.h>
+#include <OgreParticleSystemManager.h>
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+
 namespace {
 
 const char* const gameGroup = "GAMERSC";
@@ -50,6 +57,20 @@ void freeEntityLibrary(std::map<std::string, Object*>& library)
     library.clear();
 }
 
+// Templates that are no effect of their own: the score and multiplier
+// pop-ups, the editor's presets and drafts, and the names of no effect.
+bool isParticlePresetLeftOut(const std::string& name)
+{
+    static const char* const prefixes[] = {"scoreParticles", "multiplierParticle", "presetParticle_", "ParticleNew_"};
+    static const char* const names[] = {"none", "enemyChain", "defaultParticleSystem"};
+    if (name.empty())
+        return true;
+    for (const char* prefix : prefixes)
+        if (name.rfind(prefix, 0) == 0)
+            return true;
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
 } // namespace
 
 void Game::loadGameData()
@@ -58,7 +79,7 @@ void Game::loadGameData()
     menuScreens.clear();
     readStartMenu(*this, "gamebox.startMenu");
     loadSoundSettings();
-    // The outlines cached from sprite alphas are emptied here once play computes them.
+    autoObbCache.clear();
     loadGameboxes();
     buildToybox();
 }
@@ -109,7 +130,33 @@ void Game::buildToybox()
             bindWeaponSets(entry.second->members.front()->weaponSets, weaponLibrary);
     for (auto& entry : playerLibrary)
         bindWeaponSets(entry.second->weaponSets, weaponLibrary);
-    // Particle templates join the sfx library here once their presets are listed.
+    loadParticlePresets();
+}
+
+// Every particle template is an effect by its own name, unless the library
+// already has that name; then entries that name no template are dropped,
+// unless they play an animated sheet, which needs none.
+void Game::loadParticlePresets()
+{
+    std::set<std::string> templates;
+    auto iterator = Ogre::ParticleSystemManager::getSingleton().getTemplateIterator();
+    for (; iterator.hasMoreElements(); iterator.moveNext()) {
+        const std::string& name = iterator.peekNextKey();
+        templates.insert(name);
+        if (sfxLibrary.count(name) || isParticlePresetLeftOut(name))
+            continue;
+        auto* entry = new sfxLibraryEntry;
+        entry->screenName = name;
+        sfxLibrary[name] = entry;
+    }
+    for (auto entry = sfxLibrary.begin(); entry != sfxLibrary.end();) {
+        if (entry->second->isAnimatedTexture || templates.count(entry->first)) {
+            ++entry;
+            continue;
+        }
+        delete entry->second;
+        entry = sfxLibrary.erase(entry);
+    }
 }
 
 void Game::clearLibraries()

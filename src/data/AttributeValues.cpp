@@ -1,7 +1,6 @@
 #include "data/AttributeValues.h"
 
 #include "data/LibraryFile.h"
-#include "world/FiniteVector.h"
 
 #include <OgreStringConverter.h>
 
@@ -12,22 +11,22 @@ using Ogre::StringConverter;
 
 float requiredReal(const XmlNode& node, const char* name)
 {
-    return StringConverter::parseReal(requiredText(node, name), 0.0f);
+    return parseFiniteReal(reportedRequiredText(node, name), 0.0f);
 }
 
 int requiredInt(const XmlNode& node, const char* name)
 {
-    return StringConverter::parseInt(requiredText(node, name), 0);
+    return StringConverter::parseInt(reportedRequiredText(node, name), 0);
 }
 
 bool requiredFlag(const XmlNode& node, const char* name)
 {
-    return StringConverter::parseBool(requiredText(node, name), false);
+    return StringConverter::parseBool(reportedRequiredText(node, name), false);
 }
 
 Ogre::Vector3 requiredVector3(const XmlNode& node, const char* name)
 {
-    return finiteOr(StringConverter::parseVector3(requiredText(node, name), Ogre::Vector3::ZERO), 0.0f);
+    return parseFiniteVector3(reportedRequiredText(node, name), Ogre::Vector3::ZERO);
 }
 
 std::int32_t requiredTruncated(const XmlNode& node, const char* name)
@@ -37,7 +36,7 @@ std::int32_t requiredTruncated(const XmlNode& node, const char* name)
 
 Ogre::Vector3 placedPositionOf(const XmlNode& position)
 {
-    return placedPositionFromText(requiredText(position, "pos"));
+    return placedPositionFromText(reportedRequiredText(position, "pos"));
 }
 
 Ogre::Vector3 placedPositionFromText(const std::string& text)

@@ -1,7 +1,8 @@
 // Conversions of the attributes an element must carry, shared by the element
-// readers. An absent attribute reads as empty text and converts to the
-// converter's fallback (0, false, the zero vector). Numbers that would put a
-// NaN into a scene node, which Ogre refuses, are made harmless here.
+// readers. An absent attribute converts to the converter's fallback (0,
+// false, the zero vector) and is reported with one "[ERROR] " line. Numbers
+// that would put a NaN into a scene node, which Ogre refuses, are made
+// harmless here.
 #pragma once
 
 #include "data/XmlFile.h"

@@ -28,11 +28,11 @@ struct placement {
 void readPosition(const XmlNode& element, placement& place)
 {
     place.position = placedPositionOf(element);
-    if (const char* sca = attributeText(element, "sca")) {
+    if (const char* sca = reportedAttributeText(element, "sca")) {
         const float uniform = Ogre::StringConverter::parseVector3(sca).x;
         place.scale = Ogre::Vector3(finiteIn(uniform, -largestDataScale, largestDataScale, 1.0f));
     }
-    place.orientation = usableTurn(Ogre::StringConverter::parseQuaternion(requiredText(element, "orient")),
+    place.orientation = usableTurn(Ogre::StringConverter::parseQuaternion(reportedRequiredText(element, "orient")),
                                    Ogre::Quaternion::IDENTITY);
     if (const char* layer = attributeText(element, "layer"))
         place.layerId = static_cast<std::uint32_t>(Ogre::StringConverter::parseInt(layer));
@@ -44,7 +44,7 @@ void readCollisionType(const XmlNode& element, background& target)
 {
     target.collisionType = 0;
     if (const XmlNode* collisions = element.first_node("Collisions"))
-        readOptional(*collisions, "collType", target.collisionType);
+        readRequired(*collisions, "collType", target.collisionType);
 }
 
 void readToybox(const XmlNode& element, background& target)
@@ -63,8 +63,8 @@ Obb* readOutline(const XmlNode& element)
     outline->isLayered = 1;
     for (std::size_t i = 0; i < outline->customPoints.size(); ++i) {
         const std::string attribute = "point" + std::to_string(i);
-        if (const char* point = attributeText(element, attribute.c_str()))
-            outline->customPoints[i] = Ogre::StringConverter::parseVector2(point);
+        if (const char* point = reportedAttributeText(element, attribute.c_str()))
+            outline->customPoints[i] = parseFiniteVector2(point, Ogre::Vector2::ZERO);
     }
     return outline;
 }
@@ -100,7 +100,7 @@ void bindToDefinition(background& placed, const std::map<std::string, background
 
 void readBackground(const XmlNode& element, background& target, bool instanceMode)
 {
-    target.name = requiredText(element, "name");
+    target.name = reportedRequiredText(element, "name");
     readOptional(element, "meshName", target.meshName);
     readOptional(element, "spriteName", target.spriteName);
     if (!target.spriteName.empty()) {

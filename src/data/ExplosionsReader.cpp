@@ -4,91 +4,107 @@
 
 #include <OgreStringConverter.h>
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 namespace {
 
-float attributeReal(const XmlNode& node, const char* name)
-{
-    return Ogre::StringConverter::parseReal(requiredText(node, name));
-}
+// Absent optional values take the reader's defaults, whatever the element's
+// constructor gave; absent required ones keep the constructor's values.
+const Ogre::Vector2 absentTextureDiv{4.0f, 4.0f};
+const Ogre::Vector2 absentSoundPitch{0.0f, 0.1f};
+const Ogre::ColourValue absentLightColour{1.0f, 0.5f, 0.0f, 0.0f};
+// What a light colour that does not convert gives.
+const Ogre::ColourValue unreadableLightColour{0.0f, 0.0f, 0.0f, 0.0f};
 
-bool attributeFlag(const XmlNode& node, const char* name)
-{
-    return Ogre::StringConverter::parseBool(requiredText(node, name));
-}
-
-// An absent optional value takes the reader's default, whatever the
-// element's constructor gave.
 float optionalReal(const XmlNode& node, const char* name, float absent)
 {
     const char* text = attributeText(node, name);
-    return text ? Ogre::StringConverter::parseReal(text) : absent;
+    return text ? parseFiniteReal(text, 0.0f) : absent;
 }
 
-bool optionalFlag(const XmlNode& node, const char* name, bool absent)
+std::uint8_t optionalFlag(const XmlNode& node, const char* name, bool absent)
 {
     const char* text = attributeText(node, name);
-    return text ? Ogre::StringConverter::parseBool(text) : absent;
+    return (text ? Ogre::StringConverter::parseBool(text) : absent) ? 1 : 0;
 }
 
 Ogre::Vector2 optionalPair(const XmlNode& node, const char* name, const Ogre::Vector2& absent)
 {
     const char* text = attributeText(node, name);
-    return text ? Ogre::StringConverter::parseVector2(text) : absent;
+    return text ? parseFiniteVector2(text, Ogre::Vector2::ZERO) : absent;
 }
 
-// A child element the format requires: an absent one reads as an element
-// without attributes.
-const XmlNode& requiredChild(const XmlNode& node, const char* name)
+void readRequiredSeconds(const XmlNode& node, const char* name, double& target)
 {
-    static const XmlNode empty(rapidxml::node_element);
-    const XmlNode* child = node.first_node(name);
-    return child ? *child : empty;
+    if (const char* text = reportedAttributeText(node, name))
+        target = parseFiniteReal(text, 0.0f);
+}
+
+void readRequiredFlag(const XmlNode& node, const char* name, std::uint8_t& target)
+{
+    bool value = target != 0;
+    readRequired(node, name, value);
+    target = value ? 1 : 0;
 }
 
 void readSound(const XmlNode& node, ExplosionElement& element)
 {
-    element.soundName = requiredText(node, "soundName");
-    const Ogre::Vector2 pitch = optionalPair(node, "soundPitch", Ogre::Vector2(0.0f, 0.1f));
+    readRequired(node, "soundName", element.soundName);
+    const Ogre::Vector2 pitch = optionalPair(node, "soundPitch", absentSoundPitch);
     element.soundPitch[0] = pitch.x;
     element.soundPitch[1] = pitch.y;
     element.explosionVolume = optionalReal(node, "explosionVolume", 1.0f);
 }
 
+Ogre::ColourValue lightColourOf(const XmlNode& node)
+{
+    const char* text = attributeText(node, "lightColor");
+    if (!text)
+        return absentLightColour;
+    const Ogre::ColourValue read = Ogre::StringConverter::parseColourValue(text, unreadableLightColour);
+    const bool isFinite = std::isfinite(read.r) && std::isfinite(read.g) && std::isfinite(read.b) && std::isfinite(read.a);
+    return isFinite ? read : unreadableLightColour;
+}
+
 void readLight(const XmlNode& node, ExplosionElement& element)
 {
     element.lightRange = optionalReal(node, "lightRange", 150.0f);
-    const char* colour = attributeText(node, "lightColor");
-    element.lightColor = colour ? Ogre::StringConverter::parseColourValue(colour, Ogre::ColourValue(0, 0, 0, 0))
-                                : Ogre::ColourValue(1.0f, 0.5f, 0.0f, 0.0f);
+    element.lightColor = lightColourOf(node);
     element.lightIntensity = optionalReal(node, "lightIntensity", 2.0f);
 }
 
+// The child elements the format requires: one that is absent leaves the
+// values it would give at the element's own.
 void readPlacement(const XmlNode& node, ExplosionElement& element)
 {
-    const XmlNode& at = requiredChild(node, "position");
-    element.position = Ogre::Vector3(attributeReal(at, "x"), attributeReal(at, "y"), attributeReal(at, "z"));
-    element.orientation = attributeReal(requiredChild(node, "orientation"), "x");
-    element.scaling = attributeReal(requiredChild(node, "Scaling"), "x");
-    const XmlNode& other = requiredChild(node, "Other");
-    element.isCameraShake = attributeFlag(other, "isCameraShake");
-    element.cameraShakeStrength = optionalReal(other, "cameraShakeStrength", 1.0f);
+    if (const XmlNode* at = reportedChild(node, "position")) {
+        readRequired(*at, "x", element.position.x);
+        readRequired(*at, "y", element.position.y);
+        readRequired(*at, "z", element.position.z);
+    }
+    if (const XmlNode* turn = reportedChild(node, "orientation"))
+        readRequired(*turn, "x", element.orientation);
+    if (const XmlNode* scaling = reportedChild(node, "Scaling"))
+        readRequired(*scaling, "x", element.scaling);
+    if (const XmlNode* other = reportedChild(node, "Other")) {
+        readRequiredFlag(*other, "isCameraShake", element.isCameraShake);
+        element.cameraShakeStrength = optionalReal(*other, "cameraShakeStrength", 1.0f);
+    }
 }
 
 ExplosionElement* readElement(const XmlNode& node)
 {
     auto element = std::make_unique<ExplosionElement>();
-    element->screenName = "element";
     readOptional(node, "screenName", element->screenName);
-    element->timeBeforeStart = attributeReal(node, "timeBeforeStart");
-    element->duration = attributeReal(node, "duration");
-    element->particleName = requiredText(node, "particleName");
-    element->textureName.clear();
+    readRequiredSeconds(node, "timeBeforeStart", element->timeBeforeStart);
+    readRequiredSeconds(node, "duration", element->duration);
+    readRequired(node, "particleName", element->particleName);
     readOptional(node, "textureName", element->textureName);
-    element->isChild = attributeFlag(node, "isChild");
+    readRequiredFlag(node, "isChild", element->isChild);
     element->isLight = optionalFlag(node, "isLight", true);
-    element->textureDiv = optionalPair(node, "textureDiv", Ogre::Vector2(4.0f, 4.0f));
+    element->textureDiv = optionalPair(node, "textureDiv", absentTextureDiv);
     readSound(node, *element);
     readLight(node, *element);
     element->isAlpha = optionalFlag(node, "isAlpha", true);
@@ -110,9 +126,9 @@ void freeExplosion(explosionDefinition& explosion)
 void loadExplosionsGamebox(std::string fileName, std::string group, explosionLibraryMap& library)
 {
     readLibraryFile(fileName, group, "explosion", libraryFailureLine, [&library](const XmlNode& node) {
-        const std::string name = requiredText(node, "name");
+        const std::string name = reportedRequiredText(node, "name");
         auto* head = new ExplosionRef;
-        head->screenName = requiredText(node, "screenName");
+        head->screenName = reportedRequiredText(node, "screenName");
         std::vector<ExplosionElement*> elements;
         for (const XmlNode* child : childElements(node, "EXPL"))
             elements.push_back(readElement(*child));

@@ -69,10 +69,8 @@ void readGameModes(Game& game, const XmlNode& root)
     game.gameModes.clear();
     for (const XmlNode* element : childElements(root, "GAMEMODE")) {
         // A mode without a key could only take some other mode's place.
-        if (!attributeText(*element, "modeName")) {
-            logLine("[ERROR] GAMEMODE without attribute: modeName");
+        if (!reportedAttributeText(*element, "modeName"))
             continue;
-        }
         int modeName = 0;
         readOptional(*element, "modeName", modeName);
         gameModeDefinition mode;
@@ -101,9 +99,7 @@ void readGameFile(Game& game)
     const std::string fileName = findGameFile();
     if (fileName.empty())
         return;
-    bool walked = false;
     const bool parsed = readXmlResource(fileName, "GAMERSC", failureLine, [&](XmlNode& root) {
-        walked = true;
         game.gameName = fileName.substr(0, fileName.size() - std::string(gameFileSuffix).size());
         readLocalization(game, game.language, game.defaultTexts);
         readSettingSections(game, root);
@@ -113,11 +109,6 @@ void readGameFile(Game& game)
     });
     if (!parsed)
         return;
-    // A file without any element is as unusable as a broken one.
-    if (!walked) {
-        logNormal(failureLine);
-        return;
-    }
     if (!game.levels.empty())
         readHighScores(game);
     logLine("game read");

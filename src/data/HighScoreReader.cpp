@@ -1,10 +1,8 @@
 #include "data/HighScoreReader.h"
 
-#include "app/Log.h"
 #include "core/Game.h"
 #include "data/XmlFile.h"
 
-#include <OgreException.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
 
@@ -77,13 +75,8 @@ void readHighScores(Game& game)
     if (group.empty())
         return;
     fileScores read;
-    try {
-        if (!readXmlResource(fileName, group, failureLine, [&read](XmlNode& first) { readTopLevel(first, read); }))
-            return;
-    } catch (const Ogre::Exception&) {
-        logNormal(failureLine);
+    if (!readXmlResource(fileName, group, failureLine, [&read](XmlNode& first) { readTopLevel(first, read); }))
         return;
-    }
     // Emptied only now: a file that fails to parse leaves the table whole.
     game.highScores.rows = std::move(read.rows);
     if (read.lastName)

@@ -29,7 +29,7 @@ void readOptionalFlag(const XmlNode& node, const char* name, std::uint8_t& targe
 
 void readOwnAttributes(const XmlNode& element, Item& item)
 {
-    item.itemName = requiredText(element, "itemName");
+    item.itemName = reportedRequiredText(element, "itemName");
     readOptional(element, "isOnGround", item.isOnGround);
     readOptionalFlag(element, "isCastShadows", item.isCastShadows);
     readOptional(element, "meshName", item.meshName);
@@ -46,7 +46,7 @@ void readToybox(const XmlNode& element, Item& item)
     std::string parentName;
     int layerId = 0;
     if (const XmlNode* toybox = element.first_node("toybox")) {
-        parentName = requiredText(*toybox, "parentName");
+        parentName = reportedRequiredText(*toybox, "parentName");
         readOptional(*toybox, "thumbnail", item.thumbnail);
         readOptional(*toybox, "screenName", item.screenName);
         readOptional(*toybox, "layer", layerId);
@@ -66,7 +66,7 @@ void readPosition(const XmlNode& element, Item& item)
     Ogre::Quaternion meshOrient(0.0f, 0.0f, -1.0f, 0.0f);
     if (const XmlNode* position = element.first_node("position")) {
         pos = requiredVector3(*position, "pos");
-        orient = usableTurn(StringConverter::parseQuaternion(requiredText(*position, "orient")), orient);
+        orient = usableTurn(StringConverter::parseQuaternion(reportedRequiredText(*position, "orient")), orient);
         if (attributeText(*position, "scale"))
             scale = requiredVector3(*position, "scale");
         if (const char* text = attributeText(*position, "meshOrient"))
@@ -116,16 +116,16 @@ void readSineMovement(const XmlNode& element, Item& item)
 void readGameplayDefaults(const XmlNode* gameplay, Item& item)
 {
     const SectionAttributes values(gameplay);
-    item.itemKind = values.required("itemKind", 1);
-    item.Score = values.required("Score", 10);
-    item.energyGiven = values.required("energyGiven", 1);
+    item.itemKind = values.reported("itemKind", 1);
+    item.Score = values.reported("Score", 10);
+    item.energyGiven = values.reported("energyGiven", 1);
     item.multiplier = values.optional("multiplier", 1.0f);
-    item.weaponSlot = values.required("weaponSlot", 0);
-    item.ForceFielduseLife = values.required("ForceFielduseLife", false);
-    item.ForceFieldLife = static_cast<float>(values.required("ForceFieldLife", 5));
-    item.ForceFieldDuration = values.required("ForceFieldDuration", 0.0f);
-    item.isLifeDuration = values.required("isLifeDuration", false);
-    item.lifeDuration = values.required("lifeDuration", 5.0f);
+    item.weaponSlot = values.reported("weaponSlot", 0);
+    item.ForceFielduseLife = values.reported("ForceFielduseLife", false);
+    item.ForceFieldLife = static_cast<float>(values.reported("ForceFieldLife", 5));
+    item.ForceFieldDuration = values.reported("ForceFieldDuration", 0.0f);
+    item.isLifeDuration = values.reported("isLifeDuration", false);
+    item.lifeDuration = values.reported("lifeDuration", 5.0f);
     item.gaugeAdd = gameplay ? requiredTruncated(*gameplay, "gaugeAdd") : 1;
     item.powerUpAdd = values.optional("powerUpAdd", 1.0f);
     item.ForceFieldSFX = values.optional("ForceFieldSFX", std::string("forceField01"));
@@ -165,9 +165,9 @@ void readEffects(const XmlNode& element, Item& item)
     Ogre::Vector2 pitch = Ogre::Vector2::ZERO;
     float volume = 1.0f;
     if (const XmlNode* effects = element.first_node("SFX")) {
-        start = requiredText(*effects, "sfxStartName");
-        end = requiredText(*effects, "sfxEndName");
-        sound = requiredText(*effects, "soundName");
+        start = reportedRequiredText(*effects, "sfxStartName");
+        end = reportedRequiredText(*effects, "sfxEndName");
+        sound = reportedRequiredText(*effects, "soundName");
         readOptional(*effects, "sound_pitch", pitch);
         readOptional(*effects, "volume", volume);
     }

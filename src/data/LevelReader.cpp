@@ -59,13 +59,7 @@ void readLevelFile(std::string& fileName, const std::function<void(XmlNode& root
         return;
     Ogre::String baseName, path;
     Ogre::StringUtil::splitFilename(fileName, baseName, path);
-    bool isWalked = false;
-    const bool isParsed = readXmlResource(baseName, group, failureLine, [&walk, &isWalked](XmlNode& root) {
-        isWalked = true;
-        walk(root);
-    });
-    if (isParsed && !isWalked)
-        logNormal(failureLine);
+    readXmlResource(baseName, group, failureLine, walk);
 }
 
 void logCount(std::size_t count, const char* what)

@@ -29,7 +29,7 @@ float factorOf(const XmlNode& node, const char* name, float absent)
 Ogre::ColourValue colourOf(const XmlNode& node, const char* name)
 {
     const Ogre::ColourValue read =
-        StringConverter::parseColourValue(requiredText(node, name), Ogre::ColourValue::White);
+        StringConverter::parseColourValue(reportedRequiredText(node, name), Ogre::ColourValue::White);
     const auto component = [](float value) { return finiteIn(value, -largestDataReach, largestDataReach, 1.0f); };
     return Ogre::ColourValue(component(read.r), component(read.g), component(read.b), component(read.a));
 }
@@ -75,7 +75,7 @@ void readGlow(const XmlNode& element, sfx& effect)
     effect.glowSscale = 1.0f;
     effect.glowColour = Ogre::ColourValue::White;
     if (const XmlNode* glow = element.first_node("glow")) {
-        effect.glowType = requiredText(*glow, "glowType");
+        effect.glowType = reportedRequiredText(*glow, "glowType");
         effect.isGlow = requiredFlag(*glow, "isGlow");
         effect.glowSscale = scaleOf(*glow, "glowSscale");
         if (attributeText(*glow, "glowColour"))
@@ -91,7 +91,7 @@ void readParticle(const XmlNode& element, sfx& effect)
     effect.isPauseWhenUnseen = true;
     effect.pauseWhenUnseenTime = 8.0f;
     if (const XmlNode* particle = element.first_node("particle")) {
-        effect.particleType = requiredText(*particle, "particleType");
+        effect.particleType = reportedRequiredText(*particle, "particleType");
         effect.isParticles = requiredFlag(*particle, "isParticles");
         effect.particleScale = scaleOf(*particle, "particleScale");
         readOptional(*particle, "isPauseWhenUnseen", effect.isPauseWhenUnseen);
@@ -110,22 +110,22 @@ void readLevelSfxs(const XmlNode& root, std::vector<sfx*>& effects, Level* level
 
 void readSfx(const XmlNode& element, std::vector<sfx*>& effects, Level* /*level*/)
 {
-    const std::string sfxName = requiredText(element, "sfxName");
+    const std::string sfxName = reportedRequiredText(element, "sfxName");
     std::string screenName = sfxName;
     readOptional(element, "screenName", screenName);
-    const std::string flareType = requiredText(element, "lensFlareType");
+    const std::string flareType = reportedRequiredText(element, "lensFlareType");
     int layerId = 0;
     readOptional(element, "layer", layerId);
     std::string attachedTo;
     if (const XmlNode* parenting = element.first_node("parenting"))
-        attachedTo = requiredText(*parenting, "attachedToEntityName");
+        attachedTo = reportedRequiredText(*parenting, "attachedToEntityName");
     Ogre::Vector3 where = Ogre::Vector3::ZERO;
     Ogre::Quaternion turn = Ogre::Quaternion::IDENTITY;
     if (const XmlNode* placed = element.first_node("position")) {
         where = placedPositionOf(*placed);
         // Ogre aborts on a node turned by a quaternion that is not finite.
         turn = usableTurn(
-            StringConverter::parseQuaternion(requiredText(*placed, "orient"), Ogre::Quaternion::IDENTITY), turn);
+            StringConverter::parseQuaternion(reportedRequiredText(*placed, "orient"), Ogre::Quaternion::IDENTITY), turn);
     }
     auto* effect = new sfx(sfxName);
     effects.push_back(effect);

@@ -18,16 +18,22 @@ bool isNamed(const XmlNode& element, const char* name)
     return element.name_size() == length && std::memcmp(element.name(), name, length) == 0;
 }
 
-// The parsed file, or null after a failure was logged.
-std::unique_ptr<XmlText> parseLibrary(const std::string& baseName, const std::string& group, const char* failureLine)
+// "[ERROR] <file>: <element> without <what>: <name>", the file left out
+// when the element is read on its own.
+void reportMissing(const XmlNode& node, const char* what, const char* name)
 {
-    try {
-        return std::make_unique<XmlText>(baseName, group);
-    } catch (...) {
-        // Whatever went wrong, the file contributes nothing and says so once.
-        logNormal(failureLine);
-        return nullptr;
-    }
+    const std::string& file = xmlFileBeingRead();
+    logLine("[ERROR] " + (file.empty() ? std::string() : file + ": ") + std::string(node.name(), node.name_size()) +
+            " without " + what + ": " + name);
+}
+
+template <typename Value>
+void readReported(const XmlNode& node, const char* name, Value& target)
+{
+    if (attributeText(node, name))
+        readOptional(node, name, target);
+    else
+        reportMissing(node, "attribute", name);
 }
 
 } // namespace
@@ -39,9 +45,10 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
     Ogre::StringUtil::splitFilename(fileName, baseName, path);
     if (!groupHolds(group, baseName))
         return;
-    const std::unique_ptr<XmlText> xml = parseLibrary(baseName, group, failureLine);
+    const std::unique_ptr<XmlText> xml = parseXmlResource(baseName, group, failureLine);
     if (!xml)
         return;
+    const XmlFileScope scope(baseName);
     for (XmlNode* element = xml->firstElement(); element; element = element->next_sibling())
         if (element->type() == rapidxml::node_element && isNamed(*element, recordElement))
             readRecord(*element);
@@ -53,10 +60,29 @@ std::string requiredText(const XmlNode& node, const char* name)
     return text ? text : "";
 }
 
-std::string reportedRequiredText(const XmlNode& node, const char* name)
+const char* reportedAttributeText(const XmlNode& node, const char* name)
 {
     if (const char* text = attributeText(node, name))
         return text;
-    logLine("[ERROR] " + std::string(node.name(), node.name_size()) + " without attribute: " + name);
-    return "";
+    reportMissing(node, "attribute", name);
+    return nullptr;
 }
+
+const XmlNode* reportedChild(const XmlNode& node, const char* name)
+{
+    if (const XmlNode* child = node.first_node(name))
+        return child;
+    reportMissing(node, "element", name);
+    return nullptr;
+}
+
+std::string reportedRequiredText(const XmlNode& node, const char* name)
+{
+    const char* text = reportedAttributeText(node, name);
+    return text ? text : "";
+}
+
+void readRequired(const XmlNode& node, const char* name, std::string& target) { readReported(node, name, target); }
+void readRequired(const XmlNode& node, const char* name, bool& target) { readReported(node, name, target); }
+void readRequired(const XmlNode& node, const char* name, int& target) { readReported(node, name, target); }
+void readRequired(const XmlNode& node, const char* name, float& target) { readReported(node, name, target); }

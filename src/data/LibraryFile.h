@@ -22,7 +22,23 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
 // The text of an attribute the format requires: an absent one reads as empty.
 std::string requiredText(const XmlNode& node, const char* name);
 
-// requiredText, and an absent attribute is also reported with one "[ERROR] "
-// line naming the element and the attribute: the editor always writes it,
-// so its absence means a damaged file.
+// The text of an attribute the format requires, or null when the element
+// lacks it. The absence is reported with one "[ERROR] " line naming the file
+// being read (when there is one), the element and the attribute: the editor
+// always writes it, so its absence means a damaged file.
+const char* reportedAttributeText(const XmlNode& node, const char* name);
+
+// The first child element of the name, one the format requires: null when
+// the element lacks it, which is reported like a missing attribute.
+const XmlNode* reportedChild(const XmlNode& node, const char* name);
+
+// requiredText, with an absent attribute reported as by reportedAttributeText.
 std::string reportedRequiredText(const XmlNode& node, const char* name);
+
+// Required attributes of library records: present, they convert as optional
+// ones do; absent, the target keeps the value it had (the record's own) and
+// the absence is reported as by reportedAttributeText.
+void readRequired(const XmlNode& node, const char* name, std::string& target);
+void readRequired(const XmlNode& node, const char* name, bool& target);
+void readRequired(const XmlNode& node, const char* name, int& target);
+void readRequired(const XmlNode& node, const char* name, float& target);

@@ -1,14 +1,10 @@
 #include "data/LocalizationReader.h"
 
-#include "app/Log.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
-#include "data/XmlFile.h"
+#include "data/LibraryFile.h"
 
-#include <OgreException.h>
 #include <OgreResourceGroupManager.h>
-
-#include <memory>
 
 namespace {
 
@@ -27,19 +23,21 @@ const char* const failureLine = "[DotSceneLoader] Error creating tinyxml2::XMLDo
 
 std::string elementText(const XmlNode& element) { return std::string(element.value(), element.value_size()); }
 
+// A pair without both names substitutes nothing.
 void readFonts(const XmlNode& root, std::map<std::string, std::string>& fonts)
 {
     for (const XmlNode* font : childElements(root, "Font")) {
-        const char* from = attributeText(*font, "from");
-        const char* to = attributeText(*font, "to");
-        fonts[from ? from : ""] = to ? to : "";
+        const char* from = reportedAttributeText(*font, "from");
+        const char* to = reportedAttributeText(*font, "to");
+        if (from && to)
+            fonts[from] = to;
     }
 }
 
 void readStrings(const XmlNode& root, std::map<std::string, textEntry>& table)
 {
     for (const XmlNode* entry : childElements(root, "string")) {
-        const char* name = attributeText(*entry, "name");
+        const char* name = reportedAttributeText(*entry, "name");
         if (!name || !*name)
             continue;
         int level = 0;
@@ -62,18 +60,12 @@ void readLocalization(Game& game, std::string& language, std::map<std::string, t
     const std::string fileName = language + ".localization";
     if (!groupHolds("GAMERSC", fileName))
         return;
-    std::unique_ptr<XmlText> xml;
-    try {
-        xml = std::make_unique<XmlText>(fileName, "GAMERSC");
-    } catch (...) {
-        logNormal(failureLine);
-        return;
-    }
-    table.clear();
-    if (const XmlNode* root = xml->firstElement()) {
-        readFonts(*root, game.languageTables[language]);
-        readStrings(*root, table);
-    }
+    // Emptied only once the file parsed: a broken one leaves the table whole.
+    readXmlResource(fileName, "GAMERSC", failureLine, [&](XmlNode& root) {
+        table.clear();
+        readFonts(root, game.languageTables[language]);
+        readStrings(root, table);
+    });
 }
 
 void readLocalizationTags(const std::string& fileName, std::map<std::string, std::string>& table)
@@ -81,15 +73,9 @@ void readLocalizationTags(const std::string& fileName, std::map<std::string, std
     const std::string group = groupHolding(fileName);
     if (group.empty())
         return;
-    try {
-        readXmlResource(fileName, group, failureLine, [&table](XmlNode& root) {
-            for (const XmlNode* tag : childElements(root, "Tag")) {
-                const char* key = attributeText(*tag, "basis");
-                if (key)
-                    table[key] = elementText(*tag);
-            }
-        });
-    } catch (const Ogre::Exception&) {
-        logNormal(failureLine);
-    }
+    readXmlResource(fileName, group, failureLine, [&table](XmlNode& root) {
+        for (const XmlNode* tag : childElements(root, "Tag"))
+            if (const char* key = reportedAttributeText(*tag, "basis"))
+                table[key] = elementText(*tag);
+    });
 }

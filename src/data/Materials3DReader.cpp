@@ -9,26 +9,26 @@ namespace {
 // field as it was rather than blanking it.
 void readSubMaterial(const XmlNode& element, material3DDefinition& definition)
 {
-    readOptional(element, "screenName", definition.screenName);
-    readOptional(element, "isAlpha", definition.isAlpha);
-    readOptional(element, "fresnel", definition.fresnel);
-    readOptional(element, "shininess", definition.shininess);
-    readOptional(element, "specularMult", definition.specularMult);
-    readOptional(element, "diffuseTex", definition.diffuseTexture);
-    readOptional(element, "specularTex", definition.specularTexture);
-    readOptional(element, "ambientTex", definition.ambientTexture);
-    if (const char* normal = attributeText(element, "normalTex"))
+    readRequired(element, "screenName", definition.screenName);
+    readRequired(element, "isAlpha", definition.isAlpha);
+    readRequired(element, "fresnel", definition.fresnel);
+    readRequired(element, "shininess", definition.shininess);
+    readRequired(element, "specularMult", definition.specularMult);
+    readRequired(element, "diffuseTex", definition.diffuseTexture);
+    readRequired(element, "specularTex", definition.specularTexture);
+    readRequired(element, "ambientTex", definition.ambientTexture);
+    if (const char* normal = reportedAttributeText(element, "normalTex"))
         definition.normalTexture = std::string(normal) == "black.bmp" ? std::string() : normal;
-    readOptional(element, "reflectionTex", definition.reflectionTexture);
+    readRequired(element, "reflectionTex", definition.reflectionTexture);
 }
 
 // A mesh named again adds its sub-materials to the same entry; a mesh
 // without any still gets its (empty) entry.
 void readMaterial(const XmlNode& element)
 {
-    auto& subMaterials = materialModule().definitions[requiredText(element, "meshName")];
+    auto& subMaterials = materialModule().definitions[reportedRequiredText(element, "meshName")];
     for (const XmlNode* subMaterial : childElements(element, "SUBMAT"))
-        readSubMaterial(*subMaterial, subMaterials[requiredText(*subMaterial, "name")]);
+        readSubMaterial(*subMaterial, subMaterials[reportedRequiredText(*subMaterial, "name")]);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ void readPoints(const XmlNode& element, Obb& outline)
     outline.isLayered = 1;
     for (std::size_t i = 0; i < outline.customPoints.size(); ++i) {
         const std::string attribute = "point" + std::to_string(i);
-        const Ogre::Vector2 point = StringConverter::parseVector2(requiredText(element, attribute.c_str()));
+        const Ogre::Vector2 point = StringConverter::parseVector2(reportedRequiredText(element, attribute.c_str()));
         outline.customPoints[i] = std::isfinite(point.x) && std::isfinite(point.y) ? point : Ogre::Vector2::ZERO;
     }
 }

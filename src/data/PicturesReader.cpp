@@ -48,7 +48,7 @@ void readAnimations(const XmlNode& element, pictureDefinition& picture)
 // Every optional attribute is stored: the reader's own default when absent.
 void readPicture(const XmlNode& element, pictureDefinition& picture)
 {
-    picture.screenName = requiredText(element, "screenName");
+    picture.screenName = reportedRequiredText(element, "screenName");
     picture.lineColumn = Ogre::Vector2(1.0f, 1.0f);
     readOptional(element, "lineColumn", picture.lineColumn);
     readOptional(element, "columnsRows", picture.lineColumn);
@@ -76,7 +76,7 @@ void loadPicturesGamebox(const std::string& fileName, const std::string& group,
                          std::map<std::string, pictureDefinition*>& library)
 {
     readLibraryFile(fileName, group, "Picture", libraryFailureLine, [&library](const XmlNode& element) {
-        const std::string name = requiredText(element, "name");
+        const std::string name = reportedRequiredText(element, "name");
         if (library.count(name))
             return;
         auto picture = std::make_unique<pictureDefinition>();

@@ -2,7 +2,8 @@
 // or "overlay") that a reader turns into values with reader defaults: the
 // default stands wherever the section, or an optional attribute, is absent;
 // an attribute that is given but does not convert gives the converter's
-// fallback (false, 0, the zero vector, black).
+// fallback (false, 0, the zero vector, black); numbers that are not finite
+// do not convert.
 #pragma once
 
 #include "data/LibraryFile.h"
@@ -52,15 +53,15 @@ private:
     {
         return Ogre::StringConverter::parseUnsignedInt(text, 0);
     }
-    static float converted(const std::string& text, float) { return Ogre::StringConverter::parseReal(text, 0.0f); }
+    static float converted(const std::string& text, float) { return parseFiniteReal(text, 0.0f); }
     static std::string converted(const std::string& text, const std::string&) { return text; }
     static Ogre::Vector2 converted(const std::string& text, const Ogre::Vector2&)
     {
-        return Ogre::StringConverter::parseVector2(text, Ogre::Vector2::ZERO);
+        return parseFiniteVector2(text, Ogre::Vector2::ZERO);
     }
     static Ogre::Vector3 converted(const std::string& text, const Ogre::Vector3&)
     {
-        return Ogre::StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
+        return parseFiniteVector3(text, Ogre::Vector3::ZERO);
     }
     static Ogre::Vector4 converted(const std::string& text, const Ogre::Vector4&)
     {

@@ -1,11 +1,9 @@
 #include "data/SfxReader.h"
 
-#include "app/Log.h"
 #include "core/ResourceAvailability.h"
 #include "core/effects/sfxLibraryEntry.h"
 #include "data/LibraryFile.h"
 
-#include <OgreException.h>
 #include <OgreString.h>
 
 #include <cstring>
@@ -22,7 +20,7 @@ void readFlag(const XmlNode& node, const char* name, std::uint8_t& target)
 sfxLibraryEntry* readEntry(const XmlNode& node)
 {
     auto* entry = new sfxLibraryEntry;
-    entry->screenName = requiredText(node, "screenName");
+    entry->screenName = reportedRequiredText(node, "screenName");
     readFlag(node, "Sfx", entry->isSfx);
     readOptional(node, "duration", entry->duration);
     readFlag(node, "isLooping", entry->isLooping);
@@ -44,7 +42,7 @@ sfxLibraryEntry* readEntry(const XmlNode& node)
 
 void readSfx(const XmlNode& node, std::map<std::string, sfxLibraryEntry*>& library)
 {
-    const std::string name = requiredText(node, "sfxName");
+    const std::string name = reportedRequiredText(node, "sfxName");
     if (!library.count(name))
         library[name] = readEntry(node);
 }
@@ -69,9 +67,5 @@ void loadSfxGamebox(std::string fileName, std::string group, std::map<std::strin
             if (isSfxElement(*node))
                 readSfx(*node, library);
     };
-    try {
-        readXmlResource(baseName, group, libraryFailureLine, walk);
-    } catch (const Ogre::Exception&) {
-        logNormal(libraryFailureLine);
-    }
+    readXmlResource(baseName, group, libraryFailureLine, walk);
 }

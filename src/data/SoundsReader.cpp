@@ -7,15 +7,15 @@
 
 namespace {
 
-// Absent or unreadable values give 0 and false, never the record's own volume.
+// A volume that does not convert is 0; one that is missing keeps the
+// record's full volume.
 soundDefinition* readSound(const XmlNode& element)
 {
     auto sound = std::make_unique<soundDefinition>();
-    sound->soundName = requiredText(element, "soundName");
-    sound->screenName = requiredText(element, "screenName");
-    sound->volume = 0.0f;
-    readOptional(element, "volume", sound->volume);
-    readOptional(element, "isSFX", sound->isSFX);
+    readRequired(element, "soundName", sound->soundName);
+    readRequired(element, "screenName", sound->screenName);
+    readRequired(element, "volume", sound->volume);
+    readRequired(element, "isSFX", sound->isSFX);
     readOptional(element, "isMUSIC", sound->isMUSIC);
     return sound.release();
 }

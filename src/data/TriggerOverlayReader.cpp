@@ -16,37 +16,37 @@ void readTiming(const XmlNode& element, OverlayWidget& widget)
 {
     const SectionAttributes overlay = SectionAttributes::child(element, "overlay");
     widget.isAnchored = overlay.optional("isWorldSpace", false);
-    widget.isFadeIn = overlay.required("isOverlayFadeIn", false);
-    widget.isFadeOut = overlay.required("isOverlayFadeOut", false);
-    widget.scaleX = widget.scaleY = overlay.required("textureScale", 1.0f);
-    widget.appearDuration = overlay.required("startDuration", 1.0f);
+    widget.isFadeIn = overlay.reported("isOverlayFadeIn", false);
+    widget.isFadeOut = overlay.reported("isOverlayFadeOut", false);
+    widget.scaleX = widget.scaleY = overlay.reported("textureScale", 1.0f);
+    widget.appearDuration = overlay.reported("startDuration", 1.0f);
     widget.holdDuration = overlay.optional("normalDuration", 1.0f);
-    widget.disappearDuration = overlay.required("endDuration", 1.0f);
+    widget.disappearDuration = overlay.reported("endDuration", 1.0f);
     widget.revealInterval = overlay.optional("timeBetweenLetter", 0.0f);
 }
 
 void readTransitions(const XmlNode& element, OverlayWidget& widget)
 {
     const SectionAttributes in = SectionAttributes::child(element, "overlayIN");
-    widget.slideInDirection = static_cast<unsigned>(in.required("inPosDirection", 0));
-    widget.isSlideIn = in.required("isPositionIn", false);
-    widget.isScaleIn = in.required("isScaleIn", false);
-    widget.isRotateIn = in.required("isRotationIn", false);
+    widget.slideInDirection = static_cast<unsigned>(in.reported("inPosDirection", 0));
+    widget.isSlideIn = in.reported("isPositionIn", false);
+    widget.isScaleIn = in.reported("isScaleIn", false);
+    widget.isRotateIn = in.reported("isRotationIn", false);
     const SectionAttributes out = SectionAttributes::child(element, "overlayOUT");
-    widget.slideOutDirection = static_cast<unsigned>(out.required("OutPosDirection", 0));
-    widget.isSlideOut = out.required("isPositionOut", false);
-    widget.isScaleOut = out.required("isScaleOut", false);
-    widget.isRotateOut = out.required("isRotationOut", false);
+    widget.slideOutDirection = static_cast<unsigned>(out.reported("OutPosDirection", 0));
+    widget.isSlideOut = out.reported("isPositionOut", false);
+    widget.isScaleOut = out.reported("isScaleOut", false);
+    widget.isRotateOut = out.reported("isRotationOut", false);
     const SectionAttributes scroll = SectionAttributes::child(element, "overlayScroll");
-    widget.slideStart = scroll.required("startPos", Ogre::Vector2::ZERO);
-    widget.slideEnd = scroll.required("endPos", Ogre::Vector2::ZERO);
-    widget.position = scroll.required("normalPos", Ogre::Vector2::ZERO);
+    widget.slideStart = scroll.reported("startPos", Ogre::Vector2::ZERO);
+    widget.slideEnd = scroll.reported("endPos", Ogre::Vector2::ZERO);
+    widget.position = scroll.reported("normalPos", Ogre::Vector2::ZERO);
     const SectionAttributes rotation = SectionAttributes::child(element, "overlayRot");
-    widget.startAngle = rotation.required("startRotAngle", 0.0f);
-    widget.endAngle = rotation.required("endRotAngle", 0.0f);
+    widget.startAngle = rotation.reported("startRotAngle", 0.0f);
+    widget.endAngle = rotation.reported("endRotAngle", 0.0f);
     const SectionAttributes scale = SectionAttributes::child(element, "overlayScale");
-    widget.startScale = scale.required("startScale", Ogre::Vector2::ZERO);
-    widget.endScale = scale.required("endScale", Ogre::Vector2::ZERO);
+    widget.startScale = scale.reported("startScale", Ogre::Vector2::ZERO);
+    widget.endScale = scale.reported("endScale", Ogre::Vector2::ZERO);
 }
 
 // The text comes from the game's text table under the trigger's key, with
@@ -56,12 +56,12 @@ void readContent(const XmlNode& element, OverlayWidget& widget, Trigger& trigger
 {
     const XmlNode* node = element.first_node("overlayText");
     const SectionAttributes content(node);
-    widget.isText = content.required("isTextOnly", true);
-    widget.pictureName = content.required("imageName", std::string());
-    const std::string ownText = content.required("overlayText", std::string());
-    const std::string fontName = content.required("fontName", std::string());
-    widget.charHeight = static_cast<unsigned>(content.required("fontSize", 32));
-    widget.colour = content.required("fontColor", Ogre::ColourValue::White);
+    widget.isText = content.reported("isTextOnly", true);
+    widget.pictureName = content.reported("imageName", std::string());
+    const std::string ownText = content.reported("overlayText", std::string());
+    const std::string fontName = content.reported("fontName", std::string());
+    widget.charHeight = static_cast<unsigned>(content.reported("fontSize", 32));
+    widget.colour = content.reported("fontColor", Ogre::ColourValue::White);
     widget.horizontalAlignment = static_cast<unsigned>(content.optional("align", 0));
     trigger.isManualRenderingOrder = content.optional("isManualRenderingOrder", false);
     trigger.manualRenderingOrder = content.optional("manualRenderingOrder", 1);

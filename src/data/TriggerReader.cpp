@@ -19,10 +19,10 @@ std::string soundNameOf(const std::string& name) { return name == "None" || name
 void readOwnAttributes(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes own(&element);
-    trigger.screenName = requiredText(element, "screenName");
+    trigger.screenName = reportedRequiredText(element, "screenName");
     trigger.layerId = static_cast<std::uint32_t>(own.optional("layer", 0));
     trigger.activation_type = static_cast<std::uint32_t>(requiredTruncated(element, "activation_type"));
-    trigger.isSwitchOnly = own.required("isSwitchOnly", false);
+    trigger.isSwitchOnly = own.reported("isSwitchOnly", false);
     trigger.isAlwaysOn = own.optional("isAlwaysOn", false);
     trigger.isAlwaysActivated = own.optional("isAlwaysActivated", false);
     trigger.isPlayUntilEnd = own.optional("isPlayUntilEnd", false);
@@ -35,14 +35,14 @@ Ogre::Vector3 readPosition(const XmlNode& element, Trigger& trigger)
 {
     const XmlNode* node = element.first_node("position");
     const SectionAttributes position(node);
-    trigger.size = position.required("scale", Ogre::Vector3::UNIT_SCALE);
+    trigger.size = position.reported("scale", Ogre::Vector3::UNIT_SCALE);
     Ogre::Quaternion turn(1.0f, 1.0f, 1.0f, 0.0f);
     if (!node) {
         trigger.orientation = turn;
         return Ogre::Vector3::ZERO;
     }
     // A zero or non-finite turn would put NaN into the scene nodes.
-    trigger.orientation = usableTurn(StringConverter::parseQuaternion(requiredText(*node, "orient")),
+    trigger.orientation = usableTurn(StringConverter::parseQuaternion(reportedRequiredText(*node, "orient")),
                                      Ogre::Quaternion::IDENTITY);
     return placedPositionOf(*node);
 }
@@ -50,25 +50,25 @@ Ogre::Vector3 readPosition(const XmlNode& element, Trigger& trigger)
 void readTimersAndCamera(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes timers = SectionAttributes::child(element, "timers");
-    trigger.duration = timers.required("duration", 1.0f);
-    trigger.isCountDown = timers.required("isCountDown", false);
-    trigger.timeBeforeStart = timers.required("timeBeforeStart", 0.0f);
+    trigger.duration = timers.reported("duration", 1.0f);
+    trigger.isCountDown = timers.reported("isCountDown", false);
+    trigger.timeBeforeStart = timers.reported("timeBeforeStart", 0.0f);
     const SectionAttributes camera = SectionAttributes::child(element, "cameraShake");
-    trigger.isCameraShake = camera.required("isCameraShake", false);
-    trigger.CameraShakeDuration = camera.required("CameraShakeDuration", 0.0f);
-    trigger.newCameraSpeedDuration = camera.required("newCameraSpeedDuration", 0.0f);
+    trigger.isCameraShake = camera.reported("isCameraShake", false);
+    trigger.CameraShakeDuration = camera.reported("CameraShakeDuration", 0.0f);
+    trigger.newCameraSpeedDuration = camera.reported("newCameraSpeedDuration", 0.0f);
     trigger.CameraShakeIntensity = camera.optional("CameraShakeIntensity", 4.0f);
-    trigger.newCameraSpeed = camera.required("newCameraSpeed", 0.0f);
-    trigger.isCameraSpeed = camera.required("isCameraSpeed", false);
+    trigger.newCameraSpeed = camera.reported("newCameraSpeed", 0.0f);
+    trigger.isCameraSpeed = camera.reported("isCameraSpeed", false);
 }
 
 void readActivations(const XmlNode& element, Trigger& trigger)
 {
     const XmlNode* node = element.first_node("activations");
     const SectionAttributes activations(node);
-    trigger.playerScore = node ? StringConverter::parseUnsignedInt(requiredText(*node, "playerScore"), 0) : 10000;
-    trigger.playerKills = activations.required("playerKills", 10);
-    trigger.entityLifeLess = activations.required("entityLifeLess", 1);
+    trigger.playerScore = node ? StringConverter::parseUnsignedInt(reportedRequiredText(*node, "playerScore"), 0) : 10000;
+    trigger.playerKills = activations.reported("playerKills", 10);
+    trigger.entityLifeLess = activations.reported("entityLifeLess", 1);
     trigger.continues = activations.optional("continues", 0);
     trigger.button = activations.optional("button", 0);
     trigger.button_activation = activations.optional("button_activation", 1);
@@ -77,9 +77,9 @@ void readActivations(const XmlNode& element, Trigger& trigger)
 void readSmartBomb(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes bomb = SectionAttributes::child(element, "smartBomb");
-    trigger.smartBombItem = bomb.required("smartBombItem", std::string());
-    trigger.isCancelling = bomb.required("isCancelling", false);
-    trigger.smartBombPower = bomb.required("smartBombPower", 20);
+    trigger.smartBombItem = bomb.reported("smartBombItem", std::string());
+    trigger.isCancelling = bomb.reported("isCancelling", false);
+    trigger.smartBombPower = bomb.reported("smartBombPower", 20);
     trigger.isExplosion = bomb.optional("isExplosion", true);
     trigger.isCancellingAllBullets = bomb.optional("isCancellingAllBullets", false);
 }
@@ -89,30 +89,30 @@ void readSmartBomb(const XmlNode& element, Trigger& trigger)
 void readPlayerControl(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes control = SectionAttributes::child(element, "playerControl");
-    trigger.isFreezePlayer = control.required("isFreezePlayer", false);
-    trigger.isHidePlayer = control.required("isHidePlayer", false);
-    trigger.isMovePlayer = control.required("isMovePlayer", false);
-    trigger.playerCantShoot = control.required("playerCantShoot", false);
-    trigger.isInvincible = control.required("isInvincible", false);
-    trigger.movePlayerToPosition = control.required("movePlayerToPosition", Ogre::Vector2(0.5f, 0.5f));
+    trigger.isFreezePlayer = control.reported("isFreezePlayer", false);
+    trigger.isHidePlayer = control.reported("isHidePlayer", false);
+    trigger.isMovePlayer = control.reported("isMovePlayer", false);
+    trigger.playerCantShoot = control.reported("playerCantShoot", false);
+    trigger.isInvincible = control.reported("isInvincible", false);
+    trigger.movePlayerToPosition = control.reported("movePlayerToPosition", Ogre::Vector2(0.5f, 0.5f));
     trigger.movePlayerDuration = control.optional("movePlayerDuration", 2.0f);
     trigger.invincibilityDuration = control.optional("invincibilityDuration", 0.0f);
     trigger.isNoSmartBombs = control.optional("isNoSmartBombs", false);
     const SectionAttributes checkpoint = SectionAttributes::child(element, "checkpoint");
-    trigger.isSaveCameraPosition = checkpoint.required("isSaveCameraPosition", true);
-    trigger.isMovePlayer = checkpoint.required("isUseRespawnPosition", trigger.isMovePlayer);
-    trigger.movePlayerToPosition = checkpoint.required("respawnPosition", trigger.movePlayerToPosition);
+    trigger.isSaveCameraPosition = checkpoint.reported("isSaveCameraPosition", true);
+    trigger.isMovePlayer = checkpoint.reported("isUseRespawnPosition", trigger.isMovePlayer);
+    trigger.movePlayerToPosition = checkpoint.reported("respawnPosition", trigger.movePlayerToPosition);
 }
 
 void readSound(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes sound = SectionAttributes::child(element, "sound");
-    trigger.soundName = soundNameOf(sound.required("soundName", std::string()));
-    trigger.musicName = soundNameOf(sound.required("musicName", std::string()));
-    trigger.isSoundLooping = sound.required("isSoundLooping", false);
-    trigger.isSound3D = sound.required("isSound3D", false);
-    trigger.soundMaxDistance = sound.required("soundMaxDistance", 100.0f);
-    trigger.soundVolume = sound.required("soundVolume", 1.0f);
+    trigger.soundName = soundNameOf(sound.reported("soundName", std::string()));
+    trigger.musicName = soundNameOf(sound.reported("musicName", std::string()));
+    trigger.isSoundLooping = sound.reported("isSoundLooping", false);
+    trigger.isSound3D = sound.reported("isSound3D", false);
+    trigger.soundMaxDistance = sound.reported("soundMaxDistance", 100.0f);
+    trigger.soundVolume = sound.reported("soundVolume", 1.0f);
     trigger.musicVolume = sound.optional("musicVolume", 1.0f);
     trigger.isMusicLooping = sound.optional("isMusicLooping", false);
     const Ogre::Vector2 pitch = sound.optional("soundPitch", Ogre::Vector2::ZERO);
@@ -135,23 +135,23 @@ void readItemDrop(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes item = SectionAttributes::child(element, "item");
     // Only the lower-case word names no item here.
-    const std::string itemName = item.required("itemName", std::string());
+    const std::string itemName = item.reported("itemName", std::string());
     trigger.itemName = itemName == "none" ? std::string() : itemName;
-    trigger.itemNumber = item.required("itemNumber", 1);
-    trigger.itemRadius = item.required("itemRadius", 0.0f);
-    trigger.itemRandom = item.required("itemRandom", 0.5f);
-    trigger.itemScore = item.required("itemScore", 0);
+    trigger.itemNumber = item.reported("itemNumber", 1);
+    trigger.itemRadius = item.reported("itemRadius", 0.0f);
+    trigger.itemRandom = item.reported("itemRandom", 0.5f);
+    trigger.itemScore = item.reported("itemScore", 0);
 }
 
 void readVariable(const XmlNode& element, Trigger& trigger)
 {
     const SectionAttributes variable = SectionAttributes::child(element, "variable");
-    trigger.variableName = variable.required("name", 0);
-    trigger.testValueOperation = variable.required("testValueOperation", 0);
-    trigger.mathValueOperation = variable.required("mathValueOperation", 0);
-    trigger.conditionalVariableValue = variable.required("conditionalVariableValue", 0.0f);
+    trigger.variableName = variable.reported("name", 0);
+    trigger.testValueOperation = variable.reported("testValueOperation", 0);
+    trigger.mathValueOperation = variable.reported("mathValueOperation", 0);
+    trigger.conditionalVariableValue = variable.reported("conditionalVariableValue", 0.0f);
     trigger.valueType1 = variable.optional("valueType1", 1);
-    trigger.internalVariableName = variable.required("internalVariableName", std::string());
+    trigger.internalVariableName = variable.reported("internalVariableName", std::string());
     trigger.valueType2 = variable.optional("valueType2", 0);
     trigger.isVar2Value = variable.optional("isVar2Value", true) || trigger.valueType2 == 0;
     trigger.variableName2 = variable.optional("variableName2", 0);
@@ -164,13 +164,13 @@ void readLinks(const XmlNode& element, Trigger& trigger)
     for (const XmlNode* child : childElements(element, "linkIN")) {
         auto* incoming = new class link("link");
         trigger.incomingLinks.push_back(incoming);
-        incoming->endName = requiredText(*child, "linkedEntityName");
+        incoming->endName = reportedRequiredText(*child, "linkedEntityName");
         incoming->fromEntity = &trigger;
     }
     for (const XmlNode* child : childElements(element, "linkOUT")) {
         auto* outgoing = new class link("link");
         trigger.outgoingLinks.push_back(outgoing);
-        outgoing->endName = requiredText(*child, "linkedEntityName");
+        outgoing->endName = reportedRequiredText(*child, "linkedEntityName");
         outgoing->fromEntity = &trigger;
         outgoing->isForward = 0;
     }
@@ -188,7 +188,7 @@ void readLevelTriggers(const XmlNode& root, std::vector<Trigger*>& triggers, Lev
 
 void readTrigger(const XmlNode& element, std::vector<Trigger*>& triggers, Level* level)
 {
-    Trigger* trigger = newTrigger(static_cast<std::uint32_t>(requiredTruncated(element, "type")), requiredText(element, "triggerName"));
+    Trigger* trigger = newTrigger(static_cast<std::uint32_t>(requiredTruncated(element, "type")), reportedRequiredText(element, "triggerName"));
     triggers.push_back(trigger);
     readOwnAttributes(element, *trigger);
     const Ogre::Vector3 where = readPosition(element, *trigger);
@@ -197,9 +197,9 @@ void readTrigger(const XmlNode& element, std::vector<Trigger*>& triggers, Level*
     readSmartBomb(element, *trigger);
     readPlayerControl(element, *trigger);
     readSound(element, *trigger);
-    trigger->randomness = SectionAttributes::child(element, "random").required("randomness", 5);
+    trigger->randomness = SectionAttributes::child(element, "random").reported("randomness", 5);
     readLevelEnd(element, *trigger);
-    trigger->weaponSet = SectionAttributes::child(element, "weaponset").required("weaponSet", 0);
+    trigger->weaponSet = SectionAttributes::child(element, "weaponset").reported("weaponSet", 0);
     readItemDrop(element, *trigger);
     readVariable(element, *trigger);
     // A delayed start always waits for its linked objects to be active.

@@ -13,9 +13,9 @@ namespace {
 Wave* readPath(const XmlNode& element)
 {
     auto path = std::make_unique<Wave>("");
-    path->name = requiredText(element, "name");
-    path->screenName = requiredText(element, "ScreenName");
-    readOptional(element, "WP_GlobalSpeedMult", path->WP_GlobalSpeedMult);
+    readRequired(element, "name", path->name);
+    readRequired(element, "ScreenName", path->screenName);
+    readRequired(element, "WP_GlobalSpeedMult", path->WP_GlobalSpeedMult);
     readOptional(element, "separation", path->separation);
     for (const XmlNode* point : childElements(element, "waypoint")) {
         path->waypoints.push_back(new Waypoint("waypoint"));

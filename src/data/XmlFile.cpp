@@ -6,7 +6,18 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
 
+#include <cmath>
 #include <memory>
+#include <utility>
+
+namespace {
+
+// The file whose document is being walked.
+std::string fileBeingRead;
+
+float finiteComponent(float value) { return std::isfinite(value) ? value : 0.0f; }
+
+} // namespace
 
 XmlText::XmlText(const std::string& name, const std::string& group)
 {
@@ -22,20 +33,38 @@ XmlText::XmlText(const std::string& name, const std::string& group)
     if (xmlNestingDepth(text.data()) > maxXmlNesting)
         throw rapidxml::parse_error("elements nested too deep", text.data());
     document.parse<0>(text.data());
+    // Without an element there is nothing a reader could walk: such a file
+    // is as unusable as a malformed one.
+    if (!document.first_node())
+        throw rapidxml::parse_error("no element", text.data());
 }
+
+std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
+                                          const std::string& failureLine)
+{
+    try {
+        return std::make_unique<XmlText>(name, group);
+    } catch (...) {
+        // Whatever went wrong, the file contributes nothing and says so once.
+        logNormal(failureLine);
+        return nullptr;
+    }
+}
+
+const std::string& xmlFileBeingRead() { return fileBeingRead; }
+
+XmlFileScope::XmlFileScope(const std::string& name) : outer(std::move(fileBeingRead)) { fileBeingRead = name; }
+
+XmlFileScope::~XmlFileScope() { fileBeingRead = std::move(outer); }
 
 bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
                      const std::function<void(XmlNode& root)>& walk)
 {
-    std::unique_ptr<XmlText> xml;
-    try {
-        xml = std::make_unique<XmlText>(name, group);
-    } catch (const rapidxml::parse_error&) {
-        logNormal(failureLine);
+    const std::unique_ptr<XmlText> xml = parseXmlResource(name, group, failureLine);
+    if (!xml)
         return false;
-    }
-    if (XmlNode* root = xml->firstElement())
-        walk(*root);
+    const XmlFileScope scope(name);
+    walk(*xml->firstElement());
     return true;
 }
 
@@ -43,6 +72,24 @@ const char* attributeText(const XmlNode& node, const char* name)
 {
     const rapidxml::xml_attribute<char>* attribute = node.first_attribute(name);
     return attribute ? attribute->value() : nullptr;
+}
+
+float parseFiniteReal(const std::string& text, float fallback)
+{
+    const float read = Ogre::StringConverter::parseReal(text, fallback);
+    return std::isfinite(read) ? read : fallback;
+}
+
+Ogre::Vector2 parseFiniteVector2(const std::string& text, const Ogre::Vector2& fallback)
+{
+    const Ogre::Vector2 read = Ogre::StringConverter::parseVector2(text, fallback);
+    return {finiteComponent(read.x), finiteComponent(read.y)};
+}
+
+Ogre::Vector3 parseFiniteVector3(const std::string& text, const Ogre::Vector3& fallback)
+{
+    const Ogre::Vector3 read = Ogre::StringConverter::parseVector3(text, fallback);
+    return {finiteComponent(read.x), finiteComponent(read.y), finiteComponent(read.z)};
 }
 
 void readOptional(const XmlNode& node, const char* name, std::string& target)
@@ -66,13 +113,13 @@ void readOptional(const XmlNode& node, const char* name, int& target)
 void readOptional(const XmlNode& node, const char* name, float& target)
 {
     if (const char* text = attributeText(node, name))
-        target = Ogre::StringConverter::parseReal(text, 0.0f);
+        target = parseFiniteReal(text, 0.0f);
 }
 
 void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target)
 {
     if (const char* text = attributeText(node, name))
-        target = Ogre::StringConverter::parseVector2(text, Ogre::Vector2::ZERO);
+        target = parseFiniteVector2(text, Ogre::Vector2::ZERO);
 }
 
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)

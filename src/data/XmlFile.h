@@ -8,6 +8,7 @@
 #include <rapidxml/rapidxml.hpp>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,13 @@ using XmlNode = rapidxml::xml_node<char>;
 class XmlText {
 public:
     // Throws Ogre's exception when the resource cannot be opened and
-    // rapidxml::parse_error when it is malformed or nested too deep.
+    // rapidxml::parse_error when it is malformed, holds no element at all
+    // (empty, blank or only comments) or is nested too deep.
     XmlText(const std::string& name, const std::string& group);
     XmlText(const XmlText&) = delete;
     XmlText& operator=(const XmlText&) = delete;
 
-    // The first top-level element, or null for an empty document.
+    // The first top-level element; a parsed text always has one.
     XmlNode* firstElement() { return document.first_node(); }
 
 private:
@@ -31,14 +33,44 @@ private:
     rapidxml::xml_document<char> document;
 };
 
-// Parses the resource `name` of `group` and hands its root element to `walk`.
-// On a parse failure logs `failureLine` at the normal level and returns false;
-// nothing of the document outlives the call.
+// The parsed resource, or null once `failureLine` was logged at the normal
+// level because it could not be opened or parsed, whatever was thrown.
+std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
+                                          const std::string& failureLine);
+
+// The file whose document a reader is walking, named by the lines that
+// report damaged data in it; empty when an element is read on its own.
+const std::string& xmlFileBeingRead();
+
+// Names the file being read for as long as it lives; an inner scope hands
+// the outer name back when it ends.
+class XmlFileScope {
+public:
+    explicit XmlFileScope(const std::string& name);
+    ~XmlFileScope();
+    XmlFileScope(const XmlFileScope&) = delete;
+    XmlFileScope& operator=(const XmlFileScope&) = delete;
+
+private:
+    std::string outer;
+};
+
+// Parses the resource `name` of `group` and hands its root element to `walk`,
+// the file named as the one being read. On a failure (parseXmlResource)
+// returns false without walking; nothing of the document outlives the call.
 bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
                      const std::function<void(XmlNode& root)>& walk);
 
 // The text of an attribute, or null when the element lacks it.
 const char* attributeText(const XmlNode& node, const char* name);
+
+// Ogre's converter with one rule more: a number that is not finite ("nan",
+// "inf", "1e400") does not convert either. A real is then the fallback, a
+// vector's component 0. Such numbers would abort Ogre once they reach a
+// scene node.
+float parseFiniteReal(const std::string& text, float fallback);
+Ogre::Vector2 parseFiniteVector2(const std::string& text, const Ogre::Vector2& fallback);
+Ogre::Vector3 parseFiniteVector3(const std::string& text, const Ogre::Vector3& fallback);
 
 // Optional attributes: the target changes only when the attribute is present.
 void readOptional(const XmlNode& node, const char* name, std::string& target);

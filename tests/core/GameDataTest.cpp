@@ -6,10 +6,12 @@
 #include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
+#include "core/effects/sfxLibraryEntry.h"
 #include "core/GameTestSupport.h"
 #include "core/materials/MaterialModule.h"
 #include "data/pictureDefinition.h"
 #include "support/LogCapture.h"
+#include "support/ParticleTemplates.h"
 
 #include <gtest/gtest.h>
 
@@ -79,9 +81,11 @@ TEST_F(GameDataTest, TheLibrariesLoadInTheirOrderEachFollowedByItsLine)
     writeAll();
     publish();
     game.noHighScoreSave = true;
+    game.autoObbCache["ship.png"] = std::vector<Ogre::Vector2>(8, Ogre::Vector2::ZERO);
     game.loadGameData();
     EXPECT_EQ(loadingLines(), loadedLines);
     EXPECT_FALSE(game.noHighScoreSave);
+    EXPECT_TRUE(game.autoObbCache.empty());
     EXPECT_EQ(game.pictureLibrary.at("title.png")->screenName, "Title");
     EXPECT_EQ(game.spriteLibrary.at("ship.png")->lineColumn, Ogre::Vector2(4.0f, 1.0f));
     EXPECT_FLOAT_EQ(game.bulletLibrary.at("blue")->width, 2.0f);
@@ -163,6 +167,56 @@ TEST_F(GameDataTest, LoadingRereadsTheSoundVolumesFromTheSettings)
     game.loadGameData();
     EXPECT_EQ(game.musicVolume, 33);
     EXPECT_EQ(game.sfxVolume, 12);
+}
+
+TEST_F(GameDataTest, ParticleTemplatesJoinTheSfxLibraryAndEntriesWithoutTemplateOrSheetLeaveIt)
+{
+    struct presetCase {
+        const char* name;
+        bool isTemplate;
+        bool isLibraryEntry;
+        bool isSheet;
+        bool isKept;
+    };
+    const presetCase cases[] = {
+        {"sparks", true, false, false, true},
+        {"scoreParticles", true, false, false, false},
+        {"scoreParticlesGold", true, false, false, false},
+        {"multiplierParticles", true, false, false, false},
+        {"presetParticle_fire", true, false, false, false},
+        {"ParticleNew_draft", true, false, false, false},
+        {"none", true, false, false, false},
+        {"enemyChain", true, false, false, false},
+        {"defaultParticleSystem", true, false, false, false},
+        {"trail", true, true, false, true},
+        {"presetParticle_own", true, true, false, true},
+        {"gone", false, true, false, false},
+        {"sheet.png", false, true, true, true},
+    };
+    std::vector<std::string> templateNames;
+    for (const presetCase& c : cases) {
+        if (c.isTemplate)
+            templateNames.push_back(c.name);
+        if (c.isLibraryEntry) {
+            auto* entry = new sfxLibraryEntry;
+            entry->screenName = "read";
+            entry->isAnimatedTexture = c.isSheet ? 1 : 0;
+            game.sfxLibrary[c.name] = entry;
+        }
+    }
+    const ParticleTemplates templates(templateNames);
+    game.loadParticlePresets();
+    game.loadParticlePresets();
+    for (const presetCase& c : cases) {
+        ASSERT_EQ(game.sfxLibrary.count(c.name), c.isKept ? 1u : 0u) << c.name;
+        if (c.isKept) {
+            EXPECT_EQ(game.sfxLibrary.at(c.name)->screenName, c.isLibraryEntry ? "read" : c.name) << c.name;
+        }
+    }
+    const sfxLibraryEntry& added = *game.sfxLibrary.at("sparks");
+    EXPECT_EQ(added.isAnimatedTexture, 0);
+    EXPECT_FLOAT_EQ(added.duration, 1.0f);
+    EXPECT_EQ(added.isLocalSpace, 1);
 }
 
 TEST_F(GameDataTest, ClearingFreesEveryLibraryAndShutdownDoesToo)

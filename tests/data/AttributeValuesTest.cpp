@@ -1,7 +1,8 @@
 // Counts stored as reals: cut toward zero, and never cast beyond the range of
-// their type.
+// their type; and the string converter's rules under them.
 #include "data/AttributeValues.h"
 
+#include "data/SectionAttributes.h"
 #include "data/XmlFragment.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -48,6 +50,39 @@ TEST(AttributeValues, EveryIntegerTypeHasItsOwnBounds)
     EXPECT_EQ(truncatedInto<std::uint32_t>(nan, 7u), 7u);
     EXPECT_EQ(truncatedInto<std::int64_t>(1e19, std::int64_t{1}), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(truncatedInto<std::int64_t>(-1e19, std::int64_t{1}), std::numeric_limits<std::int64_t>::min());
+}
+
+// The converter's own rules, on which the readers' fallbacks rest: a change of
+// the library shows here first.
+template <typename Value>
+Value converted(const char* text, const Value& absent)
+{
+    const XmlFragment fragment(std::string("<e v=\"") + text + "\"/>");
+    return SectionAttributes(&fragment.root()).optional("v", absent);
+}
+
+TEST(AttributeValues, TheConverterRulesTheReadersRelyOn)
+{
+    const std::pair<const char*, int> integers[] = {{"010", 8}, {"08", 0}, {"0x10", 16}, {"2.9", 2}, {"-1.5", -1}};
+    for (const auto& [text, expected] : integers)
+        EXPECT_EQ(converted(text, 5), expected) << text;
+    EXPECT_EQ(converted("-1", 5u), 4294967295u);
+    const std::pair<const char*, float> reals[] = {{"2.9abc", 2.9f}, {"2,5", 2.0f}, {"nan", 0.0f},
+                                                    {"-inf", 0.0f},  {"1e400", 0.0f}, {"x", 0.0f}};
+    for (const auto& [text, expected] : reals)
+        EXPECT_FLOAT_EQ(converted(text, 7.0f), expected) << text;
+    for (const char* text : {"True", "yes", "on", "1", "truex"})
+        EXPECT_TRUE(converted(text, false)) << text;
+    for (const char* text : {"2", "abc", ""})
+        EXPECT_FALSE(converted(text, true)) << text;
+    const Ogre::Vector3 one(1.0f, 1.0f, 1.0f);
+    EXPECT_EQ(converted("1 abc 3", one), Ogre::Vector3::ZERO);
+    EXPECT_EQ(converted("1,2,3", one), Ogre::Vector3::ZERO);
+    EXPECT_EQ(converted("nan 2 inf", one), Ogre::Vector3(0.0f, 2.0f, 0.0f));
+    EXPECT_EQ(converted("0.5", Ogre::Vector2(1.0f, 1.0f)), Ogre::Vector2::ZERO);
+    EXPECT_EQ(converted("1 0", Ogre::ColourValue::White), Ogre::ColourValue::Black);
+    EXPECT_EQ(converted("1 0 0", Ogre::ColourValue::White), Ogre::ColourValue(1.0f, 0.0f, 0.0f, 1.0f));
+    EXPECT_EQ(converted("1 2 3", Ogre::Quaternion::ZERO), Ogre::Quaternion::IDENTITY);
 }
 
 } // namespace

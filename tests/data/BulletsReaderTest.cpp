@@ -74,7 +74,7 @@ TEST_F(BulletsReaderTest, AMissingGroupIsEmptyAndEachMissingRequiredAttributeIsR
     EXPECT_EQ(bullets.at("noGroup")->group, "");
     EXPECT_FLOAT_EQ(bullets.at("noHeight")->heigth, 0.0f);
     // An element with nothing names all eight it must have, and is stored under "".
-    const std::string missing = "[ERROR] Bullet without attribute: ";
+    const std::string missing = "[ERROR] gamebox.bullets: Bullet without attribute: ";
     EXPECT_EQ(log.lines, (std::vector<std::string>{missing + "heigth", missing + "name", missing + "screenName",
                                                    missing + "meshName", missing + "width", missing + "heigth",
                                                    missing + "obbwidth", missing + "obbheigth",

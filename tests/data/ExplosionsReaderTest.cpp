@@ -92,6 +92,41 @@ TEST_F(ExplosionsReaderTest, AbsentOptionalValuesTakeTheReadersDefaults)
     EXPECT_FLOAT_EQ(plain.cameraShakeStrength, 1.0f);
 }
 
+TEST_F(ExplosionsReaderTest, MissingRequiredItemsKeepTheElementsOwnValuesAndAreEachReported)
+{
+    read(R"(<explosion name="E" screenName="E"><EXPL/>
+              <EXPL timeBeforeStart="1" duration="2" particleName="p" soundName="s" isChild="false">
+                <position x="5"/><orientation/><Scaling/><Other/></EXPL></explosion>)");
+    const ExplosionElement constructed;
+    for (std::size_t index : {0u, 1u}) {
+        const ExplosionElement& bare = element("E", index);
+        EXPECT_FLOAT_EQ(bare.orientation, constructed.orientation);
+        EXPECT_FLOAT_EQ(bare.scaling, constructed.scaling);
+        EXPECT_EQ(bare.isCameraShake, constructed.isCameraShake);
+        EXPECT_FLOAT_EQ(bare.cameraShakeStrength, constructed.cameraShakeStrength);
+        EXPECT_EQ(bare.lightColor, Ogre::ColourValue(1.0f, 0.5f, 0.0f, 0.0f)); // optional: the reader's default
+    }
+    const ExplosionElement& bare = element("E", 0);
+    EXPECT_DOUBLE_EQ(bare.timeBeforeStart, constructed.timeBeforeStart);
+    EXPECT_DOUBLE_EQ(bare.duration, constructed.duration);
+    EXPECT_EQ(bare.particleName, constructed.particleName);
+    EXPECT_EQ(bare.soundName, constructed.soundName);
+    EXPECT_EQ(bare.isChild, constructed.isChild);
+    EXPECT_EQ(bare.position, constructed.position);
+    EXPECT_EQ(element("E", 1).position, Ogre::Vector3(5.0f, 0.0f, 0.0f));
+
+    const std::string attribute = "[ERROR] gamebox.explosions: EXPL without attribute: ";
+    const std::string child = "[ERROR] gamebox.explosions: EXPL without element: ";
+    const std::string in = "[ERROR] gamebox.explosions: ";
+    EXPECT_EQ(log.lines, (std::vector<std::string>{
+                             attribute + "timeBeforeStart", attribute + "duration", attribute + "particleName",
+                             attribute + "isChild", attribute + "soundName", child + "position",
+                             child + "orientation", child + "Scaling", child + "Other",
+                             in + "position without attribute: y", in + "position without attribute: z",
+                             in + "orientation without attribute: x", in + "Scaling without attribute: x",
+                             in + "Other without attribute: isCameraShake"}));
+}
+
 TEST_F(ExplosionsReaderTest, EmptyRepeatedAndNestedExplosions)
 {
     read(R"(<explosion name="Empty" screenName="first"/>

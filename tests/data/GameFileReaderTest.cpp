@@ -69,7 +69,7 @@ TEST_F(GameFileReaderTest, ModesExtensionsAndPlayersFollowTheDocument)
     EXPECT_TRUE(game.gameModes.at(1).difficulties.empty());
     EXPECT_EQ(game.gameModes.at(2).maxDifficulties, 0);
     EXPECT_EQ(game.gameModes.at(2).difficulties, (std::vector<std::string>{"Mean", "Cruel"}));
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] GAMEMODE without attribute: modeName"), 1);
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] Trial.game: GAMEMODE without attribute: modeName"), 1);
     EXPECT_EQ(game.extensions.count("Rivers"), 1u);
     EXPECT_EQ(game.playerNames, (std::vector<std::string>{"Kite", "Kite"}));
 }

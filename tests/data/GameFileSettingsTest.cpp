@@ -340,9 +340,9 @@ TEST_F(GameFileSettings, ARequiredAttributeMissingFromItsSectionIsReportedAndRea
     EXPECT_EQ(game.maxMultiplier, 0.0);
     EXPECT_EQ(game.timeBetweenChains, 0.0f);
     EXPECT_TRUE(game.isChaining);
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] SCORING without attribute: maxMultiplier"), 1);
-    EXPECT_TRUE(log.contains("[ERROR] GAME without attribute: gameScreenName"));
-    EXPECT_FALSE(log.contains("[ERROR] SCORING without attribute: isHitKeepChain")) << "optional";
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] Edge.game: SCORING without attribute: maxMultiplier"), 1);
+    EXPECT_TRUE(log.contains("[ERROR] Edge.game: GAME without attribute: gameScreenName"));
+    EXPECT_FALSE(log.contains("[ERROR] Edge.game: SCORING without attribute: isHitKeepChain")) << "optional";
 }
 
 TEST_F(GameFileSettings, TheLanguageReplacesTheFontsItNamesAfterEachSection)

@@ -91,11 +91,13 @@ TEST_F(HighScoreReader, OnlyScoreElementsBecomeRowsWhereverPrefsStands)
     EXPECT_EQ(game.highScores.lastEnteredName, "P");
 }
 
-TEST_F(HighScoreReader, AnEmptyFileEmptiesTheTableButKeepsTheLastName)
+TEST_F(HighScoreReader, AnEmptyFileIsLoggedAndLeavesTheTableAndTheLastName)
 {
     read("");
-    EXPECT_TRUE(rows().empty());
+    ASSERT_EQ(rows().size(), 1u);
+    EXPECT_EQ(rows()[0].name, "OLD");
     EXPECT_EQ(game.highScores.lastEnteredName, "OLDNAME");
+    EXPECT_TRUE(log.contains("[DotSceneLoader] Error creating tinyxml2::XMLDocument"));
 }
 
 TEST_F(HighScoreReader, AMalformedFileIsLoggedAndLeavesTheTable)

@@ -2,6 +2,8 @@
 // it, picking its records and reporting a failure.
 #include "data/LibraryFile.h"
 
+#include "data/XmlFragment.h"
+
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
@@ -60,11 +62,15 @@ TEST_F(LibraryFileTest, AMalformedFileLogsOneLineAtTheNormalLevelAndHandsOverNot
     EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL});
 }
 
-TEST_F(LibraryFileTest, AnEmptyFileHasNoRecords)
+TEST_F(LibraryFileTest, AMissingRequiredAttributeNamesTheFileOnlyWhileItIsRead)
 {
-    publish("  \n");
-    EXPECT_TRUE(readNames().empty());
-    EXPECT_TRUE(log.lines.empty());
+    publish("<Picture/>");
+    readLibraryFile("gamebox.pictures", "GAMERSC", "Picture", libraryFailureLine,
+                    [](const XmlNode& record) { reportedRequiredText(record, "name"); });
+    const XmlFragment alone("<Picture/>");
+    reportedRequiredText(alone.root(), "name");
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] gamebox.pictures: Picture without attribute: name",
+                                                   "[ERROR] Picture without attribute: name"}));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Reads one file out of an archive of the built sample game (data/*.tzn), or
+// Reads files out of the archives of the built sample game (data/*.tzn), or
 // registers both archives as the game's resource groups.
 #pragma once
 
@@ -9,6 +9,8 @@
 #include <OgreArchiveManager.h>
 #include <OgreResourceGroupManager.h>
 
+#include <regex>
+#include <set>
 #include <string>
 
 inline std::string sampleArchiveText(const std::string& archive, const std::string& file)
@@ -30,4 +32,24 @@ inline void addSampleArchives(Game& game)
     resources.addResourceLocation(std::string(ZARNITH_GAME_DIR) + "/data/data.tzn", "Zip", "Media");
     resources.addResourceLocation(std::string(ZARNITH_GAME_DIR) + "/data/game.tzn", "Zip", "GAMERSC");
     game.gameFolder = std::string(ZARNITH_GAME_DIR) + "/";
+}
+
+// The names a script of "data.tzn" defines after the keyword ("particle_system",
+// "material").
+inline std::set<std::string> sampleScriptNames(const std::string& script, const std::string& keyword)
+{
+    const std::string text = sampleArchiveText("data.tzn", script);
+    std::set<std::string> names;
+    const std::regex definition(keyword + " ([^\\s]+)");
+    for (std::sregex_iterator match(text.begin(), text.end(), definition), end; match != end; ++match)
+        names.insert((*match)[1]);
+    return names;
+}
+
+// Every particle template of the sample game's scripts.
+inline std::set<std::string> sampleParticleTemplateNames()
+{
+    std::set<std::string> names = sampleScriptNames("zarnithEffects.particle", "particle_system");
+    names.merge(sampleScriptNames("zarnithLevelEffects.particle", "particle_system"));
+    return names;
 }

@@ -7,7 +7,9 @@
 #include "core/effects/ExplosionElement.h"
 #include "core/effects/sfxLibraryEntry.h"
 #include "core/materials/MaterialModule.h"
+#include "data/SampleArchive.h"
 #include "support/LogCapture.h"
+#include "support/ParticleTemplates.h"
 #include "support/ResourceGroupScope.h"
 
 #include <OgreResourceGroupManager.h>
@@ -40,19 +42,9 @@ protected:
         game.gameFolder.clear();
         clearMaterialCaches();
     }
-    // The particle templates the game's scripts define.
-    static std::set<std::string> templates()
-    {
-        const std::string text =
-            Ogre::ResourceGroupManager::getSingleton().openResource("zarnithEffects.particle", "Media")->getAsString();
-        std::set<std::string> names;
-        const std::regex definition("particle_system ([^\\s]+)");
-        for (std::sregex_iterator match(text.begin(), text.end(), definition), end; match != end; ++match)
-            names.insert((*match)[1]);
-        return names;
-    }
-
     ResourceGroupScope groups{{"Media", "GAMERSC"}};
+    // The scripts' templates, as the game has them when it loads its data.
+    ParticleTemplates templatesOfTheGame{sampleParticleTemplateNames()};
     LogCapture log;
     Game& game = *Game::getSingletonPtr();
 };
@@ -62,7 +54,7 @@ TEST_F(SampleEffectsData, ExplosionsNameTemplatesTexturesSoundsAndExplosionsTheG
     for (const std::string& line : log.lines)
         EXPECT_EQ(line.find("XMLDocument"), std::string::npos) << line;
     ASSERT_TRUE(game.explosionLibrary.count("ExplosionNew_BoDSmart"));
-    const std::set<std::string> particleTemplates = templates();
+    const std::set<std::string> particleTemplates = sampleParticleTemplateNames();
     bool hasSheet = false, hasChild = false, hasLightOnly = false, hasSoundOnly = false;
     for (const auto& [name, explosion] : game.explosionLibrary)
         for (const ExplosionElement* element : explosion.second) {
@@ -90,7 +82,7 @@ TEST_F(SampleEffectsData, ExplosionsNameTemplatesTexturesSoundsAndExplosionsTheG
 
 TEST_F(SampleEffectsData, EverySfxEntryIsATemplateOrASheetOfTheGame)
 {
-    const std::set<std::string> particleTemplates = templates();
+    const std::set<std::string> particleTemplates = sampleParticleTemplateNames();
     for (const char* name : {"explosionSmoke", "basic_1up", "explosion_sprite_alpha", "explosion_sprite_alpha_bullet",
                              "Enemy_explosion", "smoke", "vectorSmoke", "forceField01", "scoreParticles",
                              "multiplierParticles"})
@@ -99,8 +91,13 @@ TEST_F(SampleEffectsData, EverySfxEntryIsATemplateOrASheetOfTheGame)
     const sfxLibraryEntry& loop = *game.sfxLibrary.at("forceFieldSheet.png");
     EXPECT_TRUE(loop.isAnimatedTexture && loop.isLooping);
     EXPECT_EQ(loop.columnsRows, Ogre::Vector2(4.0f, 1.0f));
-    for (const auto& [name, entry] : game.sfxLibrary) {
-        if (entry->isAnimatedTexture) {
+    // Entries naming neither a template nor a sheet would be dropped after loading.
+    const std::string file = sampleArchiveText("game.tzn", "gamebox.sfx");
+    const std::regex entry("sfxName=\"([^\"]+)\"");
+    for (std::sregex_iterator match(file.begin(), file.end(), entry), end; match != end; ++match) {
+        const std::string name = (*match)[1];
+        ASSERT_TRUE(game.sfxLibrary.count(name)) << name;
+        if (game.sfxLibrary.at(name)->isAnimatedTexture) {
             EXPECT_TRUE(groupHolds("GAMERSC", name)) << name;
         } else {
             EXPECT_TRUE(particleTemplates.count(name)) << name;

@@ -20,6 +20,7 @@
 #include "world/Waypoint.h"
 #include "world/sfxDefinition.h"
 #include "support/LogCapture.h"
+#include "support/ParticleTemplates.h"
 #include "support/ResourceGroupScope.h"
 #include "world/WorldTestScene.h"
 
@@ -53,16 +54,6 @@ std::set<std::string> soundsOfTheGame()
 }
 
 // The names a script of the "data" archive defines with the keyword.
-std::set<std::string> scriptNames(const std::string& script, const std::string& keyword)
-{
-    const std::string text = sampleArchiveText("data.tzn", script);
-    std::set<std::string> names;
-    const std::regex definition(keyword + " ([^\\s]+)");
-    for (std::sregex_iterator match(text.begin(), text.end(), definition), end; match != end; ++match)
-        names.insert((*match)[1]);
-    return names;
-}
-
 // Whether a PNG file carries alpha: grey or colour with alpha, or a palette
 // with transparent entries.
 bool pngHasAlpha(const std::string& file)
@@ -142,6 +133,8 @@ protected:
     }
 
     ResourceGroupScope groups{{"Media", "GAMERSC"}};
+    // The scripts' templates, as the game has them when it loads its data.
+    ParticleTemplates templatesOfTheGame{sampleParticleTemplateNames()};
     LogCapture log;
     Game& game = *Game::getSingletonPtr();
 };
@@ -201,12 +194,12 @@ TEST_F(SampleGameData, TheShotsNameTexturesEffectsAndTheRibbonMaterialTheGameHas
     EXPECT_FALSE(game.spriteLibrary.at("shotOrange.jpg")->hasAlpha);
     EXPECT_EQ(sampleArchiveText("game.tzn", "shotOrange.jpg").substr(0, 2), "\xff\xd8") << "a JPEG, without alpha";
 
-    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> templates = sampleScriptNames("zarnithEffects.particle", "particle_system");
     for (const char* effect : {"Bullet_Die", "Bullet_Cancel", "Bullet_SparkTrail"}) {
         EXPECT_TRUE(templates.count(effect)) << effect;
         EXPECT_TRUE(game.sfxLibrary.count(effect)) << effect << " is made only when the sfx library holds it";
     }
-    EXPECT_TRUE(scriptNames("zarnithEffects.material", "material").count("missileTrail"));
+    EXPECT_TRUE(sampleScriptNames("zarnithEffects.material", "material").count("missileTrail"));
     EXPECT_TRUE(groupHolds("Media", "missileTrail.png"));
 }
 
@@ -222,7 +215,7 @@ TEST_F(SampleGameData, TheGunsFireShotsAndShowEffectsAndSoundsTheGameHas)
     EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", game.bulletLibrary.at(laser.meshName)->meshName)));
     EXPECT_EQ(game.weaponLibrary.at("Gun_Pair")->isInFront, 1);
 
-    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> templates = sampleScriptNames("zarnithEffects.particle", "particle_system");
     const std::set<std::string> sounds = soundsOfTheGame();
     for (const auto& [name, gun] : game.weaponLibrary) {
         if (name.empty())
@@ -254,7 +247,7 @@ TEST_F(SampleGameData, TheShipsUseMeshesSpritesGunsEffectsAndSoundsTheGameHas)
     EXPECT_TRUE(groupHolds("Media", "gui_waypoint.mesh"));
     EXPECT_TRUE(pngHasAlpha(sampleArchiveText("game.tzn", game.aimTextureName)));
 
-    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> templates = sampleScriptNames("zarnithEffects.particle", "particle_system");
     const std::set<std::string> sounds = soundsOfTheGame();
     for (const auto& [name, ship] : game.playerLibrary) {
         EXPECT_EQ(ship->name, name) << "the play ship takes its definition's name";
@@ -296,7 +289,7 @@ TEST_F(SampleGameData, TheWavesNameOnlyMeshesSpritesGunsPathsEffectsAndSoundsThe
 {
     load();
     EXPECT_FALSE(log.containsPrefix("[ERROR] "));
-    const std::set<std::string> templates = scriptNames("zarnithEffects.particle", "particle_system");
+    const std::set<std::string> templates = sampleScriptNames("zarnithEffects.particle", "particle_system");
     const std::set<std::string> sounds = soundsOfTheGame();
     const auto isMesh = [](const std::string& mesh) { return groupHolds("GAMERSC", mesh) || groupHolds("Media", mesh); };
     const auto isEffect = [&](const std::string& effect) {

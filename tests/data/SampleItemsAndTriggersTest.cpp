@@ -10,7 +10,9 @@
 #include "data/TriggerReader.h"
 #include "data/XmlFragment.h"
 #include "data/pictureDefinition.h"
+#include "data/SampleArchive.h"
 #include "support/LogCapture.h"
+#include "support/ParticleTemplates.h"
 #include "support/ResourceGroupScope.h"
 #include "world/Item.h"
 #include "world/TriggerTestScene.h"
@@ -56,6 +58,8 @@ protected:
     bool isEffect(const std::string& name) const { return game.sfxLibrary.count(name) != 0; }
 
     ResourceGroupScope groups{{"Media", "GAMERSC"}};
+    // The scripts' templates, as the game has them when it loads its data.
+    ParticleTemplates templatesOfTheGame{sampleParticleTemplateNames()};
     LogCapture log;
 };
 

@@ -48,13 +48,15 @@ TEST_F(SoundsReaderTest, EverySoundKeepsItsNamesVolumeAndKind)
     EXPECT_FALSE(sounds.at("shot.wav")->isMUSIC);
 }
 
-TEST_F(SoundsReaderTest, AVolumeThatIsNoNumberOrIsAbsentIsZero)
+TEST_F(SoundsReaderTest, AVolumeThatIsNoNumberIsZeroAndAMissingOneFull)
 {
     read(R"(<SOUND soundName="a.wav" screenName="A" volume="loud" isSFX="true"/>
             <SOUND soundName="b.wav" screenName="B"/>)");
     EXPECT_FLOAT_EQ(sounds.at("a.wav")->volume, 0.0f);
-    EXPECT_FLOAT_EQ(sounds.at("b.wav")->volume, 0.0f);
+    EXPECT_FLOAT_EQ(sounds.at("b.wav")->volume, 1.0f);
     EXPECT_FALSE(sounds.at("b.wav")->isSFX);
+    const std::string missing = "[ERROR] gamebox.sounds: SOUND without attribute: ";
+    EXPECT_EQ(log.lines, (std::vector<std::string>{missing + "volume", missing + "isSFX"}));
 }
 
 TEST_F(SoundsReaderTest, ASoundNamedAgainReplacesTheEarlierOne)
