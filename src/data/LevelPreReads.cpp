@@ -18,8 +18,7 @@ enum class levelSearch { goOn, stop };
 
 // Hands the root of each included level's file to `look`, in list order,
 // until a file is missing or `look` stops the search. A file that does not
-// parse logs the failure line and stops it too; one without an element has
-// nothing to look at.
+// parse, or holds no element, logs the failure line and stops it too.
 void searchLevels(const Game& game, const std::function<levelSearch(const XmlNode& root)>& look)
 {
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
