@@ -13,3 +13,13 @@ zarnith_game_picture(hudEmblem.png -size 64x64 xc:none
   -fill "#6fa8e8" -draw "polygon 32,4 60,56 32,44 4,56")
 zarnith_picture(gameover.jpg -size 512x128 xc:black -fill white
   -font ${DEJAVU_SANS_BOLD} -pointsize 72 -gravity center -annotate +0+0 "GAME OVER")
+# The engine's own pictures of the menus and score pop-ups, used when a game
+# file names none: the pause and score screens' panel, the start menu's star
+# field and entry block, and the score pop-up's digits sheet.
+zarnith_picture(pauseMenu.png -size 256x256 xc:none
+  -fill "#101830c0" -stroke "#6fa8e8" -strokewidth 4 -draw "roundrectangle 2,2 253,253 16,16")
+zarnith_picture(stars.png -size 256x256 xc:black -seed 7 +noise Random -colorspace Gray
+  -threshold 97% -type TrueColor)
+zarnith_picture(startMenuBlockTexture_blueGradient.png -size 256x64 "gradient:#2050a0-#0b1a44")
+zarnith_picture(score_default.png -size 320x32 xc:none -fill white
+  -font ${DEJAVU_SANS_BOLD} -pointsize 28 -gravity west -annotate +4+0 "0123456789")

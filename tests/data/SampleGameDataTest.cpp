@@ -27,10 +27,13 @@
 #include <OgreMesh.h>
 #include <OgreMeshManager.h>
 #include <OgreMeshSerializer.h>
+#include <OgreStringConverter.h>
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
+#include <rapidxml/rapidxml.hpp>
 
 #include <algorithm>
+#include <functional>
 #include <regex>
 #include <set>
 
@@ -153,6 +156,69 @@ TEST_F(SampleGameData, EveryLibraryReadsWithoutAFailure)
     EXPECT_EQ(materialModule().definitions.at("crate.mesh").size(), 2u);
     EXPECT_EQ(game.waypointLibrary.at("dive")->waypoints.size(), 4u);
     EXPECT_FLOAT_EQ(game.waypointLibrary.at("orbit")->separation, 12.0f);
+}
+
+// The sample's game file, read as the program reads it: the level list with
+// its log lines in order, and chosen settings of every kind of section equal
+// to what the file says.
+TEST_F(SampleGameData, TheGameFileFillsTheLevelListAndTheSettingsItWrites)
+{
+    load();
+    std::vector<std::string> levels;
+    for (const gameFileEntry* level : game.levels)
+        levels.push_back(level->name);
+    EXPECT_EQ(levels, (std::vector<std::string>{"Level01", "Level02", "Level03"}));
+    auto next = log.lines.begin();
+    for (const char* line : {"will read the level list", "added Level01", "added Level02", "added Level03",
+                             "added Level04", "levelLevelLostdo not exist", "game read", "start menu read"}) {
+        next = std::find(next, log.lines.end(), line);
+        ASSERT_NE(next, log.lines.end()) << "missing or out of order: " << line;
+    }
+    EXPECT_EQ(game.gameName, "Skyward");
+    EXPECT_EQ(game.gameModes.at(0).difficulties.size(), 3u);
+    EXPECT_EQ(game.playerNames, (std::vector<std::string>{"PlayerDefault01", "PlayerSprite01"}));
+
+    const std::string text = sampleArchiveText("game.tzn", "Skyward.game");
+    std::vector<char> copy(text.begin(), text.end());
+    copy.push_back('\0');
+    rapidxml::xml_document<char> document;
+    document.parse<0>(copy.data());
+    using Ogre::StringConverter;
+    const struct {
+        const char* section;
+        const char* attribute;
+        std::function<bool(const std::string& text)> matches;
+    } rows[] = {
+        {"VERSION", "versionNumber", [&](const std::string& t) { return game.versionNumber == t; }},
+        {"GAMEPLAY", "continues", [&](const std::string& t) { return game.continues == StringConverter::parseInt(t); }},
+        {"GAMEPLAY", "maxSmartBombs",
+         [&](const std::string& t) { return game.maxSmartBombs == StringConverter::parseInt(t); }},
+        {"GAMEPLAY", "smartItemName", [&](const std::string& t) { return game.smartItemName == t; }},
+        {"GAMEPLAY", "extendEvery", [&](const std::string& t) { return game.extendEvery == StringConverter::parseInt(t); }},
+        {"GAMEPLAY", "lockMax", [&](const std::string& t) { return game.lockMax == StringConverter::parseInt(t); }},
+        {"SCORING", "maxMultiplier",
+         [&](const std::string& t) { return game.maxMultiplier == StringConverter::parseInt(t); }},
+        {"SCORING", "isChaining", [&](const std::string& t) { return game.isChaining == StringConverter::parseBool(t); }},
+        {"GAUGE", "maxGauge", [&](const std::string& t) { return game.maxGauge == StringConverter::parseReal(t); }},
+        {"GAUGE", "position",
+         [&](const std::string& t) { return game.gaugePosition == StringConverter::parseVector2(t); }},
+        {"SOUNDS", "Sound1up", [&](const std::string& t) { return game.Sound1up == t; }},
+        {"STARTMENU", "startMenuLogoFontColour",
+         [&](const std::string& t) { return game.startMenuLogoFontColour == StringConverter::parseColourValue(t); }},
+        {"STARTMENU", "startMenuFontSize",
+         [&](const std::string& t) { return game.startMenuFontSize == StringConverter::parseInt(t); }},
+        {"GAMEHUD", "gameHUDFontSize",
+         [&](const std::string& t) { return game.gameHUDFontSize == int(StringConverter::parseReal(t)); }},
+        {"GAMEHUD", "HUD_scorePos",
+         [&](const std::string& t) { return game.HUD_scorePos == StringConverter::parseVector2(t); }},
+    };
+    for (const auto& row : rows) {
+        const rapidxml::xml_node<char>* section = document.first_node()->first_node(row.section);
+        ASSERT_NE(section, nullptr) << row.section;
+        const rapidxml::xml_attribute<char>* attribute = section->first_attribute(row.attribute);
+        ASSERT_NE(attribute, nullptr) << row.attribute;
+        EXPECT_TRUE(row.matches(attribute->value())) << row.section << " " << row.attribute;
+    }
 }
 
 TEST_F(SampleGameData, TheLibrariesNameOnlyTexturesAndSoundsTheGameHas)
