@@ -75,7 +75,11 @@ void readHighScores(Game& game)
     if (group.empty())
         return;
     fileScores read;
-    if (!readXmlResource(fileName, group, failureLine, [&read](XmlNode& first) { readTopLevel(first, read); }))
+    // A file without any element holds no scores.
+    if (!readXmlDocument(fileName, group, failureLine, [&read](XmlNode* first) {
+            if (first)
+                readTopLevel(*first, read);
+        }))
         return;
     // Emptied only now: a file that fails to parse leaves the table whole.
     game.highScores.rows = std::move(read.rows);

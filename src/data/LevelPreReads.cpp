@@ -18,7 +18,8 @@ enum class levelSearch { goOn, stop };
 
 // Hands the root of each included level's file to `look`, in list order,
 // until a file is missing or `look` stops the search. A file that does not
-// parse, or holds no element, logs the failure line and stops it too.
+// parse logs the failure line and stops it too; one without an element has
+// nothing to look at.
 void searchLevels(const Game& game, const std::function<levelSearch(const XmlNode& root)>& look)
 {
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
@@ -31,8 +32,10 @@ void searchLevels(const Game& game, const std::function<levelSearch(const XmlNod
         if (!groups.resourceExists(gameGroup, fileName))
             return;
         levelSearch next = levelSearch::goOn;
-        const bool parsed = readXmlResource(fileName, gameGroup, layoutFailureLine,
-                                            [&look, &next](XmlNode& root) { next = look(root); });
+        const bool parsed = readXmlDocument(fileName, gameGroup, layoutFailureLine, [&look, &next](XmlNode* root) {
+            if (root)
+                next = look(*root);
+        });
         if (!parsed || next == levelSearch::stop)
             return;
     }

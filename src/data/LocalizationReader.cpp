@@ -61,10 +61,13 @@ void readLocalization(Game& game, std::string& language, std::map<std::string, t
     if (!groupHolds("GAMERSC", fileName))
         return;
     // Emptied only once the file parsed: a broken one leaves the table whole.
-    readXmlResource(fileName, "GAMERSC", failureLine, [&](XmlNode& root) {
+    // A file without any element empties the table all the same.
+    readXmlDocument(fileName, "GAMERSC", failureLine, [&](XmlNode* root) {
         table.clear();
-        readFonts(root, game.languageTables[language]);
-        readStrings(root, table);
+        if (!root)
+            return;
+        readFonts(*root, game.languageTables[language]);
+        readStrings(*root, table);
     });
 }
 
@@ -73,8 +76,10 @@ void readLocalizationTags(const std::string& fileName, std::map<std::string, std
     const std::string group = groupHolding(fileName);
     if (group.empty())
         return;
-    readXmlResource(fileName, group, failureLine, [&table](XmlNode& root) {
-        for (const XmlNode* tag : childElements(root, "Tag"))
+    readXmlDocument(fileName, group, failureLine, [&table](XmlNode* root) {
+        if (!root)
+            return;
+        for (const XmlNode* tag : childElements(*root, "Tag"))
             if (const char* key = reportedAttributeText(*tag, "basis"))
                 table[key] = elementText(*tag);
     });

@@ -6,6 +6,7 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -19,7 +20,7 @@ float finiteComponent(float value) { return std::isfinite(value) ? value : 0.0f;
 
 } // namespace
 
-XmlText::XmlText(const std::string& name, const std::string& group)
+XmlText::XmlText(const std::string& name, const std::string& group, bool isEmptyAllowed)
 {
     // rapidxml parses in place: it gets a zero-terminated copy of its own that
     // lives as long as the document.
@@ -30,20 +31,24 @@ XmlText::XmlText(const std::string& name, const std::string& group)
         text.assign(content.begin(), content.end());
         text.push_back('\0');
     }
+    // XML holds no NUL: the parser would stop at it and take a binary file
+    // for an empty one.
+    if (std::find(text.begin(), text.end() - 1, '\0') != text.end() - 1)
+        throw rapidxml::parse_error("NUL in the text", text.data());
     if (xmlNestingDepth(text.data()) > maxXmlNesting)
         throw rapidxml::parse_error("elements nested too deep", text.data());
     document.parse<0>(text.data());
     // Without an element there is nothing a reader could walk: such a file
     // is as unusable as a malformed one.
-    if (!document.first_node())
+    if (!isEmptyAllowed && !document.first_node())
         throw rapidxml::parse_error("no element", text.data());
 }
 
 std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
-                                          const std::string& failureLine)
+                                          const std::string& failureLine, bool isEmptyAllowed)
 {
     try {
-        return std::make_unique<XmlText>(name, group);
+        return std::make_unique<XmlText>(name, group, isEmptyAllowed);
     } catch (...) {
         // Whatever went wrong, the file contributes nothing and says so once.
         logNormal(failureLine);
@@ -65,6 +70,17 @@ bool readXmlResource(const std::string& name, const std::string& group, const st
         return false;
     const XmlFileScope scope(name);
     walk(*xml->firstElement());
+    return true;
+}
+
+bool readXmlDocument(const std::string& name, const std::string& group, const std::string& failureLine,
+                     const std::function<void(XmlNode* root)>& walk)
+{
+    const std::unique_ptr<XmlText> xml = parseXmlResource(name, group, failureLine, true);
+    if (!xml)
+        return false;
+    const XmlFileScope scope(name);
+    walk(xml->firstElement());
     return true;
 }
 

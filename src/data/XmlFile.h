@@ -19,13 +19,14 @@ using XmlNode = rapidxml::xml_node<char>;
 class XmlText {
 public:
     // Throws Ogre's exception when the resource cannot be opened and
-    // rapidxml::parse_error when it is malformed, holds no element at all
-    // (empty, blank or only comments) or is nested too deep.
-    XmlText(const std::string& name, const std::string& group);
+    // rapidxml::parse_error when it is malformed or nested too deep, and,
+    // unless `isEmptyAllowed`, when it holds no element at all (empty, blank
+    // or only comments).
+    XmlText(const std::string& name, const std::string& group, bool isEmptyAllowed = false);
     XmlText(const XmlText&) = delete;
     XmlText& operator=(const XmlText&) = delete;
 
-    // The first top-level element; a parsed text always has one.
+    // The first top-level element; null only for an allowed empty text.
     XmlNode* firstElement() { return document.first_node(); }
 
 private:
@@ -36,7 +37,7 @@ private:
 // The parsed resource, or null once `failureLine` was logged at the normal
 // level because it could not be opened or parsed, whatever was thrown.
 std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
-                                          const std::string& failureLine);
+                                          const std::string& failureLine, bool isEmptyAllowed = false);
 
 // The file whose document a reader is walking, named by the lines that
 // report damaged data in it; empty when an element is read on its own.
@@ -60,6 +61,11 @@ private:
 // returns false without walking; nothing of the document outlives the call.
 bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
                      const std::function<void(XmlNode& root)>& walk);
+// The same for the files a player's folder or a table keeps (scores, texts,
+// the levels looked into before play): a well-formed file without any element
+// is read as holding nothing, and `walk` gets a null root.
+bool readXmlDocument(const std::string& name, const std::string& group, const std::string& failureLine,
+                     const std::function<void(XmlNode* root)>& walk);
 
 // The text of an attribute, or null when the element lacks it.
 const char* attributeText(const XmlNode& node, const char* name);

@@ -29,6 +29,8 @@ inline Game& cleanGame()
     game.preferenceFolder.clear();
     game.tutorialsSeen.clear();
     game.lastTutorial.clear();
+    game.languageTables.clear();
+    game.defaultTexts.clear();
     game.sdlWindow = nullptr;
     game.reportedFadeResources.clear();
     game.reportedEffectLines.clear();

@@ -56,6 +56,9 @@ struct readerCase {
     std::string kept;
     std::string added;
     Reader read;
+    // What scores and texts read from a file without any element, logging
+    // nothing (null: such a file fails as a broken one does).
+    const char* emptyFileRead = nullptr;
 };
 
 class BadFilesTest : public ::testing::Test {
@@ -76,8 +79,9 @@ protected:
             };
         };
         std::vector<readerCase> rows;
-        const auto add = [&rows](const char* file, const std::string& line, const char* format, Reader read) {
-            rows.push_back({file, line, named(format, "kept"), named(format, "added"), std::move(read)});
+        const auto add = [&rows](const char* file, const std::string& line, const char* format, Reader read,
+                                 const char* emptyFileRead = nullptr) {
+            rows.push_back({file, line, named(format, "kept"), named(format, "added"), std::move(read), emptyFileRead});
         };
         add("gamebox.pictures", libraryLine, R"(<Picture name="%" screenName="S"/>)",
             library(loadPicturesGamebox, &Game::pictureLibrary, "gamebox.pictures"));
@@ -112,16 +116,16 @@ protected:
             for (const highScoreRow& row : g.highScores.rows)
                 names += row.name + ";";
             return names;
-        });
+        }, "");
         add("english.localization", libraryLine, R"(<L><string name="%">text</string></L>)", [this] {
             std::string language = "english";
             readLocalization(game, language, texts);
             return keysOf(texts);
-        });
+        }, "");
         add("english_localization.xml", libraryLine, R"(<L><Tag basis="%">text</Tag></L>)", [this] {
             readLocalizationTags("english_localization.xml", tags);
             return keysOf(tags);
-        });
+        }, "kept;");
         return rows;
     }
 
@@ -150,11 +154,20 @@ TEST_F(BadFilesTest, EachReaderLogsItsOneLineAndKeepsWhatItHad)
     ResourceGroupScope::addFolder(folder.path(), group);
     for (const readerCase& row : rows) {
         ASSERT_EQ(row.read(), "kept;") << row.file;
-        const std::string damaged[] = {"",
-                                       " \n\t",
-                                       "<!-- only a comment -->",
-                                       "<?xml version=\"1.0\"?>",
-                                       "this is no XML",
+        const std::string elementless[] = {"", " \n\t", "<!-- only a comment -->", "<?xml version=\"1.0\"?>"};
+        for (const std::string& content : elementless) {
+            folder.write(row.file, content);
+            if (row.emptyFileRead) {
+                log.lines.clear();
+                EXPECT_EQ(row.read(), row.emptyFileRead) << row.file << " with " << content;
+                EXPECT_TRUE(log.lines.empty()) << row.file << " with " << content;
+                folder.write(row.file, row.kept);
+                row.read();
+            } else {
+                expectFailedRead(row, content);
+            }
+        }
+        const std::string damaged[] = {"this is no XML",
                                        std::string("\0\x01\x02", 3),
                                        row.added + "<Cut off=\"",
                                        row.added + "<Unquoted value=1/>",

@@ -115,7 +115,7 @@ TEST(LevelPreReads, FontsAndShadowsOfTheIncludedLevelsUpToTheFirstMissingFile)
         {"a level that does not parse ends both looks",
          {{"A", true, pixelFont}, {"B", true, "<scene><Level><Sun isShadows=\"true\">"}, {"C", true, shadows}},
          with(settingFonts, {"pixel"}), false, 2},
-        {"an empty file is as unusable", {{"A", true, ""}, {"B", true, shadows}}, settingFonts, false, 2},
+        {"an empty file has nothing to look at", {{"A", true, ""}, {"B", true, shadows}}, settingFonts, true},
     };
     for (const auto& tried : games) {
         SmallGame small(tried.levels);
