@@ -51,7 +51,7 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
 
     camera = new GameCamera();
     camera->setupScene();
-    playCamera = sceneManager->getCamera("PlayCam");
+    playCamera = camera->playCamera;
     logLine("cameraGame initialized");
     createBackgroundViewport();
     createGameViewport();

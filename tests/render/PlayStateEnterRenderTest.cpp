@@ -6,6 +6,7 @@
 #include "core/Game.h"
 #include "play/playState.h"
 
+#include <OgreFontManager.h>
 #include <OgreMaterialManager.h>
 #include <OgreRenderWindow.h>
 #include <OgreSceneManager.h>
@@ -85,6 +86,9 @@ TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
             EXPECT_TRUE(countScene(*scene.scene) == afterFirst);
     }
     game.clearLibraries();
+    // Fonts loaded before play remove their materials when they unload: they
+    // must do so before the scene takes away the materials the test made.
+    Ogre::FontManager::getSingleton().unloadAll();
 }
 
 } // namespace
