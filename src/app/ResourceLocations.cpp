@@ -71,6 +71,22 @@ void createResourceGroupOnce(const std::string& group)
         groups.createResourceGroup(group, group == "Media" || group == "GAMERSC");
 }
 
+namespace {
+
+// Texture shadows make Ogre set up its shadow-volume programs at the first
+// frame, whichever render system draws; their files live in Ogre's media.
+void addShadowVolumeMedia()
+{
+    const std::string folder = std::string(ZARNITH_OGRE_MEDIA_DIR) + "/ShadowVolume";
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    if (groups.resourceLocationExists(folder, Ogre::RGN_INTERNAL))
+        return;
+    groups.addResourceLocation(folder, "FileSystem", Ogre::RGN_INTERNAL);
+    groups.initialiseResourceGroup(Ogre::RGN_INTERNAL);
+}
+
+} // namespace
+
 void initResourceLocations(Game& game, const std::string& gamePath)
 {
     game.extensionPath = "Extensions/";
@@ -86,5 +102,6 @@ void initResourceLocations(Game& game, const std::string& gamePath)
     initialiseGroup("Media");
     initialiseGroup("GAMERSC");
     createResourceGroupOnce("GAMERSC_materials");
+    addShadowVolumeMedia();
     logLine("resources paths initialized");
 }

@@ -98,7 +98,8 @@ void addShaderLibrary()
     const std::string media = ZARNITH_OGRE_MEDIA_DIR;
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
     groups.addResourceLocation(media + "/RTShaderLib/GLSL", "FileSystem", Ogre::RGN_INTERNAL);
-    groups.addResourceLocation(media + "/ShadowVolume", "FileSystem", Ogre::RGN_INTERNAL);
+    if (!groups.resourceLocationExists(media + "/ShadowVolume", Ogre::RGN_INTERNAL))
+        groups.addResourceLocation(media + "/ShadowVolume", "FileSystem", Ogre::RGN_INTERNAL);
     groups.initialiseResourceGroup(Ogre::RGN_INTERNAL);
 }
 

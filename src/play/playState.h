@@ -1,22 +1,61 @@
-// The state that plays a level. This is its least form: the lists of the
-// level's triggers and items that it updates each frame, and the screen-wide
-// bomb that items and triggers set off. Building the level, the frame of
-// play, the shots and the play flow arrive with the play state.
+// The state that plays a level. Entering builds the whole scene of the
+// Game's current level (camera rig, viewports, physics world, Level, player,
+// placed objects) and leaving tears it down so that the next entry starts
+// from an empty scene. Its frame runs the Game's timers, the world step and
+// the guns and shots in fixed steps; it also holds the level's lists, the
+// screen-wide bomb and the cancelling of enemy shots.
 #pragma once
 
 #include "core/GameState.h"
 
 #include <OgreVector.h>
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+namespace Ogre {
+class Camera;
+class Root;
+class SceneManager;
+class Viewport;
+} // namespace Ogre
+
+class Enemy;
+class Game;
+class GameCamera;
 class Item;
+class Level;
+class Obb;
+class OverlayPreferer;
+class Player;
 class Trigger;
 class Wave;
+class background;
+class sfx;
+class btBroadphaseInterface;
+class btCollisionConfiguration;
+class btCollisionDispatcher;
+class btConstraintSolver;
+class btDiscreteDynamicsWorld;
 
 class playState : public GameState {
 public:
+    // The one play state of the run.
+    static playState* getInstance();
+
+    void enter(Ogre::RenderWindow* renderWindow) override;
+    void exit() override;
+    void update(double dt) override;
+
+    // Steps of entering.
+    void createBackgroundViewport();
+    void setupShadows();
+    void createScreenBounds();
+    void preloadOverlays();
+    void setPreloadTexture();
+
     // The bomb: sets the Game's bomb timers, cancels the enemies' shots
     // (each dropping the item) when asked, shows the smart-bomb effect at
     // the player when asked, and hits the enemies on screen with the damage.
@@ -25,21 +64,102 @@ public:
     // Enemies hold fire a moment and every enemy shot is cancelled, each
     // dropping the item.
     void cancelBulletsForScore(const std::string& itemName, bool cancelAll);
+
+    // The per-frame lists and loops.
+    void collectActiveEnemies();
+    void updateBackgroundVisibility();
+    void collectVisibleBackgrounds();
+    // The alive, targetable enemy of the list nearest to the point (squared
+    // distance to its node); among equal distances the last one wins.
+    static Enemy* findNearestEnemy(const std::vector<Enemy*>& list, const Ogre::Vector3& point);
     // Every trigger of the update list, with the unscaled frame time; not in
     // game modes 8 and 13.
     void updateTriggers(double seconds);
+    void updateSfx(double dt);
+    // Every wave; the Game learns how many have finished.
+    void updateWaves(double dt);
     // Every pooled item and every item of the level.
     void updateItems(double seconds);
+    // The triggers in the order they are updated: those linked to no trigger
+    // first, then, breadth first, the triggers linking to ones already
+    // listed. A trigger reached by neither is not updated.
+    void buildTriggerUpdateList();
     // One fixed step of every live shot of a pool, the enemies' homing on
     // the target; records that became free leave the live list. The hit
     // tests join these steps with the combat between ships and shots.
     void updateEnemyBullets(double dt, const Ogre::Vector3& target);
     void updatePlayerBullets(double dt, const Ogre::Vector3& target);
 
-    // The level's triggers, in update order; owned by the level's teardown.
-    std::vector<Trigger*> triggers;
+    // --- The play flow's side (level start, reset, pause); defined with the
+    // play flow. ---
+    void startLevel();
+    void updatePlayFlow(double dt);
+    void setGamePaused(bool paused);
+
+    Ogre::Root* root = nullptr;
+    Ogre::SceneManager* sceneManager = nullptr;
+    Ogre::RenderWindow* window = nullptr;
+    // Emptied by the level reset.
+    std::map<std::string, int> resetMap;
+    // The play flow's game mode of the previous frame; -1 after entering.
+    std::int32_t lastGameMode = -1;
+    // Rebuilt every frame for the collision steps.
+    std::vector<Enemy*> onScreenEnemies;
+    std::vector<Enemy*> activeEnemies;
+    std::vector<background*> visibleBackgrounds;
+    Ogre::Camera* playCamera = nullptr;
+    OIS::Keyboard* keyboard = nullptr;
+    OIS::Mouse* mouse = nullptr;
+    // The background viewport draws only the level's background picture, by
+    // hand or during a refresh window; the game viewport draws the rest.
+    Ogre::Viewport* backgroundViewport = nullptr;
+    Ogre::Viewport* gameViewport = nullptr;
+    // Play was paused because the game controller went away.
+    std::uint8_t padLost = 0;
+    Game* game = nullptr;
+    // Fixed-step accumulators (seconds) of enemy fire and of player fire and
+    // shots; they keep their remainders across frames.
+    double enemyFireTime = 0.0;
+    double shotTime = 0.0;
+    OverlayPreferer* overlayPreferer = nullptr;
+    GameCamera* camera = nullptr;
+    // Owned through the Game.
+    Player* player = nullptr;
+    Level* level = nullptr;
+    // The level's waves, in file order.
+    std::vector<Wave*> waves;
+    // The level's placed backgrounds.
+    std::vector<background*> levelEntities;
     // Items placed in the level (the pool's items live in the Game).
     std::vector<Item*> items;
-    // The level's waves, in file order; owned by the level's teardown.
-    std::vector<Wave*> waves;
+    // The level's triggers, and the order they are updated in.
+    std::vector<Trigger*> triggers;
+    std::vector<Trigger*> triggerUpdateList;
+    // Effects placed in the level.
+    std::vector<sfx*> sfxList;
+    // The outline of the Game's invincibilityLimits rectangle.
+    Obb* invincibilityBounds = nullptr;
+    std::uint32_t restartPending = 0;
+    // The physics world and what it is made of.
+    btBroadphaseInterface* broadphase = nullptr;
+    btCollisionConfiguration* collisionConfiguration = nullptr;
+    btCollisionDispatcher* dispatcher = nullptr;
+    btConstraintSolver* solver = nullptr;
+    btDiscreteDynamicsWorld* world = nullptr;
+
+private:
+    void createGameViewport();
+    void createOverlayPreferer();
+    void createPhysicsWorld();
+    void destroyPhysicsWorld();
+    void createLevel();
+    void buildLevel();
+    void destroyLevelObjects();
+    void clearScene();
+    void runWorldStep(double dt);
+    void stepGunsAndShots(double dt);
+    void endBackgroundRefresh();
+    static void setDebugOverlaysVisible(bool visible);
+    void stepPhysics(double dt);
+    void leaveWhenFaded();
 };

@@ -4,18 +4,15 @@
 #include "combat/Player.h"
 #include "core/Game.h"
 #include "play/Level.h"
+#include "play/PlayerPosition.h"
 #include "world/sfxManager.h"
 
 #include <OgreSceneNode.h>
-
-namespace {
 
 Ogre::Vector3 playerPosition(const Player& player)
 {
     return player.sceneNode ? player.sceneNode->_getDerivedPosition() : player.position;
 }
-
-} // namespace
 
 void playState::damageAllEnemies(bool cancelBullets, bool cancelAll, const std::string& cancelItemName, int damage,
                                  bool showEffect, bool clearCoolDown)

@@ -61,6 +61,7 @@ protected:
         trigger->activation_type = activation;
         trigger->setupScene(at);
         state.triggers.push_back(trigger);
+        state.buildTriggerUpdateList();
         world.updateTransforms();
         trigger->reset();
         return trigger;

@@ -1,0 +1,120 @@
+// Entering a level: the whole scene of the Game's current level is built in
+// a fixed order and play starts.
+#include "play/playState.h"
+
+#include "app/Log.h"
+#include "app/ResourceLookup.h"
+#include "app/TextUtils.h"
+#include "combat/Player.h"
+#include "combat/bulletDefinition.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/Game.h"
+#include "core/materials/ShotMaterials.h"
+#include "core/materials/SpriteMaterials.h"
+#include "data/LevelReader.h"
+#include "play/Level.h"
+#include "platform/Random.h"
+#include "world/GameCamera.h"
+#include "world/sfxManager.h"
+
+#include <OgreRenderWindow.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+#include <OgreTimer.h>
+#include <OgreViewport.h>
+
+#include <ctime>
+
+playState* playState::getInstance()
+{
+    static playState instance;
+    return &instance;
+}
+
+void playState::enter(Ogre::RenderWindow* renderWindow)
+{
+    logLine("playstate starting!");
+    root = Ogre::Root::getSingletonPtr();
+    window = renderWindow;
+    game = Game::getSingletonPtr();
+    keyboard = game->keyboard;
+    mouse = game->mouse;
+    platform::seedRandom(static_cast<unsigned>(std::time(nullptr)));
+
+    enemyFireTime = shotTime = 0.0;
+    invincibilityBounds = nullptr;
+    lastGameMode = -1;
+    sceneManager = game->sceneManager;
+    restartPending = 0;
+    game->findLevelIndex();
+    game->createItemPool();
+
+    camera = new GameCamera();
+    camera->setupScene();
+    playCamera = camera->playCamera;
+    logLine("cameraGame initialized");
+    createBackgroundViewport();
+    createGameViewport();
+    createOverlayPreferer();
+    createPhysicsWorld();
+
+    const unsigned long started = root->getTimer()->getMilliseconds();
+    createLevel();
+    buildLevel();
+    logLine("playstate starting time " + std::to_string(root->getTimer()->getMilliseconds() - started));
+
+    camera->updateAspectRatio();
+    preloadOverlays();
+    backgroundViewport->update();
+}
+
+void playState::createLevel()
+{
+    level = new Level();
+    level->state = this;
+    game->level = level;
+    level->create(sceneManager);
+    level->physicsWorld = world;
+    std::string fileName = game->levelName + ".level";
+    readLevelLighting(fileName, *level);
+    setupShadows();
+    camera->level = level;
+    level->camera = camera;
+    level->effects->camera = camera;
+    createBulletMaterials("notFoundBullet.jpg");
+    createSpriteMaterial("notFound.jpg", false);
+    logLine("Level object initialized");
+
+    player = new Player();
+    game->player = player;
+    player->level = level;
+    level->bulletBatch->player = player;
+    level->bulletBatch->waves = &waves;
+    logLine("Player created");
+    createScreenBounds();
+    pumpWindowsMessages();
+    resolveFontSources();
+}
+
+void playState::buildLevel()
+{
+    std::string fileName = game->levelName + ".level";
+    readLevel(fileName, *level, *player, waves, items, triggers, sfxList, game->waveLibrary, levelEntities,
+              game->backgroundLibrary, game->itemLibrary);
+    level->waves = waves;
+    level->backgrounds = levelEntities;
+    level->placedEffects = &sfxList;
+    level->effects->preloadSounds();
+    logLine("Read the level");
+
+    game->createPlayer(game->playerName);
+    level->effects->createSharedParticles();
+    level->bulletBatch->create(sceneManager);
+    pumpWindowsMessages();
+
+    for (const auto& entry : game->bulletLibrary)
+        if (entry.second)
+            createBulletMaterials(entry.second->meshName);
+    level->isSpriteRefresh = false;
+    pumpWindowsMessages();
+}

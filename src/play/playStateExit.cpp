@@ -1,0 +1,152 @@
+// Leaving a level: the scene is torn down in a fixed order so that the next
+// entry starts from an empty scene.
+#include "play/playState.h"
+
+#include "app/AudioService.h"
+#include "combat/Player.h"
+#include "combat/Wave.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/Game.h"
+#include "play/Level.h"
+#include "play/OverlayPreferer.h"
+#include "play/ShadowListener.h"
+#include "world/GameCamera.h"
+#include "world/Item.h"
+#include "world/Obb.h"
+#include "world/Trigger.h"
+#include "world/background.h"
+#include "world/link.h"
+#include "world/sfx.h"
+
+#include <OgreControllerManager.h>
+#include <OgreMaterialManager.h>
+#include <OgreMeshManager.h>
+#include <OgreOverlayElement.h>
+#include <OgreOverlayManager.h>
+#include <OgreRenderWindow.h>
+#include <OgreSceneManager.h>
+
+#include <algorithm>
+
+namespace {
+
+template <typename T>
+void destroyAll(std::vector<T*>& list)
+{
+    for (T* object : list) {
+        object->destroyGraphics();
+        delete object;
+    }
+    list.clear();
+}
+
+// Links between two triggers of the level go first: each trigger's links
+// reach into the other, which may already be gone when it is deleted.
+void dropLinksBetween(std::vector<Trigger*>& triggers)
+{
+    const auto isTrigger = [&](const entity* object) {
+        return std::find(triggers.begin(), triggers.end(), object) != triggers.end();
+    };
+    for (Trigger* trigger : triggers)
+        for (std::vector<class link*>* links : {&trigger->incomingLinks, &trigger->outgoingLinks})
+            for (std::size_t i = links->size(); i-- > 0;) {
+                class link* each = (*links)[i];
+                if (!isTrigger(each->fromEntity == trigger ? each->toEntity : each->fromEntity))
+                    continue;
+                each->destroyGraphics();
+                delete each;
+                links->erase(links->begin() + static_cast<std::ptrdiff_t>(i));
+            }
+}
+
+void clearSceneObjects(Ogre::SceneManager& scene)
+{
+    scene.destroyAllParticleSystems();
+    scene.destroyAllBillboardChains();
+    scene.destroyAllBillboardSets();
+    scene.destroyAllEntities();
+    scene.destroyAllManualObjects();
+    scene.destroyAllRibbonTrails();
+    scene.destroyAllStaticGeometry();
+    scene.setShadowTextureSelfShadow(false);
+    scene.setShadowTechnique(Ogre::SHADOWTYPE_NONE);
+    scene.clearScene();
+    scene.getRootSceneNode()->createChildSceneNode("CamNode1", Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+}
+
+} // namespace
+
+void playState::setDebugOverlaysVisible(bool visible)
+{
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    for (const char* name : {"Debug/Debug1", "Debug/Debug2", "Debug/Debug3"}) {
+        if (!overlays.hasOverlayElement(name))
+            continue;
+        if (visible)
+            overlays.getOverlayElement(name)->show();
+        else
+            overlays.getOverlayElement(name)->hide();
+    }
+}
+
+void playState::exit()
+{
+    if (!game)
+        return;
+    Ogre::ControllerManager::getSingleton().setTimeFactor(1.0f);
+    setDebugOverlaysVisible(false);
+    if (level && level->bulletBatch)
+        level->bulletBatch->destroyAll();
+    window->removeAllListeners();
+    onScreenEnemies.clear();
+    if (Ogre::MaterialManager::getSingleton().resourceExists("MyGUI/Default",
+                                                             Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME))
+        Ogre::MaterialManager::getSingleton().remove("MyGUI/Default",
+                                                     Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME);
+    delete invincibilityBounds;
+    invincibilityBounds = nullptr;
+    destroyLevelObjects();
+    destroyPhysicsWorld();
+    game->destroyItemPool();
+    sceneManager->removeListener(shadowListener::getInstance());
+    clearScene();
+    delete overlayPreferer;
+    overlayPreferer = nullptr;
+    if (!game->pendingGameFolder.empty())
+        game->changeGame();
+}
+
+void playState::destroyLevelObjects()
+{
+    dropLinksBetween(triggers);
+    destroyAll(triggers);
+    triggerUpdateList.clear();
+    destroyAll(waves);
+    destroyAll(items);
+    destroyAll(sfxList);
+    destroyAll(levelEntities);
+    activeEnemies.clear();
+    visibleBackgrounds.clear();
+
+    delete player;
+    player = nullptr;
+    game->player = nullptr;
+    stopMusic();
+    releaseMusic();
+    delete camera;
+    camera = nullptr;
+    if (level)
+        level->destroy();
+    delete level;
+    level = nullptr;
+    game->level = nullptr;
+}
+
+void playState::clearScene()
+{
+    clearSceneObjects(*sceneManager);
+    window->removeAllViewports();
+    backgroundViewport = gameViewport = nullptr;
+    playCamera = nullptr;
+    Ogre::MeshManager::getSingleton().unloadAll();
+}
