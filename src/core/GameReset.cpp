@@ -36,7 +36,8 @@ void Game::resetLevel()
     bombFlashTime = 0.0f;
     enemyFirePause = 0.0f;
     // The other per-level timers and lists of play are zeroed here once the play state has them.
-    // The two per-level colour triples go back to (1, 1, 1) here once the play state has them.
+    enemyBulletColour = Ogre::Vector3::UNIT_SCALE;
+    playerBulletColour = Ogre::Vector3::UNIT_SCALE;
     if (resetPlayerWeaponSetAtLevelStart)
         powerUpLevel = 0.0f;
     // The per-level counter that restarts at 20 is set here once the play state has it.

@@ -90,12 +90,6 @@ public:
     void updateEnemyBullets(double dt, const Ogre::Vector3& target);
     void updatePlayerBullets(double dt, const Ogre::Vector3& target);
 
-    // --- The play flow's side (level start, reset, pause); defined with the
-    // play flow. ---
-    void startLevel();
-    void updatePlayFlow(double dt);
-    void setGamePaused(bool paused);
-
     Ogre::Root* root = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
     Ogre::RenderWindow* window = nullptr;
@@ -146,6 +140,36 @@ public:
     btCollisionDispatcher* dispatcher = nullptr;
     btConstraintSolver* solver = nullptr;
     btDiscreteDynamicsWorld* world = nullptr;
+
+    // --- Play flow, level reset and input in play ---
+    // Reacts to the Game's mode: the clean-ups of a mode change, the death
+    // timer and the respawn. Runs first in every frame of play.
+    void updatePlayFlow(double dt);
+    // Puts every shot, item, wave and trigger of the level back to its
+    // start; the flag is not used.
+    void resetLevelState(bool keepFlag);
+    void setGamePaused(bool paused);
+    // Game time runs at the factor (0 freezes it); nothing without Ogre.
+    static void setControllerTimeFactor(float factor);
+    // Ends the flying enemy shots: each may drop the item; with effects,
+    // shots that cannot be cancelled stay unless all are asked for.
+    void cancelEnemyBullets(bool dropItems, bool withEffects, bool all, const std::string& itemName);
+    void stopEnemyWeapons();
+    // Ends every flying player shot without effects.
+    void clearPlayerBullets();
+
+    void pause() override;
+    void resume() override;
+    void keyPressed(const OIS::KeyEvent& event) override;
+    void mouseMoved(int x, int y, int wheel) override;
+    void windowResized() override;
+    void windowFocusLost() override;
+    void resumeAfterFocus() override;
+    void controllerButtonDown(std::uint8_t button) override;
+
+    // Set when the pointer was warped to the other edge: the motion event
+    // the warp itself causes is not a move of the player's.
+    bool isMouseWarped = false;
 
 private:
     void createGameViewport();

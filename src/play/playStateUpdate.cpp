@@ -79,6 +79,7 @@ void playState::update(double dt)
         return;
     showOverlaysUnderTv(*game, level);
     setDebugOverlaysVisible(true);
+    updatePlayFlow(dt);
     endBackgroundRefresh();
     game->update(dt);
     if (!game->isLevelChanging)

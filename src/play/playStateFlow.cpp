@@ -1,0 +1,117 @@
+// The play flow: what a change of the Game's mode sets off, the death timer
+// and the player's return after a death or a continue.
+#include "play/playState.h"
+
+#include "combat/Player.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/Game.h"
+#include "core/GameMode.h"
+#include "play/Level.h"
+
+namespace {
+
+// The item cancelled shots could turn into; the flow never asks for items.
+const char* const cancelItem = "Item6_Gold";
+constexpr int fadeStateFadingOut = 2;
+constexpr int fadeStateDone = 3;
+constexpr float levelEndFadeSeconds = 1.0f;
+constexpr float respawnFadeSeconds = 0.5f;
+
+void stopScoreCountUp(Game& game) { game.displayedScore = game.totalScore; }
+
+// Shots and enemy guns stop when play ends.
+void endPlayCleanUp(playState& play)
+{
+    play.cancelEnemyBullets(false, true, true, cancelItem);
+    play.clearPlayerBullets();
+    play.stopEnemyWeapons();
+}
+
+// The message screen, when asked for, chooses the next mode itself.
+void chooseAfterLevelComplete(Game& game)
+{
+    if (game.isEndOfLevelShowMessage)
+        return;
+    if (game.isEndOfLevelShowScoreScreen) {
+        game.setGameState(gameModeLevelScores);
+        return;
+    }
+    game.setGameState(gameModeNextLevel);
+    game.startFadeOut(levelEndFadeSeconds);
+}
+
+// Run once, in the frame that sees the new mode.
+void enterGameMode(playState& play, Game& game, int mode)
+{
+    switch (mode) {
+    case gameModeGameOver:
+        endPlayCleanUp(play);
+        if (game.level && game.level->bulletBatch)
+            game.level->bulletBatch->clear();
+        stopScoreCountUp(game);
+        break;
+    case gameModeLevelComplete:
+        endPlayCleanUp(play);
+        stopScoreCountUp(game);
+        if (game.player && game.baseWeaponLevel > 0.0f)
+            game.player->setWeaponLevel(static_cast<int>(game.baseWeaponLevel));
+        chooseAfterLevelComplete(game);
+        break;
+    case gameModeGameCompleted:
+        endPlayCleanUp(play);
+        if (game.player)
+            game.player->setWeaponLevel(0);
+        break;
+    default:
+        break;
+    }
+}
+
+// The player's return after a death or an accepted continue: the level's
+// timers, the shots, the ship and the fade, then play again.
+void respawnPlayer(playState& play, Game& game, double dt)
+{
+    game.modeTimer += static_cast<float>(dt);
+    game.resetLevel();
+    if (game.level)
+        game.level->updateGaugeDisplay(game.gaugeValue);
+    play.clearPlayerBullets();
+    Player* player = game.player;
+    if (player && player->isRestartCancelBullets)
+        play.cancelEnemyBullets(false, true, false, cancelItem);
+    if (player) {
+        player->respawn(true);
+        player->createPhysicsBody();
+        player->syncScale();
+    }
+    game.currentLife = game.life;
+    if (game.fadeState == fadeStateFadingOut || game.fadeState == fadeStateDone)
+        game.startFadeIn(respawnFadeSeconds);
+    game.setGameState(gameModePlaying);
+    if (player)
+        game.enemyFirePause = player->timeBeforeEnemiesCanShoot;
+}
+
+} // namespace
+
+void playState::updatePlayFlow(double dt)
+{
+    Game& game = *Game::getSingletonPtr();
+    if (game.gameMode != lastGameMode) {
+        lastGameMode = game.gameMode;
+        enterGameMode(*this, game, game.gameMode);
+    }
+    switch (game.gameMode) {
+    case gameModePlayerDying:
+        game.modeTimer += static_cast<float>(dt);
+        if (game.player && game.player->timeBeforeRestart < game.modeTimer)
+            game.setGameState(gameModeRespawn);
+        break;
+    case gameModeRespawn:
+    case gameModeContinueAccepted:
+        respawnPlayer(*this, game, dt);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,119 @@
+// Keys, controller buttons, the mouse and the window while a level plays:
+// pause and resume, Alt+F4, the mouse kept inside the window, sound and time
+// held while the window is in the background, and the smallest window.
+#include "play/playState.h"
+
+#include "app/AudioService.h"
+#include "combat/Player.h"
+#include "core/Game.h"
+#include "core/GameMode.h"
+#include "play/Level.h"
+#include "play/playStateInputRules.h"
+
+#include <OgreRenderWindow.h>
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint8_t buttonBack = 4;
+constexpr std::uint8_t buttonGuide = 5;
+
+bool isKeyHeld(const Game& game, OIS::KeyCode key) { return game.keyboard && game.keyboard->isKeyDown(key); }
+
+// Pausing is for normal play, and only in levels that allow it.
+bool isPauseAllowed(const Game& game)
+{
+    return game.gameMode == gameModePlaying && !(game.level && game.level->isPauseDisabled);
+}
+
+void holdSound(bool held)
+{
+    pauseEffects(held);
+    pauseMusic(held);
+}
+
+} // namespace
+
+void playState::pause() { holdSound(true); }
+
+void playState::resume()
+{
+    if (!Game::getSingletonPtr()->isPaused)
+        holdSound(false);
+    windowResized();
+}
+
+void playState::keyPressed(const OIS::KeyEvent& event)
+{
+    Game& game = *Game::getSingletonPtr();
+    if (isPauseAllowed(game) && event.key == OIS::KC_P && !isKeyHeld(game, OIS::KC_LCONTROL))
+        setGamePaused(!game.isPaused);
+    if (event.key == OIS::KC_F4 && isKeyHeld(game, OIS::KC_LMENU))
+        game.gameMode = gameModeQuit;
+}
+
+void playState::mouseMoved(int x, int y, int /*wheel*/)
+{
+    Game& game = *Game::getSingletonPtr();
+    if (isMouseWarped) {
+        isMouseWarped = false;
+        return;
+    }
+    if (!game.player || !game.player->isMouseMovePlayer || game.isPaused || !game.sdlWindow)
+        return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(game.sdlWindow, &width, &height);
+    const int wrappedX = wrappedPointerCoordinate(x, width);
+    const int wrappedY = wrappedPointerCoordinate(y, height);
+    if (wrappedX < 0 && wrappedY < 0)
+        return;
+    SDL_WarpMouseInWindow(game.sdlWindow, wrappedX < 0 ? x : wrappedX, wrappedY < 0 ? y : wrappedY);
+    isMouseWarped = true;
+}
+
+void playState::windowResized()
+{
+    Game& game = *Game::getSingletonPtr();
+    if (!game.sdlWindow)
+        return;
+    SDL_SetWindowMinimumSize(game.sdlWindow, game.isPortrait ? minimumPortraitWindowWidth : minimumWindowWidth,
+                             minimumWindowHeight);
+    if (game.renderWindow)
+        game.renderWindow->windowMovedOrResized();
+    if ((SDL_GetWindowFlags(game.sdlWindow) & SDL_WINDOW_FULLSCREEN) == 0) {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSize(game.sdlWindow, &width, &height);
+        game.width = game.appliedWidth = std::max(width, minimumWindowWidth);
+        game.height = game.appliedHeight = std::max(height, minimumWindowHeight);
+    }
+    if (game.level)
+        game.level->resizePostEffects();
+}
+
+void playState::windowFocusLost()
+{
+    holdSound(true);
+    setControllerTimeFactor(0.0f);
+}
+
+void playState::resumeAfterFocus()
+{
+    Game& game = *Game::getSingletonPtr();
+    if (game.isPaused)
+        return;
+    if (!(game.gameMode == gameModeContinueAccepted && game.isPauseMusicDuringContinue))
+        holdSound(false);
+    setControllerTimeFactor(1.0f);
+}
+
+void playState::controllerButtonDown(std::uint8_t button)
+{
+    Game& game = *Game::getSingletonPtr();
+    if ((button == buttonBack || button == buttonGuide) && isPauseAllowed(game))
+        setGamePaused(!game.isPaused);
+}

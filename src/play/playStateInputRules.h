@@ -1,0 +1,14 @@
+// The plain rules of input in play: where a pointer on a window edge goes,
+// and the smallest window that play keeps.
+#pragma once
+
+// The pointer coordinate after reaching an edge of the window's extent
+// (width or height): from the first pixel to the one before the last, from
+// the last to the second, so that the warped pointer is not on an edge
+// again. -1 when the coordinate is not on an edge.
+int wrappedPointerCoordinate(int position, int extent);
+
+// The smallest window play allows, and the floor of the size it stores.
+constexpr int minimumWindowWidth = 1280;
+constexpr int minimumPortraitWindowWidth = 540;
+constexpr int minimumWindowHeight = 720;

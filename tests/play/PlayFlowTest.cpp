@@ -1,0 +1,158 @@
+// The play flow by game mode: one frame of it from each mode, the shots a
+// mode change ends, and many level resets that hand no shot record out
+// twice.
+#include "combat/ShotFlightScene.h"
+
+#include "combat/Player.h"
+#include "core/GameMode.h"
+#include "play/playState.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class PlayFlow : public ::testing::Test {
+protected:
+    PlayFlow()
+    {
+        scene.level.create(scene.world.scene);
+        scene.level.resetShotPools();
+        game.player = &player;
+    }
+    ~PlayFlow() override { game.player = nullptr; }
+
+    // A straight shot; not cancellable when asked.
+    bullet* fire(bool isPlayerPool, bool isCancellable = true)
+    {
+        bullet* shot = scene.level.takeBullet(isPlayerPool);
+        shot->timeToLive = 10.0;
+        shot->changeDirectionType = 1;
+        ShotFlightScene::launch(*shot, Ogre::Vector3::ZERO, Ogre::Vector3::NEGATIVE_UNIT_Z, 10.0f);
+        shot->isCancellable = isCancellable;
+        return shot;
+    }
+
+    // The mode the Game is in after one frame of the flow that sees `mode`
+    // as new.
+    int frameFrom(int mode)
+    {
+        game.gameMode = mode;
+        state.updatePlayFlow(0.25);
+        return game.gameMode;
+    }
+
+    ShotFlightScene scene;
+    Game& game = scene.game;
+    Player player;
+    playState state;
+};
+
+TEST_F(PlayFlow, OneFrameFromEachMode)
+{
+    struct Case {
+        int mode;
+        float modeTimer;
+        bool showMessage;
+        bool showScores;
+        int expected;
+    };
+    const Case cases[] = {
+        {gameModePlaying, 0.0f, false, false, gameModePlaying},
+        // Dying lasts the player's timeBeforeRestart (1 s), counted by frames.
+        {gameModePlayerDying, 0.0f, false, false, gameModePlayerDying},
+        {gameModePlayerDying, 0.8f, false, false, gameModeRespawn},
+        // The player comes back in the very frame that sees the mode.
+        {gameModeRespawn, 0.0f, false, false, gameModePlaying},
+        {gameModeContinueAccepted, 0.0f, false, false, gameModePlaying},
+        // The message screen chooses the next mode itself.
+        {gameModeLevelComplete, 0.0f, true, true, gameModeLevelComplete},
+        {gameModeLevelComplete, 0.0f, false, true, gameModeLevelScores},
+        {gameModeLevelComplete, 0.0f, false, false, gameModeNextLevel},
+        {gameModeGameOver, 0.0f, false, false, gameModeGameOver},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        state.lastGameMode = -1;
+        game.modeTimer = c.modeTimer;
+        game.isEndOfLevelShowMessage = c.showMessage;
+        game.isEndOfLevelShowScoreScreen = c.showScores;
+        game.enemyFirePause = 0.0f;
+        game.fadeState = 0;
+        EXPECT_EQ(frameFrom(c.mode), c.expected);
+        if (c.mode == gameModeRespawn || c.mode == gameModeContinueAccepted) {
+            EXPECT_EQ(game.enemyFirePause, player.timeBeforeEnemiesCanShoot);
+        }
+        if (c.expected == gameModeNextLevel) {
+            EXPECT_NE(game.fadeState, 0); // out, or done at once without the fade overlay
+        }
+    }
+}
+
+TEST_F(PlayFlow, TheEndOfPlayEndsEveryShotOnceAndStopsTheCountUp)
+{
+    bullet* armoured = fire(false, false);
+    bullet* plain = fire(false);
+    bullet* own = fire(true);
+    game.totalScore = 12345;
+    game.displayedScore = 100;
+    game.gameMode = gameModeGameOver;
+    state.updatePlayFlow(0.25);
+    EXPECT_EQ(armoured->state, bullet::stateDying);
+    EXPECT_EQ(plain->state, bullet::stateDying);
+    EXPECT_EQ(own->state, bullet::stateDying);
+    EXPECT_EQ(game.displayedScore, 12345);
+
+    // A later frame in the same mode does nothing more.
+    game.displayedScore = 7;
+    bullet* late = fire(false);
+    state.updatePlayFlow(0.25);
+    EXPECT_EQ(late->state, bullet::stateFlying);
+    EXPECT_EQ(game.displayedScore, 7);
+}
+
+TEST_F(PlayFlow, ARespawnSparesTheShotsThatCannotBeCancelled)
+{
+    bullet* armoured = fire(false, false);
+    bullet* plain = fire(false);
+    bullet* own = fire(true);
+    frameFrom(gameModeRespawn);
+    EXPECT_EQ(armoured->state, bullet::stateFlying);
+    EXPECT_EQ(plain->state, bullet::stateDying);
+    EXPECT_EQ(own->state, bullet::stateDying);
+
+    player.isRestartCancelBullets = 0;
+    bullet* kept = fire(false);
+    state.lastGameMode = -1;
+    frameFrom(gameModeRespawn);
+    EXPECT_EQ(kept->state, bullet::stateFlying);
+}
+
+TEST_F(PlayFlow, ManyResetsHandNoShotRecordOutTwice)
+{
+    for (int round = 0; round < 40; ++round) {
+        for (int i = 0; i < 200; ++i)
+            fire(i % 4 == 0, i % 5 != 0);
+        // Some die of themselves, some are cut short by the reset.
+        for (int i = 0; i < 3; ++i) {
+            state.updateEnemyBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
+            state.updatePlayerBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
+        }
+        state.resetLevelState(false);
+        for (int i = 0; i < 20; ++i) {
+            state.updateEnemyBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
+            state.updatePlayerBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
+        }
+        const auto& enemyFree = scene.level.freeEnemyBullets;
+        ASSERT_EQ(enemyFree.size(), 8000u);
+        ASSERT_EQ(std::set<std::int32_t>(enemyFree.begin(), enemyFree.end()).size(), 8000u);
+        ASSERT_EQ(scene.level.freePlayerBullets.size(), 3000u);
+    }
+    std::set<const bullet*> handedOut;
+    while (const bullet* record = scene.level.takeBullet(false))
+        ASSERT_TRUE(handedOut.insert(record).second);
+    EXPECT_EQ(handedOut.size(), 8000u);
+}
+
+} // namespace
