@@ -14,6 +14,7 @@
 class Item;
 class Trigger;
 class Wave;
+class sfx;
 
 class playState : public GameState {
 public:
@@ -42,4 +43,16 @@ public:
     std::vector<Item*> items;
     // The level's waves, in file order; owned by the level's teardown.
     std::vector<Wave*> waves;
+
+    // Level build passes. The level file names the objects a trigger
+    // links and the wave an object rides on; these passes turn the names
+    // into pointers (the first object of a name wins), then build the
+    // enemies' looks when play starts.
+    void linkEntities();
+    void attachEntities();
+    void buildEnemyVisuals();
+    // Puts every effect on the render layer of its layer id.
+    void refreshEntityValues();
+    // Effects placed by the level file; owned by the level's teardown.
+    std::vector<sfx*> sfxList;
 };
