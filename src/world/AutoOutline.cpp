@@ -5,7 +5,7 @@
 #include "data/pictureDefinition.h"
 #include "world/Obb.h"
 
-#include <OgreHardwarePixelBuffer.h>
+#include <OgreImage.h>
 #include <OgreTextureManager.h>
 
 #include <algorithm>
@@ -60,18 +60,16 @@ Ogre::TexturePtr analysableTexture(const std::string& textureName)
     return texture;
 }
 
-// The texture is locked once for the whole march: a GL pixel buffer copies
-// the whole picture back on every lock.
+// The picture is copied back from the texture once for the whole march: a
+// GL pixel buffer copies the whole picture on every lock, and a lock of a
+// GL texture's buffer does not read its texels back.
 OutlinePoints traceTexture(Ogre::Texture& texture, const Ogre::Vector2& frames)
 {
-    if (texture.getNumFaces() == 0)
+    if (texture.getNumFaces() == 0 || texture.getWidth() == 0 || texture.getHeight() == 0)
         return traceAutoOutline(Ogre::PixelBox(), frames);
-    const Ogre::HardwarePixelBufferSharedPtr buffer = texture.getBuffer();
-    const Ogre::PixelBox& pixels = buffer->lock(Ogre::Box(0, 0, buffer->getWidth(), buffer->getHeight()),
-                                                Ogre::HardwareBuffer::HBL_READ_ONLY);
-    const OutlinePoints points = traceAutoOutline(pixels, frames);
-    buffer->unlock();
-    return points;
+    Ogre::Image picture;
+    texture.convertToImage(picture);
+    return traceAutoOutline(picture.getPixelBox(), frames);
 }
 
 } // namespace
