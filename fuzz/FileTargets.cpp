@@ -1,5 +1,6 @@
 // Fuzz targets of the files read at start-up: the player's settings and
-// high scores, the game file and the game's texts.
+// high scores, the game file and the game's texts; and a sprite picture's
+// pixels traced into a collision outline.
 #include "FuzzTarget.h"
 
 #include "core/ConfigReading.h"
@@ -8,9 +9,13 @@
 #include "data/GameFileReader.h"
 #include "data/HighScoreReader.h"
 #include "data/LocalizationReader.h"
+#include "world/AutoOutline.h"
 
 #include <OgreConfigFile.h>
+#include <OgrePixelFormat.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -47,6 +52,22 @@ void readTags()
     readLocalizationTags("english_localization.xml", table);
 }
 
+// The stored input is a picture: width - 1, height - 1, frames across and
+// down, then its RGBA pixels (missing ones clear).
+void traceSprite()
+{
+    std::ifstream file(fuzzInputPath(), std::ios::binary);
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 4)
+        return;
+    const std::uint32_t width = bytes[0] + 1u;
+    const std::uint32_t height = bytes[1] + 1u;
+    const Ogre::Vector2 frames(bytes[2], bytes[3]);
+    bytes.erase(bytes.begin(), bytes.begin() + 4);
+    bytes.resize(std::size_t{width} * height * 4, 0);
+    traceAutoOutline(Ogre::PixelBox(width, height, 1, Ogre::PF_BYTE_RGBA, bytes.data()), frames);
+}
+
 } // namespace
 
 std::vector<FuzzTarget> fileTargets()
@@ -58,5 +79,6 @@ std::vector<FuzzTarget> fileTargets()
         {"game_file", "GAMERSC", "Skyward.game", {"Level01.level"}, nullptr, readGame},
         {"localization", "GAMERSC", "default.localization", {}, nullptr, readLanguage},
         {"localization_tags", "GAMERSC", "english_localization.xml", {}, nullptr, readTags},
+        {"sprite_outline", "GAMERSC", "sprite.raw", {}, nullptr, traceSprite},
     };
 }

@@ -171,6 +171,16 @@ public:
     // the warp itself causes is not a move of the player's.
     bool isMouseWarped = false;
 
+    // Level build passes. The level file names the objects a trigger
+    // links and the wave an object rides on; these passes turn the names
+    // into pointers (the first object of a name wins), then build the
+    // enemies' looks when play starts.
+    void linkEntities();
+    void attachEntities();
+    void buildEnemyVisuals();
+    // Puts every effect on the render layer of its layer id.
+    void refreshEntityValues();
+
 private:
     void createGameViewport();
     void createOverlayPreferer();

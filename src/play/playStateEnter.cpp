@@ -108,6 +108,8 @@ void playState::buildLevel()
     logLine("Read the level");
 
     game->createPlayer(game->playerName);
+    linkEntities();
+    attachEntities();
     level->effects->createSharedParticles();
     level->bulletBatch->create(sceneManager);
     pumpWindowsMessages();
