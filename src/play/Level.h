@@ -78,6 +78,9 @@ public:
     // Tells the enabled post-effect compositors that the window or the
     // viewport changed size.
     void resizePostEffects();
+    // The overlays drawn by the television compositor's "scene" viewport
+    // while that compositor is on, else by the camera's viewport.
+    void placeOverlays();
     // On: the level's fog (while the camera's mode value is 0). Off: the fog
     // colour with no density and no range.
     void enableFog(bool on);

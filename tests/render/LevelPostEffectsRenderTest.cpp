@@ -72,4 +72,27 @@ TEST(LevelPostEffects, EachCompositorRunsOnlyWhileItsEffectShows)
     }
 }
 
+TEST(LevelPostEffects, TheHudIsDrawnInsideTheTelevisionPictureWhileItShows)
+{
+    if (!RenderScene::available())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    RenderScene scene;
+    Ogre::Viewport* viewport = Game::getSingletonPtr()->renderWindow->getViewport(0);
+    GameCamera camera;
+    camera.viewport = viewport;
+    Level level;
+    level.camera = &camera;
+    level.tvCompositor = Ogre::CompositorManager::getSingleton().addCompositor(viewport, "TVFX");
+    level.isPostTV = true;
+    level.applyPostEffects();
+    scene.renderFrame();
+    EXPECT_FALSE(viewport->getOverlaysEnabled());
+    level.resizePostEffects();
+    EXPECT_FALSE(viewport->getOverlaysEnabled());
+    level.isPostTV = false;
+    level.applyPostEffects();
+    EXPECT_TRUE(viewport->getOverlaysEnabled());
+    Ogre::CompositorManager::getSingleton().removeCompositor(viewport, "TVFX");
+}
+
 } // namespace
