@@ -214,6 +214,11 @@ public:
     // both destroyed again by destroyLights.
     void createLights();
     void destroyLights();
+    // With the player's post effects on, the pixelation, colour and
+    // television compositors at the end of the camera viewport's chain;
+    // removed again by removePostEffects.
+    void addPostEffects();
+    void removePostEffects();
     Ogre::SceneManager* sceneManager = nullptr;
     // Draws every live sprite shot, one object per shot definition and side;
     // owned, made by create.

@@ -8,7 +8,10 @@
 #include "core/materials/MaterialModule.h"
 #include "data/HudReader.h"
 #include "frontend/GameHUD.h"
+#include "world/GameCamera.h"
 #include "world/sfxManager.h"
+
+#include <OgreCompositorManager.h>
 
 #include <OgreLight.h>
 #include <OgreSceneManager.h>
@@ -27,6 +30,40 @@ void Level::setDefaults()
     music.clear();
 }
 
+namespace {
+
+const char* const pixelateName = "pixelateFX";
+const char* const colourName = "PostFX";
+const char* const televisionName = "TVFX";
+
+} // namespace
+
+void Level::addPostEffects()
+{
+    isPostEffects = Game::getSingletonPtr()->postFX;
+    if (!isPostEffects || !camera || !camera->viewport)
+        return;
+    // Added switched off; applyPostEffects switches on what shows.
+    Ogre::CompositorManager& compositors = Ogre::CompositorManager::getSingleton();
+    pixelateCompositor = compositors.addCompositor(camera->viewport, pixelateName);
+    colourCompositor = compositors.addCompositor(camera->viewport, colourName);
+    tvCompositor = compositors.addCompositor(camera->viewport, televisionName);
+}
+
+void Level::removePostEffects()
+{
+    if (camera && camera->viewport) {
+        Ogre::CompositorManager& compositors = Ogre::CompositorManager::getSingleton();
+        if (pixelateCompositor)
+            compositors.removeCompositor(camera->viewport, pixelateName);
+        if (colourCompositor)
+            compositors.removeCompositor(camera->viewport, colourName);
+        if (tvCompositor)
+            compositors.removeCompositor(camera->viewport, televisionName);
+    }
+    pixelateCompositor = colourCompositor = tvCompositor = nullptr;
+}
+
 void Level::create(Ogre::SceneManager* scene)
 {
     destroy();
@@ -38,11 +75,13 @@ void Level::create(Ogre::SceneManager* scene)
         game.hud->destroy();
     readHUD(game);
     createLights();
+    addPostEffects();
     game.createBulletPools();
 }
 
 void Level::destroy()
 {
+    removePostEffects();
     releaseShotPools();
     destroyLights();
     destroyLayers();

@@ -8,6 +8,7 @@
 #include "world/GameCamera.h"
 
 #include <OgreCompositorInstance.h>
+#include <OgreCompositorChain.h>
 #include <OgreCompositorManager.h>
 #include <OgreRenderWindow.h>
 #include <OgreViewport.h>
@@ -82,7 +83,11 @@ TEST(LevelPostEffects, TheHudIsDrawnInsideTheTelevisionPictureWhileItShows)
     camera.viewport = viewport;
     Level level;
     level.camera = &camera;
-    level.tvCompositor = Ogre::CompositorManager::getSingleton().addCompositor(viewport, "TVFX");
+    Game::getSingletonPtr()->postFX = true;
+    level.addPostEffects();
+    Game::getSingletonPtr()->postFX = false;
+    ASSERT_NE(level.tvCompositor, nullptr);
+    EXPECT_FALSE(level.colourCompositor->getEnabled() || level.pixelateCompositor->getEnabled());
     level.isPostTV = true;
     level.applyPostEffects();
     scene.renderFrame();
@@ -92,7 +97,10 @@ TEST(LevelPostEffects, TheHudIsDrawnInsideTheTelevisionPictureWhileItShows)
     level.isPostTV = false;
     level.applyPostEffects();
     EXPECT_TRUE(viewport->getOverlaysEnabled());
-    Ogre::CompositorManager::getSingleton().removeCompositor(viewport, "TVFX");
+    level.removePostEffects();
+    EXPECT_EQ(viewport->getTarget()->getNumViewports(), 1u);
+    EXPECT_FALSE(Ogre::CompositorManager::getSingleton().hasCompositorChain(viewport)
+                 && Ogre::CompositorManager::getSingleton().!Ogre::CompositorManager::getSingleton().getCompositorChain(viewport)->getCompositorInstances().empty());
 }
 
 } // namespace
