@@ -78,6 +78,9 @@ public:
     // Tells the enabled post-effect compositors that the window or the
     // viewport changed size.
     void resizePostEffects();
+    // The overlays drawn by the television compositor's "scene" viewport
+    // while that compositor is on, else by the camera's viewport.
+    void placeOverlays();
     // On: the level's fog (while the camera's mode value is 0). Off: the fog
     // colour with no density and no range.
     void enableFog(bool on);
@@ -146,6 +149,7 @@ public:
     sfxManager* effects = nullptr;
     // The explosion light ("Explosion01"), made with the level's lights.
     Ogre::Light* explosionLight = nullptr;
+    Ogre::SceneNode* explosionLightNode = nullptr;
     // The explosion sound played last: Ogre's timer in milliseconds and its name.
     double lastExplosionSoundTime = 0.0;
     std::string lastExplosionSound;
@@ -204,6 +208,17 @@ public:
     // sprite batch of its shots; destroy frees them again.
     void create(Ogre::SceneManager* scene);
     void destroy();
+    // The sprite batch and the shot pools freed, their bookkeeping emptied.
+    void releaseShotPools();
+    // The explosion light on its own node and the sun under the root node;
+    // both destroyed again by destroyLights.
+    void createLights();
+    void destroyLights();
+    // With the player's post effects on, the pixelation, colour and
+    // television compositors at the end of the camera viewport's chain;
+    // removed again by removePostEffects.
+    void addPostEffects();
+    void removePostEffects();
     Ogre::SceneManager* sceneManager = nullptr;
     // Draws every live sprite shot, one object per shot definition and side;
     // owned, made by create.
@@ -336,4 +351,39 @@ public:
     Ogre::ColourValue Amb{0.55f, 0.6f, 0.7f, 1.0f};
     bool isShadows = false;
     Ogre::SceneNode* sunNode = nullptr;
+
+    // The fog, sun and ambient values a level starts from, and no music.
+    void setDefaults();
+    // Count-up step 1, explosion light off, play clock and per-play counters
+    // 0, the enemy life bar full.
+    void resetCounters();
+    // Back to the level's start: scores, medals, explosion light, bars,
+    // effects and sounds; a full restart also resets the counters and
+    // restarts the music.
+    void restart(bool full);
+    // One frame of the level's own animation.
+    void update(double dt);
+    // Seconds of play, advanced by update.
+    double playClock = 0.0;
+    // How far the displayed score moves per 16 ms.
+    std::int64_t scoreCountUpStep = 1;
+
+    // Range of the explosion light; 0 or less means it is off. It shrinks
+    // by 250 a second.
+    float explosionLightRange = 0.0f;
+    void updateExplosionLight(double dt);
+
+    // On: texture-based modulative shadows and the "NORMAL" material scheme
+    // on the camera's viewport; off: no shadows and "NOSHADOWS".
+    void setShadows(bool on);
+    // Each object's cast-shadows flag into its Ogre object: backgrounds,
+    // items, the player and each wave's first member; sprites cast none
+    // without sprite lighting.
+    void updateShadowFlags();
+
+    // Every object's render queue from the position of its layer in the
+    // layer order.
+    void assignRenderQueues();
+    // Built backgrounds on a scrolling layer hang under that layer's node.
+    void attachEntitiesToLayers();
 };

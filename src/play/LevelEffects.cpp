@@ -9,7 +9,6 @@
 #include <OgreLight.h>
 #include <OgreSceneNode.h>
 
-#include <algorithm>
 
 Level::Level() : effects(new sfxManager)
 {
@@ -28,15 +27,45 @@ Level::~Level()
     delete bulletBatch;
 }
 
+namespace {
+
+// The light fades by this much range a second.
+constexpr double explosionFadePerSecond = 250.0;
+
+// A range of 0 or less would divide by nothing: the light goes out instead.
+void reachOut(Ogre::Light& light, float range)
+{
+    if (range <= 0.0f) {
+        light.setVisible(false);
+        return;
+    }
+    light.setAttenuation(range, 1.0f, 4.5f / range, 75.0f / (range * range));
+}
+
+} // namespace
+
 void Level::flashExplosionLight(const Ogre::Vector3& position, int range, const Ogre::ColourValue& colour)
 {
-    if (!explosionLight)
+    if (!explosionLight || !Game::getSingletonPtr()->isExplosionSpawnLight)
         return;
-    const float reach = static_cast<float>(std::max(range, 1));
+    explosionLightRange = static_cast<float>(range);
     explosionLight->setDiffuseColour(colour);
-    explosionLight->setAttenuation(reach, 1.0f, 4.5f / reach, 75.0f / (reach * reach));
     explosionLight->setVisible(true);
+    reachOut(*explosionLight, explosionLightRange);
     if (Ogre::SceneNode* node = explosionLight->getParentSceneNode())
         node->setPosition(finiteOr(position, 0.0f));
-    // The light fades out again in the level's update, with the level's lights.
+}
+
+void Level::updateExplosionLight(double dt)
+{
+    if (!(explosionLightRange >= 0.0f)) {
+        explosionLightRange = 0.0f;
+        if (explosionLight)
+            explosionLight->setVisible(false);
+        return;
+    }
+    if (explosionLightRange > 0.0f)
+        explosionLightRange = static_cast<float>(explosionLightRange - dt * explosionFadePerSecond);
+    if (explosionLight)
+        reachOut(*explosionLight, explosionLightRange);
 }

@@ -66,8 +66,6 @@ void applyTelevision(const Level& level, bool isPlayView)
     setConstant(constants, "TV_intensity", level.TV_intensity);
     setConstant(constants, "TV_Curvature", level.TV_Curvature * curvatureScale);
     switchCompositor(level.tvCompositor, isPlayView && level.isPostTV);
-    // The HUD moves into the television picture with the play state's game
-    // viewport, which is not built yet.
 }
 
 } // namespace
@@ -85,4 +83,5 @@ void Level::applyPostEffects()
         GameCamera::setVignetteStrength(Vignette_strength);
     if (tvCompositor)
         applyTelevision(*this, isPlayView);
+    placeOverlays();
 }

@@ -7,8 +7,6 @@
 #include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
-#include "data/HudReader.h"
-#include "frontend/GameHUD.h"
 
 #include <OgreSceneNode.h>
 
@@ -91,20 +89,7 @@ void refill(std::vector<std::int32_t>& free, ShotList& live, std::array<bullet*,
 
 } // namespace
 
-void Level::create(Ogre::SceneManager* scene)
-{
-    destroy();
-    sceneManager = scene;
-    bulletBatch = new bulletSpriteBatch(this);
-    Game& game = *Game::getSingletonPtr();
-    game.createBulletPools();
-    // The HUD is built anew for every level.
-    if (game.hud)
-        game.hud->destroy();
-    readHUD(game);
-}
-
-void Level::destroy()
+void Level::releaseShotPools()
 {
     if (bulletBatch) {
         bulletBatch->destroyAll();
@@ -122,7 +107,6 @@ void Level::destroy()
     liveEnemyBullets.clear();
     livePlayerBullets.clear();
     trailParticleCount = ribbonTrailCount = 0;
-    destroyLayers();
 }
 
 bullet* Level::takeBullet(bool isPlayerPool)

@@ -6,7 +6,10 @@
 #include "world/FiniteVector.h"
 #include "world/GameCamera.h"
 
+#include <OgreCompositionTechnique.h>
 #include <OgreCompositorInstance.h>
+#include <OgreRenderTarget.h>
+#include <OgreViewport.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
@@ -19,13 +22,39 @@ void Level::translateLayers(const Ogre::Vector3& movement)
     }
 }
 
+namespace {
+
+// The viewport of the television compositor's "scene" target; null while
+// the compositor has no such target or it has no viewport yet.
+Ogre::Viewport* televisionSceneViewport(Ogre::CompositorInstance& television)
+{
+    if (!television.getTechnique() || !television.getTechnique()->getTextureDefinition("scene"))
+        return nullptr;
+    Ogre::RenderTarget* target = television.getRenderTarget("scene");
+    return target && target->getNumViewports() > 0 ? target->getViewport(0) : nullptr;
+}
+
+} // namespace
+
+void Level::placeOverlays()
+{
+    if (!camera || !camera->viewport)
+        return;
+    // With the television look on, the HUD is drawn inside its picture.
+    Ogre::Viewport* inside = tvCompositor && tvCompositor->getEnabled() ? televisionSceneViewport(*tvCompositor) : nullptr;
+    if (inside)
+        inside->setOverlaysEnabled(true);
+    camera->viewport->setOverlaysEnabled(!inside);
+}
+
 void Level::resizePostEffects()
 {
-    // The overlays move into the television compositor's "scene" viewport
-    // with the play state's game viewport, which is not built yet.
-    for (Ogre::CompositorInstance* compositor : {colourCompositor, pixelateCompositor, tvCompositor, fourthCompositor})
+    for (Ogre::CompositorInstance* compositor : {colourCompositor, pixelateCompositor, tvCompositor})
         if (compositor && compositor->getEnabled())
             compositor->notifyResized();
+    placeOverlays();
+    if (fourthCompositor && fourthCompositor->getEnabled())
+        fourthCompositor->notifyResized();
 }
 
 void Level::enableFog(bool on)

@@ -35,4 +35,43 @@ TEST(LevelLights, TheSunAndAmbientTakeTheirStrengthsAndTheSunItsAngles)
     game.sceneManager = nullptr;
 }
 
+TEST(LevelLights, TheExplosionLightFadesAndGoesOutWithoutARangeOfNothing)
+{
+    WorldTestScene world;
+    Game& game = *Game::getSingletonPtr();
+    game.isExplosionSpawnLight = true;
+    Level level;
+    level.create(world.scene);
+    Ogre::Light* light = level.explosionLight;
+    ASSERT_NE(light, nullptr);
+    ASSERT_NE(level.sunNode, nullptr);
+    EXPECT_TRUE(world.scene->getLight("sun")->getCastShadows());
+
+    level.flashExplosionLight(Ogre::Vector3(1.0f, 2.0f, 3.0f), 500, Ogre::ColourValue::Red);
+    EXPECT_TRUE(light->isVisible());
+    EXPECT_EQ(level.explosionLightNode->getPosition(), Ogre::Vector3(1.0f, 2.0f, 3.0f));
+    level.update(0.4);
+    EXPECT_FLOAT_EQ(level.explosionLightRange, 400.0f);
+    EXPECT_FLOAT_EQ(light->getAttenuationRange(), 400.0f);
+    EXPECT_FLOAT_EQ(light->getAttenuationLinear(), 4.5f / 400.0f);
+    EXPECT_DOUBLE_EQ(level.playClock, 0.4);
+
+    // Faded past nothing: out, with no division by a range of 0.
+    level.updateExplosionLight(2.0);
+    EXPECT_FALSE(light->isVisible());
+    EXPECT_FLOAT_EQ(light->getAttenuationRange(), 400.0f);
+    level.updateExplosionLight(0.1);
+    EXPECT_EQ(level.explosionLightRange, 0.0f);
+    level.flashExplosionLight(Ogre::Vector3::ZERO, 0, Ogre::ColourValue::Red);
+    EXPECT_FALSE(light->isVisible());
+
+    game.isExplosionSpawnLight = false;
+    level.flashExplosionLight(Ogre::Vector3::ZERO, 300, Ogre::ColourValue::Red);
+    EXPECT_FALSE(light->isVisible());
+
+    level.destroy();
+    EXPECT_FALSE(world.scene->hasLight("Explosion01"));
+    EXPECT_FALSE(world.scene->hasLight("sun"));
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include "world/GameCamera.h"
 
 #include <OgreCompositorInstance.h>
+#include <OgreCompositorChain.h>
 #include <OgreCompositorManager.h>
 #include <OgreRenderWindow.h>
 #include <OgreViewport.h>
@@ -70,6 +71,36 @@ TEST(LevelPostEffects, EachCompositorRunsOnlyWhileItsEffectShows)
         for (const char* name : {"PostFX", "pixelateFX", "TVFX"})
             compositors.removeCompositor(viewport, name);
     }
+}
+
+TEST(LevelPostEffects, TheHudIsDrawnInsideTheTelevisionPictureWhileItShows)
+{
+    if (!RenderScene::available())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    RenderScene scene;
+    Ogre::Viewport* viewport = Game::getSingletonPtr()->renderWindow->getViewport(0);
+    GameCamera camera;
+    camera.viewport = viewport;
+    Level level;
+    level.camera = &camera;
+    Game::getSingletonPtr()->postFX = true;
+    level.addPostEffects();
+    Game::getSingletonPtr()->postFX = false;
+    ASSERT_NE(level.tvCompositor, nullptr);
+    EXPECT_FALSE(level.colourCompositor->getEnabled() || level.pixelateCompositor->getEnabled());
+    level.isPostTV = true;
+    level.applyPostEffects();
+    scene.renderFrame();
+    EXPECT_FALSE(viewport->getOverlaysEnabled());
+    level.resizePostEffects();
+    EXPECT_FALSE(viewport->getOverlaysEnabled());
+    level.isPostTV = false;
+    level.applyPostEffects();
+    EXPECT_TRUE(viewport->getOverlaysEnabled());
+    level.removePostEffects();
+    Ogre::CompositorManager& compositors = Ogre::CompositorManager::getSingleton();
+    EXPECT_TRUE(!compositors.hasCompositorChain(viewport)
+                || compositors.getCompositorChain(viewport)->getCompositorInstances().empty());
 }
 
 } // namespace

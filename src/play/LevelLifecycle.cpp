@@ -1,0 +1,129 @@
+// The Level's life: made for a play of the level, updated each frame,
+// set back at a restart and taken apart at the end.
+#include "play/Level.h"
+
+#include "app/AudioService.h"
+#include "combat/bulletSpriteBatch.h"
+#include "core/Game.h"
+#include "core/materials/MaterialModule.h"
+#include "data/HudReader.h"
+#include "frontend/GameHUD.h"
+#include "world/GameCamera.h"
+#include "world/sfxManager.h"
+
+#include <OgreCompositorManager.h>
+
+#include <OgreLight.h>
+#include <OgreSceneManager.h>
+
+void Level::setDefaults()
+{
+    fogStart = 50.0;
+    fogEnd = 1000.0;
+    fogDensity = 0.2;
+    fogColour = Ogre::ColourValue(0.6f, 0.9f, 1.0f, 1.0f);
+    Rot = Ogre::Vector3(300.0f, 15.0f, 0.0f);
+    SunInt = 1.0f;
+    AmbiantInt = 0.2f;
+    Col = Ogre::ColourValue(1.0f, 0.96f, 0.84f, 1.0f);
+    Amb = Ogre::ColourValue(0.55f, 0.6f, 0.7f, 1.0f);
+    music.clear();
+}
+
+namespace {
+
+const char* const pixelateName = "pixelateFX";
+const char* const colourName = "PostFX";
+const char* const televisionName = "TVFX";
+
+} // namespace
+
+void Level::addPostEffects()
+{
+    isPostEffects = Game::getSingletonPtr()->postFX;
+    if (!isPostEffects || !camera || !camera->viewport)
+        return;
+    // Added switched off; applyPostEffects switches on what shows.
+    Ogre::CompositorManager& compositors = Ogre::CompositorManager::getSingleton();
+    pixelateCompositor = compositors.addCompositor(camera->viewport, pixelateName);
+    colourCompositor = compositors.addCompositor(camera->viewport, colourName);
+    tvCompositor = compositors.addCompositor(camera->viewport, televisionName);
+}
+
+void Level::removePostEffects()
+{
+    if (camera && camera->viewport) {
+        Ogre::CompositorManager& compositors = Ogre::CompositorManager::getSingleton();
+        if (pixelateCompositor)
+            compositors.removeCompositor(camera->viewport, pixelateName);
+        if (colourCompositor)
+            compositors.removeCompositor(camera->viewport, colourName);
+        if (tvCompositor)
+            compositors.removeCompositor(camera->viewport, televisionName);
+    }
+    pixelateCompositor = colourCompositor = tvCompositor = nullptr;
+}
+
+void Level::create(Ogre::SceneManager* scene)
+{
+    destroy();
+    sceneManager = scene;
+    Game& game = *Game::getSingletonPtr();
+    bulletBatch = new bulletSpriteBatch(this);
+    // The HUD is built anew for every level.
+    if (game.hud)
+        game.hud->destroy();
+    readHUD(game);
+    createLights();
+    addPostEffects();
+    game.createBulletPools();
+}
+
+void Level::destroy()
+{
+    removePostEffects();
+    releaseShotPools();
+    destroyLights();
+    destroyLayers();
+}
+
+void Level::update(double dt)
+{
+    playClock += dt;
+    updateExplosionLight(dt);
+    effects->update(dt);
+}
+
+void Level::resetCounters()
+{
+    scoreCountUpStep = 1;
+    explosionLightRange = 0.0f;
+    playClock = 0.0;
+    gaugeFill = gaugeShown = chainFill = chainShown = 0.0f;
+}
+
+void Level::restart(bool full)
+{
+    stopAllSoundsWithFade();
+    Game& game = *Game::getSingletonPtr();
+    game.levelScore = 0;
+    killedEnemyCount = 0;
+    killCount = 0;
+    resetItemMap();
+    if (full)
+        resetCounters();
+    updateExplosionLight(0.0);
+    if (explosionLight)
+        explosionLight->setVisible(false);
+    gaugeFill = gaugeShown = chainFill = chainShown = 0.0f;
+    enemyLifeBar = EnemyLifeBar{};
+    updateGaugeDisplay(game.gaugeValue);
+    setChainGauge(0.0f);
+    if (full) {
+        stopMusic();
+        resumeMusic();
+    }
+    stopEffects();
+    effects->clear();
+    resetMaterialMaps();
+}
