@@ -73,13 +73,14 @@ void playState::createLevel()
     level = new Level();
     level->state = this;
     game->level = level;
+    // The post-effect compositors hang on the camera's viewport.
+    level->camera = camera;
     level->create(sceneManager);
     level->physicsWorld = world;
     std::string fileName = game->levelName + ".level";
     readLevelLighting(fileName, *level);
     setupShadows();
     camera->level = level;
-    level->camera = camera;
     level->effects->camera = camera;
     createBulletMaterials("notFoundBullet.jpg");
     createSpriteMaterial("notFound.jpg", false);
@@ -117,6 +118,8 @@ void playState::buildLevel()
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)
             createBulletMaterials(entry.second->meshName);
+    level->assignRenderQueues();
+    level->updateShadowFlags();
     level->isSpriteRefresh = false;
     pumpWindowsMessages();
 }

@@ -130,6 +130,7 @@ void playState::setupShadows()
     lispsm->setUseAggressiveFocusRegion(true);
     sceneManager->setShadowCameraSetup(Ogre::ShadowCameraSetupPtr(lispsm));
     sceneManager->addListener(shadowListener::getInstance());
+    level->setShadows(level->isShadows);
 }
 
 void playState::createScreenBounds()

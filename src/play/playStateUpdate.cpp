@@ -121,6 +121,8 @@ void playState::runWorldStep(double dt)
     if (level && level->bulletBatch)
         level->bulletBatch->update(game->enemyBullets.data(), game->playerBullets.data());
     updateItems(dt);
+    if (level)
+        level->update(dt);
     if (player)
         player->syncPhysicsTransform();
     stepPhysics(dt);
