@@ -17,6 +17,7 @@
 #include "world/background.h"
 #include "world/link.h"
 #include "world/sfx.h"
+#include "world/sfxManager.h"
 
 #include <OgreControllerManager.h>
 #include <OgreMaterialManager.h>
@@ -133,6 +134,14 @@ void playState::destroyLevelObjects()
     game->player = nullptr;
     stopMusic();
     releaseMusic();
+    // The level's compositors hang on the camera's viewport: they go while
+    // both are still there, and the level forgets the camera it goes with.
+    if (level) {
+        level->removePostEffects();
+        level->camera = nullptr;
+        if (level->effects)
+            level->effects->camera = nullptr;
+    }
     delete camera;
     camera = nullptr;
     if (level)
