@@ -4,6 +4,7 @@
 #include "app/Log.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
+#include "core/GameMode.h"
 #include "platform/TerminationSignals.h"
 
 #include <OgreRenderWindow.h>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr int gameModeQuit = 16;
 constexpr Uint32 idleSleepMilliseconds = 30;
 
 // One turn with focus (or always-render): step, pump, render, show.

@@ -5,6 +5,7 @@
 
 #include "app/CameraProjection.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/MaterialTextures.h"
 #include "core/materials/PictureFrames.h"
@@ -24,7 +25,6 @@ constexpr float wideAspect = 1.7777778f;
 constexpr float classicAspect = 1.3333334f;
 constexpr float portraitAspect = 0.75f;
 constexpr float windowFrameTextAspect = 1.3274336f;
-constexpr int backToStartMenuMode = 11;
 // Text heights are given in pixels of a 400-pixel-high screen; pixel-sized
 // pictures count 512 pixels to the screen's height.
 constexpr float charHeightUnit = 0.0025f;
@@ -44,7 +44,7 @@ float windowAspect()
 float designAspect()
 {
     const Game& game = *Game::getSingletonPtr();
-    if (game.gameMode == backToStartMenuMode)
+    if (game.gameMode == gameModeBackToStartMenu)
         return windowAspect();
     switch (game.screenRatio) {
     case 1:

@@ -5,6 +5,7 @@
 #include "combat/EnemyGunList.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "world/PathFollower.h"
 #include "world/Waypoint.h"
 
@@ -15,12 +16,10 @@ namespace {
 // The play state's fire step for enemies.
 constexpr double fireStep = 1.0 / 60.0;
 // Enemies fire while the game plays and while the player dies.
-constexpr int modePlaying = 1;
-constexpr int modeDying = 2;
 
 bool isFireAllowed(const Game* game)
 {
-    return game && (game->gameMode == modePlaying || game->gameMode == modeDying || game->isEnemyFireOutsidePlay);
+    return game && (game->gameMode == gameModePlaying || game->gameMode == gameModePlayerDying || game->isEnemyFireOutsidePlay);
 }
 
 } // namespace

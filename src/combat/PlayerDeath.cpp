@@ -4,6 +4,7 @@
 
 #include "combat/rotor.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "data/AttributeValues.h"
 #include "platform/Random.h"
 #include "play/Level.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr int modeDying = 2;
-constexpr int modeContinue = 7;
 // rand() scaled to 0..1 and to 0..2 pi.
 constexpr float randomFraction = 3.051851e-5f;
 constexpr float randomAngle = 0.00019175345f;
@@ -103,12 +102,12 @@ void finishDeath(Player& ship)
     Game& game = *Game::getSingletonPtr();
     game.loseLife();
     if (game.currentLives >= 1) {
-        game.setGameState(modeDying);
+        game.setGameState(gameModePlayerDying);
         ship.status = Player::statusWaiting;
         return;
     }
     ship.status = Player::statusOut;
-    game.setGameState(modeContinue);
+    game.setGameState(gameModeContinueOffer);
     if (ship.meshEntity)
         ship.meshEntity->setVisible(false);
     ship.followCameraNode(false);

@@ -3,6 +3,7 @@
 
 #include "app/AudioService.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int modePlaying = 1;
 // A background contact is counted at most once per frame of 1/60 s.
 constexpr double backgroundHitInterval = 0.016;
 // Sounds of the ship play without a position, at the library's volume.
@@ -50,7 +50,7 @@ void Player::hit(std::int32_t damage, std::int32_t kind, const Ogre::Vector3& wh
     isTouched = true;
 
     Game& game = *Game::getSingletonPtr();
-    if (game.gameMode != modePlaying)
+    if (game.gameMode != gameModePlaying)
         return;
     if (forceField.life > 0 && damage > 0) {
         absorbForceFieldHit();

@@ -5,6 +5,7 @@
 #include "combat/PlayerControl.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "platform/sound/SoundMode.h"
 
 #include <OgreSceneNode.h>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int gameModePlaying = 1;
 // Input button 8 fires the guns set to it on ships of rotation type 2.
 constexpr std::int32_t button8 = 8;
 // Each call of shoot is one fixed step of the play state's firing loop.

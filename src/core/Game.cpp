@@ -2,6 +2,7 @@
 
 #include "combat/Player.h"
 #include "core/ConfigReading.h"
+#include "core/GameMode.h"
 
 #include <cassert>
 
@@ -43,7 +44,7 @@ void Game::resetDefaults()
     gameModes.clear();
     extensions.clear();
     playerNames.clear();
-    gameMode = 1;
+    gameMode = gameModePlaying;
 }
 
 void Game::resetSettingDefaults()

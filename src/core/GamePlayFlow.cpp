@@ -2,6 +2,7 @@
 #include "core/Game.h"
 
 #include "app/AudioService.h"
+#include "core/GameMode.h"
 
 #include <OgreRenderWindow.h>
 #include <OgreViewport.h>
@@ -10,13 +11,6 @@
 
 namespace {
 
-constexpr int modeDying = 2;
-constexpr int modeGameOver = 4;
-constexpr int modeContinue = 7;
-constexpr int modeLevelComplete = 8;
-constexpr int modeBackToMenu = 11;
-constexpr int modeNextLevel = 12;
-constexpr int modeGameCompleted = 13;
 
 bool isDefaultNextLevel(const std::string& name) { return name.empty() || name == "Next_level"; }
 
@@ -57,30 +51,30 @@ void keepBackgroundDrawing(Ogre::RenderWindow* window)
 void Game::setGameState(int mode)
 {
     // A level cannot be completed while the player dies or the game is over.
-    if (!(mode == modeLevelComplete && (gameMode == modeDying || gameMode == modeGameOver)))
+    if (!(mode == gameModeLevelComplete && (gameMode == gameModePlayerDying || gameMode == gameModeGameOver)))
         gameMode = mode;
     modeTimer = 0.0f;
 
-    if (gameMode == modeContinue && currentContinues == 0) {
-        gameMode = modeGameOver;
-    } else if (gameMode == modeLevelComplete
+    if (gameMode == gameModeContinueOffer && currentContinues == 0) {
+        gameMode = gameModeGameOver;
+    } else if (gameMode == gameModeLevelComplete
                && ((isOnLastLevel(*this) && isDefaultNextLevel(nextLevelName)) || isGameCompleted)) {
-        gameMode = modeGameCompleted;
+        gameMode = gameModeGameCompleted;
         isGameCompleted = true;
     }
-    if (gameMode == modeGameCompleted && !noHighScoreSave)
+    if (gameMode == gameModeGameCompleted && !noHighScoreSave)
         saveHighScores();
     if (!isStartMenuPresent)
         return;
 
-    if (gameMode == modeNextLevel && !isLevelChanging) {
+    if (gameMode == gameModeNextLevel && !isLevelChanging) {
         chooseNextLevel(*this);
         isLevelChanging = true;
         startFadeOut(0.5f);
         keepBackgroundDrawing(renderWindow);
         applyLevelResets();
     }
-    if (gameMode == modeBackToMenu) {
+    if (gameMode == gameModeBackToStartMenu) {
         if (!levels.empty()) {
             levelIndex = 0;
             levelName = levels.front()->name;

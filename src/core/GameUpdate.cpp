@@ -2,13 +2,13 @@
 #include "core/Game.h"
 
 #include "combat/Player.h"
+#include "core/GameMode.h"
 #include "play/Level.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int modePlaying = 1;
 
 void countDown(float& timer, double dt)
 {
@@ -19,7 +19,7 @@ void countDown(float& timer, double dt)
 // ship is in play.
 bool isChainTimerRunning(const Game& game)
 {
-    return game.chainTimer > 0.0f && game.gameMode == modePlaying && game.level && game.level->isRunning
+    return game.chainTimer > 0.0f && game.gameMode == gameModePlaying && game.level && game.level->isRunning
            && game.player && game.player->status == Player::statusPlaying && game.level->hasTriggers();
 }
 

@@ -1,6 +1,7 @@
 #include "frontend/IntroState.h"
 
 #include "core/Game.h"
+#include "core/GameMode.h"
 
 #include <SDL.h>
 
@@ -23,7 +24,7 @@ void introState::exit() { scene.destroy(renderWindow); }
 void introState::keyPressed(const OIS::KeyEvent& event)
 {
     if (event.key == OIS::KC_ESCAPE)
-        Game::getSingletonPtr()->gameMode = 16;
+        Game::getSingletonPtr()->gameMode = gameModeQuit;
 }
 
-void introState::windowClosed(bool) { Game::getSingletonPtr()->setGameState(16); }
+void introState::windowClosed(bool) { Game::getSingletonPtr()->setGameState(gameModeQuit); }

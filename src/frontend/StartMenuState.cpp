@@ -4,6 +4,7 @@
 #include "app/Log.h"
 #include "app/ResourceLookup.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "data/LevelPreReads.h"
 
 #include <OgreCamera.h>
@@ -35,7 +36,7 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     logLine("start menu will init start");
     renderWindow = window;
     Game& game = *Game::getSingletonPtr();
-    game.gameMode = 11;
+    game.gameMode = gameModeBackToStartMenu;
     resolveFontSources();
     scene.create(window);
     Ogre::Root::getSingleton().getRenderSystem()->_setViewport(scene.viewport);
@@ -53,4 +54,4 @@ void startMenuState::update(double timeStep)
 
 void startMenuState::exit() { scene.destroy(renderWindow); }
 
-void startMenuState::windowClosed(bool) { Game::getSingletonPtr()->setGameState(16); }
+void startMenuState::windowClosed(bool) { Game::getSingletonPtr()->setGameState(gameModeQuit); }

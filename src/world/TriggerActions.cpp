@@ -9,6 +9,7 @@
 #include "combat/Player.h"
 #include "combat/Wave.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
 #include "play/Level.h"
 #include "play/playState.h"
 #include "world/GameCamera.h"
@@ -23,7 +24,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int modeLevelComplete = 8;
 constexpr float musicFadeSeconds = 0.7f;
 // The follower's speed multiplier for a camera speed of 1.
 constexpr float speedUnit = 0.2f;
@@ -93,7 +93,7 @@ void Trigger::activateEndOfLevel()
     game.isEndOfLevelShowScoreScreen = isEndOfLevelShowScoreScreen;
     game.isEndOfLevelShowHighScoreScreen = isEndOfLevelShowHighScoreScreen;
     game.isLastLevel = isLastLevel;
-    game.setGameState(modeLevelComplete);
+    game.setGameState(gameModeLevelComplete);
     status = 4;
 }
 
