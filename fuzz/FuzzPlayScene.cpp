@@ -50,9 +50,7 @@ void loadLibraries(FuzzPlayScene& scene)
     // The waves a level places are instances of these, their guns bound to the weapons.
     loadWavesGamebox("gamebox.waves", sampleGroup, game.waveLibrary);
     loadWeaponsGamebox("gamebox.weapons", sampleGroup, game.weaponLibrary);
-    for (auto& entry : game.waveLibrary)
-        if (!entry.second->members.empty())
-            bindWeaponSets(entry.second->members.front()->weaponSets, game.weaponLibrary);
+    bindWaveWeapons(game.waveLibrary, game.weaponLibrary);
 }
 
 } // namespace

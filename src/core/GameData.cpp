@@ -124,10 +124,7 @@ void Game::buildToybox()
     // The engine's own menu stands in for a game that brings none.
     if (menuScreens.empty())
         readStartMenu(*this, "toybox.startMenu");
-    // Waves are read before the weapons, so their guns are bound only now.
-    for (auto& entry : waveLibrary)
-        if (!entry.second->members.empty())
-            bindWeaponSets(entry.second->members.front()->weaponSets, weaponLibrary);
+    bindWaveWeapons(waveLibrary, weaponLibrary);
     for (auto& entry : playerLibrary)
         bindWeaponSets(entry.second->weaponSets, weaponLibrary);
     loadParticlePresets();

@@ -1,6 +1,8 @@
 #include "data/WeaponsReader.h"
 
 #include "app/Log.h"
+#include "combat/Enemy.h"
+#include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "data/LibraryFile.h"
 #include "data/WeaponReader.h"
@@ -42,4 +44,11 @@ void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::ma
                 logLine("[ERROR] weapon not found, nor " + std::string(fallbackWeaponName) + ": " +
                         weapon->parentName);
         }
+}
+
+void bindWaveWeapons(const std::map<std::string, Wave*>& waves, const std::map<std::string, Weapon*>& library)
+{
+    for (const auto& entry : waves)
+        if (!entry.second->members.empty())
+            bindWeaponSets(entry.second->members.front()->weaponSets, library);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class Wave;
 class Weapon;
 
 // The parse-failure line of the weapon library, its own among the libraries.
@@ -23,3 +24,7 @@ void loadWeaponsGamebox(const std::string& fileName, const std::string& group,
 // or at the fallback gun; when the library lacks both, the gun keeps its
 // definition and one "[ERROR] " line says so.
 void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::map<std::string, Weapon*>& library);
+
+// Waves are read before the weapons: the guns of each library wave's first
+// member (the one its copies are made from) are bound once the weapons are in.
+void bindWaveWeapons(const std::map<std::string, Wave*>& waves, const std::map<std::string, Weapon*>& library);
