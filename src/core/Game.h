@@ -628,6 +628,11 @@ public:
     std::int64_t displayedScore = 0;
     int lives = 0;
     int currentLives = 0;
+    // The total score that gives the next extra life; 0: no more are given.
+    std::int64_t nextExtendScore = 0;
+    // A new game's first threshold by the extend rule (extendType 0: every
+    // extendEvery points; otherwise extendScore1, then extendScore2).
+    std::int64_t firstExtendScore() const;
     int life = 0;
     int currentLife = 0;
     int continues = 0;

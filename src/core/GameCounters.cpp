@@ -65,3 +65,10 @@ void Game::loseLife()
     else if (playerPowerUpBehavior == 2)
         powerUpLevel = 0.0f;
 }
+
+std::int64_t Game::firstExtendScore() const
+{
+    // A threshold of 0 or below would give a life on every score; it means off.
+    const std::int64_t first = extendType != 0 ? extendScore1 : extendEvery;
+    return std::max<std::int64_t>(first, 0);
+}

@@ -21,6 +21,7 @@ void Game::resetGame()
     resetLevel();
     currentContinues = continues;
     currentLives = lives;
+    nextExtendScore = firstExtendScore();
     currentLife = life;
     currentBombs = smartBombStartNumber;
 }

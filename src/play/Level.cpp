@@ -59,19 +59,6 @@ bool Level::hasTriggers() const
     return state && !state->triggers.empty();
 }
 
-void Level::addScore(std::int64_t points)
-{
-    if (!isScoring)
-        return;
-    Game& game = *Game::getSingletonPtr();
-    const double gain = static_cast<double>(points) * (std::round(game.multiplier * 100.0) * 0.01);
-    game.totalScore = static_cast<std::int64_t>(static_cast<double>(game.totalScore) + gain);
-    game.levelScore = static_cast<std::int64_t>(static_cast<double>(game.levelScore) + gain);
-    game.totalScore = std::min(std::max<std::int64_t>(game.totalScore, 0), game.maximumScore);
-    game.levelScore = std::min(std::max<std::int64_t>(game.levelScore, 0), game.maximumScore);
-    // The displayed score's count-up step and the extra lives follow here with the score display.
-}
-
 void Level::spawnScorePopup(const Ogre::Vector3& /*position*/, std::int64_t /*points*/)
 {
     // The level's 999 score pop-ups arrive with the play state's score display.

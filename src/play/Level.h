@@ -200,6 +200,16 @@ public:
     // scores, both kept within 0 and the Game's maximumScore; nothing while
     // scoring is off.
     void addScore(std::int64_t points);
+    // Clamps both scores, sets the count-up step towards the total and
+    // grants at most one extra life when the total reaches the next extend
+    // threshold.
+    void checkScoreAndExtend();
+    // One count-up step of the displayed score, scaled to the frame time
+    // (one step per 16 ms); it never passes the total.
+    void updateDisplayedScore(double dt);
+    // The extra life's particles at the middle of the play plane in view,
+    // and its sound.
+    void showExtraLife();
     bool isScoring = true;
     // Shows the points at the position in the first free score pop-up.
     void spawnScorePopup(const Ogre::Vector3& position, std::int64_t points);

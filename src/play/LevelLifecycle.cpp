@@ -91,6 +91,7 @@ void Level::update(double dt)
 {
     playClock += dt;
     updateExplosionLight(dt);
+    updateDisplayedScore(dt);
     effects->update(dt);
 }
 
