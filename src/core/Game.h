@@ -681,6 +681,8 @@ public:
     // it drains (per second) and the shoot button that releases it.
     bool isGauge = false;
     bool isGaugeReady = false;
+    // The ready sound plays once until the gauge runs empty again.
+    bool isGaugeReadySoundPlayed = false;
     bool isGaugeWeaponOverride = false;
     float gaugeDrainSpeed = 20.0f;
     int gaugeButtonNumber = 2;

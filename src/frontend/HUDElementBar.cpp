@@ -4,6 +4,7 @@
 // "uv_coords", so outside it they draw nothing.
 #include "frontend/HUDElement.h"
 
+#include "app/BarLayers.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
 #include "core/materials/MaterialLookup.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-const char* const gameGroup = "GAMERSC";
 // Layer sizes are texture pixels over 512.
 constexpr float pixelsToScreen = 0.001953125f;
 const Ogre::Vector2 standInPixels(256.0f, 32.0f);
@@ -42,50 +42,20 @@ const barLayerKind frontKind{"BARFRONT", "barOverlayLife", "lifeBarOverlayLifeCo
 const barLayerKind front2Kind{"BARFRONT2", "barOverlayLife2", "lifeBarOverlayLife2Container", 645};
 const barLayerKind readyKind{"BARREADY", "barOverlayReady", "lifeBarOverlayReadyContainer", 644};
 
-// The element's own copy of the texture's picture material ("none" for no
-// texture), made afresh; null when there is nothing to copy.
 Ogre::MaterialPtr cloneLayerMaterial(const std::string& texture, const barLayerKind& kind, const std::string& suffix)
 {
-    const std::string name = texture + kind.word + suffix;
-    removeMaterial(name, gameGroup);
-    const Ogre::MaterialPtr source = findMaterial(texture.empty() ? "none" : texture);
-    return source ? source->clone(name, true, gameGroup) : Ogre::MaterialPtr();
+    return copyBarMaterial(texture, texture + kind.word + suffix);
 }
 
-// A visible panel over the whole screen until the bar is laid out.
 Ogre::OverlayContainer* makePanel(const barLayerKind& kind, const std::string& suffix,
                                   const Ogre::MaterialPtr& material, bool isTinted)
 {
-    Ogre::OverlayElement* element =
-        Ogre::OverlayManager::getSingleton().createOverlayElement("Panel", kind.panel + suffix);
-    auto* panel = static_cast<Ogre::OverlayContainer*>(element);
-    panel->setMetricsMode(Ogre::GMM_RELATIVE);
-    panel->setHorizontalAlignment(Ogre::GHA_CENTER);
-    panel->setVerticalAlignment(Ogre::GVA_CENTER);
-    panel->setDimensions(1.0f, 1.0f);
-    panel->setPosition(0.0f, 0.0f);
-    panel->show();
-    if (material)
-        panel->setMaterial(material);
-    if (isTinted)
-        panel->setCustomParameter(1, Ogre::Vector4(1.0f, 1.0f, 1.0f, 1.0f));
-    return panel;
+    return makeBarPanel(kind.panel + suffix, material, isTinted);
 }
 
 Ogre::Overlay* makeOverlay(const barLayerKind& kind, const std::string& suffix, Ogre::OverlayContainer* panel)
 {
-    Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().create(kind.overlay + suffix);
-    overlay->add2D(panel);
-    overlay->setZOrder(kind.zOrder);
-    return overlay;
-}
-
-void clampToBorder(const Ogre::MaterialPtr& material)
-{
-    if (Ogre::TextureUnitState* unit = unitAt(material, 0, 0, 0)) {
-        unit->setTextureBorderColour(Ogre::ColourValue::ZERO);
-        unit->setTextureAddressingMode(Ogre::TAM_BORDER);
-    }
+    return makeBarOverlay(kind.overlay + suffix, panel, kind.zOrder);
 }
 
 // Width and height in pixels of a texture the game holds; the stand-in size
@@ -109,18 +79,6 @@ Ogre::Vector2 framePixels(const std::string& name)
         return pixels;
     const tileCounts tiles = tileCountsOf(*picture, name);
     return Ogre::Vector2(pixels.x / static_cast<float>(tiles.across), pixels.y / static_cast<float>(tiles.down));
-}
-
-void destroyLayer(Ogre::OverlayManager* overlays, Ogre::Overlay*& overlay, Ogre::OverlayContainer*& panel)
-{
-    if (overlays) {
-        if (overlay)
-            overlays->destroy(overlay);
-        if (panel)
-            overlays->destroyOverlayElement(panel);
-    }
-    overlay = nullptr;
-    panel = nullptr;
 }
 
 } // namespace
@@ -169,24 +127,20 @@ void HUDElement::createBar(const std::string& back, const std::string& front, co
     life2Overlay = makeOverlay(front2Kind, suffix, life2Layer);
     // The shared "none" keeps its own addressing.
     if (hasFront) {
-        clampToBorder(frontMaterial);
-        clampToBorder(front2Material);
+        clampBarToBorder(frontMaterial);
+        clampBarToBorder(front2Material);
     }
 }
 
 void HUDElement::destroyBar()
 {
-    Ogre::OverlayManager* overlays = Ogre::OverlayManager::getSingletonPtr();
-    destroyLayer(overlays, emptyOverlay, emptyLayer);
-    destroyLayer(overlays, lifeOverlay, lifeLayer);
-    destroyLayer(overlays, life2Overlay, life2Layer);
-    destroyLayer(overlays, readyOverlay, readyLayer);
-    Ogre::ResourceGroupManager* groups = Ogre::ResourceGroupManager::getSingletonPtr();
-    if (!groups || !groups->resourceGroupExists(gameGroup) || !Ogre::MaterialManager::getSingletonPtr())
-        return;
+    destroyBarLayer(emptyOverlay, emptyLayer);
+    destroyBarLayer(lifeOverlay, lifeLayer);
+    destroyBarLayer(life2Overlay, life2Layer);
+    destroyBarLayer(readyOverlay, readyLayer);
     const std::string suffix = barSuffix();
-    removeMaterial(backTextureName + backKind.word + suffix, gameGroup);
-    removeMaterial(frontTextureName + frontKind.word + suffix, gameGroup);
-    removeMaterial(frontTextureName + front2Kind.word + suffix, gameGroup);
-    removeMaterial(readyTextureName + readyKind.word + suffix, gameGroup);
+    removeBarMaterial(backTextureName + backKind.word + suffix);
+    removeBarMaterial(frontTextureName + frontKind.word + suffix);
+    removeBarMaterial(frontTextureName + front2Kind.word + suffix);
+    removeBarMaterial(readyTextureName + readyKind.word + suffix);
 }

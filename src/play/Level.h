@@ -17,6 +17,8 @@
 
 namespace Ogre {
 class CompositorInstance;
+class Overlay;
+class OverlayContainer;
 class Light;
 class SceneManager;
 class SceneNode;
@@ -71,6 +73,30 @@ public:
     float gaugeShown = 0.0f;
     float chainFill = 0.0f;
     float chainShown = 0.0f;
+
+    // The gauge bar (back, fill and ready layers) and the chain gauge bar
+    // (back and fill), built with the Level and laid out every frame.
+    void createGauge();
+    void createChainGauge();
+    // Both bars and their material copies; each destroy may run again.
+    void destroyGauges();
+    void destroyChainGauge();
+    // Fill, colour, size and place from the Game's settings.
+    void layoutGauge();
+    void layoutChainGauge();
+    Ogre::Overlay* gaugeEmptyOverlay = nullptr;
+    Ogre::Overlay* gaugeLifeOverlay = nullptr;
+    Ogre::Overlay* gaugeReadyOverlay = nullptr;
+    Ogre::OverlayContainer* gaugeEmptyPanel = nullptr;
+    Ogre::OverlayContainer* gaugeLifePanel = nullptr;
+    Ogre::OverlayContainer* gaugeReadyPanel = nullptr;
+    Ogre::Overlay* chainEmptyOverlay = nullptr;
+    Ogre::Overlay* chainLifeOverlay = nullptr;
+    Ogre::OverlayContainer* chainEmptyPanel = nullptr;
+    Ogre::OverlayContainer* chainLifePanel = nullptr;
+    // Height over width of each bar's back texture.
+    float gaugeAspect = 0.125f;
+    float chainAspect = 0.125f;
 
     // Moves every layer node by the camera's movement times the layer's
     // factor in percent (100 moves with the camera, 0 not at all).

@@ -70,6 +70,8 @@ void Level::create(Ogre::SceneManager* scene)
     sceneManager = scene;
     Game& game = *Game::getSingletonPtr();
     bulletBatch = new bulletSpriteBatch(this);
+    createGauge();
+    createChainGauge();
     // The HUD is built anew for every level.
     if (game.hud)
         game.hud->destroy();
@@ -83,6 +85,8 @@ void Level::destroy()
 {
     removePostEffects();
     releaseShotPools();
+    destroyGauges();
+    destroyChainGauge();
     destroyLights();
     destroyLayers();
 }
@@ -91,6 +95,11 @@ void Level::update(double dt)
 {
     playClock += dt;
     updateExplosionLight(dt);
+    const Game& game = *Game::getSingletonPtr();
+    if (game.isGauge)
+        layoutGauge();
+    if (game.isChaining)
+        layoutChainGauge();
     updateDisplayedScore(dt);
     effects->update(dt);
 }
