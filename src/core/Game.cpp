@@ -3,6 +3,9 @@
 #include "combat/Player.h"
 #include "core/ConfigReading.h"
 
+#include <OgreResourceGroupManager.h>
+
+#include <algorithm>
 #include <cassert>
 
 Game* Game::instance = nullptr;
@@ -246,4 +249,17 @@ void Game::findLevelIndex()
             return;
         }
     }
+}
+
+void Game::listGameFiles()
+{
+    gameFiles.clear();
+    Ogre::ResourceGroupManager* groups = Ogre::ResourceGroupManager::getSingletonPtr();
+    if (!groups || !groups->resourceGroupExists("GAMERSC"))
+        return;
+    Ogre::StringVectorPtr names = groups->findResourceNames("GAMERSC", "*.game", false);
+    if (names)
+        gameFiles.assign(names->begin(), names->end());
+    // Resource listings come unsorted.
+    std::sort(gameFiles.begin(), gameFiles.end());
 }

@@ -110,6 +110,7 @@ void playState::exit()
     destroyPhysicsWorld();
     game->destroyItemPool();
     sceneManager->removeListener(shadowListener::getInstance());
+    game->isGameChanged = false;
     clearScene();
     delete overlayPreferer;
     overlayPreferer = nullptr;
