@@ -143,6 +143,8 @@ TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
         expectOnlyMarkedBackgroundsRebuilt(*state.level, game);
 
         state.exit();
+        // The lights of the last frame drawn are gone with the level.
+        EXPECT_TRUE(scene.scene->_getLightsAffectingFrustum().empty());
         EXPECT_EQ(window->getNumViewports(), 0u);
         EXPECT_EQ(game.level, nullptr);
         EXPECT_EQ(game.player, nullptr);
