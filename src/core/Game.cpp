@@ -4,6 +4,9 @@
 #include "core/ConfigReading.h"
 #include "core/GameMode.h"
 
+#include <OgreResourceGroupManager.h>
+
+#include <algorithm>
 #include <cassert>
 
 Game* Game::instance = nullptr;
@@ -247,4 +250,17 @@ void Game::findLevelIndex()
             return;
         }
     }
+}
+
+void Game::listGameFiles()
+{
+    gameFiles.clear();
+    Ogre::ResourceGroupManager* groups = Ogre::ResourceGroupManager::getSingletonPtr();
+    if (!groups || !groups->resourceGroupExists("GAMERSC"))
+        return;
+    Ogre::StringVectorPtr names = groups->findResourceNames("GAMERSC", "*.game", false);
+    if (names)
+        gameFiles.assign(names->begin(), names->end());
+    // Resource listings come unsorted.
+    std::sort(gameFiles.begin(), gameFiles.end());
 }

@@ -926,6 +926,14 @@ public:
     bool isRevealHiddenEnemies = false;
     bool isEnemyFireOutsidePlay = false;
 
+    // --- The game's files and the change of game seen by play ---
+    // The game files ("*.game") of the game's resources, by name; empty
+    // without them. Play refreshes the list each time it starts.
+    void listGameFiles();
+    std::vector<std::string> gameFiles;
+    // Set when the game was changed; play clears it when it starts and ends.
+    bool isGameChanged = false;
+
     // Objects and handles
     Ogre::SceneManager* sceneManager = nullptr;
     Ogre::RenderWindow* renderWindow = nullptr;

@@ -96,5 +96,6 @@ void Game::changeGame()
     readLocalization(*this, defaultLanguage, defaultTexts);
     setupResourceLocations();
     loadGameData();
+    isGameChanged = true;
     logLine("Changed game: " + gameFolder);
 }

@@ -36,7 +36,11 @@ void Game::resetLevel()
     smartBombTime = 0.0f;
     bombFlashTime = 0.0f;
     enemyFirePause = 0.0f;
-    // The other per-level timers and lists of play are zeroed here once the play state has them.
+    // A bomb of the last life must not go on cancelling, nor its cool-down
+    // hold the next one back, and no shoot button is held at a level start.
+    smartBombCoolDown = 0.0f;
+    isBombCancelling = false;
+    heldShootButtons.clear();
     enemyBulletColour = Ogre::Vector3::UNIT_SCALE;
     playerBulletColour = Ogre::Vector3::UNIT_SCALE;
     if (resetPlayerWeaponSetAtLevelStart)

@@ -17,15 +17,23 @@ namespace {
 
 using Ogre::RTShader::ShaderGenerator;
 
-// Makes the shader-based technique of a material the first time the
-// generator's scheme asks for it.
+// The play's viewports choose between shadowed and unshadowed materials by
+// these schemes; compositor viewports take them over from their source.
+bool isGeneratedScheme(const Ogre::String& schemeName)
+{
+    return schemeName == ShaderGenerator::DEFAULT_SCHEME_NAME || schemeName == "NORMAL"
+           || schemeName == "NOSHADOWS";
+}
+
+// Makes the shader-based technique of a material the first time one of the
+// generated schemes asks for it.
 class SchemeResolver : public Ogre::MaterialManager::Listener {
 public:
     Ogre::Technique* handleSchemeNotFound(unsigned short, const Ogre::String& schemeName,
                                           Ogre::Material* material, unsigned short,
                                           const Ogre::Renderable*) override
     {
-        if (schemeName != ShaderGenerator::DEFAULT_SCHEME_NAME)
+        if (!isGeneratedScheme(schemeName))
             return nullptr;
         ShaderGenerator& generator = ShaderGenerator::getSingleton();
         if (!generator.createShaderBasedTechnique(*material, Ogre::MaterialManager::DEFAULT_SCHEME_NAME,

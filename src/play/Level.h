@@ -422,4 +422,10 @@ public:
     void assignRenderQueues();
     // Built backgrounds on a scrolling layer hang under that layer's node.
     void attachEntitiesToLayers();
+
+    // --- The build at play start ---
+    // Makes or remakes the graphics of the level's objects whose library
+    // definition changed (all of them when the Game asks for a full
+    // rebuild), clears the change marks, and shows the sky.
+    void build();
 };

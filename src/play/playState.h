@@ -181,6 +181,28 @@ public:
     // Puts every effect on the render layer of its layer id.
     void refreshEntityValues();
 
+    // --- Starting and restarting play, the checkpoint ---
+    // (Re)starts play of the loaded level: views, sounds, the level back to
+    // its start, the fade in, the ship and the enemies' looks; play is then
+    // in game mode 1.
+    void startLevel();
+    // The level's screens, counters and objects back to their start.
+    void restartLevel();
+    // Triggers that neither keep a node of their own nor test contact leave
+    // the scene, so that they are not drawn.
+    void detachHiddenEntities();
+    // Every enemy on screen that is not all armour takes the damage.
+    void hitOnScreenEnemies(int damage);
+    // One frame rendered, and the window updated; nothing without a window.
+    void renderFrame();
+    void updateWindow();
+
+private:
+    void showPlayerAndLayers();
+    void openStartView();
+    void startPlayerAndEnemies();
+    void armPlayer();
+
 private:
     void createGameViewport();
     void createOverlayPreferer();

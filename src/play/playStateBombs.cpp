@@ -1,6 +1,7 @@
 // The screen-wide bomb and the cancelling of enemy shots.
 #include "play/playState.h"
 
+#include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "core/Game.h"
 #include "play/Level.h"
@@ -35,11 +36,22 @@ void playState::damageAllEnemies(bool cancelBullets, bool cancelAll, const std::
         if (game.smartBombInvincibleTime > game.player->invincibilityTime)
             game.player->invincibilityTime = static_cast<float>(game.smartBombInvincibleTime);
     }
-    // The enemies on screen are hit with the damage here once enemies take hits.
+    hitOnScreenEnemies(damage);
 }
 
-void playState::cancelBulletsForScore(const std::string& /*itemName*/, bool /*cancelAll*/)
+void playState::cancelBulletsForScore(const std::string& itemName, bool cancelAll)
 {
     Game::getSingletonPtr()->enemyFirePause = 0.05f;
-    // The live enemy shots are cancelled here, each dropping the item, once shots fly.
+    cancelEnemyBullets(true, cancelAll, true, itemName);
+}
+
+void playState::hitOnScreenEnemies(int damage)
+{
+    collectActiveEnemies();
+    // A hit never kills here (the wave does), so the list holds still.
+    for (Enemy* enemy : onScreenEnemies) {
+        if (enemy->outlines.empty() || enemy->isAllOutlinesInvincible)
+            continue;
+        enemy->hit(damage, nullptr, Enemy::hitBomb, enemy->getPosition(), false);
+    }
 }

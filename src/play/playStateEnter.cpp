@@ -39,10 +39,12 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
     game = Game::getSingletonPtr();
     keyboard = game->keyboard;
     mouse = game->mouse;
+    game->listGameFiles();
     platform::seedRandom(static_cast<unsigned>(std::time(nullptr)));
 
     enemyFireTime = shotTime = 0.0;
     invincibilityBounds = nullptr;
+    game->isGameChanged = false;
     lastGameMode = -1;
     sceneManager = game->sceneManager;
     restartPending = 0;
@@ -65,7 +67,10 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
 
     camera->updateAspectRatio();
     preloadOverlays();
+    // The HUD's loading text is hidden here once the HUD exists.
+    // The pause menu is made here once it exists.
     backgroundViewport->update();
+    startLevel();
 }
 
 void playState::createLevel()
@@ -114,11 +119,13 @@ void playState::buildLevel()
     level->effects->createSharedParticles();
     level->bulletBatch->create(sceneManager);
     pumpWindowsMessages();
+    // The continue, stage score, high-score and end-of-game screens are made here once they exist.
 
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)
             createBulletMaterials(entry.second->meshName);
     level->assignRenderQueues();
+    level->build();
     level->updateShadowFlags();
     level->isSpriteRefresh = false;
     pumpWindowsMessages();

@@ -75,6 +75,19 @@ void clearSceneObjects(Ogre::SceneManager& scene)
     scene.getRootSceneNode()->createChildSceneNode("CamNode1", Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
 }
 
+// Ogre keeps the lights of the last frame drawn until it draws the next,
+// and the shader generator reads them when it makes a material's shaders
+// (as the next level's texture preloading does): the list must not name
+// lights that are gone.
+void forgetDestroyedLights(Ogre::SceneManager& scene, const Ogre::Camera* camera)
+{
+    struct LightSearch : Ogre::SceneManager {
+        using Ogre::SceneManager::findLightsAffectingFrustum;
+    };
+    if (camera)
+        (scene.*(&LightSearch::findLightsAffectingFrustum))(camera);
+}
+
 } // namespace
 
 void playState::setDebugOverlaysVisible(bool visible)
@@ -107,9 +120,11 @@ void playState::exit()
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();
+    forgetDestroyedLights(*sceneManager, playCamera);
     destroyPhysicsWorld();
     game->destroyItemPool();
     sceneManager->removeListener(shadowListener::getInstance());
+    game->isGameChanged = false;
     clearScene();
     delete overlayPreferer;
     overlayPreferer = nullptr;

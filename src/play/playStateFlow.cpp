@@ -7,6 +7,10 @@
 #include "core/Game.h"
 #include "core/GameMode.h"
 #include "play/Level.h"
+#include "world/GameCamera.h"
+
+#include <OgreCamera.h>
+#include <OgreSceneNode.h>
 
 namespace {
 
@@ -16,6 +20,8 @@ constexpr int fadeStateFadingOut = 2;
 constexpr int fadeStateDone = 3;
 constexpr float levelEndFadeSeconds = 1.0f;
 constexpr float respawnFadeSeconds = 0.5f;
+// Enough to kill anything on screen.
+constexpr int checkpointKillDamage = 99999999;
 
 void stopScoreCountUp(Game& game) { game.displayedScore = game.totalScore; }
 
@@ -67,10 +73,47 @@ void enterGameMode(playState& play, Game& game, int mode)
     }
 }
 
+void stopCameraShake(GameCamera* camera)
+{
+    if (!camera)
+        return;
+    camera->shakeTime = 0.0f;
+    if (camera->playCamera)
+        camera->playCamera->setFrustumOffset(0.0f, 0.0f);
+}
+
+// Back to the last checkpoint the camera passed: the enemies on screen may
+// be killed, the level and the camera go back, and the level's objects too
+// when the game asks for it. Without a continue the game may keep it all.
+void returnToCheckpoint(playState& play, Game& game, int mode)
+{
+    if (game.checkPointOnlyWithContinue && mode != gameModeContinueAccepted)
+        return;
+    if (game.checkPointKillEnemies)
+        play.hitOnScreenEnemies(checkpointKillDamage);
+    GameCamera* camera = play.camera;
+    if (!camera || !camera->hasCheckpoint)
+        return;
+    if (game.level)
+        game.level->restart(false);
+    camera->setPathTime(camera->checkpointDistance);
+    camera->resetPosition();
+    if (camera->headNode)
+        camera->headNode->setPosition(camera->checkpointHeadPosition);
+    if (game.checkPointResetLevel) {
+        play.clearPlayerBullets();
+        play.renderFrame();
+        play.updateWindow();
+        play.resetLevelState(false);
+    }
+}
+
 // The player's return after a death or an accepted continue: the level's
-// timers, the shots, the ship and the fade, then play again.
+// timers, the shots, the camera, the checkpoint, the ship and the fade, then
+// play again.
 void respawnPlayer(playState& play, Game& game, double dt)
 {
+    const int mode = game.gameMode;
     game.modeTimer += static_cast<float>(dt);
     game.resetLevel();
     if (game.level)
@@ -79,6 +122,10 @@ void respawnPlayer(playState& play, Game& game, double dt)
     Player* player = game.player;
     if (player && player->isRestartCancelBullets)
         play.cancelEnemyBullets(false, true, false, cancelItem);
+    stopCameraShake(play.camera);
+    returnToCheckpoint(play, game, mode);
+    play.renderFrame();
+    play.updateWindow();
     if (player) {
         player->respawn(true);
         player->createPhysicsBody();

@@ -1,11 +1,17 @@
 // The play flow by game mode: one frame of it from each mode, the shots a
-// mode change ends, and many level resets that hand no shot record out
-// twice.
+// mode change ends, the return to a checkpoint, and many level resets that
+// hand no shot record out twice.
 #include "combat/ShotFlightScene.h"
 
+#include "combat/Enemy.h"
 #include "combat/Player.h"
+#include "combat/Wave.h"
 #include "core/GameMode.h"
 #include "play/playState.h"
+#include "world/GameCamera.h"
+#include "world/Obb.h"
+
+#include <OgreSceneNode.h>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +133,63 @@ TEST_F(PlayFlow, ARespawnSparesTheShotsThatCannotBeCancelled)
     state.lastGameMode = -1;
     frameFrom(gameModeRespawn);
     EXPECT_EQ(kept->state, bullet::stateFlying);
+}
+
+TEST_F(PlayFlow, ARespawnReturnsToTheCheckpointAsTheGameAsks)
+{
+    GameCamera camera;
+    camera.headNode = scene.world.scene->getRootSceneNode()->createChildSceneNode();
+    state.camera = &camera;
+    // On screen, on screen but all armour, off screen.
+    Wave wave("Wave1");
+    wave.members = {new Enemy, new Enemy, new Enemy};
+    wave.status = Wave::statusRunning;
+    for (Enemy* member : wave.members) {
+        member->status = Enemy::statusAlive;
+        member->isOutsideInvincibilityLimits = 0;
+        member->outlines.push_back(new Obb());
+    }
+    Enemy& seen = *wave.members[0];
+    Enemy& armoured = *wave.members[1];
+    const Enemy& unseen = *wave.members[2];
+    seen.isOnScreen = armoured.isOnScreen = true;
+    armoured.isAllOutlinesInvincible = 1;
+    state.waves = {&wave};
+    const Ogre::Vector3 checkpoint(5.0f, 0.0f, 7.0f);
+
+    struct Case {
+        int mode;
+        bool onlyWithContinue;
+        bool killEnemies;
+        bool taken;
+    };
+    const Case cases[] = {
+        {gameModeRespawn, false, false, true},
+        // Without a continue the game may keep the enemies and the camera.
+        {gameModeRespawn, true, true, false},
+        {gameModeContinueAccepted, true, true, true},
+        {gameModeContinueAccepted, false, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.onlyWithContinue << " " << c.killEnemies);
+        for (Enemy* member : wave.members)
+            member->currentLife = 10;
+        camera.hasCheckpoint = 1;
+        camera.checkpointHeadPosition = checkpoint;
+        camera.headNode->setPosition(Ogre::Vector3::ZERO);
+        camera.shakeTime = 2.0f;
+        game.checkPointOnlyWithContinue = c.onlyWithContinue;
+        game.checkPointKillEnemies = c.killEnemies;
+        state.lastGameMode = -1;
+        EXPECT_EQ(frameFrom(c.mode), gameModePlaying);
+        EXPECT_EQ(camera.shakeTime, 0.0f);
+        EXPECT_EQ(camera.headNode->getPosition() == checkpoint, c.taken);
+        EXPECT_EQ(seen.currentLife, c.taken && c.killEnemies ? 0 : 10);
+        EXPECT_EQ(armoured.currentLife, 10);
+        EXPECT_EQ(unseen.currentLife, 10);
+    }
+    state.waves.clear();
+    state.camera = nullptr;
 }
 
 TEST_F(PlayFlow, ManyResetsHandNoShotRecordOutTwice)

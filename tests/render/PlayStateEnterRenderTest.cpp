@@ -1,10 +1,16 @@
-// Entering the sample game's first level builds its scene, and leaving takes
-// it down: a second visit leaves the scene, the materials and the entities
-// just as the first did, with no viewport, Level, ship or physics world left.
+// Entering the sample game's first level builds its scene and starts play,
+// and leaving takes it down: a second visit leaves the scene, the materials
+// and the entities just as the first did, with no viewport, Level, ship or
+// physics world left. The level build remakes only what changed.
 #include "support/RenderScene.h"
 
+#include "combat/Wave.h"
 #include "core/Game.h"
+#include "core/GameMode.h"
+#include "play/Level.h"
 #include "play/playState.h"
+#include "world/Trigger.h"
+#include "world/background.h"
 
 #include <OgreFontManager.h>
 #include <OgreMaterialManager.h>
@@ -46,6 +52,67 @@ SceneCounts countScene(Ogre::SceneManager& scene)
     return counts;
 }
 
+// Play runs, and only triggers that keep a node of their own or test contact
+// are left in the scene.
+void expectPlayStarted(const playState& state, const Game& game)
+{
+    EXPECT_EQ(game.gameMode, gameModePlaying);
+    int detached = 0;
+    for (const Trigger* trigger : state.triggers) {
+        if (!trigger->sceneNode)
+            continue;
+        const bool isDrawn = trigger->type == 2 || trigger->activation_type == 1 || trigger->activation_type == 9;
+        EXPECT_EQ(trigger->sceneNode->getParent() != nullptr, isDrawn) << trigger->name;
+        detached += isDrawn ? 0 : 1;
+    }
+    EXPECT_GT(detached, 0);
+}
+
+// A restart puts running waves back to waiting.
+void expectWavesReset(playState& state, Game& game)
+{
+    for (Wave* wave : state.waves) {
+        wave->status = Wave::statusRunning;
+        wave->isStarted = 1;
+    }
+    state.restartLevel();
+    EXPECT_EQ(game.waveCount, static_cast<int>(state.waves.size()));
+    for (const Wave* wave : state.waves)
+        EXPECT_TRUE(wave->status == Wave::statusIdle && !wave->isStarted) << wave->name;
+}
+
+// The mesh backgrounds whose definition is marked (all on a full rebuild)
+// get a new mesh; the marks are cleared.
+void expectOnlyMarkedBackgroundsRebuilt(Level& level, Game& game)
+{
+    background* rock = game.backgroundLibrary.at("bg_rock");
+    struct Case {
+        bool markRock;
+        bool rebuildAll;
+    };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
+        SCOPED_TRACE(testing::Message() << c.markRock << c.rebuildAll);
+        rock->isChanged = c.markRock;
+        game.isRebuildAll = c.rebuildAll;
+        int meshes = 0;
+        for (background* scenery : level.backgrounds)
+            if (!scenery->isSprite()) {
+                scenery->movableObject->getUserObjectBindings().setUserAny("old", Ogre::Any(true));
+                ++meshes;
+            }
+        ASSERT_EQ(meshes, 3);
+        level.build();
+        for (background* scenery : level.backgrounds) {
+            if (scenery->isSprite())
+                continue;
+            const bool remade = !scenery->movableObject->getUserObjectBindings().getUserAny("old").has_value();
+            EXPECT_EQ(remade, c.rebuildAll || (c.markRock && scenery->templateObject == rock)) << scenery->name;
+        }
+        EXPECT_FALSE(rock->isChanged);
+    }
+    game.isRebuildAll = false;
+}
+
 TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
 {
     if (!RenderScene::available())
@@ -70,8 +137,14 @@ TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
         EXPECT_FALSE(state.waves.empty());
         EXPECT_NE(state.world, nullptr);
         EXPECT_EQ(state.lastGameMode, -1);
+        // Both visits do the same, so that their counts compare.
+        expectPlayStarted(state, game);
+        expectWavesReset(state, game);
+        expectOnlyMarkedBackgroundsRebuilt(*state.level, game);
 
         state.exit();
+        // The lights of the last frame drawn are gone with the level.
+        EXPECT_TRUE(scene.scene->_getLightsAffectingFrustum().empty());
         EXPECT_EQ(window->getNumViewports(), 0u);
         EXPECT_EQ(game.level, nullptr);
         EXPECT_EQ(game.player, nullptr);

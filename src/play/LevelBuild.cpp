@@ -1,0 +1,121 @@
+// The level build at play start: the graphics of the level's objects are made
+// or remade where their library definition changed since the last build (or
+// everything when the Game asks for a full rebuild); each library's change
+// marks are cleared once it has been walked.
+#include "play/Level.h"
+
+#include "app/OverlayWidget.h"
+#include "combat/Enemy.h"
+#include "combat/Player.h"
+#include "combat/Wave.h"
+#include "combat/Weapon.h"
+#include "core/Game.h"
+#include "play/playState.h"
+#include "world/GameCamera.h"
+#include "world/Item.h"
+#include "world/Trigger.h"
+#include "world/background.h"
+#include "world/sfx.h"
+#include "world/sfxManager.h"
+
+namespace {
+
+bool isMarked(const Game& game, const entity* definition)
+{
+    return game.isRebuildAll || (definition && definition->isChanged);
+}
+
+template <typename Library>
+void clearMarks(Library& library)
+{
+    for (auto& entry : library)
+        if (entry.second)
+            entry.second->isChanged = 0;
+}
+
+void resetMarkedWeapons(const Game& game, const std::vector<std::vector<Weapon*>>& weaponSets)
+{
+    for (const std::vector<Weapon*>& set : weaponSets)
+        for (Weapon* weapon : set)
+            if (weapon && isMarked(game, weapon->definition))
+                weapon->reset();
+}
+
+void buildPlayer(const Game& game, Player* player)
+{
+    if (!player)
+        return;
+    if (!player->meshName.empty() && isMarked(game, player->templateObject)) {
+        player->loadMesh(player->meshName);
+        player->respawn(true);
+    }
+    resetMarkedWeapons(game, player->weaponSets);
+}
+
+void buildWave(const Game& game, Wave& wave, bool isSpriteLighting)
+{
+    if (isMarked(game, wave.templateObject))
+        wave.loadMemberMesh();
+    for (Enemy* member : wave.members) {
+        if (!member)
+            continue;
+        resetMarkedWeapons(game, member->weaponSets);
+        // Flat sprites throw no useful shadow unless lit as sprites.
+        if (!isSpriteLighting && member->isLayered)
+            member->isCastShadows = 0;
+    }
+}
+
+void buildTrigger(Trigger& trigger)
+{
+    if (trigger.overlay)
+        trigger.overlay->createContent();
+    trigger.updateOverlayPosition();
+    trigger.loadSound();
+}
+
+} // namespace
+
+void Level::build()
+{
+    Game& game = *Game::getSingletonPtr();
+    for (background* scenery : backgrounds)
+        if (scenery)
+            scenery->create();
+    clearMarks(game.backgroundLibrary);
+
+    if (state)
+        for (Item* item : state->items)
+            if (item)
+                item->refreshMesh();
+    clearMarks(game.itemLibrary);
+
+    buildPlayer(game, game.player);
+    clearMarks(game.playerLibrary);
+    for (Wave* wave : waves)
+        if (wave)
+            buildWave(game, *wave, isSpriteLighting);
+    clearMarks(game.waveLibrary);
+    clearMarks(game.weaponLibrary);
+
+    // Placed effects have no change marks: their particles are remade only on a full rebuild.
+    if (game.isRebuildAll && placedEffects)
+        for (sfx* effect : *placedEffects)
+            if (effect && effect->isParticles) {
+                effect->destroyVisuals();
+                effect->createParticleSystem();
+            }
+    if (state)
+        for (Trigger* trigger : state->triggers)
+            if (trigger)
+                buildTrigger(*trigger);
+
+    // The HUD background and the score pop-ups' textures are made here once they exist.
+    // The picture materials of the life bars and gauges are made here once the bars exist.
+    // The end-of-game, continue and stage score screens are built here once they exist.
+    if (effects)
+        effects->createParticleItem();
+    // The HUD is laid out here once it exists.
+    if (camera)
+        camera->createSkybox();
+}
