@@ -12,6 +12,7 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
 #include "world/GameCamera.h"
@@ -65,6 +66,8 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
 
     camera->updateAspectRatio();
     preloadOverlays();
+    pauseMenu = new PauseMenu();
+    pauseMenu->create(this);
     backgroundViewport->update();
 }
 
