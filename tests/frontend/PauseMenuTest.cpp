@@ -11,11 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-
-using Names = std::vector<std::string>;
 
 class PauseMenuTest : public ::testing::Test {
 protected:
@@ -23,8 +22,6 @@ protected:
     {
         keyboard._initialize();
         game.keyboard = &keyboard;
-        game.gameMode = gameModePlaying;
-        game.isShowExitToDesktop = true;
         menu.create(&state);
     }
     ~PauseMenuTest() override
@@ -35,55 +32,41 @@ protected:
         game.isShowExitToDesktop = true;
     }
 
-    void open()
+    void open(bool isShowExitToDesktop = true)
     {
-        game.isPaused = true;
-        menu.isOpen = true;
+        game.gameMode = gameModePlaying;
+        game.isPaused = menu.isOpen = true;
+        game.isShowExitToDesktop = isShowExitToDesktop;
         menu.refresh(true);
     }
 
-    void key(SDL_Scancode code, bool down)
+    // Frames of 0.04 s, which fall clear of the locks' ends.
+    void frames(int count, SDL_Scancode held)
     {
-        keyboard.queueKey((down ? sdlEvents::keyDown(code) : sdlEvents::keyUp(code)).key);
+        keyboard.queueKey(sdlEvents::keyDown(held).key);
+        keyboard.capture();
+        for (int i = 0; i < count; ++i)
+            menu.update(0.04);
+        keyboard.queueKey(sdlEvents::keyUp(held).key);
         keyboard.capture();
     }
 
-    // Frames of 0.04 s, which fall clear of the locks' ends.
-    void frames(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            menu.update(frameTime);
-    }
-
-    static constexpr double frameTime = 0.04;
     Game& game = *Game::getSingletonPtr();
     platform::SdlKeyboard keyboard;
     playState state;
     PauseMenu menu;
 };
 
-TEST_F(PauseMenuTest, TheSettingsChooseTheEntriesAndRestartingIsNeverOffered)
+TEST_F(PauseMenuTest, EntriesFollowTheSettingsAndRestartingIsNeverOffered)
 {
-    struct Case {
-        bool isShowExitToDesktop;
-        bool isShowRestartLevel;
-        Names entries;
-    };
-    const Case cases[] = {
-        {true, true, {"CONTINUE", "BACK TO MENU", "EXIT"}},
-        {true, false, {"CONTINUE", "BACK TO MENU", "EXIT"}},
-        {false, true, {"CONTINUE", "BACK TO MENU"}},
-        {false, false, {"CONTINUE", "BACK TO MENU"}},
-    };
-    for (const Case& c : cases) {
-        game.isShowExitToDesktop = c.isShowExitToDesktop;
-        game.isShowRestartLevel = c.isShowRestartLevel;
-        menu.selected = 1;
-        menu.refresh(true);
-        EXPECT_EQ(menu.entries, c.entries);
+    using Names = std::vector<std::string>;
+    for (bool isShowExitToDesktop : {true, false}) {
+        game.isShowRestartLevel = true;
+        open(isShowExitToDesktop);
+        const Names expected = isShowExitToDesktop ? Names{"CONTINUE", "BACK TO MENU", "EXIT"}
+                                                   : Names{"CONTINUE", "BACK TO MENU"};
+        EXPECT_EQ(menu.entries, expected);
         EXPECT_FALSE(game.isShowRestartLevel);
-        EXPECT_EQ(menu.selected, 0u);
-        EXPECT_TRUE(menu.isShown);
     }
 }
 
@@ -103,16 +86,16 @@ TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSaysOncePerShowing)
         {7, gameModePlaying, true, PauseMenu::stateFadingIn},
     };
     for (const Case& c : cases) {
-        game.gameMode = gameModePlaying;
         menu.state = PauseMenu::stateOpen;
         open();
         menu.selected = c.selected;
         menu.validate();
-        EXPECT_FALSE(menu.isOpen) << c.selected;
         EXPECT_EQ(game.gameMode, c.mode) << c.selected;
         EXPECT_EQ(game.isPaused, c.isPaused) << c.selected;
         EXPECT_EQ(menu.state, c.state) << c.selected;
-        game.gameMode = gameModePlaying;
+        // Leaving for the start menu ends the menu's frames instead.
+        if (c.state == PauseMenu::stateLeft)
+            continue;
         game.isPaused = true;
         menu.selected = 0;
         menu.validate();
@@ -120,43 +103,31 @@ TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSaysOncePerShowing)
     }
 }
 
-TEST_F(PauseMenuTest, HoldingDownMovesOneEntryEveryLockAndReturnConfirms)
+TEST_F(PauseMenuTest, HoldingAKeyMovesOneEntryEveryLockAndReturnConfirmsOnce)
 {
     open();
-    key(SDL_SCANCODE_DOWN, true);
-    frames(2); // the lock of the showing still holds
-    EXPECT_EQ(menu.selected, 0u);
-    frames(1);
-    EXPECT_EQ(menu.selected, 1u);
-    frames(7); // the lock of a move is 0.3 s
-    EXPECT_EQ(menu.selected, 1u);
-    frames(1);
-    EXPECT_EQ(menu.selected, 2u);
-    frames(20);
-    EXPECT_EQ(menu.selected, 2u) << "no entry past the last";
+    // 0.1 s lock after showing, 0.3 s after each move; none past the last.
+    const std::pair<int, std::uint32_t> cases[] = {{2, 0}, {3, 1}, {10, 1}, {11, 2}, {30, 2}};
+    for (const auto& [count, selected] : cases) {
+        menu.refresh(true);
+        frames(count, SDL_SCANCODE_DOWN);
+        EXPECT_EQ(menu.selected, selected) << count << " frames";
+    }
     EXPECT_EQ(menu.state, PauseMenu::stateOpen);
+    menu.refresh(true);
+    frames(3, SDL_SCANCODE_DOWN);
+    frames(1, SDL_SCANCODE_LSHIFT);
+    frames(1, SDL_SCANCODE_UP);
+    EXPECT_EQ(menu.selected, 0u) << "letting go makes the next press act at once";
 
-    // Letting go makes the next press act at once.
-    key(SDL_SCANCODE_DOWN, false);
-    frames(1);
-    key(SDL_SCANCODE_UP, true);
-    frames(1);
-    EXPECT_EQ(menu.selected, 1u);
-    key(SDL_SCANCODE_UP, false);
-
-    menu.selected = 0;
-    key(SDL_SCANCODE_RETURN, true);
-    frames(1);
-    EXPECT_FALSE(menu.isOpen);
+    frames(1, SDL_SCANCODE_RETURN);
     EXPECT_FALSE(game.isPaused);
-    // Return still held while the menu fades out carries out nothing more.
-    game.isPaused = true;
-    frames(7);
-    EXPECT_TRUE(game.isPaused);
-    EXPECT_TRUE(menu.isShown);
-    EXPECT_TRUE(menu.update(frameTime)) << "closed once the fade is over";
+    menu.selected = 1;
+    frames(7, SDL_SCANCODE_RETURN);
+    EXPECT_EQ(game.gameMode, gameModePlaying) << "nothing more is carried out while fading out";
+    EXPECT_TRUE(menu.isShown) << "fading out";
+    EXPECT_TRUE(menu.update(0.04)) << "closed once the fade is over";
     EXPECT_FALSE(menu.isShown);
-    key(SDL_SCANCODE_RETURN, false);
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 
 namespace {
 
@@ -70,117 +69,76 @@ TEST(PlayInput, PauseTogglesOnlyInPlayAndWhereTheLevelAllowsIt)
     game.level = nullptr;
 }
 
-// A level in play with its pause menu.
-class PauseInput : public ::testing::Test {
-protected:
-    PauseInput()
-    {
-        game.level = &level;
-        game.gameMode = gameModePlaying;
-        game.isPaused = false;
-        game.isShowExitToDesktop = true;
-        menu.create(&state);
-        state.pauseMenu = &menu;
-    }
-    ~PauseInput() override
-    {
-        game.level = nullptr;
-        game.gameMode = gameModeBeforePlay;
-        game.isPaused = false;
-        game.isShowExitToDesktop = true;
-    }
-
-    // Each letter one event: E Escape released, S the start button, C the
-    // window closed, P the pause key, B the back button.
-    void play(const std::string& events)
-    {
-        for (char event : events) {
-            switch (event) {
-            case 'E': state.keyReleased(OIS::KeyEvent(nullptr, OIS::KC_ESCAPE, 0)); break;
-            case 'S': state.controllerButtonDown(6); break;
-            case 'C': state.windowClosed(true); break;
-            case 'P': state.keyPressed(OIS::KeyEvent(nullptr, OIS::KC_P, 0)); break;
-            case 'B': state.controllerButtonDown(4); break;
-            default: FAIL() << event;
-            }
-        }
-    }
-
+// Escape (E), the start button (S), closing the window (C), the pause key
+// (P) and the back button (B) in a level in play with its pause menu.
+TEST(PlayInput, TheMenuOpensAndClosesOnlyInPlayWhereTheLevelAllowsPausing)
+{
     Game& game = *Game::getSingletonPtr();
     Level level;
+    game.level = &level;
     playState state;
     PauseMenu menu;
-};
-
-TEST_F(PauseInput, EscapeStartAndClosingTheWindowOpenAndCloseTheMenu)
-{
-    struct Case {
-        const char* events;
-        bool isShowExitToDesktop;
-        bool isOpen;
-        bool isPaused;
-        int mode;
-    };
-    const Case cases[] = {
-        {"E", true, true, true, gameModePlaying},
-        {"EE", true, false, false, gameModePlaying},
-        {"S", true, true, true, gameModePlaying},
-        {"SS", true, false, false, gameModePlaying},
-        {"ES", true, false, false, gameModePlaying},
-        {"C", true, true, true, gameModePlaying},
-        // The third entry offered leaves the game; without it the game is
-        // left all the same.
-        {"CC", true, false, false, gameModeQuit},
-        {"CC", false, false, false, gameModeQuit},
-        {"CE", true, false, false, gameModePlaying},
-        // The pause key and the back button leave an open menu alone.
-        {"EP", true, true, true, gameModePlaying},
-        {"EB", true, true, true, gameModePlaying},
-    };
-    for (const Case& c : cases) {
-        game.gameMode = gameModePlaying;
-        game.isPaused = false;
-        game.isShowExitToDesktop = c.isShowExitToDesktop;
-        menu.isOpen = false;
-        play(c.events);
-        EXPECT_EQ(menu.isOpen, c.isOpen) << c.events;
-        EXPECT_EQ(game.isPaused, c.isPaused) << c.events;
-        EXPECT_EQ(game.gameMode, c.mode) << c.events;
-    }
-}
-
-TEST_F(PauseInput, NothingOpensTheMenuOutsidePlayOrWhereTheLevelForbidsPausing)
-{
+    menu.create(&state);
+    state.pauseMenu = &menu;
     struct Case {
         const char* events;
         int mode;
         bool isPauseDisabled;
+        bool isShowExitToDesktop;
+        bool isOpen;
+        int modeAfter;
     };
     const Case cases[] = {
-        {"E", gameModePlayerDying, false}, {"E", gameModePlaying, true}, {"S", gameModePlayerDying, false},
-        {"S", gameModePlaying, true},      {"C", gameModePlayerDying, false},
+        {"E", gameModePlaying, false, true, true, gameModePlaying},
+        {"EE", gameModePlaying, false, true, false, gameModePlaying},
+        {"SS", gameModePlaying, false, true, false, gameModePlaying},
+        {"ES", gameModePlaying, false, true, false, gameModePlaying},
+        {"CE", gameModePlaying, false, true, false, gameModePlaying},
+        // The third entry offered leaves the game; without it the game is
+        // left all the same.
+        {"CC", gameModePlaying, false, true, false, gameModeQuit},
+        {"CC", gameModePlaying, false, false, false, gameModeQuit},
+        // The pause key and the back button leave an open menu alone.
+        {"SPB", gameModePlaying, false, true, true, gameModePlaying},
+        {"ESC", gameModePlayerDying, false, true, false, gameModePlayerDying},
+        {"ES", gameModePlaying, true, true, false, gameModePlaying},
     };
     for (const Case& c : cases) {
         game.gameMode = c.mode;
+        game.isPaused = menu.isOpen = false;
         level.isPauseDisabled = c.isPauseDisabled;
-        play(c.events);
-        EXPECT_FALSE(menu.isOpen) << c.events << " in mode " << c.mode;
-        EXPECT_FALSE(game.isPaused) << c.events << " in mode " << c.mode;
-        EXPECT_EQ(game.gameMode, c.mode);
+        game.isShowExitToDesktop = c.isShowExitToDesktop;
+        for (const char* event = c.events; *event; ++event) {
+            if (*event == 'E' || *event == 'P') {
+                const OIS::KeyEvent key(nullptr, *event == 'E' ? OIS::KC_ESCAPE : OIS::KC_P, 0);
+                *event == 'E' ? state.keyReleased(key) : state.keyPressed(key);
+            } else if (*event == 'C') {
+                state.windowClosed(true);
+            } else {
+                state.controllerButtonDown(*event == 'S' ? 6 : 4);
+            }
+        }
+        EXPECT_EQ(menu.isOpen, c.isOpen) << c.events;
+        EXPECT_EQ(game.isPaused, c.isOpen) << c.events;
+        EXPECT_EQ(game.gameMode, c.modeAfter) << c.events;
     }
+    game.level = nullptr;
+    game.gameMode = gameModeBeforePlay;
+    game.isPaused = false;
+    game.isShowExitToDesktop = true;
 }
 
-TEST_F(PauseInput, PlayPausesOnceWhenTheControllerGoesAway)
+TEST(PlayInput, PlayPausesOnceWhenTheControllerGoesAway)
 {
-    int controller = 0;
+    Game& game = *Game::getSingletonPtr();
+    playState state;
     state.game = &game;
+    int controller = 0;
     game.gameController = reinterpret_cast<SDL_GameController*>(&controller);
     state.watchController();
-    EXPECT_EQ(state.padLost, 1);
     EXPECT_FALSE(game.isPaused);
     game.gameController = nullptr;
     state.watchController();
-    EXPECT_EQ(state.padLost, 0);
     EXPECT_TRUE(game.isPaused);
     game.isPaused = false;
     state.watchController();
