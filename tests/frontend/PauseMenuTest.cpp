@@ -70,7 +70,7 @@ TEST_F(PauseMenuTest, EntriesFollowTheSettingsAndRestartingIsNeverOffered)
     }
 }
 
-TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSaysOncePerShowing)
+TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSays)
 {
     struct Case {
         std::uint32_t selected;
@@ -93,13 +93,6 @@ TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSaysOncePerShowing)
         EXPECT_EQ(game.gameMode, c.mode) << c.selected;
         EXPECT_EQ(game.isPaused, c.isPaused) << c.selected;
         EXPECT_EQ(menu.state, c.state) << c.selected;
-        // Leaving for the start menu ends the menu's frames instead.
-        if (c.state == PauseMenu::stateLeft)
-            continue;
-        game.isPaused = true;
-        menu.selected = 0;
-        menu.validate();
-        EXPECT_TRUE(game.isPaused) << "a second choice after " << c.selected;
     }
 }
 
