@@ -29,6 +29,7 @@ class Item;
 class Level;
 class Obb;
 class OverlayPreferer;
+class PauseMenu;
 class Player;
 class Trigger;
 class Wave;
@@ -170,6 +171,16 @@ public:
     // Set when the pointer was warped to the other edge: the motion event
     // the warp itself causes is not a move of the player's.
     bool isMouseWarped = false;
+
+    // --- Pause menu and the game controller in play ---
+    // Escape, the controller's start button and the window's close request
+    // open and close the pause menu; Shift+Tab lets the background redraw.
+    void keyReleased(const OIS::KeyEvent& event) override;
+    void windowClosed(bool closed) override;
+    // Pauses play once when the game controller that was open goes away.
+    void watchController();
+    // Made when a level is entered, gone when it is left.
+    PauseMenu* pauseMenu = nullptr;
 
     // Level build passes. The level file names the objects a trigger
     // links and the wave an object rides on; these passes turn the names

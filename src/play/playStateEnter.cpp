@@ -12,6 +12,7 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
 #include "world/GameCamera.h"
@@ -68,7 +69,8 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
     camera->updateAspectRatio();
     preloadOverlays();
     // The HUD's loading text is hidden here once the HUD exists.
-    // The pause menu is made here once it exists.
+    pauseMenu = new PauseMenu();
+    pauseMenu->create(this);
     backgroundViewport->update();
     startLevel();
 }

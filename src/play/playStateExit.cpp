@@ -7,6 +7,7 @@
 #include "combat/Wave.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
 #include "play/ShadowListener.h"
@@ -117,6 +118,10 @@ void playState::exit()
                                                              Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME))
         Ogre::MaterialManager::getSingleton().remove("MyGUI/Default",
                                                      Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME);
+    if (pauseMenu)
+        pauseMenu->destroy();
+    delete pauseMenu;
+    pauseMenu = nullptr;
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();

@@ -9,8 +9,10 @@
 #include "core/GameMode.h"
 #include "play/Level.h"
 #include "play/playStateInputRules.h"
+#include "world/GameCamera.h"
 
 #include <OgreRenderWindow.h>
+#include <OgreViewport.h>
 
 #include <SDL.h>
 
@@ -18,21 +20,33 @@
 
 namespace {
 
-constexpr std::uint8_t buttonBack = 4;
-constexpr std::uint8_t buttonGuide = 5;
-
-bool isKeyHeld(const Game& game, OIS::KeyCode key) { return game.keyboard && game.keyboard->isKeyDown(key); }
-
-// Pausing is for normal play, and only in levels that allow it.
-bool isPauseAllowed(const Game& game)
-{
-    return game.gameMode == gameModePlaying && !(game.level && game.level->isPauseDisabled);
-}
+// Frames drawn after a resize under a fixed screen format, so that the
+// background bars show the new size.
+constexpr int formattedRedraws = 3;
 
 void holdSound(bool held)
 {
     pauseEffects(held);
     pauseMusic(held);
+}
+
+// The window keeps play's smallest size; a window that is not full-screen
+// gives the Game its size, never below that.
+void keepWindowSize(Game& game)
+{
+    if (!game.sdlWindow)
+        return;
+    SDL_SetWindowMinimumSize(game.sdlWindow, game.isPortrait ? minimumPortraitWindowWidth : minimumWindowWidth,
+                             minimumWindowHeight);
+    if (game.renderWindow)
+        game.renderWindow->windowMovedOrResized();
+    if ((SDL_GetWindowFlags(game.sdlWindow) & SDL_WINDOW_FULLSCREEN) != 0)
+        return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(game.sdlWindow, &width, &height);
+    game.width = game.appliedWidth = std::max(width, minimumWindowWidth);
+    game.height = game.appliedHeight = std::max(height, minimumWindowHeight);
 }
 
 } // namespace
@@ -49,7 +63,8 @@ void playState::resume()
 void playState::keyPressed(const OIS::KeyEvent& event)
 {
     Game& game = *Game::getSingletonPtr();
-    if (isPauseAllowed(game) && event.key == OIS::KC_P && !isKeyHeld(game, OIS::KC_LCONTROL))
+    if (!isPauseMenuOpen(pauseMenu) && isPauseAllowed(game) && event.key == OIS::KC_P
+        && !isKeyHeld(game, OIS::KC_LCONTROL))
         setGamePaused(!game.isPaused);
     if (event.key == OIS::KC_F4 && isKeyHeld(game, OIS::KC_LMENU))
         game.gameMode = gameModeQuit;
@@ -78,21 +93,24 @@ void playState::mouseMoved(int x, int y, int /*wheel*/)
 void playState::windowResized()
 {
     Game& game = *Game::getSingletonPtr();
-    if (!game.sdlWindow)
-        return;
-    SDL_SetWindowMinimumSize(game.sdlWindow, game.isPortrait ? minimumPortraitWindowWidth : minimumWindowWidth,
-                             minimumWindowHeight);
-    if (game.renderWindow)
-        game.renderWindow->windowMovedOrResized();
-    if ((SDL_GetWindowFlags(game.sdlWindow) & SDL_WINDOW_FULLSCREEN) == 0) {
-        int width = 0;
-        int height = 0;
-        SDL_GetWindowSize(game.sdlWindow, &width, &height);
-        game.width = game.appliedWidth = std::max(width, minimumWindowWidth);
-        game.height = game.appliedHeight = std::max(height, minimumWindowHeight);
+    // A fixed screen format draws the background picture in bars around the
+    // game: it must be redrawn at the new size.
+    const bool isFormatted = game.screenRatio != 0;
+    if (isFormatted && backgroundViewport)
+        backgroundViewport->setAutoUpdated(true);
+    keepWindowSize(game);
+    // The HUD is laid out again for the new size and given the level's
+    // background picture here.
+    if (isFormatted && window) {
+        for (int i = 0; i < formattedRedraws; ++i)
+            window->update(true);
+        if (backgroundViewport)
+            backgroundViewport->setAutoUpdated(false);
     }
     if (game.level)
         game.level->resizePostEffects();
+    if (camera)
+        camera->applyLevelSettings();
 }
 
 void playState::windowFocusLost()
@@ -109,11 +127,4 @@ void playState::resumeAfterFocus()
     if (!(game.gameMode == gameModeContinueAccepted && game.isPauseMusicDuringContinue))
         holdSound(false);
     setControllerTimeFactor(1.0f);
-}
-
-void playState::controllerButtonDown(std::uint8_t button)
-{
-    Game& game = *Game::getSingletonPtr();
-    if ((button == buttonBack || button == buttonGuide) && isPauseAllowed(game))
-        setGamePaused(!game.isPaused);
 }

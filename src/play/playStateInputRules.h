@@ -1,6 +1,11 @@
 // The plain rules of input in play: where a pointer on a window edge goes,
-// and the smallest window that play keeps.
+// the smallest window that play keeps, and when play may be paused.
 #pragma once
+
+#include <OISKeyboard.h>
+
+class Game;
+class PauseMenu;
 
 // The pointer coordinate after reaching an edge of the window's extent
 // (width or height): from the first pixel to the one before the last, from
@@ -12,3 +17,10 @@ int wrappedPointerCoordinate(int position, int extent);
 constexpr int minimumWindowWidth = 1280;
 constexpr int minimumPortraitWindowWidth = 540;
 constexpr int minimumWindowHeight = 720;
+
+// Pausing is for normal play, and only in levels that allow it.
+bool isPauseAllowed(const Game& game);
+// The keyboard reports the key down now.
+bool isKeyHeld(const Game& game, OIS::KeyCode key);
+// A menu that is not there is closed.
+bool isPauseMenuOpen(const PauseMenu* menu);

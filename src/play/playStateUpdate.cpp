@@ -11,6 +11,7 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameMode.h"
+#include "frontend/PauseMenu.h"
 #include "frontend/StartMenuState.h"
 #include "play/FixedSteps.h"
 #include "play/Level.h"
@@ -86,6 +87,8 @@ void playState::update(double dt)
         updateSfx(dt);
     if (!game->isLevelChanging && !game->isPaused && isWorldStepMode(game->gameMode))
         runWorldStep(dt);
+    if (pauseMenu && pauseMenu->isShown)
+        pauseMenu->update(dt);
     if (game->isSoundOn && camera && camera->playCamera)
         updateSound(static_cast<float>(dt), camera->playCamera->getRealPosition(),
                     camera->playCamera->getRealDirection());
@@ -104,6 +107,7 @@ void playState::endBackgroundRefresh()
 
 void playState::runWorldStep(double dt)
 {
+    watchController();
     const int mode = game->gameMode;
     if (camera && !isLevelEnding(mode))
         camera->update(dt);
@@ -129,6 +133,16 @@ void playState::runWorldStep(double dt)
     if (player) {
         player->syncFromPhysics();
         player->checkPhysicsContacts(dt);
+    }
+}
+
+void playState::watchController()
+{
+    if (game->gameController) {
+        padLost = 1;
+    } else if (padLost) {
+        padLost = 0;
+        setGamePaused(true);
     }
 }
 

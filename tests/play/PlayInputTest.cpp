@@ -1,12 +1,15 @@
-// Input in play: where a pointer on a window edge is sent, and which keys
-// and buttons pause the game in which modes.
+// Input in play: where a pointer on a window edge is sent, which keys and
+// buttons pause the game in which modes, the pause menu they open and close,
+// and the pause when the game controller goes away.
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "play/playState.h"
 #include "play/playStateInputRules.h"
 
 #include <gtest/gtest.h>
+
 
 namespace {
 
@@ -64,6 +67,82 @@ TEST(PlayInput, PauseTogglesOnlyInPlayAndWhereTheLevelAllowsIt)
         }
     }
     game.level = nullptr;
+}
+
+// Escape (E), the start button (S), closing the window (C), the pause key
+// (P) and the back button (B) in a level in play with its pause menu.
+TEST(PlayInput, TheMenuOpensAndClosesOnlyInPlayWhereTheLevelAllowsPausing)
+{
+    Game& game = *Game::getSingletonPtr();
+    Level level;
+    game.level = &level;
+    playState state;
+    PauseMenu menu;
+    menu.create(&state);
+    state.pauseMenu = &menu;
+    struct Case {
+        const char* events;
+        int mode;
+        bool isPauseDisabled;
+        bool isShowExitToDesktop;
+        bool isOpen;
+        int modeAfter;
+    };
+    const Case cases[] = {
+        {"E", gameModePlaying, false, true, true, gameModePlaying},
+        {"EE", gameModePlaying, false, true, false, gameModePlaying},
+        {"SS", gameModePlaying, false, true, false, gameModePlaying},
+        {"ES", gameModePlaying, false, true, false, gameModePlaying},
+        {"CE", gameModePlaying, false, true, false, gameModePlaying},
+        // The third entry offered leaves the game; without it the game is
+        // left all the same.
+        {"CC", gameModePlaying, false, true, false, gameModeQuit},
+        {"CC", gameModePlaying, false, false, false, gameModeQuit},
+        // The pause key and the back button leave an open menu alone.
+        {"SPB", gameModePlaying, false, true, true, gameModePlaying},
+        {"ESC", gameModePlayerDying, false, true, false, gameModePlayerDying},
+        {"ES", gameModePlaying, true, true, false, gameModePlaying},
+    };
+    for (const Case& c : cases) {
+        game.gameMode = c.mode;
+        game.isPaused = menu.isOpen = false;
+        level.isPauseDisabled = c.isPauseDisabled;
+        game.isShowExitToDesktop = c.isShowExitToDesktop;
+        for (const char* event = c.events; *event; ++event) {
+            if (*event == 'E' || *event == 'P') {
+                const OIS::KeyEvent key(nullptr, *event == 'E' ? OIS::KC_ESCAPE : OIS::KC_P, 0);
+                *event == 'E' ? state.keyReleased(key) : state.keyPressed(key);
+            } else if (*event == 'C') {
+                state.windowClosed(true);
+            } else {
+                state.controllerButtonDown(*event == 'S' ? 6 : 4);
+            }
+        }
+        EXPECT_EQ(menu.isOpen, c.isOpen) << c.events;
+        EXPECT_EQ(game.isPaused, c.isOpen) << c.events;
+        EXPECT_EQ(game.gameMode, c.modeAfter) << c.events;
+    }
+    game.level = nullptr;
+    game.gameMode = gameModeBeforePlay;
+    game.isPaused = false;
+    game.isShowExitToDesktop = true;
+}
+
+TEST(PlayInput, PlayPausesOnceWhenTheControllerGoesAway)
+{
+    Game& game = *Game::getSingletonPtr();
+    playState state;
+    state.game = &game;
+    int controller = 0;
+    game.gameController = reinterpret_cast<SDL_GameController*>(&controller);
+    state.watchController();
+    EXPECT_FALSE(game.isPaused);
+    game.gameController = nullptr;
+    state.watchController();
+    EXPECT_TRUE(game.isPaused);
+    game.isPaused = false;
+    state.watchController();
+    EXPECT_FALSE(game.isPaused);
 }
 
 } // namespace
