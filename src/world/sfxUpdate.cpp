@@ -27,7 +27,8 @@ bool sfx::isGateOpen() const
     if (!attachedObject || attachedObject->isDisabled)
         return true;
     const Ogre::MovableObject* shown = attachedObject->movableObject;
-    return shown && shown->getVisible() && (attachedObject->status == statusStarted || attachedObject->status == statusActive);
+    return shown && shown->getVisible()
+           && (attachedObject->status == statusStarted || attachedObject->status == statusActive);
 }
 
 void sfx::startRunning()

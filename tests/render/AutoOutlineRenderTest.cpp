@@ -19,17 +19,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
-// A 16 x 16 picture, white, opaque within 4 pixels of its centre where it has alpha.
-void makeTexture(const std::string& name, Ogre::PixelFormat format)
+// A 16 x 16 picture, white, opaque within the radius in pixels of its
+// centre where it has alpha.
+void makeTexture(const std::string& name, Ogre::PixelFormat format, float radius = 4.0f)
 {
     Ogre::Image image(format, 16, 16);
     for (std::uint32_t y = 0; y < 16; ++y)
         for (std::uint32_t x = 0; x < 16; ++x) {
             const float dx = static_cast<float>(x) - 7.5f, dy = static_cast<float>(y) - 7.5f;
-            const float alpha = dx * dx + dy * dy < 16.0f ? 1.0f : 0.0f;
+            const float alpha = dx * dx + dy * dy < radius * radius ? 1.0f : 0.0f;
             image.setColourAt(Ogre::ColourValue(1.0f, 1.0f, 1.0f, alpha), x, y, 0);
         }
     Ogre::TextureManager::getSingleton().loadImage(name, "GAMERSC", image);
@@ -78,11 +80,14 @@ TEST_F(AutoOutlineTexture, APictureWithAlphaIsTracedAndCachedOneWithoutIsLogged)
     EXPECT_EQ(game.autoObbCache.count("autoOutlineFlat.png"), 0u);
 }
 
-TEST_F(AutoOutlineTexture, ASpriteSnakesBodyIsOutlinedByItsPictureTracedOnceForEverySnake)
+TEST_F(AutoOutlineTexture, ASpriteSnakesBodyAndTailAreOutlinedByTheirPicturesTracedOnceForEverySnake)
 {
-    // Made in memory: the game takes them for files of its resources.
-    for (const char* picture : {"autoOutlineWorm.png", "autoOutlineWorm_BODY.png"}) {
-        makeTexture(picture, Ogre::PF_BYTE_RGBA);
+    // Made in memory: the game takes them for files of its resources. The
+    // tail is the wider disc.
+    const std::pair<const char*, float> pictures[] = {
+        {"autoOutlineWorm.png", 4.0f}, {"autoOutlineWorm_BODY.png", 4.0f}, {"autoOutlineWorm_TAIL.png", 7.0f}};
+    for (const auto& [picture, radius] : pictures) {
+        makeTexture(picture, Ogre::PF_BYTE_RGBA, radius);
         game.resourceAvailability[picture] = true;
     }
     ASSERT_TRUE(loadMeshResource("plane1U.mesh"));
@@ -91,11 +96,12 @@ TEST_F(AutoOutlineTexture, ASpriteSnakesBodyIsOutlinedByItsPictureTracedOnceForE
     const auto outlinesOfASnake = [&] {
         Enemy snake;
         snake.isSnake = 1;
-        snake.snakeNumber = 2;
+        snake.snakeNumber = 3;
         snake.wave = &wave;
         snake.sceneManager = scene->scene;
         snake.sceneNode = scene->scene->getRootSceneNode()->createChildSceneNode();
         snake.bodySpriteMaterial = createSpriteMaterial("autoOutlineWorm_BODY.png", false);
+        snake.tailSpriteMaterial = createSpriteMaterial("autoOutlineWorm_TAIL.png", false);
         snake.createVisuals();
         std::vector<OutlinePoints> points;
         for (const Obb* outline : snake.outlines) {
@@ -107,20 +113,26 @@ TEST_F(AutoOutlineTexture, ASpriteSnakesBodyIsOutlinedByItsPictureTracedOnceForE
     };
 
     const std::vector<OutlinePoints> first = outlinesOfASnake();
-    ASSERT_EQ(first.size(), 2u) << "one outline for each segment of the body's own picture";
+    ASSERT_EQ(first.size(), 3u) << "one outline for each segment of a picture of its own";
     ASSERT_EQ(game.autoObbCache.count("autoOutlineWorm_BODY.png"), 1u);
-    for (const Ogre::Vector2& point : first[0]) {
-        EXPECT_GT(point.length(), 0.7f) << point;
-        EXPECT_LT(point.length(), 1.4f) << point;
+    ASSERT_EQ(game.autoObbCache.count("autoOutlineWorm_TAIL.png"), 1u);
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_GT(first[0][i].length(), 0.7f) << first[0][i];
+        EXPECT_LT(first[0][i].length(), 1.4f) << first[0][i];
+        EXPECT_GT(first[2][i].length(), 1.5f) << "the tail " << first[2][i];
+        EXPECT_LT(first[2][i].length(), 2.2f) << "the tail " << first[2][i];
     }
     EXPECT_EQ(first[1], first[0]);
 
     // A marked cache entry shows the next snake reads it instead of tracing.
     std::vector<Ogre::Vector2>& cached = game.autoObbCache["autoOutlineWorm_BODY.png"];
     std::fill(cached.begin(), cached.end(), Ogre::Vector2(0.5f, -0.5f));
-    for (const OutlinePoints& points : outlinesOfASnake())
-        for (const Ogre::Vector2& point : points)
+    const std::vector<OutlinePoints> second = outlinesOfASnake();
+    ASSERT_EQ(second.size(), 3u);
+    for (std::size_t segment = 0; segment < 2; ++segment)
+        for (const Ogre::Vector2& point : second[segment])
             EXPECT_EQ(point, Ogre::Vector2(0.5f, -0.5f));
+    EXPECT_EQ(second[2], first[2]);
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
 
