@@ -83,7 +83,7 @@ public:
     float revealTimer = 0.0f;
     // Characters (code points) shown so far.
     int revealedCount = 0;
-    // Any other value runs no transition.
+    // Values of transitionState; any other value runs no transition.
     static constexpr unsigned transitionAppearing = 1;
     static constexpr unsigned transitionDisappearing = 4;
     unsigned transitionState = 0;
