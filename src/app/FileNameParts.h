@@ -19,3 +19,11 @@ inline FileNameParts splitFileName(const std::string& name)
         return {name, std::string()};
     return {name.substr(0, dot), name.substr(dot)};
 }
+
+// The name of an extra part's file: base + part + extension ("snake.png" and
+// "_BODY" give "snake_BODY.png").
+inline std::string partFileName(const std::string& name, const char* part)
+{
+    const FileNameParts parts = splitFileName(name);
+    return parts.base + part + parts.extension;
+}

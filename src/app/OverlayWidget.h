@@ -83,7 +83,9 @@ public:
     float revealTimer = 0.0f;
     // Characters (code points) shown so far.
     int revealedCount = 0;
-    // 1 appearing, 4 disappearing; any other value runs no transition.
+    // Values of transitionState; any other value runs no transition.
+    static constexpr unsigned transitionAppearing = 1;
+    static constexpr unsigned transitionDisappearing = 4;
     unsigned transitionState = 0;
     bool isFadeIn = true;
     bool isFadeOut = true;

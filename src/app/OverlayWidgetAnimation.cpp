@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr unsigned appearing = 1;
-constexpr unsigned disappearing = 4;
 constexpr float degreesToRadians = 0.017453292f;
 constexpr float percent = 0.01f;
 
@@ -70,13 +68,13 @@ void OverlayWidget::update(double dt, const Ogre::Vector3& point)
     if (isAnchored)
         placeAt3D(point);
     elapsed += dt;
-    if (transitionState == appearing) {
+    if (transitionState == transitionAppearing) {
         if (isText)
             updateCharHeight();
         if (overlay)
             overlay->show();
         appearTime = advanceTransition(appearTime, dt, appearDuration);
-    } else if (transitionState == disappearing) {
+    } else if (transitionState == transitionDisappearing) {
         disappearTime = advanceTransition(disappearTime, dt, disappearDuration);
     }
     if (elapsed > 0.0)
@@ -93,9 +91,9 @@ void OverlayWidget::updateFadeIn()
     if (!panel || !panel->getMaterial() || (!textArea && pictureName.empty()))
         return;
     float alpha;
-    if (transitionState == appearing && isFadeIn)
+    if (transitionState == transitionAppearing && isFadeIn)
         alpha = fadeInAlpha(appearTime, appearDuration);
-    else if (transitionState == disappearing && isFadeOut)
+    else if (transitionState == transitionDisappearing && isFadeOut)
         alpha = fadeOutAlpha(disappearTime, disappearDuration);
     else
         return;
@@ -117,9 +115,9 @@ void OverlayWidget::animateScroll()
     if (!overlay)
         return;
     Ogre::Vector2 place;
-    if (transitionState == appearing && isSlideIn && appearTime <= appearDuration)
+    if (transitionState == transitionAppearing && isSlideIn && appearTime <= appearDuration)
         place = slideStart + (position - slideStart) * easeIn(appearTime, appearDuration);
-    else if (transitionState == disappearing && isSlideOut && disappearTime <= disappearDuration)
+    else if (transitionState == transitionDisappearing && isSlideOut && disappearTime <= disappearDuration)
         place = position + (slideEnd - position) * easeOut(disappearTime, disappearDuration);
     else
         return;
@@ -131,10 +129,10 @@ void OverlayWidget::animateScale()
     if (!overlay)
         return;
     Ogre::Vector2 scale;
-    if (transitionState == appearing && isScaleIn && appearTime <= appearDuration) {
+    if (transitionState == transitionAppearing && isScaleIn && appearTime <= appearDuration) {
         const Ogre::Vector2 start = startScale * percent;
         scale = start + (Ogre::Vector2::UNIT_SCALE - start) * easeIn(appearTime, appearDuration);
-    } else if (transitionState == disappearing && isScaleOut && disappearTime <= disappearDuration) {
+    } else if (transitionState == transitionDisappearing && isScaleOut && disappearTime <= disappearDuration) {
         const Ogre::Vector2 change = endScale * percent - Ogre::Vector2::UNIT_SCALE;
         scale = Ogre::Vector2::UNIT_SCALE + change * easeOut(disappearTime, disappearDuration);
     } else {
@@ -148,9 +146,9 @@ void OverlayWidget::animateRotation()
     if (!overlay)
         return;
     float angle = 0.0f;
-    if (transitionState == appearing && isRotateIn && appearTime <= appearDuration)
+    if (transitionState == transitionAppearing && isRotateIn && appearTime <= appearDuration)
         angle = startAngle - startAngle * easeIn(appearTime, appearDuration);
-    else if (transitionState == disappearing && isRotateOut && disappearTime <= disappearDuration)
+    else if (transitionState == transitionDisappearing && isRotateOut && disappearTime <= disappearDuration)
         angle = endAngle * easeOut(disappearTime, disappearDuration);
     else
         return;

@@ -109,9 +109,9 @@ Ogre::Entity* makeMainEntity(Enemy& enemy, bool hasSprite, const std::string& me
 }
 
 // A sprite snake's body or tail texture, when the game has one.
-Ogre::MaterialPtr snakePartMaterial(const FileNameParts& sprite, const char* part)
+Ogre::MaterialPtr snakePartMaterial(const std::string& spriteName, const char* part)
 {
-    const std::string texture = sprite.base + part + sprite.extension;
+    const std::string texture = partFileName(spriteName, part);
     return resourceExists(texture) ? createSpriteMaterial(texture, false) : Ogre::MaterialPtr();
 }
 
@@ -123,9 +123,8 @@ void dressSprite(Enemy& enemy, Ogre::Entity* shown, const std::string& spriteNam
                              finiteIn(size.y, 0.0f, largestDataScale, 1.0f));
     if (!enemy.isSnake)
         return;
-    const FileNameParts sprite = splitFileName(spriteName);
-    enemy.bodySpriteMaterial = snakePartMaterial(sprite, "_BODY");
-    enemy.tailSpriteMaterial = snakePartMaterial(sprite, "_TAIL");
+    enemy.bodySpriteMaterial = snakePartMaterial(spriteName, "_BODY");
+    enemy.tailSpriteMaterial = snakePartMaterial(spriteName, "_TAIL");
 }
 
 void writeSnakePartMaterials(Enemy& enemy, const std::string& meshName)

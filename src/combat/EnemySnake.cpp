@@ -7,6 +7,7 @@
 #include "core/MeshAvailability.h"
 #include "core/materials/MeshMaterials.h"
 #include "core/materials/SpriteMaterials.h"
+#include "world/AutoOutline.h"
 #include "world/Obb.h"
 #include "world/RenderQueueGroups.h"
 
@@ -32,12 +33,14 @@ std::uint64_t snakeBodiesMade = 0;
 
 // What the segments are made of: a mesh snake's body and tail meshes (empty
 // when absent) and its head mesh; a sprite snake's parts are the enemy's
-// body and tail sprite materials.
+// body and tail sprite materials, drawn from the body and tail textures.
 struct SnakeParts {
     bool isSprite = false;
     std::string bodyMesh;
     std::string tailMesh;
     std::string headMesh;
+    std::string bodyTexture;
+    std::string tailTexture;
 };
 
 std::string existingMesh(const std::string& name)
@@ -49,8 +52,11 @@ SnakeParts findParts(const Wave& wave)
 {
     SnakeParts parts;
     parts.isSprite = !wave.spriteName.empty();
-    if (parts.isSprite)
+    if (parts.isSprite) {
+        parts.bodyTexture = partFileName(wave.spriteName, "_BODY");
+        parts.tailTexture = partFileName(wave.spriteName, "_TAIL");
         return parts;
+    }
     const std::string base = splitFileName(wave.meshName).base;
     parts.bodyMesh = existingMesh(base + "_BODY.mesh");
     parts.tailMesh = existingMesh(base + "_TAIL.mesh");
@@ -100,6 +106,12 @@ private:
     bool hasOwnSprite(bool isLast) const
     {
         return snake.bodySpriteMaterial || (isLast && snake.tailSpriteMaterial);
+    }
+    // The texture a sprite segment of its own part shows: the tail's wins on
+    // the last segment, as its material goes on last.
+    const std::string& ownTexture(bool isLast) const
+    {
+        return isLast && snake.tailSpriteMaterial ? parts.tailTexture : parts.bodyTexture;
     }
 
     Ogre::Entity* makeEntity(int index, bool isLast)
@@ -154,15 +166,18 @@ private:
     {
         const std::uint8_t invincible = isLast ? snake.isSnakeTailInvincible : snake.isSnakeBodyInvincible;
         if (hasOwnPart) {
-            addOutline(new Obb(), spin, invincible, shown->getBoundingBox());
+            auto* outline = new Obb();
+            if (parts.isSprite)
+                computeAutoOBB(outline, ownTexture(isLast));
+            addOutline(outline, spin, invincible, shown->getBoundingBox());
             return;
         }
         for (std::size_t i = 0; i < ownOutlineCount; ++i)
             addOutline(new Obb(*snake.outlines[i]), spin, invincible, Ogre::AxisAlignedBox::BOX_NULL);
     }
 
-    // A sprite's outline is the layered octagon of its picture; a mesh's is
-    // its box, x and z across and y up.
+    // A sprite's outline is the layered octagon traced round its picture; a
+    // mesh's is its box, x and z across and y up.
     void addOutline(Obb* outline, Ogre::SceneNode& spin, std::uint8_t invincible, const Ogre::AxisAlignedBox& box)
     {
         if (!box.isNull()) {

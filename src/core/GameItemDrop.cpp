@@ -122,7 +122,7 @@ Item* dropDefinition(Game& game, const std::string& name, std::string& mesh)
 Item* firstFreeItem(const std::array<Item*, Game::itemPoolCount>& pool)
 {
     for (Item* item : pool)
-        if (item && item->status == 3)
+        if (item && item->status == Item::statusFree)
             return item;
     return nullptr;
 }

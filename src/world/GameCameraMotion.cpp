@@ -116,7 +116,7 @@ void GameCamera::reseatPath()
     const Waypoint& next = *path[f.nextIndex];
     f.segmentStartDistance = now.curveDistance;
     f.speedChangeDistance = 1.0f;
-    f.easingState = 0;
+    f.easingState = PathFollower::easingToTargetSpeed;
     f.currentSpeed = f.startSpeed = f.targetSpeed = 0.0f;
     f.fovMultStart = f.fovMultTarget = 1.0f;
     if (count >= 2 && current < count - 1) {

@@ -22,7 +22,7 @@ const float spriteUnitsPerPixel = 0.03125f;
 Item::Item()
 {
     kind = kindItem;
-    status = 3;
+    status = statusFree;
 }
 
 Item::Item(const Item& other) : Item()
@@ -232,7 +232,7 @@ void Item::applyOutlineSettingsOf(const Item& source)
 
 void Item::destroyGraphics()
 {
-    status = 3;
+    status = statusFree;
     destroyEffect(startParticles);
     destroyEffect(endParticles);
     if (meshEntity && sceneManager) {

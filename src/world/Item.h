@@ -40,6 +40,12 @@ enum itemKindValue : int {
 
 class Item : public entity {
 public:
+    // Values of status besides waiting (statusWaiting) and moving
+    // (statusActive): a free pool item does nothing; a collected one plays
+    // its end and is then freed.
+    static constexpr std::uint32_t statusFree = 3;
+    static constexpr std::uint32_t statusCollected = 4;
+
     Item();
     // Every member of the source, with copies of its outlines; no scene
     // objects (the copy makes its own).

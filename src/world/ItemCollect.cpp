@@ -20,9 +20,9 @@
 
 int Item::collect(double /*dt*/)
 {
-    if (!player || player->status != 2 || !isOnScreen || outlines.empty() || !touchesPlayer())
+    if (!player || player->status != Player::statusPlaying || !isOnScreen || outlines.empty() || !touchesPlayer())
         return -1;
-    status = 4;
+    status = statusCollected;
     if (startParticles)
         startParticles->setEmitting(false);
     if (sfxEndName != "none") {

@@ -165,7 +165,7 @@ void Item::reset()
     startTimer = offScreenTime = age = lifeTime = lastBlinkTime = deathTime = 0.0;
     isSeenOnScreen = false;
     isOnScreen = 0;
-    status = 0;
+    status = statusWaiting;
     isStarted = 0;
     medalCounter = 1;
     for (Obb* outline : outlines)
@@ -176,7 +176,7 @@ void Item::reset()
 
 void Item::stopParticles()
 {
-    status = 3;
+    status = statusFree;
     startTimer = offScreenTime = age = lifeTime = lastBlinkTime = deathTime = 0.0;
     velocity = Ogre::Vector3::ZERO;
     showEntity(false);

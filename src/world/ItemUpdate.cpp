@@ -45,14 +45,14 @@ bool inWideFrustum(const Ogre::Entity* shown, const Level* level)
 
 void Item::update(double dt)
 {
-    if (status == 3)
+    if (status == statusFree)
         return;
     isOnScreen = inWideFrustum(meshEntity, level);
-    if (status == 0)
+    if (status == statusWaiting)
         updateWaiting(dt);
-    else if (status == 2)
+    else if (status == statusActive)
         updateActive(dt);
-    else if (status == 4)
+    else if (status == statusCollected)
         updateCollected(dt);
 }
 
@@ -63,7 +63,7 @@ void Item::updateWaiting(double dt)
     startTimer += dt;
     if (startTimer < startDelay)
         return;
-    status = 2;
+    status = statusActive;
     isStarted = 1;
     if (!isOnGround)
         attachToCamera();
@@ -76,7 +76,7 @@ void Item::updateActive(double dt)
 {
     if (!updateLifetime(dt))
         return;
-    if (acceleration > 0 && age >= timeBeforeAttraction && player && player->status == 2)
+    if (acceleration > 0 && age >= timeBeforeAttraction && player && player->status == Player::statusPlaying)
         updateAttraction(dt);
     position += velocity * static_cast<float>(dt) * scaleInFactor;
     updateSpinAndWobble(dt);

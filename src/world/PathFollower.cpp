@@ -54,7 +54,7 @@ void PathFollower::reset()
     distance = curveParamNow = 0.0;
     waitLeft = 0.0;
     isEnded = isApproaching = 0;
-    easingState = 0;
+    easingState = easingToTargetSpeed;
     startSpeed = 1.0f;
     targetSpeed = 0.0f;
     currentSpeed = 1.0f;
@@ -183,7 +183,7 @@ void PathFollower::arriveAtNext()
     }
     const Waypoint& current = waypointAt(currentIndex);
     const Waypoint& next = waypointAt(nextIndex);
-    easingState = 0;
+    easingState = easingToTargetSpeed;
     resumeProgress = 0.0;
     segmentStartDistance = rotStartDistance = distance;
     waitLeft = current.waitDuration;
@@ -214,7 +214,7 @@ void PathFollower::approachStop()
         return;
     startSpeed = currentSpeed;
     segmentStartDistance = distance;
-    easingState = 0;
+    easingState = easingToTargetSpeed;
     isApproaching = 1;
     targetSpeed = approachSpeed;
     speedChangeDistance = static_cast<float>(stopAt - distance);
@@ -228,12 +228,12 @@ void PathFollower::easeSpeed(double dt)
         const Waypoint& current = waypointAt(currentIndex);
         segmentStartDistance = distance;
         currentSpeed = 0.0f;
-        easingState = 1;
+        easingState = easingResuming;
         isApproaching = 0;
         targetSpeed = current.speed == 0.0f ? fallbackSpeed : current.speed;
         return;
     }
-    if (easingState == 0) {
+    if (easingState == easingToTargetSpeed) {
         const double x = clampedProgress(distance - segmentStartDistance, speedChangeDistance);
         currentSpeed = startSpeed + static_cast<float>(x) * (targetSpeed - startSpeed);
         return;
@@ -244,7 +244,7 @@ void PathFollower::easeSpeed(double dt)
         return;
     const Waypoint& next = waypointAt(nextIndex);
     resumeProgress = 1.0;
-    easingState = 0;
+    easingState = easingToTargetSpeed;
     startSpeed = currentSpeed;
     segmentStartDistance = distance;
     // As on arrival, a waypoint of speed 0 is still approached, never stalled at.

@@ -79,7 +79,10 @@ public:
     float speedChangeDistance = 1.0f;
     double waitLeft = 0.0;
     double resumeProgress = 0.0;
-    std::int32_t easingState = 0; // 0 easing toward the target speed, 1 resuming after a wait
+    // Values of easingState.
+    static constexpr std::int32_t easingToTargetSpeed = 0;
+    static constexpr std::int32_t easingResuming = 1; // after a wait
+    std::int32_t easingState = easingToTargetSpeed;
     std::uint8_t isApproaching = 0;
     std::uint8_t isEnded = 0;
     std::uint32_t rotTypeNow = 0; // rotType of the waypoint headed for

@@ -36,6 +36,9 @@ class link;
 
 class Trigger : public entity {
 public:
+    // A trigger's status 1: its condition is met and it waits to activate.
+    static constexpr std::uint32_t statusConditionMet = statusStarted;
+
     explicit Trigger(const std::string& triggerName);
     // A copy named "Trigger" + the level's next trigger number, without links,
     // outline, own node or movable object; bound to the scene at the source's

@@ -94,7 +94,7 @@ void Trigger::activateEndOfLevel()
     game.isEndOfLevelShowHighScoreScreen = isEndOfLevelShowHighScoreScreen;
     game.isLastLevel = isLastLevel;
     game.setGameState(gameModeLevelComplete);
-    status = 4;
+    status = statusEnding;
 }
 
 void Trigger::activateCheckpoint()
@@ -106,7 +106,7 @@ void Trigger::activateCheckpoint()
         player->respawnPosition = respawn;
         player->restartPosition = respawn;
     }
-    status = 4;
+    status = statusEnding;
 }
 
 bool Trigger::screenPointToCamNode(const Ogre::Vector2& screenPoint, Ogre::Vector3& out) const
@@ -124,7 +124,7 @@ void Trigger::activateOverlay()
 {
     if (!overlay)
         return;
-    overlay->transitionState = 1;
+    overlay->transitionState = OverlayWidget::transitionAppearing;
     if (overlay->panel && !overlay->isText && overlay->panel->getMaterial()
         && Ogre::ControllerManager::getSingletonPtr()) {
         const float start = -Ogre::ControllerManager::getSingleton().getElapsedTime();
@@ -142,7 +142,7 @@ void Trigger::activateSmartBomb()
         level->state->damageAllEnemies(isCancelling, isCancellingAllBullets,
                                        isCancelling ? smartBombItem : std::string(), smartBombPower, isExplosion,
                                        true);
-    status = 4;
+    status = statusEnding;
 }
 
 void Trigger::activateItems()
@@ -156,7 +156,7 @@ void Trigger::activateItems()
 
 void Trigger::activatePlayerControl()
 {
-    status = 3;
+    status = statusDone;
     if (!player)
         return;
     player->isFrozen = isFreezePlayer;

@@ -79,13 +79,14 @@ bool buttonFlag(const Game& game, int button, bool pressed)
 
 bool isStartedAndActive(const entity& object)
 {
-    return object.isStarted && object.status == 2;
+    return object.isStarted && object.status == entity::statusActive;
 }
 
 bool isStartedAndDone(const entity& object)
 {
-    const bool finished = object.status == 3 || object.status == 4
-                          || (object.kind == kindTrigger && (object.status == 0 || object.status == 1));
+    const bool finished = object.status == entity::statusDone || object.status == entity::statusEnding
+                          || (object.kind == kindTrigger && (object.status == entity::statusWaiting
+                                                             || object.status == Trigger::statusConditionMet));
     return object.isStarted && finished;
 }
 
@@ -150,7 +151,7 @@ bool Trigger::isInWideView()
 
 bool Trigger::isPlayerTouching()
 {
-    if (!player || !outline || player->isBeingMoved || player->status != 2)
+    if (!player || !outline || player->isBeingMoved || player->status != Player::statusPlaying)
         return false;
     outline->updateScreenPolygon();
     return outlinesTouch(player->outlines, *outline);
@@ -162,7 +163,7 @@ bool Trigger::isEnemyTouching()
         return false;
     outline->updateScreenPolygon();
     for (const Wave* wave : level->waves) {
-        if (!wave || wave->status != 2)
+        if (!wave || wave->status != Wave::statusRunning)
             continue;
         for (const Enemy* enemy : wave->members)
             if (enemy && enemy->status == Enemy::statusAlive && enemy->isCollideWPlayer && outlinesTouch(enemy->outlines, *outline))

@@ -27,8 +27,8 @@ void Trigger::startLinkedObjects(bool start)
         } else if (target->kind == kindTrigger) {
             armAndUpdate(static_cast<Trigger*>(target));
         } else {
-            if (target->status != 2 && target->status != 3)
-                target->status = 1;
+            if (target->status != statusActive && target->status != statusDone)
+                target->status = statusStarted;
             target->isStarted = 1;
         }
     }
@@ -38,17 +38,17 @@ void Trigger::stopLinkedObject(entity* target)
 {
     if (target->kind == kindTrigger) {
         auto* linked = static_cast<Trigger*>(target);
-        const bool keepsRunning = (linked->isPlayUntilEnd && linked->status == 2)
+        const bool keepsRunning = (linked->isPlayUntilEnd && linked->status == statusActive)
                                   || (linked->type == 0 && linked->activation_type == 3);
         if (linked->isSwitchOnly && !keepsRunning)
             linked->isStarted = 0;
         return;
     }
-    if (target->status != 2)
+    if (target->status != statusActive)
         return;
     if (target->kind == kindPlayer && isKilledExplode)
         static_cast<Player*>(target)->setLife(0);
-    target->status = 4;
+    target->status = statusEnding;
     if (target->kind != kindWave)
         return;
     auto* wave = static_cast<Wave*>(target);

@@ -76,7 +76,7 @@ void Trigger::setSize(const Ogre::Vector3& newSize)
         ownNode->setScale(size * 0.1f);
     if (needsOwnNode())
         updateOutline();
-    if (secondState == 2)
+    if (secondState == secondStateRedisplay)
         setVisible(true);
 }
 

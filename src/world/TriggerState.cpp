@@ -11,12 +11,6 @@
 
 namespace {
 
-constexpr std::uint32_t waiting = 0;
-constexpr std::uint32_t conditionMet = 1;
-constexpr std::uint32_t active = 2;
-constexpr std::uint32_t done = 3;
-constexpr std::uint32_t ending = 4;
-
 bool anyLinkedIs(const std::vector<entity*>& objects, bool (*test)(const entity&))
 {
     for (const entity* object : objects)
@@ -43,7 +37,7 @@ void Trigger::reset()
 
 void Trigger::resetState()
 {
-    status = waiting;
+    status = statusWaiting;
     elapsed = 0.0;
     endCountdown = 0.0;
     startCameraSpeed = 0.0f;
@@ -61,9 +55,9 @@ void Trigger::resetState()
 
 void Trigger::update(double seconds)
 {
-    if (status == done) {
+    if (status == statusDone) {
         if (isSwitchOnly && !isConditionMet())
-            status = waiting;
+            status = statusWaiting;
         return;
     }
     if (type == 15 && !isStarted && linkedObjects.empty() && (isAlwaysActivated || isInWideView()))
@@ -72,20 +66,20 @@ void Trigger::update(double seconds)
     stepConditionMet(seconds);
     stepActive(seconds);
     stepEnding(seconds);
-    if (overlay && (status == active || status == ending))
+    if (overlay && (status == statusActive || status == statusEnding))
         overlay->update(seconds, overlay->isAnchored && sceneNode ? sceneNode->_getDerivedPosition()
                                                                   : Ogre::Vector3::ZERO);
 }
 
 void Trigger::stepWaiting(double seconds)
 {
-    if (!isStarted || status != waiting)
+    if (!isStarted || status != statusWaiting)
         return;
     if (isConditionMet()) {
-        status = conditionMet;
+        status = statusConditionMet;
         elapsed = 0.0;
     } else if (isOnce && !isSwitchOnly && type != 18) {
-        status = done;
+        status = statusDone;
         elapsed = 0.0;
     }
     elapsed += seconds;
@@ -94,44 +88,44 @@ void Trigger::stepWaiting(double seconds)
 // A randomness below 1 would divide by zero: it counts as 1 (always fires).
 void Trigger::stepConditionMet(double seconds)
 {
-    if (status != conditionMet)
+    if (status != statusConditionMet)
         return;
     elapsed += seconds;
     bool activates = true;
     if (type == 11) {
         activates = platform::rand() % std::max(randomness, 1) == 0;
         if (!activates) {
-            status = done;
+            status = statusDone;
             elapsed = 0.0;
         }
     } else if (type == 9) {
         activates = elapsed >= timeBeforeStart;
     }
     if (activates) {
-        status = active;
+        status = statusActive;
         elapsed = 0.0;
         activate();
     }
     if (type == 9 && isSwitchOnly && !isConditionMet()) {
-        status = waiting;
+        status = statusWaiting;
         elapsed = 0.0;
     }
     if (isOnce && !isSwitchOnly) {
-        status = done;
+        status = statusDone;
         elapsed = 0.0;
     }
 }
 
 void Trigger::stepActive(double seconds)
 {
-    if (status != active)
+    if (status != statusActive)
         return;
     elapsed += seconds;
     updateActive(seconds);
     if (isSwitchOnly && !isConditionMet() && switchOnlyEnds())
-        status = ending;
-    if (status == active && typeEnds())
-        status = ending;
+        status = statusEnding;
+    if (status == statusActive && typeEnds())
+        status = statusEnding;
 }
 
 // Whether an active switch-only trigger whose condition failed ends now.
@@ -140,7 +134,7 @@ bool Trigger::switchOnlyEnds()
     if (overlay) {
         if (elapsed <= overlay->appearDuration || isPlayUntilEnd)
             return false;
-        overlay->transitionState = 4;
+        overlay->transitionState = OverlayWidget::transitionDisappearing;
         return true;
     }
     if (type == 5)
@@ -159,7 +153,7 @@ bool Trigger::typeEnds()
         if (elapsed <= duration || (overlay && overlay->spareFlag))
             return false;
         if (overlay)
-            overlay->transitionState = 4;
+            overlay->transitionState = OverlayWidget::transitionDisappearing;
         return true;
     case 5:
         return elapsed > duration;
@@ -185,14 +179,14 @@ bool Trigger::typeEnds()
 
 void Trigger::stepEnding(double seconds)
 {
-    if (status != ending)
+    if (status != statusEnding)
         return;
     endCountdown -= seconds;
     if (endCountdown > 0.0)
         return;
     resetState();
     startLinkedObjects(false);
-    status = done;
-    if (anyLinkedIs(linkedObjects, [](const entity& object) { return object.status == active; }))
+    status = statusDone;
+    if (anyLinkedIs(linkedObjects, [](const entity& object) { return object.status == entity::statusActive; }))
         isStarted = 1;
 }

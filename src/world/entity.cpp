@@ -82,7 +82,7 @@ void entity::setStatus(int newStatus)
     if (isDisabled)
         return;
     status = static_cast<std::uint32_t>(newStatus);
-    if (newStatus == 1 || newStatus == 2)
+    if (newStatus == statusStarted || newStatus == statusActive)
         isStarted = 1;
     for (auto& child : children)
         if (child.second)

@@ -40,6 +40,19 @@ enum entityKind : std::uint32_t {
 
 class entity {
 public:
+    // Values of status shared by triggers and the objects they start (status
+    // 1) and stop (status 4); kinds with values of their own name them too.
+    static constexpr std::uint32_t statusWaiting = 0;
+    static constexpr std::uint32_t statusStarted = 1;
+    static constexpr std::uint32_t statusActive = 2;
+    static constexpr std::uint32_t statusDone = 3;
+    static constexpr std::uint32_t statusEnding = 4;
+    // Values of secondState: at the first a kind re-applies its display when
+    // its size or visibility changes; at either an effect shows its secondary
+    // node.
+    static constexpr std::uint32_t secondStateRedisplay = 2;
+    static constexpr std::uint32_t secondStateSecondaryShown = 3;
+
     entity() = default;
     virtual ~entity() = default;
     // A copy is made by each kind's copy constructor, which starts from the
@@ -71,10 +84,8 @@ public:
     virtual void setLayer(std::uint8_t layerIndex);
     virtual void rebuildGraphics();
 
-    // Life state; the kinds give the values their meaning (for triggers and the
-    // objects they drive: 0 waiting, 1 started, 2 active, 3 done, 4 ending).
-    std::uint32_t status = 0;
-    // At 2 a kind re-applies its display when its size or visibility changes.
+    // Life state; the kinds give the values their meaning.
+    std::uint32_t status = statusWaiting;
     std::uint32_t secondState = 0;
     std::uint8_t isDisabled = 0;
     // The definition changed since the level was last built.

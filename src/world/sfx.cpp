@@ -140,7 +140,7 @@ void sfx::setStatus(int newStatus)
 {
     if (linkedObjects.empty())
         status = static_cast<std::uint32_t>(newStatus);
-    if (newStatus == 1 || newStatus == 2)
+    if (newStatus == statusStarted || newStatus == statusActive)
         isStarted = 1;
     for (auto& child : children)
         if (child.second)
@@ -151,7 +151,7 @@ void sfx::hideAndForward(bool keep)
 {
     if (isDisabled || keep)
         return;
-    status = 4;
+    status = statusEnding;
     if (particleNode)
         particleNode->setVisible(true, false);
 }

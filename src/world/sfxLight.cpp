@@ -41,7 +41,7 @@ void sfx::updateLight()
         flicker = blinkFlicker(Game::getSingletonPtr()->playClock, omniSinSpeed, omniBlinkRandom, omniSinIntensity);
         brightness = flicker;
     }
-    if (status == 4)
+    if (status == statusEnding)
         brightness *= fade;
     light->setDiffuseColour(colour * brightness * omniMultiplier);
 }

@@ -27,12 +27,13 @@ bool sfx::isGateOpen() const
     if (!attachedObject || attachedObject->isDisabled)
         return true;
     const Ogre::MovableObject* shown = attachedObject->movableObject;
-    return shown && shown->getVisible() && (attachedObject->status == 1 || attachedObject->status == 2);
+    return shown && shown->getVisible()
+           && (attachedObject->status == statusStarted || attachedObject->status == statusActive);
 }
 
 void sfx::startRunning()
 {
-    status = 2;
+    status = statusActive;
     fade = 0.0f;
     endElapsed = 0.0;
     setParticlesEmitting(true);
@@ -49,26 +50,26 @@ void sfx::setPartsVisible(bool visible)
 
 void sfx::update(double dt)
 {
-    if (status == 3)
+    if (status == statusDone)
         return;
-    if (status == 4) {
+    if (status == statusEnding) {
         endElapsed += dt;
         if (endElapsed > endDuration) {
-            status = 0;
+            status = statusWaiting;
             setParticlesEmitting(false);
             setLightVisible(false);
             setGlowVisible(false);
         }
     }
-    if (status == 0) {
+    if (status == statusWaiting) {
         setParticlesEmitting(false);
         setPartsVisible(false);
         if (isGateOpen())
-            status = 1;
+            status = statusStarted;
     }
-    if (status == 1)
+    if (status == statusStarted)
         startRunning();
-    if (status != 2 && status != 4)
+    if (status != statusActive && status != statusEnding)
         return;
     updateHidden();
     updateLight();
@@ -82,7 +83,7 @@ void sfx::updateHidden()
         return;
     const Ogre::Vector3 where = sceneNode->_getDerivedPosition();
     hidden = !camera->isVisible(where);
-    if (status == 4) {
+    if (status == statusEnding) {
         hidden = true;
         setParticlesEmitting(false);
     }
@@ -117,7 +118,7 @@ void sfx::restart()
     isStarted = 0;
     flicker = 1.0f;
     fade = 0.0f;
-    status = 0;
+    status = statusWaiting;
     hidden = false;
     if (linkedObjects.empty() && (!attachedObject || attachedObject->isDisabled))
         fade = 1.0f;

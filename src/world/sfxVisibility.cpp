@@ -19,7 +19,7 @@ void sfx::setVisible(bool visible)
 {
     const levelLayer* ownLayer = level ? level->getLayer(static_cast<std::int32_t>(layerId)) : nullptr;
     const bool shown = visible && !isDisabled && (!ownLayer || ownLayer->isVisible);
-    if (shown == shownFlag && secondState != 2)
+    if (shown == shownFlag && secondState != secondStateRedisplay)
         return;
     shownFlag = shown;
     if (shown)
@@ -43,7 +43,7 @@ void sfx::showDisplay()
     updateLight();
     updateLensFlare(0.0);
     updateGlow(0.0);
-    if (secondaryNode && (secondState == 2 || secondState == 3))
+    if (secondaryNode && (secondState == secondStateRedisplay || secondState == secondStateSecondaryShown))
         secondaryNode->setVisible(true, true);
 }
 
