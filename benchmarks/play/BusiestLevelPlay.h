@@ -1,8 +1,8 @@
-// The sample game's busiest level in play, for timing the frame of play:
-// Ogre on OpenGL in a hidden window (play needs viewports and materials)
-// and the game's libraries, made once for the process; the level entered as
-// the program enters it and left at the end, play
-// started and run untimed until its waves are out and shooting. Nothing is
+// The sample game's busiest level in play, for timing the frame of play.
+// Ogre on OpenGL in a hidden window (play needs viewports and materials) and
+// the game's libraries are made once for the process; each object enters
+// the level as the program does, starts play, runs it untimed until the
+// waves are out and shooting, and leaves the level at its end. Nothing is
 // drawn after entering: the frame of play only moves the scene.
 #pragma once
 
