@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
+
 namespace {
 
 // Play before timing: by then all four waves are out and shooting.
@@ -19,18 +21,16 @@ constexpr double secondsBeforeTiming = 3.0;
 // The timed stretch: three seconds of play while the waves fly and shoot.
 constexpr benchmark::IterationCount framesTimed = 180;
 
-bool canPlay(benchmark::State& state)
+// Enters the level and plays it untimed; false, with the reason given, when
+// there is no X server or no wave came out (that would time an empty frame).
+bool startPlay(benchmark::State& state, std::optional<BusiestLevelPlay>& play)
 {
-    if (BusiestLevelPlay::available())
-        return true;
-    state.SkipWithError("needs an X server (run under xvfb-run)");
-    return false;
-}
-
-// A level whose waves never came out would time an empty frame.
-bool hasWavesOut(benchmark::State& state, const BusiestLevelPlay& play)
-{
-    if (play.liveWaves() > 0 && play.liveEnemies() > 0)
+    if (!BusiestLevelPlay::available()) {
+        state.SkipWithError("needs an X server (run under xvfb-run)");
+        return false;
+    }
+    play.emplace(secondsBeforeTiming);
+    if (play->liveWaves() > 0 && play->liveEnemies() > 0)
         return true;
     state.SkipWithError("no wave is out after the untimed play");
     return false;
@@ -46,29 +46,25 @@ void countWork(benchmark::State& state, const BusiestLevelPlay& play)
 
 void BM_BusiestLevelFrame(benchmark::State& state)
 {
-    if (!canPlay(state))
-        return;
-    BusiestLevelPlay play(secondsBeforeTiming);
-    if (!hasWavesOut(state, play))
+    std::optional<BusiestLevelPlay> play;
+    if (!startPlay(state, play))
         return;
     for (auto _ : state) {
-        play.frame();
+        play->frame();
         state.PauseTiming();
-        play.updateTransforms();
+        play->updateTransforms();
         state.ResumeTiming();
     }
-    countWork(state, play);
+    countWork(state, *play);
 }
 BENCHMARK(BM_BusiestLevelFrame)->Iterations(framesTimed)->Unit(benchmark::kMicrosecond);
 
 void BM_BusiestLevelFrameFullShotPools(benchmark::State& state)
 {
-    if (!canPlay(state))
+    std::optional<BusiestLevelPlay> play;
+    if (!startPlay(state, play))
         return;
-    BusiestLevelPlay play(secondsBeforeTiming);
-    if (!hasWavesOut(state, play))
-        return;
-    FullShotPools pools(play.state);
+    FullShotPools pools(play->state);
     if (!pools.hasGuns()) {
         state.SkipWithError("the level has no enemy or player gun to lend its shots");
         return;
@@ -76,13 +72,13 @@ void BM_BusiestLevelFrameFullShotPools(benchmark::State& state)
     pools.fill();
     double relaunched = 0.0;
     for (auto _ : state) {
-        play.frame();
+        play->frame();
         state.PauseTiming();
-        play.updateTransforms();
+        play->updateTransforms();
         relaunched += pools.fill();
         state.ResumeTiming();
     }
-    countWork(state, play);
+    countWork(state, *play);
     state.counters["relaunched"] = benchmark::Counter(relaunched, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_BusiestLevelFrameFullShotPools)->Iterations(framesTimed)->Unit(benchmark::kMicrosecond);
