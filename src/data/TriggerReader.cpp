@@ -4,6 +4,7 @@
 #include "data/SectionAttributes.h"
 #include "data/TriggerOverlayReader.h"
 #include "world/Trigger.h"
+#include "world/TriggerKinds.h"
 #include "world/link.h"
 
 #include <cstdint>
@@ -203,8 +204,8 @@ void readTrigger(const XmlNode& element, std::vector<Trigger*>& triggers, Level*
     readItemDrop(element, *trigger);
     readVariable(element, *trigger);
     // A delayed start always waits for its linked objects to be active.
-    if (trigger->type == 9)
-        trigger->activation_type = 2;
+    if (trigger->type == triggerDelayedStart)
+        trigger->activation_type = activationAllLinkedActive;
     readOverlay(element, *trigger, level);
     trigger->setupScene(where);
     readLinks(element, *trigger);

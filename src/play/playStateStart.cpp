@@ -36,12 +36,6 @@ constexpr btScalar physicsFixedStep = 1.0f / 60.0f;
 constexpr int fixedFormatSwaps = 3;
 constexpr int screenFormatNone = 0;
 
-// A trigger of this type always has its node and outline; one of these
-// activation types tests contact with its outline.
-constexpr std::uint32_t triggerTypePlain = 2;
-constexpr std::uint32_t activationPlayerContact = 1;
-constexpr std::uint32_t activationEnemyContact = 9;
-
 void setElementVisible(const char* name, bool visible)
 {
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
@@ -73,12 +67,6 @@ void showPlayOverlays()
                               "DebugMenu/safeFrameLine02"})
         setElementVisible(guide, false);
     setOverlayVisible("EditorOverlay", false);
-}
-
-bool isDrawnTrigger(const Trigger& trigger)
-{
-    return trigger.type == triggerTypePlain || trigger.activation_type == activationPlayerContact
-           || trigger.activation_type == activationEnemyContact;
 }
 
 } // namespace
@@ -182,7 +170,7 @@ void playState::armPlayer()
 void playState::detachHiddenEntities()
 {
     for (Trigger* trigger : triggers) {
-        if (!trigger || isDrawnTrigger(*trigger) || !trigger->sceneNode)
+        if (!trigger || trigger->needsOwnNode() || !trigger->sceneNode)
             continue;
         if (Ogre::SceneNode* parent = trigger->sceneNode->getParentSceneNode())
             parent->removeChild(trigger->sceneNode);

@@ -5,6 +5,7 @@
 #include "core/Game.h"
 #include "play/Level.h"
 #include "world/Obb.h"
+#include "world/TriggerKinds.h"
 #include "world/link.h"
 
 #include <OgreSceneManager.h>
@@ -40,7 +41,7 @@ Trigger::Trigger(const Trigger& source, bool keepUnbound) : Trigger(std::string(
     scale = source.scale;
     copySettings(source);
     name = "Trigger" + std::to_string(level ? level->nextTriggerNumber() : 1);
-    if (type == 1)
+    if (type == triggerOverlay)
         keyString = Game::getSingletonPtr()->makeTextKey(Game::getSingletonPtr()->defaultTexts);
     if (source.overlay)
         overlay = new OverlayWidget(*source.overlay);

@@ -192,11 +192,13 @@ public:
     Ogre::Camera* playCamera = nullptr;
     // Child of the trigger's node carrying the outline and the visual size.
     Ogre::SceneNode* ownNode = nullptr;
+    // Contact triggers and type 2 have their own node and outline; the rest
+    // are not drawn.
+    bool needsOwnNode() const;
 
 private:
     // Every setting of the data model, nothing bound to the scene.
     void copySettings(const Trigger& source);
-    bool needsOwnNode() const;
     void resetState();
     void updateOutline();
     void stepWaiting(double seconds);

@@ -14,6 +14,7 @@
 #include "play/playState.h"
 #include "world/GameCamera.h"
 #include "world/PathFollower.h"
+#include "world/TriggerKinds.h"
 
 #include <Overlay/OgreOverlayContainer.h>
 #include <OgreControllerManager.h>
@@ -31,23 +32,23 @@ constexpr float speedUnit = 0.2f;
 
 void Trigger::activate()
 {
-    if (type == 14)
+    if (type == triggerStopLinked)
         startLinkedObjects(false);
-    else if (type != 13 && type != 20)
+    else if (type != triggerWeaponSet && type != triggerNoStartLinked)
         startLinkedObjects(true);
     if (!soundName.empty())
         playSound();
     if (!musicName.empty() && hasMusicChange())
         queueMusic(musicName, musicVolume, musicFadeSeconds, isMusicLooping);
     switch (type) {
-    case 8: activateCamera(); break;
-    case 13: activateWeaponSet(); break;
-    case 3: activateEndOfLevel(); break;
-    case 4: activateCheckpoint(); break;
-    case 1: activateOverlay(); break;
-    case 10: activateSmartBomb(); break;
-    case 12: activateItems(); break;
-    case 16: activatePlayerControl(); break;
+    case triggerCamera: activateCamera(); break;
+    case triggerWeaponSet: activateWeaponSet(); break;
+    case triggerEndOfLevel: activateEndOfLevel(); break;
+    case triggerCheckpoint: activateCheckpoint(); break;
+    case triggerOverlay: activateOverlay(); break;
+    case triggerSmartBomb: activateSmartBomb(); break;
+    case triggerScoreAndItems: activateItems(); break;
+    case triggerPlayerControl: activatePlayerControl(); break;
     default: break;
     }
 }
@@ -180,7 +181,7 @@ void Trigger::activatePlayerControl()
 
 void Trigger::updateActive(double)
 {
-    if (type != 8 || !isCameraSpeed || !level || level->speedTrigger != this || !level->camera
+    if (type != triggerCamera || !isCameraSpeed || !level || level->speedTrigger != this || !level->camera
         || !level->camera->follower)
         return;
     const float targetSpeed = newCameraSpeed * speedUnit;

@@ -9,6 +9,7 @@
 #include "play/Level.h"
 #include "world/GameCamera.h"
 #include "world/Obb.h"
+#include "world/TriggerKinds.h"
 #include "world/link.h"
 
 #include <OgreFrustum.h>
@@ -96,32 +97,32 @@ bool Trigger::isConditionMet()
 {
     if (isAlwaysOn)
         return true;
-    if (type == 15) {
+    if (type == triggerButton) {
         bool decided = false;
         const bool met = isButtonMet(decided);
         if (decided)
             return met;
     }
-    const bool isLinkTest = activation_type == 2 || activation_type == 3 || activation_type == 11
-                            || activation_type == 12;
-    if ((activation_type == 0 || (isLinkTest && linkedObjects.empty())) && isInWideView())
+    const bool isLinkTest = activation_type == activationAllLinkedActive || activation_type == activationAllLinkedDone
+                            || activation_type == activationAnyLinkedActive || activation_type == activationAnyLinkedDone;
+    if ((activation_type == activationInView || (isLinkTest && linkedObjects.empty())) && isInWideView())
         return true;
     const Game& game = *Game::getSingletonPtr();
     switch (activation_type) {
-    case 1: return isPlayerTouching();
-    case 2:
-    case 3:
-    case 11:
-    case 12: return !linkedObjects.empty() && linkedStatusMet();
-    case 9: return isEnemyTouching();
-    case 6: return game.waveCount != 0 && game.waveCount == game.finishedWaveCount;
-    case 4: return game.totalScore > playerScore;
-    case 19: return game.totalScore < playerScore;
-    case 5: return level && level->killCount > playerKills;
-    case 7:
-    case 8: return firstEnemyLifeMet();
-    case 13: return game.currentContinues < continues;
-    case 14: return game.currentContinues > continues;
+    case activationPlayerContact: return isPlayerTouching();
+    case activationAllLinkedActive:
+    case activationAllLinkedDone:
+    case activationAnyLinkedActive:
+    case activationAnyLinkedDone: return !linkedObjects.empty() && linkedStatusMet();
+    case activationEnemyContact: return isEnemyTouching();
+    case activationAllWavesFinished: return game.waveCount != 0 && game.waveCount == game.finishedWaveCount;
+    case activationScoreAbove: return game.totalScore > playerScore;
+    case activationScoreBelow: return game.totalScore < playerScore;
+    case activationKillsAbove: return level && level->killCount > playerKills;
+    case activationFirstEnemyLifeBelow:
+    case activationFirstEnemyLifeAbove: return firstEnemyLifeMet();
+    case activationContinuesBelow: return game.currentContinues < continues;
+    case activationContinuesAbove: return game.currentContinues > continues;
     default: return false;
     }
 }
@@ -185,9 +186,9 @@ bool Trigger::linkedStatusMet()
         doneCount += isStartedAndDone(*object) ? 1 : 0;
     }
     switch (activation_type) {
-    case 2: return activeCount == counted;
-    case 3: return doneCount == counted;
-    case 11: return activeCount > 0;
+    case activationAllLinkedActive: return activeCount == counted;
+    case activationAllLinkedDone: return doneCount == counted;
+    case activationAnyLinkedActive: return activeCount > 0;
     default: return doneCount > 0;
     }
 }
@@ -205,11 +206,11 @@ bool Trigger::firstEnemyLifeMet()
         const Enemy* first = wave->members.empty() ? nullptr : wave->members.front();
         if (!first)
             continue;
-        if (activation_type == 7
+        if (activation_type == activationFirstEnemyLifeBelow
             && (first->currentLife < entityLifeLess || first->status == Enemy::statusDead
                 || first->status == Enemy::statusDying))
             return true;
-        if (activation_type == 8 && first->currentLife > entityLifeLess)
+        if (activation_type == activationFirstEnemyLifeAbove && first->currentLife > entityLifeLess)
             return true;
     }
     return false;

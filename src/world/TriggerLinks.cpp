@@ -4,6 +4,7 @@
 
 #include "combat/Player.h"
 #include "combat/Wave.h"
+#include "world/TriggerKinds.h"
 #include "world/link.h"
 
 void Trigger::armAndUpdate(Trigger* linked)
@@ -16,7 +17,7 @@ void Trigger::armAndUpdate(Trigger* linked)
 // status on to the target's children.
 void Trigger::startLinkedObjects(bool start)
 {
-    if (!start && (type == 13 || type == 19))
+    if (!start && (type == triggerWeaponSet || type == triggerNoStopLinked))
         return;
     for (const class link* each : outgoingLinks) {
         entity* target = each ? each->toEntity : nullptr;
@@ -38,8 +39,9 @@ void Trigger::stopLinkedObject(entity* target)
 {
     if (target->kind == kindTrigger) {
         auto* linked = static_cast<Trigger*>(target);
-        const bool keepsRunning = (linked->isPlayUntilEnd && linked->status == statusActive)
-                                  || (linked->type == 0 && linked->activation_type == 3);
+        const bool keepsRunning =
+            (linked->isPlayUntilEnd && linked->status == statusActive)
+            || (linked->type == triggerPlain && linked->activation_type == activationAllLinkedDone);
         if (linked->isSwitchOnly && !keepsRunning)
             linked->isStarted = 0;
         return;

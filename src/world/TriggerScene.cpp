@@ -8,6 +8,7 @@
 #include "play/Level.h"
 #include "world/FiniteVector.h"
 #include "world/Obb.h"
+#include "world/TriggerKinds.h"
 
 #include <OgreRenderSystem.h>
 #include <OgreRoot.h>
@@ -30,7 +31,8 @@ bool canRenderFrame()
 // Contact triggers need an outline whatever their type; type 2 always has one.
 bool Trigger::needsOwnNode() const
 {
-    return type == 2 || activation_type == 1 || activation_type == 9;
+    return type == triggerPlainWithOutline || activation_type == activationPlayerContact
+           || activation_type == activationEnemyContact;
 }
 
 void Trigger::setupScene(const Ogre::Vector3& worldPosition)

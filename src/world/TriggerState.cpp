@@ -5,6 +5,7 @@
 #include "app/OverlayWidget.h"
 #include "platform/Random.h"
 #include "world/Obb.h"
+#include "world/TriggerKinds.h"
 
 #include <algorithm>
 #include <OgreSceneNode.h>
@@ -23,15 +24,15 @@ bool anyLinkedIs(const std::vector<entity*>& objects, bool (*test)(const entity&
 
 void Trigger::reset()
 {
-    isOnce = type == 17 && !isSwitchOnly;
+    isOnce = type == triggerTestOnce && !isSwitchOnly;
     resetState();
     stopSound();
     if (outline)
         outline->updateScreenPolygon();
     if (linkedObjects.empty())
-        isStarted = type != 15;
+        isStarted = type != triggerButton;
     else
-        isStarted = activation_type == 3 || activation_type == 12
+        isStarted = activation_type == activationAllLinkedDone || activation_type == activationAnyLinkedDone
                     || anyLinkedIs(linkedObjects, [](const entity& object) { return object.isDisabled != 0; });
 }
 
@@ -48,7 +49,7 @@ void Trigger::resetState()
         duration = overlay->appearDuration + overlay->holdDuration;
         endCountdown = overlay->disappearDuration;
     }
-    if (type == 5 && isCountDown)
+    if (type == triggerTimer && isCountDown)
         timeBeforeStart = duration;
     stopSound();
 }
@@ -60,7 +61,7 @@ void Trigger::update(double seconds)
             status = statusWaiting;
         return;
     }
-    if (type == 15 && !isStarted && linkedObjects.empty() && (isAlwaysActivated || isInWideView()))
+    if (type == triggerButton && !isStarted && linkedObjects.empty() && (isAlwaysActivated || isInWideView()))
         isStarted = 1;
     stepWaiting(seconds);
     stepConditionMet(seconds);
@@ -78,7 +79,7 @@ void Trigger::stepWaiting(double seconds)
     if (isConditionMet()) {
         status = statusConditionMet;
         elapsed = 0.0;
-    } else if (isOnce && !isSwitchOnly && type != 18) {
+    } else if (isOnce && !isSwitchOnly && type != triggerPlainRepeating) {
         status = statusDone;
         elapsed = 0.0;
     }
@@ -92,13 +93,13 @@ void Trigger::stepConditionMet(double seconds)
         return;
     elapsed += seconds;
     bool activates = true;
-    if (type == 11) {
+    if (type == triggerRandom) {
         activates = platform::rand() % std::max(randomness, 1) == 0;
         if (!activates) {
             status = statusDone;
             elapsed = 0.0;
         }
-    } else if (type == 9) {
+    } else if (type == triggerDelayedStart) {
         activates = elapsed >= timeBeforeStart;
     }
     if (activates) {
@@ -106,7 +107,7 @@ void Trigger::stepConditionMet(double seconds)
         elapsed = 0.0;
         activate();
     }
-    if (type == 9 && isSwitchOnly && !isConditionMet()) {
+    if (type == triggerDelayedStart && isSwitchOnly && !isConditionMet()) {
         status = statusWaiting;
         elapsed = 0.0;
     }
@@ -137,9 +138,9 @@ bool Trigger::switchOnlyEnds()
         overlay->transitionState = OverlayWidget::transitionDisappearing;
         return true;
     }
-    if (type == 5)
+    if (type == triggerTimer)
         return !isPlayUntilEnd || elapsed > duration;
-    if (type == 7)
+    if (type == triggerSound)
         return !isPlayUntilEnd || !channel.isPlaying() || isSoundLooping;
     return true;
 }
@@ -149,28 +150,28 @@ bool Trigger::switchOnlyEnds()
 bool Trigger::typeEnds()
 {
     switch (type) {
-    case 1:
+    case triggerOverlay:
         if (elapsed <= duration || (overlay && overlay->spareFlag))
             return false;
         if (overlay)
             overlay->transitionState = OverlayWidget::transitionDisappearing;
         return true;
-    case 5:
+    case triggerTimer:
         return elapsed > duration;
-    case 9:
-    case 11:
-    case 15:
-    case 19:
+    case triggerDelayedStart:
+    case triggerRandom:
+    case triggerButton:
+    case triggerNoStopLinked:
         return isSwitchOnly && !isConditionMet();
-    case 3:
-    case 4:
-    case 10:
-    case 12:
-    case 13:
+    case triggerEndOfLevel:
+    case triggerCheckpoint:
+    case triggerSmartBomb:
+    case triggerScoreAndItems:
+    case triggerWeaponSet:
         return true;
-    case 8:
+    case triggerCamera:
         return !isCameraSpeed;
-    case 7:
+    case triggerSound:
         return !soundName.empty() && !channel.isPlaying() && musicName.empty();
     default:
         return false;
