@@ -121,5 +121,6 @@ void playState::buildLevel()
     level->assignRenderQueues();
     level->updateShadowFlags();
     level->isSpriteRefresh = false;
+    camera->createSkybox();
     pumpWindowsMessages();
 }
