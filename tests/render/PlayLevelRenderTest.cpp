@@ -39,6 +39,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <map>
 #include <memory>
