@@ -130,5 +130,6 @@ void playState::buildLevel()
     level->build();
     level->updateShadowFlags();
     level->isSpriteRefresh = false;
+    camera->createSkybox();
     pumpWindowsMessages();
 }

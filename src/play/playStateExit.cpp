@@ -112,7 +112,10 @@ void playState::exit()
     setDebugOverlaysVisible(false);
     if (level && level->bulletBatch)
         level->bulletBatch->destroyAll();
-    window->removeAllListeners();
+    // Only the play state's own listener goes: the window's others (the
+    // shader generator's among them) serve the next level as well.
+    if (overlayPreferer)
+        window->removeListener(overlayPreferer);
     onScreenEnemies.clear();
     if (Ogre::MaterialManager::getSingleton().resourceExists("MyGUI/Default",
                                                              Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME))

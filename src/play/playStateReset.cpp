@@ -88,6 +88,7 @@ void playState::resetLevelState(bool /*keepFlag*/)
     for (Trigger* trigger : triggers)
         if (trigger)
             trigger->reset();
+    buildTriggerUpdateList();
     if (level && level->placedEffects)
         for (sfx* effect : *level->placedEffects)
             if (effect)

@@ -144,6 +144,10 @@ public:
     double deathDuration = 0.0;
     double deathTime = 0.0;
     float scaleInFactor = 1.0f; // grows to 1 over the first 0.12 s
+    // The node's scale while the item grows from nothing: never quite 0, as
+    // a particle system on a node of scale 0 gets bounds of NaN, which Ogre
+    // aborts on.
+    static constexpr float smallestNodeScale = 0.001f;
 
     // Effect when collected.
     int itemKind = itemKindCounter;

@@ -150,7 +150,7 @@ void Item::reset()
         sceneNode->setPosition(placedPosition);
         sceneNode->setOrientation(orientation);
         // Unless static the item grows from nothing as it starts (update).
-        sceneNode->setScale(isStatic ? finiteOr(scale, 1.0f) : Ogre::Vector3::ZERO);
+        sceneNode->setScale(isStatic ? finiteOr(scale, 1.0f) : Ogre::Vector3(smallestNodeScale));
         meshNode->setOrientation(usable(meshOrient));
         // A pooled item's last spin must not tilt its next life.
         innerNode->setOrientation(Ogre::Quaternion::IDENTITY);

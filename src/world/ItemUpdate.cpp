@@ -109,7 +109,7 @@ bool Item::updateLifetime(double dt)
     lifeTime += dt;
     if (!isStatic) {
         scaleInFactor = age >= scaleInSeconds ? 1.0f : static_cast<float>(age * scaleInRate);
-        sceneNode->setScale(Ogre::Vector3(scaleInFactor));
+        sceneNode->setScale(Ogre::Vector3(std::max(scaleInFactor, smallestNodeScale)));
     }
     if (!isLifeDuration)
         return true;

@@ -14,6 +14,7 @@
 #include <OgreEntity.h>
 #include <OgreLight.h>
 #include <OgreLogManager.h>
+#include <OgreMath.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
 #include <OgrePixelFormat.h>
@@ -38,12 +39,18 @@ std::string renderLibrary()
 
 // The engine of the process: made by the first scene, released after the last test.
 struct Engine {
+    // The trigonometry tables the program makes at start-up: without them
+    // the table sine divides by zero.
+    Ogre::Math* math = nullptr;
     Ogre::Root* root = nullptr;
     Ogre::OverlaySystem* overlays = nullptr;
     Ogre::RenderWindow* window = nullptr;
 };
 
 Engine* engine = nullptr;
+
+// As the program makes them.
+constexpr unsigned trigonometryTableSize = 4096;
 
 void loadPlugins(const platform::RenderSystemChoice& choice)
 {
@@ -82,6 +89,7 @@ void openWindow()
 void startEngine()
 {
     engine = new Engine;
+    engine->math = new Ogre::Math(trigonometryTableSize);
     openWindow();
     Game& game = *Game::getSingletonPtr();
     game.gameFolder = ZARNITH_GAME_DIR;
@@ -102,6 +110,7 @@ public:
         platform::stopShaderGeneration();
         delete engine->root;
         destroyParticleAffectorFactories();
+        delete engine->math;
         delete engine;
         engine = nullptr;
     }
