@@ -4,11 +4,9 @@
 #include "combat/Wave.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
-#include "core/GameMode.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
 #include "world/Item.h"
-#include "world/Waypoint.h"
 
 #include <OgreMath.h>
 #include <OgreRenderWindow.h>
@@ -26,29 +24,6 @@ const char* const busiestLevel = "Level02";
 // The window of a 720p game: the view decides what is on screen.
 constexpr unsigned int windowWidth = 1280;
 constexpr unsigned int windowHeight = 720;
-// An item's status while it moves and can be collected.
-constexpr std::uint32_t itemActive = 2;
-// A camera shot (degrees about X, before the head's quarter turn) that
-// looks 60 degrees down on the play ahead of the camera.
-constexpr float cameraShotDownAhead = 210.0f;
-// Entries of Ogre's sine and cosine tables, as the program's start-up makes them.
-constexpr unsigned int trigTableSize = 4096;
-
-// The enemies' motion reads the tables; they live as long as the process.
-void makeTrigTables()
-{
-    [[maybe_unused]] static Ogre::Math* const tables = new Ogre::Math(trigTableSize);
-}
-
-// The sample levels' camera shot turns the camera's head to 30 degrees above
-// the horizon, where no wave ever comes into view and none would start: the
-// head is turned down onto the play instead, as the shot is surely meant.
-void lookDownOnPlay(GameCamera& camera)
-{
-    if (!camera.levelPath.empty())
-        camera.levelPath.front()->camShotOrientation.x = cameraShotDownAhead;
-}
-
 // The window, the scene and the game's libraries, made on first use and
 // kept for the process, as the render tests keep their window: the level is
 // entered and left in them again for each benchmark.
@@ -56,7 +31,6 @@ class SampleGame {
 public:
     SampleGame()
     {
-        makeTrigTables();
         Game& game = *Game::getSingletonPtr();
         game.loadGameboxes();
         game.buildToybox();
@@ -85,7 +59,6 @@ BusiestLevelPlay::BusiestLevelPlay(double secondsBeforeTiming)
     Ogre::RenderWindow& window = sampleGameWindow();
     window.removeAllViewports();
     state.enter(&window);
-    startPlay();
     const long frames = std::lround(secondsBeforeTiming / frameTime);
     for (long i = 0; i < frames; ++i) {
         frame();
@@ -94,33 +67,6 @@ BusiestLevelPlay::BusiestLevelPlay(double secondsBeforeTiming)
 }
 
 BusiestLevelPlay::~BusiestLevelPlay() { state.exit(); }
-
-// ---- Stand-in for the play state's own level start ----
-// Entering does not start play yet: until it does, this does what the frame
-// needs of a started level: the level, its waves, items and shots back to
-// their start, the camera at the head of its path, the enemies' looks, the
-// ship placed and armed, and the game mode "playing". The rendered frames,
-// screens, HUD and music of a real start are left out: nothing here draws.
-void BusiestLevelPlay::startPlay()
-{
-    Game& game = *Game::getSingletonPtr();
-    Level& level = *state.level;
-    game.isPaused = false;
-    level.assignRenderQueues();
-    state.camera->applyLevelSettings();
-    game.waveCount = static_cast<int>(state.waves.size());
-    level.restart(true);
-    state.resetLevelState(false);
-    level.attachEntitiesToLayers();
-    lookDownOnPlay(*state.camera);
-    state.camera->restartPath();
-    state.player->followCameraNode(false);
-    state.player->updateIntro(0.0);
-    state.buildEnemyVisuals();
-    state.player->updateObbs();
-    state.player->setWeaponLevel(game.weaponLevel);
-    game.setGameState(gameModePlaying);
-}
 
 void BusiestLevelPlay::updateTransforms()
 {
@@ -152,8 +98,8 @@ int BusiestLevelPlay::liveItems() const
     const Game& game = *Game::getSingletonPtr();
     int live = 0;
     for (const Item* item : game.itemPool)
-        live += item && item->status == itemActive;
+        live += item && item->status == Item::statusActive;
     for (const Item* item : state.items)
-        live += item->status == itemActive;
+        live += item->status == Item::statusActive;
     return live;
 }

@@ -36,7 +36,4 @@ public:
     int liveItems() const;
 
     playState state;
-
-private:
-    void startPlay();
 };

@@ -130,6 +130,5 @@ void playState::buildLevel()
     level->build();
     level->updateShadowFlags();
     level->isSpriteRefresh = false;
-    camera->createSkybox();
     pumpWindowsMessages();
 }

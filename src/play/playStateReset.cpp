@@ -7,6 +7,7 @@
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "play/Level.h"
+#include "world/GameCamera.h"
 #include "world/Item.h"
 #include "world/Trigger.h"
 #include "world/background.h"
@@ -93,4 +94,6 @@ void playState::resetLevelState(bool /*keepFlag*/)
         for (sfx* effect : *level->placedEffects)
             if (effect)
                 effect->restart();
+    if (camera)
+        camera->restartPath();
 }

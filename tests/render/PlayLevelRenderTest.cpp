@@ -54,32 +54,6 @@ constexpr int framesPerSecond = 30;
 // A trigger's status while its effect runs.
 constexpr std::uint32_t triggerActive = 2;
 
-// ---------------------------------------------------------------------------
-// Stands in for the play state's own start of a level until it has one:
-// what starting play sets before the first frame. Delete this function (and
-// call the play state's start instead, if entering does not) once
-// playState::startLevel is there.
-void startLevelForTest(playState& play, Game& game)
-{
-    play.gameViewport->setOverlaysEnabled(true);
-    Ogre::ControllerManager::getSingleton().setTimeFactor(1.0f);
-    game.playClock = 0.0f;
-    game.isPaused = false;
-    play.level->assignRenderQueues();
-    play.camera->applyLevelSettings();
-    play.level->applyPostEffects();
-    play.level->restart(true);
-    play.resetLevelState(false);
-    play.level->attachEntitiesToLayers();
-    play.camera->restartPath();
-    play.player->followCameraNode(false);
-    play.player->updateIntro(0.0);
-    play.buildEnemyVisuals();
-    play.player->updateObbs();
-    game.setGameState(gameModePlaying);
-}
-// ---------------------------------------------------------------------------
-
 // The state the manager is in between two visits.
 class OutsidePlay : public GameState {};
 
@@ -231,7 +205,6 @@ protected:
     void enterPlay()
     {
         manager->changeState(&play);
-        startLevelForTest(play, game);
     }
 
     // One turn of the main loop: the manager's step, then the frame.
