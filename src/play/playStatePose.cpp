@@ -77,6 +77,9 @@ void turnShip(const Game& game, Player& ship, double dt)
     const Ogre::Quaternion orientation = ship.sceneNode->getOrientation();
     Ogre::Vector3 forward = orientation * Ogre::Vector3::NEGATIVE_UNIT_Z;
     forward.y = 0.0f;
+    // A ship pointing straight up or down has no heading to turn from.
+    if (forward.squaredLength() < 1e-12f)
+        return;
     const Ogre::Quaternion turn = forward.getRotationTo(wanted);
     float rate = ship.rotationSpeed;
     if (ship.type == controlModeAlongMove)
@@ -91,10 +94,11 @@ void faceSide(playState& state, Player& ship, const Ogre::Vector3& direction)
 {
     if (direction.x != 0.0f)
         state.isFacingFlagged = direction.x < 0.0f;
-    if (ship.isLayered && ship.meshNode) {
-        Ogre::Vector3 scale = ship.meshNode->getScale();
+    // The ship's symmetry is the y scale of its sprite's node.
+    if (ship.isLayered && ship.entityNode) {
+        Ogre::Vector3 scale = ship.entityNode->getScale();
         scale.y = static_cast<float>(ship.symmetry) * (state.isFacingFlagged ? -1.0f : 1.0f);
-        ship.meshNode->setScale(scale);
+        ship.entityNode->setScale(scale);
     }
 }
 

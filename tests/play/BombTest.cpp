@@ -1,9 +1,11 @@
 // The bomb: what it sets in the Game, the enemy shots it cancels, the
-// invincibility it grants, and its timer.
+// invincibility it grants, its timer and the enemies its direct hit reaches.
+#include "combat/EnemyScene.h"
 #include "combat/ShotFlightScene.h"
 
 #include "combat/Player.h"
 #include "play/playState.h"
+#include "world/Obb.h"
 
 #include <gtest/gtest.h>
 
@@ -109,4 +111,37 @@ TEST_F(Bombs, TheTimerEndsTheBombAndHoldsTheMultiplierWhileItRuns)
     state.damageAllEnemies(false, false, "", 1, false, false);
     state.updateBombTimer(0.1);
     EXPECT_DOUBLE_EQ(game.multiplier, 2.5);
+}
+
+TEST(BombHits, OnlyEnemiesOnScreenWithANormalOutlineAreHit)
+{
+    struct Case {
+        const char* what;
+        bool isOnScreen;
+        bool hasOutline;
+        bool isArmoured;
+        std::int32_t expectedLife;
+    };
+    const Case cases[] = {
+        {"on screen", true, true, false, 7},
+        {"off screen", false, true, false, 10},
+        {"without outlines", true, false, false, 10},
+        {"every outline armour", true, true, true, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EnemyScene scene;
+        Enemy& enemy = scene.place();
+        enemy.reset();
+        enemy.life = enemy.currentLife = enemy.previousLife = 10;
+        enemy.isOutsideInvincibilityLimits = 0;
+        enemy.status = Enemy::statusAlive;
+        enemy.isOnScreen = c.isOnScreen;
+        if (c.hasOutline)
+            enemy.outlines.push_back(new Obb);
+        enemy.isAllOutlinesInvincible = c.isArmoured;
+        scene.wave.status = Wave::statusRunning;
+        scene.ship.state.hitOnScreenEnemies(3);
+        EXPECT_EQ(enemy.currentLife, c.expectedLife);
+    }
 }
