@@ -94,6 +94,15 @@ void faceSide(playState& state, Player& ship, const Ogre::Vector3& direction)
 {
     if (direction.x != 0.0f)
         state.isFacingFlagged = direction.x < 0.0f;
+    // A flat ship set up facing backward snaps round to the side it faces.
+    if (ship.isLayered && ship.orient.y == yawBackward) {
+        const Ogre::Vector3 facing = state.isFacingFlagged ? Ogre::Vector3::NEGATIVE_UNIT_X : Ogre::Vector3::UNIT_X;
+        const Ogre::Quaternion orientation = ship.sceneNode->getOrientation();
+        Ogre::Vector3 forward = orientation * Ogre::Vector3::NEGATIVE_UNIT_Z;
+        forward.y = 0.0f;
+        if (forward.squaredLength() >= 1e-12f)
+            ship.sceneNode->setOrientation(forward.getRotationTo(facing, Ogre::Vector3::UNIT_Y) * orientation);
+    }
     // The ship's symmetry is the y scale of its sprite's node.
     if (ship.isLayered && ship.entityNode) {
         Ogre::Vector3 scale = ship.entityNode->getScale();

@@ -42,6 +42,7 @@ protected:
     playState state;
     Ogre::Vector3 start;
     Kept<float> moveRight{game.moveRight};
+    Kept<float> moveLeft{game.moveLeft};
     Kept<float> moveDown{game.moveDown};
 };
 
@@ -68,6 +69,17 @@ TEST_F(ControlStep, EveryModeKeepsTheShipOnScreenAndMovesAtFullSpeedOnTheDiagona
         EXPECT_LE(moved.z, 45.0f);
         EXPECT_EQ(ship.status, Player::statusPlaying);
     }
+    // The side-facing mode remembers the side of the last sideways move.
+    EXPECT_FALSE(state.isFacingFlagged);
+    game.moveRight = 0.0f;
+    game.moveLeft = 1.0f;
+    state.updatePlayerControl(frame);
+    EXPECT_FALSE(state.isFacingFlagged);
+    ship.type = 3;
+    state.updatePlayerControl(frame);
+    game.moveLeft = 0.0f;
+    state.updatePlayerControl(frame);
+    EXPECT_TRUE(state.isFacingFlagged);
 }
 
 TEST_F(ControlStep, AHeldShipStaysWhereItIs)
