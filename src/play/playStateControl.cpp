@@ -23,10 +23,6 @@
 
 namespace {
 
-// Control modes whose directions turn with the camera's heading.
-constexpr std::int32_t controlModeCrosshair = 1;
-constexpr std::int32_t controlModeTwinStick = 2;
-
 SteeringInput currentInput(const Game& game)
 {
     return {game.moveLeft, game.moveRight, game.moveUp, game.moveDown, game.stickMoved};
@@ -48,7 +44,8 @@ Ogre::Vector3 flattenedToShip(const Ogre::Vector3& direction, const Ogre::SceneN
 
 Ogre::Vector3 shipDirection(const Game& game, const GameCamera* camera, const Player& ship)
 {
-    const bool isCameraRelative = ship.type == controlModeCrosshair || ship.type == controlModeTwinStick;
+    // The crosshair and second-stick modes steer relative to the camera.
+    const bool isCameraRelative = ship.type == Player::rotationCrosshair || ship.type == Player::rotationButton8Fires;
     const Ogre::Vector3 direction = steeringDirection(currentInput(game), isCameraRelative, cameraHeading(camera));
     return ship.isOnlyLateral ? flattenedToShip(direction, *ship.sceneNode) : direction;
 }

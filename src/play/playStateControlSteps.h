@@ -5,10 +5,18 @@
 
 #include <OgreVector.h>
 
+#include <cstdint>
+
 namespace Ogre {
 class Camera;
 class SceneNode;
 } // namespace Ogre
+
+// Control modes beyond the crosshair (1) and second-stick (2) modes of the
+// Player: facing left or right, and turning along the move, eased or at once.
+constexpr std::int32_t controlModeSideFacing = 3;
+constexpr std::int32_t controlModeAlongMove = 4;
+constexpr std::int32_t controlModeAlongMoveAtOnce = 5;
 
 class GameCamera;
 class Player;

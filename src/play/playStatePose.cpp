@@ -20,12 +20,6 @@
 
 namespace {
 
-// Control modes by how the ship turns.
-constexpr std::int32_t controlModeCrosshair = 1;
-constexpr std::int32_t controlModeTwinStick = 2;
-constexpr std::int32_t controlModeSideFacing = 3;
-constexpr std::int32_t controlModeAlongMove = 4;
-constexpr std::int32_t controlModeAlongMoveAtOnce = 5;
 // The yaws (degrees) at which a ship banks, and how.
 constexpr float yawForward = 0.0f;
 constexpr float yawBackward = 180.0f;
@@ -56,10 +50,10 @@ float tiltRate(const Player& ship, const SteeringInput& input)
 Ogre::Vector3 facingWanted(const Game& game, const Player& ship)
 {
     switch (ship.type) {
-    case controlModeCrosshair:
+    case Player::rotationCrosshair:
         return ship.aimNode ? ship.aimNode->_getDerivedPosition() - ship.sceneNode->_getDerivedPosition()
                             : Ogre::Vector3::ZERO;
-    case controlModeTwinStick: return {game.aimRight - game.aimLeft, 0.0f, game.aimDown - game.aimUp};
+    case Player::rotationButton8Fires: return {game.aimRight - game.aimLeft, 0.0f, game.aimDown - game.aimUp};
     case controlModeAlongMove:
     case controlModeAlongMoveAtOnce: return ship.displacement;
     default: return Ogre::Vector3::ZERO;
@@ -189,6 +183,6 @@ void poseShip(playState& state, Player& ship, const Ogre::Vector3& direction, do
         turnShip(game, ship, dt);
     if (ship.isBanking)
         bankShip(state, ship);
-    if (ship.type == controlModeCrosshair)
+    if (ship.type == Player::rotationCrosshair)
         placeCrosshair(game, state.camera, ship);
 }

@@ -75,7 +75,7 @@ TEST_F(ControlStep, EveryModeKeepsTheShipOnScreenAndMovesAtFullSpeedOnTheDiagona
     game.moveLeft = 1.0f;
     state.updatePlayerControl(frame);
     EXPECT_FALSE(state.isFacingFlagged);
-    ship.type = 3;
+    ship.type = controlModeSideFacing;
     state.updatePlayerControl(frame);
     game.moveLeft = 0.0f;
     state.updatePlayerControl(frame);
