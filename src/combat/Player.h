@@ -276,6 +276,25 @@ public:
     float timeBeforeEnemiesCanShoot = 2.0f;
     float offScreenTime = 0.0f;
 
+    // Steering by the play state: the velocity the controls give (units per
+    // second), an offset added to every move, the node's local position
+    // before this frame's move and the move it made, the tilts (x forward,
+    // y sideways) within ±0.99, the damage the ship does to enemies it
+    // touches, whether walls spark without push-out, push-out held off until
+    // a frame without contact, a wall touched this frame, and the world and
+    // aim positions published after the step.
+    Ogre::Vector3 steerVelocity = Ogre::Vector3::ZERO;
+    Ogre::Vector3 moveOffset = Ogre::Vector3::ZERO;
+    Ogre::Vector3 previousLocalPosition = Ogre::Vector3::ZERO;
+    Ogre::Vector3 displacement = Ogre::Vector3::ZERO;
+    Ogre::Vector2 tilt = Ogre::Vector2::ZERO;
+    std::int32_t ramDamage = 0;
+    std::int32_t wallSparks = 0;
+    bool isPushOutSuspended = false;
+    bool isTouchingWall = false;
+    Ogre::Vector3 worldPosition = Ogre::Vector3::ZERO;
+    Ogre::Vector3 aimPosition = Ogre::Vector3::ZERO;
+
     // Outlines, owned, in document order; the hit box among them, and two
     // optional extra outlines.
     std::vector<Obb*> outlines;

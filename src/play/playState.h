@@ -208,6 +208,17 @@ public:
     void renderFrame();
     void updateWindow();
 
+    // --- Ship control, camera follow, body contact and bombs ---
+    // Moves the ship from the input inside the screen, pushes it out of
+    // enemies and walls, pans the camera after it, tilts, turns and banks
+    // it, sets the bomb off from its button and hands it its state step.
+    void updatePlayerControl(double dt);
+    // Counts the running bomb down; while it runs no chain builds up when
+    // bombs break the multiplier.
+    void updateBombTimer(double dt);
+    // The ship faces the flagged side (-x, or +z when it faces vertically).
+    bool isFacingFlagged = false;
+
 private:
     void showPlayerAndLayers();
     void openStartView();

@@ -1,4 +1,5 @@
-// The screen-wide bomb and the cancelling of enemy shots.
+// The screen-wide bomb, its timer, the direct hit of every enemy on screen
+// and the cancelling of enemy shots.
 #include "play/playState.h"
 
 #include "combat/Enemy.h"
@@ -9,6 +10,13 @@
 #include "world/sfxManager.h"
 
 #include <OgreSceneNode.h>
+
+namespace {
+
+// Enemies hold fire this long after their shots were cancelled for score.
+constexpr float cancelNoFireSeconds = 0.05f;
+
+} // namespace
 
 Ogre::Vector3 playerPosition(const Player& player)
 {
@@ -36,22 +44,34 @@ void playState::damageAllEnemies(bool cancelBullets, bool cancelAll, const std::
         if (game.smartBombInvincibleTime > game.player->invincibilityTime)
             game.player->invincibilityTime = static_cast<float>(game.smartBombInvincibleTime);
     }
-    hitOnScreenEnemies(damage);
+    hitOnScreenEnemies(game.bombDamage);
 }
 
-void playState::cancelBulletsForScore(const std::string& itemName, bool cancelAll)
+void playState::updateBombTimer(double dt)
 {
-    Game::getSingletonPtr()->enemyFirePause = 0.05f;
-    cancelEnemyBullets(true, cancelAll, true, itemName);
+    Game& game = *Game::getSingletonPtr();
+    game.smartBombTime -= static_cast<float>(dt);
+    if (game.smartBombTime < 0.0f) {
+        game.smartBombTime = 0.0f;
+        game.isBombCancelling = false;
+    }
+    // No chain builds up while a bomb runs.
+    if (game.isSmartBombsBreakMultiplier) {
+        game.multiplier = 1.0;
+        game.chainScoreCounters = {0, 0};
+    }
 }
 
 void playState::hitOnScreenEnemies(int damage)
 {
     collectActiveEnemies();
-    // A hit never kills here (the wave does), so the list holds still.
-    for (Enemy* enemy : onScreenEnemies) {
-        if (enemy->outlines.empty() || enemy->isAllOutlinesInvincible)
-            continue;
-        enemy->hit(damage, nullptr, Enemy::hitBomb, enemy->getPosition(), false);
-    }
+    for (Enemy* enemy : onScreenEnemies)
+        if (!enemy->outlines.empty() && !enemy->isAllOutlinesInvincible)
+            enemy->hit(damage, nullptr, Enemy::hitBomb, enemy->position, false);
+}
+
+void playState::cancelBulletsForScore(const std::string& itemName, bool cancelAll)
+{
+    Game::getSingletonPtr()->enemyFirePause = cancelNoFireSeconds;
+    cancelEnemyBullets(true, true, cancelAll, itemName);
 }

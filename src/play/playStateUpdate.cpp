@@ -121,6 +121,11 @@ void playState::runWorldStep(double dt)
     updateWaves(dt);
     if (player && player->status == Player::statusPlaying)
         player->updateFocus(dt);
+    if (mode != gameModePlayerDying && !isLevelEnding(mode)) {
+        updatePlayerControl(dt);
+        if (game->smartBombTime > 0.0f)
+            updateBombTimer(dt);
+    }
     stepGunsAndShots(dt);
     if (level && level->bulletBatch)
         level->bulletBatch->update(game->enemyBullets.data(), game->playerBullets.data());
