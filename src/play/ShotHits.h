@@ -6,8 +6,10 @@
 #pragma once
 
 #include "combat/ShotStep.h"
+#include "combat/bullet.h"
 #include "play/HitTargets.h"
 
+#include <OgreSceneNode.h>
 #include <OgreVector.h>
 
 #include <cstdint>
@@ -20,7 +22,6 @@ class Camera;
 class Enemy;
 class Game;
 class Obb;
-class bullet;
 class playState;
 
 class PlayerShotHits {
@@ -76,3 +77,13 @@ private:
 
 // The camera "PlayCam" whose rays bring screen points back to the world.
 const Ogre::Camera* playCameraOf(const playState& state, const Game& game);
+// Where the shot's node is in the world.
+inline Ogre::Vector3 nodePosition(const bullet& shot)
+{
+    return shot.node ? shot.node->_getDerivedPosition() : Ogre::Vector3::ZERO;
+}
+// Only shots flying on screen are tested.
+inline bool isFlyingOnScreen(const bullet& shot)
+{
+    return shot.state == bullet::stateFlying && shot.isVisible;
+}

@@ -18,16 +18,6 @@ namespace {
 // The aim point leads the player by this many steps of its velocity.
 constexpr float aimLead = 5.0f;
 
-Ogre::Vector3 nodePosition(const bullet& shot)
-{
-    return shot.node ? shot.node->_getDerivedPosition() : Ogre::Vector3::ZERO;
-}
-
-bool isFlyingOnScreen(const bullet& shot)
-{
-    return shot.state == bullet::stateFlying && shot.isVisible;
-}
-
 sfxManager* effectsOf(const Game& game)
 {
     return game.level ? game.level->effects : nullptr;

@@ -27,19 +27,9 @@ constexpr float armourSparkHeight = -200.0f;
 // A lock-on shot whose target is gone flies straight on.
 constexpr std::int32_t straightFlight = 1;
 
-Ogre::Vector3 nodePosition(const bullet& shot)
-{
-    return shot.node ? shot.node->_getDerivedPosition() : Ogre::Vector3::ZERO;
-}
-
 Ogre::Vector3 targetPosition(const entity& target)
 {
     return target.sceneNode ? target.sceneNode->_getDerivedPosition() : Ogre::Vector3::ZERO;
-}
-
-bool isFlyingOnScreen(const bullet& shot)
-{
-    return shot.state == bullet::stateFlying && shot.isVisible;
 }
 
 // A shot that passes through what it hits plays its impact instead of dying.
@@ -245,3 +235,4 @@ const Ogre::Camera* playCameraOf(const playState& state, const Game& game)
     Ogre::SceneManager* scene = game.sceneManager;
     return scene && scene->hasCamera("PlayCam") ? scene->getCamera("PlayCam") : nullptr;
 }
+

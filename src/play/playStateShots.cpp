@@ -1,6 +1,7 @@
 // The play state's fixed steps of the shots in flight and their hits.
 #include "play/playState.h"
 
+#include "combat/Player.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
 #include "play/Level.h"
@@ -34,7 +35,8 @@ void playState::updateEnemyBullets(double dt, const Ogre::Vector3& target)
 void playState::updatePlayerBullets(double dt, const Ogre::Vector3& target)
 {
     Game& game = *Game::getSingletonPtr();
-    if (!game.level)
+    // A ship without any weapon set holds its shots where they are.
+    if (!game.level || (player && player->weaponSets.empty()))
         return;
     PlayerShotHits hits(*this, game, dt, target);
     stepLiveShots(game.level->livePlayerBullets, game.playerBullets, [&](bullet& shot) { hits.step(shot); });

@@ -191,4 +191,10 @@ TEST_F(ShotHits, EnemyShotsStopOnBlockersAndHitThePlayer)
     bullet& ignored = fire(false, {0, 0, -40}, 0.001f);
     steps(1);
     EXPECT_EQ(ignored.state, bullet::stateFlying);
+
+    // A ship without any weapon set holds its own shots still.
+    bullet& held = fire(true, {0, 0, 60}, 30.0f);
+    const Ogre::Vector3 firedAt = held.node->getPosition();
+    steps(3);
+    EXPECT_EQ(held.node->getPosition(), firedAt);
 }
