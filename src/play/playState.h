@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "play/HitTargets.h"
 
 #include <OgreVector.h>
 
@@ -85,11 +86,14 @@ public:
     // first, then, breadth first, the triggers linking to ones already
     // listed. A trigger reached by neither is not updated.
     void buildTriggerUpdateList();
-    // One fixed step of every live shot of a pool, the enemies' homing on
-    // the target; records that became free leave the live list. The hit
-    // tests join these steps with the combat between ships and shots.
+    // One fixed step of every live shot of a pool and its hits, the enemies'
+    // shots homing on the target; records that became free leave the live list.
     void updateEnemyBullets(double dt, const Ogre::Vector3& target);
     void updatePlayerBullets(double dt, const Ogre::Vector3& target);
+
+    // --- Hits of the shots ---
+    // The outlines the shot steps test against, filed afresh by each step.
+    HitTargets hitTargets;
 
     Ogre::Root* root = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;

@@ -1,25 +1,22 @@
-// The play state's fixed steps of the shots in flight.
+// The play state's fixed steps of the shots in flight and their hits.
 #include "play/playState.h"
 
-#include "combat/ShotStep.h"
+#include "combat/Player.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
 #include "play/Level.h"
+#include "play/ShotHits.h"
 
 namespace {
 
-template <std::size_t Count>
-void stepLiveShots(ShotList& live, const std::array<bullet*, Count>& records, double dt,
-                   const Ogre::Vector3& target)
+// Each record of the live list in list order; the records that became free
+// leave the list.
+template <std::size_t Count, typename Step>
+void stepLiveShots(ShotList& live, const std::array<bullet*, Count>& records, Step&& step)
 {
-    // The records of a step share its view of the camera, the homing point
-    // and the transform of the node they hang under.
-    ShotStep shots(target);
     for (auto it = live.begin(); it != live.end();) {
         bullet* record = records[static_cast<std::size_t>(*it)];
-        // Each record gets the whole step: a flight may shorten its own.
-        double step = dt;
-        shots.advance(*record, step);
+        step(*record);
         it = record->state == bullet::stateFree ? live.erase(it) : std::next(it);
     }
 }
@@ -29,13 +26,18 @@ void stepLiveShots(ShotList& live, const std::array<bullet*, Count>& records, do
 void playState::updateEnemyBullets(double dt, const Ogre::Vector3& target)
 {
     Game& game = *Game::getSingletonPtr();
-    if (game.level)
-        stepLiveShots(game.level->liveEnemyBullets, game.enemyBullets, dt, target);
+    if (!game.level)
+        return;
+    EnemyShotHits hits(*this, game, dt, target);
+    stepLiveShots(game.level->liveEnemyBullets, game.enemyBullets, [&](bullet& shot) { hits.step(shot); });
 }
 
 void playState::updatePlayerBullets(double dt, const Ogre::Vector3& target)
 {
     Game& game = *Game::getSingletonPtr();
-    if (game.level)
-        stepLiveShots(game.level->livePlayerBullets, game.playerBullets, dt, target);
+    // A ship without any weapon set holds its shots where they are.
+    if (!game.level || (player && player->weaponSets.empty()))
+        return;
+    PlayerShotHits hits(*this, game, dt, target);
+    stepLiveShots(game.level->livePlayerBullets, game.playerBullets, [&](bullet& shot) { hits.step(shot); });
 }

@@ -1,0 +1,89 @@
+// The hit rules of the shot steps. A player shot meets destroyable enemy
+// shots, backgrounds and enemies; an enemy shot stops on backgrounds and on
+// enemies that block enemy fire, and hits the player or the force field.
+// Each pass files its targets once per step (HitTargets) and then takes the
+// records one at a time, in live-list order: flight, projection, hits.
+#pragma once
+
+#include "combat/ShotStep.h"
+#include "combat/bullet.h"
+#include "play/HitTargets.h"
+
+#include <OgreSceneNode.h>
+#include <OgreVector.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace Ogre {
+class Camera;
+}
+
+class Enemy;
+class Game;
+class Obb;
+class playState;
+
+class PlayerShotHits {
+public:
+    // Files the targets of the step; `target` is the step's homing point.
+    PlayerShotHits(playState& state, Game& game, double dt, const Ogre::Vector3& target);
+    // The record's flight and hits for the whole step.
+    void step(bullet& shot);
+
+private:
+    Ogre::Vector3 homingTarget(bullet& shot) const;
+    void subStep(bullet& shot, double dt, ShotStep& shots);
+    // Each returns whether the record's work in the sub-step is over.
+    bool hitEnemyShots(bullet& shot);
+    bool hitBackgrounds(bullet& shot);
+    void hitEnemies(bullet& shot);
+    bool mayTest(const bullet& shot, Enemy& enemy) const;
+    void applyEnemyContact(bullet& shot, const EnemyContact& candidate);
+    void armourSpark(const bullet& shot);
+
+    playState& state;
+    Game& game;
+    HitTargets& targets;
+    const double dt;
+    // The flight of the records that home on the step's point.
+    ShotStep flight;
+    std::vector<EnemyContact>& candidates;
+};
+
+class EnemyShotHits {
+public:
+    // Files the targets of the step; `target` is where the player is.
+    EnemyShotHits(playState& state, Game& game, double dt, const Ogre::Vector3& target);
+    void step(bullet& shot);
+
+private:
+    bool stopOnBackgrounds(bullet& shot);
+    bool stopOnEnemies(bullet& shot);
+    // Whether the player's outlines took the shot.
+    bool hitPlayer(bullet& shot);
+    bool hitForceField(bullet& shot);
+    bool hitShip(bullet& shot);
+    bool meets(const bullet& shot, const Obb& outline) const;
+    void endShot(bullet& shot);
+
+    playState& state;
+    Game& game;
+    HitTargets& targets;
+    const double dt;
+    ShotStep flight;
+    bool isPlayerOpen = false;
+};
+
+// The camera "PlayCam" whose rays bring screen points back to the world.
+const Ogre::Camera* playCameraOf(const playState& state, const Game& game);
+// Where the shot's node is in the world.
+inline Ogre::Vector3 nodePosition(const bullet& shot)
+{
+    return shot.node ? shot.node->_getDerivedPosition() : Ogre::Vector3::ZERO;
+}
+// Only shots flying on screen are tested.
+inline bool isFlyingOnScreen(const bullet& shot)
+{
+    return shot.state == bullet::stateFlying && shot.isVisible;
+}

@@ -1,0 +1,169 @@
+// The enemies' shots against backgrounds, blocking enemies and the player.
+#include "play/ShotHits.h"
+
+#include "combat/Enemy.h"
+#include "combat/Player.h"
+#include "combat/Weapon.h"
+#include "combat/bullet.h"
+#include "core/Game.h"
+#include "play/Level.h"
+#include "play/playState.h"
+#include "world/Obb.h"
+#include "world/sfxManager.h"
+
+#include <OgreSceneNode.h>
+
+namespace {
+
+// The aim point leads the player by this many steps of its velocity.
+constexpr float aimLead = 5.0f;
+
+sfxManager* effectsOf(const Game& game)
+{
+    return game.level ? game.level->effects : nullptr;
+}
+
+void emitItemParticles(const Game& game, const Ogre::Vector3& position)
+{
+    if (sfxManager* effects = effectsOf(game))
+        effects->emitParticleItem(position);
+}
+
+bool isPlaying(const Player* player)
+{
+    return player && player->status == Player::statusPlaying;
+}
+
+Ogre::Vector3 aimPoint(const Player* player, const Ogre::Vector3& target, double dt)
+{
+    if (!isPlaying(player))
+        return target;
+    return target + player->velocity * static_cast<float>(dt) * aimLead;
+}
+
+} // namespace
+
+EnemyShotHits::EnemyShotHits(playState& state, Game& game, double dt, const Ogre::Vector3& target)
+    : state(state), game(game), targets(state.hitTargets), dt(dt), flight(aimPoint(state.player, target, dt))
+{
+    // A ship moved by a trigger is out of reach of the shots.
+    isPlayerOpen = isPlaying(state.player) && !state.player->isBeingMoved;
+    targets.fileBackgrounds(state.visibleBackgrounds);
+    targets.fileEnemies(state.onScreenEnemies, true);
+    if (isPlayerOpen)
+        targets.filePlayer(*state.player);
+}
+
+void EnemyShotHits::step(bullet& shot)
+{
+    double step = dt;
+    flight.advance(shot, step);
+    if (shot.state != bullet::stateFlying || !shot.obb)
+        return;
+    // The projection brings the record's node up to date.
+    shot.obb->updateScreenPolygon();
+    if (!shot.isVisible)
+        return;
+    if (stopOnBackgrounds(shot) || stopOnEnemies(shot))
+        return;
+    if (isPlayerOpen && isFlyingOnScreen(shot) && hitPlayer(shot))
+        endShot(shot);
+}
+
+bool EnemyShotHits::stopOnBackgrounds(bullet& shot)
+{
+    if (shot.isInvincible)
+        return false;
+    CollisionResult result;
+    for (std::int32_t number : targets.backgroundOutlines.near(*shot.obb)) {
+        Obb::collides(*shot.obb, targets.backgroundOutlines.target(number), shot.obb->movement, result);
+        if (result.willIntersect) {
+            shot.die(true, false);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EnemyShotHits::stopOnEnemies(bullet& shot)
+{
+    const entity* owner = shot.weapon ? shot.weapon->templateObject : nullptr;
+    for (std::int32_t number : targets.enemyOutlines.near(*shot.obb)) {
+        const Enemy* enemy = targets.enemyOf[static_cast<std::size_t>(number)];
+        if (enemy->status != Enemy::statusAlive || enemy == owner)
+            continue;
+        if (!meets(shot, targets.enemyOutlines.target(number)))
+            continue;
+        emitItemParticles(game, nodePosition(shot));
+        endShot(shot);
+        return true;
+    }
+    return false;
+}
+
+bool EnemyShotHits::meets(const bullet& shot, const Obb& outline) const
+{
+    CollisionResult result;
+    Obb::collides(*shot.obb, outline, shot.obb->movement - outline.movement, result);
+    return result.willIntersect;
+}
+
+void EnemyShotHits::endShot(bullet& shot)
+{
+    if (shot.isInvincible)
+        shot.spawnImpactParticles();
+    else
+        shot.die(true, false);
+}
+
+bool EnemyShotHits::hitPlayer(bullet& shot)
+{
+    const Player& player = *state.player;
+    if (player.invincibilityTime > 0.0f || player.forceField.life > 0)
+        return hitForceField(shot);
+    return hitShip(shot);
+}
+
+bool EnemyShotHits::hitForceField(bullet& shot)
+{
+    Player& player = *state.player;
+    for (std::int32_t number : targets.playerOutlines.near(*shot.obb)) {
+        const std::int32_t index = targets.playerOutlineIndex[static_cast<std::size_t>(number)];
+        const Obb& outline = targets.playerOutlines.target(number);
+        if (outline.isCamLimits && !game.isForceFieldUsesBoundOBB)
+            continue;
+        if (index != player.hitBoxIndex && !game.isUseForceFieldCollision)
+            continue;
+        if (!meets(shot, outline))
+            continue;
+        emitItemParticles(game, nodePosition(shot));
+        if (shot.weapon && shot.weapon->damage > 0)
+            player.absorbForceFieldHit();
+        return true;
+    }
+    return false;
+}
+
+bool EnemyShotHits::hitShip(bullet& shot)
+{
+    Player& player = *state.player;
+    for (std::int32_t number : targets.playerOutlines.near(*shot.obb)) {
+        const std::int32_t index = targets.playerOutlineIndex[static_cast<std::size_t>(number)];
+        const Obb& outline = targets.playerOutlines.target(number);
+        if (!outline.isInvicible && index != player.hitBoxIndex)
+            continue;
+        if (!meets(shot, outline))
+            continue;
+        if (outline.isInvicible) {
+            if (game.isBulletSpawnSfxOnInvinciblePlayer)
+                emitItemParticles(game, nodePosition(shot));
+            return true;
+        }
+        player.hit(shot.damage, Enemy::hitShot, nodePosition(shot));
+        sfxManager* effects = effectsOf(game);
+        if (game.isAnyImpactSpawnParticles && effects && outline.sceneNode)
+            effects->emitSparks(outline.sceneNode->_getDerivedPosition());
+        return true;
+    }
+    return false;
+}
