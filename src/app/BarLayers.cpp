@@ -106,12 +106,3 @@ void setBarTextureSpan(Ogre::OverlayContainer* panel, float u0, float u1)
     panel->setParameter("uv_coords", coordinates.str());
 }
 
-void showBarOverlay(Ogre::Overlay* overlay, bool visible)
-{
-    if (!overlay)
-        return;
-    if (visible)
-        overlay->show();
-    else
-        overlay->hide();
-}

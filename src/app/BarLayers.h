@@ -35,4 +35,3 @@ void destroyBarLayer(Ogre::Overlay*& overlay, Ogre::OverlayContainer*& panel);
 void tintBarPanel(Ogre::OverlayContainer* panel, const Ogre::ColourValue& colour);
 // The panel shows the texture from u0 to u1 across, printed to 6 digits.
 void setBarTextureSpan(Ogre::OverlayContainer* panel, float u0, float u1);
-void showBarOverlay(Ogre::Overlay* overlay, bool visible);

@@ -2,6 +2,7 @@
 
 #include "app/AudioService.h"
 #include "app/Log.h"
+#include "app/OverlayVisibility.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
 #include "play/playState.h"
@@ -20,13 +21,6 @@ constexpr float moveLock = 0.3f;
 constexpr float releasedLock = -1.0f;
 // A direction counts as pushed above this magnitude.
 constexpr float directionThreshold = 0.7f;
-
-void hideOverlay(const char* name)
-{
-    Ogre::OverlayManager* overlays = Ogre::OverlayManager::getSingletonPtr();
-    if (Ogre::Overlay* overlay = overlays ? overlays->getByName(name) : nullptr)
-        overlay->hide();
-}
 
 } // namespace
 
@@ -137,7 +131,7 @@ void PauseMenu::validate()
 void PauseMenu::leaveForStartMenu()
 {
     refresh(false);
-    hideOverlay("DebugInfos");
+    setOverlayVisible("DebugInfos", false);
     state = stateLeft;
     game->setGameState(gameModeBackToStartMenu);
 }

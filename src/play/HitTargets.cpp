@@ -54,3 +54,18 @@ void HitTargets::filePlayer(const Player& player)
             playerOutlineIndex.push_back(static_cast<std::int32_t>(i));
         }
 }
+
+bool endsOnBackground(bullet& shot, HitTargets& targets)
+{
+    if (shot.isInvincible)
+        return false;
+    CollisionResult result;
+    for (std::int32_t number : targets.backgroundOutlines.near(*shot.obb)) {
+        Obb::collides(*shot.obb, targets.backgroundOutlines.target(number), shot.obb->movement, result);
+        if (result.willIntersect) {
+            shot.die(true, false);
+            return true;
+        }
+    }
+    return false;
+}

@@ -47,3 +47,7 @@ struct HitTargets {
     // The enemies one player shot touches; kept for its storage.
     std::vector<EnemyContact> contacts;
 };
+
+// A shot that is not invincible ends on the first background outline it
+// meets; whether it did.
+bool endsOnBackground(bullet& shot, HitTargets& targets);

@@ -6,6 +6,7 @@
 
 #include "app/AudioService.h"
 #include "app/BarLayers.h"
+#include "app/OverlayVisibility.h"
 #include "combat/Player.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
@@ -110,7 +111,7 @@ void Level::updateGaugeDisplay(float value)
     gaugeFill = fillOf(value, game.maxGauge);
     if (value <= 0.0f) {
         game.isGaugeReadySoundPlayed = false;
-        showBarOverlay(gaugeReadyOverlay, false);
+        setOverlayVisible(gaugeReadyOverlay, false);
     }
     if (gaugeFill > gaugeShown)
         gaugeShown = gaugeFill;
@@ -132,7 +133,7 @@ void Level::updateGaugeDisplay(float value)
     if (effects)
         effects->emitReadyGauge();
     game.isGaugeReady = true;
-    showBarOverlay(gaugeReadyOverlay, hasReadyPicture(game.GaugeTextureReady));
+    setOverlayVisible(gaugeReadyOverlay, hasReadyPicture(game.GaugeTextureReady));
 }
 
 void Level::useGauge()
@@ -140,7 +141,7 @@ void Level::useGauge()
     Game& game = *Game::getSingletonPtr();
     game.isGaugeActive = true;
     playSound(game.gaugeStartSound, game.gaugeStartSoundVolume, noSoundPosition, false);
-    showBarOverlay(gaugeReadyOverlay, false);
+    setOverlayVisible(gaugeReadyOverlay, false);
     if (game.player && game.gaugeWeaponSetNumber != game.weaponLevel)
         game.player->setWeaponLevel(game.gaugeWeaponSetNumber);
     if (game.isGaugeCancels && state)
@@ -184,7 +185,7 @@ void Level::createGauge()
     gaugeFill = gaugeShown = 1.0f;
     clampBarToBorder(front);
     if (game.isGaugeReady)
-        showBarOverlay(gaugeReadyOverlay, hasReadyPicture(game.GaugeTextureReady));
+        setOverlayVisible(gaugeReadyOverlay, hasReadyPicture(game.GaugeTextureReady));
 }
 
 void Level::createChainGauge()

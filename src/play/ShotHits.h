@@ -36,7 +36,6 @@ private:
     void subStep(bullet& shot, double dt, ShotStep& shots);
     // Each returns whether the record's work in the sub-step is over.
     bool hitEnemyShots(bullet& shot);
-    bool hitBackgrounds(bullet& shot);
     void hitEnemies(bullet& shot);
     bool mayTest(const bullet& shot, Enemy& enemy) const;
     void applyEnemyContact(bullet& shot, const EnemyContact& candidate);
@@ -58,7 +57,6 @@ public:
     void step(bullet& shot);
 
 private:
-    bool stopOnBackgrounds(bullet& shot);
     bool stopOnEnemies(bullet& shot);
     // Whether the player's outlines took the shot.
     bool hitPlayer(bullet& shot);

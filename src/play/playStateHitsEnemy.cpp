@@ -64,25 +64,10 @@ void EnemyShotHits::step(bullet& shot)
     shot.obb->updateScreenPolygon();
     if (!shot.isVisible)
         return;
-    if (stopOnBackgrounds(shot) || stopOnEnemies(shot))
+    if (endsOnBackground(shot, targets) || stopOnEnemies(shot))
         return;
     if (isPlayerOpen && isFlyingOnScreen(shot) && hitPlayer(shot))
         endShot(shot);
-}
-
-bool EnemyShotHits::stopOnBackgrounds(bullet& shot)
-{
-    if (shot.isInvincible)
-        return false;
-    CollisionResult result;
-    for (std::int32_t number : targets.backgroundOutlines.near(*shot.obb)) {
-        Obb::collides(*shot.obb, targets.backgroundOutlines.target(number), shot.obb->movement, result);
-        if (result.willIntersect) {
-            shot.die(true, false);
-            return true;
-        }
-    }
-    return false;
 }
 
 bool EnemyShotHits::stopOnEnemies(bullet& shot)

@@ -93,7 +93,7 @@ void PlayerShotHits::subStep(bullet& shot, double step, ShotStep& shots)
     shots.advance(shot, step);
     if (!shot.obb || !isFlyingOnScreen(shot))
         return;
-    if (hitEnemyShots(shot) || hitBackgrounds(shot))
+    if (hitEnemyShots(shot) || endsOnBackground(shot, targets))
         return;
     hitEnemies(shot);
 }
@@ -128,21 +128,6 @@ bool PlayerShotHits::hitEnemyShots(bullet& shot)
             break;
     }
     return hasHit && !shot.isInvincible;
-}
-
-bool PlayerShotHits::hitBackgrounds(bullet& shot)
-{
-    if (shot.isInvincible)
-        return false;
-    CollisionResult result;
-    for (std::int32_t number : targets.backgroundOutlines.near(*shot.obb)) {
-        Obb::collides(*shot.obb, targets.backgroundOutlines.target(number), shot.obb->movement, result);
-        if (result.willIntersect) {
-            shot.die(true, false);
-            return true;
-        }
-    }
-    return false;
 }
 
 bool PlayerShotHits::mayTest(const bullet& shot, Enemy& enemy) const

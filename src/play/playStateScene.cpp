@@ -4,6 +4,7 @@
 #include "play/playState.h"
 
 #include "app/Log.h"
+#include "app/OverlayVisibility.h"
 #include "core/Game.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
@@ -42,12 +43,6 @@ void preferOverlayChild(OverlayPreferer& preferer, const std::string& overlayNam
         preferer.addOverlay(child);
 }
 
-void showOverlay(const std::string& name)
-{
-    if (Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName(name))
-        overlay->show();
-}
-
 } // namespace
 
 void playState::createBackgroundViewport()
@@ -75,8 +70,8 @@ void playState::createOverlayPreferer()
     preferOverlayChild(*overlayPreferer, "GameBackground", "Game/BG");
     preferOverlayChild(*overlayPreferer, "GameBackground_BG", "Game/BGBG");
     window->addListener(overlayPreferer);
-    showOverlay("EditorOverlay");
-    showOverlay("DebugInfos");
+    setOverlayVisible("EditorOverlay", true);
+    setOverlayVisible("DebugInfos", true);
 }
 
 void playState::createPhysicsWorld()

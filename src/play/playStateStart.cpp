@@ -4,6 +4,7 @@
 #include "play/playState.h"
 
 #include "app/AudioService.h"
+#include "app/OverlayVisibility.h"
 #include "combat/Player.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
@@ -36,36 +37,14 @@ constexpr btScalar physicsFixedStep = 1.0f / 60.0f;
 constexpr int fixedFormatSwaps = 3;
 constexpr int screenFormatNone = 0;
 
-void setElementVisible(const char* name, bool visible)
-{
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    if (!overlays.hasOverlayElement(name))
-        return;
-    if (visible)
-        overlays.getOverlayElement(name)->show();
-    else
-        overlays.getOverlayElement(name)->hide();
-}
-
-void setOverlayVisible(const char* name, bool visible)
-{
-    Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName(name);
-    if (!overlay)
-        return;
-    if (visible)
-        overlay->show();
-    else
-        overlay->hide();
-}
-
 // The play overlay shows; the editor's guides do not.
 void showPlayOverlays()
 {
     setOverlayVisible("GameOverlay", true);
-    setElementVisible("DebugMenu/Game", true);
+    setOverlayElementVisible("DebugMenu/Game", true);
     for (const char* guide : {"DebugMenu/safeFrame01", "DebugMenu/safeFrame02", "DebugMenu/safeFrameLine01",
                               "DebugMenu/safeFrameLine02"})
-        setElementVisible(guide, false);
+        setOverlayElementVisible(guide, false);
     setOverlayVisible("EditorOverlay", false);
 }
 
