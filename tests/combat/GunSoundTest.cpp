@@ -9,25 +9,44 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 namespace {
 
-// Frames of about 10 ms for that long, as the game's loop would run them.
-void playFor(double seconds)
+// Frames of about 10 ms, as the game's loop runs them, until the mixer's
+// clock passes `until`; the mixer's clock at each frame. Fades move only in
+// frames, so a test thread the machine starves makes fewer of them, and the
+// checks look where the frames actually were.
+std::vector<std::uint64_t> playUntil(std::uint64_t until)
 {
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point end =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    std::vector<std::uint64_t> frames;
     Clock::time_point last = Clock::now();
-    while (last < end) {
+    // A mixer that stopped would never reach the clock.
+    const Clock::time_point giveUp = last + std::chrono::seconds(10);
+    while (audio().system->getDspClock() < until && last < giveUp) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const Clock::time_point now = Clock::now();
         updateSound(std::chrono::duration<float>(now - last).count(), Ogre::Vector3::ZERO,
                     Ogre::Vector3::NEGATIVE_UNIT_Z);
+        frames.push_back(audio().system->getDspClock());
         last = now;
     }
+    return frames;
+}
+
+std::uint64_t samplesOf(double seconds)
+{
+    return static_cast<std::uint64_t>(seconds * audio().system->getSoftwareSampleRate());
+}
+
+// The first frame at or after the clock.
+std::uint64_t firstFrameFrom(const std::vector<std::uint64_t>& frames, std::uint64_t clock)
+{
+    const auto frame = std::lower_bound(frames.begin(), frames.end(), clock);
+    return frame == frames.end() ? clock : *frame;
 }
 
 // Levels of the mixed output from `from` to `to` seconds after the clock.
@@ -73,13 +92,18 @@ TEST(GunSound, TheBeamLoopReplacesTheWarmUpLoopOutlastsItsSoundAndFadesOutWhenFi
     EXPECT_FALSE(warmUp.isPlaying());
     EXPECT_TRUE(gun.isLaserSoundPlaying && !gun.isWarmUpSoundPlaying);
     const std::uint64_t looping = audio().system->getDspClock();
-    playFor(0.5);
+    playUntil(looping + samplesOf(0.5));
     EXPECT_TRUE(gun.shotChannel.isPlaying());
 
     const std::uint64_t released = audio().system->getDspClock();
     gun.stopLaserSound();
-    playFor(0.4);
+    const std::vector<std::uint64_t> frames = playUntil(released + samplesOf(0.4));
     EXPECT_FALSE(gun.isLaserSoundPlaying);
+    // Most of the fade has passed at the first frame after 0.12 s of its 0.2,
+    // and all of it at the first frame after 0.25 s.
+    const std::uint64_t fading = firstFrameFrom(frames, released + samplesOf(0.12));
+    const std::uint64_t faded = firstFrameFrom(frames, released + samplesOf(0.25));
+    playUntil(faded + samplesOf(0.15));
     // The warm-up's handle, whose sound was stopped, takes a fade without effect.
     platform::Channel stale = warmUp;
     fadeChannel(&stale, 0.2f, true, true);
@@ -96,10 +120,10 @@ TEST(GunSound, TheBeamLoopReplacesTheWarmUpLoopOutlastsItsSoundAndFadesOutWhenFi
     // Still sounding after its quarter second: the loop goes round.
     EXPECT_GT(heard(mix, info.samplerate, looping, 0.3, 0.45).rms(), 0.05f);
     const float early = heard(mix, info.samplerate, released, 0.0, 0.05).rms();
-    const float late = heard(mix, info.samplerate, released, 0.12, 0.18).rms();
+    const float late = heard(mix, info.samplerate, fading, 0.0, 0.06).rms();
     EXPECT_GT(early, 0.05f);
     EXPECT_LT(late, 0.6f * early);
-    EXPECT_LT(heard(mix, info.samplerate, released, 0.25, 0.35).peak, 1e-3f);
+    EXPECT_LT(heard(mix, info.samplerate, faded, 0.0, 0.1).peak, 1e-3f);
 }
 
 } // namespace
