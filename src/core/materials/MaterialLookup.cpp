@@ -21,6 +21,9 @@ Ogre::MaterialPtr findMaterial(const std::string& name)
 
 Ogre::MaterialPtr findMaterial(const std::string& name, const std::string& group)
 {
+    // Ogre throws for a group it does not know; such a group holds nothing.
+    if (!Ogre::ResourceGroupManager::getSingleton().resourceGroupExists(group))
+        return Ogre::MaterialPtr();
     Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(name, group);
     return material && material->getGroup() == group ? material : Ogre::MaterialPtr();
 }

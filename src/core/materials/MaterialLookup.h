@@ -16,7 +16,8 @@ class TextureUnitState;
 
 // The material of that name in any resource group; null when none.
 Ogre::MaterialPtr findMaterial(const std::string& name);
-// The material of that name in the group; null when none.
+// The material of that name in the group; null when none, or when there is
+// no such group.
 Ogre::MaterialPtr findMaterial(const std::string& name, const std::string& group);
 // Removes the material of that name from the group, when there.
 void removeMaterial(const std::string& name, const std::string& group);
