@@ -203,7 +203,7 @@ void Level::showEnemyLifeBar(float maxHp, float currentHp, float previousHp, Ene
     if (!game.isEnemyBars || (game.isOnlyBossLifebar && !isBoss))
         return;
     isBoss = isBoss && game.isOnlyBossLifebar;
-    if (maxHp < static_cast<float>(game.minHpShowLifeBar) || barBackTexture(game).empty())
+    if (!std::isfinite(maxHp) || maxHp < static_cast<float>(game.minHpShowLifeBar) || barBackTexture(game).empty())
         return;
     barMaxHp = static_cast<std::int32_t>(std::clamp(maxHp, 0.0f, 2.0e9f));
     if (isBoss) {
