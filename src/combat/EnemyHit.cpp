@@ -114,7 +114,7 @@ void Enemy::showLifeBar()
         const auto full = static_cast<float>(life);
         level->showEnemyLifeBar(full, full, full, this, true);
     }
-    level->bigLifeBarEnemy = this;
+    level->bossBarEnemy = this;
 }
 
 void Enemy::flashHit(const Ogre::ColourValue& colour)

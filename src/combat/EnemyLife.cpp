@@ -301,7 +301,7 @@ void Enemy::die(bool immediate)
         return;
     }
     if (isBigLifebar && level)
-        level->bigLifeBarEnemy = nullptr;
+        level->bossBarEnemy = nullptr;
     status = statusDying;
     const bool isCopy = wave && !wave->members.empty() && wave->members.front() != this;
     if (isCopy && wave->killedBehavior == Wave::killedHidesMembers && rootNode)

@@ -13,11 +13,6 @@ bool Level::hasTriggers() const
     return state && !state->triggers.empty();
 }
 
-void Level::spawnScorePopup(const Ogre::Vector3& /*position*/, std::int64_t /*points*/)
-{
-    // The level's 999 score pop-ups arrive with the play state's score display.
-}
-
 std::uint16_t Level::nextItemRenderPriority()
 {
     const unsigned count = std::max(1u, Game::getSingletonPtr()->maxSpritesPriorities);

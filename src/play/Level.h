@@ -7,11 +7,13 @@
 #include <OgreColourValue.h>
 #include <OgreVector.h>
 
+#include "play/ScorePopup.h"
 #include "play/ShotList.h"
 #include "play/levelLayer.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -237,8 +239,6 @@ public:
     // and its sound.
     void showExtraLife();
     bool isScoring = true;
-    // Shows the points at the position in the first free score pop-up.
-    void spawnScorePopup(const Ogre::Vector3& position, std::int64_t points);
 
     // Binds the level to the play scene and makes its shot pools and the
     // sprite batch of its shots; destroy frees them again.
@@ -321,29 +321,13 @@ public:
     // leaving the named item where it was (none for an empty name); the
     // cancel sound plays when at least one ended.
     void cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName);
-    // Shows or refreshes the enemy's life bar: its full, current and
-    // trailing life; the big bar belongs to a boss.
-    void showEnemyLifeBar(float maxLife, float life, float trailingLife, Enemy* enemy, bool isBig);
-    // A pop-up of the multiplier factor at the world position.
-    void spawnMultiplierPopup(const Ogre::Vector3& position, double factor);
 
-    // Enemies and waves: the one whose life the big bar shows, the kills of
-    // the level, the wave that killed last and the value of the last kill;
-    // set when member meshes load late.
-    Enemy* bigLifeBarEnemy = nullptr;
+    // Enemies and waves: the kills of the level, the wave that killed last
+    // and the value of the last kill; set when member meshes load late.
     std::int32_t killedEnemyCount = 0;
     Wave* lastKillingWave = nullptr;
     double lastKillValue = 0.0;
     bool isDeferredLoading = false;
-    // The life bar last asked for: what the level's bar draws.
-    struct EnemyLifeBar {
-        Enemy* enemy = nullptr;
-        float maxLife = 0.0f;
-        float life = 0.0f;
-        float trailingLife = 0.0f;
-        bool isBig = false;
-    };
-    EnemyLifeBar enemyLifeBar;
     // Enemies killed in the level.
     int killCount = 0;
     // Raised by every overlay trigger that fires: its overlay's Z order.
@@ -422,6 +406,59 @@ public:
     void assignRenderQueues();
     // Built backgrounds on a scrolling layer hang under that layer's node.
     void attachEntitiesToLayers();
+
+    // --- Enemy life bars ---
+    // One bar for enemies at a time: the bar of the enemy hit last, or a
+    // boss's bar of up to four coloured layers. A back panel and two fill
+    // panels, each on an overlay of its own; built with the Level.
+    void createEnemyLifeBars();
+    // The three overlays and panels and the bar's material copies; may run again.
+    void destroyEnemyLifeBars();
+    // An enemy's hit points: the full, current and previous ones.
+    void showEnemyLifeBar(float maxHp, float currentHp, float previousHp, Enemy* enemy, bool isBoss);
+    // The fill falls toward the hit points left; the bar fades out two
+    // seconds after the last report, a boss bar only once its boss is gone
+    // or empty. Then colours, size and place.
+    void updateEnemyLifeBar(double frameTime);
+    // Whether the back texture is a file of the game itself.
+    bool barTexturesFromProject = false;
+    Ogre::OverlayContainer* emptyPanel = nullptr;
+    Ogre::OverlayContainer* lifePanel = nullptr;
+    Ogre::OverlayContainer* life2Panel = nullptr;
+    Ogre::Overlay* emptyOverlay = nullptr;
+    Ogre::Overlay* lifeOverlay = nullptr;
+    Ogre::Overlay* life2Overlay = nullptr;
+    // Back texture height over width.
+    float barAspect = 0.125f;
+    // Seconds since the bar last changed.
+    float barTime = 0.0f;
+    // Share of hit points left (0 to 1) and the share drawn, which falls
+    // toward it by barFallStep a frame.
+    float barTarget = 1.0f;
+    float barShown = 1.0f;
+    bool barIsBoss = false;
+    std::int32_t barMaxHp = 0;
+    // The boss bar's opening, from 1 down to 0 seconds.
+    float barIntro = 0.0f;
+    float barFallStep = 0.0f;
+    Enemy* barEnemy = nullptr;
+    // The boss whose bar is up, set by the boss itself.
+    Enemy* bossBarEnemy = nullptr;
+
+    // --- Score and multiplier pop-ups ---
+    // Numbers rising where points or a new multiplier were won, two seconds
+    // each; the pool is made by create.
+    static constexpr std::size_t scorePopupCount = 999;
+    std::vector<std::unique_ptr<ScorePopup>> scorePopups;
+    // The points in the first free pop-up; dropped when none is free.
+    void spawnScorePopup(const Ogre::Vector3& position, std::int64_t points);
+    // "x" and the multiplier, unless it is 1 or the game shows none.
+    void spawnMultiplierPopup(const Ogre::Vector3& position, double multiplier);
+    void stopAllScorePopups();
+    // The digit strips' textures into their tile materials, and the tile
+    // sizes and particle templates into every pop-up.
+    void createScorePopupTextures();
+    void createMultiplierPopupTextures();
 
     // --- The build at play start ---
     // Makes or remakes the graphics of the level's objects whose library

@@ -110,7 +110,9 @@ void Level::build()
             if (trigger)
                 buildTrigger(*trigger);
 
-    // The HUD background and the score pop-ups' textures are made here once they exist.
+    // The HUD background is made here once it exists.
+    createScorePopupTextures();
+    createMultiplierPopupTextures();
     // The picture materials of the life bars and gauges are made here once the bars exist.
     // The end-of-game, continue and stage score screens are built here once they exist.
     if (effects)

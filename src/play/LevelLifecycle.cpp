@@ -3,6 +3,7 @@
 #include "play/Level.h"
 
 #include "app/AudioService.h"
+#include "app/OverlayVisibility.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "core/materials/MaterialModule.h"
@@ -69,7 +70,13 @@ void Level::create(Ogre::SceneManager* scene)
     destroy();
     sceneManager = scene;
     Game& game = *Game::getSingletonPtr();
+    scorePopups.clear();
+    for (std::size_t slot = 0; slot < scorePopupCount; ++slot) {
+        scorePopups.push_back(std::make_unique<ScorePopup>());
+        scorePopups.back()->init(scene, this);
+    }
     bulletBatch = new bulletSpriteBatch(this);
+    createEnemyLifeBars();
     createGauge();
     createChainGauge();
     // The HUD is built anew for every level.
@@ -77,6 +84,8 @@ void Level::create(Ogre::SceneManager* scene)
         game.hud->destroy();
     readHUD(game);
     createLights();
+    createScorePopupTextures();
+    createMultiplierPopupTextures();
     addPostEffects();
     game.createBulletPools();
 }
@@ -85,6 +94,8 @@ void Level::destroy()
 {
     removePostEffects();
     releaseShotPools();
+    scorePopups.clear();
+    destroyEnemyLifeBars();
     destroyGauges();
     destroyChainGauge();
     destroyLights();
@@ -96,12 +107,17 @@ void Level::update(double dt)
     playClock += dt;
     updateExplosionLight(dt);
     const Game& game = *Game::getSingletonPtr();
+    if (!game.enemyLifebarTextureBack.empty())
+        updateEnemyLifeBar(dt);
     if (game.isGauge)
         layoutGauge();
     if (game.isChaining)
         layoutChainGauge();
     updateDisplayedScore(dt);
     effects->update(dt);
+    for (const std::unique_ptr<ScorePopup>& popup : scorePopups)
+        if (popup->active)
+            popup->update(dt);
 }
 
 void Level::resetCounters()
@@ -110,6 +126,9 @@ void Level::resetCounters()
     explosionLightRange = 0.0f;
     playClock = 0.0;
     gaugeFill = gaugeShown = chainFill = chainShown = 0.0f;
+    barTarget = barShown = 1.0f;
+    barTime = barIntro = barFallStep = 0.0f;
+    barMaxHp = 0;
 }
 
 void Level::restart(bool full)
@@ -125,10 +144,14 @@ void Level::restart(bool full)
     updateExplosionLight(0.0);
     if (explosionLight)
         explosionLight->setVisible(false);
+    setOverlayVisible(emptyOverlay, false);
+    setOverlayVisible(lifeOverlay, false);
+    setOverlayVisible(life2Overlay, false);
     gaugeFill = gaugeShown = chainFill = chainShown = 0.0f;
-    enemyLifeBar = EnemyLifeBar{};
+    barTarget = barShown = 0.0f;
     updateGaugeDisplay(game.gaugeValue);
     setChainGauge(0.0f);
+    stopAllScorePopups();
     if (full) {
         stopMusic();
         resumeMusic();

@@ -44,14 +44,3 @@ void Level::cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName)
         playSound(game.cancelSoundName, 0.0f, noSoundPosition, false);
 }
 
-void Level::showEnemyLifeBar(float maxLife, float life, float trailingLife, Enemy* enemy, bool isBig)
-{
-    enemyLifeBar = {enemy, maxLife, life, trailingLife, isBig};
-    if (isBig)
-        bigLifeBarEnemy = enemy;
-}
-
-void Level::spawnMultiplierPopup(const Ogre::Vector3& /*position*/, double /*factor*/)
-{
-    // The multiplier pop-ups arrive with the play state's score display.
-}

@@ -70,6 +70,8 @@ TEST(EnemyHit, AHitShowsTheBarFlashesScoresAndStartsItsCoolDowns)
     Game& game = scene.game;
     game.multiplier = 1.0;
     game.enemyHitByPlayerInvincibilityDuration = 0.5f;
+    game.isOnlyBossLifebar = false;
+    game.enemyLifebarTextureBack = "enemyBar_back.png";
     Enemy& enemy = vulnerableEnemy(scene);
     enemy.scoreWhenHit = 25;
     const std::int64_t scoreBefore = game.totalScore;
@@ -79,9 +81,10 @@ TEST(EnemyHit, AHitShowsTheBarFlashesScoresAndStartsItsCoolDowns)
     enemy.hit(3, &beam, Enemy::hitShot, hitPosition, false);
     EXPECT_EQ(enemy.currentLife, 7);
     EXPECT_EQ(enemy.previousLife, 10);
-    const Level::EnemyLifeBar& bar = scene.ship.level.enemyLifeBar;
-    EXPECT_EQ(bar.enemy, &enemy);
-    EXPECT_EQ(std::vector<float>({bar.maxLife, bar.life, bar.trailingLife}), std::vector<float>({10.0f, 7.0f, 10.0f}));
+    const Level& level = scene.ship.level;
+    EXPECT_EQ(level.barEnemy, &enemy);
+    EXPECT_EQ(std::vector<float>({static_cast<float>(level.barMaxHp), level.barTarget, level.barShown}),
+              std::vector<float>({10.0f, 0.7f, 1.0f}));
     EXPECT_EQ(scene.ship.level.lastHitEnemy, &enemy);
     EXPECT_FLOAT_EQ(enemy.hitFlashTimer, 1.0f / 60.0f);
     EXPECT_EQ(game.totalScore, scoreBefore + 25);

@@ -112,6 +112,9 @@ TEST_F(ShotPools, AResetTakesEveryShotNodeOutOfTheSceneAndLeavesTheOtherNodes)
     Ogre::SceneNode* root = scene.world.scene->getRootSceneNode();
     const Ogre::Node* otherParent = scene.world.addNode();
     std::set<const Ogre::Node*> kept{rig->createChildSceneNode(), rig->createChildSceneNode()};
+    // The level's score pop-ups hang under the camera too.
+    for (const std::unique_ptr<ScorePopup>& popup : scene.level.scorePopups)
+        kept.insert(popup->node);
     for (int i = 0; i < 300; ++i) {
         if (i % 100 == 50)
             kept.insert(rig->createChildSceneNode());

@@ -27,6 +27,7 @@
 #include <OgreFontManager.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
+#include <OgreParticleSystem.h>
 #include <OgreRenderWindow.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
@@ -202,6 +203,7 @@ protected:
         scene.reset();
     }
 
+    void expectBarAndPopup();
     void enterPlay()
     {
         manager->changeState(&play);
@@ -249,6 +251,35 @@ struct PlaySeen {
     }
 };
 
+// A hit on a normal enemy shows its bar at half within a frame; a score
+// pop-up makes a particle system for each character of "1,234,567".
+void PlayLevel::expectBarAndPopup()
+{
+    Level& level = *play.level;
+    game.isOnlyBossLifebar = false;
+    game.barAnimationSpeed = 10.0f;
+    game.enemyLifebarTextureBack = "black.bmp";
+    level.showEnemyLifeBar(10.0f, 5.0f, 10.0f, nullptr, false);
+    runFrame();
+    ASSERT_NE(level.lifePanel, nullptr);
+    EXPECT_TRUE(level.emptyOverlay->isVisible());
+    std::string span = level.lifePanel->getParameter("uv_coords");
+    Ogre::StringUtil::trim(span);
+    EXPECT_EQ(span, "0 0 0.5 1");
+
+    game.scoreFormating = 1;
+    const auto free = std::find_if(level.scorePopups.begin(), level.scorePopups.end(),
+                                   [](const std::unique_ptr<ScorePopup>& popup) { return !popup->active; });
+    ASSERT_NE(free, level.scorePopups.end());
+    level.spawnScorePopup(Ogre::Vector3::ZERO, 1234567);
+    const ScorePopup& popup = **free;
+    EXPECT_TRUE(popup.active);
+    for (std::size_t slot = 0; slot < 9; ++slot)
+        ASSERT_NE(popup.characterSystems[slot], nullptr) << slot;
+    EXPECT_EQ(popup.characterSystems[1]->getMaterialName(), "defaultScore_12");
+    EXPECT_EQ(popup.characterSystems[0]->getRenderQueueGroup(), 40 + level.playerLayerIndex);
+}
+
 TEST_F(PlayLevel, TheFirstLevelPlaysAndShowsItself)
 {
     enterPlay();
@@ -290,6 +321,7 @@ TEST_F(PlayLevel, TheFirstLevelPlaysAndShowsItself)
     EXPECT_TRUE(seen.someMemberMoved);
     EXPECT_TRUE(seen.enemyShotsFlew);
     EXPECT_TRUE(seen.someTriggerActed);
+    expectBarAndPopup();
     // The next level or a restart: the frame of play leaves and enters again.
     game.setGameState(gameModeNextLevel);
     manager->update(frameStep);
