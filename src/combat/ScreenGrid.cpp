@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -20,12 +21,16 @@ ScreenGrid::ScreenGrid(int cellsPerSide, float shotReach)
     : cellsPerSide(std::max(1, cellsPerSide)), shotReach(std::max(0.0f, shotReach))
 {
     cellStart.assign(static_cast<std::size_t>(this->cellsPerSide * this->cellsPerSide) + 1, 0);
+    clear();
 }
 
 void ScreenGrid::clear()
 {
     targets.clear();
     boxes.clear();
+    footprints.clear();
+    spanLow = Ogre::Vector2(std::numeric_limits<float>::infinity());
+    spanHigh = -spanLow;
     isSorted = false;
 }
 
@@ -33,6 +38,14 @@ std::int32_t ScreenGrid::add(const Obb& target)
 {
     targets.push_back(&target);
     boxes.push_back(boxOf(target, shotReach));
+    if (!boxes.back().empty()) {
+        const float radius = std::max(target.radius, 0.0f) + shotReach;
+        const Ogre::Vector2 reach(radius + widening(target.centre.x, radius), radius + widening(target.centre.y, radius));
+        spanLow.makeFloor(target.centre - reach);
+        spanHigh.makeCeil(target.centre + reach);
+    }
+    footprints.emplace_back(target);
+    footprints.back().shape(target);
     isSorted = false;
     return size() - 1;
 }
@@ -88,29 +101,62 @@ void ScreenGrid::sortIntoCells()
 
 ScreenGrid::Near ScreenGrid::near(const Obb& shot)
 {
+    if (isBeyondAll(shot))
+        return {};
     if (!isSorted)
         sortIntoCells();
     const CellBox box = boxOf(shot, -shotReach);
     if (box.empty())
         return {};
+    return gather(box, shot);
+}
+
+bool ScreenGrid::isBeyondAll(const Obb& shot) const
+{
+    // The shot's whole radius, not shortened by the reach the squares were
+    // widened by: a shot slightly inside the span goes on to the cells. A
+    // centre or radius that is not a number is filed nowhere anyway.
+    const Ogre::Vector2& centre = shot.centre;
+    const float radius = std::abs(shot.radius);
+    return !(centre.x + radius >= spanLow.x && centre.x - radius <= spanHigh.x && centre.y + radius >= spanLow.y &&
+             centre.y - radius <= spanHigh.y);
+}
+
+ScreenGrid::Near ScreenGrid::gather(const CellBox& box, const Obb& shot)
+{
+    const std::int32_t* all = entries.data();
     if (box.x0 == box.x1 && box.y0 == box.y1) {
         // The common case of a small shot: one cell, already in order.
         const std::size_t cell = static_cast<std::size_t>(box.y0 * cellsPerSide + box.x0);
-        const std::int32_t* all = entries.data();
-        return {all + cellStart[cell], all + cellStart[cell + 1]};
+        keepMeetable(all + cellStart[cell], all + cellStart[cell + 1], shot);
+        return {gathered.data(), gathered.data() + gathered.size()};
     }
-    return gather(box);
-}
-
-ScreenGrid::Near ScreenGrid::gather(const CellBox& box)
-{
-    gathered.clear();
+    inCells.clear();
     for (std::int32_t y = box.y0; y <= box.y1; ++y)
         for (std::int32_t x = box.x0; x <= box.x1; ++x) {
             const std::size_t cell = static_cast<std::size_t>(y * cellsPerSide + x);
-            gathered.insert(gathered.end(), entries.begin() + cellStart[cell], entries.begin() + cellStart[cell + 1]);
+            inCells.insert(inCells.end(), all + cellStart[cell], all + cellStart[cell + 1]);
         }
-    std::sort(gathered.begin(), gathered.end());
-    gathered.erase(std::unique(gathered.begin(), gathered.end()), gathered.end());
+    std::sort(inCells.begin(), inCells.end());
+    inCells.erase(std::unique(inCells.begin(), inCells.end()), inCells.end());
+    keepMeetable(inCells.data(), inCells.data() + inCells.size(), shot);
     return {gathered.data(), gathered.data() + gathered.size()};
+}
+
+void ScreenGrid::keepMeetable(const std::int32_t* first, const std::int32_t* last, const Obb& shot)
+{
+    gathered.clear();
+    probe.place(shot);
+    bool isShaped = false;
+    for (const std::int32_t* number = first; number != last; ++number) {
+        const OutlineFootprint& target = footprints[static_cast<std::size_t>(*number)];
+        if (OutlineFootprint::centresApart(probe, target))
+            continue;
+        if (!isShaped) {
+            probe.shape(shot);
+            isShaped = true;
+        }
+        if (!OutlineFootprint::axesApart(probe, target))
+            gathered.push_back(*number);
+    }
 }

@@ -7,10 +7,15 @@
 // reach then needs only the one cell under its centre, and a wider one the
 // cells under its centre widened by the difference. Cells beyond the screen
 // are folded onto the border cells, so outlines off screen are still found.
-// The targets a shot may meet come out in the order they were added, each
-// once: a caller that tests them in that order finds exactly the hits of
-// testing every pair, in the same order.
+// Of a shot's cells' targets, those its outline cannot meet by the
+// collision tests' own reckoning are left out before any test (see
+// OutlineFootprint), so that only close pairs reach the tests. The targets a
+// shot may meet come out in the order they were added, each once: a caller
+// that tests them in that order finds exactly the hits of testing every
+// pair, in the same order.
 #pragma once
+
+#include "combat/OutlineFootprint.h"
 
 #include <cstdint>
 #include <vector>
@@ -40,12 +45,13 @@ public:
     std::int32_t add(const Obb& target);
     std::int32_t size() const { return static_cast<std::int32_t>(targets.size()); }
     const Obb& target(std::int32_t number) const { return *targets[static_cast<std::size_t>(number)]; }
-    // The targets that may meet the outline. Valid until the next call.
+    // The targets that may meet the outline: it must not change between the
+    // adding and the tests. Valid until the next call.
     Near near(const Obb& shot);
 
-    static constexpr int defaultCellsPerSide = 24;
+    static constexpr int defaultCellsPerSide = 32;
     // Shots of a few units flying at play speeds, seen from the collision camera.
-    static constexpr float defaultShotReach = 0.06f;
+    static constexpr float defaultShotReach = 0.025f;
 
 private:
     struct CellBox {
@@ -58,12 +64,24 @@ private:
     std::int32_t cellFor(float screen) const;
     // Lays the filed boxes out cell by cell, once per frame after the adding.
     void sortIntoCells();
-    Near gather(const CellBox& box);
+    // The cells' targets the shot may meet, in order, into gathered.
+    Near gather(const CellBox& box, const Obb& shot);
+    void keepMeetable(const std::int32_t* first, const std::int32_t* last, const Obb& shot);
+
+    // Whether the shot's centre lies too far from every filed square for it
+    // to meet any target.
+    bool isBeyondAll(const Obb& shot) const;
 
     const std::int32_t cellsPerSide;
     const float shotReach;
     std::vector<const Obb*> targets;
     std::vector<CellBox> boxes;
+    // The screen span of the filed squares: lowest and highest x and y.
+    Ogre::Vector2 spanLow, spanHigh;
+    std::vector<OutlineFootprint> footprints;
+    std::vector<std::int32_t> inCells;
+    // The shot of the last call, kept for its storage.
+    OutlineFootprint probe;
     // The targets of cell c are entries[cellStart[c]] up to entries[cellStart[c + 1]].
     std::vector<std::int32_t> cellStart;
     std::vector<std::int32_t> entries;
