@@ -8,6 +8,7 @@
 
 #include "support/RenderScene.h"
 
+#include "combat/Player.h"
 #include "play/playState.h"
 
 class BusiestLevelPlay {
@@ -24,7 +25,12 @@ public:
     BusiestLevelPlay& operator=(const BusiestLevelPlay&) = delete;
 
     // One frame of play, as the game manager runs it.
-    void frame() { state.update(frameTime); }
+    // The ship is kept out of harm, so that play goes on as it started.
+    void frame()
+    {
+        state.player->invincibilityTime = 1.0f;
+        state.update(frameTime);
+    }
     // Brings the scene's transforms up to date, as the rendered frame
     // between two frames of play does.
     void updateTransforms();
