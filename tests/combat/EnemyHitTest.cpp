@@ -71,6 +71,8 @@ TEST(EnemyHit, AHitShowsTheBarFlashesScoresAndStartsItsCoolDowns)
     game.multiplier = 1.0;
     game.enemyHitByPlayerInvincibilityDuration = 0.5f;
     game.isOnlyBossLifebar = false;
+    game.isEnemyBars = true;
+    game.minHpShowLifeBar = 0;
     game.enemyLifebarTextureBack = "enemyBar_back.png";
     Enemy& enemy = vulnerableEnemy(scene);
     enemy.scoreWhenHit = 25;

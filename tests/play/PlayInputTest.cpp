@@ -131,6 +131,7 @@ TEST(PlayInput, TheMenuOpensAndClosesOnlyInPlayWhereTheLevelAllowsPausing)
 TEST(PlayInput, PlayPausesOnceWhenTheControllerGoesAway)
 {
     Game& game = *Game::getSingletonPtr();
+    game.isPaused = false;
     playState state;
     state.game = &game;
     int controller = 0;
