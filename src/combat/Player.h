@@ -197,6 +197,10 @@ public:
         bool isActive = false;
         bool hasLife = false;
         int life = 0;
+        // Shots and beams whose screen centre comes this close (in hundredths
+        // of the screen) to the ship's hit outline meet the field; 0 = the
+        // field is as large as the ship's outlines.
+        float radius = 0.0f;
         float duration = 0.0f;
         double durationLeft = 0.0;
         double hitCooldown = 0.0;

@@ -108,6 +108,7 @@ void Player::endForceField()
 {
     forceField.isActive = false;
     forceField.life = 0;
+    forceField.radius = 0.0f;
     // The time left goes with the given duration: nothing of the field would
     // count it down any more, and the ship would stay untouchable for good.
     forceField.duration = 0.0f;

@@ -114,6 +114,7 @@ void Player::resetRuntimeState()
     isBlinking = false;
     isSteering = false;
     forceField.isActive = false;
+    forceField.radius = 0.0f;
     forceField.duration = 0.0f;
     forceField.durationLeft = 0.0;
     isDeathStarted = false;

@@ -157,7 +157,7 @@ public:
     int weaponSlot = 0;
     bool ForceFielduseLife = false;
     bool isForceFieldUseRadius = false;
-    float forceFieldRadius = 0.0f;
+    float forceFieldRadius = 0.1f;
     float ForceFieldLife = 5.0f;
     float ForceFieldDuration = 0.0f;
     int gaugeAdd = 1;       // gauge given (kind 7)

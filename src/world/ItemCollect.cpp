@@ -78,6 +78,7 @@ void Item::applyEffect()
                                 ForceFielduseLife ? static_cast<int>(ForceFieldLife) : 0, ForceFieldSFX,
                                 ForceFieldEndSound, ForceFieldEndSoundVolume, ForceFieldHitSound,
                                 ForceFieldHitSoundVolume);
+        player->forceField.radius = isForceFieldUseRadius ? forceFieldRadius : 0.0f;
         break;
     case itemKindBomb:
         if (game.isSmartbombUseButton)

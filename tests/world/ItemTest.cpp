@@ -104,13 +104,19 @@ TEST_F(ItemPickup, EachKindGivesItsEffectAndItsPoints)
              EXPECT_FLOAT_EQ(p.forceField.duration, 4.0f);
              EXPECT_EQ(p.forceField.life, 0);
              EXPECT_EQ(p.forceField.particleName, "shield");
+             EXPECT_FLOAT_EQ(p.forceField.radius, 0.0f);
          }},
         {"force field for hits", itemKindForceField,
          [](Item& i, Game&, Player&) {
              i.ForceFielduseLife = true;
              i.ForceFieldLife = 7.9f;
+             i.isForceFieldUseRadius = true;
+             i.forceFieldRadius = 10.0f;
          },
-         [](const Game&, const Player& p) { EXPECT_EQ(p.forceField.life, 7); }},
+         [](const Game&, const Player& p) {
+             EXPECT_EQ(p.forceField.life, 7);
+             EXPECT_FLOAT_EQ(p.forceField.radius, 10.0f);
+         }},
         {"bomb stocked", itemKindBomb, nullptr,
          [](const Game& g, const Player&) {
              EXPECT_EQ(g.currentBombs, 1);
