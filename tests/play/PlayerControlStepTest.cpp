@@ -104,3 +104,16 @@ TEST_F(ControlStep, PushOutMovesTheShipAlongTheScreenPush)
         EXPECT_TRUE(move.positionEquals(expected, 1e-2f)) << push << " moves " << move;
     }
 }
+
+TEST_F(ControlStep, AShipWithoutOutlinesOrCameraHeadingsStillSteersAndAimsFromItsNode)
+{
+    ASSERT_TRUE(scene.camera.headings.empty());
+    for (Obb* outline : ship.outlines)
+        delete outline;
+    ship.outlines.clear();
+    ship.type = 1;
+    game.moveRight = 1.0f;
+    state.updatePlayerControl(frame);
+    EXPECT_NEAR(ship.displacement.x, 1.0f, 1e-3f);
+    EXPECT_EQ(ship.aimPosition, ship.sceneNode->_getDerivedPosition());
+}
