@@ -128,7 +128,8 @@ TEST_F(LaserHits, EnemyBeamsSkipTheirOwnerAndStopOnBlockersAndTheShip)
     state.onScreenEnemies.pop_back();
     Player ship;
     ship.status = Player::statusPlaying;
-    ship.outlines.push_back(outlineAt({0, 0, -30}, 3.0f));
+    ship.invincibilityTime = 0.0f;
+    ship.outlines.push_back(outlineAt({0, 0, -30}, 4.0f));
     state.player = &ship;
     scene.game.gameMode = gameModePlaying;
     scene.game.maxEnergy = 10;
