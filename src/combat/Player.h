@@ -142,6 +142,8 @@ public:
     // Weapon sets: each an ordered list of owned guns; the Game's weapon
     // level picks the active one.
     std::vector<std::vector<Weapon*>> weaponSets;
+    // The set the Game's weapon level picks; null when it picks none.
+    std::vector<Weapon*>* activeWeaponSet();
     std::vector<std::string> weaponSetNames;
     // An overriding weapon set is held while the flag is set (the power-up
     // level then leaves the weapon level alone).
@@ -358,8 +360,6 @@ private:
     void destroySceneNodes();
     void createCrosshair();
 
-    // Control: the set the Game's weapon level picks; null when it picks none.
-    std::vector<Weapon*>* activeWeaponSet();
     // The state step's parts: the step of a ship in play (not frozen), the
     // on-screen test, the invincibility blink, the engine particles.
     void stepInPlay(double dt);

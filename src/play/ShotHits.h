@@ -8,6 +8,7 @@
 #include "combat/ShotStep.h"
 #include "combat/bullet.h"
 #include "play/HitTargets.h"
+#include "play/PlayerHitTest.h"
 
 #include <OgreSceneNode.h>
 #include <OgreVector.h>
@@ -60,8 +61,6 @@ private:
     bool stopOnEnemies(bullet& shot);
     // Whether the player's outlines took the shot.
     bool hitPlayer(bullet& shot);
-    bool hitForceField(bullet& shot);
-    bool hitShip(bullet& shot);
     bool meets(const bullet& shot, const Obb& outline) const;
     void endShot(bullet& shot);
 
@@ -70,11 +69,14 @@ private:
     HitTargets& targets;
     const double dt;
     ShotStep flight;
-    bool isPlayerOpen = false;
+    const bool isPlayerOpen;
+    const PlayerHitTest playerTest;
 };
 
 // The camera "PlayCam" whose rays bring screen points back to the world.
 const Ogre::Camera* playCameraOf(const playState& state, const Game& game);
+// The aspect ratio of the view, which scales screen x distances.
+float viewAspectRatio(const playState& state, const Game& game);
 // Where the shot's node is in the world.
 inline Ogre::Vector3 nodePosition(const bullet& shot)
 {

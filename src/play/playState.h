@@ -34,6 +34,7 @@ class PauseMenu;
 class Player;
 class Trigger;
 class Wave;
+class Weapon;
 class background;
 class sfx;
 class btBroadphaseInterface;
@@ -86,10 +87,17 @@ public:
     // first, then, breadth first, the triggers linking to ones already
     // listed. A trigger reached by neither is not updated.
     void buildTriggerUpdateList();
-    // One fixed step of every live shot of a pool and its hits, the enemies'
-    // shots homing on the target; records that became free leave the live list.
+    // One fixed step of the side's laser beams, then of every live shot of
+    // its pool, and their hits, the enemies' shots and beams homing on the
+    // target; records that became free leave the live list.
     void updateEnemyBullets(double dt, const Ogre::Vector3& target);
     void updatePlayerBullets(double dt, const Ogre::Vector3& target);
+
+    // --- Laser beams ---
+    // Where beam k of the gun stops on the outline, also kept as the gun's
+    // end point. A beam that is not invincible ends there: it is finished
+    // at once, for the caller to release it and the beams behind it.
+    Ogre::Vector3 testLaserHit(Weapon& gun, int k, const Obb& target);
 
     // --- Hits of the shots ---
     // The outlines the shot steps test against, filed afresh by each step.

@@ -8,21 +8,13 @@
 #include "combat/Weapon.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
+#include "play/LaserHits.h"
 
 #include <OgreSceneNode.h>
 
 namespace {
 
 constexpr std::uint32_t waveDone = 3;
-
-// The current gun set of a member; none when it has no set in range.
-const std::vector<Weapon*>* currentGuns(const Enemy& member)
-{
-    const std::int32_t set = member.currentWeaponSet;
-    if (set < 0 || static_cast<std::size_t>(set) >= member.weaponSets.size())
-        return nullptr;
-    return &member.weaponSets[static_cast<std::size_t>(set)];
-}
 
 // A beam of a running wave outlives the shots it fired otherwise.
 void stopRunningLasers(const std::vector<Wave*>& waves)

@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "play/Level.h"
 #include "play/playState.h"
+#include "world/GameCamera.h"
 #include "world/Obb.h"
 #include "world/sfxManager.h"
 
@@ -44,10 +45,10 @@ Ogre::Vector3 aimPoint(const Player* player, const Ogre::Vector3& target, double
 } // namespace
 
 EnemyShotHits::EnemyShotHits(playState& state, Game& game, double dt, const Ogre::Vector3& target)
-    : state(state), game(game), targets(state.hitTargets), dt(dt), flight(aimPoint(state.player, target, dt))
+    : state(state), game(game), targets(state.hitTargets), dt(dt), flight(aimPoint(state.player, target, dt)),
+      isPlayerOpen(isOpenToFire(state.player)),
+      playerTest(game, targets, viewAspectRatio(state, game))
 {
-    // A ship moved by a trigger is out of reach of the shots.
-    isPlayerOpen = isPlaying(state.player) && !state.player->isBeingMoved;
     targets.fileBackgrounds(state.visibleBackgrounds);
     targets.fileEnemies(state.onScreenEnemies, true);
     if (isPlayerOpen)
@@ -103,52 +104,30 @@ void EnemyShotHits::endShot(bullet& shot)
 
 bool EnemyShotHits::hitPlayer(bullet& shot)
 {
-    const Player& player = *state.player;
-    if (player.invincibilityTime > 0.0f || player.forceField.life > 0)
-        return hitForceField(shot);
-    return hitShip(shot);
-}
-
-bool EnemyShotHits::hitForceField(bullet& shot)
-{
     Player& player = *state.player;
-    for (std::int32_t number : targets.playerOutlines.near(*shot.obb)) {
-        const std::int32_t index = targets.playerOutlineIndex[static_cast<std::size_t>(number)];
-        const Obb& outline = targets.playerOutlines.target(number);
-        if (outline.isCamLimits && !game.isForceFieldUsesBoundOBB)
-            continue;
-        if (index != player.hitBoxIndex && !game.isUseForceFieldCollision)
-            continue;
-        if (!meets(shot, outline))
-            continue;
+    const PlayerContact contact = playerTest.find(player, *shot.obb, false);
+    switch (contact.kind) {
+    case PlayerContact::Kind::none:
+        return false;
+    case PlayerContact::Kind::forceField:
         emitItemParticles(game, nodePosition(shot));
-        if (shot.weapon && shot.weapon->damage > 0)
-            player.absorbForceFieldHit();
+        absorbOnForceField(player, shot.weapon ? shot.weapon->damage : 0);
         return true;
+    case PlayerContact::Kind::armour:
+        if (game.isBulletSpawnSfxOnInvinciblePlayer)
+            emitItemParticles(game, nodePosition(shot));
+        return true;
+    case PlayerContact::Kind::ship:
+        break;
     }
-    return false;
+    player.hit(shot.damage, Enemy::hitShot, nodePosition(shot));
+    sfxManager* effects = effectsOf(game);
+    if (game.isAnyImpactSpawnParticles && effects && contact.outline->sceneNode)
+        effects->emitSparks(contact.outline->sceneNode->_getDerivedPosition());
+    return true;
 }
 
-bool EnemyShotHits::hitShip(bullet& shot)
+float viewAspectRatio(const playState& state, const Game& game)
 {
-    Player& player = *state.player;
-    for (std::int32_t number : targets.playerOutlines.near(*shot.obb)) {
-        const std::int32_t index = targets.playerOutlineIndex[static_cast<std::size_t>(number)];
-        const Obb& outline = targets.playerOutlines.target(number);
-        if (!outline.isInvicible && index != player.hitBoxIndex)
-            continue;
-        if (!meets(shot, outline))
-            continue;
-        if (outline.isInvicible) {
-            if (game.isBulletSpawnSfxOnInvinciblePlayer)
-                emitItemParticles(game, nodePosition(shot));
-            return true;
-        }
-        player.hit(shot.damage, Enemy::hitShot, nodePosition(shot));
-        sfxManager* effects = effectsOf(game);
-        if (game.isAnyImpactSpawnParticles && effects && outline.sceneNode)
-            effects->emitSparks(outline.sceneNode->_getDerivedPosition());
-        return true;
-    }
-    return false;
+    return state.camera ? state.camera->aspectRatio : game.aspectRatio;
 }

@@ -4,6 +4,7 @@
 #include "combat/Player.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
+#include "play/LaserHits.h"
 #include "play/Level.h"
 #include "play/ShotHits.h"
 
@@ -29,6 +30,7 @@ void playState::updateEnemyBullets(double dt, const Ogre::Vector3& target)
     if (!game.level)
         return;
     EnemyShotHits hits(*this, game, dt, target);
+    EnemyLaserHits(*this, game, dt, target).step();
     stepLiveShots(game.level->liveEnemyBullets, game.enemyBullets, [&](bullet& shot) { hits.step(shot); });
 }
 
@@ -39,5 +41,8 @@ void playState::updatePlayerBullets(double dt, const Ogre::Vector3& target)
     if (!game.level || (player && player->weaponSets.empty()))
         return;
     PlayerShotHits hits(*this, game, dt, target);
+    if (player)
+        if (const std::vector<Weapon*>* guns = player->activeWeaponSet())
+            PlayerLaserHits(*this, game, dt).step(*guns);
     stepLiveShots(game.level->livePlayerBullets, game.playerBullets, [&](bullet& shot) { hits.step(shot); });
 }

@@ -18,11 +18,13 @@ std::string groupHoldingResource(const std::string& name)
 
 Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type)
 {
+    // Without a render system (tools, data tests) there is no texture manager.
+    Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr();
     const std::string group = groupHoldingResource(name);
-    if (group.empty())
+    if (!textures || group.empty())
         return Ogre::TexturePtr();
     try {
-        return Ogre::TextureManager::getSingleton().load(name, group, type);
+        return textures->load(name, group, type);
     } catch (const Ogre::Exception& e) {
         logLine("[ERROR] can't load texture " + name + ": " + e.getDescription());
         return Ogre::TexturePtr();

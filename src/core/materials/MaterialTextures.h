@@ -16,8 +16,8 @@ class TextureUnitState;
 // The group that holds the resource; empty when none does.
 std::string groupHoldingResource(const std::string& name);
 
-// The texture loaded from the group that holds it; null when none does or
-// it cannot be loaded.
+// The texture loaded from the group that holds it; null when none does, it
+// cannot be loaded, or there is no render system to load it.
 Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type = Ogre::TEX_TYPE_2D);
 
 // Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP).
