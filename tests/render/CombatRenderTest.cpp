@@ -266,24 +266,26 @@ void Combat::expectDestroyedByShots()
 {
     const int fire = game.shootButton[0];
     const int bombs = game.currentBombs;
-    std::set<const Enemy*> destroyed;
-    bool popupShown = false;
-    const auto killed = [&] {
+    std::int64_t scoreBefore = 0;
+    const Enemy* destroyed = nullptr;
+    const auto isDestroyed = [&] {
         for (const Wave* wave : play.waves)
             for (const Enemy* member : wave->members)
                 if (member->currentLife <= 0 && member->status != Enemy::statusAlive)
-                    destroyed.insert(member);
-        popupShown = popupShown || isPopupShowing(*play.level);
-        return !destroyed.empty() && game.killedEnemyTotal > 0;
+                    destroyed = member;
+        return destroyed != nullptr;
     };
-    ASSERT_TRUE(playUntil(killed, [&] {
+    ASSERT_TRUE(playUntil(isDestroyed, [&] {
         keepSafe();
+        scoreBefore = game.totalScore;
         hands->hold(fire, play.player->status == Player::statusPlaying);
         steerUnderEnemy();
     }));
     EXPECT_EQ(game.currentBombs, bombs);
-    EXPECT_GT(game.totalScore, 0);
-    EXPECT_TRUE(popupShown || isPopupShowing(*play.level));
+    EXPECT_EQ(game.killedEnemyTotal, 1);
+    // At least its points, more with a chain going.
+    EXPECT_GE(game.totalScore - scoreBefore, destroyed->score);
+    EXPECT_TRUE(isPopupShowing(*play.level));
 
     // The gun goes on until the frame to keep, with shots, a pop-up and a bar.
     Level& level = *play.level;
@@ -305,6 +307,15 @@ void Combat::expectDestroyedByShots()
     EXPECT_TRUE(level.emptyOverlay->isVisible());
     EXPECT_NEAR(level.lifePanel->getWidth(), game.lifeBarDimensions.x * left, 1e-5f);
     EXPECT_EQ(uvCoords(*level.lifePanel), fillSpan(left));
+    // On screen the bar is drawn in its colour up to the fill, its back beyond.
+    const float barLeft = game.lifeBarPosition.x - 0.5f * game.lifeBarDimensions.x;
+    const auto barAt = [&](float share) {
+        return scene->colourOnScreen(barLeft + share * game.lifeBarDimensions.x, game.lifeBarPosition.y);
+    };
+    const Ogre::Vector4& tint = game.EnemyLifeBar_color;
+    const Ogre::ColourValue barColour(tint.x, tint.y, tint.z);
+    EXPECT_COLOUR(barAt(0.5f * left), barColour);
+    EXPECT_GT(colourDistance(barAt(0.5f + 0.5f * left), barColour), 0.5f);
 
     // Once no point is added for a while the display shows the total.
     hands->hold(fire, false);
@@ -320,7 +331,8 @@ void Combat::expectDestroyedByShots()
     EXPECT_EQ(game.displayedScore, game.totalScore);
 }
 
-// Unprotected, the ship flies into the enemy fire until a shot reaches it.
+// Unprotected, the ship flies into the enemy fire until a shot that reaches
+// it costs it life (or its force field, when one is up).
 void Combat::expectHitByShot()
 {
     const int life = game.currentLife;
@@ -344,9 +356,11 @@ void Combat::expectHitByShot()
                 flying.insert(shot);
         steerIntoShot();
     }));
-    EXPECT_NE(reached, nullptr) << "the ship lost life, but to no enemy shot";
-    const bool fieldTook = fieldLife > 0 && play.player->forceField.life < fieldLife;
-    EXPECT_TRUE(fieldTook || game.currentLife < life);
+    ASSERT_NE(reached, nullptr) << "the ship lost life, but to no enemy shot";
+    // Without a force field up the shot's damage comes off the ship's life;
+    // one shot leaves it flying.
+    ASSERT_EQ(fieldLife, 0);
+    EXPECT_EQ(game.currentLife, life - reached->damage);
     EXPECT_EQ(game.gameMode, gameModePlaying);
 }
 
