@@ -28,6 +28,9 @@
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
 #include <OgreFontManager.h>
+#include <OgreMaterialManager.h>
+#include <OgreParticleSystem.h>
+#include <OgreTechnique.h>
 #include <OgreRenderWindow.h>
 #include <OgreSceneNode.h>
 #include <OgreStringConverter.h>
@@ -300,6 +303,15 @@ void Combat::expectDestroyedByShots()
     }));
     scene->keepFrame("Combat-shots-popup-lifebar");
     EXPECT_GT(spreadOf(*scene), 0.25f);
+    // A pop-up's first character is a billboard drawn with its tile's material.
+    const auto popup = std::find_if(level.scorePopups.begin(), level.scorePopups.end(),
+                                    [](const std::unique_ptr<ScorePopup>& shown) { return shown->active; });
+    const Ogre::ParticleSystem* character = (*popup)->characterSystems[0];
+    ASSERT_NE(character, nullptr);
+    EXPECT_EQ(character->getNumParticles(), 1u);
+    const Ogre::MaterialPtr tile = Ogre::MaterialManager::getSingleton().getByName(character->getMaterialName());
+    ASSERT_TRUE(tile);
+    EXPECT_NE(tile->getBestTechnique(), nullptr) << character->getMaterialName();
     // The bar follows the hit points of the enemy hit last.
     ASSERT_NE(level.barEnemy, nullptr);
     const float left = static_cast<float>(level.barEnemy->currentLife) / static_cast<float>(level.barEnemy->life);
