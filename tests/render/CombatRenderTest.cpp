@@ -1,5 +1,5 @@
 // Combat in the sample game's first level, played through the keyboard as a
-// player would: the ship's gun destroys an enemy and the HUD's score counts
+// player would: the ship's gun destroys an enemy and the displayed score counts
 // up to the total, an enemy shot flown into costs the ship life, a bomb
 // clears the enemy shots on screen for score, and the enemy life bar and the
 // gauge follow the fight. Real frames on both renderers; the frames kept for
@@ -20,10 +20,10 @@
 #include "play/Level.h"
 #include "play/ScorePopup.h"
 #include "play/playState.h"
-#include "world/GameCamera.h"
 #include "platform/KeyMapping.h"
 #include "platform/Random.h"
 #include "platform/SdlKeyboard.h"
+#include "world/GameCamera.h"
 
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
@@ -105,9 +105,8 @@ private:
 
 std::size_t flyingCount(const Game& game)
 {
-    return static_cast<std::size_t>(std::count_if(game.enemyBullets.begin(), game.enemyBullets.end(), [](const bullet* shot) {
-        return shot && shot->state == bullet::stateFlying;
-    }));
+    const auto isFlying = [](const bullet* shot) { return shot && shot->state == bullet::stateFlying; };
+    return static_cast<std::size_t>(std::count_if(game.enemyBullets.begin(), game.enemyBullets.end(), isFlying));
 }
 
 bool isPopupShowing(const Level& level)
@@ -136,7 +135,8 @@ float spreadOf(const RenderScene& scene)
             const Ogre::ColourValue colour =
                 scene.colourOnScreen(0.2f + 0.6f * (column + 0.5f) / grid, 0.2f + 0.6f * (row + 0.5f) / grid);
             low = Ogre::ColourValue(std::min(low.r, colour.r), std::min(low.g, colour.g), std::min(low.b, colour.b));
-            high = Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
+            high =
+                Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
         }
     return colourDistance(high, low);
 }
