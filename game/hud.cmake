@@ -21,5 +21,13 @@ zarnith_picture(pauseMenu.png -size 256x256 xc:none
 zarnith_picture(stars.png -size 256x256 xc:black -seed 7 +noise Random -colorspace Gray
   -threshold 97% -type TrueColor)
 zarnith_picture(startMenuBlockTexture_blueGradient.png -size 256x64 "gradient:#2050a0-#0b1a44")
-zarnith_picture(score_default.png -size 320x32 xc:none -fill white
-  -font ${DEJAVU_SANS_BOLD} -pointsize 28 -gravity west -annotate +4+0 "0123456789")
+# The pop-up's strip is 13 tiles of 16 by 24: the digits, a blank, the point
+# and the comma, each character drawn inside its own tile.
+set(SCORE_STRIP_GLYPHS)
+foreach(digit RANGE 9)
+  math(EXPR left "${digit} * 16 + 2")
+  list(APPEND SCORE_STRIP_GLYPHS -annotate +${left}+0 ${digit})
+endforeach()
+zarnith_picture(score_default.png -size 208x24 xc:none -fill white
+  -font ${DEJAVU_SANS_BOLD} -pointsize 20 -gravity NorthWest ${SCORE_STRIP_GLYPHS}
+  -annotate +181+0 . -annotate +197+0 , -type TrueColorAlpha)

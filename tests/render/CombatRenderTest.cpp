@@ -1,0 +1,438 @@
+// Combat in the sample game's first level, played through the keyboard as a
+// player would: the ship's gun destroys an enemy and the displayed score counts
+// up to the total, an enemy shot flown into costs the ship life, a bomb
+// clears the enemy shots on screen for score, and the enemy life bar and the
+// gauge follow the fight. Real frames on both renderers; the frames kept for
+// the eye show shots, a score pop-up and a life bar.
+#include "support/RenderColours.h"
+#include "support/RenderScene.h"
+
+#include "app/CameraProjection.h"
+#include "combat/Enemy.h"
+#include "combat/Player.h"
+#include "combat/Wave.h"
+#include "combat/bullet.h"
+#include "core/Game.h"
+#include "core/GameManager.h"
+#include "core/GameMode.h"
+#include "core/GameState.h"
+#include "data/GameFileReader.h"
+#include "play/Level.h"
+#include "play/ScorePopup.h"
+#include "play/playState.h"
+#include "platform/KeyMapping.h"
+#include "platform/Random.h"
+#include "platform/SdlKeyboard.h"
+#include "world/GameCamera.h"
+
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayContainer.h>
+#include <OgreFontManager.h>
+#include <OgreMaterialManager.h>
+#include <OgreParticleSystem.h>
+#include <OgreTechnique.h>
+#include <OgreRenderWindow.h>
+#include <OgreSceneNode.h>
+#include <OgreStringConverter.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr double frameStep = 1.0 / 30.0;
+constexpr unsigned visitSeed = 7;
+// The longest each stage of the run may take before it counts as failed.
+constexpr int stageFrames = 20 * 30;
+// Frames without a new point after which the displayed score must have
+// caught up with the total (one count-up step per 16 ms).
+constexpr int quietFrames = 15;
+// The ship steers for a target until it is this close on screen (a share
+// of the screen).
+constexpr float steerSlack = 0.01f;
+// A shot that reaches the ship dies this close to it on screen.
+constexpr float shotReach = 0.05f;
+constexpr int shotsForTheBomb = 3;
+
+class OutsidePlay : public GameState {};
+
+// The game's keyboard under a player's hands: each change of a key becomes
+// the SDL event the window would deliver, captured by the manager's next turn.
+class Hands {
+public:
+    explicit Hands(OIS::Keyboard* keyboard) : keyboard(dynamic_cast<platform::SdlKeyboard*>(keyboard)) {}
+
+    bool ready() const { return keyboard != nullptr; }
+
+    void hold(int key, bool down)
+    {
+        if (held[key] == down)
+            return;
+        held[key] = down;
+        SDL_KeyboardEvent event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.keysym.scancode = scancodeOf(key);
+        keyboard->queueKey(event);
+    }
+
+    void releaseAll()
+    {
+        for (auto& key : std::map<int, bool>(held))
+            hold(key.first, false);
+    }
+
+private:
+    static SDL_Scancode scancodeOf(int key)
+    {
+        for (int code = 0; code < SDL_NUM_SCANCODES; ++code)
+            if (platform::keyCodeFromScancode(static_cast<SDL_Scancode>(code)) == key)
+                return static_cast<SDL_Scancode>(code);
+        return SDL_SCANCODE_UNKNOWN;
+    }
+
+    platform::SdlKeyboard* keyboard;
+    std::map<int, bool> held;
+};
+
+std::size_t flyingCount(const Game& game)
+{
+    const auto isFlying = [](const bullet* shot) { return shot && shot->state == bullet::stateFlying; };
+    return static_cast<std::size_t>(std::count_if(game.enemyBullets.begin(), game.enemyBullets.end(), isFlying));
+}
+
+bool isPopupShowing(const Level& level)
+{
+    return std::any_of(level.scorePopups.begin(), level.scorePopups.end(),
+                       [](const std::unique_ptr<ScorePopup>& popup) { return popup->active; });
+}
+
+std::string uvCoords(Ogre::OverlayContainer& panel)
+{
+    std::string span = panel.getParameter("uv_coords");
+    Ogre::StringUtil::trim(span);
+    return span;
+}
+
+std::string fillSpan(float fill) { return "0 0 " + Ogre::StringConverter::toString(fill) + " 1"; }
+
+// The spread of the colours over a grid of the middle of the frame: a
+// frame that drew nothing is flat.
+float spreadOf(const RenderScene& scene)
+{
+    constexpr int grid = 24;
+    Ogre::ColourValue low(1, 1, 1), high(0, 0, 0);
+    for (int row = 0; row < grid; ++row)
+        for (int column = 0; column < grid; ++column) {
+            const Ogre::ColourValue colour =
+                scene.colourOnScreen(0.2f + 0.6f * (column + 0.5f) / grid, 0.2f + 0.6f * (row + 0.5f) / grid);
+            low = Ogre::ColourValue(std::min(low.r, colour.r), std::min(low.g, colour.g), std::min(low.b, colour.b));
+            high =
+                Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
+        }
+    return colourDistance(high, low);
+}
+
+class Combat : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RenderScene::available())
+            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+        scene = std::make_unique<RenderScene>();
+        // The game as the program starts it: its settings, its libraries and
+        // a new game's lives, life and bombs.
+        readGameFile(game);
+        game.loadGameboxes();
+        game.buildToybox();
+        game.resetGame();
+        game.levelName = "Level01";
+        game.postFX = true;
+        game.computeAspectRatio();
+        game.renderWindow->removeAllViewports();
+        manager = std::make_unique<GameManager>();
+        manager->game = &game;
+        manager->renderWindow = game.renderWindow;
+        manager->changeState(&play);
+        platform::seedRandom(visitSeed);
+        hands = std::make_unique<Hands>(game.keyboard);
+    }
+
+    void TearDown() override
+    {
+        if (!manager)
+            return;
+        manager->changeState(&outside);
+        manager->renderWindow = nullptr;
+        manager.reset();
+        game.clearLibraries();
+        // The game file's settings stay with this test.
+        game.resetLevel();
+        game.resetDefaults();
+        Ogre::FontManager::getSingleton().unloadAll();
+        scene.reset();
+    }
+
+    void runFrame()
+    {
+        manager->update(frameStep);
+        scene->renderFrame();
+    }
+
+    // Frames until the condition holds after one, each prepared by `steer`;
+    // false when the stage ran out of frames.
+    bool playUntil(const std::function<bool()>& done, const std::function<void()>& steer)
+    {
+        for (int frame = 0; frame < stageFrames; ++frame) {
+            steer();
+            runFrame();
+            if (done())
+                return true;
+        }
+        return false;
+    }
+
+    Ogre::Vector2 onScreen(const Ogre::Vector3& world) const
+    {
+        Ogre::Vector2 screen;
+        worldToScreen(screen, world, *play.camera->playCamera);
+        return screen;
+    }
+
+    // Holds the arrow keys that bring the ship towards the screen point,
+    // across and, when `isAlongToo`, up and down the screen as well.
+    void steerTowards(const Ogre::Vector2& target, bool isAlongToo)
+    {
+        const Ogre::Vector2 ship = play.player->screenPosition;
+        hands->hold(OIS::KC_RIGHT, target.x > ship.x + steerSlack);
+        hands->hold(OIS::KC_LEFT, target.x < ship.x - steerSlack);
+        hands->hold(OIS::KC_UP, isAlongToo && target.y < ship.y - steerSlack);
+        hands->hold(OIS::KC_DOWN, isAlongToo && target.y > ship.y + steerSlack);
+    }
+
+    // The ship lines up under the enemy ahead of it nearest across the screen.
+    void steerUnderEnemy()
+    {
+        const Ogre::Vector2 ship = play.player->screenPosition;
+        std::optional<Ogre::Vector2> enemy;
+        for (const Enemy* member : play.onScreenEnemies) {
+            if (member->status != Enemy::statusAlive || !member->sceneNode)
+                continue;
+            const Ogre::Vector2 place = onScreen(member->sceneNode->_getDerivedPosition());
+            if (place.y < ship.y && (!enemy || std::abs(place.x - ship.x) < std::abs(enemy->x - ship.x)))
+                enemy = place;
+        }
+        steerTowards(enemy.value_or(ship), false);
+    }
+
+    // The ship flies into the enemy shot nearest on screen.
+    void steerIntoShot()
+    {
+        const Ogre::Vector2 ship = play.player->screenPosition;
+        std::optional<Ogre::Vector2> best;
+        for (const bullet* shot : game.enemyBullets) {
+            if (!shot || shot->state != bullet::stateFlying || !shot->node)
+                continue;
+            const Ogre::Vector2 place = onScreen(shot->node->_getDerivedPosition());
+            if (!best || place.distance(ship) < best->distance(ship))
+                best = place;
+        }
+        steerTowards(best.value_or(ship), true);
+    }
+
+    void keepSafe() { play.player->invincibilityTime = 1.0f; }
+
+    void expectDestroyedByShots();
+    void expectHitByShot();
+    void expectBombClears();
+    void expectGaugeFollows();
+
+    Game& game = *Game::getSingletonPtr();
+    playState& play = *playState::getInstance();
+    OutsidePlay outside;
+    std::unique_ptr<RenderScene> scene;
+    std::unique_ptr<GameManager> manager;
+    std::unique_ptr<Hands> hands;
+};
+
+// The gun is held down under the enemies until one is destroyed; on the
+// way the life bar of the enemy hit shows its hit points left.
+void Combat::expectDestroyedByShots()
+{
+    const int fire = game.shootButton[0];
+    const int bombs = game.currentBombs;
+    std::int64_t scoreBefore = 0;
+    const Enemy* destroyed = nullptr;
+    const auto isDestroyed = [&] {
+        for (const Wave* wave : play.waves)
+            for (const Enemy* member : wave->members)
+                if (member->currentLife <= 0 && member->status != Enemy::statusAlive)
+                    destroyed = member;
+        return destroyed != nullptr;
+    };
+    ASSERT_TRUE(playUntil(isDestroyed, [&] {
+        keepSafe();
+        scoreBefore = game.totalScore;
+        hands->hold(fire, play.player->status == Player::statusPlaying);
+        steerUnderEnemy();
+    }));
+    EXPECT_EQ(game.currentBombs, bombs);
+    EXPECT_EQ(game.killedEnemyTotal, 1);
+    // At least its points, more with a chain going.
+    EXPECT_GE(game.totalScore - scoreBefore, destroyed->score);
+    EXPECT_TRUE(isPopupShowing(*play.level));
+
+    // The gun goes on until the frame to keep, with shots, a pop-up and a bar.
+    Level& level = *play.level;
+    const auto everythingShows = [&] {
+        return isPopupShowing(level) && level.lifeOverlay->isVisible() && level.barShown > 0.0f
+               && !level.livePlayerBullets.empty() && level.barShown == level.barTarget;
+    };
+    ASSERT_TRUE(playUntil(everythingShows, [&] {
+        keepSafe();
+        hands->hold(fire, true);
+        steerUnderEnemy();
+    }));
+    scene->keepFrame("Combat-shots-popup-lifebar");
+    EXPECT_GT(spreadOf(*scene), 0.25f);
+    // A pop-up's first character is a billboard drawn with its tile's material.
+    const auto popup = std::find_if(level.scorePopups.begin(), level.scorePopups.end(),
+                                    [](const std::unique_ptr<ScorePopup>& shown) { return shown->active; });
+    const Ogre::ParticleSystem* character = (*popup)->characterSystems[0];
+    ASSERT_NE(character, nullptr);
+    EXPECT_EQ(character->getNumParticles(), 1u);
+    const Ogre::MaterialPtr tile = Ogre::MaterialManager::getSingleton().getByName(character->getMaterialName());
+    ASSERT_TRUE(tile);
+    EXPECT_NE(tile->getBestTechnique(), nullptr) << character->getMaterialName();
+    // The bar follows the hit points of the enemy hit last.
+    ASSERT_NE(level.barEnemy, nullptr);
+    const float left = static_cast<float>(level.barEnemy->currentLife) / static_cast<float>(level.barEnemy->life);
+    EXPECT_FLOAT_EQ(level.barTarget, left);
+    EXPECT_TRUE(level.emptyOverlay->isVisible());
+    EXPECT_NEAR(level.lifePanel->getWidth(), game.lifeBarDimensions.x * left, 1e-5f);
+    EXPECT_EQ(uvCoords(*level.lifePanel), fillSpan(left));
+    // On screen the bar is drawn in its colour up to the fill, its back beyond.
+    const float barLeft = game.lifeBarPosition.x - 0.5f * game.lifeBarDimensions.x;
+    const auto barAt = [&](float share) {
+        return scene->colourOnScreen(barLeft + share * game.lifeBarDimensions.x, game.lifeBarPosition.y);
+    };
+    const Ogre::Vector4& tint = game.EnemyLifeBar_color;
+    const Ogre::ColourValue barColour(tint.x, tint.y, tint.z);
+    EXPECT_COLOUR(barAt(0.5f * left), barColour);
+    EXPECT_GT(colourDistance(barAt(0.5f + 0.5f * left), barColour), 0.5f);
+
+    // Once no point is added for a while the display shows the total.
+    hands->hold(fire, false);
+    std::int64_t total = game.totalScore;
+    int quiet = 0;
+    ASSERT_TRUE(playUntil(
+        [&] {
+            quiet = game.totalScore == total ? quiet + 1 : 0;
+            total = game.totalScore;
+            return quiet >= quietFrames;
+        },
+        [&] { keepSafe(); }));
+    EXPECT_EQ(game.displayedScore, game.totalScore);
+}
+
+// Unprotected, the ship flies into the enemy fire until a shot that reaches
+// it costs it life (or its force field, when one is up).
+void Combat::expectHitByShot()
+{
+    const int life = game.currentLife;
+    const int fieldLife = play.player->forceField.life;
+    std::set<const bullet*> flying;
+    const bullet* reached = nullptr;
+    const auto hit = [&] {
+        if (game.currentLife >= life && play.player->forceField.life >= fieldLife)
+            return false;
+        const Ogre::Vector2 ship = play.player->screenPosition;
+        for (const bullet* shot : flying)
+            if (shot->state != bullet::stateFlying && shot->node
+                && onScreen(shot->node->_getDerivedPosition()).distance(ship) < shotReach)
+                reached = shot;
+        return true;
+    };
+    ASSERT_TRUE(playUntil(hit, [&] {
+        flying.clear();
+        for (const bullet* shot : game.enemyBullets)
+            if (shot && shot->state == bullet::stateFlying)
+                flying.insert(shot);
+        steerIntoShot();
+    }));
+    ASSERT_NE(reached, nullptr) << "the ship lost life, but to no enemy shot";
+    // Without a force field up the shot's damage comes off the ship's life;
+    // one shot leaves it flying.
+    ASSERT_EQ(fieldLife, 0);
+    EXPECT_EQ(game.currentLife, life - reached->damage);
+    EXPECT_EQ(game.gameMode, gameModePlaying);
+}
+
+// With shots in the air and enemies on screen, one press of the bomb
+// button ends every enemy shot and destroys the enemies for points.
+void Combat::expectBombClears()
+{
+    hands->releaseAll();
+    ASSERT_TRUE(playUntil(
+        [&] { return flyingCount(game) >= shotsForTheBomb && !play.onScreenEnemies.empty(); },
+        [&] {
+            keepSafe();
+            steerUnderEnemy();
+        }));
+    const int bombs = game.currentBombs;
+    const std::int64_t score = game.totalScore;
+    ASSERT_GT(bombs, 0);
+    const int bomb = game.shootButton[static_cast<std::size_t>(game.smartBombButton)];
+    hands->hold(bomb, true);
+    runFrame();
+    hands->hold(bomb, false);
+    EXPECT_EQ(game.currentBombs, bombs - 1);
+    EXPECT_EQ(flyingCount(game), 0u);
+    // The enemies it destroys score once their deaths have played.
+    EXPECT_TRUE(playUntil([&] { return game.totalScore > score; }, [&] { keepSafe(); }));
+    scene->keepFrame("Combat-bomb");
+    EXPECT_GT(spreadOf(*scene), 0.25f);
+}
+
+// The gauge has taken every hit and kill by the game's rates, and its fill
+// panel shows the share of the full gauge.
+void Combat::expectGaugeFollows()
+{
+    ASSERT_TRUE(game.isGauge);
+    const float atLeast = std::min(game.maxGauge, static_cast<float>(game.killAddGauge) * game.killedEnemyTotal);
+    EXPECT_GT(game.gaugeValue, atLeast) << "hits fill it as well as kills";
+    runFrame();
+    const Level& level = *play.level;
+    const float fill = game.gaugeValue / game.maxGauge;
+    EXPECT_FLOAT_EQ(level.gaugeShown, fill);
+    EXPECT_NEAR(level.gaugeLifePanel->getWidth(), game.gaugeDimensions.x * fill, 1e-5f);
+    EXPECT_NEAR(level.gaugeEmptyPanel->getWidth(), game.gaugeDimensions.x, 1e-5f);
+    EXPECT_EQ(uvCoords(*level.gaugeLifePanel), fillSpan(fill));
+}
+
+TEST_F(Combat, ShotsBombsBarsAndScoreInTheFirstLevel)
+{
+    ASSERT_EQ(manager->currentState(), &play);
+    ASSERT_TRUE(hands->ready());
+    ASSERT_NE(play.player, nullptr);
+    expectDestroyedByShots();
+    if (HasFatalFailure())
+        return;
+    expectHitByShot();
+    if (HasFatalFailure())
+        return;
+    expectBombClears();
+    if (HasFatalFailure())
+        return;
+    expectGaugeFollows();
+}
+
+} // namespace
