@@ -15,31 +15,21 @@ float largestOf(const Ogre::Vector2& v)
     return std::max(std::abs(v.x), std::abs(v.y));
 }
 
-} // namespace
-
-void OutlineFootprint::place(const Obb& obb)
+// The largest size of a coordinate of the box or of the movement, for the widening.
+float scaleOf(const ScreenSpot& spot)
 {
-    centre = obb.centre;
-    radius = obb.radius;
-    axisCount = 0;
-    hasEdges = true;
+    return std::max(std::max(largestOf(spot.low), largestOf(spot.high)), largestOf(spot.movement));
 }
+
+} // namespace
 
 void OutlineFootprint::shape(const Obb& obb)
 {
-    movement = obb.movement;
-    hasEdges = obb.outline.size() >= 2;
     axisCount = 0;
-    if (!hasEdges)
+    if (!spot.hasEdges || obb.outline.size() < 2)
         return;
     // The last point repeats the first; the tests project all the others.
     const std::size_t count = obb.outline.size() - 1;
-    low = high = obb.outline.front();
-    for (std::size_t i = 1; i < count; ++i) {
-        low.makeFloor(obb.outline[i]);
-        high.makeCeil(obb.outline[i]);
-    }
-    scale = std::max(std::max(largestOf(low), largestOf(high)), largestOf(movement));
     axisCount = static_cast<std::uint8_t>(std::min(count, maximumAxes));
     for (std::size_t k = 0; k < axisCount; ++k) {
         axisX[k] = -obb.edges[k].y;
@@ -56,7 +46,7 @@ void OutlineFootprint::shape(const Obb& obb)
     }
 }
 
-bool OutlineFootprint::centresApart(const OutlineFootprint& a, const OutlineFootprint& b)
+bool OutlineFootprint::centresApart(const ScreenSpot& a, const ScreenSpot& b)
 {
     // The tests' own centre test, its reach widened: only pairs clearly
     // beyond it are ruled out. The tests compare squares, so a negative sum
@@ -66,20 +56,16 @@ bool OutlineFootprint::centresApart(const OutlineFootprint& a, const OutlineFoot
     return std::abs(a.centre.x - b.centre.x) > widened || std::abs(a.centre.y - b.centre.y) > widened;
 }
 
-bool OutlineFootprint::axesApart(const OutlineFootprint& a, const OutlineFootprint& b)
+bool OutlineFootprint::separatesBox(const OutlineFootprint& a, const ScreenSpot& b)
 {
-    if (!a.hasEdges || !b.hasEdges)
+    if (!a.spot.hasEdges || !b.hasEdges)
         return true;
-    return separatesBox(a, b) || separatesBox(b, a);
-}
-
-bool OutlineFootprint::separatesBox(const OutlineFootprint& a, const OutlineFootprint& b)
-{
-    const float size = std::max(a.scale, b.scale) + largestOf(a.movement) + largestOf(b.movement);
+    const float size = std::max(scaleOf(a.spot), scaleOf(b)) + largestOf(a.spot.movement) + largestOf(b.movement);
     for (std::size_t k = 0; k < a.axisCount; ++k) {
         const float x = a.axisX[k], y = a.axisY[k];
         // The box's extent along the axis, swept by either movement either way.
-        const float sweep = std::abs(x * a.movement.x + y * a.movement.y) + std::abs(x * b.movement.x + y * b.movement.y);
+        const float sweep =
+            std::abs(x * a.spot.movement.x + y * a.spot.movement.y) + std::abs(x * b.movement.x + y * b.movement.y);
         const float least = x * (x >= 0.0f ? b.low.x : b.high.x) + y * (y >= 0.0f ? b.low.y : b.high.y) - sweep;
         const float most = x * (x >= 0.0f ? b.high.x : b.low.x) + y * (y >= 0.0f ? b.high.y : b.low.y) + sweep;
         const float widening = relativeWidening * (std::abs(x) + std::abs(y)) * size;

@@ -1,14 +1,15 @@
 // A compact copy of what a broad phase reads of a projected outline: its
-// centre, broad-phase radius and movement, its screen box, and its own
-// separating axes with the outline's extent along each. Two footprints say
-// when the separating-axis tests of their outlines cannot find them meeting:
-// their centres are too far apart, or one of the tests' axes separates the
-// one outline from the other's box swept by both movements. Every bound is
-// widened by far more than the tests' rounding, so a pair ruled out here is
-// one the tests rule out too, whichever way they count the movement.
+// spot (centre, broad-phase radius, movement, screen box) and its own
+// separating axes with the outline's extent along each. The spots and
+// footprints say when the separating-axis tests of two outlines cannot find
+// them meeting: their centres are too far apart, or one of the tests' axes
+// separates the one outline from the other's box swept by both movements.
+// Every bound is widened by far more than the tests' rounding, so a pair
+// ruled out here is one the tests rule out too, whichever way they count the
+// movement.
 #pragma once
 
-#include <OgreVector.h>
+#include "world/ScreenSpot.h"
 
 #include <array>
 #include <cstdint>
@@ -18,34 +19,28 @@ class Obb;
 class OutlineFootprint {
 public:
     OutlineFootprint() = default;
-    // Copies the centre and radius; the movement and the outline only when
-    // shaped, so that a shot far from everything reads no more of its outline.
-    explicit OutlineFootprint(const Obb& obb) { place(obb); }
-    void place(const Obb& obb);
-    // Takes the box, the axes and the extents from the outline.
+    // The spot alone, without axes: enough for centresApart.
+    explicit OutlineFootprint(const ScreenSpot& spot) : spot(spot) {}
+    void place(const ScreenSpot& at) { spot = at; }
+    // Takes the axes and the extents from the outline the spot was taken of.
     void shape(const Obb& obb);
+    const ScreenSpot& where() const { return spot; }
 
     // Whether the tests cannot find the two outlines meeting.
-    static bool centresApart(const OutlineFootprint& a, const OutlineFootprint& b);
-    // Both footprints shaped.
-    static bool axesApart(const OutlineFootprint& a, const OutlineFootprint& b);
+    static bool centresApart(const ScreenSpot& a, const ScreenSpot& b);
+    // Whether one of a's axes (a shaped) keeps b's swept box off a's outline;
+    // an outline without edges is always apart.
+    static bool separatesBox(const OutlineFootprint& a, const ScreenSpot& b);
+    // Both shaped: either one's axes separate them.
+    static bool axesApart(const OutlineFootprint& a, const OutlineFootprint& b)
+    {
+        return separatesBox(a, b.spot) || separatesBox(b, a.spot);
+    }
 
     static constexpr std::size_t maximumAxes = 8;
 
 private:
-    // Whether one of a's axes keeps b's swept box off a's outline.
-    static bool separatesBox(const OutlineFootprint& a, const OutlineFootprint& b);
-
-    Ogre::Vector2 centre = Ogre::Vector2::ZERO;
-    float radius = 0.0f;
-    Ogre::Vector2 movement = Ogre::Vector2::ZERO;
-    // The smallest and largest x and y of the outline's points.
-    Ogre::Vector2 low = Ogre::Vector2::ZERO;
-    Ogre::Vector2 high = Ogre::Vector2::ZERO;
-    // The largest size of a coordinate or of the movement, for the widening.
-    float scale = 0.0f;
-    // An outline of fewer than two points meets nothing.
-    bool hasEdges = false;
+    ScreenSpot spot;
     std::uint8_t axisCount = 0;
     std::array<float, maximumAxes> axisX{}, axisY{}, axisMin{}, axisMax{};
 };
