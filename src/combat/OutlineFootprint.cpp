@@ -5,24 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Far above the float rounding of a projection, far below the sizes on screen.
-constexpr float relativeWidening = 1e-5f;
-
-float largestOf(const Ogre::Vector2& v)
-{
-    return std::max(std::abs(v.x), std::abs(v.y));
-}
-
-// The largest size of a coordinate of the box or of the movement, for the widening.
-float scaleOf(const ScreenSpot& spot)
-{
-    return std::max(std::max(largestOf(spot.low), largestOf(spot.high)), largestOf(spot.movement));
-}
-
-} // namespace
-
 void OutlineFootprint::shape(const Obb& obb)
 {
     axisCount = 0;
@@ -43,32 +25,24 @@ void OutlineFootprint::shape(const Obb& obb)
         }
         axisMin[k] = least;
         axisMax[k] = most;
+        axisWeight[k] = std::abs(axisX[k]) + std::abs(axisY[k]);
+        axisSweep[k] = std::abs(axisX[k] * spot.movement.x + axisY[k] * spot.movement.y);
     }
 }
 
-bool OutlineFootprint::centresApart(const ScreenSpot& a, const ScreenSpot& b)
+bool OutlineFootprint::separatesBox(const OutlineFootprint& a, const OutlineFootprint& b)
 {
-    // The tests' own centre test, its reach widened: only pairs clearly
-    // beyond it are ruled out. The tests compare squares, so a negative sum
-    // of radii reaches as far as its size. A NaN rules out nothing.
-    const float reach = std::abs(a.radius + b.radius);
-    const float widened = reach + relativeWidening * (reach + largestOf(a.centre) + largestOf(b.centre));
-    return std::abs(a.centre.x - b.centre.x) > widened || std::abs(a.centre.y - b.centre.y) > widened;
-}
-
-bool OutlineFootprint::separatesBox(const OutlineFootprint& a, const ScreenSpot& b)
-{
-    if (!a.spot.hasEdges || !b.hasEdges)
+    const ScreenSpot& box = b.spot;
+    if (!a.spot.hasEdges || !box.hasEdges)
         return true;
-    const float size = std::max(scaleOf(a.spot), scaleOf(b)) + largestOf(a.spot.movement) + largestOf(b.movement);
+    const float size = std::max(a.scale, b.scale) + a.moving + b.moving;
     for (std::size_t k = 0; k < a.axisCount; ++k) {
         const float x = a.axisX[k], y = a.axisY[k];
         // The box's extent along the axis, swept by either movement either way.
-        const float sweep =
-            std::abs(x * a.spot.movement.x + y * a.spot.movement.y) + std::abs(x * b.movement.x + y * b.movement.y);
-        const float least = x * (x >= 0.0f ? b.low.x : b.high.x) + y * (y >= 0.0f ? b.low.y : b.high.y) - sweep;
-        const float most = x * (x >= 0.0f ? b.high.x : b.low.x) + y * (y >= 0.0f ? b.high.y : b.low.y) + sweep;
-        const float widening = relativeWidening * (std::abs(x) + std::abs(y)) * size;
+        const float sweep = a.axisSweep[k] + std::abs(x * box.movement.x + y * box.movement.y);
+        const float least = x * (x >= 0.0f ? box.low.x : box.high.x) + y * (y >= 0.0f ? box.low.y : box.high.y) - sweep;
+        const float most = x * (x >= 0.0f ? box.high.x : box.low.x) + y * (y >= 0.0f ? box.high.y : box.low.y) + sweep;
+        const float widening = relativeWidening * a.axisWeight[k] * size;
         if (least > a.axisMax[k] + widening || most < a.axisMin[k] - widening)
             return true;
     }

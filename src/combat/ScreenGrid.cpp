@@ -153,18 +153,18 @@ void ScreenGrid::keepMeetable(const std::int32_t* first, const std::int32_t* las
                               const Obb& shot)
 {
     gathered.clear();
+    probe.place(spot);
     bool isShaped = false;
     for (const std::int32_t* number = first; number != last; ++number) {
         const OutlineFootprint& target = footprints[static_cast<std::size_t>(*number)];
         // The spot's tests first: the shot's outline is read only past them.
-        if (OutlineFootprint::centresApart(spot, target.where()) || OutlineFootprint::separatesBox(target, spot))
+        if (OutlineFootprint::centresApart(spot, target.where()) || OutlineFootprint::separatesBox(target, probe))
             continue;
         if (!isShaped) {
-            probe.place(spot);
             probe.shape(shot);
             isShaped = true;
         }
-        if (!OutlineFootprint::separatesBox(probe, target.where()))
+        if (!OutlineFootprint::separatesBox(probe, target))
             gathered.push_back(*number);
     }
 }
