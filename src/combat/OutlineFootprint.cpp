@@ -5,41 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Far above the float rounding of a projection, far below the sizes on screen.
-constexpr float relativeWidening = 1e-5f;
-
-float largestOf(const Ogre::Vector2& v)
-{
-    return std::max(std::abs(v.x), std::abs(v.y));
-}
-
-} // namespace
-
-void OutlineFootprint::place(const Obb& obb)
-{
-    centre = obb.centre;
-    radius = obb.radius;
-    axisCount = 0;
-    hasEdges = true;
-}
-
 void OutlineFootprint::shape(const Obb& obb)
 {
-    movement = obb.movement;
-    hasEdges = obb.outline.size() >= 2;
     axisCount = 0;
-    if (!hasEdges)
+    if (!spot.hasEdges || obb.outline.size() < 2)
         return;
     // The last point repeats the first; the tests project all the others.
     const std::size_t count = obb.outline.size() - 1;
-    low = high = obb.outline.front();
-    for (std::size_t i = 1; i < count; ++i) {
-        low.makeFloor(obb.outline[i]);
-        high.makeCeil(obb.outline[i]);
-    }
-    scale = std::max(std::max(largestOf(low), largestOf(high)), largestOf(movement));
     axisCount = static_cast<std::uint8_t>(std::min(count, maximumAxes));
     for (std::size_t k = 0; k < axisCount; ++k) {
         axisX[k] = -obb.edges[k].y;
@@ -53,36 +25,24 @@ void OutlineFootprint::shape(const Obb& obb)
         }
         axisMin[k] = least;
         axisMax[k] = most;
+        axisWeight[k] = std::abs(axisX[k]) + std::abs(axisY[k]);
+        axisSweep[k] = std::abs(axisX[k] * spot.movement.x + axisY[k] * spot.movement.y);
     }
-}
-
-bool OutlineFootprint::centresApart(const OutlineFootprint& a, const OutlineFootprint& b)
-{
-    // The tests' own centre test, its reach widened: only pairs clearly
-    // beyond it are ruled out. The tests compare squares, so a negative sum
-    // of radii reaches as far as its size. A NaN rules out nothing.
-    const float reach = std::abs(a.radius + b.radius);
-    const float widened = reach + relativeWidening * (reach + largestOf(a.centre) + largestOf(b.centre));
-    return std::abs(a.centre.x - b.centre.x) > widened || std::abs(a.centre.y - b.centre.y) > widened;
-}
-
-bool OutlineFootprint::axesApart(const OutlineFootprint& a, const OutlineFootprint& b)
-{
-    if (!a.hasEdges || !b.hasEdges)
-        return true;
-    return separatesBox(a, b) || separatesBox(b, a);
 }
 
 bool OutlineFootprint::separatesBox(const OutlineFootprint& a, const OutlineFootprint& b)
 {
-    const float size = std::max(a.scale, b.scale) + largestOf(a.movement) + largestOf(b.movement);
+    const ScreenSpot& box = b.spot;
+    if (!a.spot.hasEdges || !box.hasEdges)
+        return true;
+    const float size = std::max(a.scale, b.scale) + a.moving + b.moving;
     for (std::size_t k = 0; k < a.axisCount; ++k) {
         const float x = a.axisX[k], y = a.axisY[k];
         // The box's extent along the axis, swept by either movement either way.
-        const float sweep = std::abs(x * a.movement.x + y * a.movement.y) + std::abs(x * b.movement.x + y * b.movement.y);
-        const float least = x * (x >= 0.0f ? b.low.x : b.high.x) + y * (y >= 0.0f ? b.low.y : b.high.y) - sweep;
-        const float most = x * (x >= 0.0f ? b.high.x : b.low.x) + y * (y >= 0.0f ? b.high.y : b.low.y) + sweep;
-        const float widening = relativeWidening * (std::abs(x) + std::abs(y)) * size;
+        const float sweep = a.axisSweep[k] + std::abs(x * box.movement.x + y * box.movement.y);
+        const float least = x * (x >= 0.0f ? box.low.x : box.high.x) + y * (y >= 0.0f ? box.low.y : box.high.y) - sweep;
+        const float most = x * (x >= 0.0f ? box.high.x : box.low.x) + y * (y >= 0.0f ? box.high.y : box.low.y) + sweep;
+        const float widening = relativeWidening * a.axisWeight[k] * size;
         if (least > a.axisMax[k] + widening || most < a.axisMin[k] - widening)
             return true;
     }

@@ -36,15 +36,16 @@ void ScreenGrid::clear()
 
 std::int32_t ScreenGrid::add(const Obb& target)
 {
+    const ScreenSpot spot = target.screenSpot();
     targets.push_back(&target);
-    boxes.push_back(boxOf(target, shotReach));
+    boxes.push_back(boxOf(spot, shotReach));
     if (!boxes.back().empty()) {
-        const float radius = std::max(target.radius, 0.0f) + shotReach;
-        const Ogre::Vector2 reach(radius + widening(target.centre.x, radius), radius + widening(target.centre.y, radius));
-        spanLow.makeFloor(target.centre - reach);
-        spanHigh.makeCeil(target.centre + reach);
+        const float radius = std::max(spot.radius, 0.0f) + shotReach;
+        const Ogre::Vector2 reach(radius + widening(spot.centre.x, radius), radius + widening(spot.centre.y, radius));
+        spanLow.makeFloor(spot.centre - reach);
+        spanHigh.makeCeil(spot.centre + reach);
     }
-    footprints.emplace_back(target);
+    footprints.emplace_back(spot);
     footprints.back().shape(target);
     isSorted = false;
     return size() - 1;
@@ -58,7 +59,7 @@ std::int32_t ScreenGrid::cellFor(float screen) const
     return static_cast<std::int32_t>(std::min(std::max(cell, 0.0f), static_cast<float>(cellsPerSide - 1)));
 }
 
-ScreenGrid::CellBox ScreenGrid::boxOf(const Obb& outline, float change) const
+ScreenGrid::CellBox ScreenGrid::boxOf(const ScreenSpot& outline, float change) const
 {
     const Ogre::Vector2& centre = outline.centre;
     if (std::isnan(outline.radius) || !std::isfinite(centre.x) || !std::isfinite(centre.y))
@@ -99,19 +100,24 @@ void ScreenGrid::sortIntoCells()
     isSorted = true;
 }
 
-ScreenGrid::Near ScreenGrid::near(const Obb& shot)
+ScreenGrid::Near ScreenGrid::near(const ScreenSpot& spot, const Obb& shot)
 {
-    if (isBeyondAll(shot))
+    if (isBeyondAll(spot))
         return {};
     if (!isSorted)
         sortIntoCells();
-    const CellBox box = boxOf(shot, -shotReach);
+    const CellBox box = boxOf(spot, -shotReach);
     if (box.empty())
         return {};
-    return gather(box, shot);
+    return gather(box, spot, shot);
 }
 
-bool ScreenGrid::isBeyondAll(const Obb& shot) const
+ScreenGrid::Near ScreenGrid::near(const Obb& shot)
+{
+    return shot.spot ? near(*shot.spot, shot) : near(shot.screenSpot(), shot);
+}
+
+bool ScreenGrid::isBeyondAll(const ScreenSpot& shot) const
 {
     // The shot's whole radius, not shortened by the reach the squares were
     // widened by: a shot slightly inside the span goes on to the cells. A
@@ -122,13 +128,13 @@ bool ScreenGrid::isBeyondAll(const Obb& shot) const
              centre.y - radius <= spanHigh.y);
 }
 
-ScreenGrid::Near ScreenGrid::gather(const CellBox& box, const Obb& shot)
+ScreenGrid::Near ScreenGrid::gather(const CellBox& box, const ScreenSpot& spot, const Obb& shot)
 {
     const std::int32_t* all = entries.data();
     if (box.x0 == box.x1 && box.y0 == box.y1) {
         // The common case of a small shot: one cell, already in order.
         const std::size_t cell = static_cast<std::size_t>(box.y0 * cellsPerSide + box.x0);
-        keepMeetable(all + cellStart[cell], all + cellStart[cell + 1], shot);
+        keepMeetable(all + cellStart[cell], all + cellStart[cell + 1], spot, shot);
         return {gathered.data(), gathered.data() + gathered.size()};
     }
     inCells.clear();
@@ -139,24 +145,26 @@ ScreenGrid::Near ScreenGrid::gather(const CellBox& box, const Obb& shot)
         }
     std::sort(inCells.begin(), inCells.end());
     inCells.erase(std::unique(inCells.begin(), inCells.end()), inCells.end());
-    keepMeetable(inCells.data(), inCells.data() + inCells.size(), shot);
+    keepMeetable(inCells.data(), inCells.data() + inCells.size(), spot, shot);
     return {gathered.data(), gathered.data() + gathered.size()};
 }
 
-void ScreenGrid::keepMeetable(const std::int32_t* first, const std::int32_t* last, const Obb& shot)
+void ScreenGrid::keepMeetable(const std::int32_t* first, const std::int32_t* last, const ScreenSpot& spot,
+                              const Obb& shot)
 {
     gathered.clear();
-    probe.place(shot);
+    probe.place(spot);
     bool isShaped = false;
     for (const std::int32_t* number = first; number != last; ++number) {
         const OutlineFootprint& target = footprints[static_cast<std::size_t>(*number)];
-        if (OutlineFootprint::centresApart(probe, target))
+        // The spot's tests first: the shot's outline is read only past them.
+        if (OutlineFootprint::centresApart(spot, target.where()) || OutlineFootprint::separatesBox(target, probe))
             continue;
         if (!isShaped) {
             probe.shape(shot);
             isShaped = true;
         }
-        if (!OutlineFootprint::axesApart(probe, target))
+        if (!OutlineFootprint::separatesBox(probe, target))
             gathered.push_back(*number);
     }
 }

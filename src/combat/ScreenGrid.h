@@ -9,10 +9,12 @@
 // are folded onto the border cells, so outlines off screen are still found.
 // Of a shot's cells' targets, those its outline cannot meet by the
 // collision tests' own reckoning are left out before any test (see
-// OutlineFootprint), so that only close pairs reach the tests. The targets a
-// shot may meet come out in the order they were added, each once: a caller
-// that tests them in that order finds exactly the hits of testing every
-// pair, in the same order.
+// OutlineFootprint), so that only close pairs reach the tests. A shot is
+// looked up by its spot (ScreenSpot), which the shot pools keep side by
+// side: its outline, a large object elsewhere, is read only for the targets
+// its spot does not rule out. The targets a shot may meet come out in the
+// order they were added, each once: a caller that tests them in that order
+// finds exactly the hits of testing every pair, in the same order.
 #pragma once
 
 #include "combat/OutlineFootprint.h"
@@ -45,8 +47,12 @@ public:
     std::int32_t add(const Obb& target);
     std::int32_t size() const { return static_cast<std::int32_t>(targets.size()); }
     const Obb& target(std::int32_t number) const { return *targets[static_cast<std::size_t>(number)]; }
-    // The targets that may meet the outline: it must not change between the
-    // adding and the tests. Valid until the next call.
+    // The targets that may meet the shot, from its spot as of its last
+    // projection: the outline itself is read only for the targets that
+    // pass the spot's tests. Neither may change between the adding and the
+    // tests. Valid until the next call.
+    Near near(const ScreenSpot& spot, const Obb& shot);
+    // The same from the outline's stored spot, else from its spot taken now.
     Near near(const Obb& shot);
 
     static constexpr int defaultCellsPerSide = 32;
@@ -60,17 +66,17 @@ private:
     };
 
     // The cells of the outline's square, its radius changed by the amount.
-    CellBox boxOf(const Obb& outline, float change) const;
+    CellBox boxOf(const ScreenSpot& outline, float change) const;
     std::int32_t cellFor(float screen) const;
     // Lays the filed boxes out cell by cell, once per frame after the adding.
     void sortIntoCells();
     // The cells' targets the shot may meet, in order, into gathered.
-    Near gather(const CellBox& box, const Obb& shot);
-    void keepMeetable(const std::int32_t* first, const std::int32_t* last, const Obb& shot);
+    Near gather(const CellBox& box, const ScreenSpot& spot, const Obb& shot);
+    void keepMeetable(const std::int32_t* first, const std::int32_t* last, const ScreenSpot& spot, const Obb& shot);
 
     // Whether the shot's centre lies too far from every filed square for it
     // to meet any target.
-    bool isBeyondAll(const Obb& shot) const;
+    bool isBeyondAll(const ScreenSpot& shot) const;
 
     const std::int32_t cellsPerSide;
     const float shotReach;

@@ -6,6 +6,7 @@
 
 #include "core/HighScoreTable.h"
 #include "core/MenuScreens.h"
+#include "world/ScreenSpot.h"
 
 #include <OgreColourValue.h>
 #include <OgreVector.h>
@@ -891,6 +892,9 @@ public:
     std::array<Obb*, enemyBulletCount> enemyBulletObbs{};
     std::array<bullet*, playerBulletCount> playerBullets{};
     std::array<Obb*, playerBulletCount> playerBulletObbs{};
+    // The outlines' spots, index for index, while the pools are made.
+    std::vector<ScreenSpot> enemyBulletSpots;
+    std::vector<ScreenSpot> playerBulletSpots;
     // The tints of the sprite shots' quads, white when play starts.
     Ogre::Vector3 enemyBulletColour = Ogre::Vector3::UNIT_SCALE;
     Ogre::Vector3 playerBulletColour = Ogre::Vector3::UNIT_SCALE;

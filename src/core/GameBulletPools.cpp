@@ -1,5 +1,6 @@
 // The shot pools: every record of a level's shots, made with its node and
-// outline when the level is built, so that firing never allocates.
+// outline when the level is built, so that firing never allocates. The
+// outlines write their spots side by side, for the hit tests' broad phase.
 #include "core/Game.h"
 
 #include "combat/bullet.h"
@@ -8,9 +9,10 @@
 namespace {
 
 template <std::size_t Count>
-void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines, Ogre::SceneManager* scene,
-              std::uint8_t pool)
+void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines, std::vector<ScreenSpot>& spots,
+              Ogre::SceneManager* scene, std::uint8_t pool)
 {
+    spots.assign(Count, ScreenSpot{});
     for (std::size_t i = 0; i < Count; ++i) {
         auto* record = new bullet();
         records[i] = record;
@@ -22,6 +24,7 @@ void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outl
         outline->isAttached = 1;
         outline->size = Ogre::Vector3(1.0f, 1.0f, 0.0f);
         outlines[i] = outline;
+        outline->spot = &spots[i];
         outline->bindCamera(scene, record->node);
         outline->init();
         record->obb = outline;
@@ -29,7 +32,7 @@ void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outl
 }
 
 template <std::size_t Count>
-void emptyPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines)
+void emptyPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outlines, std::vector<ScreenSpot>& spots)
 {
     for (std::size_t i = 0; i < Count; ++i) {
         if (records[i]) {
@@ -40,6 +43,7 @@ void emptyPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& out
         records[i] = nullptr;
         outlines[i] = nullptr;
     }
+    spots.clear();
 }
 
 } // namespace
@@ -48,12 +52,12 @@ void Game::createBulletPools()
 {
     // A level built again without being destroyed keeps no records of the last.
     destroyBulletPools();
-    fillPool(enemyBullets, enemyBulletObbs, sceneManager, bullet::enemyPool);
-    fillPool(playerBullets, playerBulletObbs, sceneManager, bullet::playerPool);
+    fillPool(enemyBullets, enemyBulletObbs, enemyBulletSpots, sceneManager, bullet::enemyPool);
+    fillPool(playerBullets, playerBulletObbs, playerBulletSpots, sceneManager, bullet::playerPool);
 }
 
 void Game::destroyBulletPools()
 {
-    emptyPool(playerBullets, playerBulletObbs);
-    emptyPool(enemyBullets, enemyBulletObbs);
+    emptyPool(playerBullets, playerBulletObbs, playerBulletSpots);
+    emptyPool(enemyBullets, enemyBulletObbs, enemyBulletSpots);
 }

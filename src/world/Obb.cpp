@@ -155,6 +155,8 @@ void Obb::rebuild()
         outline.assign(5, Ogre::Vector2::ZERO);
     else
         sortedPoints.assign(8, Ogre::Vector2::ZERO);
+    if (spot)
+        *spot = screenSpot();
 }
 
 void Obb::updateScreenPolygon()
@@ -192,6 +194,26 @@ void Obb::outlineScreenPoints()
         projectHull();
     movement = centre - previousCentre;
     updateRadius();
+    if (spot)
+        *spot = screenSpot();
+}
+
+ScreenSpot Obb::screenSpot() const
+{
+    ScreenSpot taken;
+    taken.centre = centre;
+    taken.radius = radius;
+    taken.movement = movement;
+    taken.hasEdges = outline.size() >= 2;
+    if (!taken.hasEdges)
+        return taken;
+    // The last point repeats the first.
+    taken.low = taken.high = outline.front();
+    for (std::size_t i = 1; i + 1 < outline.size(); ++i) {
+        taken.low.makeFloor(outline[i]);
+        taken.high.makeCeil(outline[i]);
+    }
+    return taken;
 }
 
 void Obb::projectFlatQuad()

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "app/CollisionResult.h"
+#include "world/ScreenSpot.h"
 #include "world/entity.h"
 
 #include <OgreMatrix4.h>
@@ -64,6 +65,8 @@ public:
     // The same for an owner that has its node's world transform at hand
     // already, through the collision camera's projection times its view.
     void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection);
+    // The broad phase's numbers of the outline as it stands.
+    ScreenSpot screenSpot() const;
 
     // What the collision tests read comes first, to share as few cache lines
     // as it can: the screen centre, the broad-phase radius, the closed screen
@@ -102,6 +105,9 @@ public:
     std::uint8_t isAttached = 0;
     Ogre::SceneNode* parentNode = nullptr;
     Ogre::Camera* collisionCamera = nullptr;
+    // Where each projection (and rebuild) also writes screenSpot(), for an
+    // owner that keeps its outlines' spots side by side; not copied.
+    ScreenSpot* spot = nullptr;
 
 private:
     // Outlines whose centres are further apart in x or in y than the sum of

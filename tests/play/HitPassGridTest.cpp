@@ -1,3 +1,5 @@
+#include "world/WorldTestScene.h"
+
 #include "combat/ScreenGrid.h"
 #include "world/Obb.h"
 
@@ -171,4 +173,55 @@ TEST(HitPassGrid, BordersAndOddOutlines)
     Obb& notANumber = make({0.1f, 0.1f}, 0.01f);
     notANumber.radius = std::numeric_limits<float>::quiet_NaN();
     EXPECT_TRUE(grid.near(notANumber).empty());
+}
+
+// Outlines projected by the collision camera, flat and tall, turned, the
+// shots moved between two projections and kept with their spots side by
+// side as the pools keep them: queried by their stored spots, the grid
+// finds exactly the hits of testing every pair.
+TEST(HitPassGrid, ProjectedShotsByTheirStoredSpots)
+{
+    WorldTestScene world;
+    world.addCamera("PlayCollisionCam", {0, 180, 0.001f}, Ogre::Vector3::ZERO)->setFOVy(Ogre::Degree(80));
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> across(-200.0f, 200.0f), turn(0.0f, 90.0f), size(1.0f, 12.0f), move(-3.0f, 3.0f);
+    std::vector<std::unique_ptr<Obb>> targets, shots;
+    constexpr std::size_t shotCount = 3000;
+    std::vector<ScreenSpot> spots(shotCount);
+    auto add = [&](std::vector<std::unique_ptr<Obb>>& into, const Ogre::Vector3& extent, bool isShot) -> Obb& {
+        into.push_back(std::make_unique<Obb>());
+        Obb& obb = *into.back();
+        obb.size = extent;
+        obb.rotation = {0, isShot ? 0.0f : turn(random), 0};
+        obb.isAttached = isShot ? 1 : 0;
+        obb.bindCamera(world.scene, world.addNode({across(random), 0, across(random) * 0.7f}));
+        obb.init();
+        return obb;
+    };
+    ScreenGrid grid;
+    for (int i = 0; i < 60; ++i)
+        grid.add(add(targets, {size(random), size(random), i % 2 ? 0.0f : size(random)}, false));
+    for (std::size_t i = 0; i < shotCount; ++i)
+        add(shots, {1, 1, 0}, true).spot = &spots[i];
+    auto project = [&] {
+        world.updateTransforms();
+        for (auto* outlines : {&targets, &shots})
+            for (auto& obb : *outlines)
+                obb->updateScreenPolygon();
+    };
+    project();
+    for (auto& shot : shots)
+        shot->parentNode->translate(move(random), 0, move(random));
+    project();
+    grid.clear();
+    std::vector<std::int32_t> everyTarget;
+    for (const auto& target : targets)
+        everyTarget.push_back(grid.add(*target));
+    std::size_t hitCount = 0;
+    for (std::size_t i = 0; i < shotCount; ++i) {
+        const std::vector<Hit> byGrid = hitsOf(*shots[i], targets, grid.near(spots[i], *shots[i]));
+        ASSERT_EQ(byGrid, hitsOf(*shots[i], targets, everyTarget)) << "shot " << i;
+        hitCount += byGrid.size();
+    }
+    EXPECT_GT(hitCount, 50u);
 }

@@ -310,3 +310,49 @@ TEST(Obb, DestroysOnlyItsOwnNode)
     EXPECT_TRUE(world.scene->hasSceneNode("owner"));
     EXPECT_EQ(owner->numChildren(), 0u);
 }
+
+// The spot an outline keeps elsewhere follows it through rebuilds and both
+// ways of projecting, flat or tall, still or moving: the broad phase reads
+// it instead of the outline, so it must never lag behind. A copy is another
+// outline and writes no spot.
+TEST(Obb, StoredSpotFollowsEveryRebuildAndProjection)
+{
+    auto expectSpotOf = [](const Obb& obb, const char* when) {
+        const ScreenSpot& spot = *obb.spot;
+        EXPECT_EQ(spot.centre, obb.centre) << when;
+        EXPECT_EQ(spot.radius, obb.radius) << when;
+        EXPECT_EQ(spot.movement, obb.movement) << when;
+        ASSERT_TRUE(spot.hasEdges) << when;
+        Ogre::Vector2 low = obb.outline.front(), high = low;
+        for (const Ogre::Vector2& point : obb.outline) {
+            low.makeFloor(point);
+            high.makeCeil(point);
+        }
+        EXPECT_EQ(spot.low, low) << when;
+        EXPECT_EQ(spot.high, high) << when;
+    };
+    for (const Ogre::Vector3 size : {Ogre::Vector3(6, 4, 0), Ogre::Vector3(6, 4, 3)}) {
+        OutlineScene scene;
+        Ogre::Camera* camera = scene.addPlayCameras();
+        ScreenSpot spot;
+        scene.obb.spot = &spot;
+        scene.obb.size = size;
+        scene.obb.rotation = {10, 30, 0};
+        scene.bindAndInit();
+        scene.project();
+        expectSpotOf(scene.obb, "projected");
+        scene.owner->setPosition(-2, 0, 1);
+        scene.world.updateTransforms();
+        const Ogre::Matrix4 viewProjection = camera->getProjectionMatrix() * Ogre::Matrix4(camera->getViewMatrix(true));
+        scene.obb.updateScreenPolygon(scene.owner->_getFullTransform(), viewProjection);
+        EXPECT_NE(spot.movement, Ogre::Vector2::ZERO);
+        expectSpotOf(scene.obb, "moved, projected through the matrices");
+        scene.obb.rebuild();
+        if (size.z > 0.0f)
+            EXPECT_FALSE(spot.hasEdges);
+        else
+            expectSpotOf(scene.obb, "rebuilt");
+        const std::unique_ptr<entity> cloned(scene.obb.clone());
+        EXPECT_EQ(dynamic_cast<Obb&>(*cloned).spot, nullptr);
+    }
+}
