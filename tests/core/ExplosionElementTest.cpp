@@ -121,6 +121,7 @@ TEST_F(ExplosionElementTest, ALightOnlyElementFlashesTheLevelsLight)
 {
     Level level;
     effects.game.level = &level;
+    effects.game.isExplosionSpawnLight = true;
     level.explosionLight = effects.scene->createLight("Explosion01");
     effects.addNode()->attachObject(level.explosionLight);
     ExplosionElement& flash = element("");
