@@ -16,7 +16,7 @@ protected:
         game.isGauge = true;
         game.maxGauge = 100.0f;
         game.minStartgauge = 50.0f;
-        game.isGaugeActive = game.isGaugeReady = game.isGaugeReadySoundPlayed = false;
+        game.isGaugeActive = game.isGaugeReady = game.isGaugeReadySoundPlayed = game.isGaugeSwitch = false;
         game.gaugeWeaponSetNumber = game.weaponLevel;
     }
     void TearDown() override { gametest::cleanGame(); }
