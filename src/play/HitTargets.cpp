@@ -11,13 +11,16 @@ void HitTargets::fileEnemies(const std::vector<Enemy*>& enemies, bool onlyBlocki
 {
     enemyOutlines.clear();
     enemyOf.clear();
-    for (Enemy* enemy : enemies) {
+    enemyRankOf.clear();
+    for (std::size_t rank = 0; rank < enemies.size(); ++rank) {
+        Enemy* enemy = enemies[rank];
         if (onlyBlocking && !enemy->isCollideWEnemyBullets)
             continue;
         for (const Obb* outline : enemy->outlines)
             if (outline) {
                 enemyOutlines.add(*outline);
                 enemyOf.push_back(enemy);
+                enemyRankOf.push_back(rank);
             }
     }
 }

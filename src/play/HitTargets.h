@@ -38,6 +38,8 @@ struct HitTargets {
 
     ScreenGrid enemyOutlines;
     std::vector<Enemy*> enemyOf;
+    // The outline's enemy's place in the list filed.
+    std::vector<std::size_t> enemyRankOf;
     ScreenGrid backgroundOutlines;
     ScreenGrid shotOutlines;
     std::vector<bullet*> shotOf;

@@ -23,6 +23,7 @@ class Camera;
 class Enemy;
 class Game;
 class Obb;
+class Weapon;
 class playState;
 
 class PlayerShotHits {
@@ -37,6 +38,11 @@ private:
     void subStep(bullet& shot, double dt, ShotStep& shots);
     // Each returns whether the record's work in the sub-step is over.
     bool hitEnemyShots(bullet& shot);
+    // The destroyable beams of the enemies' current guns the shot breaks;
+    // the place in the enemy list of the enemy whose beam stopped the shot,
+    // or noEnemy.
+    std::size_t hitEnemyBeams(bullet& shot);
+    void gatherEnemyBeams();
     void hitEnemies(bullet& shot);
     bool mayTest(const bullet& shot, Enemy& enemy) const;
     void applyEnemyContact(bullet& shot, const EnemyContact& candidate);
@@ -49,6 +55,15 @@ private:
     // The flight of the records that home on the step's point.
     ShotStep flight;
     std::vector<EnemyContact>& candidates;
+    // A destroyable beam of an enemy on screen, with the enemy's place in
+    // the list; gathered once per step, and nearly always none.
+    struct EnemyBeam {
+        std::size_t rank;
+        const Weapon* gun;
+        bullet* beam;
+    };
+    std::vector<EnemyBeam> enemyBeams;
+    static constexpr std::size_t noEnemy = static_cast<std::size_t>(-1);
 };
 
 class EnemyShotHits {

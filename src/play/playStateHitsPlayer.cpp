@@ -51,6 +51,7 @@ PlayerShotHits::PlayerShotHits(playState& state, Game& game, double dt, const Og
     targets.fileShots(game.level->liveEnemyBullets, game.enemyBullets.data());
     targets.fileBackgrounds(state.visibleBackgrounds);
     targets.fileEnemies(state.onScreenEnemies, false);
+    gatherEnemyBeams();
 }
 
 void PlayerShotHits::step(bullet& shot)
@@ -134,8 +135,6 @@ bool PlayerShotHits::mayTest(const bullet& shot, Enemy& enemy) const
 {
     if (&enemy == shot.lastHitTarget || enemy.status != Enemy::statusAlive || !enemy.isCollideWBullets)
         return false;
-    if (!isFlyingOnScreen(shot))
-        return false;
     if (shot.isInvincible && shot.hitTargets.count(&enemy))
         return false;
     return !shot.isLockedOn || shot.lockTarget == &enemy;
@@ -144,6 +143,8 @@ bool PlayerShotHits::mayTest(const bullet& shot, Enemy& enemy) const
 void PlayerShotHits::hitEnemies(bullet& shot)
 {
     candidates.clear();
+    // Enemies from the one whose beam stopped the shot on are not reached.
+    const std::size_t stopAt = enemyBeams.empty() ? noEnemy : hitEnemyBeams(shot);
     // The outlines come enemy by enemy, each enemy's in order: an enemy's
     // shortest contact is complete when the next enemy starts.
     EnemyContact best{nullptr, contactBound, false};
@@ -159,6 +160,8 @@ void PlayerShotHits::hitEnemies(bullet& shot)
         Enemy* enemy = targets.enemyOf[static_cast<std::size_t>(number)];
         if (enemy != current) {
             close();
+            if (targets.enemyRankOf[static_cast<std::size_t>(number)] >= stopAt)
+                break;
             current = enemy;
             isOpen = mayTest(shot, *enemy);
         }

@@ -200,3 +200,29 @@ TEST(ForceFieldRadius, ScreenDistanceAgainstTheRadius)
             << row.dx << ", " << row.dy << " at aspect " << row.aspect;
     }
 }
+
+// A player shot breaks a destroyable enemy beam in its way and stops there,
+// so the enemy behind the beam is not hit; a passing shot breaks the beam
+// and hits the enemy too.
+TEST_F(LaserHits, PlayerShotsBreakDestroyableEnemyBeams)
+{
+    for (const bool isInvincible : {false, true}) {
+        SCOPED_TRACE(isInvincible ? "passing shot" : "normal shot");
+        state.onScreenEnemies.clear();
+        HitRecorder& carrier = enemyAt({0, 0, -20}, 4.0f);
+        carrier.isCollideWBullets = 1;
+        Weapon& gun = *laserGun(1, false, {{0, 0, -20}});
+        gun.beams.front()->isDestructible = 1;
+        carrier.weaponSets = {{&gun}};
+        carrier.currentWeaponSet = 0;
+        bullet& shot = fire(true, {0, 0, -20}, stillSpeed);
+        shot.weapon = &ownGun;
+        shot.damage = 2;
+        shot.isInvincible = isInvincible ? 1 : 0;
+        state.updatePlayerBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
+        EXPECT_EQ(gun.beams.front()->state, bullet::stateDying);
+        EXPECT_EQ(shot.state, isInvincible ? bullet::stateFlying : bullet::stateDying);
+        EXPECT_EQ(carrier.hits.size(), isInvincible ? 1u : 0u);
+        shot.die(false, false);
+    }
+}
