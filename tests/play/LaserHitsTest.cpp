@@ -151,9 +151,11 @@ TEST_F(LaserHits, TheForceFieldRadiusTakesBeamsAndShots)
         float offset;
         float radius;
         bool isTaken;
+        std::int32_t hitBox = 0;
     };
     for (const Row& row : {Row{"beam inside", true, 0.05f, 10.0f, true}, Row{"beam outside", true, 0.15f, 10.0f, false},
-                           Row{"shot inside", false, 0.05f, 10.0f, true}, Row{"no radius", false, 0.05f, 0.0f, false}}) {
+                           Row{"shot inside", false, 0.05f, 10.0f, true}, Row{"no radius", false, 0.05f, 0.0f, false},
+                           Row{"hit box out of range", false, 0.05f, 10.0f, false, 5}}) {
         SCOPED_TRACE(row.name);
         state.onScreenEnemies.clear();
         HitRecorder& carrier = enemyAt({60, 0, 0}, 1.0f);
@@ -165,6 +167,7 @@ TEST_F(LaserHits, TheForceFieldRadiusTakesBeamsAndShots)
         ship.outlines.push_back(outlineAt(Ogre::Vector3::ZERO, 1.0f));
         ship.forceField.life = 2;
         ship.forceField.radius = row.radius;
+        ship.hitBoxIndex = row.hitBox;
         state.player = &ship;
         const Ogre::Vector3 at = belowCentre(row.offset);
         bullet* shot = nullptr;
