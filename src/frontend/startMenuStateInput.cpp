@@ -52,8 +52,10 @@ bool isValueEntry(const menuButton& entry)
 void startMenuState::update(double dt)
 {
     game->updateFade(dt);
-    if (logo)
+    if (logo) {
         logo->update(dt, Ogre::Vector3::ZERO);
+        logo->transitionState = OverlayWidget::transitionAppearing;
+    }
     if (scene.camera)
         updateSound(static_cast<float>(dt), scene.camera->getRealPosition(), scene.camera->getRealDirection());
     trackController();
