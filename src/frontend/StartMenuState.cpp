@@ -26,6 +26,12 @@ void startMenuState::keyPressed(const OIS::KeyEvent& event)
 
 void startMenuState::keyReleased(const OIS::KeyEvent&) { game->keyHeld = false; }
 
+void startMenuState::pause()
+{
+    pauseEffects(true);
+    pauseMusic(true);
+}
+
 void startMenuState::resume()
 {
     pauseEffects(false);

@@ -52,10 +52,15 @@ public:
 
     void enter(Ogre::RenderWindow* renderWindow) override;
     void exit() override;
+    // Sound holds while the window is in the background, as in play.
+    void pause() override;
+    void windowFocusLost() override { pause(); }
     void resume() override;
     void resumeAfterFocus() override { resume(); }
     void keyPressed(const OIS::KeyEvent& event) override;
     void keyReleased(const OIS::KeyEvent& event) override;
+    // The pointer leaving or entering the window lets go of a held key.
+    void mouseInWindow(bool) override { game->keyHeld = false; }
     void windowClosed(bool closed) override;
     void windowResized() override;
     void update(double dt) override;
