@@ -26,6 +26,8 @@ void startMenuState::keyPressed(const OIS::KeyEvent& event)
 
 void startMenuState::keyReleased(const OIS::KeyEvent&) { game->keyHeld = false; }
 
+void startMenuState::mouseInWindow(bool) { game->keyHeld = false; }
+
 void startMenuState::pause()
 {
     pauseEffects(true);

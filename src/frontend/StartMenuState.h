@@ -60,7 +60,7 @@ public:
     void keyPressed(const OIS::KeyEvent& event) override;
     void keyReleased(const OIS::KeyEvent& event) override;
     // The pointer leaving or entering the window lets go of a held key.
-    void mouseInWindow(bool) override { game->keyHeld = false; }
+    void mouseInWindow(bool inside) override;
     void windowClosed(bool closed) override;
     void windowResized() override;
     void update(double dt) override;
