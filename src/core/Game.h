@@ -753,6 +753,9 @@ public:
     int mouseRelX = 0;
     int mouseRelY = 0;
     bool isFocusRegained = false;
+    // A key is down: set by the menu states for any key, cleared when one is
+    // released or the pointer crosses the window's edge.
+    bool keyHeld = false;
 
     // Virtual controls, rebuilt by pollGamepads each frame: what menus, screens,
     // triggers and the player read instead of the devices.
