@@ -25,7 +25,9 @@ TEST(MenuButtonRender, AChoiceSpansItsWidthFromWhereItsAlignmentPutsIt)
     OverlayWidget font;
     font.fontName = Game::getSingletonPtr()->startMenuFont;
     font.create();
-    const RenderScene scene;
+    // Texts are measured against the viewport of the last frame drawn.
+    RenderScene scene;
+    scene.renderFrame();
     struct Case {
         std::uint32_t align;
         float start; // in widths: where the label begins
