@@ -7,7 +7,6 @@
 
 #include <Overlay/OgreOverlay.h>
 #include <OgreRenderWindow.h>
-#include <OgreRoot.h>
 
 #include <SDL.h>
 
@@ -32,9 +31,7 @@ void introState::enter(Ogre::RenderWindow* window)
 {
     SDL_ShowCursor(SDL_DISABLE);
     game = Game::getSingletonPtr();
-    root = Ogre::Root::getSingletonPtr();
     renderWindow = window;
-    hasFirstSplash = hasSecondSplash = true;
     isSkipping = false;
     scene.create(window);
     createPictures();

@@ -14,7 +14,6 @@ namespace Ogre {
 class Overlay;
 class OverlayContainer;
 class RenderWindow;
-class Root;
 } // namespace Ogre
 
 class Game;
@@ -43,7 +42,6 @@ public:
     // stand-in picture when the game has none of that name).
     void loadSplashPicture(const std::string& name);
 
-    Ogre::Root* root = nullptr;
     // The scene manager, the camera "IntroCam" and the viewport.
     MenuScene scene;
     Ogre::RenderWindow* renderWindow = nullptr;

@@ -144,7 +144,8 @@ void introState::fitPictures()
     firstPanel->setPosition((w - first.width) / 2.0f, (h - first.height) / 2.0f);
     logLine("pictureRatio " + Ogre::StringConverter::toString(ratio));
     logLine("screenRatio " + Ogre::StringConverter::toString(w / h));
-    logLine((isFittedToHeight(ratio, w, h) ? "bgheigth2 " : "bgheigth ") + Ogre::StringConverter::toString(first.height));
+    const char* const heightLine = isFittedToHeight(ratio, w, h) ? "bgheigth2 " : "bgheigth ";
+    logLine(heightLine + Ogre::StringConverter::toString(first.height));
     const float secondHeight = w / pictureRatio(*secondPanel);
     secondPanel->setDimensions(w, secondHeight);
     secondPanel->setPosition(0.0f, (h - secondHeight) / 2.0f);

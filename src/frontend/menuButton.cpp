@@ -180,8 +180,10 @@ void menuButton::applyTransform(const Ogre::Vector2& at, float drawScale, Ogre::
         return;
     // The value's text changes with the setting: it is measured as it is
     // now, before the entry's width is taken.
-    if (valueText)
-        valueText->longestLine = longestTextLine(toWideString(valueText->text));
+    if (valueText && valueText->text != measuredValue) {
+        measuredValue = valueText->text;
+        valueText->longestLine = longestTextLine(toWideString(measuredValue));
+    }
     if (!isActive)
         drawColour = dimmed(drawColour);
     if (labelText->isDarken) {

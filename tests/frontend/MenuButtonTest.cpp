@@ -62,13 +62,8 @@ TEST_F(MenuButtonTest, TypesGiveTheirTextsSizesAndZOrders)
         EXPECT_EQ(entry.labelText->horizontalAlignment, c.widgets > 1 ? menuButton::alignLeft : entry.align);
         EXPECT_FALSE(entry.labelText->overlay->isVisible());
         entry.setZOrder(1);
-        EXPECT_EQ(entry.labelText->overlay->getZOrder(), 641);
-        if (entry.valueText) {
-            EXPECT_EQ(entry.valueText->overlay->getZOrder(), 641);
-        }
-        if (entry.leftArrowText) {
-            EXPECT_EQ(entry.rightArrowText->overlay->getZOrder(), 641);
-        }
+        for (const auto* part : {&entry.labelText, &entry.valueText, &entry.leftArrowText, &entry.rightArrowText})
+            EXPECT_EQ(*part ? (*part)->overlay->getZOrder() : 641, 641);
     }
 }
 

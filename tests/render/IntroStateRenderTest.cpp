@@ -27,13 +27,6 @@ constexpr double frameStep = 0.02;
 
 class Elsewhere : public GameState {};
 
-gameFileEntry level(const std::string& name)
-{
-    gameFileEntry entry;
-    entry.name = name;
-    return entry;
-}
-
 class IntroStateRender : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,6 +35,7 @@ protected:
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
         game.renderWindow->removeAllViewports();
+        firstLevel.name = "Level01";
         game.levels.push_back(&firstLevel);
         manager = std::make_unique<GameManager>();
         manager->game = &game;
@@ -81,7 +75,7 @@ protected:
 
     Game& game = *Game::getSingletonPtr();
     introState& intro = *introState::getInstance();
-    gameFileEntry firstLevel = level("Level01");
+    gameFileEntry firstLevel;
     Elsewhere elsewhere;
     std::unique_ptr<RenderScene> scene;
     std::unique_ptr<GameManager> manager;
