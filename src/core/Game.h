@@ -753,9 +753,6 @@ public:
     int mouseRelX = 0;
     int mouseRelY = 0;
     bool isFocusRegained = false;
-    // A key is down: set by the menu states for any key, cleared when one is
-    // released or the pointer crosses the window's edge.
-    bool keyHeld = false;
 
     // Virtual controls, rebuilt by pollGamepads each frame: what menus, screens,
     // triggers and the player read instead of the devices.
@@ -795,6 +792,8 @@ public:
     bool selectReleased = false;
     bool confirmPressed = false;
     bool backPressed = false;
+    // A key other than Escape is down; set and cleared by the menus' key handlers.
+    bool keyHeld = false;
     bool upHeld = false;
     bool downHeld = false;
     bool leftHeld = false;
