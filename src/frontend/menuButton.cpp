@@ -47,6 +47,9 @@ double progress(double left, float duration) { return duration > 0.0f ? 1.0 - le
 
 Ogre::ColourValue dimmed(const Ogre::ColourValue& colour) { return colour * dimFactor; }
 
+// A text widget's character size: the size in points, truncated.
+unsigned charSizeOf(float points) { return static_cast<unsigned>(std::max(points, 0.0f)); }
+
 } // namespace
 
 menuButton::menuButton() { fontSize = static_cast<float>(Game::getSingletonPtr()->startMenuFontSize); }
@@ -80,9 +83,9 @@ void menuButton::build(const void* context)
     if (isActive && !isLabelOnly(type) && !isFullSize)
         fontScale = valueFontScale;
     fontSize *= fontScale;
-    labelText = makeText(label, showsValue(type) ? alignLeft : align, verticalTop, static_cast<unsigned>(fontSize));
+    labelText = makeText(label, showsValue(type) ? alignLeft : align, verticalTop, charSizeOf(fontSize));
     const float menuFontSize = static_cast<float>(Game::getSingletonPtr()->startMenuFontSize);
-    const auto partSize = static_cast<unsigned>(menuFontSize * fontScale);
+    const unsigned partSize = charSizeOf(menuFontSize * fontScale);
     if (showsValue(type))
         valueText = makeText("value", alignLeft, verticalCentred, partSize);
     if (showsChoice(type)) {
@@ -167,7 +170,6 @@ void menuButton::drawChoice(const Ogre::Vector2& at, float drawScale, const Ogre
     placePart(*leftArrowText, at, drawScale, isFirst ? dimmed(drawColour) : drawColour, valueLeft + g);
     const float afterArrow = valueLeft + g + measureTextWidth(*leftArrowText) + g;
     placePart(*valueText, at, drawScale, drawColour, afterArrow);
-    valueText->longestLine = longestTextLine(toWideString(valueText->text));
     placePart(*rightArrowText, at, drawScale, isLast ? dimmed(drawColour) : drawColour,
               afterArrow + measureTextWidth(*valueText) + g);
 }
@@ -176,6 +178,12 @@ void menuButton::applyTransform(const Ogre::Vector2& at, float drawScale, Ogre::
 {
     if (!labelText)
         return;
+    // The value's text changes with the setting: it is measured as it is
+    // now, before the entry's width is taken.
+    if (valueText && valueText->text != measuredValue) {
+        measuredValue = valueText->text;
+        valueText->longestLine = longestTextLine(toWideString(measuredValue));
+    }
     if (!isActive)
         drawColour = dimmed(drawColour);
     if (labelText->isDarken) {

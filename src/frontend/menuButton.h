@@ -107,6 +107,9 @@ public:
     const void* owner = nullptr;
 
 private:
+    // The value text the value's measure was last taken from.
+    std::string measuredValue;
+
     std::unique_ptr<OverlayWidget> makeText(const std::string& caption, std::uint32_t alignment,
                                             std::uint32_t verticalMode, unsigned charSize) const;
     void drawChoice(const Ogre::Vector2& at, float drawScale, const Ogre::ColourValue& drawColour, float valueLeft);
