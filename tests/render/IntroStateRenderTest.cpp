@@ -5,6 +5,7 @@
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
 
+#include "app/OverlayWidget.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "frontend/IntroState.h"
@@ -33,6 +34,13 @@ protected:
     {
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+        // The start menu writes its entries in the menu font. A scene drops
+        // the materials made while it lived, the loaded font's among them,
+        // and Ogre cannot load a font again: it is loaded between scenes.
+        { const RenderScene first; }
+        OverlayWidget font;
+        font.fontName = game.startMenuFont;
+        font.create();
         scene = std::make_unique<RenderScene>();
         game.renderWindow->removeAllViewports();
         firstLevel.name = "Level01";
