@@ -793,6 +793,8 @@ public:
     bool selectReleased = false;
     bool confirmPressed = false;
     bool backPressed = false;
+    // A key other than Escape is down; set and cleared by the menus' key handlers.
+    bool keyHeld = false;
     bool upHeld = false;
     bool downHeld = false;
     bool leftHeld = false;

@@ -1,29 +1,12 @@
+// The start menu's input and window slots: keys, resume and window events.
 #include "frontend/StartMenuState.h"
 
 #include "app/AudioService.h"
-#include "app/Log.h"
-#include "app/ResourceLookup.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
-#include "data/LevelPreReads.h"
+#include "play/playStateInputRules.h"
 
-#include <OgreCamera.h>
-#include <OgreRenderSystem.h>
-#include <OgreRoot.h>
-
-namespace {
-
-// The full start menu will own its music (the game's startMenuMusic).
-void startSampleMusic(const Game& game)
-{
-    setMasterVolume(game.isSoundOn ? game.masterVolume : 0);
-    setMusicVolume(game.musicVolume);
-    setEffectsVolume(game.sfxVolume);
-    playMusicNow("skyward_theme.ogg", 1.0f);
-    resumeMusic();
-}
-
-} // namespace
+#include <OgreRenderWindow.h>
 
 startMenuState* startMenuState::getInstance()
 {
@@ -31,27 +14,40 @@ startMenuState* startMenuState::getInstance()
     return &instance;
 }
 
-void startMenuState::enter(Ogre::RenderWindow* window)
+void startMenuState::keyPressed(const OIS::KeyEvent& event)
 {
-    logLine("start menu will init start");
-    renderWindow = window;
-    Game& game = *Game::getSingletonPtr();
-    game.gameMode = gameModeBackToStartMenu;
-    resolveFontSources();
-    scene.create(window);
-    Ogre::Root::getSingleton().getRenderSystem()->_setViewport(scene.viewport);
-    // The shadow setting is offered only to games whose levels cast shadows.
-    isShadows = readLevelShadows(game);
-    // The menu screens, background and logo are not built yet.
-    startSampleMusic(game);
+    if (event.key != OIS::KC_ESCAPE) {
+        game->keyHeld = true;
+        return;
+    }
+    if (!isStartingGame && inputDelay <= 0.0 && currentScreen != splashScreenName)
+        back();
 }
 
-void startMenuState::update(double timeStep)
+void startMenuState::keyReleased(const OIS::KeyEvent&) { game->keyHeld = false; }
+
+void startMenuState::mouseInWindow(bool) { game->keyHeld = false; }
+
+void startMenuState::pause()
 {
-    if (scene.camera)
-        updateSound(static_cast<float>(timeStep), scene.camera->getRealPosition(), scene.camera->getRealDirection());
+    pauseEffects(true);
+    pauseMusic(true);
 }
 
-void startMenuState::exit() { scene.destroy(renderWindow); }
+void startMenuState::resume()
+{
+    pauseEffects(false);
+    pauseMusic(false);
+}
 
 void startMenuState::windowClosed(bool) { Game::getSingletonPtr()->setGameState(gameModeQuit); }
+
+void startMenuState::windowResized()
+{
+    keepWindowSize(*game);
+    if (renderWindow)
+        renderWindow->update();
+    layoutBackground();
+    updateSelection();
+    setScreenZOrder();
+}

@@ -30,25 +30,6 @@ void holdSound(bool held)
     pauseMusic(held);
 }
 
-// The window keeps play's smallest size; a window that is not full-screen
-// gives the Game its size, never below that.
-void keepWindowSize(Game& game)
-{
-    if (!game.sdlWindow)
-        return;
-    SDL_SetWindowMinimumSize(game.sdlWindow, game.isPortrait ? minimumPortraitWindowWidth : minimumWindowWidth,
-                             minimumWindowHeight);
-    if (game.renderWindow)
-        game.renderWindow->windowMovedOrResized();
-    if ((SDL_GetWindowFlags(game.sdlWindow) & SDL_WINDOW_FULLSCREEN) != 0)
-        return;
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(game.sdlWindow, &width, &height);
-    game.width = game.appliedWidth = std::max(width, minimumWindowWidth);
-    game.height = game.appliedHeight = std::max(height, minimumWindowHeight);
-}
-
 } // namespace
 
 void playState::pause() { holdSound(true); }

@@ -5,6 +5,12 @@
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
 
+#include <OgreRenderWindow.h>
+
+#include <SDL.h>
+
+#include <algorithm>
+
 int wrappedPointerCoordinate(int position, int extent)
 {
     // SDL keeps the pointer within 0 .. extent - 1.
@@ -25,3 +31,22 @@ bool isPauseAllowed(const Game& game)
 bool isKeyHeld(const Game& game, OIS::KeyCode key) { return game.keyboard && game.keyboard->isKeyDown(key); }
 
 bool isPauseMenuOpen(const PauseMenu* menu) { return menu && menu->isOpen; }
+
+// The window keeps play's smallest size; a window that is not full-screen
+// gives the Game its size, never below that.
+void keepWindowSize(Game& game)
+{
+    if (!game.sdlWindow)
+        return;
+    SDL_SetWindowMinimumSize(game.sdlWindow, game.isPortrait ? minimumPortraitWindowWidth : minimumWindowWidth,
+                             minimumWindowHeight);
+    if (game.renderWindow)
+        game.renderWindow->windowMovedOrResized();
+    if ((SDL_GetWindowFlags(game.sdlWindow) & SDL_WINDOW_FULLSCREEN) != 0)
+        return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(game.sdlWindow, &width, &height);
+    game.width = game.appliedWidth = std::max(width, minimumWindowWidth);
+    game.height = game.appliedHeight = std::max(height, minimumWindowHeight);
+}

@@ -17,6 +17,9 @@ int wrappedPointerCoordinate(int position, int extent);
 constexpr int minimumWindowWidth = 1280;
 constexpr int minimumPortraitWindowWidth = 540;
 constexpr int minimumWindowHeight = 720;
+// The window keeps that smallest size; a window that is not full-screen
+// gives the Game its size, never below it. Play and the start menu share it.
+void keepWindowSize(Game& game);
 
 // Pausing is for normal play, and only in levels that allow it.
 bool isPauseAllowed(const Game& game);

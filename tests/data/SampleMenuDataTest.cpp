@@ -80,7 +80,7 @@ TEST_F(SampleMenuData, EveryScreenOfTheStartMenuIsThereAndReachable)
     for (auto& sound : sounds)
         delete sound.second;
 
-    EXPECT_EQ(namesOf("GFXMENU"), (std::vector<std::string>{"FULLSCREEN", "RESOLUTION", "TATE", "SHADOWS", "APPLYGFX", "BACK"}));
+    EXPECT_EQ(namesOf("GFXMENU"), (std::vector<std::string>{"FULLSCREEN", "RESOLUTION", "TATE", "PORTRAIT", "SHADOWS", "APPLYGFX", "BACK"}));
     EXPECT_EQ(game.menuScreens.at("GFXMENU").entries[0].text, "Screen mode");
     // Eight fire buttons, then start, select and the dead zone, as the
     // controller screen reads them by position.
