@@ -24,11 +24,13 @@ void writeSettings(const ProgramRun& run)
     run.folder().write("share/Zarnith/zarnith/config.ini", settings);
 }
 
-// Starts the program, lets it play that long in its main loop, closes its window.
+// Starts the program, lets its start menu play that long, closes its window.
 void playAndClose(ProgramRun& run, double seconds)
 {
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    // The music starts with the start menu, which may come up late on a busy machine.
+    ASSERT_TRUE(run.waitForLogLine(pid, "start menu initialized", 120)) << run.logText();
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
     unsigned long window = 0;
     for (int tenth = 0; tenth < 200 && !window; ++tenth) {
