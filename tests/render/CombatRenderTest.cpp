@@ -6,6 +6,7 @@
 // the eye show shots, a score pop-up and a life bar.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/WindowManager.h"
 
 #include "app/CameraProjection.h"
 #include "combat/Enemy.h"
@@ -157,10 +158,7 @@ protected:
         game.levelName = "Level01";
         game.postFX = true;
         game.computeAspectRatio();
-        game.renderWindow->removeAllViewports();
-        manager = std::make_unique<GameManager>();
-        manager->game = &game;
-        manager->renderWindow = game.renderWindow;
+        manager = windowmanager::start(game);
         manager->changeState(&play);
         platform::seedRandom(visitSeed);
         hands = std::make_unique<Hands>(game.keyboard);
@@ -170,9 +168,7 @@ protected:
     {
         if (!manager)
             return;
-        manager->changeState(&outside);
-        manager->renderWindow = nullptr;
-        manager.reset();
+        windowmanager::stop(manager, outside);
         game.clearLibraries();
         // The game file's settings stay with this test.
         game.resetLevel();

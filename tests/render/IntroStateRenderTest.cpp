@@ -4,6 +4,7 @@
 #include "support/LogCapture.h"
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/WindowManager.h"
 
 #include "app/OverlayWidget.h"
 #include "core/Game.h"
@@ -42,21 +43,15 @@ protected:
         font.fontName = game.startMenuFont;
         font.create();
         scene = std::make_unique<RenderScene>();
-        game.renderWindow->removeAllViewports();
         firstLevel.name = "Level01";
         game.levels.push_back(&firstLevel);
-        manager = std::make_unique<GameManager>();
-        manager->game = &game;
-        manager->renderWindow = game.renderWindow;
+        manager = windowmanager::start(game);
     }
     void TearDown() override
     {
         if (!manager)
             return;
-        manager->changeState(&elsewhere);
-        // The window belongs to the test's engine.
-        manager->renderWindow = nullptr;
-        manager.reset();
+        windowmanager::stop(manager, elsewhere);
         game.levels.clear();
         game.keyHeld = false;
         scene.reset();

@@ -5,6 +5,7 @@
 // leaves nothing behind and does not grow the process.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/WindowManager.h"
 
 #include "combat/Enemy.h"
 #include "combat/Player.h"
@@ -184,20 +185,14 @@ protected:
         game.postFX = true;
         // As the window's set-up at start-up leaves it: the window's shape.
         game.computeAspectRatio();
-        game.renderWindow->removeAllViewports();
-        manager = std::make_unique<GameManager>();
-        manager->game = &game;
-        manager->renderWindow = game.renderWindow;
+        manager = windowmanager::start(game);
     }
 
     void TearDown() override
     {
         if (!manager)
             return;
-        manager->changeState(&outside);
-        // The window belongs to the test's engine, not to this manager.
-        manager->renderWindow = nullptr;
-        manager.reset();
+        windowmanager::stop(manager, outside);
         game.clearLibraries();
         // Fonts loaded in play remove their materials when they unload: they
         // must do so before the scene takes away the materials the test made.
