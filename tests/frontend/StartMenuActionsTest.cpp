@@ -164,11 +164,12 @@ TEST_F(StartMenuActions, TheGameStartsWhenItsSoundAndFadeHaveEnded)
         if (!test.hasLevels)
             continue;
         EXPECT_EQ(menu.firstLevel, "first");
-        EXPECT_DOUBLE_EQ(game.fadeDuration, test.fade);
+        EXPECT_NEAR(game.fadeDuration, test.fade, 1e-6);
         // The frame's own steps, short of entering play.
         for (double time = 0.0; time < test.readyAt + 0.1; time += frame) {
-            if (std::abs(time - test.readyAt) > 0.05)
+            if (std::abs(time - test.readyAt) > 0.05) {
                 EXPECT_EQ(menu.isReadyToPlay(), time > test.readyAt) << time;
+            }
             game.updateFade(frame);
             menu.clock += frame;
             menu.updateEntries(frame);
