@@ -4,8 +4,9 @@
 // them with keys and pads. The class is split by concern:
 // StartMenuState.cpp (input slots), startMenuStateEnter.cpp (scene, pictures,
 // sounds), startMenuStateScreens.cpp (building and switching screens),
-// startMenuStateInput.cpp (the frame: selection and values) and
-// startMenuStateAnimation.cpp (layout and entry animation).
+// startMenuStateInput.cpp (the frame: selection and values),
+// startMenuStateAnimation.cpp (layout and entry animation) and
+// startMenuStateActions.cpp (what validated entries do).
 #pragma once
 
 #include "core/GameState.h"
@@ -81,6 +82,18 @@ public:
     void back();
     void validate();
     void setScreenZOrder();
+
+    // Actions of validated entries: settings, the game's start and end, web
+    // pages. The game is entered once its start sound and fade have ended.
+    void startGame();
+    bool isReadyToPlay() const;
+    void enterPlay();
+    void changeVolume(const menuButton& entry);
+    void applyGraphics();
+    void previewResolution();
+    void restorePadControls();
+    void restoreKeyboardControls();
+    void restoreSound();
 
     // Layout and animation.
     void updateSelection();

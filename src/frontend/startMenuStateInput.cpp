@@ -30,6 +30,8 @@ constexpr double releasedLock = -1.0;
 constexpr double fastStepAfter = 1.0;
 // The pad entry of the controls choice screen.
 constexpr std::size_t padEntryIndex = 1;
+// The entry whose every change shows the chosen resolution at once.
+const char* const resolutionPreviewText = "RESOLUTIONXXX";
 
 void playClick(const Game& game) { playSound(game.startMenuClick, 0.0f, noSoundPosition, false); }
 
@@ -62,7 +64,10 @@ void startMenuState::update(double dt)
     clock += dt;
     inputDelay -= dt;
     screenLock -= dt;
-    // The game starts here once its sound and fade have ended.
+    if (isReadyToPlay()) {
+        enterPlay();
+        return;
+    }
     if (isStartingGame || !navigate(dt))
         updateEntries(dt);
 }
@@ -137,7 +142,8 @@ bool startMenuState::stepValue(menuButton& entry)
     }
     const bool isFast = entry.type == menuSpinnerChoice && holdTime > fastStepAfter;
     inputDelay = isFast ? fastStepLock : stepLock;
-    // The resolution preview applies the chosen resolution here.
+    if (entry.text == resolutionPreviewText)
+        previewResolution();
     playClick(*game);
     updateSelection();
     validate();

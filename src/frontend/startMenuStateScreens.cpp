@@ -260,19 +260,6 @@ void startMenuState::back()
     playMenuSound(game->startMenuBack);
 }
 
-void startMenuState::validate()
-{
-    startMenuScreen* screen = findScreen(currentScreen);
-    if (!screen || selectedIndex >= screen->entries.size())
-        return;
-    const menuButton& entry = *screen->entries[selectedIndex];
-    if (entry.type == menuDeactivated)
-        openScreen(entry.fonctionName);
-    else if (entry.type == menuBackScreen)
-        back();
-    // The settings, the game start, quitting and the web page act here too.
-}
-
 void startMenuState::setScreenZOrder()
 {
     startMenuScreen* screen = findScreen(currentScreen);
