@@ -18,6 +18,8 @@ void startMenuState::keyPressed(const OIS::KeyEvent& event)
 {
     if (event.key != OIS::KC_ESCAPE) {
         game->keyHeld = true;
+        if (isBindingKey())
+            bindKey(event);
         return;
     }
     if (!isStartingGame && inputDelay <= 0.0 && currentScreen != splashScreenName)
@@ -47,6 +49,7 @@ void startMenuState::windowResized()
     keepWindowSize(*game);
     if (renderWindow)
         renderWindow->update();
+    refreshOptionTexts();
     layoutBackground();
     updateSelection();
     setScreenZOrder();

@@ -5,8 +5,10 @@
 // StartMenuState.cpp (input slots), startMenuStateEnter.cpp (scene, pictures,
 // sounds), startMenuStateScreens.cpp (building and switching screens),
 // startMenuStateInput.cpp (the frame: selection and values),
-// startMenuStateAnimation.cpp (layout and entry animation) and
-// startMenuStateActions.cpp (what validated entries do).
+// startMenuStateAnimation.cpp (layout and entry animation),
+// startMenuStateActions.cpp (what validated entries do),
+// startMenuStateOptions.cpp (option values from the Game's settings) and
+// startMenuStateBinding.cpp (key and pad binding).
 #pragma once
 
 #include "core/GameState.h"
@@ -100,6 +102,18 @@ public:
     void updateEntries(double dt);
     void layoutBackground();
 
+    // Option values and control binding: the entries show the Game's
+    // current settings, and the control screens bind keys and pad buttons.
+    void refreshOptionTexts();
+    void refreshControlsMenu();
+    void refreshKeyboardMenu();
+    void bindKey(const OIS::KeyEvent& event);
+    void controllerButtonDown(std::uint8_t button) override;
+    // The triggers bind as buttons 100 and 101.
+    void joystickAxisMoved(std::uint8_t axis) override;
+    void swapKeyBinding(const OIS::KeyEvent& event);
+    void swapPadBinding(std::int32_t button);
+
     Ogre::Root* root = nullptr;
     Ogre::RenderWindow* renderWindow = nullptr;
     bool isControllerConnected = false;
@@ -144,6 +158,13 @@ private:
     bool leaveSplash();
     void layoutScreen(const std::string& name, startMenuScreen& screen, float ratio);
     void animateEntry(menuButton& entry, double dt, float heightRatio);
+    // Sets the first entry of that fonctionName, kept within what it can show.
+    void setClampedOption(const std::string& screenName, const std::string& fonctionName, std::int32_t value);
+    void refreshResolutionChoices();
+    // True while a key pressed goes to bindKey.
+    bool isBindingKey() const;
+    // The selected entry of the current screen, or null.
+    menuButton* selectedEntry();
     // The window's width / height, 1 without a window.
     float windowAspect() const;
 };

@@ -203,7 +203,7 @@ void startMenuState::applyGraphics()
     if (game->isPortrait != wasPortrait && game->sdlWindow)
         SDL_SetWindowPosition(game->sdlWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     renderFrame(root);
-    // option texts refresh here
+    refreshOptionTexts();
     layoutBackground();
     updateSelection();
     setScreenZOrder();
@@ -235,7 +235,7 @@ void startMenuState::restorePadControls()
     game->start = defaults.start;
     game->select = defaults.select;
     game->deadzone = defaults.deadzone;
-    // option texts refresh here
+    refreshControlsMenu();
 }
 
 void startMenuState::restoreKeyboardControls()
@@ -249,7 +249,8 @@ void startMenuState::restoreKeyboardControls()
     game->startButton = defaults.startButton;
     game->selectButton = defaults.selectButton;
     game->shootButton = defaults.shootButton;
-    // option texts refresh here
+    refreshControlsMenu();
+    refreshKeyboardMenu();
 }
 
 void startMenuState::restoreSound()
@@ -262,5 +263,5 @@ void startMenuState::restoreSound()
     setMasterVolume(game->masterVolume);
     setMusicVolume(game->musicVolume);
     setEffectsVolume(game->sfxVolume);
-    // option texts refresh here
+    refreshOptionTexts();
 }

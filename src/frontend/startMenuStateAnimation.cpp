@@ -31,37 +31,15 @@ constexpr double quarterTurn = 1.5707964;
 constexpr double blinkSpeed = 8.0;
 constexpr double flashSpeed = 45.0;
 constexpr std::int32_t shownFullScreenMode = 2;
-// Pad buttons shown by name: the triggers and the shoulders.
-constexpr std::int32_t leftTriggerButton = 100;
-constexpr std::int32_t rightTriggerButton = 101;
-constexpr std::int32_t leftShoulderButton = 9;
-constexpr std::int32_t rightShoulderButton = 10;
 
 float smoothStep(float u) { return (3.0f - 2.0f * u) * u * u; }
 
-std::string padButtonText(std::int32_t button)
-{
-    switch (button) {
-    case leftTriggerButton:
-        return "LT";
-    case rightTriggerButton:
-        return "RT";
-    case leftShoulderButton:
-        return "L1";
-    case rightShoulderButton:
-        return "R1";
-    default:
-        return std::to_string(button);
-    }
-}
-
-// The text an entry shows as its value, empty when it shows none.
-std::string valueTextOf(const menuButton& entry, bool isKeyboardScreen)
+// The text an entry shows as its value, empty when it shows none or when
+// the control screens write it (key and button names).
+std::string valueTextOf(const menuButton& entry)
 {
     if (entry.type == menuSpinnerChoice)
         return std::to_string(entry.choiceIndex);
-    if (entry.type == menuKeyCode && !isKeyboardScreen)
-        return padButtonText(entry.choiceIndex);
     if (entry.type == menuLeftRightChoice && !entry.choices.empty()) {
         const auto last = static_cast<std::int32_t>(entry.choices.size()) - 1;
         return entry.choices[static_cast<std::size_t>(std::clamp(entry.choiceIndex, 0, last))];
@@ -85,7 +63,7 @@ float startMenuState::windowAspect() const
 
 void startMenuState::updateSelection()
 {
-    // The keyboard screen's key names are written here once bindings have them.
+    refreshKeyboardMenu();
     const float ratio = referenceAspect / windowAspect();
     for (auto& [name, screen] : screens)
         layoutScreen(name, screen, ratio);
@@ -107,7 +85,7 @@ void startMenuState::layoutScreen(const std::string& name, startMenuScreen& scre
         entry->scroll = Ogre::Vector2(entry->text == pressStartText ? 0.0f : centre.x * ratio, centre.y);
         const float size = charSizeOf(*entry);
         height += gap * size + size;
-        const std::string value = valueTextOf(*entry, name == keyboardScreenName);
+        const std::string value = valueTextOf(*entry);
         if (entry->valueText && !value.empty())
             entry->valueText->setText(value);
         entry->updateTexts();

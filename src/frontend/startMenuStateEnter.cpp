@@ -86,6 +86,7 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     buildScreens(readLevelShadows(*game));
     createBackground();
     hideDebugElement();
+    refreshOptionTexts();
     layoutBackground();
     createLogo();
     updateSelection();

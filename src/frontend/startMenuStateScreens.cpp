@@ -155,7 +155,7 @@ void startMenuState::showScreen(bool isReversed)
     startMenuScreen* screen = findScreen(currentScreen);
     if (!screen)
         return;
-    // The option entries' texts are written here once the option values have them.
+    refreshOptionTexts();
     if (!screen->screenSound.empty()) {
         loadSound(screen->screenSound, false, false, false, false);
         playMenuSound(screen->screenSound);
