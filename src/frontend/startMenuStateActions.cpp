@@ -10,6 +10,7 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameMode.h"
+#include "frontend/videoModeChoices.h"
 #include "play/playState.h"
 #include "platform/WebPage.h"
 
@@ -42,27 +43,6 @@ constexpr double portraitNarrowing = 0.95;
 constexpr double portraitHeightRatio = 1.3333333333333333;
 
 void playMenuSound(const std::string& name) { playSound(name, 0.0f, noSoundPosition, false); }
-
-// "1920 x 1080 @ 32-bit colour", "1920 x 1080" or " 800 x  600": the whole
-// numbers before and after the "x" (blanks allowed, depth optional).
-bool parseVideoMode(const std::string& text, unsigned& width, unsigned& height)
-{
-    const std::size_t cross = text.find('x');
-    if (cross == std::string::npos)
-        return false;
-    const std::size_t at = text.find('@', cross);
-    const std::string heightText = text.substr(cross + 1, at == std::string::npos ? std::string::npos : at - cross - 1);
-    char* end = nullptr;
-    const long w = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str())
-        return false;
-    const long h = std::strtol(heightText.c_str(), &end, 10);
-    if (end == heightText.c_str() || w <= 0 || h <= 0)
-        return false;
-    width = static_cast<unsigned>(w);
-    height = static_cast<unsigned>(h);
-    return true;
-}
 
 // The resolution chosen on the video screen; false when it offers none.
 bool chosenResolution(startMenuState& menu, unsigned& width, unsigned& height)
