@@ -7,13 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
 
 const std::string windowTitle = " - engine v1.7.2.0";
 const std::string mutedLine = "no sound device could be opened: the game runs muted";
+// A sample below this is silence.
+constexpr float audibleLevel = 1e-3f;
 
 // The settings template with frames run even without input focus.
 void writeSettings(const ProgramRun& run)
@@ -50,7 +54,10 @@ soundtest::Levels recordedLevels(const std::string& path)
     std::vector<float> samples(static_cast<std::size_t>(info.frames * 2));
     sf_readf_float(file, samples.data(), info.frames);
     sf_close(file);
-    return soundtest::measureStereo(samples);
+    // The mix is silent until the start menu is up, which takes longer on a
+    // busy machine: the music is measured from its first sound on.
+    const auto first = std::find_if(samples.begin(), samples.end(), [](float s) { return std::fabs(s) > audibleLevel; });
+    return soundtest::measureStereo(samples, static_cast<std::size_t>(first - samples.begin()) / 2);
 }
 
 bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
