@@ -2,6 +2,7 @@
 // and out between states and levels.
 #include "core/Game.h"
 
+#include "core/FadeStates.h"
 #include "core/FadeVisuals.h"
 #include "core/materials/MaterialLookup.h"
 
@@ -13,10 +14,6 @@
 
 namespace {
 
-constexpr int fadeIdle = 0;
-constexpr int fadingIn = 1;
-constexpr int fadingOut = 2;
-constexpr int fadedOut = 3;
 // A long frame moves the fade no further than this.
 constexpr double longestFadeStep = 0.034;
 

@@ -3,6 +3,7 @@
 // back between them, and after the last fade the start menu begins.
 #include "frontend/IntroState.h"
 
+#include "core/FadeStates.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "frontend/StartMenuState.h"
@@ -22,8 +23,6 @@ constexpr double blackTime = 0.4;
 // Without a second picture the last fade starts as soon as the screen is
 // black: the wait is already over.
 constexpr double noSecondPictureTime = 1.0;
-constexpr int fadeIdle = 0;
-constexpr int fadedOut = 3;
 
 bool isFadeIdle(const Game& game) { return game.fadeState == fadeIdle || game.fadeState == fadedOut; }
 

@@ -7,6 +7,7 @@
 #include "app/DynamicResolution.h"
 #include "app/OverlayWidget.h"
 #include "app/RenderSettings.h"
+#include "core/FadeStates.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameMode.h"
@@ -33,7 +34,6 @@ constexpr double longestFade = 8.0;
 constexpr double shortestFade = 0.9;
 constexpr double fadeShareOfSound = 0.9;
 constexpr float musicFadeOut = 0.4f;
-constexpr int fadedOut = 3;
 // Video settings.
 constexpr int antialiasingLevel = 4;
 constexpr unsigned highShadowTextureSize = 2048;

@@ -4,6 +4,7 @@
 
 #include "combat/Player.h"
 #include "combat/bulletSpriteBatch.h"
+#include "core/FadeStates.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
 #include "play/Level.h"
@@ -16,8 +17,6 @@ namespace {
 
 // The item cancelled shots could turn into; the flow never asks for items.
 const char* const cancelItem = "Item6_Gold";
-constexpr int fadeStateFadingOut = 2;
-constexpr int fadeStateDone = 3;
 constexpr float levelEndFadeSeconds = 1.0f;
 constexpr float respawnFadeSeconds = 0.5f;
 // Enough to kill anything on screen.
@@ -132,7 +131,7 @@ void respawnPlayer(playState& play, Game& game, double dt)
         player->syncScale();
     }
     game.currentLife = game.life;
-    if (game.fadeState == fadeStateFadingOut || game.fadeState == fadeStateDone)
+    if (game.fadeState == fadingOut || game.fadeState == fadedOut)
         game.startFadeIn(respawnFadeSeconds);
     game.setGameState(gameModePlaying);
     if (player)

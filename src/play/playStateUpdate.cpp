@@ -8,6 +8,7 @@
 #include "combat/Player.h"
 #include "combat/ShotLaunchStep.h"
 #include "combat/bulletSpriteBatch.h"
+#include "core/FadeStates.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameMode.h"
@@ -34,9 +35,6 @@ namespace {
 // The Game's full-screen mode value under which the television look draws
 // the overlays into its own scene target.
 constexpr int fullScreenModeScaled = 2;
-// Fade states in which a pending change of state may go ahead.
-constexpr int fadeIdle = 0;
-constexpr int fadeDone = 3;
 // Physics steps a frame takes for a ship that is not layered: one plus these.
 constexpr int extraPhysicsSteps = 11;
 
@@ -70,7 +68,7 @@ void showOverlaysUnderTv(const Game& game, const Level* level)
         viewport->setOverlaysEnabled(true);
 }
 
-bool isFadeSettled(const Game& game) { return game.fadeState == fadeIdle || game.fadeState == fadeDone; }
+bool isFadeSettled(const Game& game) { return game.fadeState == fadeIdle || game.fadeState == fadedOut; }
 
 } // namespace
 
