@@ -42,7 +42,7 @@ void SdlKeyboard::queueText(const SDL_TextInputEvent& event)
 bool SdlKeyboard::isKeyDown(OIS::KeyCode key) const
 {
     const unsigned code = static_cast<unsigned>(key);
-    return code < mKeyStates.size() && mKeyStates[code] != 0;
+    return code < mKeyStates.size() && (mKeyStates[code] != 0 || mTapped[code] != 0);
 }
 
 const std::string& SdlKeyboard::getAsString(OIS::KeyCode key) { return keyName(key); }
@@ -59,8 +59,16 @@ void SdlKeyboard::capture()
     std::vector<PendingKey> pending;
     pending.swap(mPending);
     mAwaitingText = false;
-    for (const PendingKey& key : pending)
+    // The listener sees the true state while the events are dispatched; the
+    // taps count only for the polls after this capture.
+    mTapped.fill(0);
+    std::array<char, 256> tapped{};
+    for (const PendingKey& key : pending) {
         dispatch(key);
+        if (key.pressed)
+            tapped[key.key] = 1;
+    }
+    mTapped = tapped;
 }
 
 OIS::Interface* SdlKeyboard::queryInterface(OIS::Interface::IType) { return nullptr; }
@@ -70,6 +78,7 @@ void SdlKeyboard::_initialize()
     mPending.clear();
     mAwaitingText = false;
     mKeyStates.fill(0);
+    mTapped.fill(0);
     mModifiers = 0;
 }
 

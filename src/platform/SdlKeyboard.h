@@ -42,6 +42,8 @@ private:
     // True while the last queued event is a key press still waiting for its text.
     bool mAwaitingText = false;
     std::array<char, 256> mKeyStates{};
+    // Keys pressed during the last capture, down or not since.
+    std::array<char, 256> mTapped{};
 };
 
 } // namespace platform

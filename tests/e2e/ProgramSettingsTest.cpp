@@ -39,9 +39,9 @@ int stored(const std::string& file, const std::string& key)
     return std::regex_search(file, value, std::regex("\n" + key + " = (-?[0-9]+) \n")) ? std::stoi(value[1]) : -1;
 }
 
-bool eventually(const std::function<bool()>& holds)
+bool eventually(const std::function<bool()>& holds, int seconds = 20)
 {
-    for (int tenth = 0; tenth < 200; ++tenth, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+    for (int tenth = 0; tenth < seconds * 10; ++tenth, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
         if (holds())
             return true;
     return false;
@@ -90,6 +90,13 @@ void startAndClose(const HostileSettings& hostile)
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
     unsigned long window = 0;
     ASSERT_TRUE(eventually([&] { return (window = findWindowByTitle(" - engine v1.7.2.0", pid)) != 0; }));
+    // The start menu keeps the window from shrinking below its smallest size;
+    // the splash pictures before it only follow the window. Without focus
+    // (these settings do not render in the background) the game stands still.
+    ASSERT_TRUE(eventually([&] {
+        giveKeyboardFocus(window);
+        return run.logText().find("start menu initialized") != std::string::npos;
+    }, 60)) << run.logText();
     EXPECT_TRUE(eventually([&] { return renderWindowFills(window); }));
     const WindowGeometry shown = windowGeometries(window).at(0);
     ASSERT_TRUE(resizeWindow(window, shown.width - 100, shown.height - 50));

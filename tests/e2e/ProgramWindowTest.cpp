@@ -126,7 +126,7 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
         "will start the game",
         "will read the level list",
         "game read",
-        "start menu will init start",
+        "pictureRatio 1.77778",
         "will start the main loop",
         "Quitting the game",
     });

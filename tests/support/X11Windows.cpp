@@ -91,6 +91,17 @@ bool requestWindowClose(unsigned long window)
     return sent;
 }
 
+bool giveKeyboardFocus(unsigned long window)
+{
+    Display* display = window ? openDisplay() : nullptr;
+    if (!display)
+        return false;
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XFlush(display);
+    XCloseDisplay(display);
+    return true;
+}
+
 bool removeKeyboardFocus()
 {
     Display* display = openDisplay();
@@ -139,4 +150,48 @@ bool resizeWindow(unsigned long window, int width, int height)
     XFlush(display);
     XCloseDisplay(display);
     return true;
+}
+
+bool sendKey(unsigned long window, unsigned long keySymbol, bool pressed)
+{
+    Display* display = window ? openDisplay() : nullptr;
+    if (!display)
+        return false;
+    const KeyCode code = XKeysymToKeycode(display, keySymbol);
+    XEvent event{};
+    event.xkey.type = pressed ? KeyPress : KeyRelease;
+    event.xkey.display = display;
+    event.xkey.window = window;
+    event.xkey.root = DefaultRootWindow(display);
+    event.xkey.time = CurrentTime;
+    event.xkey.keycode = code;
+    event.xkey.same_screen = True;
+    const bool sent = code != 0 && XSendEvent(display, window, True, pressed ? KeyPressMask : KeyReleaseMask, &event);
+    XFlush(display);
+    XCloseDisplay(display);
+    return sent;
+}
+
+WindowImage captureWindow(unsigned long window)
+{
+    WindowImage image;
+    Display* display = window ? openDisplay() : nullptr;
+    if (!display)
+        return image;
+    XWindowAttributes attributes{};
+    XImage* shot = nullptr;
+    if (XGetWindowAttributes(display, window, &attributes))
+        shot = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                         static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (shot) {
+        image.width = shot->width;
+        image.height = shot->height;
+        image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x)
+                image.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(shot, x, y) & 0xffffff));
+        XDestroyImage(shot);
+    }
+    XCloseDisplay(display);
+    return image;
 }
