@@ -143,8 +143,8 @@ void HUDElement::setVisible(bool show)
     isShown = show;
     if (widget)
         widget->setVisible(show);
+    // The ready layer waits for a ready state no element has: it stays hidden.
     setOverlayVisible(emptyOverlay, show);
     setOverlayVisible(lifeOverlay, show);
-    setOverlayVisible(readyOverlay, show && !readyTextureName.empty());
     updateBar();
 }

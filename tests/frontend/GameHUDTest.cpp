@@ -14,6 +14,7 @@
 
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
+#include <OgreDefaultHardwareBufferManager.h>
 #include <OgreStringConverter.h>
 
 #include <gtest/gtest.h>
@@ -22,7 +23,13 @@ namespace {
 
 class GameHUDTest : public ::testing::Test {
 protected:
-    GameHUDTest() { sharedTestOverlaySystem(); }
+    GameHUDTest()
+    {
+        sharedTestOverlaySystem();
+        // Shown text areas make their vertex buffers.
+        if (!Ogre::HardwareBufferManager::getSingletonPtr())
+            new Ogre::DefaultHardwareBufferManager;
+    }
     ~GameHUDTest() override
     {
         game.level = nullptr;
@@ -217,8 +224,9 @@ TEST_F(GameHUDTest, ABarFillsItsTopLayerAndTakesItsColoursByLayer)
         const LifeBarColours shown = layeredBarColours({c1, c2, c3, c4}, c.layers, c.fill);
         EXPECT_EQ(shown.life, c.life) << c.layers << " " << c.fill;
         EXPECT_EQ(shown.isLife2Shown, c.isLife2Shown) << c.layers << " " << c.fill;
-        if (c.isLife2Shown)
+        if (c.isLife2Shown) {
             EXPECT_EQ(shown.life2, c.life2) << c.layers << " " << c.fill;
+        }
     }
 }
 

@@ -67,6 +67,8 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
+        // The program's start makes the one HUD of the run.
+        game.hud = new GameHUD();
         readGameFile(game);
         game.loadGameboxes();
         game.buildToybox();
@@ -83,6 +85,8 @@ protected:
         if (!manager)
             return;
         windowmanager::stop(manager, outside);
+        delete game.hud;
+        game.hud = nullptr;
         game.clearLibraries();
         game.resetLevel();
         game.resetDefaults();
