@@ -46,32 +46,17 @@ std::string uvCoords(const Ogre::OverlayContainer& panel)
     return span;
 }
 
-TEST_F(GameHUDTest, LineNumbersFollowTheGameCounters)
+TEST_F(GameHUDTest, TheMultiplierShowsDecimalsOnlyForAChainOfFractions)
 {
-    const struct {
-        int lives, spare;
-    } lives[] = {{3, 2}, {1, 0}, {0, 0}, {-2, 0}};
-    for (const auto& c : lives)
-        EXPECT_EQ(spareLives(c.lives), c.spare) << c.lives;
-
     const struct {
         double multiplier, chainAddedPoints;
         unsigned medals;
         const char* shown;
-    } multipliers[] = {
+    } cases[] = {
         {2.5, 0.5, 0, "2.5"}, {3.0, 1.0, 1, "6"}, {2.0, 1.0, 0, "2"}, {0.0, 0.5, 2, "0"}, {1.25, 0.25, 3, "1.2"},
     };
-    for (const auto& c : multipliers)
+    for (const auto& c : cases)
         EXPECT_EQ(multiplierShown(c.multiplier, c.chainAddedPoints, c.medals), c.shown) << c.multiplier;
-
-    const struct {
-        std::int64_t score;
-        int style;
-        const char* shown;
-    } scores[] = {{12345, 1, "12,345"}, {12345, 3, "12345"}, {1234567, 0, "1 234 567"}, {1234567, 2, "1.234.567"},
-                  {999, 1, "999"}};
-    for (const auto& c : scores)
-        EXPECT_EQ(scoreShown(c.score, c.style), c.shown) << c.score;
     EXPECT_DOUBLE_EQ(frameRateShown(59.999), 59.99);
 }
 
@@ -109,8 +94,10 @@ TEST_F(GameHUDTest, TheLinesReadTheCountersAndShowAsTheSettingsSay)
     EXPECT_FALSE(hud.scoreText->overlay->isVisible());
 
     game.currentLives = 0;
+    game.scoreFormating = 3;
     hud.updateTexts();
     EXPECT_EQ(hud.livesText->text, "LIVES: 0");
+    EXPECT_EQ(hud.scoreText->text, "SCORE: 12345");
     hud.destroy();
     EXPECT_EQ(hud.scoreText, nullptr);
 }
