@@ -1,6 +1,6 @@
 # The pictures of the sample game's HUD layout ("gamebox.HUD"): the bar's
-# back, fill and ready layers, the emblem beside the hit points, and the
-# engine's default element picture. Included by CMakeLists.txt after
+# back, fill and ready layers, the emblem beside the hit points, the strip
+# behind the HUD's lines, and the engine's default element picture. Included by CMakeLists.txt after
 # materials.cmake, whose zarnith_game_picture it uses.
 
 zarnith_game_picture(enemyBar_back.png -size 256x32 xc:none
@@ -9,6 +9,8 @@ zarnith_game_picture(enemyBar_front.png -size 256x32 xc:none
   -fill white -draw "roundrectangle 4,4 251,27 4,4")
 zarnith_game_picture(enemyBar_white_front.png -size 256x32 xc:none
   -fill white -draw "roundrectangle 1,1 254,30 6,6")
+zarnith_game_picture(hudBackdrop.png -size 512x32 "gradient:#0b1a44e0-#0b1a4440"
+  -fill "#6fa8e8" -draw "rectangle 0,0 511,1")
 zarnith_game_picture(hudEmblem.png -size 64x64 xc:none
   -fill "#6fa8e8" -draw "polygon 32,4 60,56 32,44 4,56")
 zarnith_picture(gameover.jpg -size 512x128 xc:black -fill white

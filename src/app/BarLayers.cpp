@@ -99,10 +99,14 @@ void tintBarPanel(Ogre::OverlayContainer* panel, const Ogre::ColourValue& colour
 
 void setBarTextureSpan(Ogre::OverlayContainer* panel, float u0, float u1)
 {
+    setBarTextureRect(panel, u0, 0.0f, u1, 1.0f);
+}
+
+void setBarTextureRect(Ogre::OverlayContainer* panel, float u0, float v0, float u1, float v1)
+{
     if (!panel)
         return;
     std::ostringstream coordinates;
-    coordinates << std::setprecision(6) << u0 << " 0 " << u1 << " 1";
+    coordinates << std::setprecision(6) << u0 << ' ' << v0 << ' ' << u1 << ' ' << v1;
     panel->setParameter("uv_coords", coordinates.str());
 }
-

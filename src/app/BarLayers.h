@@ -35,3 +35,5 @@ void destroyBarLayer(Ogre::Overlay*& overlay, Ogre::OverlayContainer*& panel);
 void tintBarPanel(Ogre::OverlayContainer* panel, const Ogre::ColourValue& colour);
 // The panel shows the texture from u0 to u1 across, printed to 6 digits.
 void setBarTextureSpan(Ogre::OverlayContainer* panel, float u0, float u1);
+// The panel shows the texture's rectangle from (u0, v0) to (u1, v1).
+void setBarTextureRect(Ogre::OverlayContainer* panel, float u0, float v0, float u1, float v1);

@@ -1,6 +1,7 @@
-// A HUD element's defaults and its text or picture widget.
+// A HUD element's defaults, its text or picture widget and its showing.
 #include "frontend/HUDElement.h"
 
+#include "app/OverlayVisibility.h"
 #include "app/OverlayWidget.h"
 
 #include <Overlay/OgreOverlayManager.h>
@@ -61,6 +62,9 @@ void HUDElement::initDefaults()
     isInternalVariable = true;
     isTimeFormating = false;
     isThousandsFormating = false;
+    lastValue = 0.0;
+    shownValue = 0.0;
+    easeStep = 0.0f;
     isHorizontal = true;
     lifeOffset = Ogre::Vector2::ZERO;
     maxValue = 1.0;
@@ -71,21 +75,19 @@ void HUDElement::initDefaults()
     layerNumber = 1;
     isBossLifeBar = false;
     isEnemyHPLifeBar = false;
+    barValue = 1.0f;
+    introRunning = false;
+    introTime = 0.0f;
     barIntroDuration = 1.0f;
+    introWidthFactor = 2.0f;
     backTextureName.clear();
     frontTextureName.clear();
     readyTextureName.clear();
     backSize = frontSize = readySize = Ogre::Vector2::ZERO;
 }
 
-void HUDElement::create()
+void HUDElement::copyFields()
 {
-    delete widget;
-    widget = nullptr;
-    // Without an overlay system (a render-less run) there is nothing to build.
-    if (!Ogre::OverlayManager::getSingletonPtr())
-        return;
-    widget = new OverlayWidget();
     widget->isText = type == hudElementText;
     widget->text = text;
     widget->fontName = fontName;
@@ -96,8 +98,53 @@ void HUDElement::create()
     widget->position = widget->slideStart = widget->slideEnd = position;
     widget->scaleX = widget->scaleY = scale;
     widget->pictureName = imageName;
+}
+
+void HUDElement::create()
+{
+    delete widget;
+    widget = nullptr;
+    // Without an overlay system (a render-less run) there is nothing to build.
+    if (!Ogre::OverlayManager::getSingletonPtr())
+        return;
+    widget = new OverlayWidget();
+    copyFields();
     clearAnimation(*widget);
     widget->zOrder = hudElementZOrder;
     widget->create();
+    applyDefinition();
     widget->setupAnimation();
+}
+
+void HUDElement::applyDefinition()
+{
+    if (!widget)
+        return;
+    copyFields();
+    widget->createContent();
+    widget->setupAnimation();
+    if (widget->isText)
+        updateText();
+}
+
+void HUDElement::refresh()
+{
+    if (widget && widget->isText)
+        updateText();
+    if (type != hudElementBar)
+        return;
+    if (isBossLifeBar || isEnemyHPLifeBar)
+        barValue = static_cast<float>(lifeFraction());
+    updateBar();
+}
+
+void HUDElement::setVisible(bool show)
+{
+    isShown = show;
+    if (widget)
+        widget->setVisible(show);
+    // The ready layer waits for a ready state no element has: it stays hidden.
+    setOverlayVisible(emptyOverlay, show);
+    setOverlayVisible(lifeOverlay, show);
+    updateBar();
 }

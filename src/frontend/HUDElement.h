@@ -34,10 +34,26 @@ public:
     // Builds the text or picture widget from the fields; its overlay stays
     // hidden until the HUD shows it.
     void create();
+    // Copies the fields into the widget again and writes a text element's text.
+    void applyDefinition();
+    // The text, followed by the number it shows (eased towards the value)
+    // when the element displays one.
+    void updateText();
+    // The number's text by the element's formatting flags.
+    std::string formatValue(double value) const;
+    // The hit points left (0 to 1) of the enemy the element follows; 0
+    // without one.
+    double lifeFraction() const;
+    // Writes the text and lays the bar out again, with the fill of the enemy
+    // a bar follows.
+    void refresh();
+    void setVisible(bool show);
     // Stores the three texture names and builds the bar's layers: the back,
     // the fill, the second fill (both from the front texture) and the ready
     // layer, each a panel on an overlay of its own.
     void createBar(const std::string& back, const std::string& front, const std::string& ready);
+    // Places, sizes, fills and colours the bar's layers.
+    void updateBar();
     // Removes the bar's overlays, panels and cloned materials.
     void destroyBar();
 
@@ -75,6 +91,10 @@ public:
     bool isInternalVariable;
     bool isTimeFormating;
     bool isThousandsFormating;
+    // The value seen by the last refresh, the value shown and its step.
+    double lastValue;
+    double shownValue;
+    float easeStep;
 
     // Bar: the fill runs left to right, or bottom to top; building the bar
     // decides it from the back texture's shape.
@@ -91,7 +111,14 @@ public:
     std::int32_t layerNumber;
     bool isBossLifeBar;
     bool isEnemyHPLifeBar;
+    // Fill of the bar, 0 to 1.
+    float barValue;
+    // The bar's opening: whether it runs, its time so far, its length and
+    // the factor of its width.
+    bool introRunning;
+    float introTime;
     float barIntroDuration;
+    float introWidthFactor;
     std::string backTextureName;
     std::string frontTextureName;
     std::string readyTextureName;
@@ -110,8 +137,17 @@ public:
     Ogre::Overlay* life2Overlay = nullptr;
     Ogre::Overlay* readyOverlay = nullptr;
 
+    // Shown with the HUD.
+    bool isShown = false;
+
 private:
+    // The element's text, picture, font, colour, alignment, place and scale
+    // onto the widget.
+    void copyFields();
     // Ends every name the bar makes: unique among the living elements.
     std::string barSuffix() const;
     void measureBar();
+    // The fill layers' colours at the fill (layers reached, 0 to 4), the
+    // second fill layer shown where a lower layer shows through.
+    void colourBar(float fill);
 };

@@ -4,6 +4,7 @@
 
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/GameHUD.h"
 
 #include <Overlay/OgreOverlay.h>
 #include <OgreRenderWindow.h>
@@ -32,6 +33,8 @@ void introState::enter(Ogre::RenderWindow* window)
     SDL_ShowCursor(SDL_DISABLE);
     game = Game::getSingletonPtr();
     renderWindow = window;
+    if (game->hud)
+        game->hud->hideLoading();
     isSkipping = false;
     scene.create(window);
     createPictures();

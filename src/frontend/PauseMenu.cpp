@@ -5,6 +5,7 @@
 #include "app/OverlayVisibility.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/GameHUD.h"
 #include "play/playState.h"
 
 #include <OgreOverlay.h>
@@ -52,8 +53,9 @@ void PauseMenu::refresh(bool show)
     entries = {continueName, backName};
     if (game->isShowExitToDesktop)
         entries.push_back(exitName);
-    // The entries' layout, highlight and fade-in start here, and the HUD's
-    // pause text is hidden.
+    // The entries' layout, highlight and fade-in start here.
+    if (game->hud)
+        game->hud->hidePause();
     selected = 0;
 }
 

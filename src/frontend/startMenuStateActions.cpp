@@ -11,9 +11,10 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameMode.h"
+#include "frontend/GameHUD.h"
 #include "frontend/videoModeChoices.h"
-#include "play/playState.h"
 #include "platform/WebPage.h"
+#include "play/playState.h"
 
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
@@ -146,7 +147,8 @@ void startMenuState::enterPlay()
 {
     game->saveConfig();
     stopMusic();
-    // The HUD's loading text is shown here once the HUD has one.
+    if (game->hud)
+        game->hud->showLoading();
     renderFrame(root);
     game->resetGame();
     game->levelName = firstLevel;

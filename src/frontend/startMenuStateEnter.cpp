@@ -12,6 +12,7 @@
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/PictureMaterials.h"
 #include "data/LevelPreReads.h"
+#include "frontend/GameHUD.h"
 #include "platform/sound/Sound.h"
 #include "platform/sound/SoundMode.h"
 
@@ -80,6 +81,8 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     logo.reset();
     clock = holdTime = inputDelay = 0.0;
     game->gameMode = gameModeBackToStartMenu;
+    if (game->hud)
+        game->hud->hideLoading();
     resolveFontSources();
     createScene();
     renderFrame(root);

@@ -86,6 +86,9 @@ public:
     // Fill, colour, size and place from the Game's settings.
     void layoutGauge();
     void layoutChainGauge();
+    // Shows the gauge and the chain gauge as far as the game's switches
+    // allow them; hides them.
+    void showGauges(bool show);
     Ogre::Overlay* gaugeEmptyOverlay = nullptr;
     Ogre::Overlay* gaugeLifeOverlay = nullptr;
     Ogre::Overlay* gaugeReadyOverlay = nullptr;

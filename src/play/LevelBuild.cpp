@@ -10,6 +10,7 @@
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
+#include "frontend/GameHUD.h"
 #include "play/playState.h"
 #include "world/GameCamera.h"
 #include "world/Item.h"
@@ -110,14 +111,18 @@ void Level::build()
             if (trigger)
                 buildTrigger(*trigger);
 
-    // The HUD background is made here once it exists.
+    if (game.hud) {
+        game.hud->setBackground(backgroundGameName);
+        game.hud->createBackgroundPanel();
+    }
     createScorePopupTextures();
     createMultiplierPopupTextures();
     // The picture materials of the life bars and gauges are made here once the bars exist.
     // The end-of-game, continue and stage score screens are built here once they exist.
     if (effects)
         effects->createParticleItem();
-    // The HUD is laid out here once it exists.
+    if (game.hud)
+        game.hud->layout();
     if (camera)
         camera->createSkybox();
 }

@@ -95,6 +95,14 @@ BarPlace firstPlace(const Ogre::Vector2& position, const Ogre::Vector2& dimensio
     return place;
 }
 
+void setPanelVisible(Ogre::OverlayContainer* panel, bool visible)
+{
+    if (panel && visible)
+        panel->show();
+    else if (panel)
+        panel->hide();
+}
+
 void layOut(Ogre::OverlayContainer* panel, const BarPlace& place, float share)
 {
     if (!panel)
@@ -251,4 +259,23 @@ void Level::layoutChainGauge()
     layOut(chainEmptyPanel, place, 1.0f);
     layOut(chainLifePanel, place, chainShown);
     setBarTextureSpan(chainLifePanel, 0.0f, chainShown);
+}
+
+void Level::showGauges(bool show)
+{
+    const Game& game = *Game::getSingletonPtr();
+    const bool isGaugeShown = show && game.isGauge;
+    setOverlayVisible(gaugeEmptyOverlay, isGaugeShown);
+    setOverlayVisible(gaugeLifeOverlay, isGaugeShown);
+    setOverlayVisible(gaugeReadyOverlay,
+                      isGaugeShown && game.isGaugeReady && hasReadyPicture(game.GaugeTextureReady));
+    for (Ogre::OverlayContainer* panel : {gaugeEmptyPanel, gaugeLifePanel, gaugeReadyPanel})
+        setPanelVisible(panel, isGaugeShown);
+    const bool isChainShown = show && game.isChaining;
+    setOverlayVisible(chainEmptyOverlay, isChainShown);
+    setOverlayVisible(chainLifeOverlay, isChainShown);
+    if (isChainShown) {
+        setPanelVisible(chainEmptyPanel, true);
+        setPanelVisible(chainLifePanel, true);
+    }
 }

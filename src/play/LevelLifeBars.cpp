@@ -139,19 +139,22 @@ float topLayerShare(float fill)
     return isWholeLayer ? 1.0f : std::fmod(fill, 1.0f);
 }
 
+LifeBarColours layeredBarColours(std::array<Ogre::ColourValue, maxBarLayers> colours, int layers, float fill)
+{
+    std::reverse(colours.begin(), colours.begin() + std::clamp(layers, minBarLayers, maxBarLayers));
+    if (fill <= 1.0f)
+        return {colours[0], white, false};
+    const std::size_t top = fill <= 2.0f ? 1 : fill <= 3.0f ? 2 : 3;
+    return {colours[top], colours[top - 1], true};
+}
+
 LifeBarColours lifeBarColours(const Game& game, bool isBoss, float fill)
 {
     if (!isBoss)
         return {colourOf(game.EnemyLifeBar_color), white, false};
-    Ogre::ColourValue slots[maxBarLayers] = {
-        colourOf(game.EnemyBossLifeBar_color1), colourOf(game.EnemyBossLifeBar_color2),
-        colourOf(game.EnemyBossLifeBar_color3), colourOf(game.EnemyBossLifeBar_color4)};
-    // The layer drawn first takes the colour of the highest layer in use.
-    std::reverse(slots, slots + std::clamp(game.enemyLifeBarBossLayerNumber, minBarLayers, maxBarLayers));
-    if (fill <= 1.0f)
-        return {slots[0], white, false};
-    const int top = fill <= 2.0f ? 1 : fill <= 3.0f ? 2 : 3;
-    return {slots[top], slots[top - 1], true};
+    return layeredBarColours({colourOf(game.EnemyBossLifeBar_color1), colourOf(game.EnemyBossLifeBar_color2),
+                              colourOf(game.EnemyBossLifeBar_color3), colourOf(game.EnemyBossLifeBar_color4)},
+                             game.enemyLifeBarBossLayerNumber, fill);
 }
 
 float smoothStep(float u)

@@ -83,6 +83,10 @@ void Level::create(Ogre::SceneManager* scene)
     if (game.hud)
         game.hud->destroy();
     readHUD(game);
+    if (game.hud) {
+        game.hud->createBackgroundPanel();
+        game.hud->create();
+    }
     createLights();
     createScorePopupTextures();
     createMultiplierPopupTextures();
@@ -141,6 +145,8 @@ void Level::restart(bool full)
     resetItemMap();
     if (full)
         resetCounters();
+    if (game.hud)
+        game.hud->setBackground(backgroundGameName);
     updateExplosionLight(0.0);
     if (explosionLight)
         explosionLight->setVisible(false);

@@ -5,6 +5,8 @@
 
 #include <OgreColourValue.h>
 
+#include <array>
+
 class Game;
 
 struct LifeBarColours {
@@ -19,6 +21,10 @@ struct LifeBarColours {
 float bossBarFill(int layers, float shown);
 // The share of the top layer at that fill: full at a whole layer.
 float topLayerShare(float fill);
+// The two fill colours of a bar of stacked layers, from the colours of its
+// four layers, its number of layers (kept within 1 and 4) and its fill: the
+// layer drawn first takes the colour of the highest layer in use.
+LifeBarColours layeredBarColours(std::array<Ogre::ColourValue, 4> colours, int layers, float fill);
 // A normal bar's colour, or a boss bar's two colours by its fill.
 LifeBarColours lifeBarColours(const Game& game, bool isBoss, float fill);
 // Smooth easing from 0 to 1: (3 - 2u) u u.

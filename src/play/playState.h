@@ -162,6 +162,9 @@ public:
     // start; the flag is not used.
     void resetLevelState(bool keepFlag);
     void setGamePaused(bool paused);
+    // Shows the Level's gauge and chain gauge with the HUD, as far as the
+    // game's switches allow them; hides them.
+    void swapOverlayPicture(bool show);
     // Game time runs at the factor (0 freezes it); nothing without Ogre.
     static void setControllerTimeFactor(float factor);
     // Ends the flying enemy shots: each may drop the item; with effects,

@@ -12,6 +12,7 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
@@ -68,7 +69,8 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
 
     camera->updateAspectRatio();
     preloadOverlays();
-    // The HUD's loading text is hidden here once the HUD exists.
+    if (game->hud)
+        game->hud->hideLoading();
     pauseMenu = new PauseMenu();
     pauseMenu->create(this);
     backgroundViewport->update();

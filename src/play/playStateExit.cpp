@@ -7,6 +7,7 @@
 #include "combat/Wave.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
@@ -109,6 +110,8 @@ void playState::exit()
     if (!game)
         return;
     Ogre::ControllerManager::getSingleton().setTimeFactor(1.0f);
+    if (game->hud)
+        game->hud->setVisible(false);
     setDebugOverlaysVisible(false);
     if (level && level->bulletBatch)
         level->bulletBatch->destroyAll();

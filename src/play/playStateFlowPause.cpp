@@ -3,6 +3,8 @@
 
 #include "app/AudioService.h"
 #include "core/Game.h"
+#include "frontend/GameHUD.h"
+#include "frontend/PauseMenu.h"
 
 #include <OgreControllerManager.h>
 
@@ -24,4 +26,10 @@ void playState::setGamePaused(bool paused)
         setControllerTimeFactor(1.0f);
         stopEditorSounds();
     }
+    // The pause menu says it is paused itself.
+    const bool isPauseTextShown = paused && !(pauseMenu && pauseMenu->isOpen);
+    if (game.hud && isPauseTextShown)
+        game.hud->showPause();
+    else if (game.hud)
+        game.hud->hidePause();
 }

@@ -7,6 +7,7 @@
 #include "combat/Player.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/GameHUD.h"
 #include "play/Level.h"
 #include "play/playStateInputRules.h"
 #include "world/GameCamera.h"
@@ -80,8 +81,10 @@ void playState::windowResized()
     if (isFormatted && backgroundViewport)
         backgroundViewport->setAutoUpdated(true);
     keepWindowSize(game);
-    // The HUD is laid out again for the new size and given the level's
-    // background picture here.
+    if (game.hud) {
+        game.hud->layout();
+        game.hud->setBackground(game.level ? game.level->backgroundGameName : std::string());
+    }
     if (isFormatted && window) {
         for (int i = 0; i < formattedRedraws; ++i)
             window->update(true);

@@ -9,6 +9,7 @@
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/GameHUD.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
 #include "world/Obb.h"
@@ -67,7 +68,8 @@ void playState::startLevel()
     gameViewport->setOverlaysEnabled(true);
     if (game->screenRatio != screenFormatNone)
         backgroundViewport->setAutoUpdated(true);
-    // The HUD shows the level's background picture here once the HUD exists.
+    if (game->hud)
+        game->hud->setBackground(level->backgroundGameName);
     setControllerTimeFactor(1.0f);
     game->playClock = 0.0f;
     padLost = game->gameController != nullptr;
@@ -85,7 +87,11 @@ void playState::startLevel()
     restartLevel();
     renderFrame();
     updateWindow();
-    // The HUD is laid out, shown as the level asks and its texts written here once the HUD exists.
+    if (game->hud) {
+        game->hud->layout();
+        game->hud->setVisible(level->isShowHUD);
+        game->hud->updateTexts();
+    }
     showPlayerAndLayers();
     openStartView();
     startPlayerAndEnemies();

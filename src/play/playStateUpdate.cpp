@@ -12,6 +12,7 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameMode.h"
+#include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
 #include "frontend/StartMenuState.h"
 #include "play/FixedSteps.h"
@@ -83,6 +84,10 @@ void playState::update(double dt)
     game->update(dt);
     if (!game->isLevelChanging)
         updateSfx(dt);
+    if (game->hud) {
+        game->hud->updateTexts();
+        game->hud->updateDebugInfos();
+    }
     if (!game->isLevelChanging && !game->isPaused && isWorldStepMode(game->gameMode))
         runWorldStep(dt);
     if (pauseMenu && pauseMenu->isShown)
@@ -197,6 +202,8 @@ void playState::leaveWhenFaded()
         GameManager::getSingleton().changeState(startMenuState::getInstance());
         return;
     }
+    if (game->hud)
+        game->hud->showLoading();
     if (root)
         root->renderOneFrame();
     for (int i = 0; i < 3; ++i)

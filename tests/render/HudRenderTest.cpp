@@ -1,0 +1,167 @@
+// The HUD over the sample game's first level: the score, lives and bombs
+// lines show what the game counts, the score line reaches the total after a
+// kill, the strip behind the lines, the layout's elements and the gauge show,
+// and the pause text comes and goes with a pause. Real frames on both
+// renderers; the frame kept for the eye shows the HUD over the level.
+#include "support/RenderColours.h"
+#include "support/RenderScene.h"
+#include "support/WindowManager.h"
+
+#include "app/OverlayWidget.h"
+#include "combat/Player.h"
+#include "core/Game.h"
+#include "core/GameManager.h"
+#include "core/GameState.h"
+#include "data/GameFileReader.h"
+#include "frontend/GameHUD.h"
+#include "frontend/HUDElement.h"
+#include "frontend/HudLines.h"
+#include "play/Level.h"
+#include "play/playState.h"
+#include "platform/Random.h"
+
+#include <Overlay/OgreOverlay.h>
+#include <OgreFontManager.h>
+#include <OgreRenderWindow.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr double frameStep = 1.0 / 30.0;
+constexpr unsigned visitSeed = 7;
+constexpr int stageFrames = 20 * 30;
+// Frames without a new point after which the display has caught up.
+constexpr int quietFrames = 15;
+constexpr int killingDamage = 100000;
+
+class OutsidePlay : public GameState {};
+
+bool isShown(const OverlayWidget* widget) { return widget && widget->overlay && widget->overlay->isVisible(); }
+
+// The spread of the colours along the top of the screen, where the lines
+// and their strip are: a flat band drew nothing.
+float topSpread(const RenderScene& scene)
+{
+    constexpr int columns = 64;
+    constexpr int rows = 6;
+    Ogre::ColourValue low(1, 1, 1), high(0, 0, 0);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            const Ogre::ColourValue c = scene.colourOnScreen((column + 0.5f) / columns, 0.01f + 0.015f * row);
+            low = Ogre::ColourValue(std::min(low.r, c.r), std::min(low.g, c.g), std::min(low.b, c.b));
+            high = Ogre::ColourValue(std::max(high.r, c.r), std::max(high.g, c.g), std::max(high.b, c.b));
+        }
+    return colourDistance(high, low);
+}
+
+class HudInPlay : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RenderScene::available())
+            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+        scene = std::make_unique<RenderScene>();
+        // The program's start makes the one HUD of the run.
+        game.hud = new GameHUD();
+        readGameFile(game);
+        game.loadGameboxes();
+        game.buildToybox();
+        game.resetGame();
+        game.levelName = "Level01";
+        game.computeAspectRatio();
+        manager = windowmanager::start(game);
+        manager->changeState(&play);
+        platform::seedRandom(visitSeed);
+    }
+
+    void TearDown() override
+    {
+        if (!manager)
+            return;
+        windowmanager::stop(manager, outside);
+        delete game.hud;
+        game.hud = nullptr;
+        game.clearLibraries();
+        game.resetLevel();
+        game.resetDefaults();
+        Ogre::FontManager::getSingleton().unloadAll();
+        scene.reset();
+    }
+
+    bool playUntil(const std::function<bool()>& done)
+    {
+        for (int frame = 0; frame < stageFrames; ++frame) {
+            play.player->invincibilityTime = 1.0f;
+            manager->update(frameStep);
+            scene->renderFrame();
+            if (done())
+                return true;
+        }
+        return false;
+    }
+
+    std::string scoreLine() const
+    {
+        return game.getText("SCORE: ") + scoreShown(game.displayedScore, game.scoreFormating);
+    }
+
+    Game& game = *Game::getSingletonPtr();
+    playState& play = *playState::getInstance();
+    OutsidePlay outside;
+    std::unique_ptr<RenderScene> scene;
+    std::unique_ptr<GameManager> manager;
+};
+
+TEST_F(HudInPlay, TheLinesFollowThePlayAndTheScoreReachesTheTotalAfterAKill)
+{
+    ASSERT_EQ(manager->currentState(), &play);
+    GameHUD& hud = *game.hud;
+    ASSERT_TRUE(playUntil([&] { return !play.onScreenEnemies.empty(); }));
+
+    EXPECT_EQ(hud.livesText->text, game.getText("LIVES: ") + std::to_string(spareLives(game.currentLives)));
+    EXPECT_EQ(hud.bombsText->text, game.getText("BOMBS: ") + std::to_string(game.currentBombs));
+    EXPECT_EQ(hud.scoreText->text, scoreLine());
+    for (const OverlayWidget* line : {hud.scoreText, hud.livesText, hud.bombsText})
+        EXPECT_TRUE(isShown(line)) << line->text;
+    EXPECT_FALSE(isShown(hud.hpText)); // the game does not show it
+    ASSERT_NE(hud.backgroundOverlay, nullptr);
+    EXPECT_TRUE(hud.backgroundOverlay->isVisible());
+    ASSERT_EQ(hud.elements.size(), 4u);
+    // The title, the score copy and the emblem; the boss bar is a bar alone.
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_TRUE(isShown(hud.elements[i]->widget)) << hud.elements[i]->screenName;
+    const HUDElement& bossBar = *hud.elements[3];
+    EXPECT_EQ(bossBar.widget, nullptr);
+    EXPECT_TRUE(bossBar.emptyOverlay->isVisible());
+    EXPECT_TRUE(play.level->gaugeEmptyOverlay->isVisible());
+
+    const std::int64_t before = game.totalScore;
+    play.hitOnScreenEnemies(killingDamage);
+    ASSERT_TRUE(playUntil([&] { return game.totalScore > before; }));
+    std::int64_t total = game.totalScore;
+    int quiet = 0;
+    ASSERT_TRUE(playUntil([&] {
+        quiet = game.totalScore == total ? quiet + 1 : 0;
+        total = game.totalScore;
+        return quiet >= quietFrames;
+    }));
+    ASSERT_EQ(game.displayedScore, game.totalScore);
+    EXPECT_EQ(hud.scoreText->text, game.getText("SCORE: ") + scoreShown(game.totalScore, game.scoreFormating));
+    // The layout's own score line follows the display as well.
+    EXPECT_EQ(hud.elements[1]->widget->text, hud.elements[1]->text + scoreShown(game.totalScore, game.scoreFormating));
+    scene->keepFrame("Hud-level1");
+    EXPECT_GT(topSpread(*scene), 0.25f);
+
+    play.setGamePaused(true);
+    EXPECT_TRUE(isShown(hud.pauseText));
+    play.setGamePaused(false);
+    EXPECT_FALSE(isShown(hud.pauseText));
+}
+
+} // namespace
