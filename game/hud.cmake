@@ -9,6 +9,9 @@ zarnith_game_picture(enemyBar_front.png -size 256x32 xc:none
   -fill white -draw "roundrectangle 4,4 251,27 4,4")
 zarnith_game_picture(enemyBar_white_front.png -size 256x32 xc:none
   -fill white -draw "roundrectangle 1,1 254,30 6,6")
+# The continue offer's panel, warmer than the pause menu's.
+zarnith_game_picture(continueMenu.png -size 512x256 xc:none
+  -fill "#301020d0" -stroke "#e8a06f" -strokewidth 4 -draw "roundrectangle 2,2 509,253 24,24")
 zarnith_game_picture(hudEmblem.png -size 64x64 xc:none
   -fill "#6fa8e8" -draw "polygon 32,4 60,56 32,44 4,56")
 zarnith_picture(gameover.jpg -size 512x128 xc:black -fill white

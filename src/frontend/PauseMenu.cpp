@@ -119,6 +119,10 @@ std::vector<menuButton*> PauseMenu::allEntries() const
 void PauseMenu::refresh(bool show)
 {
     isValidated = false;
+    // Texts measure nothing before overlays were ever drawn at a size: the
+    // panel then takes its width when it is first shown.
+    if (width <= 0.0f)
+        width = panelMargin * widestEntry();
     layoutPanel();
     background.setVisible(show);
     repeatTimer = showLock;
