@@ -11,6 +11,9 @@ zarnith_game_picture(enemyBar_white_front.png -size 256x32 xc:none
   -fill white -draw "roundrectangle 1,1 254,30 6,6")
 zarnith_game_picture(hudBackdrop.png -size 512x32 "gradient:#0b1a44e0-#0b1a4440"
   -fill "#6fa8e8" -draw "rectangle 0,0 511,1")
+# The continue offer's panel, warmer than the pause menu's.
+zarnith_game_picture(continueMenu.png -size 512x256 xc:none
+  -fill "#301020d0" -stroke "#e8a06f" -strokewidth 4 -draw "roundrectangle 2,2 509,253 24,24")
 zarnith_game_picture(hudEmblem.png -size 64x64 xc:none
   -fill "#6fa8e8" -draw "polygon 32,4 60,56 32,44 4,56")
 zarnith_picture(gameover.jpg -size 512x128 xc:black -fill white

@@ -638,6 +638,7 @@ public:
     int currentLife = 0;
     int continues = 0;
     int currentContinues = 0;
+    int continuesUsed = 0;
     int deaths = 0;
     int smartBombStartNumber = 0;
     int currentBombs = 0;

@@ -20,6 +20,7 @@ void Game::resetGame()
     playClock = 0.0f;
     resetLevel();
     currentContinues = continues;
+    continuesUsed = 0;
     currentLives = lives;
     nextExtendScore = firstExtendScore();
     currentLife = life;

@@ -10,6 +10,7 @@
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
+#include "frontend/ContinueMenu.h"
 #include "frontend/GameHUD.h"
 #include "play/playState.h"
 #include "world/GameCamera.h"
@@ -118,7 +119,10 @@ void Level::build()
     createScorePopupTextures();
     createMultiplierPopupTextures();
     // The picture materials of the life bars and gauges are made here once the bars exist.
-    // The end-of-game, continue and stage score screens are built here once they exist.
+    // The end-of-game screen is built here once it exists.
+    if (state && state->continueMenu)
+        state->continueMenu->remakeTexts();
+    // The stage score screen's texts are made again here once it exists.
     if (effects)
         effects->createParticleItem();
     if (game.hud)

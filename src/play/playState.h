@@ -30,6 +30,7 @@ class Item;
 class Level;
 class Obb;
 class OverlayPreferer;
+class ContinueMenu;
 class PauseMenu;
 class Player;
 class Trigger;
@@ -196,6 +197,7 @@ public:
     void watchController();
     // Made when a level is entered, gone when it is left.
     PauseMenu* pauseMenu = nullptr;
+    ContinueMenu* continueMenu = nullptr;
 
     // Level build passes. The level file names the objects a trigger
     // links and the wave an object rides on; these passes turn the names

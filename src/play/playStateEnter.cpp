@@ -12,6 +12,7 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "frontend/ContinueMenu.h"
 #include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
@@ -123,7 +124,9 @@ void playState::buildLevel()
     level->effects->createSharedParticles();
     level->bulletBatch->create(sceneManager);
     pumpWindowsMessages();
-    // The continue, stage score, high-score and end-of-game screens are made here once they exist.
+    continueMenu = new ContinueMenu();
+    continueMenu->create(this);
+    // The stage score, high-score and end-of-game screens are made here once they exist.
 
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)

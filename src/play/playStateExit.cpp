@@ -7,6 +7,7 @@
 #include "combat/Wave.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "frontend/ContinueMenu.h"
 #include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
@@ -128,6 +129,10 @@ void playState::exit()
         pauseMenu->destroy();
     delete pauseMenu;
     pauseMenu = nullptr;
+    if (continueMenu)
+        continueMenu->destroy();
+    delete continueMenu;
+    continueMenu = nullptr;
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();

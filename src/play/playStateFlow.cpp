@@ -7,6 +7,7 @@
 #include "core/FadeStates.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/ContinueMenu.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
 
@@ -66,6 +67,10 @@ void enterGameMode(playState& play, Game& game, int mode)
         endPlayCleanUp(play);
         if (game.player)
             game.player->setWeaponLevel(0);
+        break;
+    case gameModeContinueOffer:
+        if (play.continueMenu)
+            play.continueMenu->open();
         break;
     default:
         break;
@@ -156,6 +161,10 @@ void playState::updatePlayFlow(double dt)
     case gameModeRespawn:
     case gameModeContinueAccepted:
         respawnPlayer(*this, game, dt);
+        break;
+    case gameModeContinueOffer:
+        if (continueMenu)
+            continueMenu->update(dt);
         break;
     default:
         break;

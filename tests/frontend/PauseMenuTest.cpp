@@ -1,5 +1,6 @@
-// The pause menu: the entries the settings offer, what each entry does when
-// chosen, and the moves, fades and confirmation of its frames.
+// The pause menu on real overlays without fonts: the entries the settings
+// offer and their lines, what each entry does when chosen, and the moves,
+// fades and confirmation of its frames.
 #include "frontend/PauseMenu.h"
 
 #include "core/Game.h"
@@ -7,6 +8,10 @@
 #include "platform/SdlEvents.h"
 #include "platform/SdlKeyboard.h"
 #include "play/playState.h"
+#include "support/OgreTestRoot.h"
+
+#include <Overlay/OgreOverlay.h>
+#include <OgreDefaultHardwareBufferManager.h>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +25,17 @@ class PauseMenuTest : public ::testing::Test {
 protected:
     PauseMenuTest()
     {
+        sharedTestOverlaySystem();
+        if (!Ogre::HardwareBufferManager::getSingletonPtr())
+            new Ogre::DefaultHardwareBufferManager;
         keyboard._initialize();
         game.keyboard = &keyboard;
+        game.globalHUDFontSizeFactor = 1.0f;
         menu.create(&state);
     }
     ~PauseMenuTest() override
     {
+        menu.destroy();
         game.keyboard = nullptr;
         game.gameMode = gameModeBeforePlay;
         game.isPaused = false;
@@ -38,6 +48,14 @@ protected:
         game.isPaused = menu.isOpen = true;
         game.isShowExitToDesktop = isShowExitToDesktop;
         menu.refresh(true);
+    }
+
+    std::vector<std::string> offered() const
+    {
+        std::vector<std::string> names;
+        for (const menuButton* entry : menu.entries)
+            names.push_back(entry->text);
+        return names;
     }
 
     // Frames of 0.04 s, which fall clear of the locks' ends.
@@ -60,14 +78,31 @@ protected:
 TEST_F(PauseMenuTest, EntriesFollowTheSettingsAndRestartingIsNeverOffered)
 {
     using Names = std::vector<std::string>;
-    for (bool isShowExitToDesktop : {true, false}) {
+    struct Case {
+        bool isShowExitToDesktop;
+        Names names;
+        // Spacing of the lines in points of the font size.
+        float lineStep;
+    };
+    const Case cases[] = {
+        {true, {"CONTINUE", "BACK TO MENU", "EXIT"}, 0.12f},
+        {false, {"CONTINUE", "BACK TO MENU"}, 0.12f},
+    };
+    for (const Case& c : cases) {
         game.isShowRestartLevel = true;
-        open(isShowExitToDesktop);
-        const Names expected = isShowExitToDesktop ? Names{"CONTINUE", "BACK TO MENU", "EXIT"}
-                                                   : Names{"CONTINUE", "BACK TO MENU"};
-        EXPECT_EQ(menu.entries, expected);
+        open(c.isShowExitToDesktop);
+        EXPECT_EQ(offered(), c.names);
         EXPECT_FALSE(game.isShowRestartLevel);
+        EXPECT_EQ(menu.visibleCount, c.names.size() - 1);
+        EXPECT_TRUE(menu.background.overlay->isVisible());
+        EXPECT_NEAR(menu.backEntry->position.y - menu.continueEntry->position.y, c.lineStep, 1e-5f);
+        EXPECT_EQ(menu.continueEntry->isSelected, 1u);
+        EXPECT_FALSE(menu.restartEntry->labelText->overlay->isVisible());
+        EXPECT_EQ(menu.exitEntry->labelText->overlay->isVisible(), c.isShowExitToDesktop);
     }
+    menu.refresh(false);
+    EXPECT_FALSE(menu.background.overlay->isVisible());
+    EXPECT_FALSE(menu.continueEntry->labelText->overlay->isVisible());
 }
 
 TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSays)
@@ -93,7 +128,9 @@ TEST_F(PauseMenuTest, EachEntryDoesWhatItsNameSays)
         EXPECT_EQ(game.gameMode, c.mode) << c.selected;
         EXPECT_EQ(game.isPaused, c.isPaused) << c.selected;
         EXPECT_EQ(menu.state, c.state) << c.selected;
+        EXPECT_FALSE(menu.isOpen);
     }
+    EXPECT_EQ(menu.backEntry->labelText->overlay->getZOrder(), 648) << "above the fading panel";
 }
 
 TEST_F(PauseMenuTest, HoldingAKeyMovesOneEntryEveryLockAndReturnConfirmsOnce)
@@ -105,6 +142,8 @@ TEST_F(PauseMenuTest, HoldingAKeyMovesOneEntryEveryLockAndReturnConfirmsOnce)
         menu.refresh(true);
         frames(count, SDL_SCANCODE_DOWN);
         EXPECT_EQ(menu.selected, selected) << count << " frames";
+        EXPECT_EQ(menu.entries[selected]->isSelected, 1u);
+        EXPECT_FLOAT_EQ(menu.entries[selected]->scaleTo, 1.12f);
     }
     EXPECT_EQ(menu.state, PauseMenu::stateOpen);
     menu.refresh(true);
@@ -121,6 +160,7 @@ TEST_F(PauseMenuTest, HoldingAKeyMovesOneEntryEveryLockAndReturnConfirmsOnce)
     EXPECT_TRUE(menu.isShown) << "fading out";
     EXPECT_TRUE(menu.update(0.04)) << "closed once the fade is over";
     EXPECT_FALSE(menu.isShown);
+    EXPECT_FALSE(menu.background.overlay->isVisible());
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 #include "play/Level.h"
 #include "play/playState.h"
 #include "play/playStateInputRules.h"
+#include "support/OgreTestRoot.h"
+
+#include <OgreDefaultHardwareBufferManager.h>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +79,9 @@ TEST(PlayInput, TheMenuOpensAndClosesOnlyInPlayWhereTheLevelAllowsPausing)
     Game& game = *Game::getSingletonPtr();
     Level level;
     game.level = &level;
+    sharedTestOverlaySystem();
+    if (!Ogre::HardwareBufferManager::getSingletonPtr())
+        new Ogre::DefaultHardwareBufferManager;
     playState state;
     PauseMenu menu;
     menu.create(&state);
@@ -122,6 +128,7 @@ TEST(PlayInput, TheMenuOpensAndClosesOnlyInPlayWhereTheLevelAllowsPausing)
         EXPECT_EQ(game.isPaused, c.isOpen) << c.events;
         EXPECT_EQ(game.gameMode, c.modeAfter) << c.events;
     }
+    menu.destroy();
     game.level = nullptr;
     game.gameMode = gameModeBeforePlay;
     game.isPaused = false;

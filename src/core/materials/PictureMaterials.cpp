@@ -16,6 +16,8 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreTextureUnitState.h>
 
+#include <utility>
+
 namespace {
 
 bool groupHolds(const std::string& group, const std::string& name)
@@ -83,7 +85,11 @@ void setPictureScrollSpeed(const Ogre::MaterialPtr& material, const Ogre::Vector
         unit->setTextureAddressingMode(Ogre::TAM_WRAP);
 }
 
-Ogre::MaterialPtr createAnimatedPictureMaterial(std::string picture, const std::string& suffix)
+namespace {
+
+// The material `name` of the picture ("none" for an empty picture).
+Ogre::MaterialPtr makeAnimatedPictureMaterial(std::string picture, const std::string& prefix,
+                                              const std::string& suffix)
 {
     if (picture.empty())
         picture = "none";
@@ -93,7 +99,7 @@ Ogre::MaterialPtr createAnimatedPictureMaterial(std::string picture, const std::
         if (picture != "none")
             logLine("[ERROR] can't find picture: " + picture);
     }
-    const std::string name = picture + suffix;
+    const std::string name = prefix + picture + suffix;
     Ogre::MaterialPtr material = findMaterial(name, "GAMERSC");
     if (!material)
         material = cloneTemplate("defaultAnimatedPicture", name, "GAMERSC");
@@ -107,6 +113,18 @@ Ogre::MaterialPtr createAnimatedPictureMaterial(std::string picture, const std::
     if (findPicture(materialModule().pictures, texture))
         setAnimatedPictureParameters(material, texture);
     return material;
+}
+
+} // namespace
+
+Ogre::MaterialPtr createAnimatedPictureMaterial(std::string picture, const std::string& suffix)
+{
+    return makeAnimatedPictureMaterial(std::move(picture), std::string(), suffix);
+}
+
+Ogre::MaterialPtr createPrefixedPictureMaterial(const std::string& prefix, std::string picture)
+{
+    return makeAnimatedPictureMaterial(std::move(picture), prefix, std::string());
 }
 
 void setAnimatedPictureParameters(const Ogre::MaterialPtr& material, const std::string& picture)

@@ -19,6 +19,9 @@ void setPictureScrollSpeed(const Ogre::MaterialPtr& material, const Ogre::Vector
 // The material picture + suffix ("none" + suffix for an empty picture); null
 // when its template is missing.
 Ogre::MaterialPtr createAnimatedPictureMaterial(std::string picture, const std::string& suffix);
+// The same, named prefix + picture ("none" for an empty picture): the copy
+// one screen keeps of a picture others may use too.
+Ogre::MaterialPtr createPrefixedPictureMaterial(const std::string& prefix, std::string picture);
 // Writes the frame constants of the picture (the material's own texture when
 // the name is empty) into the material.
 void setAnimatedPictureParameters(const Ogre::MaterialPtr& material, const std::string& picture);

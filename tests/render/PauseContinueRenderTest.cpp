@@ -1,0 +1,206 @@
+// The pause menu and the continue offer in the sample game's first level,
+// driven by the keyboard as a player would: Escape opens the pause menu over
+// the frozen level and Return continues; the ship then loses its last life,
+// the continue offer comes up and NO ends the game. Real frames on both
+// renderers; the frames of both screens are kept for the eye.
+#include "support/RenderColours.h"
+#include "support/RenderScene.h"
+#include "support/WindowManager.h"
+
+#include "combat/Player.h"
+#include "core/Game.h"
+#include "core/GameManager.h"
+#include "core/GameMode.h"
+#include "core/GameState.h"
+#include "data/GameFileReader.h"
+#include "frontend/ContinueMenu.h"
+#include "frontend/PauseMenu.h"
+#include "platform/SdlEvents.h"
+#include "platform/SdlKeyboard.h"
+#include "play/playState.h"
+
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayContainer.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <OgreControllerManager.h>
+#include <OgreFontManager.h>
+#include <OgreSceneNode.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr double frameStep = 1.0 / 30.0;
+// The longest each stage may take before it counts as failed.
+constexpr int stageFrames = 10 * 30;
+// Damage that ends any ship at once.
+constexpr int lethalDamage = 1000000;
+constexpr int hitByShot = 2;
+
+class OutsidePlay : public GameState {};
+
+// The spread of the colours over a grid of the screen's middle: a screen
+// that drew nothing over the level is flat there.
+float spreadOf(const RenderScene& scene)
+{
+    constexpr int grid = 24;
+    Ogre::ColourValue low(1, 1, 1), high(0, 0, 0);
+    for (int row = 0; row < grid; ++row)
+        for (int column = 0; column < grid; ++column) {
+            const Ogre::ColourValue colour =
+                scene.colourOnScreen(0.3f + 0.4f * (column + 0.5f) / grid, 0.3f + 0.4f * (row + 0.5f) / grid);
+            low = Ogre::ColourValue(std::min(low.r, colour.r), std::min(low.g, colour.g), std::min(low.b, colour.b));
+            high =
+                Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
+        }
+    return colourDistance(high, low);
+}
+
+bool isOverlayShown(const char* name)
+{
+    const Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName(name);
+    return overlay && overlay->isVisible();
+}
+
+float timeFactor() { return Ogre::ControllerManager::getSingleton().getTimeFactor(); }
+
+class PauseContinue : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!RenderScene::available())
+            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+        scene = std::make_unique<RenderScene>();
+        readGameFile(game);
+        game.loadGameboxes();
+        game.buildToybox();
+        game.resetGame();
+        game.levelName = "Level01";
+        game.computeAspectRatio();
+        game.shootButton[0] = OIS::KC_X;
+        manager = windowmanager::start(game);
+        manager->changeState(&play);
+        keyboard = dynamic_cast<platform::SdlKeyboard*>(game.keyboard);
+    }
+
+    void TearDown() override
+    {
+        if (!manager)
+            return;
+        windowmanager::stop(manager, outside);
+        game.clearLibraries();
+        game.resetLevel();
+        game.resetDefaults();
+        Ogre::FontManager::getSingleton().unloadAll();
+        scene.reset();
+    }
+
+    void runFrame()
+    {
+        manager->update(frameStep);
+        scene->renderFrame();
+    }
+
+    // Frames until the condition holds after one; false when the stage ran
+    // out of frames.
+    bool runUntil(const std::function<bool()>& done, const std::function<void()>& each = [] {})
+    {
+        for (int frame = 0; frame < stageFrames; ++frame) {
+            each();
+            runFrame();
+            if (done())
+                return true;
+        }
+        return false;
+    }
+
+    // A key pressed for one frame and let go in the next.
+    void tap(SDL_Scancode key)
+    {
+        keyboard->queueKey(sdlEvents::keyDown(key).key);
+        runFrame();
+        keyboard->queueKey(sdlEvents::keyUp(key).key);
+        runFrame();
+    }
+
+    void expectPauseAndContinue();
+    void expectContinueOfferedAndRefused();
+
+    Game& game = *Game::getSingletonPtr();
+    playState& play = *playState::getInstance();
+    OutsidePlay outside;
+    std::unique_ptr<RenderScene> scene;
+    std::unique_ptr<GameManager> manager;
+    platform::SdlKeyboard* keyboard = nullptr;
+};
+
+void PauseContinue::expectPauseAndContinue()
+{
+    PauseMenu& menu = *play.pauseMenu;
+    tap(SDL_SCANCODE_ESCAPE);
+    EXPECT_TRUE(menu.isOpen);
+    EXPECT_TRUE(game.isPaused);
+    EXPECT_EQ(timeFactor(), 0.0f) << "the level stands still behind the menu";
+    ASSERT_TRUE(runUntil([&] { return menu.state == PauseMenu::stateOpen; }));
+    EXPECT_TRUE(isOverlayShown("OverlayBGPlay"));
+    EXPECT_GT(menu.background.panel->getWidth(), 0.0f);
+    ASSERT_GE(menu.entries.size(), 2u);
+    EXPECT_EQ(menu.entries[0]->text, "CONTINUE");
+    EXPECT_EQ(menu.entries[0]->isSelected, 1u);
+    EXPECT_TRUE(menu.entries[0]->labelText->overlay->isVisible());
+    scene->keepFrame("PauseMenu");
+    EXPECT_GT(spreadOf(*scene), 0.3f);
+
+    tap(SDL_SCANCODE_RETURN);
+    EXPECT_FALSE(game.isPaused);
+    ASSERT_TRUE(runUntil([&] { return !menu.isShown; }));
+    EXPECT_FALSE(isOverlayShown("OverlayBGPlay"));
+    EXPECT_EQ(game.gameMode, gameModePlaying);
+    EXPECT_EQ(timeFactor(), 1.0f);
+}
+
+void PauseContinue::expectContinueOfferedAndRefused()
+{
+    ContinueMenu& offer = *play.continueMenu;
+    const int continuesLeft = game.currentContinues;
+    ASSERT_GT(continuesLeft, 0) << "the sample game offers continues";
+    game.currentLives = 1;
+    ASSERT_TRUE(runUntil([&] { return game.gameMode == gameModeContinueOffer; }, [&] {
+        // Once the ship's blinking after the start has ended.
+        Player& ship = *play.player;
+        if (ship.status == Player::statusPlaying && ship.sceneNode)
+            ship.hit(lethalDamage, hitByShot, ship.sceneNode->_getDerivedPosition());
+    }));
+    ASSERT_TRUE(runUntil([&] { return offer.phase == ContinueMenu::phaseChoosing; }));
+    EXPECT_TRUE(isOverlayShown("OverlayBGCONT"));
+    EXPECT_EQ(timeFactor(), 0.0f);
+    EXPECT_EQ(offer.continuesNumberEntry->labelText->text, std::to_string(continuesLeft));
+    EXPECT_EQ(offer.yesEntry->isSelected, 1u);
+    // The texts' slide ends with the panel's.
+    runFrame();
+    scene->keepFrame("ContinueOffer");
+    EXPECT_GT(spreadOf(*scene), 0.3f);
+
+    tap(SDL_SCANCODE_LEFT);
+    EXPECT_EQ(offer.choice, ContinueMenu::choiceNo);
+    tap(SDL_SCANCODE_X);
+    EXPECT_FALSE(isOverlayShown("OverlayBGCONT"));
+    EXPECT_EQ(game.gameMode, gameModeGameOver);
+    EXPECT_EQ(game.currentContinues, continuesLeft);
+    EXPECT_EQ(play.lastGameMode, gameModeGameOver) << "the play flow has moved on";
+}
+
+TEST_F(PauseContinue, PauseThenContinueThenTheLastLifeAndNoMoreContinue)
+{
+    ASSERT_EQ(manager->currentState(), &play);
+    ASSERT_NE(keyboard, nullptr);
+    ASSERT_TRUE(runUntil([&] { return play.player->status == Player::statusPlaying; }));
+    expectPauseAndContinue();
+    expectContinueOfferedAndRefused();
+}
+
+} // namespace
