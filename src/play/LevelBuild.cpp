@@ -10,6 +10,8 @@
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
+#include "frontend/GameEndScreen.h"
+#include "frontend/ScoreMenu.h"
 #include "play/playState.h"
 #include "world/GameCamera.h"
 #include "world/Item.h"
@@ -114,7 +116,11 @@ void Level::build()
     createScorePopupTextures();
     createMultiplierPopupTextures();
     // The picture materials of the life bars and gauges are made here once the bars exist.
-    // The end-of-game, continue and stage score screens are built here once they exist.
+    if (state && state->endScreen)
+        state->endScreen->createElements();
+    // The continue screen's widgets are made again here once it exists.
+    if (state && state->scoreMenu)
+        state->scoreMenu->rebuildTexts();
     if (effects)
         effects->createParticleItem();
     // The HUD is laid out here once it exists.

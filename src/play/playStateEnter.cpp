@@ -12,7 +12,9 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "frontend/GameEndScreen.h"
 #include "frontend/PauseMenu.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
 #include "world/GameCamera.h"
@@ -121,7 +123,11 @@ void playState::buildLevel()
     level->effects->createSharedParticles();
     level->bulletBatch->create(sceneManager);
     pumpWindowsMessages();
-    // The continue, stage score, high-score and end-of-game screens are made here once they exist.
+    // The continue and high-score screens are made here once they exist.
+    scoreMenu = new ScoreMenu();
+    scoreMenu->create(this);
+    endScreen = new GameEndScreen();
+    endScreen->init();
 
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)

@@ -7,7 +7,9 @@
 #include "combat/Wave.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "frontend/GameEndScreen.h"
 #include "frontend/PauseMenu.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
 #include "play/ShadowListener.h"
@@ -125,6 +127,10 @@ void playState::exit()
         pauseMenu->destroy();
     delete pauseMenu;
     pauseMenu = nullptr;
+    delete scoreMenu;
+    scoreMenu = nullptr;
+    delete endScreen;
+    endScreen = nullptr;
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();

@@ -2,6 +2,8 @@
 #include "play/playState.h"
 
 #include "core/Game.h"
+#include "frontend/GameEndScreen.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
 
@@ -10,7 +12,11 @@
 
 void playState::restartLevel()
 {
-    // The continue, stage score, high-score and end-of-game screens are reset and hidden here once they exist.
+    // The continue and high-score screens are reset and hidden here once they exist.
+    if (scoreMenu)
+        scoreMenu->refresh(false);
+    if (endScreen)
+        endScreen->reset();
     // The sparks must not burst where the last life left them.
     Ogre::ParticleSystem* firstShared = level && level->effects ? level->effects->sparksParticles : nullptr;
     if (firstShared && firstShared->getNumEmitters() > 0)
