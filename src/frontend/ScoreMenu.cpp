@@ -3,6 +3,7 @@
 #include "frontend/ScoreMenu.h"
 
 #include "app/AudioService.h"
+#include "app/BarLayers.h"
 #include "core/Game.h"
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/PictureMaterials.h"
@@ -23,7 +24,6 @@ const char* const panelName = "PanelSCORES";
 const char* const overlayName = "OverlayBGSCORES";
 const char* const materialPrefix = "score_";
 const char* const defaultPanelMaterial = "defaultPicture";
-const char* const pictureGroup = "GAMERSC";
 constexpr std::uint16_t lineZOrder = 650;
 constexpr std::uint16_t rebuiltLineZOrder = 649;
 constexpr std::uint16_t panelZOrder = 648;
@@ -80,14 +80,10 @@ float viewportShape()
 // screen's prefix.
 Ogre::MaterialPtr panelMaterial(const std::string& picture)
 {
-    if (picture.empty())
-        return findMaterial(defaultPanelMaterial);
-    const std::string name = materialPrefix + picture;
-    if (Ogre::MaterialPtr existing = findMaterial(name, pictureGroup))
-        return existing;
-    if (!createAnimatedPictureMaterial(picture, std::string()))
-        return findMaterial(defaultPanelMaterial);
-    return cloneTemplate(picture, name, pictureGroup);
+    Ogre::MaterialPtr material;
+    if (!picture.empty() && createAnimatedPictureMaterial(picture, std::string()))
+        material = copyBarMaterial(picture, materialPrefix + picture);
+    return material ? material : findMaterial(defaultPanelMaterial);
 }
 
 } // namespace
@@ -122,21 +118,11 @@ void ScoreMenu::create(playState* owner)
 
 void ScoreMenu::createPanel()
 {
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    panel = static_cast<Ogre::OverlayContainer*>(overlays.createOverlayElement("Panel", panelName));
-    panel->setMetricsMode(Ogre::GMM_RELATIVE);
-    panel->setHorizontalAlignment(Ogre::GHA_CENTER);
-    panel->setVerticalAlignment(Ogre::GVA_CENTER);
-    overlay = overlays.create(overlayName);
-    overlay->add2D(panel);
-    overlay->setZOrder(panelZOrder);
-    overlay->hide();
     material = panelMaterial(game->HSMenuBG);
-    if (material)
-        panel->setMaterial(material);
-    Ogre::Pass* pass = passAt(material, 0, 0);
-    if (pass && pass->hasVertexProgram())
-        panel->setCustomParameter(1, Ogre::Vector4(1.0f, 1.0f, 1.0f, 1.0f));
+    const Ogre::Pass* pass = passAt(material, 0, 0);
+    panel = makeBarPanel(panelName, material, pass && pass->hasVertexProgram());
+    overlay = makeBarOverlay(overlayName, panel, panelZOrder);
+    overlay->hide();
 }
 
 void ScoreMenu::destroy()
@@ -144,17 +130,10 @@ void ScoreMenu::destroy()
     for (std::unique_ptr<menuButton>* line :
          {&titleEntry, &levelTitleEntry, &levelScoreEntry, &totalTitleEntry, &totalScoreEntry})
         line->reset();
-    if (Ogre::OverlayManager* overlays = Ogre::OverlayManager::getSingletonPtr()) {
-        if (overlay)
-            overlays->destroy(overlay);
-        if (panel)
-            overlays->destroyOverlayElement(panel);
-    }
-    overlay = nullptr;
-    panel = nullptr;
+    destroyBarLayer(overlay, panel);
     material.reset();
     if (game && !game->HSMenuBG.empty())
-        removeMaterial(materialPrefix + game->HSMenuBG, pictureGroup);
+        removeBarMaterial(materialPrefix + game->HSMenuBG);
 }
 
 void ScoreMenu::open()

@@ -1,7 +1,7 @@
-// The end of a level and the end of the game in the sample game's first
-// level: the level-complete message, then the stage scores counted up to the
-// level's and the game's score, then the next level asked for; and after the
-// last life the game-over picture, its scores and the high-score entry. Real
+// The end of a level and the end of the game in the sample game: after the
+// first level the level-complete message, then the stage scores counted up to
+// the level's and the game's score, then the second level; in it, after the
+// last life, the game-over picture, its scores and the high-score entry. Real
 // frames on both renderers, kept for the eye.
 #include "support/RenderScene.h"
 #include "support/WindowManager.h"
@@ -128,7 +128,8 @@ protected:
     std::unique_ptr<GameManager> manager;
 };
 
-TEST_F(EndScreens, TheLevelCompleteMessageThenTheStageScoresThenTheNextLevel)
+// One run of the game: the first level won, the second lost.
+TEST_F(EndScreens, ALevelWonThenTheGameLost)
 {
     ASSERT_EQ(game.gameMode, gameModePlaying);
     ASSERT_NE(play.endScreen, nullptr);
@@ -180,29 +181,25 @@ TEST_F(EndScreens, TheLevelCompleteMessageThenTheStageScoresThenTheNextLevel)
     EXPECT_EQ(game.gameMode, gameModeNextLevel);
     EXPECT_EQ(game.levelName, "Level02");
     EXPECT_FALSE(scores.overlay->isVisible());
-}
 
-TEST_F(EndScreens, TheGameOverPictureAfterTheLastLifeThenTheScoresThenTheHighScores)
-{
-    ASSERT_EQ(game.gameMode, gameModePlaying);
-    // An earlier level's end asked for messages; the last life is lost with
-    // no continue left.
-    game.isEndOfLevelShowMessage = true;
-    game.isEndOfLevelShowScoreScreen = true;
+    // In the second level the last life is lost with no continue left; the
+    // first level's end asked for messages.
+    ASSERT_TRUE(runUntil([&] { return game.gameMode == gameModePlaying; }));
+    ASSERT_EQ(game.levelName, "Level02");
     game.isEndOfLevelShowHighScoreScreen = true;
     game.currentLives = 0;
     game.currentContinues = 0;
     game.setGameState(gameModeContinueOffer);
     ASSERT_EQ(game.gameMode, gameModeGameOver);
 
-    OverlayWidget& message = *play.endScreen->gameOverWidget;
-    ASSERT_FALSE(message.isText);
+    OverlayWidget& gameOver = *play.endScreen->gameOverWidget;
+    ASSERT_FALSE(gameOver.isText);
     ASSERT_TRUE(runUntil([&] {
-        return play.endScreen->phase == GameEndScreen::phaseShown && message.appearTime >= message.appearDuration;
+        return play.endScreen->phase == GameEndScreen::phaseShown && gameOver.appearTime >= gameOver.appearDuration;
     }));
     draw();
     scene->keepFrame("EndScreens-game-over");
-    EXPECT_TRUE(message.overlay->isVisible());
+    EXPECT_TRUE(gameOver.overlay->isVisible());
     EXPECT_GT(rowSpread(*scene, 0.5f, 0.15f, 0.85f), 0.4f) << "white letters on the picture's black";
 
     ASSERT_TRUE(runUntil([&] { return game.gameMode == gameModeGameOverScores; }));
