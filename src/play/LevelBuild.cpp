@@ -11,7 +11,9 @@
 #include "combat/Weapon.h"
 #include "core/Game.h"
 #include "frontend/ContinueMenu.h"
+#include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
+#include "frontend/ScoreMenu.h"
 #include "play/playState.h"
 #include "world/GameCamera.h"
 #include "world/Item.h"
@@ -119,10 +121,12 @@ void Level::build()
     createScorePopupTextures();
     createMultiplierPopupTextures();
     // The picture materials of the life bars and gauges are made here once the bars exist.
-    // The end-of-game screen is built here once it exists.
+    if (state && state->endScreen)
+        state->endScreen->createElements();
     if (state && state->continueMenu)
         state->continueMenu->remakeTexts();
-    // The stage score screen's texts are made again here once it exists.
+    if (state && state->scoreMenu)
+        state->scoreMenu->rebuildTexts();
     if (effects)
         effects->createParticleItem();
     if (game.hud)

@@ -32,6 +32,8 @@ class Obb;
 class OverlayPreferer;
 class ContinueMenu;
 class PauseMenu;
+class GameEndScreen;
+class ScoreMenu;
 class Player;
 class Trigger;
 class Wave;
@@ -198,6 +200,10 @@ public:
     // Made when a level is entered, gone when it is left.
     PauseMenu* pauseMenu = nullptr;
     ContinueMenu* continueMenu = nullptr;
+    // The end-of-game messages and the stage scores, opened by the play flow
+    // in the end and score modes; made and gone with the level.
+    GameEndScreen* endScreen = nullptr;
+    ScoreMenu* scoreMenu = nullptr;
 
     // Level build passes. The level file names the objects a trigger
     // links and the wave an object rides on; these passes turn the names

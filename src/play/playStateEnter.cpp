@@ -13,8 +13,10 @@
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
 #include "frontend/ContinueMenu.h"
+#include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
 #include "world/GameCamera.h"
@@ -126,7 +128,11 @@ void playState::buildLevel()
     pumpWindowsMessages();
     continueMenu = new ContinueMenu();
     continueMenu->create(this);
-    // The stage score, high-score and end-of-game screens are made here once they exist.
+    scoreMenu = new ScoreMenu();
+    scoreMenu->create(this);
+    endScreen = new GameEndScreen();
+    endScreen->init();
+    // The high-score screen is made here once it exists.
 
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)

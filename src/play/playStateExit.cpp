@@ -8,8 +8,10 @@
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "frontend/ContinueMenu.h"
+#include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
 #include "frontend/PauseMenu.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
 #include "play/ShadowListener.h"
@@ -133,6 +135,10 @@ void playState::exit()
         continueMenu->destroy();
     delete continueMenu;
     continueMenu = nullptr;
+    delete scoreMenu;
+    scoreMenu = nullptr;
+    delete endScreen;
+    endScreen = nullptr;
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();

@@ -8,6 +8,8 @@
 #include "core/Game.h"
 #include "core/GameMode.h"
 #include "frontend/ContinueMenu.h"
+#include "frontend/GameEndScreen.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
 
@@ -34,10 +36,13 @@ void endPlayCleanUp(playState& play)
 }
 
 // The message screen, when asked for, chooses the next mode itself.
-void chooseAfterLevelComplete(Game& game)
+void chooseAfterLevelComplete(playState& play, Game& game)
 {
-    if (game.isEndOfLevelShowMessage)
+    if (game.isEndOfLevelShowMessage) {
+        if (play.endScreen)
+            play.endScreen->show(gameModeLevelComplete);
         return;
+    }
     if (game.isEndOfLevelShowScoreScreen) {
         game.setGameState(gameModeLevelScores);
         return;
@@ -55,18 +60,28 @@ void enterGameMode(playState& play, Game& game, int mode)
         if (game.level && game.level->bulletBatch)
             game.level->bulletBatch->clear();
         stopScoreCountUp(game);
+        if (play.endScreen)
+            play.endScreen->show(gameModeGameOver);
         break;
     case gameModeLevelComplete:
         endPlayCleanUp(play);
         stopScoreCountUp(game);
         if (game.player && game.baseWeaponLevel > 0.0f)
             game.player->setWeaponLevel(static_cast<int>(game.baseWeaponLevel));
-        chooseAfterLevelComplete(game);
+        chooseAfterLevelComplete(play, game);
         break;
     case gameModeGameCompleted:
         endPlayCleanUp(play);
         if (game.player)
             game.player->setWeaponLevel(0);
+        if (play.endScreen)
+            play.endScreen->show(gameModeGameCompleted);
+        break;
+    case gameModeGameOverScores:
+    case gameModeLevelScores:
+    case gameModeGameScores:
+        if (play.scoreMenu)
+            play.scoreMenu->open();
         break;
     case gameModeContinueOffer:
         if (play.continueMenu)
@@ -165,6 +180,22 @@ void playState::updatePlayFlow(double dt)
     case gameModeContinueOffer:
         if (continueMenu)
             continueMenu->update(dt);
+        break;
+    case gameModeGameOver:
+    case gameModeLevelComplete:
+    case gameModeGameCompleted:
+        if (endScreen)
+            endScreen->update(dt);
+        break;
+    case gameModeGameOverScores:
+    case gameModeLevelScores:
+        if (scoreMenu)
+            scoreMenu->update(dt);
+        break;
+    case gameModeGameScores:
+        if (scoreMenu && scoreMenu->update(dt))
+            game.setGameState(game.isEndOfLevelShowHighScoreScreen ? gameModeHighScoreEntry
+                                                                   : gameModeBackToStartMenu);
         break;
     default:
         break;

@@ -3,6 +3,8 @@
 
 #include "core/Game.h"
 #include "frontend/ContinueMenu.h"
+#include "frontend/GameEndScreen.h"
+#include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
 
@@ -13,7 +15,11 @@ void playState::restartLevel()
 {
     if (continueMenu)
         continueMenu->refresh(false);
-    // The stage score, high-score and end-of-game screens are reset and hidden here once they exist.
+    if (scoreMenu)
+        scoreMenu->refresh(false);
+    if (endScreen)
+        endScreen->reset();
+    // The high-score screen is reset and hidden here once it exists.
     // The sparks must not burst where the last life left them.
     Ogre::ParticleSystem* firstShared = level && level->effects ? level->effects->sparksParticles : nullptr;
     if (firstShared && firstShared->getNumEmitters() > 0)
