@@ -26,6 +26,7 @@ class Viewport;
 class Enemy;
 class Game;
 class GameCamera;
+class HighScoreMenu;
 class Item;
 class Level;
 class Obb;
@@ -193,6 +194,8 @@ public:
     void watchController();
     // Made when a level is entered, gone when it is left.
     PauseMenu* pauseMenu = nullptr;
+    // The high-score screen of the play flow, made with the level.
+    HighScoreMenu* highScoreMenu = nullptr;
 
     // Level build passes. The level file names the objects a trigger
     // links and the wave an object rides on; these passes turn the names

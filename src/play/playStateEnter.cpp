@@ -12,6 +12,7 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
@@ -121,7 +122,9 @@ void playState::buildLevel()
     level->effects->createSharedParticles();
     level->bulletBatch->create(sceneManager);
     pumpWindowsMessages();
-    // The continue, stage score, high-score and end-of-game screens are made here once they exist.
+    // The continue, stage score and end-of-game screens are made here once they exist.
+    highScoreMenu = new HighScoreMenu();
+    highScoreMenu->create(game, this);
 
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)

@@ -7,6 +7,7 @@
 #include "combat/Wave.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/PauseMenu.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
@@ -125,6 +126,10 @@ void playState::exit()
         pauseMenu->destroy();
     delete pauseMenu;
     pauseMenu = nullptr;
+    if (highScoreMenu)
+        highScoreMenu->destroy();
+    delete highScoreMenu;
+    highScoreMenu = nullptr;
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();

@@ -7,6 +7,7 @@
 #include "core/FadeStates.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
+#include "frontend/HighScoreMenu.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
 
@@ -66,6 +67,10 @@ void enterGameMode(playState& play, Game& game, int mode)
         endPlayCleanUp(play);
         if (game.player)
             game.player->setWeaponLevel(0);
+        break;
+    case gameModeHighScoreEntry:
+        if (play.highScoreMenu)
+            play.highScoreMenu->start(false);
         break;
     default:
         break;
@@ -138,6 +143,18 @@ void respawnPlayer(playState& play, Game& game, double dt)
         game.enemyFirePause = player->timeBeforeEnemiesCanShoot;
 }
 
+// The table is saved once the screen has ended, then play goes back to the
+// start menu.
+void updateHighScores(playState& play, Game& game, double dt)
+{
+    if (!play.highScoreMenu || !play.highScoreMenu->update(dt))
+        return;
+    if (!game.noHighScoreSave)
+        game.saveHighScores();
+    play.updateWindow();
+    game.setGameState(gameModeBackToStartMenu);
+}
+
 } // namespace
 
 void playState::updatePlayFlow(double dt)
@@ -156,6 +173,9 @@ void playState::updatePlayFlow(double dt)
     case gameModeRespawn:
     case gameModeContinueAccepted:
         respawnPlayer(*this, game, dt);
+        break;
+    case gameModeHighScoreEntry:
+        updateHighScores(*this, game, dt);
         break;
     default:
         break;

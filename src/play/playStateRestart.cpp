@@ -2,6 +2,7 @@
 #include "play/playState.h"
 
 #include "core/Game.h"
+#include "frontend/HighScoreMenu.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
 
@@ -10,7 +11,9 @@
 
 void playState::restartLevel()
 {
-    // The continue, stage score, high-score and end-of-game screens are reset and hidden here once they exist.
+    // The continue, stage score and end-of-game screens are reset and hidden here once they exist.
+    if (highScoreMenu)
+        highScoreMenu->setVisible(false);
     // The sparks must not burst where the last life left them.
     Ogre::ParticleSystem* firstShared = level && level->effects ? level->effects->sparksParticles : nullptr;
     if (firstShared && firstShared->getNumEmitters() > 0)
