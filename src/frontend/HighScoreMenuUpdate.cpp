@@ -8,7 +8,6 @@
 #include "frontend/HighScoreName.h"
 #include "world/PathMath.h"
 
-#include <Overlay/OgreOverlayContainer.h>
 #include <OISKeyboard.h>
 
 #include <algorithm>

@@ -1,11 +1,8 @@
 // The high-score screen on real overlays without fonts: which scores get a
-// name, the name entered with the keys, confirm and cancel, the table it
-// leaves, and the viewing-only table of the start menu.
+// name, from an empty table to a full one, and the ranks the table shows.
 #include "frontend/HighScoreMenu.h"
 
 #include "core/Game.h"
-#include "platform/SdlEvents.h"
-#include "platform/SdlKeyboard.h"
 #include "support/OgreTestRoot.h"
 
 #include <Overlay/OgreOverlay.h>
@@ -13,13 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr double frameStep = 0.04;
 
 class HighScoreMenuTest : public ::testing::Test {
 protected:
@@ -28,16 +22,12 @@ protected:
         sharedTestOverlaySystem();
         if (!Ogre::HardwareBufferManager::getSingletonPtr())
             new Ogre::DefaultHardwareBufferManager;
-        keyboard._initialize();
-        game.keyboard = &keyboard;
-        game.shootButton[1] = OIS::KC_X;
         game.startMenuFontSize = 24;
         menu.create(nullptr, nullptr);
     }
     void TearDown() override
     {
         menu.destroy();
-        game.keyboard = nullptr;
     }
 
     // The table's rows: (name, score), highest first.
@@ -48,30 +38,9 @@ protected:
             game.highScores.rows.insert({name, score, 0});
     }
 
-    // Frames with the key held, then one more without it.
-    bool frames(int count, SDL_Scancode held = SDL_SCANCODE_UNKNOWN)
-    {
-        if (held != SDL_SCANCODE_UNKNOWN) {
-            keyboard.queueKey(sdlEvents::keyDown(held).key);
-            keyboard.capture();
-        }
-        bool isEnded = false;
-        for (int i = 0; i < count; ++i)
-            isEnded = menu.update(frameStep) || isEnded;
-        if (held != SDL_SCANCODE_UNKNOWN) {
-            keyboard.queueKey(sdlEvents::keyUp(held).key);
-            keyboard.capture();
-            isEnded = menu.update(frameStep) || isEnded;
-        }
-        return isEnded;
-    }
-
-    void tap(SDL_Scancode key) { frames(1, key); }
-
     std::string caption(const menuButton& entry) const { return entry.labelText ? entry.labelText->text : ""; }
 
     Game& game = *Game::getSingletonPtr();
-    platform::SdlKeyboard keyboard;
     HighScoreMenu menu;
 };
 
@@ -105,69 +74,6 @@ TEST_F(HighScoreMenuTest, ScoresFromFirstToTenthPlaceGetAName)
     EXPECT_EQ(caption(*menu.rankEntries[1]), "1ST");
     EXPECT_EQ(caption(*menu.rankEntries[10]), "10TH");
     EXPECT_EQ(caption(*menu.scoreEntries[10]), "50");
-}
-
-TEST_F(HighScoreMenuTest, TheKeysEnterANameThatTheTableKeeps)
-{
-    setRows({});
-    game.highScores.lastEnteredName = "";
-    game.totalScore = 55;
-    menu.start(false);
-    frames(60);
-    ASSERT_EQ(menu.phase, HighScoreMenu::phaseNameEntry);
-    EXPECT_TRUE(menu.namePanelShown);
-    EXPECT_EQ(menu.name, "A-----");
-
-    tap(SDL_SCANCODE_UP);
-    tap(SDL_SCANCODE_RIGHT);
-    tap(SDL_SCANCODE_DOWN);
-    tap(SDL_SCANCODE_RIGHT);
-    tap(SDL_SCANCODE_RIGHT);
-    tap(SDL_SCANCODE_UP);
-    EXPECT_EQ(menu.name, "B9-A--");
-    EXPECT_EQ(caption(*menu.letterEntries[1]), "9");
-    // Cancel while editing deletes; confirm arms, cancel disarms.
-    tap(SDL_SCANCODE_X);
-    EXPECT_EQ(menu.name, "B9---_");
-    tap(SDL_SCANCODE_RETURN);
-    EXPECT_TRUE(menu.confirmArmed);
-    tap(SDL_SCANCODE_X);
-    EXPECT_FALSE(menu.confirmArmed);
-    EXPECT_EQ(menu.name, "B9---_");
-    tap(SDL_SCANCODE_RETURN);
-    tap(SDL_SCANCODE_RETURN);
-    EXPECT_FALSE(menu.entering);
-    EXPECT_EQ(menu.phase, HighScoreMenu::phaseTable);
-
-    ASSERT_EQ(game.highScores.rows.size(), 10u);
-    const highScoreRow& sixth = *std::next(game.highScores.rows.begin(), 5);
-    EXPECT_EQ(sixth.name, "B9   _");
-    EXPECT_EQ(sixth.score, 55);
-    EXPECT_EQ(game.highScores.lastEnteredName, "B9   _");
-    EXPECT_EQ(caption(*menu.nameEntries[6]), "B9   _");
-    EXPECT_EQ(menu.nameEntries[6]->colourTo, game.HSFontNewScoreColour);
-    EXPECT_EQ(menu.nameEntries[5]->colourTo, game.HSFontColour);
-
-    // The table shows 4 s, then fades out for 0.5 s.
-    EXPECT_FALSE(frames(95));
-    EXPECT_TRUE(frames(20));
-    EXPECT_FALSE(menu.tableOverlay->isVisible());
-}
-
-TEST_F(HighScoreMenuTest, TheStartMenuViewsTheTableUntilItCloses)
-{
-    setRows({{"A", 500}});
-    game.totalScore = 900;
-    menu.start(true);
-    EXPECT_FALSE(menu.entering);
-    EXPECT_TRUE(menu.tableOverlay->isVisible());
-    EXPECT_FALSE(frames(200));
-    EXPECT_EQ(menu.phase, HighScoreMenu::phaseNameEntry);
-    EXPECT_FALSE(menu.namePanelShown);
-    EXPECT_EQ(game.highScores.rows.size(), 1u) << "a short table keeps its size";
-    menu.close();
-    EXPECT_TRUE(frames(14));
-    EXPECT_FALSE(menu.tableOverlay->isVisible());
 }
 
 } // namespace

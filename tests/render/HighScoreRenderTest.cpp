@@ -1,6 +1,7 @@
 // The high-score screen in the sample game on both renderers: at the end of
-// play a qualifying score gets a name typed with the keys, the table shows
-// it in the new-score colour and "high.scores" keeps it; the start menu's
+// play a qualifying score gets a name typed with the keys (with cancel's
+// deleting and disarming), the table shows it in the new-score colour and
+// "high.scores" keeps it; the start menu's
 // high-score screen shows the table and closes it on the way back. The
 // frames kept for the eye show the name panel and both tables.
 #include "support/RenderScene.h"
@@ -170,10 +171,21 @@ TEST_F(HighScoreRender, AQualifyingScoreIsNamedWithTheKeysShownAndSaved)
     scene->keepFrame("HighScore-name-entry");
     EXPECT_GT(shareOf(*scene, 0.3f, 0.4f, 0.7f, 0.6f, isWhiteText), 0.01f) << "the letters show";
 
+    // Cancel deletes the character under the cursor and pads with "_";
+    // after a first confirm it takes the confirm back.
+    const auto cancelKey = static_cast<OIS::KeyCode>(game.shootButton[1]);
+    tap(OIS::KC_RIGHT);
+    tap(cancelKey);
+    EXPECT_EQ(menu.name, "BB---_");
     tap(OIS::KC_RETURN);
     EXPECT_TRUE(menu.confirmArmed);
+    tap(cancelKey);
+    EXPECT_FALSE(menu.confirmArmed);
+    EXPECT_EQ(menu.name, "BB---_");
+    tap(OIS::KC_RETURN);
     tap(OIS::KC_RETURN);
     ASSERT_EQ(menu.phase, HighScoreMenu::phaseTable);
+    EXPECT_EQ(game.highScores.rows.begin()->name, "BB   _");
     ASSERT_TRUE(runUntil([&] { return menu.slideOutTimer <= 0.0 && menu.fadeTimer >= 0.5f; }));
     for (int frame = 0; frame < 10; ++frame)
         runFrame();
@@ -195,8 +207,8 @@ TEST_F(HighScoreRender, AQualifyingScoreIsNamedWithTheKeysShownAndSaved)
     }));
     EXPECT_FALSE(isShownAtEnd);
     const std::string saved = preferences.read("high.scores");
-    EXPECT_NE(saved.find("<SCORE name = \"BB\" lastLevel=\"0\" score=\"12345\" />"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("<PREFS lasName = \"BB\" />"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("<SCORE name = \"BB   _\" lastLevel=\"0\" score=\"12345\" />"), 0u) << saved;
+    EXPECT_NE(saved.find("<PREFS lasName = \"BB   _\" />"), std::string::npos) << saved;
 }
 
 TEST_F(HighScoreRender, TheStartMenuShowsTheTableAndClosesItOnTheWayBack)
