@@ -12,6 +12,7 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/MenuScene.h"
 #include "frontend/menuButton.h"
 
@@ -131,6 +132,8 @@ public:
     bool isStartingGame = false;
     std::string firstLevel;
     std::unique_ptr<OverlayWidget> logo;
+    // The high-score table of the "HIGHSCORES" screen, shown for viewing.
+    std::unique_ptr<HighScoreMenu> highScores;
     Ogre::OverlayElement* backgroundPanel = nullptr;
     Ogre::Overlay* backgroundOverlay = nullptr;
     float startPulseTime = 0.0f;

@@ -116,7 +116,8 @@ void startMenuState::updateEntries(double dt)
     for (auto& [name, screen] : screens)
         for (auto& entry : screen.entries)
             animateEntry(*entry, dt, heightRatio);
-    // The high-score table advances here once the high-score screen exists.
+    if (highScores && (currentScreen == highScoresScreenName || previousScreen == highScoresScreenName))
+        highScores->update(dt);
 }
 
 void startMenuState::animateEntry(menuButton& entry, double dt, float heightRatio)

@@ -79,12 +79,15 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     isControllerConnected = isStartingGame = false;
     parentScreens.clear();
     logo.reset();
+    highScores.reset();
     clock = holdTime = inputDelay = 0.0;
     game->gameMode = gameModeBackToStartMenu;
     if (game->hud)
         game->hud->hideLoading();
     resolveFontSources();
     createScene();
+    highScores = std::make_unique<HighScoreMenu>();
+    highScores->create(nullptr, nullptr);
     renderFrame(root);
     buildScreens(readLevelShadows(*game));
     createBackground();
@@ -228,6 +231,9 @@ void startMenuState::startSounds()
 void startMenuState::exit()
 {
     destroyScreens();
+    if (highScores)
+        highScores->destroy();
+    highScores.reset();
     logo.reset();
     destroyBackground();
     dropMaterial(game->startMenuBackground + backgroundSuffix);

@@ -185,7 +185,8 @@ void startMenuState::showScreen(bool isReversed)
             entry.slideDelay += mainScreenExtraDelay;
         }
     }
-    // The high-score table starts here once the high-score screen exists.
+    if (currentScreen == highScoresScreenName && highScores)
+        highScores->start(true);
 }
 
 void startMenuState::hideScreen(bool isReversed)
@@ -217,6 +218,8 @@ void startMenuState::hideScreen(bool isReversed)
             pressStartFlashTime = splashFlashTime;
         }
     }
+    if (currentScreen == highScoresScreenName && highScores)
+        highScores->close();
 }
 
 void startMenuState::openScreen(const std::string& name)

@@ -26,6 +26,7 @@ class Viewport;
 class Enemy;
 class Game;
 class GameCamera;
+class HighScoreMenu;
 class Item;
 class Level;
 class Obb;
@@ -204,6 +205,8 @@ public:
     // in the end and score modes; made and gone with the level.
     GameEndScreen* endScreen = nullptr;
     ScoreMenu* scoreMenu = nullptr;
+    // The high-score screen of the play flow, made with the level.
+    HighScoreMenu* highScoreMenu = nullptr;
 
     // Level build passes. The level file names the objects a trigger
     // links and the wave an object rides on; these passes turn the names

@@ -15,6 +15,7 @@
 #include "frontend/ContinueMenu.h"
 #include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/PauseMenu.h"
 #include "frontend/ScoreMenu.h"
 #include "play/Level.h"
@@ -132,7 +133,8 @@ void playState::buildLevel()
     scoreMenu->create(this);
     endScreen = new GameEndScreen();
     endScreen->init();
-    // The high-score screen is made here once it exists.
+    highScoreMenu = new HighScoreMenu();
+    highScoreMenu->create(game, this);
 
     for (const auto& entry : game->bulletLibrary)
         if (entry.second)

@@ -10,6 +10,7 @@
 #include "frontend/ContinueMenu.h"
 #include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/PauseMenu.h"
 #include "frontend/ScoreMenu.h"
 #include "play/Level.h"
@@ -139,6 +140,10 @@ void playState::exit()
     scoreMenu = nullptr;
     delete endScreen;
     endScreen = nullptr;
+    if (highScoreMenu)
+        highScoreMenu->destroy();
+    delete highScoreMenu;
+    highScoreMenu = nullptr;
     delete invincibilityBounds;
     invincibilityBounds = nullptr;
     destroyLevelObjects();

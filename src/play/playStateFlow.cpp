@@ -9,6 +9,7 @@
 #include "core/GameMode.h"
 #include "frontend/ContinueMenu.h"
 #include "frontend/GameEndScreen.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "world/GameCamera.h"
@@ -87,6 +88,10 @@ void enterGameMode(playState& play, Game& game, int mode)
         if (play.continueMenu)
             play.continueMenu->open();
         break;
+    case gameModeHighScoreEntry:
+        if (play.highScoreMenu)
+            play.highScoreMenu->start(false);
+        break;
     default:
         break;
     }
@@ -158,6 +163,18 @@ void respawnPlayer(playState& play, Game& game, double dt)
         game.enemyFirePause = player->timeBeforeEnemiesCanShoot;
 }
 
+// The table is saved once the screen has ended, then play goes back to the
+// start menu.
+void updateHighScores(playState& play, Game& game, double dt)
+{
+    if (!play.highScoreMenu || !play.highScoreMenu->update(dt))
+        return;
+    if (!game.noHighScoreSave)
+        game.saveHighScores();
+    play.updateWindow();
+    game.setGameState(gameModeBackToStartMenu);
+}
+
 } // namespace
 
 void playState::updatePlayFlow(double dt)
@@ -196,6 +213,8 @@ void playState::updatePlayFlow(double dt)
         if (scoreMenu && scoreMenu->update(dt))
             game.setGameState(game.isEndOfLevelShowHighScoreScreen ? gameModeHighScoreEntry
                                                                    : gameModeBackToStartMenu);
+    case gameModeHighScoreEntry:
+        updateHighScores(*this, game, dt);
         break;
     default:
         break;

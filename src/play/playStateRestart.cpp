@@ -4,6 +4,7 @@
 #include "core/Game.h"
 #include "frontend/ContinueMenu.h"
 #include "frontend/GameEndScreen.h"
+#include "frontend/HighScoreMenu.h"
 #include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "world/sfxManager.h"
@@ -19,7 +20,8 @@ void playState::restartLevel()
         scoreMenu->refresh(false);
     if (endScreen)
         endScreen->reset();
-    // The high-score screen is reset and hidden here once it exists.
+    if (highScoreMenu)
+        highScoreMenu->setVisible(false);
     // The sparks must not burst where the last life left them.
     Ogre::ParticleSystem* firstShared = level && level->effects ? level->effects->sparksParticles : nullptr;
     if (firstShared && firstShared->getNumEmitters() > 0)
