@@ -213,6 +213,7 @@ void playState::updatePlayFlow(double dt)
         if (scoreMenu && scoreMenu->update(dt))
             game.setGameState(game.isEndOfLevelShowHighScoreScreen ? gameModeHighScoreEntry
                                                                    : gameModeBackToStartMenu);
+        break;
     case gameModeHighScoreEntry:
         updateHighScores(*this, game, dt);
         break;
