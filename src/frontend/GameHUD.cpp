@@ -164,8 +164,7 @@ void GameHUD::updateTexts()
     medalsText->setText(game->getText("MEDALS: ") + std::to_string(game->medalType));
     scoreText->setText(game->getText("SCORE: ") + scoreShown(game->displayedScore, game->scoreFormating));
     setOverlayElementVisible(chainHitsElement, false);
-    for (HUDElement* element : elements)
-        element->refresh();
+    // The layout's own elements keep what they showed when they were built.
 }
 
 void GameHUD::updateDebugInfos()

@@ -127,17 +127,6 @@ void HUDElement::applyDefinition()
         updateText();
 }
 
-void HUDElement::refresh()
-{
-    if (widget && widget->isText)
-        updateText();
-    if (type != hudElementBar)
-        return;
-    if (isBossLifeBar || isEnemyHPLifeBar)
-        barValue = static_cast<float>(lifeFraction());
-    updateBar();
-}
-
 void HUDElement::setVisible(bool show)
 {
     isShown = show;

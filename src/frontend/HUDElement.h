@@ -44,9 +44,6 @@ public:
     // The hit points left (0 to 1) of the enemy the element follows; 0
     // without one.
     double lifeFraction() const;
-    // Writes the text and lays the bar out again, with the fill of the enemy
-    // a bar follows.
-    void refresh();
     void setVisible(bool show);
     // Stores the three texture names and builds the bar's layers: the back,
     // the fill, the second fill (both from the front texture) and the ready
