@@ -46,7 +46,7 @@ void Game::resetLevel()
     playerBulletColour = Ogre::Vector3::UNIT_SCALE;
     if (resetPlayerWeaponSetAtLevelStart)
         powerUpLevel = 0.0f;
-    // The per-level counter that restarts at 20 is set here once the play state has it.
+    // No per-level counter of play restarts at 20: none is kept.
 }
 
 void Game::applyLevelResets()

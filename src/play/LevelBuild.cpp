@@ -10,6 +10,7 @@
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "core/Game.h"
+#include "core/materials/PictureMaterials.h"
 #include "frontend/ContinueMenu.h"
 #include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
@@ -43,6 +44,28 @@ void resetMarkedWeapons(const Game& game, const std::vector<std::vector<Weapon*>
         for (Weapon* weapon : set)
             if (weapon && isMarked(game, weapon->definition))
                 weapon->reset();
+}
+
+// The pictures of the enemy bars (the engine's own when the game names
+// none), the gauges and the HUD's background get their materials anew.
+void makeBarPictureMaterials(const Game& game)
+{
+    const auto orDefault = [](const std::string& name, const char* fallback) {
+        return name.empty() ? std::string(fallback) : name;
+    };
+    const std::string pictures[] = {orDefault(game.enemyLifebarTextureBack, "enemyBar_back.png"),
+                                    orDefault(game.enemyLifebarTextureFront, "enemyBar_front.png"),
+                                    orDefault(game.enemyBossLifebarTextureBack, "enemyBar_back.png"),
+                                    orDefault(game.enemyBossLifebarTextureFront, "enemyBar_front.png"),
+                                    game.GaugeTextureBack,
+                                    game.GaugeTextureFront,
+                                    game.GaugeTextureReady,
+                                    game.ChainGaugeTextureBack,
+                                    game.ChainGaugeTextureFront,
+                                    game.gameHUDBG_texture};
+    for (const std::string& picture : pictures)
+        if (!picture.empty())
+            createAnimatedPictureMaterial(picture, std::string());
 }
 
 void buildPlayer(const Game& game, Player* player)
@@ -120,7 +143,7 @@ void Level::build()
     }
     createScorePopupTextures();
     createMultiplierPopupTextures();
-    // The picture materials of the life bars and gauges are made here once the bars exist.
+    makeBarPictureMaterials(game);
     if (state && state->endScreen)
         state->endScreen->createElements();
     if (state && state->continueMenu)

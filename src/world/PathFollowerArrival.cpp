@@ -41,7 +41,8 @@ void PathFollower::startHoming(const Waypoint& first, const Waypoint& second)
     homingStrengthTarget = second.homingStrength;
     homingXYNow = first.homingXY;
     homingXYTarget = second.homingXY;
-    // The factor pair comes from the homing source once enemies, which provide it, exist.
+    // The factor pair would come from a homing source; no object sets one,
+    // so it keeps its value.
     if (isHomingActive) {
         homingTransDurations.y = first.homingTransDurations.y;
         return;
