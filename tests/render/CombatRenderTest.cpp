@@ -6,6 +6,7 @@
 // the eye show shots, a score pop-up and a life bar.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/SampleGame.h"
 #include "support/WindowManager.h"
 
 #include "app/CameraProjection.h"
@@ -151,13 +152,8 @@ protected:
         scene = std::make_unique<RenderScene>();
         // The game as the program starts it: its settings, its libraries and
         // a new game's lives, life and bombs.
-        readGameFile(game);
-        game.loadGameboxes();
-        game.buildToybox();
-        game.resetGame();
-        game.levelName = "Level01";
+        samplegame::load(game);
         game.postFX = true;
-        game.computeAspectRatio();
         manager = windowmanager::start(game);
         manager->changeState(&play);
         platform::seedRandom(visitSeed);
@@ -168,12 +164,7 @@ protected:
     {
         if (!manager)
             return;
-        windowmanager::stop(manager, outside);
-        game.clearLibraries();
-        // The game file's settings stay with this test.
-        game.resetLevel();
-        game.resetDefaults();
-        Ogre::FontManager::getSingleton().unloadAll();
+        samplegame::unload(game, manager, outside);
         scene.reset();
     }
 

@@ -4,6 +4,7 @@
 // last life, the game-over picture, its scores and the high-score entry. Real
 // frames on both renderers, kept for the eye.
 #include "support/RenderScene.h"
+#include "support/SampleGame.h"
 #include "support/WindowManager.h"
 
 #include "app/OverlayWidget.h"
@@ -71,15 +72,10 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
-        readGameFile(game);
-        game.loadGameboxes();
-        game.buildToybox();
-        game.resetGame();
-        game.levelName = "Level01";
+        samplegame::load(game);
         game.levelIndex = 0;
         // As the program starts: a level change goes through the level list.
         game.isStartMenuPresent = true;
-        game.computeAspectRatio();
         manager = windowmanager::start(game);
         manager->changeState(&play);
         runUntil([] { return true; });
@@ -89,13 +85,9 @@ protected:
     {
         if (!manager)
             return;
-        windowmanager::stop(manager, outside);
-        game.clearLibraries();
-        game.resetLevel();
-        game.resetDefaults();
+        samplegame::unload(game, manager, outside);
         game.isEndOfLevelShowMessage = false;
         game.isStartMenuPresent = false;
-        Ogre::FontManager::getSingleton().unloadAll();
         scene.reset();
     }
 

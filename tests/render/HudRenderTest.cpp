@@ -5,6 +5,7 @@
 // renderers; the frame kept for the eye shows the HUD over the level.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/SampleGame.h"
 #include "support/WindowManager.h"
 
 #include "app/OverlayWidget.h"
@@ -69,12 +70,7 @@ protected:
         scene = std::make_unique<RenderScene>();
         // The program's start makes the one HUD of the run.
         game.hud = new GameHUD();
-        readGameFile(game);
-        game.loadGameboxes();
-        game.buildToybox();
-        game.resetGame();
-        game.levelName = "Level01";
-        game.computeAspectRatio();
+        samplegame::load(game);
         manager = windowmanager::start(game);
         manager->changeState(&play);
         platform::seedRandom(visitSeed);
@@ -84,13 +80,9 @@ protected:
     {
         if (!manager)
             return;
-        windowmanager::stop(manager, outside);
+        samplegame::unload(game, manager, outside);
         delete game.hud;
         game.hud = nullptr;
-        game.clearLibraries();
-        game.resetLevel();
-        game.resetDefaults();
-        Ogre::FontManager::getSingleton().unloadAll();
         scene.reset();
     }
 

@@ -5,6 +5,7 @@
 // renderers; the frames of both screens are kept for the eye.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/SampleGame.h"
 #include "support/WindowManager.h"
 
 #include "combat/Player.h"
@@ -75,12 +76,7 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
-        readGameFile(game);
-        game.loadGameboxes();
-        game.buildToybox();
-        game.resetGame();
-        game.levelName = "Level01";
-        game.computeAspectRatio();
+        samplegame::load(game);
         game.shootButton[0] = OIS::KC_X;
         manager = windowmanager::start(game);
         manager->changeState(&play);
@@ -91,11 +87,7 @@ protected:
     {
         if (!manager)
             return;
-        windowmanager::stop(manager, outside);
-        game.clearLibraries();
-        game.resetLevel();
-        game.resetDefaults();
-        Ogre::FontManager::getSingleton().unloadAll();
+        samplegame::unload(game, manager, outside);
         scene.reset();
     }
 
