@@ -28,9 +28,11 @@ void copyFolder(const fs::path& from, const fs::path& to)
 
 } // namespace
 
-ProgramRun::ProgramRun()
+ProgramRun::ProgramRun() : ProgramRun(ZARNITH_GAME_DIR) {}
+
+ProgramRun::ProgramRun(const std::string& programFolder)
 {
-    copyFolder(ZARNITH_GAME_DIR, root.path() + "game");
+    copyFolder(programFolder, root.path() + "game");
     fs::create_directories(root.path() + "run");
     fs::permissions(root.path() + "run", fs::owner_all);
     environment["XDG_DATA_HOME"] = root.path() + "share";

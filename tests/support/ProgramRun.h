@@ -13,6 +13,8 @@ class ProgramRun {
 public:
     // Copies the built game folder (program included) into a temporary folder.
     ProgramRun();
+    // The same for another game folder holding the program.
+    explicit ProgramRun(const std::string& programFolder);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
