@@ -62,10 +62,22 @@ void expectDistinct(const std::vector<std::pair<std::string, WindowImage>>& scre
 // player, where play moves all the time.
 constexpr double stillShare = 0.01;
 constexpr auto stillGap = std::chrono::milliseconds(600);
+// The score screen darkens the level behind it.
+constexpr double darkened = 0.8;
 
-// Waits for a screen with content that holds still; the last such capture
-// before the condition ends the wait (or the time runs out).
-WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, int seconds = levelSeconds)
+double meanBrightness(const WindowImage& image)
+{
+    double sum = 0.0;
+    for (const std::uint32_t pixel : image.pixels)
+        sum += ((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
+    return image.pixels.empty() ? 0.0 : sum / double(image.pixels.size());
+}
+
+// Waits for a screen with content that holds still, over play darkened to
+// at most that brightness; the last such capture before the condition ends
+// the wait (or the time runs out).
+WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, double brightest,
+                            int seconds = levelSeconds)
 {
     const Clock::time_point start = Clock::now();
     WindowImage kept;
@@ -73,17 +85,26 @@ WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, i
     while (!done() && secondsSince(start) < seconds) {
         sleepFor(stillGap);
         WindowImage now = player.capture();
-        if (differingShare(previous, now) < stillShare && hasContent(now))
+        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest)
             kept = now;
         previous = std::move(now);
     }
     return kept;
 }
 
-WindowImage firstStillScreen(Player& player, int seconds = levelSeconds)
+// The first such capture.
+WindowImage firstStillScreen(Player& player, double brightest, int seconds = levelSeconds)
 {
-    bool isStill = false;
-    return lastStillScreen(player, [&] { return std::exchange(isStill, false); }, seconds);
+    const Clock::time_point start = Clock::now();
+    WindowImage previous = player.capture();
+    while (secondsSince(start) < seconds) {
+        sleepFor(stillGap);
+        WindowImage now = player.capture();
+        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest)
+            return now;
+        previous = std::move(now);
+    }
+    return {};
 }
 
 class ProgramWholeGame : public ::testing::TestWithParam<const char*> {};
@@ -112,13 +133,16 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
 
     // The first level: fly and fire, pause and play on, until its end.
     flyUntil(player, [] { return false; }, 3);
-    keep("hud", player.capture());
+    const WindowImage inPlay = player.capture();
+    keep("hud", inPlay);
     player.tap(XK_Escape);
     sleepFor(afterScreenChange);
     keep("pause", player.capture());
     player.choose(); // Continue
-    // The stage's scores wait on screen before the second level is read.
-    const WindowImage stageScores = lastStillScreen(player, [&] { return levelsRead() >= 2; });
+    // The stage's scores wait on screen over the darkened level before the
+    // second level is read.
+    const WindowImage stageScores =
+        lastStillScreen(player, [&] { return levelsRead() >= 2; }, darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
 
@@ -127,7 +151,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     // waits for the player.
     ASSERT_TRUE(flyUntil(player, [&] { return levelsRead() >= 3; })) << hasContent(player.shot("whole-stuck-" + renderer));
     sleepFor(levelIntro);
-    const WindowImage offer = firstStillScreen(player);
+    const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 3u) << run.logText();
     keep("continue", offer);
     player.tap(XK_Left); // No
