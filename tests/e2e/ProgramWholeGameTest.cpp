@@ -62,8 +62,9 @@ void expectDistinct(const std::vector<std::pair<std::string, WindowImage>>& scre
 // player, where play moves all the time.
 constexpr double stillShare = 0.01;
 constexpr auto stillGap = std::chrono::milliseconds(600);
-// The score screen darkens the level behind it.
+// The score screen darkens the level behind it; the loading screen is black.
 constexpr double darkened = 0.8;
+constexpr double black = 0.25;
 
 double meanBrightness(const WindowImage& image)
 {
@@ -74,9 +75,9 @@ double meanBrightness(const WindowImage& image)
 }
 
 // Waits for a screen with content that holds still, over play darkened to
-// at most that brightness; the last such capture before the condition ends
-// the wait (or the time runs out).
-WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, double brightest,
+// a brightness between those bounds; the last such capture before the
+// condition ends the wait (or the time runs out).
+WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, double darkest, double brightest,
                             int seconds = levelSeconds)
 {
     const Clock::time_point start = Clock::now();
@@ -85,7 +86,9 @@ WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, d
     while (!done() && secondsSince(start) < seconds) {
         sleepFor(stillGap);
         WindowImage now = player.capture();
-        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest)
+        const double brightness = meanBrightness(now);
+        if (differingShare(previous, now) < stillShare && hasContent(now) && brightness > darkest
+            && brightness < brightest)
             kept = now;
         previous = std::move(now);
     }
@@ -142,7 +145,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     // The stage's scores wait on screen over the darkened level before the
     // second level is read.
     const WindowImage stageScores =
-        lastStillScreen(player, [&] { return levelsRead() >= 2; }, darkened * meanBrightness(inPlay));
+        lastStillScreen(player, [&] { return levelsRead() >= 2; }, black * meanBrightness(inPlay),
+                        darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
 
