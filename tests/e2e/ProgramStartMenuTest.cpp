@@ -4,42 +4,11 @@
 // menu's option screens change the sound, the window mode and a key binding,
 // which config.ini keeps; a restart keeps the binding, the defaults restore
 // it; "Start" fades into the first level and "Quit" ends the program.
-#include "support/ProgramRun.h"
-#include "support/X11Windows.h"
+#include "support/ProgramPlayer.h"
 
-#include <X11/keysym.h>
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <functional>
 #include <regex>
-#include <set>
-#include <thread>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-const std::string windowTitle = " - engine v1.7.2.0";
-const std::string settingsPath = "share/Zarnith/zarnith/config.ini";
-
-// Menu input locks last up to 0.3 s of menu time, a screen's slide about a
-// second: the waits leave room for frames slower than the display's.
-constexpr auto afterTap = std::chrono::milliseconds(450);
-constexpr auto keyHold = std::chrono::milliseconds(60);
-constexpr auto afterScreenChange = std::chrono::milliseconds(1500);
-
-void sleepFor(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
-
-bool eventually(const std::function<bool()>& holds, int seconds = 30)
-{
-    for (int tenth = 0; tenth < seconds * 10; ++tenth, sleepFor(std::chrono::milliseconds(100)))
-        if (holds())
-            return true;
-    return false;
-}
 
 int stored(const std::string& settings, const std::string& key)
 {
@@ -47,120 +16,6 @@ int stored(const std::string& settings, const std::string& key)
     return std::regex_search(settings, value, std::regex("\n ?" + key + " += (-?[0-9]+) \n")) ? std::stoi(value[1])
                                                                                                 : -1;
 }
-
-// Writes the capture as a PPM picture into ZARNITH_RENDER_SHOTS when that is set.
-void keepShot(const WindowImage& image, const std::string& name)
-{
-    const char* folder = std::getenv("ZARNITH_RENDER_SHOTS");
-    if (!folder)
-        return;
-    std::ofstream out(std::string(folder) + "/" + name + ".ppm", std::ios::binary);
-    out << "P6\n" << image.width << " " << image.height << "\n255\n";
-    for (const std::uint32_t pixel : image.pixels)
-        out.put(static_cast<char>(pixel >> 16)).put(static_cast<char>(pixel >> 8)).put(static_cast<char>(pixel));
-}
-
-// A picture with something on it: many colours, none covering all of it.
-::testing::AssertionResult hasContent(const WindowImage& image)
-{
-    if (image.pixels.empty())
-        return ::testing::AssertionFailure() << "no capture";
-    std::map<std::uint32_t, std::size_t> counts;
-    for (const std::uint32_t pixel : image.pixels)
-        ++counts[pixel];
-    std::size_t largest = 0;
-    for (const auto& [colour, count] : counts)
-        largest = std::max(largest, count);
-    if (counts.size() < 16 || largest > image.pixels.size() * 99 / 100)
-        return ::testing::AssertionFailure() << counts.size() << " colours, the commonest on " << largest << " of "
-                                             << image.pixels.size() << " pixels";
-    return ::testing::AssertionSuccess();
-}
-
-// The share of pixels that differ, over the area both pictures cover.
-double differingShare(const WindowImage& a, const WindowImage& b)
-{
-    if (a.width != b.width || a.height != b.height || a.pixels.empty())
-        return 1.0;
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < a.pixels.size(); ++i)
-        differing += a.pixels[i] != b.pixels[i];
-    return double(differing) / double(a.pixels.size());
-}
-
-// One running copy of the program and the keys a player presses.
-class Player {
-public:
-    Player(ProgramRun& run) : run(run) {}
-
-    ::testing::AssertionResult start()
-    {
-        pid = run.start();
-        if (!run.waitForLogLine(pid, "will start the main loop", 120))
-            return ::testing::AssertionFailure() << "no main loop\n" << run.logText();
-        mainLoopTime = Clock::now();
-        if (!eventually([this] { return (window = findWindowByTitle(windowTitle, pid)) != 0; }))
-            return ::testing::AssertionFailure() << "no window titled \"" << windowTitle << "\"";
-        // SDL drops the keys it holds down when the focus arrives: the
-        // focus comes first.
-        giveKeyboardFocus(window);
-        sleepFor(std::chrono::milliseconds(500));
-        return ::testing::AssertionSuccess();
-    }
-    bool waitFor(const std::string& line) { return run.waitForLogLine(pid, line, 120); }
-
-    void press(unsigned long key) { sendKey(window, key, true); }
-    void release(unsigned long key) { sendKey(window, key, false); }
-    void tap(unsigned long key, int times = 1)
-    {
-        for (int i = 0; i < times; ++i) {
-            press(key);
-            sleepFor(keyHold);
-            release(key);
-            sleepFor(afterTap);
-        }
-    }
-    // Confirms the selected entry, which opens a screen or acts.
-    void choose(unsigned long key = XK_Return)
-    {
-        tap(key);
-        sleepFor(afterScreenChange);
-    }
-    void back()
-    {
-        tap(XK_Escape);
-        sleepFor(afterScreenChange);
-    }
-    WindowImage shot(const std::string& name)
-    {
-        WindowImage image = captureWindow(window);
-        keepShot(image, name);
-        return image;
-    }
-    int close()
-    {
-        requestWindowClose(window);
-        return run.wait(pid, 60);
-    }
-    int waitForEnd() { return run.wait(pid, 60); }
-
-    ProgramRun& run;
-    pid_t pid = 0;
-    unsigned long window = 0;
-    Clock::time_point mainLoopTime;
-};
-
-// The settings template with frames drawn without focus (the X server has no
-// window manager to give it) on the renderer that library chooses.
-void writeSettings(ProgramRun& run, const std::string& library)
-{
-    std::string settings = run.folder().read("game/data/config.ini_");
-    settings = std::regex_replace(settings, std::regex("isAlwaysRender = false"), "isAlwaysRender = true");
-    settings = std::regex_replace(settings, std::regex("library = D3D9"), "library = " + library);
-    run.folder().write(settingsPath, settings);
-}
-
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 // From the start of the main loop to the start menu: the splash pictures' time.
 double splashSeconds(Player& player)
@@ -183,8 +38,6 @@ double splashSecondsHoldingAKey(Player& player)
     }
     return splashSeconds(player);
 }
-
-bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
 class ProgramStartMenu : public ::testing::TestWithParam<const char*> {};
 

@@ -1,0 +1,199 @@
+// The whole sample game played on the real program, keys only: the first
+// level is flown, paused and finished, the second flown through, the third
+// lost and the continue declined; the name entered
+// at the end is in the high-score table and in the saved file, and the start
+// menu shows the table again before the program quits.
+#include "support/ProgramPlayer.h"
+
+#include <vector>
+
+namespace {
+
+// Long enough for the slowest stretch (a level flown to its end) on a busy machine.
+constexpr int levelSeconds = 120;
+// The ship's guns fire while the key is held; the ship weaves from side to side.
+constexpr unsigned long fireKey = XK_z;
+constexpr auto weaveStep = std::chrono::milliseconds(700);
+// From a level's read to play: the ship's entry and the level's fade.
+constexpr auto levelIntro = std::chrono::seconds(4);
+
+std::size_t occurrences(const std::string& text, const std::string& line)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
+        ++count;
+    return count;
+}
+
+bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
+{
+    return eventually([&] { return occurrences(player.run.logText(), line) >= count; }, seconds);
+}
+
+// Flies with the guns firing, weaving left and right, until the condition holds.
+bool flyUntil(Player& player, const std::function<bool()>& done, int seconds = levelSeconds)
+{
+    const Clock::time_point start = Clock::now();
+    player.press(fireKey);
+    bool isLeft = true;
+    while (!done() && secondsSince(start) < seconds) {
+        const unsigned long key = isLeft ? XK_Left : XK_Right;
+        player.press(key);
+        sleepFor(weaveStep);
+        player.release(key);
+        isLeft = !isLeft;
+    }
+    player.release(fireKey);
+    return done();
+}
+
+// Every pair of the screens differs in a good share of the window.
+void expectDistinct(const std::vector<std::pair<std::string, WindowImage>>& screens)
+{
+    for (std::size_t a = 0; a < screens.size(); ++a) {
+        EXPECT_TRUE(hasContent(screens[a].second)) << screens[a].first;
+        for (std::size_t b = a + 1; b < screens.size(); ++b)
+            EXPECT_GT(differingShare(screens[a].second, screens[b].second), 0.05)
+                << screens[a].first << " and " << screens[b].first;
+    }
+}
+
+// Two captures a moment apart that barely differ: a screen waiting for the
+// player, where play moves all the time.
+constexpr double stillShare = 0.01;
+constexpr auto stillGap = std::chrono::milliseconds(600);
+// The score screen darkens the level behind it; the loading screen is black.
+constexpr double darkened = 0.8;
+constexpr double black = 0.25;
+
+double meanBrightness(const WindowImage& image)
+{
+    double sum = 0.0;
+    for (const std::uint32_t pixel : image.pixels)
+        sum += ((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
+    return image.pixels.empty() ? 0.0 : sum / double(image.pixels.size());
+}
+
+// Waits for a screen with content that holds still, over play darkened to
+// a brightness between those bounds; the last such capture before the
+// condition ends the wait (or the time runs out).
+WindowImage lastStillScreen(Player& player, const std::function<bool()>& done, double darkest, double brightest,
+                            int seconds = levelSeconds)
+{
+    const Clock::time_point start = Clock::now();
+    WindowImage kept;
+    WindowImage previous = player.capture();
+    while (!done() && secondsSince(start) < seconds) {
+        sleepFor(stillGap);
+        WindowImage now = player.capture();
+        const double brightness = meanBrightness(now);
+        if (differingShare(previous, now) < stillShare && hasContent(now) && brightness > darkest
+            && brightness < brightest)
+            kept = now;
+        previous = std::move(now);
+    }
+    return kept;
+}
+
+// The first such capture.
+WindowImage firstStillScreen(Player& player, double brightest, int seconds = levelSeconds)
+{
+    const Clock::time_point start = Clock::now();
+    WindowImage previous = player.capture();
+    while (secondsSince(start) < seconds) {
+        sleepFor(stillGap);
+        WindowImage now = player.capture();
+        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest)
+            return now;
+        previous = std::move(now);
+    }
+    return {};
+}
+
+class ProgramWholeGame : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    ProgramRun run;
+    writeSettings(run, GetParam());
+    const std::string renderer = GetParam();
+    std::vector<std::pair<std::string, WindowImage>> screens;
+    const auto keep = [&](const std::string& name, const WindowImage& image) {
+        screens.emplace_back(name, image);
+        keepShot(image, "whole-" + name + "-" + renderer);
+    };
+    Player player(run);
+    ASSERT_TRUE(player.start());
+    ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
+    sleepFor(afterScreenChange);
+    player.choose(); // "PRESS START"
+    player.tap(XK_Return); // Start
+    ASSERT_TRUE(player.waitFor("Read the level")) << run.logText();
+    sleepFor(levelIntro);
+    const auto levelsRead = [&] { return occurrences(run.logText(), "Read the level"); };
+
+    // The first level: fly and fire, pause and play on, until its end.
+    flyUntil(player, [] { return false; }, 3);
+    const WindowImage inPlay = player.capture();
+    keep("hud", inPlay);
+    player.tap(XK_Escape);
+    sleepFor(afterScreenChange);
+    keep("pause", player.capture());
+    player.choose(); // Continue
+    // The stage's scores wait on screen over the darkened level before the
+    // second level is read.
+    const WindowImage stageScores =
+        lastStillScreen(player, [&] { return levelsRead() >= 2; }, black * meanBrightness(inPlay),
+                        darkened * meanBrightness(inPlay));
+    ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
+    keep("stage-scores", stageScores);
+
+    // The second level flown through; in the third the ship waits under
+    // the enemies' aimed shots until every life is lost: the continue offer
+    // waits for the player.
+    ASSERT_TRUE(flyUntil(player, [&] { return levelsRead() >= 3; })) << hasContent(player.shot("whole-stuck-" + renderer));
+    sleepFor(levelIntro);
+    const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
+    ASSERT_EQ(levelsRead(), 3u) << run.logText();
+    keep("continue", offer);
+    player.tap(XK_Left); // No
+    player.tap(fireKey);
+    ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
+    sleepFor(std::chrono::seconds(3)); // the name panel slides in
+    // "A" is offered: "ACE".
+    player.tap(XK_Right);
+    player.tap(XK_Up, 3);
+    player.tap(XK_Right);
+    player.tap(XK_Up, 5);
+    player.tap(XK_Return);
+    player.tap(XK_Return);
+    sleepFor(afterScreenChange);
+    keep("high-scores", player.capture());
+    player.tap(fireKey);
+    ASSERT_TRUE(waitForCount(player, "start menu initialized", 2)) << run.logText();
+    sleepFor(afterScreenChange);
+
+    // The table again from the start menu, then "Quit".
+    player.choose();          // "PRESS START"
+    player.tap(XK_Down, 2);   // High scores
+    player.choose();
+    ASSERT_TRUE(waitForCount(player, "start highscores", 2, 10)) << run.logText();
+    EXPECT_TRUE(hasContent(player.shot("whole-table-" + renderer)));
+    player.back();
+    player.tap(XK_Down, 2);   // Quit
+    player.choose();
+    player.choose();          // Yes
+    EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
+
+    expectDistinct(screens);
+    EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos)
+        << run.folder().read("share/Zarnith/zarnith/high.scores");
+    EXPECT_EQ(run.logText().find("[ERROR] "), std::string::npos) << run.logText();
+}
+
+INSTANTIATE_TEST_SUITE_P(Renderers, ProgramWholeGame, ::testing::Values("D3D9", "D3D11"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+} // namespace

@@ -1,0 +1,124 @@
+#include "support/ProgramPlayer.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <thread>
+
+namespace {
+
+const std::string windowTitle = " - engine v1.7.2.0";
+
+} // namespace
+
+void keepShot(const WindowImage& image, const std::string& name)
+{
+    const char* folder = std::getenv("ZARNITH_RENDER_SHOTS");
+    if (!folder)
+        return;
+    std::ofstream out(std::string(folder) + "/" + name + ".ppm", std::ios::binary);
+    out << "P6\n" << image.width << " " << image.height << "\n255\n";
+    for (const std::uint32_t pixel : image.pixels)
+        out.put(static_cast<char>(pixel >> 16)).put(static_cast<char>(pixel >> 8)).put(static_cast<char>(pixel));
+}
+
+const std::string settingsPath = "share/Zarnith/zarnith/config.ini";
+
+void sleepFor(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+bool eventually(const std::function<bool()>& holds, int seconds)
+{
+    for (int tenth = 0; tenth < seconds * 10; ++tenth, sleepFor(std::chrono::milliseconds(100)))
+        if (holds())
+            return true;
+    return false;
+}
+
+bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
+
+void writeSettings(ProgramRun& run, const std::string& library)
+{
+    std::string settings = run.folder().read("game/data/config.ini_");
+    settings = std::regex_replace(settings, std::regex("isAlwaysRender = false"), "isAlwaysRender = true");
+    settings = std::regex_replace(settings, std::regex("library = D3D9"), "library = " + library);
+    run.folder().write(settingsPath, settings);
+}
+
+::testing::AssertionResult hasContent(const WindowImage& image)
+{
+    if (image.pixels.empty())
+        return ::testing::AssertionFailure() << "no capture";
+    std::map<std::uint32_t, std::size_t> counts;
+    for (const std::uint32_t pixel : image.pixels)
+        ++counts[pixel];
+    std::size_t largest = 0;
+    for (const auto& [colour, count] : counts)
+        largest = std::max(largest, count);
+    if (counts.size() < 16 || largest > image.pixels.size() * 99 / 100)
+        return ::testing::AssertionFailure() << counts.size() << " colours, the commonest on " << largest << " of "
+                                             << image.pixels.size() << " pixels";
+    return ::testing::AssertionSuccess();
+}
+
+double differingShare(const WindowImage& a, const WindowImage& b)
+{
+    if (a.width != b.width || a.height != b.height || a.pixels.empty())
+        return 1.0;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        differing += a.pixels[i] != b.pixels[i];
+    return double(differing) / double(a.pixels.size());
+}
+
+::testing::AssertionResult Player::start()
+{
+    pid = run.start();
+    if (!run.waitForLogLine(pid, "will start the main loop", 120))
+        return ::testing::AssertionFailure() << "no main loop\n" << run.logText();
+    mainLoopTime = Clock::now();
+    if (!eventually([this] { return (window = findWindowByTitle(windowTitle, pid)) != 0; }))
+        return ::testing::AssertionFailure() << "no window titled \"" << windowTitle << "\"";
+    // SDL drops the keys it holds down when the focus arrives: the
+    // focus comes first.
+    giveKeyboardFocus(window);
+    sleepFor(std::chrono::milliseconds(500));
+    return ::testing::AssertionSuccess();
+}
+
+void Player::tap(unsigned long key, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        press(key);
+        sleepFor(keyHold);
+        release(key);
+        sleepFor(afterTap);
+    }
+}
+
+void Player::choose(unsigned long key)
+{
+    tap(key);
+    sleepFor(afterScreenChange);
+}
+
+void Player::back()
+{
+    tap(XK_Escape);
+    sleepFor(afterScreenChange);
+}
+
+WindowImage Player::shot(const std::string& name)
+{
+    WindowImage image = capture();
+    keepShot(image, name);
+    return image;
+}
+
+int Player::close()
+{
+    requestWindowClose(window);
+    return run.wait(pid, 60);
+}

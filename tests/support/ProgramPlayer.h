@@ -1,0 +1,67 @@
+// Plays the real program as a player would: key events go to its window
+// through the X server, and what it shows is read back from the window.
+#pragma once
+
+#include "support/ProgramRun.h"
+#include "support/X11Windows.h"
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+using Clock = std::chrono::steady_clock;
+
+// Menu input locks last up to 0.3 s of menu time, a screen's slide about a
+// second: the waits leave room for frames slower than the display's.
+constexpr auto afterTap = std::chrono::milliseconds(450);
+constexpr auto keyHold = std::chrono::milliseconds(60);
+constexpr auto afterScreenChange = std::chrono::milliseconds(1500);
+
+void sleepFor(std::chrono::milliseconds time);
+double secondsSince(Clock::time_point start);
+// Polls every tenth of a second; false when it never held.
+bool eventually(const std::function<bool()>& holds, int seconds = 30);
+bool haveDisplay();
+
+// The settings file the program reads in the run's preference folder.
+extern const std::string settingsPath;
+// The settings template with frames drawn without focus (the X server has no
+// window manager to give it) on the renderer that library chooses.
+void writeSettings(ProgramRun& run, const std::string& library);
+
+// Writes the capture as a PPM picture into ZARNITH_RENDER_SHOTS when that is set.
+void keepShot(const WindowImage& image, const std::string& name);
+
+// A picture with something on it: many colours, none covering all of it.
+::testing::AssertionResult hasContent(const WindowImage& image);
+// The share of pixels that differ, over the area both pictures cover.
+double differingShare(const WindowImage& a, const WindowImage& b);
+
+// One running copy of the program and the keys a player presses.
+class Player {
+public:
+    explicit Player(ProgramRun& run) : run(run) {}
+
+    ::testing::AssertionResult start();
+    bool waitFor(const std::string& line, int seconds = 120) { return run.waitForLogLine(pid, line, seconds); }
+
+    void press(unsigned long key) { sendKey(window, key, true); }
+    void release(unsigned long key) { sendKey(window, key, false); }
+    void tap(unsigned long key, int times = 1);
+    // Confirms the selected entry, which opens a screen or acts.
+    void choose(unsigned long key = XK_Return);
+    void back();
+    WindowImage capture() const { return captureWindow(window); }
+    // Captures the window and keeps the picture under that name.
+    WindowImage shot(const std::string& name);
+    int close();
+    int waitForEnd() { return run.wait(pid, 60); }
+
+    ProgramRun& run;
+    pid_t pid = 0;
+    unsigned long window = 0;
+    Clock::time_point mainLoopTime;
+};
