@@ -86,8 +86,9 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     Player first(run);
     ASSERT_TRUE(first.start());
     const double fullSplash = splashSeconds(first);
+    first.setPaceFromSplash(fullSplash);
     ASSERT_TRUE(first.waitFor("start menu initialized")) << run.logText();
-    sleepFor(afterScreenChange);
+    first.wait(afterScreenChange);
     first.choose();           // "PRESS START"
     first.tap(XK_Down);       // Options
     first.choose();
@@ -114,7 +115,7 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     EXPECT_TRUE(hasContent(first.shot("walk-level")));
     // In play a close request opens the pause menu; a second one leaves.
     requestWindowClose(first.window);
-    sleepFor(afterScreenChange);
+    first.wait(afterScreenChange);
     ASSERT_EQ(first.close(), 0) << run.logText();
 
     const std::string kept = run.folder().read(settingsPath);
@@ -123,10 +124,11 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
 
     // Again, holding a key down through the splash pictures: they end sooner.
     Player second(run);
+    second.pace = first.pace;
     ASSERT_TRUE(second.start());
     EXPECT_LT(splashSecondsHoldingAKey(second), 0.75 * fullSplash);
     ASSERT_TRUE(second.waitFor("start menu initialized")) << run.logText();
-    sleepFor(afterScreenChange);
+    second.wait(afterScreenChange);
     second.choose(XK_q);      // "PRESS START": the bound key confirms
     second.tap(XK_Down);      // Options
     second.choose(XK_q);

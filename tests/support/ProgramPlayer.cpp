@@ -1,5 +1,7 @@
 #include "support/ProgramPlayer.h"
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -88,26 +90,33 @@ double differingShare(const WindowImage& a, const WindowImage& b)
     return ::testing::AssertionSuccess();
 }
 
+void Player::setPaceFromSplash(double splashSeconds) { pace = std::max(1.0, splashSeconds / splashMenuSeconds); }
+
+void Player::wait(std::chrono::milliseconds time) const
+{
+    sleepFor(std::chrono::milliseconds(static_cast<long>(static_cast<double>(time.count()) * pace)));
+}
+
 void Player::tap(unsigned long key, int times)
 {
     for (int i = 0; i < times; ++i) {
         press(key);
         sleepFor(keyHold);
         release(key);
-        sleepFor(afterTap);
+        wait(afterTap);
     }
 }
 
 void Player::choose(unsigned long key)
 {
     tap(key);
-    sleepFor(afterScreenChange);
+    wait(afterScreenChange);
 }
 
 void Player::back()
 {
     tap(XK_Escape);
-    sleepFor(afterScreenChange);
+    wait(afterScreenChange);
 }
 
 WindowImage Player::shot(const std::string& name)

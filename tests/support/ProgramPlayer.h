@@ -54,11 +54,22 @@ public:
     // Confirms the selected entry, which opens a screen or acts.
     void choose(unsigned long key = XK_Return);
     void back();
+    // The pause after a key or a screen change, stretched by the pace.
+    void wait(std::chrono::milliseconds time) const;
     WindowImage capture() const { return captureWindow(window); }
     // Captures the window and keeps the picture under that name.
     WindowImage shot(const std::string& name);
     int close();
     int waitForEnd() { return run.wait(pid, 60); }
+
+    // Seconds of the clock per second of the program's menu time (at least
+    // 1): the waits after keys stretch by it, as the menu's input locks do
+    // when its frames run slow.
+    double pace = 1.0;
+    // Measures the pace on the sample's splash pictures, which take this
+    // long in menu time, from the start of the main loop.
+    static constexpr double splashMenuSeconds = 5.3;
+    void setPaceFromSplash(double splashSeconds);
 
     ProgramRun& run;
     pid_t pid = 0;
