@@ -135,7 +135,7 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     second.tap(XK_Down, 2);   // Controls
     second.choose(XK_q);
     second.choose(XK_q);      // Keyboard
-    second.tap(XK_Down, 14);  // Defaults
+    second.tap(XK_Up);        // Defaults, the last entry
     second.choose(XK_q);
     second.back();
     second.back();

@@ -16,7 +16,7 @@ using Clock = std::chrono::steady_clock;
 
 // Menu input locks last up to 0.3 s of menu time, a screen's slide about a
 // second: the waits leave room for frames slower than the display's.
-constexpr auto afterTap = std::chrono::milliseconds(450);
+constexpr auto afterTap = std::chrono::milliseconds(600);
 constexpr auto keyHold = std::chrono::milliseconds(60);
 constexpr auto afterScreenChange = std::chrono::milliseconds(1500);
 
