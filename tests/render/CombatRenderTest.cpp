@@ -126,23 +126,6 @@ std::string uvCoords(Ogre::OverlayContainer& panel)
 
 std::string fillSpan(float fill) { return "0 0 " + Ogre::StringConverter::toString(fill) + " 1"; }
 
-// The spread of the colours over a grid of the middle of the frame: a
-// frame that drew nothing is flat.
-float spreadOf(const RenderScene& scene)
-{
-    constexpr int grid = 24;
-    Ogre::ColourValue low(1, 1, 1), high(0, 0, 0);
-    for (int row = 0; row < grid; ++row)
-        for (int column = 0; column < grid; ++column) {
-            const Ogre::ColourValue colour =
-                scene.colourOnScreen(0.2f + 0.6f * (column + 0.5f) / grid, 0.2f + 0.6f * (row + 0.5f) / grid);
-            low = Ogre::ColourValue(std::min(low.r, colour.r), std::min(low.g, colour.g), std::min(low.b, colour.b));
-            high =
-                Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
-        }
-    return colourDistance(high, low);
-}
-
 class Combat : public ::testing::Test {
 protected:
     void SetUp() override
@@ -289,7 +272,7 @@ void Combat::expectDestroyedByShots()
         steerUnderEnemy();
     }));
     scene->keepFrame("Combat-shots-popup-lifebar");
-    EXPECT_GT(spreadOf(*scene), 0.25f);
+    EXPECT_GT(scene->spreadOnScreen(0.2f, 0.8f), 0.25f);
     // A pop-up's first character is a billboard drawn with its tile's material.
     const auto popup = std::find_if(level.scorePopups.begin(), level.scorePopups.end(),
                                     [](const std::unique_ptr<ScorePopup>& shown) { return shown->active; });
@@ -386,7 +369,7 @@ void Combat::expectBombClears()
     // The enemies it destroys score once their deaths have played.
     EXPECT_TRUE(playUntil([&] { return game.totalScore > score; }, [&] { keepSafe(); }));
     scene->keepFrame("Combat-bomb");
-    EXPECT_GT(spreadOf(*scene), 0.25f);
+    EXPECT_GT(scene->spreadOnScreen(0.2f, 0.8f), 0.25f);
 }
 
 // The gauge has taken every hit and kill by the game's rates, and its fill

@@ -44,23 +44,6 @@ constexpr int hitByShot = 2;
 
 class OutsidePlay : public GameState {};
 
-// The spread of the colours over a grid of the screen's middle: a screen
-// that drew nothing over the level is flat there.
-float spreadOf(const RenderScene& scene)
-{
-    constexpr int grid = 24;
-    Ogre::ColourValue low(1, 1, 1), high(0, 0, 0);
-    for (int row = 0; row < grid; ++row)
-        for (int column = 0; column < grid; ++column) {
-            const Ogre::ColourValue colour =
-                scene.colourOnScreen(0.3f + 0.4f * (column + 0.5f) / grid, 0.3f + 0.4f * (row + 0.5f) / grid);
-            low = Ogre::ColourValue(std::min(low.r, colour.r), std::min(low.g, colour.g), std::min(low.b, colour.b));
-            high =
-                Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
-        }
-    return colourDistance(high, low);
-}
-
 bool isOverlayShown(const char* name)
 {
     const Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName(name);
@@ -145,7 +128,7 @@ void PauseContinue::expectPauseAndContinue()
     EXPECT_EQ(menu.entries[0]->isSelected, 1u);
     EXPECT_TRUE(menu.entries[0]->labelText->overlay->isVisible());
     scene->keepFrame("PauseMenu");
-    EXPECT_GT(spreadOf(*scene), 0.3f);
+    EXPECT_GT(scene->spreadOnScreen(0.3f, 0.7f), 0.3f);
 
     tap(SDL_SCANCODE_RETURN);
     EXPECT_FALSE(game.isPaused);
@@ -175,7 +158,7 @@ void PauseContinue::expectContinueOfferedAndRefused()
     // The texts' slide ends with the panel's.
     runFrame();
     scene->keepFrame("ContinueOffer");
-    EXPECT_GT(spreadOf(*scene), 0.3f);
+    EXPECT_GT(scene->spreadOnScreen(0.3f, 0.7f), 0.3f);
 
     tap(SDL_SCANCODE_LEFT);
     EXPECT_EQ(offer.choice, ContinueMenu::choiceNo);

@@ -1,4 +1,5 @@
 #include "support/RenderScene.h"
+#include "support/RenderColours.h"
 
 #include "app/ResourceListeners.h"
 #include "app/ResourceLocations.h"
@@ -237,4 +238,20 @@ void RenderScene::keepFrame(const std::string& name) const
         return;
     const std::string library = renderLibrary().empty() ? "GL" : renderLibrary();
     engine->window->writeContentsToFile(std::string(folder) + "/" + name + "-" + library + ".png");
+}
+
+float RenderScene::spreadOnScreen(float from, float to) const
+{
+    constexpr int grid = 24;
+    const float span = to - from;
+    Ogre::ColourValue low(1, 1, 1), high(0, 0, 0);
+    for (int row = 0; row < grid; ++row)
+        for (int column = 0; column < grid; ++column) {
+            const Ogre::ColourValue colour =
+                colourOnScreen(from + span * (column + 0.5f) / grid, from + span * (row + 0.5f) / grid);
+            low = Ogre::ColourValue(std::min(low.r, colour.r), std::min(low.g, colour.g), std::min(low.b, colour.b));
+            high =
+                Ogre::ColourValue(std::max(high.r, colour.r), std::max(high.g, colour.g), std::max(high.b, colour.b));
+        }
+    return colourDistance(high, low);
 }

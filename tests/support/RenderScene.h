@@ -62,6 +62,10 @@ public:
     // The rendered colour at a point of the screen, 0 to 1 from the top left
     // (where overlays are placed).
     Ogre::ColourValue colourOnScreen(float x, float y) const;
+    // The spread of the colours over a 24 x 24 grid of the square of the
+    // screen from `from` to `to` (0 to 1 on both axes): a frame that drew
+    // nothing there is flat.
+    float spreadOnScreen(float from, float to) const;
     // Writes the last frame as a PNG into ZARNITH_RENDER_SHOTS when that
     // names a folder (to look at the frames by eye); otherwise nothing.
     void keepFrame(const std::string& name) const;
