@@ -16,6 +16,7 @@
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
 #include "play/ShadowListener.h"
+#include "platform/FreedMemory.h"
 #include "world/GameCamera.h"
 #include "world/Item.h"
 #include "world/Obb.h"
@@ -157,6 +158,13 @@ void playState::exit()
     overlayPreferer = nullptr;
     if (!game->pendingGameFolder.empty())
         game->changeGame();
+    // The level's pools and scene are freed by now, but blocks that outlive
+    // play, made while they were in use, lie between them, and the C library
+    // keeps the free pages around such blocks resident. Each visit lays the
+    // heap out a little differently, so over a long session the resident
+    // size crept up while the memory in use stayed level. Nothing is timed
+    // between two levels, and the next level takes the pages again.
+    platform::returnFreedMemory();
 }
 
 void playState::destroyLevelObjects()
