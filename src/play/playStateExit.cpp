@@ -159,11 +159,8 @@ void playState::exit()
     if (!game->pendingGameFolder.empty())
         game->changeGame();
     // The level's pools and scene are freed by now, but blocks that outlive
-    // play, made while they were in use, lie between them, and the C library
-    // keeps the free pages around such blocks resident. Each visit lays the
-    // heap out a little differently, so over a long session the resident
-    // size crept up while the memory in use stayed level. Nothing is timed
-    // between two levels, and the next level takes the pages again.
+    // play lie between them and keep the pages around them resident. Nothing
+    // is timed between two levels, and the next level takes the pages again.
     platform::returnFreedMemory();
 }
 
