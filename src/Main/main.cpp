@@ -1,4 +1,9 @@
 // The program's entry: the runtime reads no command-line arguments.
 #include "Main/RunGame.h"
+#include "platform/FreedMemory.h"
 
-int main() { return runGame(); }
+int main()
+{
+    platform::keepLargeBlocksMapped();
+    return runGame();
+}

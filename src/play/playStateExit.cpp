@@ -16,6 +16,7 @@
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
 #include "play/ShadowListener.h"
+#include "platform/FreedMemory.h"
 #include "world/GameCamera.h"
 #include "world/Item.h"
 #include "world/Obb.h"
@@ -157,6 +158,10 @@ void playState::exit()
     overlayPreferer = nullptr;
     if (!game->pendingGameFolder.empty())
         game->changeGame();
+    // The level's pools and scene are freed by now, but blocks that outlive
+    // play lie between them and keep the pages around them resident. Nothing
+    // is timed between two levels, and the next level takes the pages again.
+    platform::returnFreedMemory();
 }
 
 void playState::destroyLevelObjects()

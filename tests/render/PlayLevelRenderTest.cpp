@@ -27,6 +27,7 @@
 #include <OgreControllerManager.h>
 #include <OgreEntity.h>
 #include <OgreFontManager.h>
+#include <OgreHighLevelGpuProgramManager.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
 #include <OgreParticleSystem.h>
@@ -140,6 +141,8 @@ Counts countOgreObjects(Ogre::SceneManager& scene)
     counts["materials"] = countResources(Ogre::MaterialManager::getSingleton());
     counts["textures"] = countResources(Ogre::TextureManager::getSingleton());
     counts["meshes"] = countResources(Ogre::MeshManager::getSingleton());
+    counts["gpu programs"] = countResources(Ogre::HighLevelGpuProgramManager::getSingleton());
+    counts["fonts"] = countResources(Ogre::FontManager::getSingleton());
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
     for (const auto& overlay : overlays.getOverlayIterator()) {
         ++counts["overlays"];

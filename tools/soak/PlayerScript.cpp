@@ -12,8 +12,6 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
-const std::string startMenuLine = "start menu initialized";
-const std::string levelStartLine = "playstate starting!";
 const std::string levelReadLine = "Read the level";
 constexpr seconds menuTimeout(60);
 constexpr seconds levelTimeout(120);

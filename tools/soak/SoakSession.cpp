@@ -23,16 +23,38 @@ constexpr auto afterTap = std::chrono::milliseconds(450);
 constexpr auto afterFocus = std::chrono::milliseconds(500);
 constexpr double kibPerMib = 1024.0;
 
-// VmRSS of the process in KiB; -1 once it has ended (a process that has
-// ended but is not yet reaped has no resident memory line).
-long residentKiB(pid_t pid)
+// A field of the process's status in KiB; -1 once it has ended (a process
+// that has ended but is not yet reaped has no resident memory lines).
+long statusKiB(pid_t pid, const std::string& field)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
+        if (line.rfind(field + ":", 0) == 0)
             return std::stol(line.substr(line.find_first_of("0123456789")));
     return -1;
+}
+
+// Where the resident memory lies: the heap and other private memory, mapped
+// files (the program, its libraries) and shared memory (the X server's).
+std::string residentParts(pid_t pid)
+{
+    std::string parts;
+    for (const char* field : {"RssAnon", "RssFile", "RssShmem"})
+        parts += std::string(" ") + field + " " + std::to_string(statusKiB(pid, field) / 1024);
+    return parts;
+}
+
+// Levels entered since the start menu was last shown (a restart counts):
+// 0 in the menu, then the round's first level, second...
+int levelOfRound(const std::string& log)
+{
+    const std::size_t menu = log.rfind(startMenuLine);
+    int levels = 0;
+    for (std::size_t at = log.find(levelStartLine, menu == std::string::npos ? 0 : menu); at != std::string::npos;
+         at = log.find(levelStartLine, at + 1))
+        ++levels;
+    return levels;
 }
 
 // Starts the program with its console output dropped: it would drown the
@@ -87,7 +109,7 @@ void SoakSession::idle(std::chrono::milliseconds time)
 
 void SoakSession::sampleWhenDue()
 {
-    const long kib = residentKiB(pid);
+    const long kib = statusKiB(pid, "VmRSS");
     if (kib < 0) {
         ended = true;
         return;
@@ -96,15 +118,18 @@ void SoakSession::sampleWhenDue()
     if (std::chrono::steady_clock::now() < due)
         return;
     samples.push_back(static_cast<double>(kib) / kibPerMib);
-    std::cout << "minute " << samples.size() << ": " << samples.back() << " MiB" << std::endl;
+    std::cout << "minute " << samples.size() << ": " << samples.back() << " MiB (MiB:" << residentParts(pid)
+              << "; level " << levelOfRound(logText()) << " of the round)" << std::endl;
 }
 
-std::string SoakSession::unreadLog() const
+std::string SoakSession::logText(std::size_t from) const
 {
     std::ifstream log(run.folder().path() + run.workingFolder + "Ogre.log", std::ios::binary);
-    log.seekg(static_cast<std::streamoff>(logRead));
+    log.seekg(static_cast<std::streamoff>(from));
     return std::string(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>());
 }
+
+std::string SoakSession::unreadLog() const { return logText(logRead); }
 
 bool SoakSession::hasLogged(const std::string& line) const { return unreadLog().find(line) != std::string::npos; }
 

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// The program's log lines that tell where the player is.
+inline const std::string startMenuLine = "start menu initialized";
+inline const std::string levelStartLine = "playstate starting!";
+
 class SoakSession {
 public:
     SoakSession(ProgramRun& run, int minutes);
@@ -38,6 +42,7 @@ public:
     void tap(unsigned long key);
 
 private:
+    std::string logText(std::size_t from = 0) const;
     std::string unreadLog() const;
     void sampleWhenDue();
 

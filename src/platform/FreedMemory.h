@@ -1,0 +1,17 @@
+// How the heap gives memory back to the system. The C library keeps freed
+// pages resident for reuse by default, and after a large block is freed it
+// puts blocks of that size in the heap as well: over a long session the
+// program's resident size then creeps up while the memory in use stays level.
+#pragma once
+
+namespace platform {
+
+// From now on, large blocks get mappings of their own, returned to the
+// system when freed, whatever sizes were freed before. Called once at start.
+void keepLargeBlocksMapped();
+
+// Returns every whole free page of the heap, not only those at its top; the
+// memory stays usable. Both do nothing where the C library offers no way to.
+void returnFreedMemory();
+
+} // namespace platform

@@ -1,0 +1,74 @@
+#include "platform/FreedMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+// Resident memory of the process, in bytes.
+long residentBytes()
+{
+    long total = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> total >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+} // namespace
+
+TEST(FreedMemory, FreePagesBetweenLiveBlocksLeaveTheProcess)
+{
+    // Blocks far below the size the C library maps on its own, so they all
+    // come from the heap; every 32nd stays alive and pins the pages around it.
+    constexpr std::size_t blockSize = 16 * 1024;
+    constexpr std::size_t blockCount = 1024;
+    constexpr std::size_t keptEvery = 32;
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    std::vector<char*> blocks;
+    for (std::size_t i = 0; i < blockCount; ++i) {
+        auto* block = static_cast<volatile char*>(std::malloc(blockSize));
+        ASSERT_NE(block, nullptr);
+        for (std::size_t offset = 0; offset < blockSize; offset += static_cast<std::size_t>(pageSize))
+            block[offset] = 1;
+        blocks.push_back(const_cast<char*>(block));
+    }
+    for (std::size_t i = 0; i < blockCount; ++i)
+        if (i % keptEvery != keptEvery - 1) {
+            std::free(blocks[i]);
+            blocks[i] = nullptr;
+        }
+    const long before = residentBytes();
+    platform::returnFreedMemory();
+    const long after = residentBytes();
+    for (char* block : blocks)
+        std::free(block);
+    // Nearly all of the freed 15.5 MiB lies in whole pages between kept blocks.
+    EXPECT_GT(before - after, static_cast<long>(blockSize * blockCount / 2));
+}
+
+TEST(FreedMemory, ALargeBlockFreedDoesNotDrawLaterOnesIntoTheHeap)
+{
+    // Larger than any hole other tests leave in the heap, which a block of
+    // any size would fill first; the free top goes back beforehand.
+    constexpr std::size_t freedSize = 30 * 1024 * 1024;
+    constexpr std::size_t laterSize = 20 * 1024 * 1024;
+    platform::returnFreedMemory();
+    platform::keepLargeBlocksMapped();
+    auto* freed = static_cast<volatile char*>(std::malloc(freedSize));
+    ASSERT_NE(freed, nullptr);
+    freed[0] = 1;
+    std::free(const_cast<char*>(freed));
+    const std::size_t mappedBefore = mallinfo2().hblks;
+    auto* later = static_cast<volatile char*>(std::malloc(laterSize));
+    ASSERT_NE(later, nullptr);
+    later[0] = 1;
+    const std::size_t mappedAfter = mallinfo2().hblks;
+    std::free(const_cast<char*>(later));
+    // A mapping of its own, given back when it is freed.
+    EXPECT_EQ(mappedAfter, mappedBefore + 1);
+}
