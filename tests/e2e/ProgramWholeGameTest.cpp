@@ -5,6 +5,7 @@
 // menu shows the table again before the program quits.
 #include "support/ProgramPlayer.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -88,10 +89,26 @@ double meanBrightness(const WindowImage& image)
     return image.pixels.empty() ? 0.0 : sum / double(image.pixels.size());
 }
 
-// Weaves, firing until play darkens, and waits for a screen with content
-// that holds still, over play darkened to a brightness between those bounds;
-// the last such capture before the condition ends the wait (or the time runs
-// out).
+// The continue offer's panel: its warm border and its "YES" cover a share
+// of the middle of the screen that nothing else there shows.
+bool showsContinueOffer(const WindowImage& image)
+{
+    constexpr int near = 40;
+    std::size_t warm = 0, all = 0;
+    for (int y = image.height * 3 / 10; y < image.height * 3 / 4; ++y)
+        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all) {
+            const std::uint32_t pixel = image.pixels[static_cast<std::size_t>(y * image.width + x)];
+            warm += std::abs(int((pixel >> 16) & 0xff) - 0xe8) < near && std::abs(int((pixel >> 8) & 0xff) - 0xa0) < near
+                    && std::abs(int(pixel & 0xff) - 0x6f) < near;
+        }
+    return warm * 100 > all;
+}
+
+// Weaves, firing while play shows bright, and waits for a screen with
+// content that holds still, over play darkened to a brightness between those
+// bounds; the last such capture before the condition ends the wait (or the
+// time runs out). A continue offered on the way is taken ("YES" is on the
+// right): the run is about a level finished, whatever hits it took.
 WindowImage lastStillScreen(Weave& weave, Player& player, const std::function<bool()>& done, double darkest,
                             double brightest, int seconds = levelSeconds)
 {
@@ -102,11 +119,15 @@ WindowImage lastStillScreen(Weave& weave, Player& player, const std::function<bo
         weave.step();
         WindowImage now = player.capture();
         const double brightness = meanBrightness(now);
-        if (brightness < brightest)
-            weave.setFiring(false);
-        if (differingShare(previous, now) < stillShare && hasContent(now) && brightness > darkest
-            && brightness < brightest)
+        weave.setFiring(brightness >= brightest);
+        const bool isWaiting = differingShare(previous, now) < stillShare && hasContent(now) && brightness > darkest
+                               && brightness < brightest;
+        if (isWaiting && showsContinueOffer(now)) {
+            player.tap(XK_Right);
+            player.tap(fireKey);
+        } else if (isWaiting) {
             kept = now;
+        }
         previous = std::move(now);
     }
     return kept;
