@@ -5,6 +5,7 @@
 // leaves nothing behind and does not grow the process.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/ResidentMemory.h"
 #include "support/WindowManager.h"
 
 #include "combat/Enemy.h"
@@ -41,11 +42,9 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -151,26 +150,6 @@ Counts countOgreObjects(Ogre::SceneManager& scene)
     }
     return counts;
 }
-
-// Resident memory of the process, in bytes.
-long residentBytes()
-{
-    long total = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> total >> resident;
-    return resident * sysconf(_SC_PAGESIZE);
-}
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool isAddressSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool isAddressSanitized = true;
-#else
-constexpr bool isAddressSanitized = false;
-#endif
-#else
-constexpr bool isAddressSanitized = false;
-#endif
 
 class PlayLevel : public ::testing::Test {
 protected:
