@@ -17,13 +17,6 @@ int stored(const std::string& settings, const std::string& key)
                                                                                                 : -1;
 }
 
-// From the start of the main loop to the start menu: the splash pictures' time.
-double splashSeconds(Player& player)
-{
-    EXPECT_TRUE(player.waitFor("start menu will init start")) << player.run.logText();
-    return secondsSince(player.mainLoopTime);
-}
-
 // The same, with a key held down most of the time: a hold shortens the
 // picture on screen (the pointer entering the window lets go of it, so the
 // key goes down again and again).
@@ -36,7 +29,7 @@ double splashSecondsHoldingAKey(Player& player)
         player.release(XK_space);
         sleepFor(std::chrono::milliseconds(100));
     }
-    return splashSeconds(player);
+    return player.splashSeconds();
 }
 
 class ProgramStartMenu : public ::testing::TestWithParam<const char*> {};
@@ -85,7 +78,7 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
 
     Player first(run);
     ASSERT_TRUE(first.start());
-    const double fullSplash = splashSeconds(first);
+    const double fullSplash = first.splashSeconds();
     first.setPaceFromSplash(fullSplash);
     ASSERT_TRUE(first.waitFor("start menu initialized")) << run.logText();
     first.wait(afterScreenChange);

@@ -1,8 +1,8 @@
 // The whole sample game played on the real program, keys only: the first
 // level is flown, paused and finished, the second lost and the continue
-// declined; the name entered
-// at the end is in the high-score table and in the saved file, and the start
-// menu shows the table again before the program quits.
+// declined; the name entered at the end is in the high-score table and in
+// the saved file, and the start menu shows the table again before the
+// program quits.
 #include "support/ProgramPlayer.h"
 
 #include <cstdlib>
@@ -19,14 +19,6 @@ constexpr auto weaveStep = std::chrono::milliseconds(1400);
 constexpr auto stillGap = std::chrono::milliseconds(700);
 // From a level's read to play: the ship's entry and the level's fade.
 constexpr auto levelIntro = std::chrono::seconds(4);
-
-std::size_t occurrences(const std::string& text, const std::string& line)
-{
-    std::size_t count = 0;
-    for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
-        ++count;
-    return count;
-}
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
 {
@@ -164,8 +156,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     };
     Player player(run);
     ASSERT_TRUE(player.start());
-    ASSERT_TRUE(player.waitFor("start menu will init start")) << run.logText();
-    player.setPaceFromSplash(secondsSince(player.mainLoopTime));
+    player.setPaceFromSplash(player.splashSeconds());
     ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
     player.wait(afterScreenChange);
     player.choose(); // "PRESS START"

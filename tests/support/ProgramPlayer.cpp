@@ -90,6 +90,12 @@ double differingShare(const WindowImage& a, const WindowImage& b)
     return ::testing::AssertionSuccess();
 }
 
+double Player::splashSeconds()
+{
+    EXPECT_TRUE(waitFor("start menu will init start")) << run.logText();
+    return secondsSince(mainLoopTime);
+}
+
 void Player::setPaceFromSplash(double splashSeconds) { pace = std::max(1.0, splashSeconds / splashMenuSeconds); }
 
 void Player::wait(std::chrono::milliseconds time) const

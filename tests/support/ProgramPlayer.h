@@ -47,6 +47,9 @@ public:
 
     ::testing::AssertionResult start();
     bool waitFor(const std::string& line, int seconds = 120) { return run.waitForLogLine(pid, line, seconds); }
+    // From the start of the main loop to the start menu: the splash
+    // pictures' time, as the program logs it.
+    double splashSeconds();
 
     void press(unsigned long key) { sendKey(window, key, true); }
     void release(unsigned long key) { sendKey(window, key, false); }

@@ -101,3 +101,11 @@ bool ProgramRun::waitForLogLine(pid_t pid, const std::string& line, int timeoutS
     }
     return false;
 }
+
+std::size_t occurrences(const std::string& text, const std::string& line, std::size_t from)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(line, from); at != std::string::npos; at = text.find(line, at + 1))
+        ++count;
+    return count;
+}

@@ -44,3 +44,6 @@ private:
     pid_t running = 0;
     std::map<pid_t, int> exitCodes;
 };
+
+// How often the line stands in the text from that position on.
+std::size_t occurrences(const std::string& text, const std::string& line, std::size_t from = 0);

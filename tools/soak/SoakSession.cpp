@@ -50,11 +50,7 @@ std::string residentParts(pid_t pid)
 int levelOfRound(const std::string& log)
 {
     const std::size_t menu = log.rfind(startMenuLine);
-    int levels = 0;
-    for (std::size_t at = log.find(levelStartLine, menu == std::string::npos ? 0 : menu); at != std::string::npos;
-         at = log.find(levelStartLine, at + 1))
-        ++levels;
-    return levels;
+    return static_cast<int>(occurrences(log, levelStartLine, menu == std::string::npos ? 0 : menu));
 }
 
 // Starts the program with its console output dropped: it would drown the
