@@ -13,6 +13,7 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 const std::string levelReadLine = "Read the level";
+const std::string highScoresLine = "start highscores";
 constexpr seconds menuTimeout(60);
 constexpr seconds levelTimeout(120);
 // A screen of the start menu slides in for about a second.
@@ -28,7 +29,10 @@ constexpr int longRoundMoves = 60;
 // Pausing waits for play: level scores and the continue offer refuse it.
 constexpr int leaveAttempts = 8;
 constexpr milliseconds pauseMenuSettle(1000);
+constexpr seconds pauseMenuLeave(4);
 constexpr seconds backToMenuTimeout(10);
+// The name panel slides in after the table.
+constexpr milliseconds namePanelIn(2500);
 
 bool expect(SoakSession& session, const std::string& line, seconds timeout)
 {
@@ -67,17 +71,39 @@ void fly(SoakSession& session, int moveCount, bool isFiring)
     }
 }
 
-// Escape opens the pause menu; "BACK TO MENU" is its second entry. A game
-// that ended while flying may have gone back by itself.
+// A game over with a score for the table asks for a name: the one offered
+// is taken, and the table left with the fire button.
+bool leaveHighScores(SoakSession& session)
+{
+    session.idle(namePanelIn);
+    session.tap(XK_Return);
+    session.tap(XK_Return);
+    session.idle(afterScreenChange);
+    session.tap(fireKey);
+    return session.waitFor(startMenuLine, backToMenuTimeout);
+}
+
+// Escape opens the pause menu; "BACK TO MENU" is its second entry. A ship
+// left idle in the later levels is soon shot down and offered a continue,
+// which is declined here. A game that ended while flying may have gone back
+// by itself, or wait on the high-score screen.
 bool backToStartMenu(SoakSession& session)
 {
     for (int attempt = 0; attempt < leaveAttempts && !session.isOver(); ++attempt) {
         if (session.hasLogged(startMenuLine))
             return session.waitFor(startMenuLine, backToMenuTimeout);
+        if (session.hasLogged(highScoresLine) && session.waitFor(highScoresLine, backToMenuTimeout)
+            && leaveHighScores(session))
+            return true;
         session.tap(XK_Escape);
         session.idle(pauseMenuSettle);
         session.tap(XK_Down);
         session.tap(XK_Return);
+        if (session.waitFor(startMenuLine, pauseMenuLeave))
+            return true;
+        // A continue offer refuses the pause menu: NO ends the game.
+        session.tap(XK_Left);
+        session.tap(fireKey);
         if (session.waitFor(startMenuLine, backToMenuTimeout))
             return true;
     }

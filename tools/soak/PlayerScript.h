@@ -1,6 +1,7 @@
 // The player's loop through the sample game: start a game from the start
 // menu, fly and fire, or only fly and let the ship be hit and accept the
-// continue offered, and go back to the start menu through the pause menu.
+// continue offered, and go back to the start menu through the pause menu
+// (declining a continue offered then, entering a name the table asks for).
 #pragma once
 
 class SoakSession;
