@@ -4,8 +4,8 @@
 // the saved file, and the start menu shows the table again before the
 // program quits.
 #include "support/ProgramPlayer.h"
+#include "support/RenderColours.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -85,14 +85,12 @@ double meanBrightness(const WindowImage& image)
 // of the middle of the screen that nothing else there shows.
 bool showsContinueOffer(const WindowImage& image)
 {
-    constexpr int near = 40;
+    const Ogre::ColourValue border = rgb(0xe8a06f);
+    constexpr float near = 40.0f / 255.0f;
     std::size_t warm = 0, all = 0;
     for (int y = image.height * 3 / 10; y < image.height * 3 / 4; ++y)
-        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all) {
-            const std::uint32_t pixel = image.pixels[static_cast<std::size_t>(y * image.width + x)];
-            warm += std::abs(int((pixel >> 16) & 0xff) - 0xe8) < near && std::abs(int((pixel >> 8) & 0xff) - 0xa0) < near
-                    && std::abs(int(pixel & 0xff) - 0x6f) < near;
-        }
+        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all)
+            warm += colourDistance(rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]), border) < near;
     return warm * 100 > all;
 }
 
