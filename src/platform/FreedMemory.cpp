@@ -32,4 +32,18 @@ void returnFreedMemory()
 #endif
 }
 
+FreedMemoryPace::FreedMemoryPace(double intervalSeconds, Release release)
+    : interval(intervalSeconds), release(release)
+{
+}
+
+void FreedMemoryPace::advance(double seconds)
+{
+    sinceRelease += seconds;
+    if (sinceRelease < interval)
+        return;
+    sinceRelease = 0.0;
+    release();
+}
+
 } // namespace platform

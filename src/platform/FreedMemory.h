@@ -14,4 +14,23 @@ void keepLargeBlocksMapped();
 // memory stays usable. Both do nothing where the C library offers no way to.
 void returnFreedMemory();
 
+// Returns the heap's free pages once every so many seconds of the time it is
+// given. Play frees memory between blocks that live on all through a level,
+// and those pages would stay resident until the level is left; a pass over
+// the heap takes well under a millisecond.
+class FreedMemoryPace {
+public:
+    using Release = void (*)();
+
+    explicit FreedMemoryPace(double intervalSeconds, Release release = returnFreedMemory);
+
+    // Adds a frame's seconds; releases when the interval is full.
+    void advance(double seconds);
+
+private:
+    double interval;
+    Release release;
+    double sinceRelease = 0.0;
+};
+
 } // namespace platform

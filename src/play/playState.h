@@ -8,6 +8,7 @@
 
 #include "core/GameState.h"
 #include "play/HitTargets.h"
+#include "platform/FreedMemory.h"
 
 #include <OgreVector.h>
 
@@ -133,6 +134,9 @@ public:
     double enemyFireTime = 0.0;
     double shotTime = 0.0;
     OverlayPreferer* overlayPreferer = nullptr;
+    // Seconds of frames between two returns of the heap's free pages.
+    static constexpr double freedMemorySeconds = 10.0;
+    platform::FreedMemoryPace freedMemoryPace{freedMemorySeconds};
     GameCamera* camera = nullptr;
     // Owned through the Game.
     Player* player = nullptr;

@@ -95,6 +95,7 @@ void playState::update(double dt)
     if (game->isSoundOn && camera && camera->playCamera)
         updateSound(static_cast<float>(dt), camera->playCamera->getRealPosition(),
                     camera->playCamera->getRealDirection());
+    freedMemoryPace.advance(dt);
     leaveWhenFaded();
 }
 

@@ -65,3 +65,25 @@ TEST(FreedMemory, ALargeBlockFreedDoesNotDrawLaterOnesIntoTheHeap)
     // A mapping of its own, given back when it is freed.
     EXPECT_EQ(mappedAfter, mappedBefore + 1);
 }
+
+namespace {
+int releases = 0;
+void countRelease() { ++releases; }
+} // namespace
+
+TEST(FreedMemory, PaceReleasesOnceEachIntervalOfFrames)
+{
+    struct Step {
+        double seconds;
+        int releasesAfter;
+    };
+    // Frames of uneven length; a long frame releases once, not for each
+    // interval it spans, and the count starts again from the release.
+    const Step steps[] = {{4.0, 0}, {5.9, 0}, {0.2, 1}, {9.9, 1}, {25.0, 2}, {0.1, 2}, {10.0, 3}};
+    releases = 0;
+    platform::FreedMemoryPace pace(10.0, countRelease);
+    for (const Step& step : steps) {
+        pace.advance(step.seconds);
+        EXPECT_EQ(releases, step.releasesAfter) << "after a frame of " << step.seconds << " s";
+    }
+}
