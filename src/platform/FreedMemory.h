@@ -17,7 +17,7 @@ void returnFreedMemory();
 // Returns the heap's free pages once every so many seconds of the time it is
 // given. Play frees memory between blocks that live on all through a level,
 // and those pages would stay resident until the level is left; a pass over
-// the heap takes well under a millisecond.
+// the heap takes about 0.2 ms in play, 1.4 ms at the most measured.
 class FreedMemoryPace {
 public:
     using Release = void (*)();
