@@ -851,15 +851,13 @@ public:
     // default width and height, first emitter position x, y, z, its particle
     // velocity, minimum and maximum velocity.
     std::map<std::string, std::array<float, 8>> particleTemplateValues;
-    // Effect settings of the game file: the shared particle templates of
-    // sparks, pick-ups and the ready gauge, whether the smart bomb's effect is
-    // centred on the view, and the two lock-on sounds.
-    std::string sparksParticleName;
-    std::string itemParticleName;
-    std::string readyGaugeParticleName;
+    // Whether the smart bomb's effect is centred on the view. The shared
+    // particles of the effects manager take their templates from the game
+    // file's settings of the same purpose: sparks from the second collision
+    // effect (playerInvincibleCollisionSfx), pick-ups from upSfx and the ready
+    // gauge from gaugeStartParticleFX.
     bool isSmartBombCentered = false;
     std::string lockSoundName;
-    std::string unlockSoundName;
     // Placed effects also hide behind the level's physics bodies.
     bool isPhysicsOcclusion = false;
 

@@ -70,7 +70,7 @@ void sfxManager::createSharedParticles()
     sparksNode = sharedNode("SparksNode");
     destroyParticles(sparksParticles);
     sparksParticles =
-        createSpriteEffect(&game, "ParticleSparks", game.sparksParticleName, sceneManager, false, false);
+        createSpriteEffect(&game, "ParticleSparks", game.playerInvincibleCollisionSfx, sceneManager, false, false);
     attachStopped(sparksNode, sparksParticles);
     hitNode = sharedNode("hitPlayerNode");
     destroyParticles(hitParticles);
@@ -90,7 +90,7 @@ void sfxManager::createSharedParticles()
     itemNode = sharedNode("PS_ItemNode");
     preloadExtraLifeTexture();
     createParticleItem();
-    for (const std::string* sound : {&game.lockSoundName, &game.unlockSoundName})
+    for (const std::string* sound : {&game.lockSoundName, &game.lockMaxSoundName})
         if (!sound->empty())
             loadSound(*sound, true, false, false, false);
 }
@@ -99,9 +99,9 @@ void sfxManager::createParticleItem()
 {
     destroyParticles(itemParticles);
     const Game& game = *Game::getSingletonPtr();
-    if (!sceneManager || game.itemParticleName.empty())
+    if (!sceneManager || game.upSfx.empty())
         return;
-    itemParticles = createSpriteEffect(Game::getSingletonPtr(), "particleItem", game.itemParticleName,
+    itemParticles = createSpriteEffect(Game::getSingletonPtr(), "particleItem", game.upSfx,
                                        sceneManager, false, false);
     if (!itemParticles)
         itemParticles = templateSystem(*sceneManager, "particleItem", "basic_1up");
@@ -117,10 +117,10 @@ void sfxManager::createReadyGauge()
 {
     destroyParticles(readyGaugeParticles);
     Game& game = *Game::getSingletonPtr();
-    if (!sceneManager || game.readyGaugeParticleName.empty())
+    if (!sceneManager || game.gaugeStartParticleFX.empty())
         return;
     readyGaugeParticles =
-        createSpriteEffect(&game, "particleReadyGauge", game.readyGaugeParticleName, sceneManager, false, false);
+        createSpriteEffect(&game, "particleReadyGauge", game.gaugeStartParticleFX, sceneManager, false, false);
     if (readyGaugeParticles && game.player && game.player->sceneNode)
         game.player->sceneNode->attachObject(readyGaugeParticles);
     setFirstEmitterEnabled(readyGaugeParticles, false);
@@ -175,7 +175,7 @@ void sfxManager::emitParticleItem(const Ogre::Vector3& position) { fireAt(itemNo
 
 void sfxManager::emitReadyGauge()
 {
-    if (!Game::getSingletonPtr()->readyGaugeParticleName.empty() && readyGaugeParticles) {
+    if (!Game::getSingletonPtr()->gaugeStartParticleFX.empty() && readyGaugeParticles) {
         readyGaugeParticles->setEmitting(true);
         restartFirstEmitter(readyGaugeParticles);
     }

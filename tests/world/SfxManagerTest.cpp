@@ -170,8 +170,8 @@ TEST_F(SfxManagerTest, SharedSystemsAreMadeFromTheGamesNamesAndFiredWhereAsked)
 {
     LogCapture log;
     effects.game.sfxLibrary["fx_burst"] = new sfxLibraryEntry;
-    effects.game.sparksParticleName = "fx_burst";
-    effects.game.itemParticleName = "fx_absentTemplate";
+    effects.game.playerInvincibleCollisionSfx = "fx_burst";
+    effects.game.upSfx = "fx_absentTemplate";
     manager.createSharedParticles();
     ASSERT_NE(manager.sparksParticles, nullptr);
     EXPECT_FALSE(manager.sparksParticles->getEmitter(0)->getEnabled());
@@ -194,8 +194,8 @@ TEST_F(SfxManagerTest, SharedSystemsAreMadeFromTheGamesNamesAndFiredWhereAsked)
     EXPECT_FALSE(effects.scene->hasSceneNode("SparksNode"));
     delete effects.game.sfxLibrary["fx_burst"];
     effects.game.sfxLibrary.clear();
-    effects.game.sparksParticleName.clear();
-    effects.game.itemParticleName.clear();
+    effects.game.playerInvincibleCollisionSfx.clear();
+    effects.game.upSfx.clear();
 }
 
 TEST_F(SfxManagerTest, TheSmartBombNamedNoneSpawnsNothing)
