@@ -8,6 +8,7 @@
 #include "app/ProgramPaths.h"
 #include "app/ResourceListeners.h"
 #include "app/ResourceLocations.h"
+#include "app/StickDirection.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/materials/MaterialModule.h"
@@ -111,6 +112,8 @@ void showWindow(Game& game)
 void createGame(Game& game, Process& process)
 {
     process.math = new Ogre::Math(4096);
+    // The sprite directions are filled once, with the rest of the maths.
+    initDirectionTable();
     game.documentsFolder = programPaths.mydocuments;
     game.programFolder = programPaths.exePath;
     game.editorRoot = programPaths.exePath;

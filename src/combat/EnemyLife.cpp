@@ -10,6 +10,7 @@
 #include "combat/Weapon.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
+#include "core/materials/SpriteMaterialName.h"
 #include "core/materials/SpriteMaterials.h"
 #include "play/Level.h"
 #include "world/Obb.h"
@@ -128,7 +129,7 @@ void becomeAlive(Enemy& enemy)
     enemy.setVisible(true);
     enemy.invincibilityTimer = std::max(enemy.startInvincibility, enemy.invincibilityTimer);
     if (!wasShown && enemy.isLayered && !enemy.keepSpriteAnimation)
-        restartSpriteAnimation(enemy);
+        refreshSpriteMaterial(static_cast<Ogre::Entity*>(enemy.movableObject), enemy);
 }
 
 // The on-screen test runs every second frame; the frames between keep its answer.

@@ -6,6 +6,7 @@
 #include "app/StickDirection.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
+#include "core/materials/SpriteMaterialName.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/AttributeValues.h"
 #include "data/pictureDefinition.h"
@@ -69,7 +70,7 @@ void refreshSprite(Player& ship)
         return;
     const float facing = (ship.orient.y + spriteFacingOffset) * degreesToRadians;
     quantizeStickDirection(Ogre::Vector2(std::cos(facing), std::sin(facing)), ship.animationDirectionWays, ship);
-    updateSpriteAnimationParameters(ship.meshEntity, true, false);
+    refreshSpriteMaterial(ship.meshEntity, ship);
     const Game& game = *Game::getSingletonPtr();
     const auto sprite = game.spriteLibrary.find(ship.spriteName);
     const bool isBankingSheet =
