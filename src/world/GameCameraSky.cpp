@@ -101,9 +101,11 @@ void GameCamera::destroySkyPlane()
         skyNode = nullptr;
     }
     if (skyEntity) {
-        // The sky material is the shared template: leave it showing nothing.
-        if (Ogre::TextureUnitState* unit = unitOf(firstPass(skyMaterialOf(skyEntity)), 0))
-            unit->setTextureName("empty.tga");
+        // The sky material is the shared template: every layer's unit is left
+        // showing nothing, so the next level's sky starts from none of these.
+        if (Ogre::Pass* pass = firstPass(skyMaterialOf(skyEntity)))
+            for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                unit->setTextureName("empty.tga");
         sceneManager->destroyEntity(skyEntity);
         skyEntity = nullptr;
     }
