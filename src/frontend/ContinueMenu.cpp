@@ -80,6 +80,8 @@ std::unique_ptr<menuButton> ContinueMenu::makeEntry(const std::string& name, con
     entry->slideDuration = slideDuration;
     entry->fontSize = game->globalHUDFontSizeFactor * entryFontPoints * sizeFactor;
     entry->build(nullptr);
+    // Kept by the text itself, so a text made again stands at the same depth.
+    entry->labelText->zOrder = zOrder;
     if (entry->labelText->overlay)
         entry->labelText->overlay->setZOrder(zOrder);
     return entry;
@@ -99,7 +101,6 @@ void ContinueMenu::remakeTexts()
 {
     for (menuButton* entry : allEntries()) {
         OverlayWidget& text = *entry->labelText;
-        text.zOrder = textZOrder;
         text.create();
         text.updateCharHeight();
     }

@@ -25,7 +25,8 @@ const char* const overlayName = "OverlayBGSCORES";
 const char* const materialPrefix = "score_";
 const char* const defaultPanelMaterial = "defaultPicture";
 constexpr std::uint16_t lineZOrder = 650;
-constexpr std::uint16_t rebuiltLineZOrder = 649;
+// The lines stand centred on their place: shifted up by half their height.
+constexpr unsigned lineVerticalMode = 0;
 constexpr std::uint16_t panelZOrder = 648;
 constexpr float titleFontSize = 20.0f;
 constexpr float totalFontSize = 24.0f;
@@ -50,6 +51,10 @@ std::unique_ptr<menuButton> makeLine(const char* name, float fontSize, const Gam
     line->fontSize = fontSize * game.globalHUDFontSizeFactor;
     line->build(owner);
     line->setZOrder(lineZOrder - menuButton::baseZOrder);
+    // Kept by the text itself, so a text made again stands the same way.
+    line->labelText->zOrder = lineZOrder;
+    line->labelText->verticalAlignment = lineVerticalMode;
+    line->labelText->updateCharHeight();
     return line;
 }
 
@@ -235,8 +240,6 @@ void ScoreMenu::rebuildTexts()
         if (!line || !line->labelText)
             continue;
         line->labelText->create();
-        if (line->labelText->overlay)
-            line->labelText->overlay->setZOrder(rebuiltLineZOrder);
         line->labelText->setVisible(false);
     }
 }

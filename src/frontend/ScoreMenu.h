@@ -42,7 +42,7 @@ public:
     // Shows the screen from its start, or hides it.
     void refresh(bool show);
     void updateAlpha(float alpha);
-    // The texts made again on their overlays, just above the panel.
+    // The texts made again on their overlays, at the depth they were built at.
     void rebuildTexts();
     // True on the frame the screen hands the play flow on.
     bool update(double dt);
