@@ -158,6 +158,8 @@ public:
     float restYaw = 0.0f;
     std::int32_t button = 0;
     std::uint8_t isAutoShoot = 0;
+    // The editor's grouping of the gun; -1 for none.
+    std::int32_t category = -1;
     std::uint8_t isLaser = 0;
     std::uint8_t isPlasma = 0;
     std::uint8_t laserHasAlpha = 0;

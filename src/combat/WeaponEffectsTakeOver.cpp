@@ -10,6 +10,7 @@ void takeOverCycle(Weapon& gun, const Weapon& from)
 {
     gun.button = from.button;
     gun.isAutoShoot = from.isAutoShoot;
+    gun.category = from.category;
     gun.isAttachedToCamera = from.isAttachedToCamera;
     gun.isAlwaysCompleteSalve = from.isAlwaysCompleteSalve;
     gun.isButtonCoolDown = from.isButtonCoolDown;

@@ -7,6 +7,7 @@
 #include "data/OwnedPartsReader.h"
 #include "data/SectionValues.h"
 #include "world/Obb.h"
+#include "world/sfxDefinition.h"
 
 namespace {
 
@@ -97,9 +98,14 @@ void readMemberSections(const XmlNode& element, Wave& wave, Enemy& member)
 
 void readMemberParts(const XmlNode& element, Enemy& member, Level* level)
 {
-    for (const XmlNode* child : childElements(element, "SFX"))
-        if (sfxDefinition* effect = readOwnedEffect(SectionValues(child)))
+    for (const XmlNode* child : childElements(element, "SFX")) {
+        const SectionValues values(child);
+        if (sfxDefinition* effect = readOwnedEffect(values)) {
+            // Unlike the player's, an effect that does not say stays on.
+            effect->isEnable = values.flag("isEnable", optional, effect->isEnable) != 0;
             member.sfxs.push_back(effect);
+        }
+    }
     readWeaponSets(element, member.weaponSets, member.weaponSetNames,
                    [&](Weapon& gun) { gun.init(&member, level, member.sceneNode, nullptr); });
     for (const XmlNode* child : childElements(element, "OBB")) {

@@ -38,6 +38,7 @@ void readGameplay(const XmlNode& element, Weapon& w)
     const Section gameplay(element, "Gameplay");
     if (!gameplay.isPresent())
         return;
+    w.category = gameplay.integer("category", optional, w.category);
     w.isLaser = gameplay.flag("isLaser", required, w.isLaser);
     w.TimeBetweenSalves = gameplay.real("TimeBetweenSalves", required, w.TimeBetweenSalves);
     w.isAutoShoot = gameplay.flag("isAutoShoot", optional, w.isAutoShoot);

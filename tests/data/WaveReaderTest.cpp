@@ -72,6 +72,8 @@ const char* const fullTank = R"(
   <SFX sfxName="engineFlame" sfxBehavior="true" isOnTop="true" sfxPosition="0 0 2" sfxOrientation="0 0 1 0"
        sfxScale="2"/>
   <SFX sfxName="none" sfxBehavior="false" sfxPosition="0 0 0" sfxOrientation="1 0 0 0" sfxScale="1"/>
+  <SFX sfxName="smoke" sfxBehavior="false" isEnable="false" sfxPosition="0 0 -2" sfxOrientation="1 0 0 0"
+       sfxScale="1"/>
   <WEAPONSET name="Front"><weapon><name Name="Gun_Single"/></weapon><weapon><name Name="Gun_Fan3"/></weapon></WEAPONSET>
   <OBB size="4 1 6" rotation="0 0 0" isInvicible="false" isHitBox="true" offs="0 0 0"/>
   <WEAPONSET name="Rear"><weapon><name Name="Gun_Ring"/></weapon></WEAPONSET>
@@ -195,8 +197,10 @@ TEST(WaveReader, AFullTankElementFillsTheWaveItsSpawnerAndItsMember)
     EXPECT_FLOAT_EQ(tank->turSpeed, 2.0f);
     EXPECT_FLOAT_EQ(tank->canSpeed, 4.0f);
 
-    // The parts, each in document order, a "none" effect left out.
-    ASSERT_EQ(tank->sfxs.size(), 1u);
+    // The parts, each in document order, a "none" effect left out; an effect
+    // is on unless it says it is off.
+    ASSERT_EQ(tank->sfxs.size(), 2u);
+    EXPECT_EQ(std::vector<bool>({tank->sfxs[0]->isEnable, tank->sfxs[1]->isEnable}), std::vector<bool>({true, false}));
     const sfxDefinition& flame = *tank->sfxs[0];
     EXPECT_EQ(flame.sfxName, "engineFlame");
     EXPECT_TRUE(flame.sfxBehavior);

@@ -65,10 +65,11 @@ TEST(WeaponReader, EveryAttributeOfEverySectionReachesItsField)
     EXPECT_EQ(w.name + "|" + w.screenName + "|" + w.parentName + "|" + w.thumbnail,
               "Gun_Full|Full gun|Gun_Parent|thumb.png");
     // Gameplay: counts cut toward zero.
-    EXPECT_EQ(std::vector<int>({w.isLaser, w.isAutoShoot, w.isWaitBeforeShootRandom, w.NumberOfShoots, w.isWarmUp,
-                                w.damage, w.isDestructible, w.isInvincible, w.isCancellable, w.isPlayerUsingAI,
-                                w.isUseSafeZone, w.isDestroyBullets}),
-              std::vector<int>({1, 1, 1, 3, 1, 7, 1, 1, 0, 1, 0, 1}));
+    EXPECT_EQ(std::vector<int>({w.category, w.isLaser, w.isAutoShoot, w.isWaitBeforeShootRandom, w.NumberOfShoots,
+                                w.isWarmUp, w.damage, w.isDestructible, w.isInvincible, w.isCancellable,
+                                w.isPlayerUsingAI, w.isUseSafeZone, w.isDestroyBullets}),
+              std::vector<int>({3, 1, 1, 1, 3, 1, 7, 1, 1, 0, 1, 0, 1}));
+    EXPECT_EQ(Weapon(w).category, 3) << "a gun in play keeps its library gun's category";
     EXPECT_EQ(std::vector<float>({w.TimeBetweenSalves, w.waitBeforeShootRandomMin, w.waitBeforeShootRandomMax,
                                   w.TimeBetweenShoots, static_cast<float>(w.HotTimer), w.timeToLive,
                                   w.timeInvisibleIndividual}),
@@ -140,6 +141,7 @@ TEST(WeaponReader, AnEmptyElementKeepsTheGunsOwnNamesTimingAndAmmunitionAndStore
         {"name", [](const Weapon& w) { return w.name; }},
         {"screenName", [](const Weapon& w) { return w.screenName; }},
         {"parentName", [](const Weapon& w) { return w.parentName; }},
+        {"category", [](const Weapon& w) { return std::to_string(w.category); }},
         {"TimeBetweenSalves", [](const Weapon& w) { return shown(w.TimeBetweenSalves); }},
         {"NumberOfShoots", [](const Weapon& w) { return std::to_string(w.NumberOfShoots); }},
         {"isWarmUp", [](const Weapon& w) { return std::to_string(w.isWarmUp); }},
@@ -188,6 +190,7 @@ TEST(WeaponReader, AGameplaySectionWithoutWarmUpTurnsItOffAndItsMissingRequiredA
         isInvincible="false"/></weapon>)");
     const Weapon& w = *gun;
     EXPECT_EQ(w.isWarmUp, 0);
+    EXPECT_EQ(w.category, -1);
     EXPECT_EQ(w.cancelling, "");
     EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] Gameplay without attribute: cancelling"});
 }
