@@ -166,6 +166,14 @@ TEST_F(EndScreens, ALevelWonThenTheGameLost)
     scene->keepFrame("EndScreens-stage-scores");
     EXPECT_TRUE(scores.overlay->isVisible());
     EXPECT_EQ(scores.totalScoreEntry->label, formatThousands("56780", game.scoreFormating));
+    // Made again by the level's build, the lines keep their depth and stand
+    // centred on their places.
+    for (const menuButton* line : {scores.titleEntry.get(), scores.levelTitleEntry.get(),
+                                   scores.levelScoreEntry.get(), scores.totalTitleEntry.get(),
+                                   scores.totalScoreEntry.get()}) {
+        EXPECT_EQ(line->labelText->overlay->getZOrder(), 650) << line->text;
+        EXPECT_EQ(line->labelText->verticalAlignment, 0u) << line->text;
+    }
     EXPECT_GT(middleSpread(*scene), 0.4f) << "the scores' digits on the panel";
 
     // Then the second level is asked for.

@@ -155,6 +155,11 @@ void PauseContinue::expectContinueOfferedAndRefused()
     EXPECT_EQ(timeFactor(), 0.0f);
     EXPECT_EQ(offer.continuesNumberEntry->labelText->text, std::to_string(continuesLeft));
     EXPECT_EQ(offer.yesEntry->isSelected, 1u);
+    // The level's build made the texts again, each at its own depth: NO above.
+    EXPECT_EQ(offer.noEntry->labelText->overlay->getZOrder(), 650);
+    for (const menuButton* text : {offer.yesEntry.get(), offer.playAgainEntry.get(), offer.continuesEntry.get(),
+                                   offer.continuesNumberEntry.get()})
+        EXPECT_EQ(text->labelText->overlay->getZOrder(), 649) << text->text;
     // The texts' slide ends with the panel's.
     runFrame();
     scene->keepFrame("ContinueOffer");
