@@ -853,13 +853,13 @@ public:
     std::map<std::string, std::array<float, 8>> particleTemplateValues;
     // Effect settings of the game file: the shared particle templates of
     // sparks, pick-ups and the ready gauge, whether the smart bomb's effect is
-    // centred on the view, and the two lock-on sounds.
+    // centred on the view, and the sound of a lock-on (the other, of a full
+    // lock, is lockMaxSoundName).
     std::string sparksParticleName;
     std::string itemParticleName;
     std::string readyGaugeParticleName;
     bool isSmartBombCentered = false;
     std::string lockSoundName;
-    std::string unlockSoundName;
     // Placed effects also hide behind the level's physics bodies.
     bool isPhysicsOcclusion = false;
 

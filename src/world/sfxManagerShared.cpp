@@ -90,7 +90,7 @@ void sfxManager::createSharedParticles()
     itemNode = sharedNode("PS_ItemNode");
     preloadExtraLifeTexture();
     createParticleItem();
-    for (const std::string* sound : {&game.lockSoundName, &game.unlockSoundName})
+    for (const std::string* sound : {&game.lockSoundName, &game.lockMaxSoundName})
         if (!sound->empty())
             loadSound(*sound, true, false, false, false);
 }

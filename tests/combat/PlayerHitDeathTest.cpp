@@ -183,6 +183,15 @@ TEST(PlayerRespawn, TheShipComesBackForItsIntroWithItsWeaponsReset)
     const Ogre::Vector3 kept = ship.sceneNode->_getDerivedPosition();
     ship.respawn(false);
     EXPECT_TRUE(ship.sceneNode->_getDerivedPosition().positionEquals(kept, 1e-4f));
+
+    // A two-way sprite ship whose start orientation faces up shows its up
+    // frame once respawned: the respawn turns it to the up/down pair.
+    ship.spriteName = "ship.png";
+    ship.animationDirectionWays = 2;
+    ship.orient.y = 0.0f;
+    ship.directionCode = 0;
+    ship.respawn(true);
+    EXPECT_EQ(ship.directionCode, 2u);
 }
 
 } // namespace
