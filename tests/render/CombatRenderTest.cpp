@@ -334,7 +334,8 @@ void Combat::expectChainTimesOut()
 // a missile flies at each; one reaches the enemy it locked.
 void Combat::expectLockOnFires()
 {
-    game.spawnItem("Item6_Gold", play.player->worldPosition);
+    // One power-up level a piece.
+    game.spawnItem("Item6_Gold", play.player->worldPosition, game.maxPlayerPowerUps);
     ASSERT_TRUE(playUntil([&] { return game.weaponLevel == game.maxPlayerPowerUps; }, [&] { keepSafe(); }));
     const std::vector<Weapon*>* set = play.player->activeWeaponSet();
     ASSERT_TRUE(set && set->size() == 1 && set->front()->isLockOn);
