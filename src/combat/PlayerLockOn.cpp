@@ -1,4 +1,4 @@
-// The lock-on guns' targets: when a press starts a lock-on gun's cycle, the
+// The lock-on guns' targets: while a press starts a lock-on gun's cycle, the
 // nearest enemies on screen that shots can hit are locked, nearest first, as
 // many times each as the game allows per enemy and all together at most the
 // game's lock maximum; the lock sound plays, the full-lock sound when the
@@ -45,9 +45,10 @@ std::vector<Enemy*> nearestFirst(const std::vector<Enemy*>& onScreen, const Ogre
 
 } // namespace
 
+// Until its cycle reaches its shooting state a held gun looks for targets.
 bool Player::isLockStarting(const Weapon& gun, bool fire)
 {
-    return gun.isLockOn && (fire || gun.isAutoShoot) && gun.cycleState == Weapon::cycleWaiting
+    return gun.isLockOn && (fire || gun.isAutoShoot) && gun.cycleState < Weapon::cycleShooting
            && gun.lockTargets.empty();
 }
 

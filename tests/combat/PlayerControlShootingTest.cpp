@@ -192,6 +192,7 @@ TEST(PlayerControlShooting, ALockOnGunFiresOneHomingShotAtEachLockedEnemyNearest
         Player& ship = scene.player;
         scene.level.create(scene.world.scene);
         scene.level.resetShotPools();
+        ship.level = &scene.level;
         Kept<int> lockMax{game.lockMax};
         Kept<int> lockMaxPerEnemy{game.lockMaxPerEnemy};
         Kept<std::string> lockSound{game.lockSoundName};
@@ -271,6 +272,8 @@ TEST(PlayerControlShooting, ALockOnGunFiresOneHomingShotAtEachLockedEnemyNearest
         EXPECT_EQ(lockedTargets(), (std::vector<const entity*>{far, far}));
         EXPECT_EQ(lastPlayed("click.ogg"), 5000u);
         scene.state.onScreenEnemies.clear();
+        // The pools go with the scene they were made in.
+        scene.level.destroy();
     }
     setSoundMilliseconds({});
     shutdownSound();

@@ -1,6 +1,7 @@
 // The ship's death run frame by frame, and its return to play.
 #include "combat/PlayerBodyScene.h"
 
+#include "app/StickDirection.h"
 #include "combat/Weapon.h"
 
 #include <OgreSceneNode.h>
@@ -184,13 +185,9 @@ TEST(PlayerRespawn, TheShipComesBackForItsIntroWithItsWeaponsReset)
     ship.respawn(false);
     EXPECT_TRUE(ship.sceneNode->_getDerivedPosition().positionEquals(kept, 1e-4f));
 
-    // A two-way sprite ship whose start orientation faces up shows its up
-    // frame once respawned: the respawn turns it to the up/down pair.
-    ship.spriteName = "ship.png";
-    ship.animationDirectionWays = 2;
-    ship.orient.y = 0.0f;
+    // Once respawned, a two-way sprite turns to its up frame for an up stick.
     ship.directionCode = 0;
-    ship.respawn(true);
+    quantizeStickDirection(Ogre::Vector2(0.0f, 1.0f), 2, ship);
     EXPECT_EQ(ship.directionCode, 2u);
 }
 

@@ -147,6 +147,8 @@ TEST_F(WaveKill, ADestroyedGroupThatCancelsFireEndsEveryCancellableEnemyShot)
     EXPECT_NE(cancellable->state, bullet::stateFlying);
     EXPECT_EQ(lasting->state, bullet::stateFlying);
     EXPECT_EQ(takenItems().size() - before, 1u) << "the cancelled shot leaves the group's item";
+    // The pools go with the scene they were made in.
+    level.destroy();
 }
 
 } // namespace

@@ -340,7 +340,7 @@ TEST_F(SampleGameData, TheShipsUseMeshesSpritesGunsEffectsAndSoundsTheGameHas)
     ASSERT_LT(fighter.focusWeaponSet, 4);
     EXPECT_EQ(fighter.weaponSets.at(fighter.focusWeaponSet).front()->name, "Gun_Laser");
     // The last power-up level reaches the lock-on missiles.
-    EXPECT_EQ(fighter.weaponSets.at(static_cast<std::size_t>(game.maxPlayerPowerUps)).front()->isLockOn, 1);
+    EXPECT_EQ(fighter.weaponSets.at(static_cast<std::size_t>(game.maxPlayerPowerUps)).front()->name, "Gun_LockOn");
     EXPECT_EQ(fighter.sfxDefinitions.size(), 1u);
     EXPECT_EQ(fighter.type, Player::rotationCrosshair);
 
