@@ -1,7 +1,7 @@
 // Combat in the sample game's first level, played through the keyboard as a
 // player would: the ship's gun destroys an enemy and the displayed score counts
-// up to the total, the chain of that kill times out, gold lifts the ship to
-// its lock-on missiles and a missile reaches a locked enemy, an enemy shot
+// up to the total, the chain of that kill times out, power-ups lift the ship
+// to its lock-on missiles and a missile reaches a locked enemy, an enemy shot
 // flown into costs the ship life, a bomb clears the enemy shots on screen for
 // score, and the enemy life bar and the gauge follow the fight. Real frames on both renderers; the frames kept for
 // the eye show shots, a score pop-up and a life bar.
@@ -260,7 +260,7 @@ void Combat::expectDestroyedByShots()
     }));
     EXPECT_EQ(game.currentBombs, bombs);
     EXPECT_EQ(game.killedEnemyTotal, 1);
-    EXPECT_GT(game.chainCount, 0) << "the kill starts a chain";
+    EXPECT_GT(game.chainTimer, 0.0f) << "the kill starts the chain's time";
     // At least its points, more with a chain going.
     EXPECT_GE(game.totalScore - scoreBefore, destroyed->score);
     EXPECT_TRUE(isPopupShowing(*play.level));
@@ -318,25 +318,26 @@ void Combat::expectDestroyedByShots()
     EXPECT_EQ(game.displayedScore, game.totalScore);
 }
 
-// With the guns quiet no kill comes for the game's time between chains:
-// the chain breaks, the multiplier is back at 1 and the chain gauge empties.
+// With the guns quiet no kill comes for the game's time between chains: the
+// chain's time runs out while the level plays, the chain breaks, the
+// multiplier is back at 1 and the chain gauge empties.
 void Combat::expectChainTimesOut()
 {
     hands->releaseAll();
-    ASSERT_TRUE(playUntil([&] { return game.chainCount == 0; }, [&] { keepSafe(); }));
-    EXPECT_EQ(game.chainTimer, 0.0f);
+    ASSERT_TRUE(playUntil([&] { return game.chainTimer == 0.0f; }, [&] { keepSafe(); }));
+    EXPECT_EQ(game.chainCount, 0);
     EXPECT_EQ(game.multiplier, 1.0);
     EXPECT_EQ(play.level->chainFill, 0.0f);
 }
 
-// Gold picked up lifts the ship to its last power-up level, the lock-on
+// Power-ups lift the ship to its last power-up level, the lock-on
 // missiles. Held while enemies are on screen, the lock button locks them and
 // a missile flies at each; one reaches the enemy it locked.
 void Combat::expectLockOnFires()
 {
-    // One power-up level a piece.
-    game.spawnItem("Item6_Gold", play.player->worldPosition, game.maxPlayerPowerUps);
-    ASSERT_TRUE(playUntil([&] { return game.weaponLevel == game.maxPlayerPowerUps; }, [&] { keepSafe(); }));
+    // The power-ups of gold picked up, one level a piece.
+    game.addEnergy(static_cast<float>(game.maxPlayerPowerUps));
+    EXPECT_EQ(game.weaponLevel, game.maxPlayerPowerUps);
     const std::vector<Weapon*>* set = play.player->activeWeaponSet();
     ASSERT_TRUE(set && set->size() == 1 && set->front()->isLockOn);
     const Weapon& missiles = *set->front();
