@@ -99,6 +99,10 @@ public:
     // --- control and shooting ---
     // One fixed 1/60 s step of the active weapon set.
     void shoot(double dt);
+    // Whether this step's fire input starts a lock-on gun's cycle without
+    // targets, and the locking of the play state's on-screen enemies for it.
+    static bool isLockStarting(const Weapon& gun, bool fire);
+    void lockOn(Weapon& gun);
     void updateFocus(double dt);
     void updateState(double dt);
     void updateIntro(double dt);
@@ -228,7 +232,9 @@ public:
     // Set by the play state's player step when it had steering input this
     // frame; the engine particles emit only then.
     bool isSteering = false;
-    // Node position of this frame minus that of the last.
+    // The node's world position at the start of this frame's player step
+    // (and at respawn), and the node's move since then, counted after the
+    // physics step.
     Ogre::Vector3 velocity = Ogre::Vector3::ZERO;
     Ogre::Vector3 previousPosition = Ogre::Vector3::ZERO;
 
@@ -254,6 +260,8 @@ public:
     // Hits
     float invincibilityTime = 0.0f;
     double backgroundHitCooldown = 0.0;
+    // Hit or touching scenery this frame; the play state's player step
+    // clears it at the start of every frame.
     bool isTouched = false;
     bool isBlinking = false;
     // A scenery contact was under way last frame (its sound plays once).

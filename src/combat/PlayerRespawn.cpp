@@ -132,6 +132,8 @@ void Player::respawn(bool moveToPlayPosition)
 {
     setVisible(isLayerShown(*this));
     resetRuntimeState();
+    // From the first respawn on, a two-way sprite turns between up and down.
+    isAlternativeDirection = true;
     status = statusIntro;
     if (body)
         body->forceActivationState(DISABLE_SIMULATION);

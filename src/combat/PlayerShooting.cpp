@@ -84,8 +84,11 @@ void Player::shoot(double)
     const Ogre::Vector3 target = sceneNode->_getDerivedPosition();
     for (Weapon* weapon : *set) {
         weapon->aimDirection = forward;
+        const bool fire = isFireInput(*weapon, current, *this);
+        if (isLockStarting(*weapon, fire))
+            lockOn(*weapon);
         double step = shootStep;
-        weapon->update(step, target, isFireInput(*weapon, current, *this));
+        weapon->update(step, target, fire);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/Game.h"
 #include "data/AttributeValues.h"
 #include "play/Level.h"
+#include "play/playState.h"
 
 #include <cmath>
 
@@ -55,10 +56,10 @@ void scoreKill(const Wave& wave, const Enemy& member, const Ogre::Vector3& where
 void rewardGroupDestroyed(const Wave& wave, const Ogre::Vector3& where)
 {
     dropWaveItems(wave, where);
-    // The shots the group's members fired end with the group.
-    if (wave.isDeathCancelBullets && wave.level)
-        for (const Enemy* member : wave.members)
-            wave.level->cancelShotsOfEnemy(member, wave.cancelBulletItemName);
+    // The group's end clears the screen: every enemy shot that can be
+    // cancelled ends, leaving the group's item, and enemy beams stop.
+    if (wave.isDeathCancelBullets && wave.level && wave.level->state)
+        wave.level->state->cancelEnemyBullets(true, true, false, wave.cancelBulletItemName);
 }
 
 void dropWaveItems(const Wave& wave, const Ogre::Vector3& where)

@@ -14,7 +14,7 @@ bool isKillScored(const Wave& wave);
 // The member's points at the kill position, with their pop-ups and gauge.
 void scoreKill(const Wave& wave, const Enemy& member, const Ogre::Vector3& where);
 
-// The group's items, and its enemies' shots cancelled when it says so.
+// The group's items, and every enemy shot cancelled when it says so.
 void rewardGroupDestroyed(const Wave& wave, const Ogre::Vector3& where);
 
 // The wave's items at the position; none when it names none.

@@ -3,6 +3,7 @@
 #include "combat/Weapon.h"
 
 #include "app/EulerAngles.h"
+#include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
@@ -31,6 +32,17 @@ const std::string ribbonTrail = "Bullet_Trail";
 const std::string standInLaserTexture = "notFound.jpg";
 // The owner's symmetry that mirrors it, and its guns with it.
 constexpr std::int32_t mirroredSymmetry = -1;
+
+// A ship or an enemy (and so a tank) may be mirrored; other owners never are.
+std::int32_t ownerSymmetry(const entity* owner)
+{
+    if (!owner)
+        return 1;
+    if (owner->kind == kindPlayer)
+        return static_cast<const Player*>(owner)->symmetry;
+    const auto* enemy = dynamic_cast<const Enemy*>(owner);
+    return enemy ? enemy->symmetry : 1;
+}
 
 Ogre::Camera* collisionCameraIn(Ogre::SceneManager* scene)
 {
@@ -148,7 +160,7 @@ void Weapon::reset()
     }
     const entity* owner = templateObject;
     isPlayerWeapon = owner && owner->kind == kindPlayer;
-    isFlipped = isPlayerWeapon && static_cast<const Player*>(owner)->symmetry == mirroredSymmetry;
+    isFlipped = ownerSymmetry(owner) == mirroredSymmetry;
 
     resetFiring();
     smokeTimer = fireTimer = unsetTimer;
@@ -178,6 +190,15 @@ void Weapon::setupTrail()
     trailName = trailMaterial == missileTrail ? missileTrail : "particle_" + trailMaterial;
     if (sfxType == ribbonTrail && trailMaterial != missileTrail)
         createParticleMaterial(trailMaterial);
+}
+
+void Weapon::lockOn(const std::vector<entity*>& targets)
+{
+    lockTargets = targets;
+    if (targets.empty())
+        return;
+    NumberOfShoots = static_cast<std::int32_t>(targets.size());
+    setupSpread();
 }
 
 void Weapon::setupShotDefinition()

@@ -60,6 +60,9 @@ public:
     void reset();
     // Ends the firing cycle and turns the gun back to its stored orientation.
     void resetFiring();
+    // The targets of a lock-on gun's next salvo, one shot each, the last
+    // target taken first; the gun never chooses them itself.
+    void lockOn(const std::vector<entity*>& targets);
     void setupSpread();
     void restoreOrientation();
     // The yaw (radians, about +Y, forward -Z) at which the gun node would

@@ -851,7 +851,8 @@ public:
     // default width and height, first emitter position x, y, z, its particle
     // velocity, minimum and maximum velocity.
     std::map<std::string, std::array<float, 8>> particleTemplateValues;
-    // Whether the smart bomb's effect is centred on the view. The shared
+    // Whether the smart bomb's effect is centred on the view, and the sound of
+    // a lock-on (the other, of a full lock, is lockMaxSoundName). The shared
     // particles of the effects manager take their templates from the game
     // file's settings of the same purpose: sparks from the second collision
     // effect (playerInvincibleCollisionSfx), pick-ups from upSfx and the ready

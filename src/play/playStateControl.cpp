@@ -117,6 +117,17 @@ void returnCameraToCentre(GameCamera& camera, const Player& ship)
     node->setPosition(placed);
 }
 
+// The frame's move and velocity count from where the ship stands now, after
+// the camera rig moved on; a scenery contact must be found again by this
+// frame's physics step.
+void beginShipStep(Player& ship)
+{
+    ship.isTouched = false;
+    ship.sceneNode->_update(true, false);
+    ship.previousLocalPosition = ship.sceneNode->getPosition();
+    ship.previousPosition = ship.sceneNode->_getDerivedPosition();
+}
+
 void publishPositions(Player& ship, const Ogre::Camera* view)
 {
     ship.sceneNode->_update(true, false);
@@ -135,7 +146,7 @@ void playState::updatePlayerControl(double dt)
     if (!game || !player || !player->sceneNode)
         return;
     Player& ship = *player;
-    ship.previousLocalPosition = ship.sceneNode->getPosition();
+    beginShipStep(ship);
     const Ogre::Vector3 direction = shipDirection(*game, camera, ship);
     ship.isTouchingWall = false;
     if (ship.status == Player::statusPlaying && !ship.isFrozen) {

@@ -101,6 +101,8 @@ void playState::startLevel()
         resumeMusic();
     }
     armPlayer();
+    // From here the level plays: its chain timer may count down.
+    level->isRunning = true;
     game->setGameState(gameModePlaying);
     renderFrame();
     updateWindow();

@@ -1,5 +1,5 @@
 // The firing cycle step by step: the AI timing of enemy guns, the button
-// cool-down, charged shots, waiting for the target, lock-on, and what a
+// cool-down, charged shots, waiting for the target, and what a
 // copied gun takes from its library gun.
 #include "GunFiringScene.h"
 
@@ -107,17 +107,6 @@ TEST(GunCycle, AWaitingGunStartsOnceItsYawIsWithinSevenDegrees)
         EXPECT_EQ(gun.isTargetSeen, c.starts) << c.degrees;
         EXPECT_EQ(gun.cycleTime > 0.0, c.starts) << c.degrees;
     }
-}
-
-TEST(GunCycle, ALockOnGunWithoutTargetsFinishesWithoutFiring)
-{
-    GunFiringScene scene;
-    scene.shots.game.lockMax = 4;
-    Weapon& gun = scene.gun(true, [](Weapon& g) { g.isLockOn = 1; });
-    EXPECT_EQ(gun.NumberOfShoots, 4);
-    GunFiringScene::run(gun, 0.5, true);
-    EXPECT_EQ(gun.cycleState, Weapon::cycleFinished);
-    EXPECT_TRUE(scene.live(true).empty());
 }
 
 TEST(GunCopy, ACopyTakesTheDefinitionAndStartsItsOwnCycle)

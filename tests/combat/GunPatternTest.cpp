@@ -17,6 +17,7 @@ struct PatternCase {
     std::function<void(Weapon&)> setUp;
     std::vector<Ogre::Vector3> directions; // in firing order
     std::int32_t ownerSymmetry = 1;
+    bool isPlayer = true;
 };
 
 TEST(GunPattern, OneSalvoFliesInTheDirectionsOfItsPattern)
@@ -40,17 +41,18 @@ TEST(GunPattern, OneSalvoFliesInTheDirectionsOfItsPattern)
         {"two rounds left fire two of three",
          [](Weapon& g) { g.NumberOfShoots = 3, g.angleAdd = 90.0f, g.isUseAmmo = 1, g.startAmmo = 2; },
          {{-h, 0, -h}, {0, 0, -1}}},
-        {"a mirrored owner fires backward", [](Weapon&) {}, {{0, 0, 1}}, -1},
+        {"a mirrored ship fires backward", [](Weapon&) {}, {{0, 0, 1}}, -1},
+        {"a mirrored enemy fires backward", [](Weapon& g) { g.waitBeforeShoot = 0.0f; }, {{0, 0, 1}}, -1, false},
     };
     for (const PatternCase& c : cases) {
         GunFiringScene scene;
-        scene.player.symmetry = c.ownerSymmetry;
-        Weapon& gun = scene.gun(true, [&](Weapon& g) {
+        scene.player.symmetry = scene.enemy.symmetry = c.ownerSymmetry;
+        Weapon& gun = scene.gun(c.isPlayer, [&](Weapon& g) {
             c.setUp(g);
             g.ammo = g.startAmmo;
         });
         GunFiringScene::run(gun, GunFiringScene::step, true);
-        const std::vector<const bullet*> shots = scene.live(true);
+        const std::vector<const bullet*> shots = scene.live(c.isPlayer);
         ASSERT_EQ(shots.size(), c.directions.size()) << c.what;
         for (std::size_t i = 0; i < shots.size(); ++i)
             EXPECT_TRUE(shots[i]->velocity.normalisedCopy().positionEquals(c.directions[i], tolerance))

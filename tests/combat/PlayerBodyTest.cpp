@@ -2,6 +2,7 @@
 // scenery only once its intro is over, what a lasting contact does, and how
 // it follows the ship's scale.
 #include "combat/PlayerBodyScene.h"
+#include "combat/PlayerControlScene.h"
 #include "combat/SceneryBox.h"
 
 #include "app/AudioService.h"
@@ -31,6 +32,12 @@ protected:
         ship.collisionBulletsSound = "shot.wav";
         loadSound(ship.collisionSound, false, false, false, false);
         start = ship.sceneNode->_getDerivedPosition();
+        control.game = &game;
+        control.player = &ship;
+        control.camera = &scene.camera;
+        // A ship that flies 10 units a frame, hit by scenery only after a second of contact.
+        ship.currentSpeed = 600.0f;
+        ship.BgCollisionTimeBeforeHit = 1.0f;
     }
     void TearDown() override
     {
@@ -38,14 +45,15 @@ protected:
         setSoundMilliseconds({});
     }
 
-    // One frame as the play state runs it: the contact mark cleared, the ship
-    // steered to `at`, the world stepped, the ship and its contacts updated.
-    void playFrame(const Ogre::Vector3& at)
+    // One frame as the play state runs it: the ship where the last frame
+    // left it at `at`, the player step (steered left when asked), the world
+    // stepped, the ship and its contacts updated.
+    void playFrame(const Ogre::Vector3& at, bool steerLeft = false)
     {
         now += frameMilliseconds;
-        ship.isTouched = false;
-        ship.previousPosition = at;
         ship.sceneNode->_setDerivedPosition(at);
+        game.moveLeft = steerLeft ? 1.0f : 0.0f;
+        control.updatePlayerControl(frame);
         scene.world.updateTransforms();
         ship.syncPhysicsTransform();
         scene.physics.stepSimulation(frame, 1, frame);
@@ -63,6 +71,8 @@ protected:
     PlayerBodyScene scene;
     Player& ship = scene.player;
     Game& game = scene.game;
+    playState control;
+    Kept<float> moveLeft{game.moveLeft};
     std::uint64_t now = 0;
     Ogre::Vector3 start;
 };
@@ -100,9 +110,14 @@ TEST_F(PlayerBodyTest, OutOfPlayAtFirstItMeetsTheSceneryAfterItsIntroAndALasting
     EXPECT_NEAR(ship.backgroundContactTime, 4 * frame, 1e-6);
     EXPECT_EQ(game.currentLife, 2) << "the blinking after the first hit absorbs the repeats";
 
-    playFrame(start - Ogre::Vector3(10.0f, 0.0f, 0.0f));
+    // Steered clear of the wall: the velocity is this frame's move.
+    playFrame(start, true);
     EXPECT_FALSE(ship.isTouched || ship.isInContact);
     EXPECT_NEAR(ship.backgroundContactTime, 3.5 * frame, 1e-6);
+    EXPECT_TRUE(ship.velocity.positionEquals(Ogre::Vector3(-10.0f, 0.0f, 0.0f), 1e-3f)) << ship.velocity;
+    const Ogre::Vector3 clear = ship.sceneNode->_getDerivedPosition();
+    playFrame(clear);
+    EXPECT_TRUE(ship.velocity.positionEquals(Ogre::Vector3::ZERO, 1e-3f)) << "a still ship " << ship.velocity;
     playFrame(start);
     EXPECT_EQ(lastPlayed("click.ogg"), now) << "a new contact sounds again";
     EXPECT_TRUE(ship.velocity.positionEquals(ship.sceneNode->_getDerivedPosition() - start));

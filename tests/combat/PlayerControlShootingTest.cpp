@@ -1,16 +1,21 @@
-// The ship's shooting step, focus mode, the gauge, and the triggers' switch
-// that silences the guns.
+// The ship's shooting step, lock-on, focus mode, the gauge, and the
+// triggers' switch that silences the guns.
 #include "combat/PlayerControlScene.h"
 
 #include "app/AudioService.h"
+#include "app/AudioState.h"
 #include "app/AudioTestGame.h"
+#include "combat/Enemy.h"
+#include "combat/bullet.h"
 #include "support/SoundFiles.h"
+#include "world/Obb.h"
 
 #include <OgreSceneNode.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -171,5 +176,105 @@ TEST(PlayerControlShooting, SilencedGunsPauseAndMuteTheirLoopAndLeaveTheSceneUnt
         EXPECT_FLOAT_EQ(gun.shotChannel.getVolume(), 0.6f);
         EXPECT_EQ(gun.sceneNode->getParent(), ship.canonNode);
     }
+    shutdownSound();
+}
+
+TEST(PlayerControlShooting, ALockOnGunFiresOneHomingShotAtEachLockedEnemyNearestFirst)
+{
+    soundtest::useSilentSoundOutput();
+    AudioTestGame testGame;
+    initSound();
+    std::uint64_t now = 0;
+    setSoundMilliseconds([&now] { return now; });
+    {
+        PlayerControlScene scene;
+        Game& game = scene.game;
+        Player& ship = scene.player;
+        scene.level.create(scene.world.scene);
+        scene.level.resetShotPools();
+        ship.level = &scene.level;
+        Kept<int> lockMax{game.lockMax};
+        Kept<int> lockMaxPerEnemy{game.lockMaxPerEnemy};
+        Kept<std::string> lockSound{game.lockSoundName};
+        Kept<std::string> fullSound{game.lockMaxSoundName};
+        game.lockButton = 2;
+        game.lockMax = 5;
+        game.lockMaxPerEnemy = 2;
+        game.lockSoundName = "click.ogg";
+        game.lockMaxSoundName = "beep.wav";
+        for (const std::string* sound : {&game.lockSoundName, &game.lockMaxSoundName})
+            loadSound(*sound, true, false, false, false);
+        Weapon& gun = scene.addGun(0, 0, true);
+        gun.TimeBetweenShoots = 0.0f;
+        gun.reset();
+
+        // On screen, nearest first: near, middle, far; a hidden one and a
+        // dead one that cannot be locked.
+        const Ogre::Vector3 at = ship.sceneNode->_getDerivedPosition();
+        const float distances[] = {10.0f, 3.0f, 20.0f, 1.0f, 2.0f};
+        std::vector<std::unique_ptr<Enemy>> enemies;
+        for (float distance : distances) {
+            auto& enemy = *enemies.emplace_back(std::make_unique<Enemy>());
+            enemy.status = Enemy::statusAlive;
+            enemy.sceneNode = scene.world.addNode(at + Ogre::Vector3(distance, 0.0f, -distance));
+            enemy.outlines.push_back(new Obb);
+        }
+        enemies[3]->isHidden = 1;
+        enemies[4]->status = Enemy::statusDying;
+        const Enemy* near = enemies[1].get();
+        const Enemy* middle = enemies[0].get();
+        const Enemy* far = enemies[2].get();
+        scene.world.updateTransforms();
+
+        const auto press = [&](int frames) {
+            game.shootHeld.fill(false);
+            game.shootHeld[2] = true;
+            for (int i = 0; i < frames; ++i, now += 20)
+                ship.shoot(frame);
+            game.shootHeld.fill(false);
+            ship.shoot(frame);
+        };
+        const auto lockedTargets = [&] {
+            std::vector<const entity*> targets;
+            for (std::int32_t index : scene.level.livePlayerBullets) {
+                const bullet& shot = *game.playerBullets[static_cast<std::size_t>(index)];
+                EXPECT_TRUE(shot.isLockedOn && shot.isHoming);
+                targets.push_back(shot.lockTarget);
+            }
+            return targets;
+        };
+        const auto lastPlayed = [](const std::string& sound) {
+            const auto played = audio().antiRepeat.find(sound);
+            return played == audio().antiRepeat.end() ? 0 : played->second;
+        };
+
+        // Nothing to lock: the cycle ends without a shot.
+        press(30);
+        EXPECT_TRUE(scene.level.livePlayerBullets.empty());
+        EXPECT_EQ(lastPlayed("click.ogg") + lastPlayed("beep.wav"), 0u);
+
+        // Two locks each on the nearest until the five are taken; one
+        // salvo per press, the full-lock sound.
+        scene.state.onScreenEnemies.clear();
+        for (const auto& enemy : enemies)
+            scene.state.onScreenEnemies.push_back(enemy.get());
+        now = 1000;
+        press(60);
+        EXPECT_EQ(lockedTargets(), (std::vector<const entity*>{near, middle, far, near, middle}));
+        EXPECT_EQ(lastPlayed("beep.wav"), 1000u);
+        EXPECT_EQ(lastPlayed("click.ogg"), 0u);
+
+        // One enemy left: two shots, the lock sound.
+        scene.level.resetShotPools();
+        scene.state.onScreenEnemies = {enemies[2].get()};
+        now = 5000;
+        press(60);
+        EXPECT_EQ(lockedTargets(), (std::vector<const entity*>{far, far}));
+        EXPECT_EQ(lastPlayed("click.ogg"), 5000u);
+        scene.state.onScreenEnemies.clear();
+        // The pools go with the scene they were made in.
+        scene.level.destroy();
+    }
+    setSoundMilliseconds({});
     shutdownSound();
 }

@@ -1,6 +1,7 @@
 // The ship's death run frame by frame, and its return to play.
 #include "combat/PlayerBodyScene.h"
 
+#include "app/StickDirection.h"
 #include "combat/Weapon.h"
 
 #include <OgreSceneNode.h>
@@ -183,6 +184,11 @@ TEST(PlayerRespawn, TheShipComesBackForItsIntroWithItsWeaponsReset)
     const Ogre::Vector3 kept = ship.sceneNode->_getDerivedPosition();
     ship.respawn(false);
     EXPECT_TRUE(ship.sceneNode->_getDerivedPosition().positionEquals(kept, 1e-4f));
+
+    // Once respawned, a two-way sprite turns to its up frame for an up stick.
+    ship.directionCode = 0;
+    quantizeStickDirection(Ogre::Vector2(0.0f, 1.0f), 2, ship);
+    EXPECT_EQ(ship.directionCode, 2u);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "combat/PlayerScene.h"
 
+#include "combat/Enemy.h"
 #include "combat/rotor.h"
 #include "support/LogCapture.h"
 #include "world/Obb.h"
@@ -119,20 +120,23 @@ TEST(PlayerSetup, WithoutTheStandByGunAnUnknownGunIsADefaultGunAndOneErrorLine)
     EXPECT_TRUE(log.containsPrefix("[ERROR] can't find weapon lost"));
 }
 
-TEST(PlayerSetup, AMirroredShipFlipsItsGunsAtReset)
+TEST(PlayerSetup, AMirroredShipOrEnemyFlipsItsGunsAtReset)
 {
     PlayerScene scene;
     Player& ship = scene.player;
+    Enemy enemy;
     const std::pair<std::int32_t, std::uint8_t> cases[] = {{-1, 1}, {1, 0}, {0, 0}};
     for (const auto& [symmetry, flipped] : cases) {
-        ship.symmetry = symmetry;
-        Weapon gun;
-        gun.init(&ship, &scene.level, ship.canonNode, scene.world.scene);
-        gun.isFlipped = 1 - flipped;
-        gun.reset();
-        EXPECT_EQ(gun.isFlipped, flipped) << symmetry;
+        ship.symmetry = enemy.symmetry = symmetry;
+        for (entity* owner : {static_cast<entity*>(&ship), static_cast<entity*>(&enemy)}) {
+            Weapon gun;
+            gun.init(owner, &scene.level, ship.canonNode, scene.world.scene);
+            gun.isFlipped = 1 - flipped;
+            gun.reset();
+            EXPECT_EQ(gun.isFlipped, flipped) << symmetry << (owner == &ship ? " ship" : " enemy");
+        }
     }
-    // A gun whose owner is not the ship never flips.
+    // A gun without an owner never flips.
     Weapon unowned;
     unowned.isFlipped = 1;
     unowned.reset();

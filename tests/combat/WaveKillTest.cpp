@@ -1,6 +1,8 @@
 // What a wave gives for a kill: points by the chain and kill-factor rules and
 // the gauge unless its score is suppressed, and the items of each copy or of
-// the destroyed group, after which the group is killed.
+// the destroyed group, after which the group is killed; a group that ends
+// enemy fire on its death cancels every enemy shot.
+#include "combat/ShotFlightScene.h"
 #include "combat/WaveScene.h"
 
 #include <functional>
@@ -121,6 +123,32 @@ TEST_F(WaveKill, DropsItemsForEachCopyOrForTheDestroyedGroup)
         EXPECT_EQ(takenItems().size() - before, c.items) << c.name;
         EXPECT_EQ(wave.status, c.status) << c.name;
     }
+}
+
+TEST_F(WaveKill, ADestroyedGroupThatCancelsFireEndsEveryCancellableEnemyShot)
+{
+    itemdroptest::addDefinition(game, "Coin");
+    level.create(world.scene);
+    level.resetShotPools();
+    // Shots of an enemy of another group: one that can be cancelled, one not.
+    bullet* cancellable = level.takeBullet(false);
+    bullet* lasting = level.takeBullet(false);
+    for (bullet* shot : {cancellable, lasting}) {
+        shot->timeToLive = 10.0;
+        ShotFlightScene::launch(*shot, inView(), Ogre::Vector3::NEGATIVE_UNIT_Z, 10.0f);
+    }
+    lasting->isCancellable = 0;
+    Wave& wave = addWave(1, inView());
+    wave.status = Wave::statusRunning;
+    wave.isDeathCancelBullets = 1;
+    wave.cancelBulletItemName = "Coin";
+    const std::size_t before = takenItems().size();
+    wave.killMember(0, false);
+    EXPECT_NE(cancellable->state, bullet::stateFlying);
+    EXPECT_EQ(lasting->state, bullet::stateFlying);
+    EXPECT_EQ(takenItems().size() - before, 1u) << "the cancelled shot leaves the group's item";
+    // The pools go with the scene they were made in.
+    level.destroy();
 }
 
 } // namespace

@@ -335,10 +335,12 @@ TEST_F(SampleGameData, TheShipsUseMeshesSpritesGunsEffectsAndSoundsTheGameHas)
 
     const Player& fighter = *game.playerLibrary.at("PlayerDefault01");
     EXPECT_EQ(fighter.rotors.size(), 2u);
-    ASSERT_EQ(fighter.weaponSets.size(), 3u);
+    ASSERT_EQ(fighter.weaponSets.size(), 4u);
     EXPECT_TRUE(fighter.isFocus);
-    ASSERT_LT(fighter.focusWeaponSet, 3);
+    ASSERT_LT(fighter.focusWeaponSet, 4);
     EXPECT_EQ(fighter.weaponSets.at(fighter.focusWeaponSet).front()->name, "Gun_Laser");
+    // The last power-up level reaches the lock-on missiles.
+    EXPECT_EQ(fighter.weaponSets.at(static_cast<std::size_t>(game.maxPlayerPowerUps)).front()->name, "Gun_LockOn");
     EXPECT_EQ(fighter.sfxDefinitions.size(), 1u);
     EXPECT_EQ(fighter.type, Player::rotationCrosshair);
 

@@ -1,8 +1,9 @@
 // Combat in the sample game's first level, played through the keyboard as a
 // player would: the ship's gun destroys an enemy and the displayed score counts
-// up to the total, an enemy shot flown into costs the ship life, a bomb
-// clears the enemy shots on screen for score, and the enemy life bar and the
-// gauge follow the fight. Real frames on both renderers; the frames kept for
+// up to the total, the chain of that kill times out, power-ups lift the ship
+// to its lock-on missiles and a missile reaches a locked enemy, an enemy shot
+// flown into costs the ship life, a bomb clears the enemy shots on screen for
+// score, and the enemy life bar and the gauge follow the fight. Real frames on both renderers; the frames kept for
 // the eye show shots, a score pop-up and a life bar.
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
@@ -13,6 +14,7 @@
 #include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/Wave.h"
+#include "combat/Weapon.h"
 #include "combat/bullet.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
@@ -221,6 +223,8 @@ protected:
     void keepSafe() { play.player->invincibilityTime = 1.0f; }
 
     void expectDestroyedByShots();
+    void expectChainTimesOut();
+    void expectLockOnFires();
     void expectHitByShot();
     void expectBombClears();
     void expectGaugeFollows();
@@ -256,6 +260,7 @@ void Combat::expectDestroyedByShots()
     }));
     EXPECT_EQ(game.currentBombs, bombs);
     EXPECT_EQ(game.killedEnemyTotal, 1);
+    EXPECT_GT(game.chainTimer, 0.0f) << "the kill starts the chain's time";
     // At least its points, more with a chain going.
     EXPECT_GE(game.totalScore - scoreBefore, destroyed->score);
     EXPECT_TRUE(isPopupShowing(*play.level));
@@ -311,6 +316,51 @@ void Combat::expectDestroyedByShots()
         },
         [&] { keepSafe(); }));
     EXPECT_EQ(game.displayedScore, game.totalScore);
+}
+
+// With the guns quiet no kill comes for the game's time between chains: the
+// chain's time runs out while the level plays, the chain breaks, the
+// multiplier is back at 1 and the chain gauge empties.
+void Combat::expectChainTimesOut()
+{
+    hands->releaseAll();
+    ASSERT_TRUE(playUntil([&] { return game.chainTimer == 0.0f; }, [&] { keepSafe(); }));
+    EXPECT_EQ(game.chainCount, 0);
+    EXPECT_EQ(game.multiplier, 1.0);
+    EXPECT_EQ(play.level->chainFill, 0.0f);
+}
+
+// Power-ups lift the ship to its last power-up level, the lock-on
+// missiles. Held while enemies are on screen, the lock button locks them and
+// a missile flies at each; one reaches the enemy it locked.
+void Combat::expectLockOnFires()
+{
+    // The power-ups of gold picked up, one level a piece.
+    game.addEnergy(static_cast<float>(game.maxPlayerPowerUps));
+    EXPECT_EQ(game.weaponLevel, game.maxPlayerPowerUps);
+    const std::vector<Weapon*>* set = play.player->activeWeaponSet();
+    ASSERT_TRUE(set && set->size() == 1 && set->front()->isLockOn);
+    const Weapon& missiles = *set->front();
+    const int lockKey = game.shootButton[static_cast<std::size_t>(game.lockButton)];
+    std::map<const Enemy*, int> lifeWhenLocked;
+    const auto lockedTargetHit = [&] {
+        for (const std::int32_t index : play.level->livePlayerBullets) {
+            const bullet& shot = *game.playerBullets[static_cast<std::size_t>(index)];
+            if (const auto* target = dynamic_cast<const Enemy*>(shot.lockTarget); target && shot.isLockedOn)
+                lifeWhenLocked.emplace(target, target->currentLife);
+        }
+        return std::any_of(lifeWhenLocked.begin(), lifeWhenLocked.end(),
+                           [](const auto& locked) { return locked.first->currentLife < locked.second; });
+    };
+    ASSERT_TRUE(playUntil(lockedTargetHit, [&] {
+        keepSafe();
+        // A press with nothing to lock fires nothing until it is pressed again.
+        hands->hold(lockKey, play.player->status == Player::statusPlaying && !play.onScreenEnemies.empty()
+                                 && missiles.cycleState != Weapon::cycleFinished);
+        steerUnderEnemy();
+    }));
+    scene->keepFrame("Combat-lock-on");
+    hands->releaseAll();
 }
 
 // Unprotected, the ship flies into the enemy fire until a shot that reaches
@@ -394,6 +444,12 @@ TEST_F(Combat, ShotsBombsBarsAndScoreInTheFirstLevel)
     ASSERT_TRUE(hands->ready());
     ASSERT_NE(play.player, nullptr);
     expectDestroyedByShots();
+    if (HasFatalFailure())
+        return;
+    expectChainTimesOut();
+    if (HasFatalFailure())
+        return;
+    expectLockOnFires();
     if (HasFatalFailure())
         return;
     expectHitByShot();
