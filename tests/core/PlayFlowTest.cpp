@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <optional>
 #include <string>
 
 namespace {
@@ -207,16 +208,19 @@ protected:
     void SetUp() override
     {
         PlayFlowFixture::SetUp();
+        // After the clean Game: the sound game points its folders at the banks.
+        sounds.emplace();
         soundtest::useSilentSoundOutput();
         initSound();
     }
     void TearDown() override
     {
         shutdownSound();
+        sounds.reset();
         PlayFlowFixture::TearDown();
     }
 
-    AudioTestGame sounds;
+    std::optional<AudioTestGame> sounds;
 };
 
 TEST_F(PlayFlowMusic, BackToTheMenuFadesTheMusicOut)

@@ -116,3 +116,34 @@ TEST_F(GameFileReaderTest, NoGameFileDoesNothing)
     EXPECT_FALSE(log.contains("game read"));
     EXPECT_TRUE(game.gameName.empty());
 }
+
+// Of several game files the first by name is the game, however the folder
+// lists them; play's list of game files agrees.
+TEST_F(GameFileReaderTest, OfTwoGameFilesTheFirstByNameIsRead)
+{
+    const struct {
+        std::vector<std::string> written; // in this order
+        const char* read;
+    } cases[] = {
+        {{"Beta", "Alpha"}, "Alpha"},
+        {{"Alpha", "Beta"}, "Alpha"},
+        {{"Trial2", "Trial"}, "Trial"},
+        {{"Skyward", "Afterglow"}, "Afterglow"},
+        {{"Afterglow", "Skyward"}, "Afterglow"},
+    };
+    for (const auto& c : cases) {
+        TempFolder files;
+        for (const std::string& name : c.written) {
+            files.write(name + ".game", "<G><LEVEL name=\"" + name + "\" screenName=\"\" thumbnail=\"\"/></G>");
+            files.write(name + ".level", "<L/>");
+        }
+        ResourceGroupScope::addFolder(files.path(), "GAMERSC");
+        readGameFile(game);
+        EXPECT_EQ(game.gameName, c.read) << c.written.front();
+        ASSERT_EQ(game.levels.size(), 1u) << c.written.front();
+        EXPECT_EQ(game.levels[0]->name, c.read) << c.written.front();
+        game.listGameFiles();
+        EXPECT_EQ(game.gameFiles.front(), std::string(c.read) + ".game") << c.written.front();
+        Ogre::ResourceGroupManager::getSingleton().destroyResourceGroup("GAMERSC");
+    }
+}

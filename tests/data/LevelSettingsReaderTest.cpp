@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace {
 
 using Ogre::StringConverter;
@@ -101,6 +103,41 @@ TEST(LevelSettingsReader, AnElementWithOnlyItsMusicGivesTheReadersDefaults)
     };
     for (const auto& row : table)
         EXPECT_EQ(row.got, row.want) << row.name;
+    EXPECT_FALSE(log.containsPrefix("[ERROR] "));
+}
+
+TEST(LevelSettingsReader, TheBackgroundFillsTheFirstSixSkyLayersWithTheirDefaults)
+{
+    PlayerScene scene;
+    GameCamera& camera = scene.camera;
+    for (skyLayer& sky : camera.skyLayers) {
+        sky.textureName = "before.png";
+        sky.speed = sky.scrollOffset = Ogre::Vector2(9.0f, 9.0f);
+        sky.isFitHorizontal = 0;
+    }
+    LogCapture log;
+    const XmlFragment element(R"(<Level music="m"><Background backgroundGameName="Dusk"
+        backgroundText0Name="far.png" backgroundText0Speed="2 3" backgroundText0Offset="0.5 -1"
+        backgroundIsFitHorizontal0="false" backgroundText2Name="mid.png" backgroundText5Speed="7 8"
+        backgroundText5Offset="1 2" backgroundIsFitHorizontal5="true" backgroundText05Name="padded.png"
+        backgroundText6Name="seventh.png" backgroundIsFitHorizontal6="true"/></Level>)");
+    readLevelSettings(element.root(), scene.level);
+
+    // Name, speed, offset and fit of each slot; the file holds six, the
+    // camera's last two keep what they had.
+    const char* const expected[] = {
+        "far.png 2 3 0.5 -1 0", " 1 1 0 0 1", "mid.png 1 1 0 0 1",    " 1 1 0 0 1",
+        " 1 1 0 0 1",           " 7 8 1 2 1", "before.png 9 9 9 9 0", "before.png 9 9 9 9 0",
+    };
+    ASSERT_EQ(camera.skyLayers.size(), std::size(expected));
+    for (std::size_t slot = 0; slot < camera.skyLayers.size(); ++slot) {
+        const skyLayer& sky = camera.skyLayers[slot];
+        EXPECT_EQ(sky.textureName + " " + StringConverter::toString(sky.speed) + " " +
+                      StringConverter::toString(sky.scrollOffset) + " " + std::to_string(sky.isFitHorizontal),
+                  expected[slot])
+            << slot;
+    }
+    EXPECT_EQ(scene.level.backgroundGameName, "Dusk");
     EXPECT_FALSE(log.containsPrefix("[ERROR] "));
 }
 

@@ -102,8 +102,14 @@ TEST_F(StartMenuReaderTest, EntriesMoveOrJoinOnlyWhereTheLayoutCallsForIt)
         // The last entry of each name counts.
         {"GFXMENU", {"FULLSCREEN", "RESOLUTION", "FULLSCREEN"}, {"FULLSCREEN", "FULLSCREEN", "RESOLUTION"}},
         {"CONTROLSMENU", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+        {"CONTROLSMENU", {"0", "1", "2", "3", "4", "5", "6", "7", "8"},
+         {"0", "1", "2", "3", "BUTTON5", "BUTTON6", "BUTTON7", "BUTTON8", "4", "5", "6", "7", "8"}},
         {"CONTROLSMENU", {"0", "1", "2", "3"}, {"0", "1", "2", "3", "BUTTON5", "BUTTON6", "BUTTON7", "BUTTON8"}},
         {"CONTROLSKEYBOARDMENU", {}, {"BUTTON5", "BUTTON6", "BUTTON7", "BUTTON8"}},
+        {"CONTROLSKEYBOARDMENU", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"},
+         {"0", "1", "2", "3", "BUTTON5", "BUTTON6", "BUTTON7", "BUTTON8", "4", "5", "6", "7", "8", "9", "10", "11"}},
+        {"CONTROLSKEYBOARDMENU", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"},
+         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}},
         {"OTHERMENU", {"0"}, {"0"}},
     };
     gameFolder.write("gamebox.startMenu", "");

@@ -5,9 +5,12 @@
 
 #include "core/GameTestSupport.h"
 #include "core/materials/MaterialLookup.h"
+#include "data/StartMenuReader.h"
 #include "frontend/controlBindings.h"
 #include "frontend/videoModeChoices.h"
 #include "support/OgreTestRoot.h"
+#include "support/ResourceGroupScope.h"
+#include "support/TempFolder.h"
 
 #include "app/RenderSettings.h"
 
@@ -215,6 +218,80 @@ TEST_F(StartMenuOptions, BindingKeepsKeysAndButtonsUniqueAndNamesThem)
             EXPECT_EQ(*(isKeyboard ? findKeyBinding(game, name) : findPadBinding(game, name)), value)
                 << test.selected << " " << name;
         EXPECT_EQ(valueText(test.screen, test.shownIndex), test.shown) << test.selected;
+        gametest::cleanGame();
+    }
+}
+
+// The controller screen as a game's layout file gives it: with fewer than ten
+// entries the reader adds buttons 5 to 8 after the fourth, with ten it adds
+// nothing, and the screen then shows start, select and the dead zone right
+// after the game's fire buttons and binds by the entries' own names.
+TEST_F(StartMenuOptions, AControllerScreenOfNineEntriesGainsFourButtonsAndOneOfTenKeepsItsOwn)
+{
+    const auto button = [](const std::string& name, const char* type, int maxValue = 0) {
+        return "<BUTTON name=\"" + name + "\" text=\"" + name + "\" type=\"" + type + "\" fonctionName=\"" + name +
+               "\" maxValue=\"" + std::to_string(maxValue) + "\" step=\"1\"/>";
+    };
+    const auto layout = [&button](std::vector<std::string> fireButtons, const std::string& last) {
+        std::string text = "<MENU><MENUSCREEN name=\"CONTROLSMENU\" screenSound=\"\">";
+        for (const std::string& name : fireButtons)
+            text += button(name, "KEYCODE");
+        return text + button("BUTTONSTART", "KEYCODE") + button("BUTTONSELECT", "KEYCODE") +
+               button("BUTTONDEADZONE", "SPINNERCHOICE", 16000) + button("CTRLDEFAULT", "CHOICE") + last +
+               "</MENUSCREEN></MENU>";
+    };
+    const struct {
+        const char* name;
+        std::string file;
+        int fireButtons;
+        // Each entry's name and shown value, before and after pressing the
+        // left trigger on the entry `bound`.
+        const char* shown;
+        std::uint32_t bound;
+        const char* afterBinding;
+    } cases[] = {
+        {"nine", layout({"BUTTON1OK", "BUTTON2OK", "BUTTON3", "BUTTON4"}, button("BACK", "CHOICE")), 8,
+         "BUTTON1OK=LT BUTTON2OK=RT BUTTON3=L1 BUTTON4=R1 BUTTON5=2 BUTTON6=3 BUTTON7=4 BUTTON8=5 BUTTONSTART=6 "
+         "BUTTONSELECT=7 BUTTONDEADZONE=8000 CTRLDEFAULT BACK",
+         4,
+         "BUTTON1OK=2 BUTTON2OK=RT BUTTON3=L1 BUTTON4=R1 BUTTON5=LT BUTTON6=3 BUTTON7=4 BUTTON8=5 BUTTONSTART=6 "
+         "BUTTONSELECT=7 BUTTONDEADZONE=8000 CTRLDEFAULT BACK"},
+        {"ten", layout({"BUTTON1OK", "BUTTON2OK", "BUTTON3", "BUTTON4", "BUTTON5", "BUTTON6"}, ""), 6,
+         "BUTTON1OK=LT BUTTON2OK=RT BUTTON3=L1 BUTTON4=R1 BUTTON5=2 BUTTON6=3 BUTTONSTART=6 BUTTONSELECT=7 "
+         "BUTTONDEADZONE=8000 CTRLDEFAULT",
+         6,
+         "BUTTON1OK=6 BUTTON2OK=RT BUTTON3=L1 BUTTON4=R1 BUTTON5=2 BUTTON6=3 BUTTONSTART=100 BUTTONSELECT=7 "
+         "BUTTONDEADZONE=8000 CTRLDEFAULT"},
+    };
+    ResourceGroupScope groups{{"GAMERSC"}};
+    TempFolder folder;
+    // Listed once; each case writes its own layout into it.
+    folder.write("gamebox.startMenu", "");
+    ResourceGroupScope::addFolder(folder.path(), "GAMERSC");
+    for (const auto& c : cases) {
+        game.gameFolder = "Trial";
+        game.menuButtonsNumber = c.fireButtons;
+        game.shootButtonNumber = {100, 101, 9, 10, 2, 3, 4, 5};
+        game.start = 6;
+        game.select = 7;
+        game.deadzone = 8000;
+        folder.write("gamebox.startMenu", c.file);
+        readStartMenu(game, "gamebox.startMenu");
+        menu.buildScreens(true);
+        menu.refreshOptionTexts();
+        ASSERT_NE(menu.findScreen("CONTROLSMENU"), nullptr) << c.name;
+        const auto shown = [this] {
+            std::string text;
+            for (const auto& entry : menu.findScreen("CONTROLSMENU")->entries)
+                text += (text.empty() ? "" : " ") + entry->text + (entry->valueText ? "=" + entry->valueText->text : "");
+            return text;
+        };
+        EXPECT_EQ(shown(), c.shown) << c.name;
+        menu.currentScreen = "CONTROLSMENU";
+        menu.selectedIndex = c.bound;
+        menu.controllerButtonDown(leftTriggerButton);
+        EXPECT_EQ(shown(), c.afterBinding) << c.name;
+        menu.destroyScreens();
         gametest::cleanGame();
     }
 }
