@@ -243,8 +243,9 @@ public:
     void showExtraLife();
     bool isScoring = true;
 
-    // Binds the level to the play scene and makes its shot pools and the
-    // sprite batch of its shots; destroy frees them again.
+    // Binds the level to the play scene, loads its sounds and the pause
+    // sound and makes its shot pools and the sprite batch of its shots;
+    // destroy frees them again and hides the play screen's vignette.
     void create(Ogre::SceneManager* scene);
     void destroy();
     // The sprite batch and the shot pools freed, their bookkeeping emptied.

@@ -37,7 +37,7 @@ namespace {
 const char* const pixelateName = "pixelateFX";
 const char* const colourName = "PostFX";
 const char* const televisionName = "TVFX";
-// Grey over the whole screen while it shows; the camera shows it for play.
+// The darkened frame the camera shows over play.
 const char* const vignetteName = "EditorVignette";
 
 // The level's sounds that play without a position, loaded before play so
