@@ -225,7 +225,7 @@ public:
     std::uint16_t effectPriorityCounter = 0;
     // 1 + the highest number that ends a name of the placed effects (1 when
     // there are none); a copied effect is named "sfx" + it.
-    std::int32_t nextSfxNumber() const;
+    std::int32_t nextSfxNumber();
 
     // Points times the multiplier (to hundredths) to the total and level
     // scores, both kept within 0 and the Game's maximumScore; nothing while
@@ -243,8 +243,9 @@ public:
     void showExtraLife();
     bool isScoring = true;
 
-    // Binds the level to the play scene and makes its shot pools and the
-    // sprite batch of its shots; destroy frees them again.
+    // Binds the level to the play scene, loads its sounds and the pause
+    // sound and makes its shot pools and the sprite batch of its shots;
+    // destroy frees them again and hides the play screen's vignette.
     void create(Ogre::SceneManager* scene);
     void destroy();
     // The sprite batch and the shot pools freed, their bookkeeping emptied.
@@ -315,14 +316,14 @@ public:
 
     // 1 + the highest number that ends a name of the play state's triggers
     // (1 when there are none); a copied trigger is named "Trigger" + it.
-    std::int32_t nextTriggerNumber() const;
+    std::int32_t nextTriggerNumber();
     // 1 + the highest number that ends a name of the level's waves (1 when
     // there are none): the number of a copied wave's name.
-    std::int32_t nextWaveNumber() const;
+    std::int32_t nextWaveNumber();
 
-    // Every live enemy shot fired by a gun of the enemy ends, cancelled,
-    // leaving the named item where it was (none for an empty name); the
-    // cancel sound plays when at least one ended.
+    // Every cancellable live enemy shot fired by a gun of the enemy ends,
+    // cancelled, leaving the named item where it was (none for an empty
+    // name); the cancel sound plays when at least one ended.
     void cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName);
 
     // Enemies and waves: the kills of the level, the wave that killed last

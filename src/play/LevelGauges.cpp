@@ -60,15 +60,23 @@ Ogre::ColourValue fillColour(float fill, bool isColoured)
     return colour;
 }
 
-// The ready layer shows only a picture the game has.
-bool hasReadyPicture(const std::string& texture)
+// What the ready layer's material shows first: nothing known (no material,
+// no texture), the stand-in of a missing picture, or the game's own picture.
+enum class ReadyPicture { unknown, standIn, own };
+
+ReadyPicture readyPicture(const std::string& texture)
 {
     if (!Ogre::MaterialManager::getSingletonPtr())
-        return false;
+        return ReadyPicture::unknown;
     const Ogre::MaterialPtr material = findMaterial(texture + "GAUGEREADY", barMaterialGroup);
     const Ogre::TextureUnitState* unit = material ? unitAt(material, 0, 0, 0) : nullptr;
-    return unit && unit->getTextureName() != missingTexture;
+    if (!unit)
+        return ReadyPicture::unknown;
+    return unit->getTextureName() == missingTexture ? ReadyPicture::standIn : ReadyPicture::own;
 }
+
+// The gauge turning ready shows only a picture the game has.
+bool hasReadyPicture(const std::string& texture) { return readyPicture(texture) == ReadyPicture::own; }
 
 struct BarPlace {
     float left, top, width, height;
@@ -264,14 +272,16 @@ void Level::layoutChainGauge()
 void Level::showGauges(bool show)
 {
     const Game& game = *Game::getSingletonPtr();
-    const bool isGaugeShown = show && game.isGauge;
+    // Without its pictures ("isGaugeGfx" off) the gauge is never drawn.
+    const bool isGaugeShown = show && game.isGauge && game.isGaugeGfx;
     setOverlayVisible(gaugeEmptyOverlay, isGaugeShown);
     setOverlayVisible(gaugeLifeOverlay, isGaugeShown);
-    setOverlayVisible(gaugeReadyOverlay,
-                      isGaugeShown && game.isGaugeReady && hasReadyPicture(game.GaugeTextureReady));
+    // Shown again by the HUD, a ready gauge hides only the stand-in picture.
+    setOverlayVisible(gaugeReadyOverlay, isGaugeShown && game.isGaugeReady
+                                             && readyPicture(game.GaugeTextureReady) != ReadyPicture::standIn);
     for (Ogre::OverlayContainer* panel : {gaugeEmptyPanel, gaugeLifePanel, gaugeReadyPanel})
         setPanelVisible(panel, isGaugeShown);
-    const bool isChainShown = show && game.isChaining;
+    const bool isChainShown = show && game.isChaining && game.isChainTimerGfx;
     setOverlayVisible(chainEmptyOverlay, isChainShown);
     setOverlayVisible(chainLifeOverlay, isChainShown);
     if (isChainShown) {

@@ -7,6 +7,7 @@
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "core/materials/MaterialModule.h"
+#include "core/materials/PictureMaterials.h"
 #include "data/HudReader.h"
 #include "frontend/GameHUD.h"
 #include "world/GameCamera.h"
@@ -36,6 +37,25 @@ namespace {
 const char* const pixelateName = "pixelateFX";
 const char* const colourName = "PostFX";
 const char* const televisionName = "TVFX";
+// The darkened frame the camera shows over play.
+const char* const vignetteName = "EditorVignette";
+
+// The level's sounds that play without a position, loaded before play so
+// that their first start does not wait for the file.
+void loadLevelSounds(const Game& game)
+{
+    for (const std::string* name :
+         {&game.gaugeReadySound, &game.gaugeStartSound, &game.cancelSoundName, &game.Sound1up, &game.textSound})
+        loadSound(*name, false, false, false, false);
+}
+
+// The Game's volume settings in percent.
+void applyVolumes(const Game& game)
+{
+    setMasterVolume(game.masterVolume);
+    setMusicVolume(game.musicVolume);
+    setEffectsVolume(game.sfxVolume);
+}
 
 } // namespace
 
@@ -87,9 +107,13 @@ void Level::create(Ogre::SceneManager* scene)
         game.hud->createBackgroundPanel();
         game.hud->create();
     }
+    loadLevelSounds(game);
     createLights();
     createScorePopupTextures();
     createMultiplierPopupTextures();
+    createAnimatedPictureMaterial("notFound.jpg", std::string());
+    loadPauseSound();
+    applyVolumes(game);
     addPostEffects();
     game.createBulletPools();
 }
@@ -102,8 +126,10 @@ void Level::destroy()
     destroyEnemyLifeBars();
     destroyGauges();
     destroyChainGauge();
-    destroyLights();
     destroyLayers();
+    // The camera showed it for play; the screens after play have none.
+    setOverlayVisible(vignetteName, false);
+    destroyLights();
 }
 
 void Level::update(double dt)

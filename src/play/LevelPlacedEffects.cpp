@@ -29,12 +29,13 @@ std::uint16_t Level::nextEffectRenderPriority()
     return effectPriorityCounter;
 }
 
-std::int32_t Level::nextSfxNumber() const
+std::int32_t Level::nextSfxNumber()
 {
     std::int32_t highest = 0;
     if (placedEffects)
         for (const sfx* effect : *placedEffects)
             if (effect)
                 highest = std::max(highest, nameNumber(effect->name));
-    return highest + 1;
+    lastSfxNameCounter = highest + 1;
+    return lastSfxNameCounter;
 }

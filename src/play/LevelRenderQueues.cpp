@@ -43,10 +43,13 @@ void Level::assignRenderQueues()
         for (Item* item : state->items)
             if (item)
                 item->setLayerAndPriority(static_cast<std::uint8_t>(getLayerIndex(item->layerId)), item->priority);
-    if (Player* player = Game::getSingletonPtr()->player) {
+    Player* player = Game::getSingletonPtr()->player;
+    if (player)
         player->setLayer(static_cast<std::uint8_t>(getLayerIndex(player->layerId)));
+    if (state)
+        state->refreshEntityValues();
+    if (player)
         playerLayerIndex = player->layer;
-    }
 }
 
 void Level::attachEntitiesToLayers()

@@ -6,12 +6,13 @@
 
 #include <algorithm>
 
-std::int32_t Level::nextTriggerNumber() const
+std::int32_t Level::nextTriggerNumber()
 {
     std::int32_t highest = 0;
     if (state)
         for (const Trigger* trigger : state->triggers)
             if (trigger)
                 highest = std::max(highest, nameNumber(trigger->name));
-    return highest + 1;
+    lastTriggerNameCounter = highest + 1;
+    return lastTriggerNameCounter;
 }

@@ -15,14 +15,15 @@
 
 #include <algorithm>
 
-std::int32_t Level::nextWaveNumber() const
+std::int32_t Level::nextWaveNumber()
 {
     std::int32_t highest = 0;
     if (state)
         for (const Wave* wave : state->waves)
             if (wave)
                 highest = std::max(highest, nameNumber(wave->waveName));
-    return highest + 1;
+    lastWaveNameCounter = highest + 1;
+    return lastWaveNameCounter;
 }
 
 void Level::cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName)
@@ -31,8 +32,9 @@ void Level::cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName)
     bool isAnyCancelled = false;
     for (const std::int32_t index : liveEnemyBullets) {
         bullet* record = game.enemyBullets[static_cast<std::size_t>(index)];
-        // A gun's owner is the enemy that holds it in a weapon set.
-        if (!record || record->state != bullet::stateFlying || !record->weapon || !enemy
+        // A gun's owner is the enemy that holds it in a weapon set; a shot
+        // its gun made uncancellable outlives the enemy.
+        if (!record || record->state != bullet::stateFlying || !record->isCancellable || !record->weapon || !enemy
             || record->weapon->templateObject != enemy)
             continue;
         record->die(false, true);

@@ -178,8 +178,11 @@ public:
     // Ends the flying enemy shots: each may drop the item; with effects,
     // shots that cannot be cancelled stay unless all are asked for.
     void cancelEnemyBullets(bool dropItems, bool withEffects, bool all, const std::string& itemName);
+    // Every enemy gun's sound fades out and the gun turns back to its
+    // stored orientation.
     void stopEnemyWeapons();
-    // Ends every flying player shot without effects.
+    // Ends every flying player shot without effects and without its ribbon;
+    // a shot riding the camera rig stays in it, the others leave their parent.
     void clearPlayerBullets();
 
     void pause() override;

@@ -24,12 +24,16 @@ void playState::setGamePaused(bool paused)
         setControllerTimeFactor(0.0f);
     } else {
         setControllerTimeFactor(1.0f);
-        stopEditorSounds();
     }
-    // The pause menu says it is paused itself.
-    const bool isPauseTextShown = paused && !(pauseMenu && pauseMenu->isOpen);
-    if (game.hud && isPauseTextShown)
-        game.hud->showPause();
-    else if (game.hud)
+    // The pause menu says it is paused itself, and the menu's own sounds
+    // take over from the pause sound there.
+    const bool isMenuOpen = pauseMenu && pauseMenu->isOpen;
+    if (paused && !isMenuOpen) {
+        if (game.hud)
+            game.hud->showPause();
+        return;
+    }
+    if (game.hud)
         game.hud->hidePause();
+    stopEditorSounds();
 }

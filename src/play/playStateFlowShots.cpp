@@ -66,7 +66,7 @@ void playState::stopEnemyWeapons()
                 for (Weapon* gun : set)
                     if (gun) {
                         gun->fadeOutSound();
-                        gun->resetFiring();
+                        gun->restoreOrientation();
                     }
         }
     }
@@ -79,7 +79,9 @@ void playState::clearPlayerBullets()
             continue;
         record->die(false, false);
         record->destroyRibbonTrail();
-        if (record->node && record->node->getParent())
+        // A shot riding the camera rig keeps its place in it.
+        const bool isKeptAttached = record->weapon && record->weapon->isAttachedToCamera;
+        if (!isKeptAttached && record->node && record->node->getParent())
             record->node->getParent()->removeChild(record->node);
     }
 }

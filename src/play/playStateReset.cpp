@@ -2,6 +2,7 @@
 // triggers and placed effects.
 #include "play/playState.h"
 
+#include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/Wave.h"
 #include "combat/bulletSpriteBatch.h"
@@ -12,6 +13,8 @@
 #include "world/Trigger.h"
 #include "world/background.h"
 #include "world/sfx.h"
+
+#include <OgreSceneNode.h>
 
 namespace {
 
@@ -38,12 +41,32 @@ void resetBackgrounds(Level& level)
             scenery->updateObbScreenPolygons();
 }
 
+// A node placed anew by a reset: its derived place is worked out again
+// from the new one before anything reads it.
+void refreshNode(Ogre::SceneNode* node)
+{
+    if (node)
+        node->needUpdate();
+}
+
+// Scripted control by triggers ends with the level's start: the ship is
+// neither held, nor moved, nor kept from shooting or bombing.
+void releaseScriptedControl(Player& player)
+{
+    player.isFrozen = false;
+    player.isNoShooting = false;
+    player.isNoSmartBomb = false;
+    player.isBeingMoved = false;
+}
+
 void resetWaves(const std::vector<Wave*>& waves)
 {
     for (Wave* wave : waves) {
         if (!wave)
             continue;
         wave->reset();
+        if (!wave->members.empty() && wave->members.front())
+            refreshNode(wave->members.front()->sceneNode);
         wave->setVisible(!wave->isHiddenWhenSleeping);
         if (wave->isHiddenEnemy)
             wave->setVisible(false);
@@ -52,13 +75,17 @@ void resetWaves(const std::vector<Wave*>& waves)
 
 void resetItems(const std::vector<Item*>& levelItems)
 {
+    // A freed pool item names no pickup until it is dropped again.
     for (Item* pooled : Game::getSingletonPtr()->itemPool)
-        if (pooled)
+        if (pooled) {
             pooled->stopParticles();
+            pooled->screenName.clear();
+        }
     for (Item* item : levelItems) {
         if (!item)
             continue;
         item->reset();
+        refreshNode(item->sceneNode);
         item->setVisible(true);
     }
 }
@@ -71,8 +98,11 @@ void playState::resetLevelState(bool /*keepFlag*/)
     Level* level = game.level;
     if (level && level->bulletBatch)
         level->bulletBatch->clear();
-    if (game.player)
+    if (game.player) {
         game.player->respawn(true);
+        releaseScriptedControl(*game.player);
+    }
+    resetMap.clear();
     game.consecutiveKills = 0;
 
     cancelEnemyBullets(false, false, false, "Item6_Gold");

@@ -57,7 +57,7 @@ sfx::sfx(const sfx& source)
     particleType = source.particleType;
     particleScale = source.particleScale;
     screenName = incrementNameSuffix(source.screenName);
-    const Level* current = Game::getSingletonPtr()->level;
+    Level* current = Game::getSingletonPtr()->level;
     name = "sfx" + std::to_string(current ? current->nextSfxNumber() : 1);
     createVisuals(position);
     restart();

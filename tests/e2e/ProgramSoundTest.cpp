@@ -3,6 +3,7 @@
 // device the program runs muted and still starts and quits cleanly.
 #include "support/ProgramRun.h"
 #include "support/SoundFiles.h"
+#include "support/SoundRecording.h"
 #include "support/X11Windows.h"
 
 #include <gtest/gtest.h>
@@ -47,13 +48,10 @@ void playAndClose(ProgramRun& run, double seconds)
 
 soundtest::Levels recordedLevels(const std::string& path)
 {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (!file || info.channels != 2)
+    const soundrecording::Recording recording = soundrecording::readRecording(path);
+    if (recording.channels != 2)
         return {};
-    std::vector<float> samples(static_cast<std::size_t>(info.frames * 2));
-    sf_readf_float(file, samples.data(), info.frames);
-    sf_close(file);
+    const std::vector<float>& samples = recording.samples;
     // The mix is silent until the start menu is up, which takes longer on a
     // busy machine: the music is measured from its first sound on.
     const auto first = std::find_if(samples.begin(), samples.end(), [](float s) { return std::fabs(s) > audibleLevel; });
@@ -68,10 +66,7 @@ TEST(ProgramSound, StartMenuPlaysTheSampleMusicFromItsBank)
         GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
     ProgramRun run;
     writeSettings(run);
-    const std::string recording = run.folder().path() + "mix.wav";
-    run.folder().write("alsoft.conf", "[general]\ndrivers = wave\n[wave]\nfile = " + recording + "\n");
-    run.environment["ALSOFT_CONF"] = run.folder().path() + "alsoft.conf";
-    run.environment["ALSOFT_DRIVERS"] = "wave";
+    const std::string recording = soundrecording::recordMix(run);
     playAndClose(run, 1.5);
 
     const std::string log = run.logText();

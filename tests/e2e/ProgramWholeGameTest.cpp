@@ -5,6 +5,7 @@
 // program quits.
 #include "support/ProgramPlayer.h"
 #include "support/RenderColours.h"
+#include "support/SoundRecording.h"
 
 #include <vector>
 
@@ -138,6 +139,33 @@ WindowImage firstStillScreen(Player& player, double brightest, int seconds = lev
     return {};
 }
 
+// The pause key's sound, "pause.wav", is a 988 Hz triangle: nearly all of
+// its power is in that one tone, which nothing else of the game plays alone.
+constexpr double pauseTone = 988.0;
+constexpr double pauseToneShare = 0.5;
+constexpr double audibleLevel = 1e-3;
+
+// The mean colour of the screen's outer tenth, where a grey vignette left
+// over from play would darken the start menu.
+Ogre::ColourValue edgeColour(const WindowImage& image)
+{
+    Ogre::ColourValue sum(0.0f, 0.0f, 0.0f);
+    std::size_t count = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const bool isEdge = x < image.width / 10 || x >= image.width * 9 / 10 || y < image.height / 10
+                                || y >= image.height * 9 / 10;
+            if (!isEdge)
+                continue;
+            sum += rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)] & 0xffffffu);
+            ++count;
+        }
+    return count ? sum / static_cast<float>(count) : sum;
+}
+
+// The same start menu screen twice looks the same at its edges.
+constexpr float sameMenuDistance = 8.0f / 255.0f;
+
 class ProgramWholeGame : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
@@ -146,6 +174,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
         GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
     ProgramRun run;
     writeSettings(run, GetParam());
+    const std::string recording = soundrecording::recordMix(run);
     const std::string renderer = GetParam();
     std::vector<std::pair<std::string, WindowImage>> screens;
     const auto keep = [&](const std::string& name, const WindowImage& image) {
@@ -157,6 +186,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.setPaceFromSplash(player.splashSeconds());
     ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
     player.wait(afterScreenChange);
+    const WindowImage menuBeforePlay = player.shot("whole-menu-before-" + renderer);
     player.choose(); // "PRESS START"
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("Read the level")) << run.logText();
@@ -175,6 +205,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.wait(afterScreenChange);
     keep("pause", player.capture());
     player.choose(); // Continue
+    // The pause key pauses without the menu, and its sound plays over the
+    // paused mix; the recording's size marks the pause's stretch.
+    const std::uintmax_t pauseStart = soundrecording::writtenBytes(recording);
+    player.tap(XK_p);
+    const std::uintmax_t pauseEnd = soundrecording::writtenBytes(recording);
+    player.tap(XK_p);
     // The ship weaves on to the level's end; the stage's scores wait on
     // screen over the darkened level before the second level is read.
     weave.setFiring(true);
@@ -210,6 +246,9 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.tap(fireKey);
     ASSERT_TRUE(waitForCount(player, "start menu initialized", 2)) << run.logText();
     player.wait(afterScreenChange);
+    const WindowImage menuAfterPlay = player.shot("whole-menu-after-" + renderer);
+    EXPECT_LT(colourDistance(edgeColour(menuAfterPlay), edgeColour(menuBeforePlay)), sameMenuDistance)
+        << edgeColour(menuAfterPlay) << " after play, " << edgeColour(menuBeforePlay) << " before";
 
     // The table again from the start menu, then "Quit".
     player.choose();          // "PRESS START"
@@ -224,6 +263,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
 
     expectDistinct(screens);
+    const soundrecording::Recording mix = soundrecording::readRecording(recording);
+    EXPECT_GT(soundrecording::strongestToneShare(mix, mix.frameAt(pauseStart), mix.frameAt(pauseEnd), pauseTone,
+                                                 audibleLevel),
+              pauseToneShare)
+        << "no pause sound in frames " << mix.frameAt(pauseStart) << " to " << mix.frameAt(pauseEnd) << " of "
+        << mix.frames();
     EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos)
         << run.folder().read("share/Zarnith/zarnith/high.scores");
     EXPECT_EQ(run.logText().find("[ERROR] "), std::string::npos) << run.logText();
