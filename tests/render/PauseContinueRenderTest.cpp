@@ -4,9 +4,7 @@
 // the continue offer comes up and NO ends the game. Real frames on both
 // renderers; the frames of both screens are kept for the eye.
 #include "support/RenderColours.h"
-#include "support/RenderScene.h"
-#include "support/SampleGame.h"
-#include "support/WindowManager.h"
+#include "support/SampleLevelPlay.h"
 
 #include "combat/Player.h"
 #include "core/Game.h"
@@ -35,14 +33,9 @@
 
 namespace {
 
-constexpr double frameStep = 1.0 / 30.0;
-// The longest each stage may take before it counts as failed.
-constexpr int stageFrames = 10 * 30;
 // Damage that ends any ship at once.
 constexpr int lethalDamage = 1000000;
 constexpr int hitByShot = 2;
-
-class OutsidePlay : public GameState {};
 
 bool isOverlayShown(const char* name)
 {
@@ -52,65 +45,12 @@ bool isOverlayShown(const char* name)
 
 float timeFactor() { return Ogre::ControllerManager::getSingleton().getTimeFactor(); }
 
-class PauseContinue : public ::testing::Test {
+class PauseContinue : public SampleLevelPlay {
 protected:
-    void SetUp() override
-    {
-        if (!RenderScene::available())
-            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-        scene = std::make_unique<RenderScene>();
-        samplegame::load(game);
-        game.shootButton[0] = OIS::KC_X;
-        manager = windowmanager::start(game);
-        manager->changeState(&play);
-        keyboard = dynamic_cast<platform::SdlKeyboard*>(game.keyboard);
-    }
-
-    void TearDown() override
-    {
-        if (!manager)
-            return;
-        samplegame::unload(game, manager, outside);
-        scene.reset();
-    }
-
-    void runFrame()
-    {
-        manager->update(frameStep);
-        scene->renderFrame();
-    }
-
-    // Frames until the condition holds after one; false when the stage ran
-    // out of frames.
-    bool runUntil(const std::function<bool()>& done, const std::function<void()>& each = [] {})
-    {
-        for (int frame = 0; frame < stageFrames; ++frame) {
-            each();
-            runFrame();
-            if (done())
-                return true;
-        }
-        return false;
-    }
-
-    // A key pressed for one frame and let go in the next.
-    void tap(SDL_Scancode key)
-    {
-        keyboard->queueKey(sdlEvents::keyDown(key).key);
-        runFrame();
-        keyboard->queueKey(sdlEvents::keyUp(key).key);
-        runFrame();
-    }
+    void configure() override { game.shootButton[0] = OIS::KC_X; }
 
     void expectPauseAndContinue();
     void expectContinueOfferedAndRefused();
-
-    Game& game = *Game::getSingletonPtr();
-    playState& play = *playState::getInstance();
-    OutsidePlay outside;
-    std::unique_ptr<RenderScene> scene;
-    std::unique_ptr<GameManager> manager;
-    platform::SdlKeyboard* keyboard = nullptr;
 };
 
 void PauseContinue::expectPauseAndContinue()

@@ -4,10 +4,8 @@
 // dying enemy's shots, the gauges with the HUD, pausing with and without
 // the pause menu, a restart after scripted control, and the render layers
 // of placed effects and the numbers of copies.
-#include "support/RenderScene.h"
-#include "support/SampleGame.h"
+#include "support/SampleLevelPlay.h"
 #include "support/SoundFiles.h"
-#include "support/WindowManager.h"
 
 #include "app/AudioService.h"
 #include "app/AudioState.h"
@@ -46,12 +44,6 @@
 
 namespace {
 
-constexpr double frameStep = 1.0 / 30.0;
-// The longest each stage may take before it counts as failed.
-constexpr int stageFrames = 20 * 30;
-
-class OutsidePlay : public GameState {};
-
 bool isOverlayShown(const Ogre::Overlay* overlay) { return overlay && overlay->isVisible(); }
 
 bool isOverlayShown(const char* name)
@@ -67,15 +59,10 @@ Enemy* shooterOf(const bullet& shot)
     return shot.weapon ? dynamic_cast<Enemy*>(shot.weapon->templateObject) : nullptr;
 }
 
-class PlayFlow : public ::testing::Test {
+class PlayFlow : public SampleLevelPlay {
 protected:
-    virtual const char* levelName() const { return "Level01"; }
-
     void SetUp() override
     {
-        if (!RenderScene::available())
-            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-        scene = std::make_unique<RenderScene>();
         // The program's start makes the one HUD of the run and opens the
         // sound banks of the program's folder.
         game.hud = new GameHUD();
@@ -83,63 +70,32 @@ protected:
         game.programFolder = ZARNITH_GAME_DIR;
         soundtest::useSilentSoundOutput();
         initSound();
-        samplegame::load(game, levelName());
-        game.shootButton[0] = OIS::KC_X;
-        manager = windowmanager::start(game);
-        manager->changeState(&play);
-        keyboard = dynamic_cast<platform::SdlKeyboard*>(game.keyboard);
+        SampleLevelPlay::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_NE(keyboard, nullptr);
         ASSERT_TRUE(runUntil([&] { return play.player->status == Player::statusPlaying; }));
     }
 
-    void TearDown() override
+    void afterUnload() override
     {
-        if (!manager)
-            return;
-        samplegame::unload(game, manager, outside);
         shutdownSound();
         game.programFolder = programFolder;
         delete game.hud;
         game.hud = nullptr;
-        scene.reset();
     }
 
+    void configure() override { game.shootButton[0] = OIS::KC_X; }
+
     // The ship is kept out of harm: these runs watch the level, not a death.
-    void runFrame()
+    void beforeFrame() override
     {
         if (game.level)
             play.player->invincibilityTime = 1.0f;
-        manager->update(frameStep);
-        scene->renderFrame();
-    }
-
-    bool runUntil(const std::function<bool()>& done)
-    {
-        for (int frame = 0; frame < stageFrames; ++frame) {
-            runFrame();
-            if (done())
-                return true;
-        }
-        return false;
-    }
-
-    // A key pressed for one frame and let go in the next.
-    void tap(SDL_Scancode key)
-    {
-        keyboard->queueKey(sdlEvents::keyDown(key).key);
-        runFrame();
-        keyboard->queueKey(sdlEvents::keyUp(key).key);
-        runFrame();
     }
 
     bool isPauseTextShown() const { return game.hud->pauseText && isOverlayShown(game.hud->pauseText->overlay); }
 
-    Game& game = *Game::getSingletonPtr();
-    playState& play = *playState::getInstance();
-    OutsidePlay outside;
-    std::unique_ptr<RenderScene> scene;
-    std::unique_ptr<GameManager> manager;
-    platform::SdlKeyboard* keyboard = nullptr;
     std::string programFolder;
 };
 

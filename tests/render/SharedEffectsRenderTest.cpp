@@ -4,9 +4,7 @@
 // fires them; a drone's effect switched off in the wave library stays dark
 // while its engine flame burns; the saucers wear their sprite material, found
 // again by their sprite's name; and the level left, its sky shows nothing.
-#include "support/RenderScene.h"
-#include "support/SampleGame.h"
-#include "support/WindowManager.h"
+#include "support/SampleLevelPlay.h"
 
 #include "combat/Enemy.h"
 #include "combat/Player.h"
@@ -38,37 +36,21 @@
 
 namespace {
 
-constexpr double frameStep = 1.0 / 30.0;
 constexpr unsigned visitSeed = 7;
-constexpr int stageFrames = 20 * 30;
 // Frames a burst is given to show its first particles.
 constexpr int burstFrames = 5;
 
-class OutsidePlay : public GameState {};
-
-class SharedEffects : public ::testing::Test {
+class SharedEffects : public SampleLevelPlay {
 protected:
     void SetUp() override
     {
-        if (!RenderScene::available())
-            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-        scene = std::make_unique<RenderScene>();
-        samplegame::load(game);
-        // The sample releases its gauge at once; with the switch it waits,
-        // glowing, for the player's button.
-        game.isGaugeSwitch = true;
-        manager = windowmanager::start(game);
-        manager->changeState(&play);
+        SampleLevelPlay::SetUp();
         platform::seedRandom(visitSeed);
     }
 
-    void TearDown() override
-    {
-        if (!manager)
-            return;
-        samplegame::unload(game, manager, outside);
-        scene.reset();
-    }
+    // The sample releases its gauge at once; with the switch it waits,
+    // glowing, for the player's button.
+    void configure() override { game.isGaugeSwitch = true; }
 
     // One turn of the main loop; the scene's clock stands still, so the
     // given particle systems are stepped with the frame.
@@ -102,11 +84,6 @@ protected:
         return nullptr;
     }
 
-    Game& game = *Game::getSingletonPtr();
-    playState& play = *playState::getInstance();
-    OutsidePlay outside;
-    std::unique_ptr<RenderScene> scene;
-    std::unique_ptr<GameManager> manager;
 };
 
 TEST_F(SharedEffects, TheLevelsEffectsShowWhatTheGameAndItsLibrariesAskFor)
