@@ -6,9 +6,7 @@
 // score, and the enemy life bar and the gauge follow the fight. Real frames on both renderers; the frames kept for
 // the eye show shots, a score pop-up and a life bar.
 #include "support/RenderColours.h"
-#include "support/RenderScene.h"
-#include "support/SampleGame.h"
-#include "support/WindowManager.h"
+#include "support/SampleLevelPlay.h"
 
 #include "app/CameraProjection.h"
 #include "combat/Enemy.h"
@@ -52,10 +50,7 @@
 
 namespace {
 
-constexpr double frameStep = 1.0 / 30.0;
 constexpr unsigned visitSeed = 7;
-// The longest each stage of the run may take before it counts as failed.
-constexpr int stageFrames = 20 * 30;
 // Frames without a new point after which the displayed score must have
 // caught up with the total (one count-up step per 16 ms).
 constexpr int quietFrames = 15;
@@ -65,8 +60,6 @@ constexpr float steerSlack = 0.01f;
 // A shot that reaches the ship dies this close to it on screen.
 constexpr float shotReach = 0.05f;
 constexpr int shotsForTheBomb = 3;
-
-class OutsidePlay : public GameState {};
 
 // The game's keyboard under a player's hands: each change of a key becomes
 // the SDL event the window would deliver, captured by the manager's next turn.
@@ -128,49 +121,20 @@ std::string uvCoords(Ogre::OverlayContainer& panel)
 
 std::string fillSpan(float fill) { return "0 0 " + Ogre::StringConverter::toString(fill) + " 1"; }
 
-class Combat : public ::testing::Test {
+class Combat : public SampleLevelPlay {
 protected:
     void SetUp() override
     {
-        if (!RenderScene::available())
-            GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-        scene = std::make_unique<RenderScene>();
-        // The game as the program starts it: its settings, its libraries and
-        // a new game's lives, life and bombs.
-        samplegame::load(game);
-        game.postFX = true;
-        manager = windowmanager::start(game);
-        manager->changeState(&play);
+        SampleLevelPlay::SetUp();
+        if (IsSkipped())
+            return;
         platform::seedRandom(visitSeed);
         hands = std::make_unique<Hands>(game.keyboard);
     }
 
-    void TearDown() override
-    {
-        if (!manager)
-            return;
-        samplegame::unload(game, manager, outside);
-        scene.reset();
-    }
-
-    void runFrame()
-    {
-        manager->update(frameStep);
-        scene->renderFrame();
-    }
-
-    // Frames until the condition holds after one, each prepared by `steer`;
-    // false when the stage ran out of frames.
-    bool playUntil(const std::function<bool()>& done, const std::function<void()>& steer)
-    {
-        for (int frame = 0; frame < stageFrames; ++frame) {
-            steer();
-            runFrame();
-            if (done())
-                return true;
-        }
-        return false;
-    }
+    // The game as the program starts it: its settings, its libraries and a
+    // new game's lives, life and bombs, with the post effects on.
+    void configure() override { game.postFX = true; }
 
     Ogre::Vector2 onScreen(const Ogre::Vector3& world) const
     {
@@ -229,11 +193,6 @@ protected:
     void expectBombClears();
     void expectGaugeFollows();
 
-    Game& game = *Game::getSingletonPtr();
-    playState& play = *playState::getInstance();
-    OutsidePlay outside;
-    std::unique_ptr<RenderScene> scene;
-    std::unique_ptr<GameManager> manager;
     std::unique_ptr<Hands> hands;
 };
 
@@ -252,7 +211,7 @@ void Combat::expectDestroyedByShots()
                     destroyed = member;
         return destroyed != nullptr;
     };
-    ASSERT_TRUE(playUntil(isDestroyed, [&] {
+    ASSERT_TRUE(runUntil(isDestroyed, [&] {
         keepSafe();
         scoreBefore = game.totalScore;
         hands->hold(fire, play.player->status == Player::statusPlaying);
@@ -271,7 +230,7 @@ void Combat::expectDestroyedByShots()
         return isPopupShowing(level) && level.lifeOverlay->isVisible() && level.barShown > 0.0f
                && !level.livePlayerBullets.empty() && level.barShown == level.barTarget;
     };
-    ASSERT_TRUE(playUntil(everythingShows, [&] {
+    ASSERT_TRUE(runUntil(everythingShows, [&] {
         keepSafe();
         hands->hold(fire, true);
         steerUnderEnemy();
@@ -308,7 +267,7 @@ void Combat::expectDestroyedByShots()
     hands->hold(fire, false);
     std::int64_t total = game.totalScore;
     int quiet = 0;
-    ASSERT_TRUE(playUntil(
+    ASSERT_TRUE(runUntil(
         [&] {
             quiet = game.totalScore == total ? quiet + 1 : 0;
             total = game.totalScore;
@@ -324,7 +283,7 @@ void Combat::expectDestroyedByShots()
 void Combat::expectChainTimesOut()
 {
     hands->releaseAll();
-    ASSERT_TRUE(playUntil([&] { return game.chainTimer == 0.0f; }, [&] { keepSafe(); }));
+    ASSERT_TRUE(runUntil([&] { return game.chainTimer == 0.0f; }, [&] { keepSafe(); }));
     EXPECT_EQ(game.chainCount, 0);
     EXPECT_EQ(game.multiplier, 1.0);
     EXPECT_EQ(play.level->chainFill, 0.0f);
@@ -352,7 +311,7 @@ void Combat::expectLockOnFires()
         return std::any_of(lifeWhenLocked.begin(), lifeWhenLocked.end(),
                            [](const auto& locked) { return locked.first->currentLife < locked.second; });
     };
-    ASSERT_TRUE(playUntil(lockedTargetHit, [&] {
+    ASSERT_TRUE(runUntil(lockedTargetHit, [&] {
         keepSafe();
         // A press with nothing to lock fires nothing until it is pressed again.
         hands->hold(lockKey, play.player->status == Player::statusPlaying && !play.onScreenEnemies.empty()
@@ -381,7 +340,7 @@ void Combat::expectHitByShot()
                 reached = shot;
         return true;
     };
-    ASSERT_TRUE(playUntil(hit, [&] {
+    ASSERT_TRUE(runUntil(hit, [&] {
         flying.clear();
         for (const bullet* shot : game.enemyBullets)
             if (shot && shot->state == bullet::stateFlying)
@@ -401,7 +360,7 @@ void Combat::expectHitByShot()
 void Combat::expectBombClears()
 {
     hands->releaseAll();
-    ASSERT_TRUE(playUntil(
+    ASSERT_TRUE(runUntil(
         [&] { return flyingCount(game) >= shotsForTheBomb && !play.onScreenEnemies.empty(); },
         [&] {
             keepSafe();
@@ -417,7 +376,7 @@ void Combat::expectBombClears()
     EXPECT_EQ(game.currentBombs, bombs - 1);
     EXPECT_EQ(flyingCount(game), 0u);
     // The enemies it destroys score once their deaths have played.
-    EXPECT_TRUE(playUntil([&] { return game.totalScore > score; }, [&] { keepSafe(); }));
+    EXPECT_TRUE(runUntil([&] { return game.totalScore > score; }, [&] { keepSafe(); }));
     scene->keepFrame("Combat-bomb");
     EXPECT_GT(scene->spreadOnScreen(0.2f, 0.8f), 0.25f);
 }

@@ -45,6 +45,8 @@ protected:
     void SetUp() override
     {
         SampleLevelPlay::SetUp();
+        if (IsSkipped())
+            return;
         platform::seedRandom(visitSeed);
     }
 
