@@ -18,7 +18,8 @@ constexpr unsigned long fireKey = XK_z;
 constexpr auto weaveStep = std::chrono::milliseconds(1400);
 // Between two captures of a screen that may hold still.
 constexpr auto stillGap = std::chrono::milliseconds(700);
-// From a level's read to play: the ship's entry and the level's fade.
+// From a level's read to play: the ship's entry and the level's fade, in
+// menu time (stretched by the pace).
 constexpr auto levelIntro = std::chrono::seconds(4);
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
@@ -80,6 +81,23 @@ double meanBrightness(const WindowImage& image)
     for (const std::uint32_t pixel : image.pixels)
         sum += ((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
     return image.pixels.empty() ? 0.0 : sum / double(image.pixels.size());
+}
+
+// The level has faded in from black: the screen is lit and no brighter than a
+// moment before. Slow frames stretch the fade far beyond its time in play.
+constexpr double litScreen = 0.1 * 3.0 * 255.0;
+constexpr double fadeSettled = 1.02;
+bool waitForLevelShown(Player& player)
+{
+    const Clock::time_point start = Clock::now();
+    for (double before = meanBrightness(player.capture()); secondsSince(start) < levelSeconds;) {
+        sleepFor(stillGap);
+        const double now = meanBrightness(player.capture());
+        if (now > litScreen && now < before * fadeSettled)
+            return true;
+        before = now;
+    }
+    return false;
 }
 
 // The continue offer's panel: its warm border and its "YES" cover a share
@@ -190,7 +208,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.choose(); // "PRESS START"
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("Read the level")) << run.logText();
-    sleepFor(levelIntro);
+    player.wait(levelIntro);
+    ASSERT_TRUE(waitForLevelShown(player)) << hasContent(player.shot("whole-unlit-" + renderer));
     const auto levelsRead = [&] { return occurrences(run.logText(), "Read the level"); };
 
     // The first level: fly and fire, pause and play on, until its end.
@@ -219,11 +238,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
                         darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
+    weave.setFiring(false);
 
     // In the second level the ship holds still without firing under the
     // drones' aimed shots until every life is lost: the continue offer waits
     // for the player.
-    sleepFor(levelIntro);
+    player.wait(levelIntro);
     const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << run.logText();
     keep("continue", offer);
