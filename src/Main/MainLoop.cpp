@@ -45,18 +45,17 @@ void runIdleTurn(GameManager& manager)
 void runMainLoop(Game& game, GameManager& manager)
 {
     bool running = true;
-    bool closeSent = false;
     while (running) {
-        if (!closeSent && platform::terminationRequested()) {
-            closeSent = true;
-            manager.windowClosed();
-        }
         const Uint32 flags = SDL_GetWindowFlags(graphics.sdlWindow);
         const bool minimised = (flags & SDL_WINDOW_MINIMIZED) != 0;
         if ((flags & SDL_WINDOW_INPUT_FOCUS) != 0 || game.isAlwaysRender)
             running = runActiveTurn(manager, minimised);
         else
             runIdleTurn(manager);
+        // A desktop logging out asks once: from any screen the first signal
+        // quits as the quit entry does, and the settings are saved.
+        if (platform::terminationRequested())
+            game.setGameState(gameModeQuit);
         if (game.gameMode == gameModeQuit) {
             game.saveConfig();
             logLine("Quitting the game");

@@ -42,7 +42,7 @@ void SdlKeyboard::queueText(const SDL_TextInputEvent& event)
 bool SdlKeyboard::isKeyDown(OIS::KeyCode key) const
 {
     const unsigned code = static_cast<unsigned>(key);
-    return code < mKeyStates.size() && (mKeyStates[code] != 0 || mTapped[code] != 0);
+    return code < mKeyStates.size() && mKeyStates[code] != 0;
 }
 
 const std::string& SdlKeyboard::getAsString(OIS::KeyCode key) { return keyName(key); }
@@ -56,19 +56,35 @@ void SdlKeyboard::setBuffered(bool buffered) { mBuffered = buffered; }
 
 void SdlKeyboard::capture()
 {
-    std::vector<PendingKey> pending;
-    pending.swap(mPending);
-    mAwaitingText = false;
-    // The listener sees the true state while the events are dispatched; the
-    // taps count only for the polls after this capture.
-    mTapped.fill(0);
-    std::array<char, 256> tapped{};
-    for (const PendingKey& key : pending) {
+    const auto due = static_cast<std::ptrdiff_t>(dueCount());
+    const std::vector<PendingKey> taken(mPending.begin(), mPending.begin() + due);
+    mPending.erase(mPending.begin(), mPending.begin() + due);
+    // A press left queued still takes the text that follows it.
+    if (mPending.empty())
+        mAwaitingText = false;
+    for (const PendingKey& key : taken)
         dispatch(key);
-        if (key.pressed)
-            tapped[key.key] = 1;
+}
+
+std::size_t SdlKeyboard::dueCount() const
+{
+    // The frames read what is held, not what happened: a key that went down
+    // and up between two of them, or twice, would be seen once or not at all.
+    // So a capture stops at a key's second change, and at a press after a
+    // release, which the next frames see. Every press is then down for a
+    // frame and up for one before the next press acts, whatever the frame
+    // time; the queue keeps its order, and the first event always goes.
+    std::array<bool, 256> changed{};
+    bool isAnyReleased = false;
+    std::size_t count = 0;
+    for (const PendingKey& pending : mPending) {
+        if (changed[pending.key] || (pending.pressed && isAnyReleased))
+            break;
+        changed[pending.key] = true;
+        isAnyReleased = isAnyReleased || !pending.pressed;
+        ++count;
     }
-    mTapped = tapped;
+    return count;
 }
 
 OIS::Interface* SdlKeyboard::queryInterface(OIS::Interface::IType) { return nullptr; }
@@ -78,7 +94,6 @@ void SdlKeyboard::_initialize()
     mPending.clear();
     mAwaitingText = false;
     mKeyStates.fill(0);
-    mTapped.fill(0);
     mModifiers = 0;
 }
 

@@ -1,12 +1,14 @@
 // The game's keyboard: an OIS keyboard fed from SDL's key and text events, since
 // OIS's own X11 keyboard cannot read SDL's window. Events are queued as SDL
-// delivers them and reach the listener only inside capture(), in order.
+// delivers them and reach the listener only inside capture(), in order; each
+// capture lets a key change once, so the frames see every press and release.
 #pragma once
 
 #include <OISKeyboard.h>
 #include <SDL_events.h>
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace platform {
@@ -35,6 +37,8 @@ private:
         unsigned int text;
     };
 
+    // How many queued events the next capture takes (see capture()).
+    std::size_t dueCount() const;
     void dispatch(const PendingKey& pending);
     void updateModifiers();
 
@@ -42,8 +46,6 @@ private:
     // True while the last queued event is a key press still waiting for its text.
     bool mAwaitingText = false;
     std::array<char, 256> mKeyStates{};
-    // Keys pressed during the last capture, down or not since.
-    std::array<char, 256> mTapped{};
 };
 
 } // namespace platform

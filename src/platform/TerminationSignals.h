@@ -1,6 +1,6 @@
-// Turns a request to end the program from outside its window (Ctrl+C in a
-// terminal, SIGTERM when the desktop logs out) into the same close the window
-// gives: the main loop sees the request and the game quits and saves.
+// Notes a request to end the program from outside its window (Ctrl+C in a
+// terminal, SIGTERM when the desktop logs out): the main loop sees it and the
+// game quits and saves, from whatever screen it shows.
 #pragma once
 
 namespace platform {

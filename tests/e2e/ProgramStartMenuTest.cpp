@@ -65,7 +65,8 @@ TEST_P(ProgramStartMenu, SplashMenuAndOptionsShowOnTheRenderer)
 INSTANTIATE_TEST_SUITE_P(Renderers, ProgramStartMenu, ::testing::Values("D3D9", "D3D11"),
                          [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
-// The sound and key options change at once and are kept; the start of the
+// A quick burst of presses moves the selection once a press; the sound and
+// key options change at once and are kept; the start of the
 // game fades into the first level; a restart keeps the key binding, whose
 // key then confirms; the defaults restore it, the window mode changes, and
 // "Quit" ends the program.
@@ -83,7 +84,13 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     ASSERT_TRUE(first.waitFor("start menu initialized")) << run.logText();
     first.wait(afterScreenChange);
     first.choose();           // "PRESS START"
-    first.tap(XK_Down);       // Options
+    // Every press of a burst counts: twelve entries down a menu of five is
+    // High scores, eleven up from there is Options.
+    first.burst(XK_Down, 12);
+    first.choose();
+    ASSERT_TRUE(first.waitFor("start highscores", 10)) << run.logText();
+    first.back();
+    first.burst(XK_Up, 11);   // Options
     first.choose();
     first.tap(XK_Down);       // Sound
     first.choose();
@@ -114,6 +121,8 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     const std::string kept = run.folder().read(settingsPath);
     EXPECT_EQ(stored(kept, "musicVolume"), 50) << kept;
     EXPECT_EQ(stored(kept, "shootButton0"), 16) << kept; // the Q key
+    // The Return that opened the keyboard screen bound nothing.
+    EXPECT_EQ(stored(kept, "leftKey"), 30) << kept;
 
     // Again, holding a key down through the splash pictures: they end sooner.
     Player second(run);

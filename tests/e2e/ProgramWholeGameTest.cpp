@@ -7,6 +7,7 @@
 #include "support/RenderColours.h"
 #include "support/SoundRecording.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -18,7 +19,8 @@ constexpr unsigned long fireKey = XK_z;
 constexpr auto weaveStep = std::chrono::milliseconds(1400);
 // Between two captures of a screen that may hold still.
 constexpr auto stillGap = std::chrono::milliseconds(700);
-// From a level's read to play: the ship's entry and the level's fade.
+// From a level's read to play: the ship's entry and the level's fade, in
+// menu time (stretched by the pace).
 constexpr auto levelIntro = std::chrono::seconds(4);
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
@@ -82,6 +84,23 @@ double meanBrightness(const WindowImage& image)
     return image.pixels.empty() ? 0.0 : sum / double(image.pixels.size());
 }
 
+// The level has faded in from black: the screen is lit and no brighter than a
+// moment before. Slow frames stretch the fade far beyond its time in play.
+constexpr double litScreen = 0.1 * 3.0 * 255.0;
+constexpr double fadeSettled = 1.02;
+bool waitForLevelShown(Player& player)
+{
+    const Clock::time_point start = Clock::now();
+    for (double before = meanBrightness(player.capture()); secondsSince(start) < levelSeconds;) {
+        sleepFor(stillGap);
+        const double now = meanBrightness(player.capture());
+        if (now > litScreen && now < before * fadeSettled)
+            return true;
+        before = now;
+    }
+    return false;
+}
+
 // The continue offer's panel: its warm border and its "YES" cover a share
 // of the middle of the screen that nothing else there shows.
 bool showsContinueOffer(const WindowImage& image)
@@ -139,6 +158,23 @@ WindowImage firstStillScreen(Player& player, double brightest, int seconds = lev
     return {};
 }
 
+// Slow frames can show the table alone and still before the name panel
+// slides over it: a still screen that differs from it shows the panel. When
+// none comes in twice the time the table took, the panel was there already.
+constexpr double panelShare = 0.02;
+void waitForNameOverTable(Player& player, const WindowImage& firstStill, double tableSeconds)
+{
+    const Clock::time_point start = Clock::now();
+    WindowImage previous = player.capture();
+    while (secondsSince(start) < std::max(10.0, 2.0 * tableSeconds)) {
+        sleepFor(stillGap);
+        WindowImage now = player.capture();
+        if (differingShare(previous, now) < stillShare && differingShare(firstStill, now) > panelShare)
+            return;
+        previous = std::move(now);
+    }
+}
+
 // The pause key's sound, "pause.wav", is a 988 Hz triangle: nearly all of
 // its power is in that one tone, which nothing else of the game plays alone.
 constexpr double pauseTone = 988.0;
@@ -190,7 +226,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.choose(); // "PRESS START"
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("Read the level")) << run.logText();
-    sleepFor(levelIntro);
+    player.wait(levelIntro);
+    ASSERT_TRUE(waitForLevelShown(player)) << hasContent(player.shot("whole-unlit-" + renderer));
     const auto levelsRead = [&] { return occurrences(run.logText(), "Read the level"); };
 
     // The first level: fly and fire, pause and play on, until its end.
@@ -219,11 +256,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
                         darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
+    weave.setFiring(false);
 
     // In the second level the ship holds still without firing under the
     // drones' aimed shots until every life is lost: the continue offer waits
     // for the player.
-    sleepFor(levelIntro);
+    player.wait(levelIntro);
     const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << run.logText();
     keep("continue", offer);
@@ -232,8 +270,11 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
     // The name panel slides in after the table, 1.9 s of the screen's time;
     // then the screen holds still.
+    const Clock::time_point tableStart = Clock::now();
     player.wait(std::chrono::milliseconds(2500));
-    ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30)));
+    const WindowImage firstStill = firstStillScreen(player, 3.0 * 255.0, 30);
+    ASSERT_TRUE(hasContent(firstStill));
+    waitForNameOverTable(player, firstStill, secondsSince(tableStart));
     // "A" is offered: "ACE".
     player.tap(XK_Right);
     player.tap(XK_Up, 3);

@@ -113,6 +113,15 @@ void Player::tap(unsigned long key, int times)
     }
 }
 
+void Player::burst(unsigned long key, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        press(key);
+        release(key);
+    }
+    wait(afterTap);
+}
+
 void Player::choose(unsigned long key)
 {
     tap(key);

@@ -4,6 +4,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 
 // Windows of other programs come and go while the tree is walked: a request
@@ -15,6 +18,23 @@ Display* openDisplay()
     static const bool installed = (XSetErrorHandler(ignoreXError), true);
     (void)installed;
     return XOpenDisplay(nullptr);
+}
+
+// A keyboard stamps each event with the server's millisecond clock. SDL
+// takes a release followed by a press of the same key less than 2 ms later
+// for the keyboard's auto-repeat and drops both; with every event stamped 0
+// ("CurrentTime") a release is dropped whenever the next press of that key
+// is already queued, as it is when the program's frames run slow. So each
+// event carries its own time, at least 2 ms after the one before.
+Time nextKeyTime()
+{
+    constexpr Time repeatGap = 2;
+    static Time last = 0;
+    const auto now = static_cast<Time>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                           std::chrono::steady_clock::now().time_since_epoch())
+                                           .count());
+    last = std::max(now, last + repeatGap);
+    return last;
 }
 
 std::string windowTitle(Display* display, Window window)
@@ -163,7 +183,7 @@ bool sendKey(unsigned long window, unsigned long keySymbol, bool pressed)
     event.xkey.display = display;
     event.xkey.window = window;
     event.xkey.root = DefaultRootWindow(display);
-    event.xkey.time = CurrentTime;
+    event.xkey.time = nextKeyTime();
     event.xkey.keycode = code;
     event.xkey.same_screen = True;
     const bool sent = code != 0 && XSendEvent(display, window, True, pressed ? KeyPressMask : KeyReleaseMask, &event);
