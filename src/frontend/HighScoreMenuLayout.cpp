@@ -18,10 +18,12 @@
 namespace {
 
 constexpr float scrollPerRelative = 2.0f;
-// The name panel's lines, as shares of the screen scale.
+// The name panel's lines, as shares of the screen scale. The confirm mark
+// stands clear of the arrow under the letters even grown to confirm, and
+// the help line under it.
 constexpr float nameTitleY = -0.3f;
-constexpr float helpY = 0.31f;
-constexpr float okY = 0.2f;
+constexpr float helpY = 0.33f;
+constexpr float okY = 0.24f;
 // The six letters share the name panel's width in this many places; the
 // left and right arrows stand halfway to the next letters.
 constexpr float letterPlaces = 7.0f;
@@ -30,9 +32,10 @@ constexpr float arrowGapPerSpacing = 0.5f;
 constexpr float arrowGapPerPoint = 0.005f;
 constexpr float selectedLetterScale = 1.2f;
 // The table: rows (the column heads and ten rows) share the panel's height;
-// the title stands above it; columns at shares of the panel's half width.
+// the title stands just above it, below the HUD's top lines and stage
+// title; columns at shares of the panel's half width.
 constexpr float rowsPerPanel = 11.0f;
-constexpr float titleAbovePanel = 0.12f;
+constexpr float titleAbovePanel = 0.09f;
 constexpr float rankColumn = -0.75f;
 constexpr float nameColumn = -0.3f;
 constexpr float scoreColumn = 0.25f;

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::string windowTitle = " - engine v1.7.2.0";
+const std::string windowTitle = sampleWindowTitle;
 
 // The settings template with the window drawn even without input focus (the
 // test's X server has no window manager to give focus).
@@ -73,6 +73,14 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
     run.folder().write("game/data/zarnith.scores", "<PREFS lasName = \"OLD\" />\n");
 
     const pid_t pid = run.start();
+    // The window shows the game's name from the moment it appears.
+    std::optional<std::string> firstTitle;
+    for (int hundredth = 0; hundredth < 120 * 100 && !firstTitle; ++hundredth) {
+        firstTitle = shownWindowTitle(pid);
+        if (!firstTitle)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(firstTitle.value_or("(never shown)"), windowTitle);
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
 
     // A second copy ends at once with code 0 and touches nothing.
