@@ -14,6 +14,10 @@ zarnith_game_picture(hudBackdrop.png -size 512x32 "gradient:#0b1a44e0-#0b1a4440"
 # The continue offer's panel, warmer than the pause menu's.
 zarnith_game_picture(continueMenu.png -size 512x256 xc:none
   -fill "#301020d0" -stroke "#e8a06f" -strokewidth 4 -draw "roundrectangle 2,2 509,253 24,24")
+# The high-score and stage-score panels: opaque inside its border, so that
+# the name panel hides the table's rows it slides over.
+zarnith_game_picture(highScoresMenu.png -size 256x256 xc:none
+  -fill "#101830" -stroke "#6fa8e8" -strokewidth 4 -draw "roundrectangle 2,2 253,253 16,16")
 zarnith_game_picture(hudEmblem.png -size 64x64 xc:none
   -fill "#6fa8e8" -draw "polygon 32,4 60,56 32,44 4,56")
 zarnith_picture(gameover.jpg -size 512x128 xc:black -fill white

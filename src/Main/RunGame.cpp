@@ -99,9 +99,11 @@ void setUpRendererAndResources(Game& game)
     logLine("resources initialized");
 }
 
+// The window shows the game's name from its first frame: the game file is
+// found (its resources are registered) though not yet read.
 void showWindow(Game& game)
 {
-    const std::string title = game.gameName + " - engine v" + programPaths.engineVersion;
+    const std::string title = findGameName() + " - engine v" + programPaths.engineVersion;
     SDL_SetWindowTitle(graphics.sdlWindow, title.c_str());
     game.renderWindow = graphics.renderWindow;
     SDL_ShowWindow(graphics.sdlWindow);

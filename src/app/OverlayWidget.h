@@ -170,5 +170,6 @@ private:
 // (length of the longest '\n'-separated line in characters, number of lines).
 Ogre::Vector2 measureTextLines(const std::string& text);
 std::wstring longestTextLine(const std::wstring& text);
-// Width of the widget's longest line in screen units.
+// Width of the widget's longest line in screen units, as its text area draws
+// it (a space as wide as a "0").
 float measureTextWidth(const OverlayWidget& widget);

@@ -19,19 +19,32 @@ namespace {
 
 constexpr float charHeightUnit = 0.0025f;
 
-// Adds char height x glyph width of each character of the line; characters
-// the font cannot give add nothing.
+// Ogre's text area leaves a space as wide as a "0" (no widget sets its own
+// space width), whatever the font's own space glyph: a space is measured so.
+constexpr Ogre::Font::CodePoint spaceCharacter = 0x20;
+constexpr Ogre::Font::CodePoint spaceDrawnAs = 0x30;
+
+// Width / height of the character as the text area draws it; a character
+// the font cannot give counts nothing.
+float drawnGlyphAspect(const Ogre::Font& font, wchar_t character)
+{
+    auto codePoint = static_cast<Ogre::Font::CodePoint>(character);
+    if (codePoint == spaceCharacter)
+        codePoint = spaceDrawnAs;
+    try {
+        return font.getGlyphInfo(codePoint).aspectRatio;
+    } catch (const Ogre::Exception&) {
+        return 0.0f;
+    }
+}
+
+// Adds char height x drawn width of each character of the line.
 float sumGlyphWidths(const Ogre::Font& font, const std::wstring& line, float charHeight)
 {
     float sum = 0.0f;
-    for (wchar_t character : line) {
-        if (character == L'\n' || character == L'\r')
-            continue;
-        try {
-            sum += charHeight * font.getGlyphInfo(static_cast<Ogre::Font::CodePoint>(character)).aspectRatio;
-        } catch (const Ogre::Exception&) {
-        }
-    }
+    for (wchar_t character : line)
+        if (character != L'\n' && character != L'\r')
+            sum += charHeight * drawnGlyphAspect(font, character);
     return sum;
 }
 

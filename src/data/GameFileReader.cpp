@@ -94,13 +94,19 @@ void readExtensionsAndPlayers(Game& game, const XmlNode& root)
 
 } // namespace
 
+std::string findGameName()
+{
+    const std::string fileName = findGameFile();
+    return fileName.substr(0, fileName.size() - std::min(fileName.size(), std::string(gameFileSuffix).size()));
+}
+
 void readGameFile(Game& game)
 {
     const std::string fileName = findGameFile();
     if (fileName.empty())
         return;
     const bool parsed = readXmlResource(fileName, "GAMERSC", failureLine, [&](XmlNode& root) {
-        game.gameName = fileName.substr(0, fileName.size() - std::string(gameFileSuffix).size());
+        game.gameName = findGameName();
         readLocalization(game, game.language, game.defaultTexts);
         readSettingSections(game, root);
         readLevelList(game, root);

@@ -26,13 +26,17 @@ constexpr float okY = 0.2f;
 // left and right arrows stand halfway to the next letters.
 constexpr float letterPlaces = 7.0f;
 constexpr float arrowGapPerSpacing = 0.5f;
-// The up and down arrows' distance from the letter, per point of its font size.
-constexpr float arrowGapPerPoint = 0.005f;
+// The up and down arrows' distance from the letter, per point of its font
+// size: clear of the selected (grown) letter; the arrow below stands closer,
+// clear of the confirm mark under it grown to confirm.
+constexpr float arrowAbovePerPoint = 0.0042f;
+constexpr float arrowBelowPerPoint = 0.00355f;
 constexpr float selectedLetterScale = 1.2f;
 // The table: rows (the column heads and ten rows) share the panel's height;
-// the title stands above it; columns at shares of the panel's half width.
+// the title stands just above it, below the HUD's top lines and stage
+// title; columns at shares of the panel's half width.
 constexpr float rowsPerPanel = 11.0f;
-constexpr float titleAbovePanel = 0.12f;
+constexpr float titleAbovePanel = 0.09f;
 constexpr float rankColumn = -0.75f;
 constexpr float nameColumn = -0.3f;
 constexpr float scoreColumn = 0.25f;
@@ -99,11 +103,10 @@ void HighScoreMenu::layoutNamePanel()
         return;
     const auto selected = static_cast<std::size_t>(std::clamp(cursor, 0, static_cast<int>(letterEntries.size()) - 1));
     const Ogre::Vector2 at = letterEntries[selected]->basePosition;
-    const float gap = size * arrowGapPerPoint;
     placeEntry(*arrowLeft, at - Ogre::Vector2(spacing * arrowGapPerSpacing, 0.0f));
     placeEntry(*arrowRight, at + Ogre::Vector2(spacing * arrowGapPerSpacing, 0.0f));
-    placeEntry(*arrowTop, at - Ogre::Vector2(0.0f, gap));
-    placeEntry(*arrowBottom, at + Ogre::Vector2(0.0f, gap));
+    placeEntry(*arrowTop, at - Ogre::Vector2(0.0f, size * arrowAbovePerPoint));
+    placeEntry(*arrowBottom, at + Ogre::Vector2(0.0f, size * arrowBelowPerPoint));
 }
 
 float HighScoreMenu::heightPerWidth()

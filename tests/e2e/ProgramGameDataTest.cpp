@@ -16,7 +16,7 @@ namespace {
 unsigned long waitForWindow(pid_t pid)
 {
     for (int tenth = 0; tenth < 200; ++tenth) {
-        if (unsigned long window = findWindowByTitle(" - engine v1.7.2.0", pid))
+        if (unsigned long window = findWindowByTitle(sampleWindowTitle, pid))
             return window;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

@@ -89,7 +89,7 @@ void startAndClose(const HostileSettings& hostile)
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
     unsigned long window = 0;
-    ASSERT_TRUE(eventually([&] { return (window = findWindowByTitle(" - engine v1.7.2.0", pid)) != 0; }));
+    ASSERT_TRUE(eventually([&] { return (window = findWindowByTitle(sampleWindowTitle, pid)) != 0; }));
     // The start menu keeps the window from shrinking below its smallest size;
     // the splash pictures before it only follow the window. Without focus
     // (these settings do not render in the background) the game stands still.

@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::string windowTitle = " - engine v1.7.2.0";
+const std::string windowTitle = sampleWindowTitle;
 const std::string mutedLine = "no sound device could be opened: the game runs muted";
 // A sample below this is silence.
 constexpr float audibleLevel = 1e-3f;

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::string windowTitle = " - engine v1.7.2.0";
+const std::string windowTitle = sampleWindowTitle;
 
 // The settings template with the window drawn even without input focus (the
 // test's X server has no window manager to give focus).
@@ -41,10 +41,10 @@ void expectInOrder(const std::string& log, const std::vector<std::string>& lines
 
 bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
-unsigned long waitForWindow(pid_t pid, int timeoutSeconds)
+unsigned long waitForWindow(pid_t pid, int timeoutSeconds, const std::string& title = windowTitle)
 {
     for (int tenth = 0; tenth < timeoutSeconds * 10; ++tenth) {
-        if (unsigned long window = findWindowByTitle(windowTitle, pid))
+        if (unsigned long window = findWindowByTitle(title, pid))
             return window;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
@@ -53,11 +53,11 @@ unsigned long waitForWindow(pid_t pid, int timeoutSeconds)
 
 // Starts the program, lets it reach its main loop, closes its window and
 // expects a clean end.
-void playUntilClosed(ProgramRun& run)
+void playUntilClosed(ProgramRun& run, const std::string& title = windowTitle)
 {
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
-    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
+    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20, title)));
     EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
 }
 
@@ -73,6 +73,14 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
     run.folder().write("game/data/zarnith.scores", "<PREFS lasName = \"OLD\" />\n");
 
     const pid_t pid = run.start();
+    // The window shows the game's name from the moment it appears.
+    std::optional<std::string> firstTitle;
+    for (int hundredth = 0; hundredth < 120 * 100 && !firstTitle; ++hundredth) {
+        firstTitle = shownWindowTitle(pid);
+        if (!firstTitle)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(firstTitle.value_or("(never shown)"), windowTitle);
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
 
     // A second copy ends at once with code 0 and touches nothing.
@@ -242,6 +250,7 @@ TEST(ProgramWindow, AGameFolderWithoutAGameFileStillOpensAndCloses)
     ProgramRun run;
     run.folder().write("share/Zarnith/zarnith/config.ini", renderingSettings(run));
     boost::filesystem::remove(run.gameDir() + "data/game.tzn");
-    playUntilClosed(run);
+    // Without a game there is no name to show before the version.
+    playUntilClosed(run, " - engine v1.7.2.0");
     EXPECT_EQ(run.logText().find("game read"), std::string::npos);
 }

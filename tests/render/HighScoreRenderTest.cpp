@@ -2,8 +2,11 @@
 // play a qualifying score gets a name typed with the keys (with cancel's
 // deleting and disarming), the table shows it in the new-score colour and
 // "high.scores" keeps it; the start menu's
-// high-score screen shows the table and closes it on the way back. The
-// frames kept for the eye show the name panel and both tables.
+// high-score screen shows the table and closes it on the way back. In play
+// its texts stand clear of each other and of the HUD, and the name panel
+// hides the rows behind it. The frames kept for the eye show the name panel
+// and both tables.
+#include "support/DrawnText.h"
 #include "support/RenderScene.h"
 #include "support/TempFolder.h"
 #include "support/WindowManager.h"
@@ -15,6 +18,8 @@
 #include "core/GameState.h"
 #include "data/GameFileReader.h"
 #include "data/LocalizationReader.h"
+#include "frontend/GameHUD.h"
+#include "frontend/HUDElement.h"
 #include "frontend/HighScoreMenu.h"
 #include "frontend/StartMenuState.h"
 #include "play/playState.h"
@@ -53,6 +58,36 @@ float shareOf(const RenderScene& scene, float left, float top, float right, floa
     return static_cast<float>(count) / (grid * grid);
 }
 
+using drawntext::ScreenBox;
+
+using NamedBoxes = std::vector<std::pair<std::string, ScreenBox>>;
+
+// The HUD's fixed lines.
+NamedBoxes hudLineBoxes(const GameHUD& hud)
+{
+    NamedBoxes boxes;
+    for (const OverlayWidget* line : {hud.scoreText, hud.hpText, hud.livesText, hud.bombsText, hud.multiplierText})
+        if (line)
+            boxes.emplace_back(line->text, drawntext::inkBand(drawntext::drawnBox(*line)));
+    return boxes;
+}
+
+// What the HUD's layout adds: its elements' texts and pictures, and its
+// bars' layers.
+NamedBoxes hudElementBoxes(const GameHUD& hud)
+{
+    NamedBoxes boxes;
+    for (const HUDElement* element : hud.elements) {
+        if (element->widget && element->widget->isText)
+            boxes.emplace_back(element->screenName, drawntext::inkBand(drawntext::drawnBox(*element->widget)));
+        else if (element->widget && element->widget->panel)
+            boxes.emplace_back(element->screenName, drawntext::drawnBox(*element->widget->panel, *element->widget->overlay));
+        if (element->emptyLayer && element->emptyOverlay)
+            boxes.emplace_back(element->screenName, drawntext::drawnBox(*element->emptyLayer, *element->emptyOverlay));
+    }
+    return boxes;
+}
+
 // Text drawn white over the dark panel.
 bool isWhiteText(const Ogre::ColourValue& c) { return c.r > 0.7f && c.g > 0.7f && c.b > 0.7f; }
 
@@ -67,10 +102,13 @@ protected:
         game.loadGameData();
         readLocalizationTags(game.language + "_localization.xml", game.localizationTags);
         // A scene drops the materials made while it lived, a loaded font's
-        // among them: the menu font is loaded before this test's scene.
-        OverlayWidget font;
-        font.fontName = game.startMenuFont;
-        font.create();
+        // among them: the game's fonts (menus, HUD) are loaded before this
+        // test's scene.
+        for (const auto& entry : Ogre::FontManager::getSingleton().getResourceIterator()) {
+            OverlayWidget font;
+            font.fontName = entry.second->getName();
+            font.create();
+        }
         fontsBefore = loadedFonts();
         scene = std::make_unique<RenderScene>();
         game.preferenceFolder = preferences.path();
@@ -85,6 +123,8 @@ protected:
         if (!manager)
             return;
         windowmanager::stop(manager, elsewhere);
+        delete game.hud;
+        game.hud = nullptr;
         game.clearLibraries();
         game.resetLevel();
         game.resetDefaults();
@@ -244,6 +284,98 @@ TEST_F(HighScoreRender, TheStartMenuShowsTheTableAndClosesItOnTheWayBack)
     menu.back();
     ASSERT_TRUE(runUntil([&] { return !table.tableOverlay->isVisible(); }));
     EXPECT_NE(menu.currentScreen, startMenuState::highScoresScreenName);
+}
+
+TEST_F(HighScoreRender, InPlayTheTextsStandClearOfEachOtherAndOfTheHud)
+{
+    // The test's window is square: laid out for its own shape, every height
+    // on screen is what a window of any shape shows.
+    game.screenRatio = 0;
+    // The program's start makes the one HUD of the run.
+    game.hud = new GameHUD();
+    game.resetGame();
+    game.levelName = "Level01";
+    playState& play = *playState::getInstance();
+    manager->changeState(&play);
+    ASSERT_NE(play.highScoreMenu, nullptr);
+    ASSERT_NE(game.hud, nullptr);
+    game.totalScore = finalScore;
+    game.setGameState(gameModeHighScoreEntry);
+    HighScoreMenu& menu = *play.highScoreMenu;
+    ASSERT_TRUE(runUntil([&] { return menu.phase == HighScoreMenu::phaseNameEntry; }));
+    for (int frame = 0; frame < 20; ++frame)
+        runFrame();
+    scene->keepFrame("HighScore-layout-in-play");
+
+    // The layout's elements stand clear of each other and of the fixed lines
+    // (which the square window draws wider than any game window).
+    const NamedBoxes elements = hudElementBoxes(*game.hud);
+    NamedBoxes hud = hudLineBoxes(*game.hud);
+    for (const auto& [name, box] : elements) {
+        for (const auto& [other, otherBox] : hud)
+            EXPECT_FALSE(drawntext::overlap(box, otherBox)) << "HUD: " << name << " " << box << ", " << other << " "
+                                                            << otherBox;
+        hud.emplace_back(name, box);
+    }
+    const ScreenBox title = drawntext::inkBand(drawntext::drawnBox(*menu.titleEntry->labelText));
+    ASSERT_FALSE(title.isEmpty());
+    for (const auto& [name, box] : hud)
+        EXPECT_FALSE(drawntext::overlap(title, box)) << "title " << title << " on the HUD's " << name << " " << box;
+
+    const auto panelTexts = [&] {
+        std::vector<const menuButton*> entries = {menu.nameTitleEntry.get(), menu.helpEntry.get(),
+                                                  menu.okEntry.get(),        menu.arrowLeft.get(),
+                                                  menu.arrowRight.get(),     menu.arrowTop.get(),
+                                                  menu.arrowBottom.get()};
+        for (const auto& letter : menu.letterEntries)
+            entries.push_back(letter.get());
+        NamedBoxes boxes;
+        for (const menuButton* entry : entries)
+            boxes.emplace_back(entry->label, drawntext::inkBand(drawntext::drawnBox(*entry->labelText)));
+        return boxes;
+    };
+    const auto expectApart = [](const NamedBoxes& texts, const char* when) {
+        for (std::size_t a = 0; a < texts.size(); ++a)
+            for (std::size_t b = a + 1; b < texts.size(); ++b)
+                EXPECT_FALSE(drawntext::overlap(texts[a].second, texts[b].second))
+                    << when << ": " << texts[a].first << " " << texts[a].second << ", " << texts[b].first << " "
+                    << texts[b].second;
+    };
+    expectApart(panelTexts(), "entering");
+
+    // Inside the name panel, away from its own texts and its border, only
+    // the panel shows: no row of the table behind it.
+    const ScreenBox panel = drawntext::drawnBox(*menu.namePanel, *menu.nameOverlay);
+    ASSERT_FALSE(panel.isEmpty());
+    constexpr int grid = 48;
+    float darkest = 1.0f, brightest = 0.0f;
+    for (int row = 1; row < grid; ++row)
+        for (int column = 1; column < grid; ++column) {
+            const float x = panel.left + (panel.right - panel.left) * (0.05f + 0.9f * column / grid);
+            const float y = panel.top + (panel.bottom - panel.top) * (0.05f + 0.9f * row / grid);
+            const NamedBoxes texts = panelTexts();
+            const bool onText = std::any_of(texts.begin(), texts.end(), [&](const auto& text) {
+                const ScreenBox& box = text.second;
+                const float margin = box.bottom - box.top;
+                return x > box.left - margin && x < box.right + margin && y > box.top - margin && y < box.bottom + margin;
+            });
+            if (onText)
+                continue;
+            const Ogre::ColourValue colour = scene->colourOnScreen(x, y);
+            const float brightness = (colour.r + colour.g + colour.b) / 3.0f;
+            darkest = std::min(darkest, brightness);
+            brightest = std::max(brightest, brightness);
+        }
+    EXPECT_LT(brightest - darkest, 0.06f) << "the rows behind show through the name panel";
+
+    // On a middle letter, confirmed once: the mark grows under the arrows.
+    for (OIS::KeyCode key : {OIS::KC_RIGHT, OIS::KC_RIGHT, OIS::KC_RIGHT, OIS::KC_RETURN})
+        tap(key);
+    ASSERT_TRUE(menu.confirmArmed);
+    for (int frame = 0; frame < 10; ++frame)
+        runFrame();
+    scene->keepFrame("HighScore-layout-confirming");
+    expectApart(panelTexts(), "confirming");
 }
 
 } // namespace

@@ -195,10 +195,14 @@ TEST_F(OverlayWidgetRender, TextWidthAddsTheGlyphsOfTheLongestLine)
     const auto two = textWidget("AA");
     const auto four = textWidget("AAAA\nA");
     const auto foreign = textWidget("AA" + japanese);
+    const auto spaced = textWidget("A A");
+    const auto zero = textWidget("A0A");
     // The overlay manager learns the viewport's size when it draws.
     scene->renderFrame();
     EXPECT_GT(measureTextWidth(*two), 0.0f);
     EXPECT_FLOAT_EQ(measureTextWidth(*four), 2.0f * measureTextWidth(*two));
+    // Ogre's text area leaves a space as wide as a "0".
+    EXPECT_FLOAT_EQ(measureTextWidth(*spaced), measureTextWidth(*zero));
     // The font has no Japanese glyphs: they count nothing.
     EXPECT_FLOAT_EQ(measureTextWidth(*foreign), measureTextWidth(*two));
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string windowTitle = " - engine v1.7.2.0";
+const std::string windowTitle = sampleWindowTitle;
 
 } // namespace
 

@@ -9,6 +9,9 @@
 #include <map>
 #include <string>
 
+// The window's title on the sample game: its name and the engine's version.
+inline const std::string sampleWindowTitle = "Skyward - engine v1.7.2.0";
+
 class ProgramRun {
 public:
     // Copies the built game folder (program included) into a temporary folder.

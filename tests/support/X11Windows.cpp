@@ -93,6 +93,29 @@ unsigned long findWindowByTitle(const std::string& title, long pid)
     return found;
 }
 
+std::optional<std::string> shownWindowTitle(long pid)
+{
+    Display* display = openDisplay();
+    if (!display)
+        return std::nullopt;
+    std::optional<std::string> title;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count && !title; ++i) {
+            XWindowAttributes attributes;
+            if (windowProcess(display, children[i]) == pid && XGetWindowAttributes(display, children[i], &attributes)
+                && attributes.map_state == IsViewable)
+                title = windowTitle(display, children[i]);
+        }
+        if (children)
+            XFree(children);
+    }
+    XCloseDisplay(display);
+    return title;
+}
+
 bool requestWindowClose(unsigned long window)
 {
     Display* display = openDisplay();

@@ -4,12 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The top-level window of that exact title that the given process made
 // (several copies of the program may run at once); 0 when there is none.
 unsigned long findWindowByTitle(const std::string& title, long pid);
+
+// The title of the process's top-level window once it is shown (mapped);
+// nothing while it has none shown.
+std::optional<std::string> shownWindowTitle(long pid);
 
 // Sends WM_DELETE_WINDOW; returns false without a display or window.
 bool requestWindowClose(unsigned long window);
