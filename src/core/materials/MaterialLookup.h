@@ -1,7 +1,8 @@
-// Finding, cloning and removing materials by name, and reaching their
-// techniques, passes and texture units by index without Ogre's assertions
-// (Debian's Ogre aborts on an index out of range): every accessor here
-// answers null for a part the material does not have.
+// Finding, cloning and removing materials by name, telling the empty
+// stand-ins Ogre makes for names its scripts leave undefined from real
+// materials, and reaching their techniques, passes and texture units by index
+// without Ogre's assertions (Debian's Ogre aborts on an index out of range):
+// every accessor here answers null for a part the material does not have.
 #pragma once
 
 #include <OgreMaterial.h>

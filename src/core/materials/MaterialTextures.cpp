@@ -37,7 +37,7 @@ bool readPictureAlpha(const std::string& name)
 {
     const std::string group = groupHoldingResource(name);
     if (group.empty())
-        OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, "Cannot locate picture " + name, "pictureHasAlpha");
+        OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, "Cannot locate picture " + name, "readPictureAlpha");
     if (Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr()) {
         const Ogre::TexturePtr texture = textures->load(name, group);
         return Ogre::PixelUtil::hasAlpha(texture->getSrcFormat());
