@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "core/Game.h"
+#include "core/materials/MaterialLookup.h"
 
 #include <OgreException.h>
 #include <OgreResourceGroupManager.h>
@@ -35,7 +36,7 @@ void addLocation(const ResourceLocation& location)
 void initialiseGroup(const std::string& group)
 {
     try {
-        Ogre::ResourceGroupManager::getSingleton().initialiseResourceGroup(group);
+        initialiseScriptGroup(group);
     } catch (const Ogre::Exception& e) {
         logLine("[ERROR] can't initialise resource group " + group + ": " + e.getDescription());
     }

@@ -9,16 +9,15 @@
 #include "combat/bulletDefinition.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
+#include "core/materials/MaterialTextures.h"
 #include "core/materials/ShotMaterials.h"
 
 #include <OgreCamera.h>
 #include <OgreException.h>
-#include <OgreImage.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -49,25 +48,6 @@ Ogre::Camera* collisionCameraIn(Ogre::SceneManager* scene)
     if (scene->hasCamera("PlayCollisionCam"))
         return scene->getCamera("PlayCollisionCam");
     return scene->hasCamera("PlayCam") ? scene->getCamera("PlayCam") : nullptr;
-}
-
-// Whether the beam texture has alpha, read once per texture for the run.
-bool textureHasAlpha(const std::string& texture)
-{
-    static std::map<std::string, bool> known;
-    const auto found = known.find(texture);
-    if (found != known.end())
-        return found->second;
-    bool hasAlpha = false;
-    try {
-        Ogre::Image image;
-        image.load(texture, "GAMERSC");
-        hasAlpha = image.getHasAlpha();
-    } catch (const Ogre::Exception&) {
-        return false;
-    }
-    known[texture] = hasAlpha;
-    return hasAlpha;
 }
 
 void destroyNode(Ogre::SceneManager* scene, Ogre::SceneNode*& node)
@@ -218,7 +198,7 @@ void Weapon::setupShotDefinition()
     }
     laserTexture = bulletDefinition->meshName;
     laserTextureAspect = createLaserMaterials(laserTexture);
-    laserHasAlpha = resourceExists(laserTexture) && textureHasAlpha(laserTexture);
+    laserHasAlpha = resourceExists(laserTexture) && pictureHasAlpha(laserTexture);
 }
 
 void Weapon::resetFiring()

@@ -5,6 +5,7 @@
 #include "app/AudioService.h"
 #include "app/Log.h"
 #include "combat/Player.h"
+#include "core/materials/MaterialLookup.h"
 #include "core/materials/MaterialModule.h"
 #include "data/GameFileReader.h"
 #include "data/LocalizationReader.h"
@@ -63,7 +64,7 @@ void Game::setupResourceLocations()
         if (!added)
             return;
         Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
-        groups.initialiseResourceGroup(extensionGroup);
+        initialiseScriptGroup(extensionGroup);
         groups.loadResourceGroup(extensionGroup);
         logLine("Initialized Extentions resources ");
     } catch (const Ogre::Exception&) {

@@ -4,6 +4,7 @@
 
 #include "app/Log.h"
 #include "app/SoundDefinition.h"
+#include "core/effects/SpriteEffectMaterials.h"
 #include "core/effects/sfxLibraryEntry.h"
 #include "combat/Enemy.h"
 #include "combat/Player.h"
@@ -128,6 +129,7 @@ void Game::buildToybox()
     for (auto& entry : playerLibrary)
         bindWeaponSets(entry.second->weaponSets, weaponLibrary);
     loadParticlePresets();
+    makeParticleTemplateMaterials();
 }
 
 // Every particle template is an effect by its own name, unless the library

@@ -3,6 +3,7 @@
 // declined; the name entered at the end is in the high-score table and in
 // the saved file, and the start menu shows the table again before the
 // program quits.
+#include "support/FlatGrey.h"
 #include "support/ProgramPlayer.h"
 #include "support/RenderColours.h"
 #include "support/SoundRecording.h"
@@ -22,6 +23,9 @@ constexpr auto stillGap = std::chrono::milliseconds(700);
 // From a level's read to play: the ship's entry and the level's fade, in
 // menu time (stretched by the pace).
 constexpr auto levelIntro = std::chrono::seconds(4);
+// Play while the guns fire shows almost no flat grey blocks (menus' text and
+// frames make about 0.2 % of a screen); particles drawn as blocks make 0.8 %.
+constexpr double flatGreyLimit = 0.002;
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
 {
@@ -237,6 +241,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
         weave.step();
     const WindowImage inPlay = player.capture();
     keep("hud", inPlay);
+    // The sparks and bursts of the shots show their pictures, not flat blocks.
+    EXPECT_LT(flatGreyBlockShare(inPlay), flatGreyLimit);
     weave.setFiring(false);
     player.tap(XK_Escape);
     player.wait(afterScreenChange);

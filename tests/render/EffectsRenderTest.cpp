@@ -1,9 +1,12 @@
 // Explosions and particle effects, drawn: the sample game's 4 x 2 explosion
-// sheet played over time by an explosion element, and an animated sheet made
-// by library name riding on the object it is attached to.
+// sheet played over time by an explosion element, an animated sheet made
+// by library name riding on the object it is attached to, and the pictures
+// the sample's particle templates name, each decoded once.
 #include "render/ConstantReadback.h"
+#include "support/PictureDecodes.h"
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
+#include "support/SampleGame.h"
 
 #include "core/Game.h"
 #include "core/MeshAvailability.h"
@@ -12,6 +15,7 @@
 #include "core/effects/sfxLibraryEntry.h"
 
 #include <OgreEntity.h>
+#include <OgreParticle.h>
 #include <OgreParticleSystem.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
@@ -117,6 +121,63 @@ TEST_F(Effects, AnEffectAttachedToAnObjectMovesWithIt)
     scene->keepFrame("effect_moved");
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-4.0f, 0.0f, -4.0f)), firstFrame);
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(4.0f, 0.0f, 4.0f)), Ogre::ColourValue::Black);
+}
+
+// The sample's templates name their pictures as materials. One white
+// particle 8 units wide shows its picture: the picture's colour at its centre
+// and nothing near the corners of its square, where a material without the
+// picture draws a flat block. However many impacts make their sparks, each
+// picture is decoded once.
+TEST_F(Effects, ParticleTemplatesShowThePicturesTheyNameDecodedOnce)
+{
+    constexpr int impacts = 12;
+    // The middle of a radial gradient 64 texels wide, filtered.
+    constexpr float centreTolerance = 16.0f / 255.0f;
+    const PictureDecodes decodes({"png", "jpg"});
+    samplegame::load(game);
+    ExplosionElement burst; // an enemy's death
+    burst.particleName = "Enemy_explosion";
+    burst.sceneManager = scene->scene;
+    burst.start(false);
+    for (int impact = 1; impact < impacts; ++impact)
+        createSpriteEffect(&game, "impact" + std::to_string(impact), "impact", scene->scene, true, false);
+    struct Shown {
+        const char* picture;
+        Ogre::ParticleSystem* system;
+        Ogre::ColourValue centre;
+    };
+    const Shown cases[] = {
+        {"sparkGlow.jpg", burst.particleSystem, rgb(0xffd060)},
+        {"smokePuff.png", createSpriteEffect(&game, "smoke", "explosionSmoke", scene->scene, false, false),
+         rgb(0xc0c0c0)},
+        {"sparkParticle.png", createSpriteEffect(&game, "impact0", "impact", scene->scene, true, false),
+         rgb(0xffffff)},
+    };
+    for (const Shown& shown : cases) {
+        ASSERT_NE(shown.system, nullptr) << shown.picture;
+        Ogre::ParticleSystem& system = *shown.system;
+        if (!system.isAttached())
+            scene->place(&system, Ogre::Vector3::ZERO);
+        system.setEmitting(false);
+        system._update(0.0f); // readies the system's particles
+        Ogre::Particle* particle = system.createParticle();
+        ASSERT_NE(particle, nullptr);
+        particle->mPosition = Ogre::Vector3::ZERO;
+        particle->mDirection = Ogre::Vector3::ZERO;
+        particle->mColour = Ogre::ColourValue::White;
+        particle->setDimensions(8.0f, 8.0f);
+        particle->mTimeToLive = particle->mTotalTimeToLive = 10.0f;
+        system._update(0.0f);
+        scene->renderFrame();
+        scene->keepFrame(std::string("particle_") + shown.picture);
+        EXPECT_LE(colourDistance(scene->colourAt(Ogre::Vector3::ZERO), shown.centre), centreTolerance)
+            << shown.picture << ": " << scene->colourAt(Ogre::Vector3::ZERO);
+        EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(3.4f, 0.0f, 3.4f)), Ogre::ColourValue::Black) << shown.picture;
+        EXPECT_LE(decodes.of(shown.picture), 1) << shown.picture;
+        system.detachFromParent();
+    }
+    burst.destroy();
+    samplegame::forget(game);
 }
 
 } // namespace

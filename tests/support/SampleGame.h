@@ -28,14 +28,20 @@ inline void load(Game& game, const std::string& level = "Level01")
     game.computeAspectRatio();
 }
 
-// Leaves the play state for a resting one and forgets the game.
-inline void unload(Game& game, std::unique_ptr<GameManager>& manager, GameState& resting)
+// Forgets the game read by `load`.
+inline void forget(Game& game)
 {
-    windowmanager::stop(manager, resting);
     game.clearLibraries();
     game.resetLevel();
     game.resetDefaults();
     Ogre::FontManager::getSingleton().unloadAll();
+}
+
+// Leaves the play state for a resting one and forgets the game.
+inline void unload(Game& game, std::unique_ptr<GameManager>& manager, GameState& resting)
+{
+    windowmanager::stop(manager, resting);
+    forget(game);
 }
 
 } // namespace samplegame

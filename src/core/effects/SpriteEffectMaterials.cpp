@@ -8,16 +8,19 @@
 #include "core/materials/MaterialTextures.h"
 #include "core/materials/ShaderConstants.h"
 
-#include <OgreImage.h>
+#include <OgreMaterialManager.h>
 #include <OgreParticleAffector.h>
 #include <OgreParticleEmitter.h>
 #include <OgreParticleSystem.h>
+#include <OgreParticleSystemManager.h>
 #include <OgrePass.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
 
 #include <cmath>
 #include <limits>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -25,27 +28,31 @@ const char* const gameGroup = "GAMERSC";
 
 float filterScale(const Game& game) { return game.spriteScale > 1.0f ? 2.5f : 1.0f; }
 
-// An image that cannot be loaded counts as having no alpha.
-bool imageHasAlpha(const std::string& texture)
-{
-    const std::string group = groupHoldingResource(texture);
-    if (group.empty())
-        return false;
-    try {
-        Ogre::Image image;
-        image.load(texture, group);
-        return image.getHasAlpha();
-    } catch (...) {
-        return false;
-    }
-}
+// Ogre's default material stands for a template that names none.
+bool namesNoMaterial(const std::string& name) { return name == "BaseWhiteNoLighting" || name == "BaseWhite"; }
 
+// The material a template names after its picture, made from that picture;
+// it takes the place of Ogre's stand-in of that name.
 void makeTextureMaterial(const std::string& name)
 {
-    const std::string texture = resourceExists(name) ? name : "notFound.jpg";
+    std::string texture = name;
+    if (!resourceExists(name)) {
+        logEffectProblemOnce("[ERROR] can't find particle texture: " + name);
+        texture = "notFound.jpg";
+    }
     rememberAvailability(texture, true);
-    const char* const base = imageHasAlpha(texture) ? "particleTextureMaterial" : "particleTextureMaterialAdd";
+    const Ogre::MaterialPtr standIn = findMaterial(name);
+    if (isStandInMaterial(standIn))
+        Ogre::MaterialManager::getSingleton().remove(standIn);
+    const char* const base = pictureHasAlpha(texture) ? "particleTextureMaterial" : "particleTextureMaterialAdd";
     giveUnitTexture(unitAt(cloneTemplate(base, name, gameGroup), 0, 0, 0), texture);
+}
+
+// The system shows the material from the group that holds it.
+void showMaterial(Ogre::ParticleSystem& system, const std::string& name)
+{
+    if (const Ogre::MaterialPtr material = findSharedMaterial(name))
+        system.setMaterialName(name, material->getGroup());
 }
 
 void setTextureConstants(const Game& game, Ogre::Pass* pass, const Ogre::Vector2& size)
@@ -85,25 +92,37 @@ Ogre::MaterialPtr sheetMaterial(const std::string& name, const std::string& text
 void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName)
 {
     std::string texture = system.getMaterialName();
-    // Ogre's default material stands for a template that names none.
-    const bool namesNone = texture == "BaseWhiteNoLighting" || texture == "BaseWhite";
+    const bool namesNone = namesNoMaterial(texture);
     if (namesNone)
         texture = "notFound.jpg";
     if (libraryName == "basic_1up")
         texture = "1up.tga";
-    if (!findMaterial(texture, gameGroup)) {
+    if (!findSharedMaterial(texture))
         makeTextureMaterial(texture);
-        // The system was made before this material and holds an empty one of
-        // the same name that Ogre made in the template's group.
-        if (!namesNone)
-            system.setMaterialName(texture, gameGroup);
-    } else if (texture.compare(0, 9, "particle_") == 0)
+    else if (texture.compare(0, 9, "particle_") == 0)
         updateModuleMaterial(game, texture);
-    if (!namesNone)
-        return;
-    if (findMaterial("notFound.jpg"))
-        system.setMaterialName("notFound.jpg", Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
-    system.setDefaultDimensions(10.0f, 10.0f);
+    showMaterial(system, texture);
+    if (namesNone)
+        system.setDefaultDimensions(10.0f, 10.0f);
+}
+
+void makeParticleTemplateMaterials()
+{
+    // Material names that nothing defines yet, with the templates naming them.
+    std::map<std::string, std::vector<Ogre::ParticleSystem*>> waiting;
+    auto templates = Ogre::ParticleSystemManager::getSingleton().getTemplateIterator();
+    while (templates.hasMoreElements()) {
+        Ogre::ParticleSystem* particleTemplate = templates.getNext();
+        const std::string& name = particleTemplate->getMaterialName();
+        if (!namesNoMaterial(name) && !findSharedMaterial(name))
+            waiting[name].push_back(particleTemplate);
+    }
+    for (const auto& entry : waiting) {
+        makeTextureMaterial(entry.first);
+        // The templates still hold Ogre's stand-in, which their systems would copy.
+        for (Ogre::ParticleSystem* particleTemplate : entry.second)
+            showMaterial(*particleTemplate, entry.first);
+    }
 }
 
 void applySheetMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName,

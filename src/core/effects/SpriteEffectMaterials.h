@@ -15,6 +15,11 @@ struct sfxLibraryEntry;
 
 // Gives the template's material its texture, making it when missing.
 void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName);
+// Makes the materials that particle templates name after their pictures and
+// that no script defines, once the templates are parsed: every system, also
+// one made straight from its template, then shows its picture, and later
+// effects find the material made. A name that is no picture is logged once.
+void makeParticleTemplateMaterials();
 // Gives the system the sheet's material, its tile constants, size and timing.
 void applySheetMaterial(Game& game, Ogre::ParticleSystem& system, const std::string& libraryName,
                         const sfxLibraryEntry& entry, bool isAlwaysVisible);

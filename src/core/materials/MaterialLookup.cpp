@@ -7,6 +7,8 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreTechnique.h>
 
+#include <set>
+
 Ogre::MaterialPtr findMaterial(const std::string& name)
 {
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
@@ -26,6 +28,47 @@ Ogre::MaterialPtr findMaterial(const std::string& name, const std::string& group
         return Ogre::MaterialPtr();
     Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(name, group);
     return material && material->getGroup() == group ? material : Ogre::MaterialPtr();
+}
+
+namespace {
+
+// The stand-ins Ogre made while parsing scripts, by handle: a material made
+// later under the same name is another resource.
+std::set<Ogre::ResourceHandle> standIns;
+
+std::set<Ogre::ResourceHandle> materialHandles()
+{
+    std::set<Ogre::ResourceHandle> handles;
+    for (const auto& entry : Ogre::MaterialManager::getSingleton().getResourceIterator())
+        handles.insert(entry.first);
+    return handles;
+}
+
+} // namespace
+
+void initialiseScriptGroup(const std::string& group)
+{
+    const std::set<Ogre::ResourceHandle> before = materialHandles();
+    Ogre::ResourceGroupManager::getSingleton().initialiseResourceGroup(group);
+    // A material a script defines knows the script it came from.
+    for (const auto& entry : Ogre::MaterialManager::getSingleton().getResourceIterator())
+        if (!before.count(entry.first) && entry.second->getOrigin().empty())
+            standIns.insert(entry.first);
+}
+
+bool isStandInMaterial(const Ogre::MaterialPtr& material)
+{
+    return material && standIns.count(material->getHandle());
+}
+
+Ogre::MaterialPtr findSharedMaterial(const std::string& name)
+{
+    // Any group of the pool finds the names of all of them.
+    const char* const sharedGroup = "GAMERSC";
+    if (!Ogre::ResourceGroupManager::getSingleton().resourceGroupExists(sharedGroup))
+        return Ogre::MaterialPtr();
+    const Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(name, sharedGroup);
+    return isStandInMaterial(material) ? Ogre::MaterialPtr() : material;
 }
 
 void removeMaterial(const std::string& name, const std::string& group)

@@ -4,6 +4,8 @@
 #include "core/ResourceAvailability.h"
 
 #include <OgreException.h>
+#include <OgreImage.h>
+#include <OgrePixelFormat.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
@@ -28,6 +30,29 @@ Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type)
     } catch (const Ogre::Exception& e) {
         logLine("[ERROR] can't load texture " + name + ": " + e.getDescription());
         return Ogre::TexturePtr();
+    }
+}
+
+bool readPictureAlpha(const std::string& name)
+{
+    const std::string group = groupHoldingResource(name);
+    if (group.empty())
+        OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, "Cannot locate picture " + name, "readPictureAlpha");
+    if (Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr()) {
+        const Ogre::TexturePtr texture = textures->load(name, group);
+        return Ogre::PixelUtil::hasAlpha(texture->getSrcFormat());
+    }
+    Ogre::Image image;
+    image.load(name, group);
+    return image.getHasAlpha();
+}
+
+bool pictureHasAlpha(const std::string& name)
+{
+    try {
+        return readPictureAlpha(name);
+    } catch (const Ogre::Exception&) {
+        return false;
     }
 }
 

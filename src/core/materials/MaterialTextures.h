@@ -20,6 +20,14 @@ std::string groupHoldingResource(const std::string& name);
 // cannot be loaded, or there is no render system to load it.
 Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type = Ogre::TEX_TYPE_2D);
 
+// Whether the picture has an alpha channel. It is read from the picture's
+// texture, loaded as the material that shows it will load it, so the picture
+// is decoded once for both; without a render system, from the picture itself.
+// Throws Ogre's exception when the picture cannot be read.
+bool readPictureAlpha(const std::string& name);
+// The same, where a picture that cannot be read counts as having no alpha.
+bool pictureHasAlpha(const std::string& name);
+
 // Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP).
 void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name,
                     Ogre::TextureType type = Ogre::TEX_TYPE_2D);

@@ -10,7 +10,6 @@
 #include "data/pictureDefinition.h"
 
 #include <OgreException.h>
-#include <OgreImage.h>
 #include <OgrePass.h>
 #include <OgreTextureUnitState.h>
 
@@ -38,9 +37,7 @@ bool blendsLikeAlphaTemplate(const Ogre::MaterialPtr& material)
 bool imageHasAlpha(std::string& texture, const std::string& failure)
 {
     try {
-        Ogre::Image image;
-        image.load(texture, groupHoldingResource(texture));
-        return image.getHasAlpha();
+        return readPictureAlpha(texture);
     } catch (const Ogre::Exception& e) {
         logNormal(failure + e.getDescription());
         texture = "notFound.jpg";
