@@ -1,8 +1,10 @@
-// The whole sample game played on the real program, keys only: the first
-// level is flown, paused and finished, the second lost and the continue
-// declined; the name entered at the end is in the high-score table and in
+// The whole sample game played on the real program, keys only: in the first
+// level a kill's chain is let run out and the lock-on missiles fired, the
+// level flown, paused and finished, the game lost from the second level on and
+// the continue declined; the name entered at the end is in the high-score table and in
 // the saved file, and the start menu shows the table again before the
 // program quits.
+#include "support/ChainAndLockOn.h"
 #include "support/ProgramPlayer.h"
 #include "support/RenderColours.h"
 #include "support/SoundRecording.h"
@@ -20,6 +22,8 @@ constexpr auto weaveStep = std::chrono::milliseconds(1400);
 constexpr auto stillGap = std::chrono::milliseconds(700);
 // From a level's read to play: the ship's entry and the level's fade.
 constexpr auto levelIntro = std::chrono::seconds(4);
+// Between two looks at the screen while the ship weaves.
+constexpr auto watchGap = std::chrono::milliseconds(100);
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
 {
@@ -33,11 +37,14 @@ class Weave {
 public:
     explicit Weave(Player& player) : player(player) {}
     ~Weave() { setFiring(false); }
-    void step()
+    // `meanwhile` runs again and again while the ship moves.
+    void step(const std::function<void()>& meanwhile = [] {})
     {
         const unsigned long key = isLeft ? XK_Left : XK_Right;
         player.press(key);
-        sleepFor(isFirstStep ? weaveStep / 2 : weaveStep);
+        for (const Clock::time_point end = Clock::now() + (isFirstStep ? weaveStep / 2 : weaveStep);
+             Clock::now() < end; sleepFor(watchGap))
+            meanwhile();
         player.release(key);
         isLeft = !isLeft;
         isFirstStep = false;
@@ -124,15 +131,19 @@ WindowImage lastStillScreen(Weave& weave, Player& player, const std::function<bo
     return kept;
 }
 
-// The first still capture darker than that.
-WindowImage firstStillScreen(Player& player, double brightest, int seconds = levelSeconds)
+// The first still capture darker than that which the screen wanted shows.
+WindowImage firstStillScreen(Player& player, double brightest, int seconds = levelSeconds,
+                             const std::function<bool(const WindowImage&)>& isWanted = [](const WindowImage&) {
+                                 return true;
+                             })
 {
     const Clock::time_point start = Clock::now();
     WindowImage previous = player.capture();
     while (secondsSince(start) < seconds) {
         sleepFor(stillGap);
         WindowImage now = player.capture();
-        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest)
+        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest
+            && isWanted(now))
             return now;
         previous = std::move(now);
     }
@@ -142,7 +153,7 @@ WindowImage firstStillScreen(Player& player, double brightest, int seconds = lev
 // The pause key's sound, "pause.wav", is a 988 Hz triangle: nearly all of
 // its power is in that one tone, which nothing else of the game plays alone.
 constexpr double pauseTone = 988.0;
-constexpr double pauseToneShare = 0.5;
+constexpr double pureToneShare = 0.5;
 constexpr double audibleLevel = 1e-3;
 
 // The mean colour of the screen's outer tenth, where a grey vignette left
@@ -193,8 +204,26 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     sleepFor(levelIntro);
     const auto levelsRead = [&] { return occurrences(run.logText(), "Read the level"); };
 
-    // The first level: fly and fire, pause and play on, until its end.
+    // The guns fire until a kill starts a chain and shows its bar; then, the
+    // first wave on screen, the lock key alone is held a step (a lock-on gun
+    // fires once a press) and the lock sound plays. With the guns quiet no
+    // kill follows the missiles' own: the chain runs out and its bar empties.
     Weave weave(player);
+    const auto watching = [&](const std::function<void()>& look) { weave.step(look); };
+    weave.setFiring(true);
+    ASSERT_TRUE(chainlockon::stepUntilBar(player, true, watching, levelSeconds))
+        << hasContent(player.shot("whole-no-chain-" + renderer));
+    keepShot(player.capture(), "whole-chain-shown-" + renderer);
+    weave.setFiring(false);
+    const std::uintmax_t lockStart = soundrecording::writtenBytes(recording);
+    player.press(chainlockon::lockKey);
+    weave.step();
+    player.release(chainlockon::lockKey);
+    const std::uintmax_t lockEnd = soundrecording::writtenBytes(recording);
+    EXPECT_TRUE(chainlockon::stepUntilBar(player, false, watching, 30))
+        << hasContent(player.shot("whole-chain-kept-" + renderer));
+
+    // Then the first level: fly and fire, pause and play on, until its end.
     weave.setFiring(true);
     for (const Clock::time_point start = Clock::now(); secondsSince(start) < 3;)
         weave.step();
@@ -220,12 +249,16 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
 
-    // In the second level the ship holds still without firing under the
-    // drones' aimed shots until every life is lost: the continue offer waits
-    // for the player.
+    // From the second level on the ship holds still without firing until
+    // every life is lost: the second level's few aimed shots may leave it
+    // some, the third's boss, which only its fall ends, takes the rest. The
+    // continue offer waits for the player.
+    weave.setFiring(false);
     sleepFor(levelIntro);
-    const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
-    ASSERT_EQ(levelsRead(), 2u) << run.logText();
+    const WindowImage offer =
+        firstStillScreen(player, darkened * meanBrightness(inPlay), 3 * levelSeconds, showsContinueOffer);
+    ASSERT_TRUE(showsContinueOffer(offer)) << hasContent(player.shot("whole-no-continue-" + renderer));
+    ASSERT_LE(levelsRead(), 3u) << run.logText();
     keep("continue", offer);
     player.tap(XK_Left); // No
     player.tap(fireKey);
@@ -266,9 +299,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     const soundrecording::Recording mix = soundrecording::readRecording(recording);
     EXPECT_GT(soundrecording::strongestToneShare(mix, mix.frameAt(pauseStart), mix.frameAt(pauseEnd), pauseTone,
                                                  audibleLevel),
-              pauseToneShare)
+              pureToneShare)
         << "no pause sound in frames " << mix.frameAt(pauseStart) << " to " << mix.frameAt(pauseEnd) << " of "
         << mix.frames();
+    EXPECT_GT(chainlockon::lockToneShare(mix, mix.frameAt(lockStart), mix.frameAt(lockEnd), audibleLevel),
+              pureToneShare)
+        << "no lock sound in frames " << mix.frameAt(lockStart) << " to " << mix.frameAt(lockEnd);
     EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos)
         << run.folder().read("share/Zarnith/zarnith/high.scores");
     EXPECT_EQ(run.logText().find("[ERROR] "), std::string::npos) << run.logText();
