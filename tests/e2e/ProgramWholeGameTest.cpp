@@ -102,20 +102,22 @@ bool showsContinueOffer(const WindowImage& image)
     return warm * 100 > all;
 }
 
-// The name panel of the high-score entry: its blue border's left side
-// runs down the screen's left edge, left of the table, where nothing else
-// of the screen is that blue.
+// The name panel of the high-score entry, in its place in the middle: its
+// light blue border's left side runs down between the table's rank and name
+// columns, where nothing else of the table is that blue, whatever the
+// level's colour grade behind it.
 bool showsNamePanel(const WindowImage& image)
 {
-    const Ogre::ColourValue border = rgb(0x6396cf);
-    constexpr float near = 40.0f / 255.0f;
+    constexpr float lightBlue = 0.55f, bluerThanRed = 0.25f;
     int rows = 0, bordered = 0;
     for (int y = image.height * 7 / 20; y < image.height * 13 / 20; ++y, ++rows)
-        for (int x = image.width * 6 / 100; x < image.width * 9 / 100; ++x)
-            if (colourDistance(rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]), border) < near) {
+        for (int x = image.width * 29 / 100; x < image.width * 32 / 100; ++x) {
+            const Ogre::ColourValue colour = rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]);
+            if (colour.b > lightBlue && colour.b - colour.r > bluerThanRed) {
                 ++bordered;
                 break;
             }
+        }
     return bordered * 2 > rows;
 }
 
@@ -280,7 +282,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
     // The name panel slides in after the table, 1.9 s of the screen's time;
     // then the screen holds still.
-    ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30, showsNamePanel)));
+    ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30, showsNamePanel)))
+        << hasContent(player.shot("whole-no-name-" + renderer));
     // "A" is offered: "ACE".
     player.tap(XK_Right);
     player.tap(XK_Up, 3);
