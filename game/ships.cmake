@@ -7,9 +7,14 @@ zarnith_mesh(shipFalcon.mesh GAME)
 zarnith_mesh(rotorBlade.mesh GAME)
 zarnith_mesh(rotorFan.mesh GAME)
 # The hull seen from above, nose at the top: a canopy and two wing stripes.
-zarnith_game_picture(shipHull.png -size 128x128 "xc:#8090a8"
-  -fill "#203060" -draw "ellipse 64,42 9,20 0,360"
-  -fill "#ff8020" -draw "polygon 8,118 40,100 44,106 14,124" -draw "polygon 120,118 88,100 84,106 114,124")
+# Warm amber stands out from every level's sky, clouds, enemies and shots;
+# its glow, the same picture at half strength, keeps it bright in the dark
+# levels whatever their light.
+set(SHIP_HULL_DRAWING
+  -fill "#102050" -draw "ellipse 64,42 9,20 0,360"
+  -fill "#e02818" -draw "polygon 8,118 40,100 44,106 14,124" -draw "polygon 120,118 88,100 84,106 114,124")
+zarnith_game_picture(shipHull.png -size 128x128 "xc:#ffd23c" ${SHIP_HULL_DRAWING})
+zarnith_game_picture(shipGlow.png -size 128x128 "xc:#ffd23c" ${SHIP_HULL_DRAWING} -evaluate multiply 0.5)
 
 # The sprite ship: 4 x 2 frames of 64 x 64, nose up, its engine flame
 # flickering from frame to frame.

@@ -14,9 +14,13 @@ zarnith_picture(skyStars.png -size 256x256 "xc:#060a24"
 zarnith_picture(skyNebula.png -size 256x256 xc:none
   -fill "#8040c080" -draw "ellipse 128,128 100,50 0,360")
 zarnith_picture(skyClouds.png -size 512x128 xc:none
-  -fill "#e0e8ffa0" -draw "ellipse 100,64 80,24 0,360" -draw "ellipse 360,50 110,30 0,360")
+  -fill "#e0e8ff60" -draw "ellipse 100,64 80,24 0,360" -draw "ellipse 360,50 110,30 0,360")
 zarnith_picture(skyHalves.png -size 64x64 "xc:#ff0000"
   -fill "#0000ff" -draw "rectangle 32,0 63,63")
 
-# The vignette: clear in the middle, darkening toward the edges.
-zarnith_picture(vignette.png -size 256x256 radial-gradient:none-black)
+# The vignette: clear over the middle three fifths, where the ship flies,
+# then darkening toward the corners, never quite black. The runtime greys
+# its black by one less the level's vignette strength: a strength near 1
+# keeps it dark instead of a pale veil over the edges.
+zarnith_picture(vignette.png -size 256x256 radial-gradient:none-black
+  -channel A -level 60%,120% -evaluate pow 1.5 -evaluate multiply 0.75 +channel)

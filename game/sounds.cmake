@@ -10,7 +10,7 @@ set(SOUND_FX_DIR ${GAME_DATA_DIR}/Sounds/SoundFX)
 file(MAKE_DIRECTORY ${SOUND_FX_DIR} ${GAME_DATA_DIR}/Sounds/Music)
 
 set(SOUND_FILES skyward_theme.ogg shot.wav impact.ogg charge.wav chargeReady.wav laser.wav explosion.flac powerup.ogg engine.wav
-  hullScrape.wav shipHit.wav enemyWarp.wav bossAlarm.wav pause.ogg pause.wav Menu_Click.ogg item.wav game_start.ogg menuBack.mp3 menuGo.mp3)
+  hullScrape.wav shipHit.wav enemyWarp.wav bossAlarm.wav lock.wav lockFull.wav pause.ogg pause.wav Menu_Click.ogg item.wav game_start.ogg menuBack.mp3 menuGo.mp3)
 list(TRANSFORM SOUND_FILES PREPEND ${SOUND_DIR}/ OUTPUT_VARIABLE SOUND_PATHS)
 add_custom_command(OUTPUT ${SOUND_PATHS}
   COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/sounds/synthesize.sh
@@ -33,7 +33,7 @@ function(zarnith_sound_bank bank)
 endfunction()
 zarnith_sound_bank(musics.tzn skyward_theme.ogg)
 zarnith_sound_bank(sounds.tzn shot.wav impact.ogg charge.wav chargeReady.wav laser.wav
-  explosion.flac powerup.ogg hullScrape.wav shipHit.wav enemyWarp.wav bossAlarm.wav)
+  explosion.flac powerup.ogg hullScrape.wav shipHit.wav enemyWarp.wav bossAlarm.wav lock.wav lockFull.wav)
 zarnith_sound_bank(sounds3D.tzn engine.wav)
 zarnith_sound_bank(pauseSound.tzn pause.ogg)
 

@@ -52,6 +52,10 @@ mono "$OUT/enemyWarp.wav" synth 0.4 sine 1200-200 fade 0 0.4 0.2 gain -6
 mono "$W/alarmHigh.wav" synth 0.5 square 440 gain -12
 mono "$W/alarmLow.wav" synth 0.5 square 330 gain -12
 "$SOX" "$W/alarmHigh.wav" "$W/alarmLow.wav" "$OUT/bossAlarm.wav" lowpass 2000
+# A lock-on gun locking its targets, and all the locks taken: two pure tones
+# (C7 and E7) that nothing else of the game plays alone.
+mono "$OUT/lock.wav" synth 0.25 sine 2093 fade 0 0.25 0.1 gain -3
+mono "$OUT/lockFull.wav" synth 0.4 sine 2637 fade 0 0.4 0.15 gain -3
 
 # Loose files the game names by default.
 mono "$OUT/pause.wav" synth 0.25 triangle 988 fade 0 0.25 0.15 gain -6

@@ -335,12 +335,18 @@ TEST_F(SampleGameData, TheShipsUseMeshesSpritesGunsEffectsAndSoundsTheGameHas)
 
     const Player& fighter = *game.playerLibrary.at("PlayerDefault01");
     EXPECT_EQ(fighter.rotors.size(), 2u);
-    ASSERT_EQ(fighter.weaponSets.size(), 4u);
+    // One set a power-up level, the last the laser, which focus also reaches;
+    // each has the lock-on missiles on their own button beside its main guns.
+    ASSERT_EQ(fighter.weaponSets.size(), static_cast<std::size_t>(game.maxPlayerPowerUps) + 1);
+    EXPECT_EQ(fighter.weaponSets.back().front()->name, "Gun_Laser");
     EXPECT_TRUE(fighter.isFocus);
-    ASSERT_LT(fighter.focusWeaponSet, 4);
-    EXPECT_EQ(fighter.weaponSets.at(fighter.focusWeaponSet).front()->name, "Gun_Laser");
-    // The last power-up level reaches the lock-on missiles.
-    EXPECT_EQ(fighter.weaponSets.at(static_cast<std::size_t>(game.maxPlayerPowerUps)).front()->name, "Gun_LockOn");
+    EXPECT_EQ(fighter.focusWeaponSet, static_cast<std::int32_t>(fighter.weaponSets.size()) - 1);
+    const auto isLockOn = [](const Weapon* gun) { return gun->definition && gun->definition->isLockOn; };
+    for (const auto& set : fighter.weaponSets)
+        EXPECT_EQ(std::count_if(set.begin(), set.end(), isLockOn), 1);
+    EXPECT_NE(game.lockButton, fighter.weaponSets.front().front()->button);
+    for (const std::string& sound : {game.lockSoundName, game.lockMaxSoundName})
+        EXPECT_TRUE(isMade(sounds, sound) && game.soundLibrary.count(sound)) << sound;
     EXPECT_EQ(fighter.sfxDefinitions.size(), 1u);
     EXPECT_EQ(fighter.type, Player::rotationCrosshair);
 

@@ -1,8 +1,10 @@
 // The whole sample game played on the real program, keys only: the first
-// level is flown, paused and finished, the second lost and the continue
-// declined; the name entered at the end is in the high-score table and in
-// the saved file, and the start menu shows the table again before the
-// program quits.
+// level is flown, a kill's chain let run out, its lock-on missiles fired,
+// the level paused and finished, the game lost from the second level on and
+// the continue declined; the name entered at the end is in the high-score
+// table and in the saved file, and the start menu shows the table again
+// before the program quits.
+#include "support/ChainAndLockOn.h"
 #include "support/FlatGrey.h"
 #include "support/ProgramPlayer.h"
 #include "support/RenderColours.h"
@@ -26,6 +28,8 @@ constexpr auto levelIntro = std::chrono::seconds(4);
 // Play while the guns fire shows almost no flat grey blocks (menus' text and
 // frames make about 0.2 % of a screen); particles drawn as blocks make 0.8 %.
 constexpr double flatGreyLimit = 0.002;
+// Between two looks at the screen while the ship weaves.
+constexpr auto watchGap = std::chrono::milliseconds(100);
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
 {
@@ -39,11 +43,14 @@ class Weave {
 public:
     explicit Weave(Player& player) : player(player) {}
     ~Weave() { setFiring(false); }
-    void step()
+    // `meanwhile` runs again and again while the ship moves.
+    void step(const std::function<void()>& meanwhile = [] {})
     {
         const unsigned long key = isLeft ? XK_Left : XK_Right;
         player.press(key);
-        sleepFor(isFirstStep ? weaveStep / 2 : weaveStep);
+        for (const Clock::time_point end = Clock::now() + (isFirstStep ? weaveStep / 2 : weaveStep);
+             Clock::now() < end; sleepFor(watchGap))
+            meanwhile();
         player.release(key);
         isLeft = !isLeft;
         isFirstStep = false;
@@ -118,6 +125,25 @@ bool showsContinueOffer(const WindowImage& image)
     return warm * 100 > all;
 }
 
+// The name panel of the high-score entry, in its place in the middle: its
+// light blue border's left side runs down between the table's rank and name
+// columns, where nothing else of the table is that blue, whatever the
+// level's colour grade behind it.
+bool showsNamePanel(const WindowImage& image)
+{
+    constexpr float lightBlue = 0.55f, bluerThanRed = 0.25f;
+    int rows = 0, bordered = 0;
+    for (int y = image.height * 7 / 20; y < image.height * 13 / 20; ++y, ++rows)
+        for (int x = image.width * 29 / 100; x < image.width * 32 / 100; ++x) {
+            const Ogre::ColourValue colour = rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]);
+            if (colour.b > lightBlue && colour.b - colour.r > bluerThanRed) {
+                ++bordered;
+                break;
+            }
+        }
+    return bordered * 2 > rows;
+}
+
 // Weaves, firing while play shows bright, and waits for a screen with
 // content that holds still, over play darkened to a brightness between those
 // bounds; the last such capture before the condition ends the wait (or the
@@ -147,42 +173,29 @@ WindowImage lastStillScreen(Weave& weave, Player& player, const std::function<bo
     return kept;
 }
 
-// The first still capture darker than that.
-WindowImage firstStillScreen(Player& player, double brightest, int seconds = levelSeconds)
+// The first still capture darker than that which the screen wanted shows.
+WindowImage firstStillScreen(Player& player, double brightest, int seconds = levelSeconds,
+                             const std::function<bool(const WindowImage&)>& isWanted = [](const WindowImage&) {
+                                 return true;
+                             })
 {
     const Clock::time_point start = Clock::now();
     WindowImage previous = player.capture();
     while (secondsSince(start) < seconds) {
         sleepFor(stillGap);
         WindowImage now = player.capture();
-        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest)
+        if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest
+            && isWanted(now))
             return now;
         previous = std::move(now);
     }
     return {};
 }
 
-// Slow frames can show the table alone and still before the name panel
-// slides over it: a still screen that differs from it shows the panel. When
-// none comes in twice the time the table took, the panel was there already.
-constexpr double panelShare = 0.02;
-void waitForNameOverTable(Player& player, const WindowImage& firstStill, double tableSeconds)
-{
-    const Clock::time_point start = Clock::now();
-    WindowImage previous = player.capture();
-    while (secondsSince(start) < std::max(10.0, 2.0 * tableSeconds)) {
-        sleepFor(stillGap);
-        WindowImage now = player.capture();
-        if (differingShare(previous, now) < stillShare && differingShare(firstStill, now) > panelShare)
-            return;
-        previous = std::move(now);
-    }
-}
-
 // The pause key's sound, "pause.wav", is a 988 Hz triangle: nearly all of
 // its power is in that one tone, which nothing else of the game plays alone.
 constexpr double pauseTone = 988.0;
-constexpr double pauseToneShare = 0.5;
+constexpr double pureToneShare = 0.5;
 constexpr double audibleLevel = 1e-3;
 
 // The mean colour of the screen's outer tenth, where a grey vignette left
@@ -243,6 +256,22 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     keep("hud", inPlay);
     // The sparks and bursts of the shots show their pictures, not flat blocks.
     EXPECT_LT(flatGreyBlockShare(inPlay), flatGreyLimit);
+    // The guns fire on until a kill starts a chain and shows its bar; then,
+    // the wave still on screen, the lock key alone is held a step (a lock-on
+    // gun fires once a press) and the lock sound plays. With the guns quiet
+    // no kill follows the missiles' own: the chain runs out, its bar empties.
+    const auto watching = [&](const std::function<void()>& look) { weave.step(look); };
+    ASSERT_TRUE(chainlockon::stepUntilBar(player, true, watching, levelSeconds))
+        << hasContent(player.shot("whole-no-chain-" + renderer));
+    keepShot(player.capture(), "whole-chain-shown-" + renderer);
+    weave.setFiring(false);
+    const std::uintmax_t lockStart = soundrecording::writtenBytes(recording);
+    player.press(chainlockon::lockKey);
+    weave.step();
+    player.release(chainlockon::lockKey);
+    const std::uintmax_t lockEnd = soundrecording::writtenBytes(recording);
+    EXPECT_TRUE(chainlockon::stepUntilBar(player, false, watching, 30))
+        << hasContent(player.shot("whole-chain-kept-" + renderer));
     weave.setFiring(false);
     player.tap(XK_Escape);
     player.wait(afterScreenChange);
@@ -264,23 +293,23 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     keep("stage-scores", stageScores);
     weave.setFiring(false);
 
-    // In the second level the ship holds still without firing under the
-    // drones' aimed shots until every life is lost: the continue offer waits
-    // for the player.
+    // From the second level on the ship holds still without firing until
+    // every life is lost: the second level's few aimed shots may leave it
+    // some, the third's boss, which only its fall ends, takes the rest. The
+    // continue offer waits for the player.
     player.wait(levelIntro);
-    const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
-    ASSERT_EQ(levelsRead(), 2u) << run.logText();
+    const WindowImage offer =
+        firstStillScreen(player, darkened * meanBrightness(inPlay), 3 * levelSeconds, showsContinueOffer);
+    ASSERT_TRUE(showsContinueOffer(offer)) << hasContent(player.shot("whole-no-continue-" + renderer));
+    ASSERT_LE(levelsRead(), 3u) << run.logText();
     keep("continue", offer);
     player.tap(XK_Left); // No
     player.tap(fireKey);
     ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
     // The name panel slides in after the table, 1.9 s of the screen's time;
     // then the screen holds still.
-    const Clock::time_point tableStart = Clock::now();
-    player.wait(std::chrono::milliseconds(2500));
-    const WindowImage firstStill = firstStillScreen(player, 3.0 * 255.0, 30);
-    ASSERT_TRUE(hasContent(firstStill));
-    waitForNameOverTable(player, firstStill, secondsSince(tableStart));
+    ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30, showsNamePanel)))
+        << hasContent(player.shot("whole-no-name-" + renderer));
     // "A" is offered: "ACE".
     player.tap(XK_Right);
     player.tap(XK_Up, 3);
@@ -313,9 +342,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     const soundrecording::Recording mix = soundrecording::readRecording(recording);
     EXPECT_GT(soundrecording::strongestToneShare(mix, mix.frameAt(pauseStart), mix.frameAt(pauseEnd), pauseTone,
                                                  audibleLevel),
-              pauseToneShare)
+              pureToneShare)
         << "no pause sound in frames " << mix.frameAt(pauseStart) << " to " << mix.frameAt(pauseEnd) << " of "
         << mix.frames();
+    EXPECT_GT(chainlockon::lockToneShare(mix, mix.frameAt(lockStart), mix.frameAt(lockEnd), audibleLevel),
+              pureToneShare)
+        << "no lock sound in frames " << mix.frameAt(lockStart) << " to " << mix.frameAt(lockEnd);
     EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos)
         << run.folder().read("share/Zarnith/zarnith/high.scores");
     EXPECT_EQ(run.logText().find("[ERROR] "), std::string::npos) << run.logText();

@@ -1,7 +1,7 @@
 // Combat in the sample game's first level, played through the keyboard as a
 // player would: the ship's gun destroys an enemy and the displayed score counts
 // up to the total, the chain of that kill times out, power-ups lift the ship
-// to its lock-on missiles and a missile reaches a locked enemy, an enemy shot
+// to its last guns and a lock-on missile reaches a locked enemy, an enemy shot
 // flown into costs the ship life, a bomb clears the enemy shots on screen for
 // score, and the enemy life bar and the gauge follow the fight. Real frames on both renderers; the frames kept for
 // the eye show shots, a score pop-up and a life bar.
@@ -289,17 +289,20 @@ void Combat::expectChainTimesOut()
     EXPECT_EQ(play.level->chainFill, 0.0f);
 }
 
-// Power-ups lift the ship to its last power-up level, the lock-on
-// missiles. Held while enemies are on screen, the lock button locks them and
-// a missile flies at each; one reaches the enemy it locked.
+// Power-ups lift the ship to its last power-up level, which keeps the
+// lock-on missiles beside its main guns. Held while enemies are on screen,
+// the lock button locks them and a missile flies at each; one reaches the
+// enemy it locked.
 void Combat::expectLockOnFires()
 {
     // The power-ups of gold picked up, one level a piece.
     game.addEnergy(static_cast<float>(game.maxPlayerPowerUps));
     EXPECT_EQ(game.weaponLevel, game.maxPlayerPowerUps);
     const std::vector<Weapon*>* set = play.player->activeWeaponSet();
-    ASSERT_TRUE(set && set->size() == 1 && set->front()->isLockOn);
-    const Weapon& missiles = *set->front();
+    ASSERT_NE(set, nullptr);
+    const auto lockOnGun = std::find_if(set->begin(), set->end(), [](const Weapon* gun) { return gun->isLockOn; });
+    ASSERT_NE(lockOnGun, set->end());
+    const Weapon& missiles = **lockOnGun;
     const int lockKey = game.shootButton[static_cast<std::size_t>(game.lockButton)];
     std::map<const Enemy*, int> lifeWhenLocked;
     const auto lockedTargetHit = [&] {

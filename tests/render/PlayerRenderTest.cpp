@@ -25,6 +25,10 @@ namespace {
 
 using Frame = std::vector<Ogre::ColourValue>;
 
+// The level's scale for the fighter, at which its canopy, hull, stripes and
+// rotors lie where the checks below look.
+constexpr float fighterSize = 2.0f / 1.5f;
+
 // Every pixel of the last frame, row by row.
 Frame grabFrame(const RenderScene& scene)
 {
@@ -88,7 +92,7 @@ TEST_F(PlayerRender, TheFighterShowsItsHullWhereItStandsAndOnlyItsRotorsChangeAs
 {
     // Straight down: every face lit by the up component of its normal.
     scene->addLight(Ogre::Vector3::NEGATIVE_UNIT_Y);
-    buildShip("PlayerDefault01", 2.0f);
+    buildShip("PlayerDefault01", fighterSize);
     ASSERT_EQ(ship->rotors.size(), 2u);
     // The play state puts the crosshair ahead of the ship; here, out of sight.
     ship->aimNode->setPosition(0.0f, 0.0f, 50.0f);
@@ -97,14 +101,17 @@ TEST_F(PlayerRender, TheFighterShowsItsHullWhereItStandsAndOnlyItsRotorsChangeAs
     scene->keepFrame("fighter");
     const Frame before = grabFrame(*scene);
     // The front faces slope up at 0.9329 toward the light; the specular
-    // texture adds grey times a faint highlight (shininess 60, times 1.2).
-    const auto lit = [](const Ogre::ColourValue& texture) { return texture * 0.9329f + grey(0.5f) * 0.0174f; };
-    // Nose up: the canopy ahead of the middle, the hull beside it, an orange
+    // texture adds grey times a faint highlight (shininess 60, times 1.2),
+    // the glow texture the hull's own colours at half strength.
+    const auto lit = [](const Ogre::ColourValue& texture) {
+        return (texture * (0.9329f + 0.5f) + grey(0.5f) * 0.0174f).saturateCopy();
+    };
+    // Nose up: the canopy ahead of the middle, the hull beside it, a red
     // stripe at the back of each wing.
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.3f, 0.0f, -3.0f)), lit(rgb(0x203060)));
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-1.5f, 0.0f, -0.5f)), lit(rgb(0x8090a8)));
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(1.5f, 0.0f, -0.5f)), lit(rgb(0x8090a8)));
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-2.66f, 0.0f, 1.59f)), lit(rgb(0xff8020)));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.3f, 0.0f, -3.0f)), lit(rgb(0x102050)));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-1.5f, 0.0f, -0.5f)), lit(rgb(0xffd23c)));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(1.5f, 0.0f, -0.5f)), lit(rgb(0xffd23c)));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-2.66f, 0.0f, 1.59f)), lit(rgb(0xe02818)));
     // Beside the nose, behind the tail and past the wing tips: the background.
     for (const Ogre::Vector3& off : {Ogre::Vector3(-2.0f, 0.0f, -5.0f), Ogre::Vector3(0.0f, 0.0f, 4.0f),
                                      Ogre::Vector3(-6.0f, 0.0f, 3.0f), Ogre::Vector3(6.0f, 0.0f, 3.0f)})
@@ -141,8 +148,8 @@ TEST_F(PlayerRender, TheFighterShowsItsHullWhereItStandsAndOnlyItsRotorsChangeAs
     // background is left alone.
     ship->setColour(Ogre::ColourValue(0.0f, 0.4f, 0.0f, 0.5f));
     scene->renderFrame();
-    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-1.5f, 0.0f, -0.5f)),
-                  lit(rgb(0x8090a8)) + Ogre::ColourValue(0.0f, 0.2f, 0.0f, 0.0f));
+    EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(-0.3f, 0.0f, -3.0f)),
+                  lit(rgb(0x102050)) + Ogre::ColourValue(0.0f, 0.2f, 0.0f, 0.0f));
     EXPECT_COLOUR(scene->colourAt(Ogre::Vector3(0.0f, 0.0f, 4.0f)), Ogre::ColourValue::Black);
     EXPECT_FALSE(log.containsPrefix("[ERROR]"));
 }
