@@ -5,6 +5,7 @@
 // program quits.
 #include "support/ProgramPlayer.h"
 #include "support/RenderColours.h"
+#include "support/ScreenChecks.h"
 #include "support/SoundRecording.h"
 
 #include <vector>
@@ -187,6 +188,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
     player.wait(afterScreenChange);
     const WindowImage menuBeforePlay = player.shot("whole-menu-before-" + renderer);
+    const double menuRate = shownFrameRate(player.window, frameRateSpan);
     player.choose(); // "PRESS START"
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("Read the level")) << run.logText();
@@ -214,11 +216,14 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     // The ship weaves on to the level's end; the stage's scores wait on
     // screen over the darkened level before the second level is read.
     weave.setFiring(true);
+    ScreenWatch levelEnd(player.window);
     const WindowImage stageScores =
         lastStillScreen(weave, player, [&] { return levelsRead() >= 2; }, black * meanBrightness(inPlay),
                         darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
+    levelEnd.stop();
+    expectScoreScreenShown("after the first level", levelEnd, menuRate);
 
     // In the second level the ship holds still without firing under the
     // drones' aimed shots until every life is lost: the continue offer waits
@@ -227,13 +232,19 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << run.logText();
     keep("continue", offer);
+    expectFrameRateNear("the continue offer", shownFrameRate(player.window, frameRateSpan), menuRate);
     player.tap(XK_Left); // No
+    ScreenWatch gameEnd(player.window);
     player.tap(fireKey);
     ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
+    gameEnd.stop();
+    expectGameOverShown(gameEnd, menuRate);
+    expectScoreScreenShown("after game over", gameEnd, menuRate);
     // The name panel slides in after the table, 1.9 s of the screen's time;
     // then the screen holds still.
     player.wait(std::chrono::milliseconds(2500));
     ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30)));
+    expectFrameRateNear("the name entry", shownFrameRate(player.window, frameRateSpan), menuRate);
     // "A" is offered: "ACE".
     player.tap(XK_Right);
     player.tap(XK_Up, 3);
@@ -241,6 +252,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.tap(XK_Up, 5);
     player.tap(XK_Return);
     player.tap(XK_Return);
+    // Kept as soon as the name is confirmed, while the table still shows.
+    EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos);
     player.wait(afterScreenChange);
     keep("high-scores", player.capture());
     player.tap(fireKey);
@@ -256,6 +269,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.choose();
     ASSERT_TRUE(waitForCount(player, "start highscores", 2, 10)) << run.logText();
     EXPECT_TRUE(hasContent(player.shot("whole-table-" + renderer)));
+    expectFrameRateNear("the start menu's table", shownFrameRate(player.window, frameRateSpan), menuRate);
     player.back();
     player.tap(XK_Down, 2);   // Quit
     player.choose();
