@@ -206,6 +206,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.tap(XK_Escape);
     player.wait(afterScreenChange);
     keep("pause", player.capture());
+    const double pauseRate = shownFrameRate(player.window, frameRateSpan);
     player.choose(); // Continue
     // The pause key pauses without the menu, and its sound plays over the
     // paused mix; the recording's size marks the pause's stretch.
@@ -223,7 +224,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
     levelEnd.stop();
-    expectScoreScreenShown("after the first level", levelEnd, menuRate);
+    expectScoreScreenShown("after the first level", levelEnd, pauseRate);
 
     // In the second level the ship holds still without firing under the
     // drones' aimed shots until every life is lost: the continue offer waits
@@ -232,19 +233,19 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     const WindowImage offer = firstStillScreen(player, darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << run.logText();
     keep("continue", offer);
-    expectFrameRateNear("the continue offer", shownFrameRate(player.window, frameRateSpan), menuRate);
+    expectFrameRateNear("the continue offer", shownFrameRate(player.window, frameRateSpan), pauseRate);
     player.tap(XK_Left); // No
     ScreenWatch gameEnd(player.window);
     player.tap(fireKey);
     ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
     gameEnd.stop();
-    expectGameOverShown(gameEnd, menuRate);
-    expectScoreScreenShown("after game over", gameEnd, menuRate);
+    expectGameOverShown(gameEnd, pauseRate);
+    expectScoreScreenShown("after game over", gameEnd, pauseRate);
     // The name panel slides in after the table, 1.9 s of the screen's time;
     // then the screen holds still.
     player.wait(std::chrono::milliseconds(2500));
     ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30)));
-    expectFrameRateNear("the name entry", shownFrameRate(player.window, frameRateSpan), menuRate);
+    expectFrameRateNear("the name entry", shownFrameRate(player.window, frameRateSpan), pauseRate);
     // "A" is offered: "ACE".
     player.tap(XK_Right);
     player.tap(XK_Up, 3);

@@ -19,9 +19,10 @@ constexpr float borderTolerance = 40.0f / 255.0f;
 // The border's share of the middle of the window when the panel is up: a
 // panel still fading in or out does not count.
 constexpr double borderShare = 0.01;
-// The picture's black and its letters across the middle of the window.
-constexpr double blackShare = 0.5;
-constexpr double letterShare = 0.03;
+// The picture's black above its letters, and the letters, across the
+// middle of the window.
+constexpr double blackShare = 0.8;
+constexpr double letterShare = 0.1;
 constexpr std::uint32_t darkest = 24;
 constexpr std::uint32_t whitest = 200;
 
@@ -51,8 +52,8 @@ WatchedScreen screenShown(const WindowImage& image)
         return WatchedScreen::other;
     if (shareOf(image, 0.2, 0.1, 0.8, 0.9, isBorder) > borderShare)
         return WatchedScreen::scorePanel;
-    if (shareOf(image, 0.42, 0.48, 0.58, 0.52, isBlack) > blackShare
-        && shareOf(image, 0.42, 0.48, 0.58, 0.52, isWhite) > letterShare)
+    if (shareOf(image, 0.3, 0.34, 0.7, 0.39, isBlack) > blackShare
+        && shareOf(image, 0.15, 0.44, 0.85, 0.56, isWhite) > letterShare)
         return WatchedScreen::gameOverPicture;
     return WatchedScreen::other;
 }
