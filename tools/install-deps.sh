@@ -17,7 +17,7 @@ packages=(
   libopenal-dev libsndfile1-dev
   # tests, and running without a display (Mesa's software OpenGL)
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick libgl1-mesa-dri
+  xvfb xauth xdotool x11-utils imagemagick libgl1-mesa-dri libxdamage-dev
   # sample game building
   zip fonts-dejavu-core sox
   # the sanitizer build (ZARNITH_SANITIZE) and the fuzzers: clang, its

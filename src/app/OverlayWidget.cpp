@@ -13,6 +13,7 @@
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayManager.h>
+#include <Overlay/OgrePanelOverlayElement.h>
 #include <Overlay/OgreTextAreaOverlayElement.h>
 #include <OgrePass.h>
 #include <OgreTextureUnitState.h>
@@ -186,6 +187,10 @@ void OverlayWidget::createContent()
 {
     if (!panel)
         return;
+    // A text's panel only groups its text: drawn, it would blend a quad over
+    // the whole window for every text on screen, which a screen of many
+    // texts (the high-score table) cannot afford.
+    static_cast<Ogre::PanelOverlayElement*>(panel)->setTransparent(isText);
     if (isText)
         createTextContent();
     else

@@ -83,7 +83,9 @@ void Game::startBackgroundFadeIn(float duration)
 
 void Game::startBackgroundFadeOut(float duration)
 {
-    if (isBackgroundDark) {
+    // A brightening still under way turns back to dark: stopped there, it
+    // would leave the next screen over a background neither dark nor clear.
+    if (isBackgroundDark && backgroundFadeState != fadingIn) {
         backgroundFadeState = fadeIdle;
         return;
     }

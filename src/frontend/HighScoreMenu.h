@@ -52,6 +52,8 @@ public:
     bool update(double dt);
     // The table's owner leaves it: the table shows a moment more, then fades.
     void close();
+    // The table is on screen, fading out included.
+    bool isShown() const;
     // An empty table gets ten default rows; the table is laid out again.
     void fillDefaultTable();
     // The current level among the game's gameplay levels, from 0.

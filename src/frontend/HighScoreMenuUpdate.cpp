@@ -9,6 +9,7 @@
 #include "world/PathMath.h"
 
 #include <OISKeyboard.h>
+#include <Overlay/OgreOverlay.h>
 
 #include <algorithm>
 #include <tuple>
@@ -89,6 +90,8 @@ void HighScoreMenu::close()
     phaseTimer = closingTime;
     slideInTimer = 0.0;
 }
+
+bool HighScoreMenu::isShown() const { return tableOverlay && tableOverlay->isVisible(); }
 
 void HighScoreMenu::readInput(double dt)
 {
@@ -197,6 +200,10 @@ void HighScoreMenu::validateName()
     entering = false;
     slideOutTimer = slideTime * 0.5;
     game->addHighScore(highscorename::storedName(name), score, currentLevelNumber());
+    // The name is kept on disk as soon as it is confirmed: the table shown
+    // after it may never end (a closed window, a signal).
+    if (!game->noHighScoreSave)
+        game->saveHighScores();
     fillDefaultTable();
     phase = phaseTable;
     phaseTimer = 0.0f;

@@ -116,7 +116,9 @@ void startMenuState::updateEntries(double dt)
     for (auto& [name, screen] : screens)
         for (auto& entry : screen.entries)
             animateEntry(*entry, dt, heightRatio);
-    if (highScores && (currentScreen == highScoresScreenName || previousScreen == highScoresScreenName))
+    // The table runs until it has faded out, whichever screen the player
+    // has gone on to: stopped halfway, it would stay over the menus.
+    if (highScores && (currentScreen == highScoresScreenName || highScores->isShown()))
         highScores->update(dt);
 }
 

@@ -79,6 +79,20 @@ TEST_F(ScreenFades, TheBackgroundDarkensAndBrightensAgain)
     EXPECT_FALSE(shown("BlackBG"));
 }
 
+TEST_F(ScreenFades, DarkeningWhileTheBackgroundBrightensDarkensItWhole)
+{
+    game.startBackgroundFadeOut(0.05f);
+    game.updateBackgroundFade(0.06);
+    game.startBackgroundFadeIn(0.3f);
+    game.updateBackgroundFade(0.06);
+    game.startBackgroundFadeOut(0.05f);
+    EXPECT_EQ(game.backgroundFadeState, 2);
+    game.updateBackgroundFade(0.06);
+    EXPECT_EQ(game.backgroundFadeState, 0);
+    EXPECT_TRUE(game.isBackgroundDark);
+    EXPECT_TRUE(shown("BlackBG"));
+}
+
 TEST_F(ScreenFades, ALongFrameLeavesTheBackgroundFadeWhereItWas)
 {
     game.startBackgroundFadeOut(0.5f);

@@ -8,9 +8,9 @@
 #include "support/FlatGrey.h"
 #include "support/ProgramPlayer.h"
 #include "support/RenderColours.h"
+#include "support/ScreenChecks.h"
 #include "support/SoundRecording.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -240,6 +240,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
     player.wait(afterScreenChange);
     const WindowImage menuBeforePlay = player.shot("whole-menu-before-" + renderer);
+    const double menuRate = shownFrameRate(player.window, frameRateSpan);
     player.choose(); // "PRESS START"
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("Read the level")) << run.logText();
@@ -276,6 +277,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.tap(XK_Escape);
     player.wait(afterScreenChange);
     keep("pause", player.capture());
+    const double pauseRate = shownFrameRate(player.window, frameRateSpan);
     player.choose(); // Continue
     // The pause key pauses without the menu, and its sound plays over the
     // paused mix; the recording's size marks the pause's stretch.
@@ -286,12 +288,15 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     // The ship weaves on to the level's end; the stage's scores wait on
     // screen over the darkened level before the second level is read.
     weave.setFiring(true);
+    ScreenWatch levelEnd(player.window);
     const WindowImage stageScores =
         lastStillScreen(weave, player, [&] { return levelsRead() >= 2; }, black * meanBrightness(inPlay),
                         darkened * meanBrightness(inPlay));
     ASSERT_EQ(levelsRead(), 2u) << hasContent(player.shot("whole-stuck-" + renderer));
     keep("stage-scores", stageScores);
     weave.setFiring(false);
+    levelEnd.stop();
+    expectScoreScreenShown("after the first level", levelEnd, pauseRate);
 
     // From the second level on the ship holds still without firing until
     // every life is lost: the second level's few aimed shots may leave it
@@ -303,13 +308,19 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     ASSERT_TRUE(showsContinueOffer(offer)) << hasContent(player.shot("whole-no-continue-" + renderer));
     ASSERT_LE(levelsRead(), 3u) << run.logText();
     keep("continue", offer);
+    expectFrameRateNear("the continue offer", shownFrameRate(player.window, frameRateSpan), pauseRate);
     player.tap(XK_Left); // No
+    ScreenWatch gameEnd(player.window);
     player.tap(fireKey);
     ASSERT_TRUE(player.waitFor("start highscores")) << run.logText();
+    gameEnd.stop();
+    expectGameOverShown(gameEnd, pauseRate);
+    expectScoreScreenShown("after game over", gameEnd, pauseRate);
     // The name panel slides in after the table, 1.9 s of the screen's time;
     // then the screen holds still.
     ASSERT_TRUE(hasContent(firstStillScreen(player, 3.0 * 255.0, 30, showsNamePanel)))
         << hasContent(player.shot("whole-no-name-" + renderer));
+    expectFrameRateNear("the name entry", shownFrameRate(player.window, frameRateSpan), pauseRate);
     // "A" is offered: "ACE".
     player.tap(XK_Right);
     player.tap(XK_Up, 3);
@@ -317,6 +328,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.tap(XK_Up, 5);
     player.tap(XK_Return);
     player.tap(XK_Return);
+    // Kept as soon as the name is confirmed, while the table still shows.
+    EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos);
     player.wait(afterScreenChange);
     keep("high-scores", player.capture());
     player.tap(fireKey);
@@ -332,6 +345,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.choose();
     ASSERT_TRUE(waitForCount(player, "start highscores", 2, 10)) << run.logText();
     EXPECT_TRUE(hasContent(player.shot("whole-table-" + renderer)));
+    expectFrameRateNear("the start menu's table", shownFrameRate(player.window, frameRateSpan), menuRate);
     player.back();
     player.tap(XK_Down, 2);   // Quit
     player.choose();

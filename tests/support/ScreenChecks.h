@@ -1,0 +1,48 @@
+// The whole game's checks of the in-game screens: each runs about as fast as
+// the screens around it (in play the pause menu, which draws the same level
+// behind it; out of play the start menu), and the end screens stay up for
+// their set times.
+#pragma once
+
+#include "support/ScreenWatch.h"
+#include "support/ShownFrames.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+// Long enough to count tens of frames on a busy machine.
+constexpr auto frameRateSpan = std::chrono::seconds(2);
+
+// A screen may run slower than the start menu, but not by more than this.
+constexpr double slowestShare = 1.0 / 3.0;
+
+inline void expectFrameRateNear(const std::string& screen, double rate, double aroundRate)
+{
+    EXPECT_GT(rate, slowestShare * aroundRate)
+        << screen << " showed " << rate << " frames a second, the screens around it " << aroundRate;
+}
+
+// The score panel is up from its fade-in's end through the count, a second's
+// pause and 3 s of hold: at least 4.5 s of the screen's time, which frames
+// longer than 16 ms only stretch.
+inline void expectScoreScreenShown(const std::string& when, const ScreenWatch& watch, double aroundRate)
+{
+    constexpr double shortestScores = 4.5;
+    EXPECT_GT(watch.secondsShown(WatchedScreen::scorePanel), shortestScores) << when;
+    expectFrameRateNear("the score screen " + when, watch.frameRate(WatchedScreen::scorePanel), aroundRate);
+}
+
+// The game-over picture stays 4 s from its zoom-in (none of it cut short:
+// nothing is held), its zoom and its fade taking a few tenths.
+inline void expectGameOverShown(const ScreenWatch& watch, double aroundRate)
+{
+    constexpr double shortestMessage = 3.0;
+    constexpr double longestMessage = 5.5;
+    const double shown = watch.secondsShown(WatchedScreen::gameOverPicture);
+    EXPECT_GT(shown, shortestMessage);
+    EXPECT_LT(shown, longestMessage);
+    expectFrameRateNear("the game-over message", watch.frameRate(WatchedScreen::gameOverPicture), aroundRate);
+}
