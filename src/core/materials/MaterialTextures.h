@@ -20,7 +20,11 @@ std::string groupHoldingResource(const std::string& name);
 // cannot be loaded, or there is no render system to load it.
 Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type = Ogre::TEX_TYPE_2D);
 
-// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP).
+// The picture shown for one that is missing or cannot be read.
+constexpr const char* standInTexture = "notFound.jpg";
+
+// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP); a 2D
+// texture that cannot be read gives it the stand-in.
 void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name,
                     Ogre::TextureType type = Ogre::TEX_TYPE_2D);
 
