@@ -83,8 +83,8 @@ const std::vector<DamagedFile>& damagedFiles()
         {"empty shot picture", "shotBlue.png", nothing, "[ERROR] can't load texture shotBlue.png"},
         {"cut sprite enemy picture", "enemySaucer.png", firstHalf, "[ERROR] can't load texture enemySaucer.png"},
         {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
-        {"cut scenery mesh", "rock.meshColl", firstHalf, "[ERROR] can't read collision mesh rock.meshColl"},
-        {"garbled scenery mesh", "rock.meshColl", garbledMesh, "[ERROR] can't read collision mesh rock.meshColl"},
+        {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        {"garbled scenery mesh", "rock.mesh", garbledMesh, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
     };
     return rows;
 }
