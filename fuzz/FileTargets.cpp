@@ -13,12 +13,16 @@
 
 #include <OgreConfigFile.h>
 #include <OgrePixelFormat.h>
+#include <OgreResourceGroupManager.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
+
+const char* const spriteGroup = "GAMERSC";
+const char* const spriteFileName = "sprite.raw";
 
 Game& game() { return *Game::getSingletonPtr(); }
 
@@ -53,11 +57,13 @@ void readTags()
 }
 
 // The stored input is a picture: width - 1, height - 1, frames across and
-// down, then its RGBA pixels (missing ones clear).
+// down, then its RGBA pixels (missing ones clear). It lives in the input's
+// resource group, as the game's pictures do, not on the disk.
 void traceSprite()
 {
-    std::ifstream file(fuzzInputPath(), std::ios::binary);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text =
+        Ogre::ResourceGroupManager::getSingleton().openResource(spriteFileName, spriteGroup)->getAsString();
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
     if (bytes.size() < 4)
         return;
     const std::uint32_t width = bytes[0] + 1u;
@@ -79,6 +85,6 @@ std::vector<FuzzTarget> fileTargets()
         {"game_file", "GAMERSC", "Skyward.game", {"Level01.level"}, nullptr, readGame},
         {"localization", "GAMERSC", "default.localization", {}, nullptr, readLanguage},
         {"localization_tags", "GAMERSC", "english_localization.xml", {}, nullptr, readTags},
-        {"sprite_outline", "GAMERSC", "sprite.raw", {}, nullptr, traceSprite},
+        {"sprite_outline", spriteGroup, spriteFileName, {}, nullptr, traceSprite},
     };
 }

@@ -204,6 +204,8 @@ void readWholeLevel()
     readLevel(fileName, scene.level, ship, waves, scene.state.items, triggers, effects, Game::getSingletonPtr()->waveLibrary, placed,
               scene.backgrounds, scene.items);
     scene.updateTransforms();
+    // As play starts the level: a file that gave no path flies the default one.
+    scene.camera.restartPath();
     // Without a "Level" element no path was read.
     for (int i = 0; i < pathFrames && !scene.camera.levelPath.empty(); ++i)
         scene.camera.update(pathFrame);

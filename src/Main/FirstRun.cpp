@@ -1,8 +1,14 @@
 #include "Main/FirstRun.h"
 
 #include "app/Log.h"
+#include "platform/FileReplace.h"
 
 #include <boost/filesystem.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 
 namespace fs = boost::filesystem;
 
@@ -15,15 +21,24 @@ bool exists(const std::string& path)
 }
 
 // Copies without replacing; returns whether the target exists afterwards.
+// The copy is written as the settings are saved: a full disk leaves no cut
+// or empty file behind, only the old state and a line with the reason.
 bool copyMissing(const std::string& from, const std::string& to)
 {
     if (exists(to))
         return true;
-    boost::system::error_code error;
-    fs::copy_file(from, to, fs::copy_options::none, error);
-    if (error)
-        logLine("[ERROR] couldn't copy " + from + " to " + to + ": " + error.message());
-    return !error;
+    std::string failure;
+    std::ifstream in(from, std::ios::binary);
+    if (in) {
+        std::ostringstream text;
+        text << in.rdbuf();
+        if (platform::replaceFile(to, text.str(), failure) == platform::FileReplace::done)
+            return true;
+    } else {
+        failure = from + ": " + std::strerror(errno);
+    }
+    logLine("[ERROR] couldn't copy " + from + " to " + to + ": " + failure);
+    return false;
 }
 
 void remove(const std::string& path)
@@ -68,4 +83,10 @@ void moveOldSettings(const std::string& exePath, const std::string& prefPath)
         remove(oldFile);
     if (!exists(newFile))
         copyMissing(exePath + "data//" + "config.ini_", newFile);
+}
+
+void removeStaleReplacements(const std::string& prefPath)
+{
+    platform::removeStaleReplacement(prefPath + "config.ini");
+    platform::removeStaleReplacement(prefPath + "high.scores");
 }

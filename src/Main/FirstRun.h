@@ -13,3 +13,7 @@ void moveOldHighScores(const std::string& exePath, const std::string& exeBaseNam
 // creates it there from the template "data//config.ini_" when still missing.
 // An existing preference file is never replaced.
 void moveOldSettings(const std::string& exePath, const std::string& prefPath);
+
+// Removes the temporary files of a settings or high-score save that a killed
+// process left in the preference folder.
+void removeStaleReplacements(const std::string& prefPath);

@@ -203,9 +203,12 @@ void releaseEngine()
 bool startUp(Game& game, Process& process)
 {
     createRoot();
+    if (!platform::unguardedReason().empty())
+        logLine("[ERROR] running without the single-instance lock: " + platform::unguardedReason());
     findProgramFolders();
     if (!findPreferenceFolder())
         return false;
+    removeStaleReplacements(programPaths.prefPath);
     moveOldHighScores(programPaths.exePath, programPaths.exeBaseName, programPaths.prefPath);
     moveOldSettings(programPaths.exePath, programPaths.prefPath);
     setUpRendererAndResources(game);

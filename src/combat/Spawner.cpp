@@ -66,7 +66,7 @@ void Spawner::createNodes(std::vector<Enemy*>* newMembers, Level* newLevel, Play
         spawnerLayerNode = freshChildNode(*sceneManager, root, "spawnerLayerNode" + suffix);
         spawnerNode = freshChildNode(*sceneManager, *spawnerLayerNode, "spawnerNode" + suffix);
         spawnerLayerNode->setPosition(finiteOr(position, 0.0f));
-        spawnerNode->setScale(finiteOr(scale, 1.0f));
+        spawnerNode->setScale(usableScale(scale));
         spawnerNode->setOrientation(usableOrientation(orientation));
     }
     quaternionToEulerDegrees(orientationDegrees.x, orientationDegrees.y, orientationDegrees.z, orientation);

@@ -44,7 +44,7 @@ void Wave::setWorldPosition(const Ogre::Vector3& worldPosition)
 
 void Wave::setScale(const Ogre::Vector3& newScale)
 {
-    scale = finiteOr(newScale, 1.0f);
+    scale = usableScale(newScale);
     if (!spawner)
         return;
     spawner->scale = scale;

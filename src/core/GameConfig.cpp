@@ -7,6 +7,7 @@
 #include "platform/FileReplace.h"
 
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -36,11 +37,16 @@ void Game::saveConfig()
     if (!hasConfigResource())
         return;
     const StoredPosition position = windowPositionToStore(sdlWindow);
+    std::string failure;
     try {
-        if (platform::replaceFile(preferenceFolder + "/config.ini", configFileText(*this, position.x, position.y))
-            == platform::FileReplace::failed)
-            logLine("Couldn't write config.ini file");
-    } catch (const std::exception&) {
-        logLine("Couldn't write config.ini file");
+        if (platform::replaceFile(preferenceFolder + "/config.ini", configFileText(*this, position.x, position.y),
+                                  failure)
+            == platform::FileReplace::done)
+            return;
+    } catch (const std::exception& e) {
+        failure = e.what();
     }
+    // A read-only folder or a full disk: the old file stays whole, and the
+    // line says which file and why.
+    logLine("[ERROR] Couldn't write config.ini file: " + failure);
 }

@@ -2,6 +2,7 @@
 // preference folder.
 #include "core/Game.h"
 
+#include "app/Log.h"
 #include "app/TextUtils.h"
 #include "platform/FileReplace.h"
 
@@ -66,7 +67,11 @@ void Game::saveHighScores()
     highScoreTable saved = highScores;
     if (saved.rows.empty())
         fillDefaultRows(saved);
-    if (platform::replaceFile(preferenceFolder + "high.scores", highScoreFileText(saved))
-        != platform::FileReplace::notOpened)
+    std::string failure;
+    const platform::FileReplace result = platform::replaceFile(preferenceFolder + "high.scores",
+                                                               highScoreFileText(saved), failure);
+    if (result != platform::FileReplace::notOpened)
         highScores = saved;
+    if (result != platform::FileReplace::done)
+        logLine("[ERROR] couldn't write high.scores: " + failure);
 }

@@ -1,9 +1,11 @@
 #include "data/AttributeValues.h"
 
 #include "data/LibraryFile.h"
+#include "world/FiniteVector.h"
 
 #include <OgreStringConverter.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -44,7 +46,10 @@ Ogre::Vector3 placedPositionFromText(const std::string& text)
     if (text.find("nan(ind)") != std::string::npos)
         return Ogre::Vector3::ZERO;
     const Ogre::Vector3 read = StringConverter::parseVector3(text, Ogre::Vector3::ZERO);
-    return read.isNaN() || !std::isfinite(read.x + read.y + read.z) ? Ogre::Vector3::ZERO : read;
+    if (read.isNaN() || !std::isfinite(read.x + read.y + read.z))
+        return Ogre::Vector3::ZERO;
+    const auto within = [](float value) { return std::clamp(value, -largestDataReach, largestDataReach); };
+    return {within(read.x), within(read.y), within(read.z)};
 }
 
 Ogre::Quaternion usableTurn(const Ogre::Quaternion& turn, const Ogre::Quaternion& fallback)

@@ -41,7 +41,7 @@ Integer truncatedInto(double value, Integer fallback)
 std::int32_t requiredTruncated(const XmlNode& node, const char* name);
 // The "pos" of a position element. The editor writes a position it could not
 // compute as "nan(ind)": that position, or any other that is not finite, is
-// the origin.
+// the origin; a finite one stays within the reach of data.
 Ogre::Vector3 placedPositionOf(const XmlNode& position);
 // The same rule for the text of a position.
 Ogre::Vector3 placedPositionFromText(const std::string& text);

@@ -50,16 +50,23 @@ std::string levelGroup(std::string& fileName)
     return "";
 }
 
+// Whether a file that does not parse is reported by name: the whole read
+// reports it, the read of the sun's switches before it does not repeat it.
+enum class Damage { quiet, reported };
+
 // Hands the root of the level file to `walk`; a file that does not parse,
-// or holds no element, gives the parse-failure line instead.
-void readLevelFile(std::string& fileName, const std::function<void(XmlNode& root)>& walk)
+// or holds no element, gives the parse-failure line instead, and nothing of
+// it is used: the level plays with what it had, the camera on its default
+// path.
+void readLevelFile(std::string& fileName, Damage damage, const std::function<void(XmlNode& root)>& walk)
 {
     const std::string group = levelGroup(fileName);
     if (group.empty())
         return;
     Ogre::String baseName, path;
     Ogre::StringUtil::splitFilename(fileName, baseName, path);
-    readXmlResource(baseName, group, failureLine, walk);
+    if (!readXmlResource(baseName, group, failureLine, walk) && damage == Damage::reported)
+        logLine("[ERROR] level file does not parse, nothing of it used: " + fileName);
 }
 
 void logCount(std::size_t count, const char* what)
@@ -71,7 +78,7 @@ void logCount(std::size_t count, const char* what)
 
 void readLevelLighting(std::string& fileName, Level& level)
 {
-    readLevelFile(fileName, [&level](XmlNode& root) {
+    readLevelFile(fileName, Damage::quiet, [&level](XmlNode& root) {
         const XmlNode* settings = root.first_node("Level");
         const XmlNode* sun = settings ? settings->first_node("Sun") : nullptr;
         if (!sun)
@@ -88,7 +95,7 @@ void readLevel(std::string& fileName, Level& level, Player& player, std::vector<
                const std::map<std::string, background*>& backgroundLibrary,
                const std::map<std::string, Item*>& itemLibrary)
 {
-    readLevelFile(fileName, [&](XmlNode& root) {
+    readLevelFile(fileName, Damage::reported, [&](XmlNode& root) {
         if (const XmlNode* ship = root.first_node("player"))
             readPlayer(*ship, player, &level, PlayerElementMode::instance);
         else

@@ -25,7 +25,8 @@ void readLevelLighting(std::string& fileName, Level& level);
 // "Level" element, the level's settings and the placed objects, built in a
 // fixed order whatever the order of the file: waves, camera path, items,
 // effects, backgrounds, triggers. Each object goes into its list; the four
-// counts are logged at the end. `fileName` as for readLevelLighting.
+// counts are logged at the end. `fileName` as for readLevelLighting. A file
+// that does not parse is named in one "[ERROR] " line and builds nothing.
 void readLevel(std::string& fileName, Level& level, Player& player, std::vector<Wave*>& waves,
                std::vector<Item*>& items, std::vector<Trigger*>& triggers, std::vector<sfx*>& effects,
                const std::map<std::string, Wave*>& waveLibrary, std::vector<background*>& levelEntities,

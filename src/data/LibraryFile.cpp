@@ -18,13 +18,18 @@ bool isNamed(const XmlNode& element, const char* name)
     return element.name_size() == length && std::memcmp(element.name(), name, length) == 0;
 }
 
-// "[ERROR] <file>: <element> without <what>: <name>", the file left out
-// when the element is read on its own.
-void reportMissing(const XmlNode& node, const char* what, const char* name)
+// "[ERROR] <file>: <element> <what>", the file left out when the element is
+// read on its own.
+void reportElement(const XmlNode& node, const std::string& what)
 {
     const std::string& file = xmlFileBeingRead();
     logLine("[ERROR] " + (file.empty() ? std::string() : file + ": ") + std::string(node.name(), node.name_size()) +
-            " without " + what + ": " + name);
+            " " + what);
+}
+
+void reportMissing(const XmlNode& node, const char* what, const char* name)
+{
+    reportElement(node, std::string("without ") + what + ": " + name);
 }
 
 template <typename Value>
@@ -74,6 +79,11 @@ const XmlNode* reportedChild(const XmlNode& node, const char* name)
         return child;
     reportMissing(node, "element", name);
     return nullptr;
+}
+
+void reportUnusable(const XmlNode& node, const char* name, const std::string& text)
+{
+    reportElement(node, std::string("with unusable ") + name + ": \"" + text + "\"");
 }
 
 std::string reportedRequiredText(const XmlNode& node, const char* name)

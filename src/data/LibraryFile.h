@@ -32,6 +32,10 @@ const char* reportedAttributeText(const XmlNode& node, const char* name);
 // the element lacks it, which is reported like a missing attribute.
 const XmlNode* reportedChild(const XmlNode& node, const char* name);
 
+// Reports a given attribute whose value cannot be used as written, in one
+// "[ERROR] " line naming the file, the element, the attribute and its text.
+void reportUnusable(const XmlNode& node, const char* name, const std::string& text);
+
 // requiredText, with an absent attribute reported as by reportedAttributeText.
 std::string reportedRequiredText(const XmlNode& node, const char* name);
 

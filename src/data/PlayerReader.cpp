@@ -75,7 +75,7 @@ void readPosition(const XmlNode& element, Player& player, PlayerElementMode mode
     const SectionValues position(element, "position");
     player.pos = position.vector("pos", required, Ogre::Vector3(0.0f, -76.0f, 0.0f));
     player.savedPosition = player.pos;
-    player.scale = position.vector("sca", required, Ogre::Vector3::UNIT_SCALE);
+    player.scale = position.scale("sca", required, Ogre::Vector3::UNIT_SCALE);
     player.orient = position.vector("orient", required, Ogre::Vector3::ZERO);
     // A level places the ship; how it is mirrored and drawn is the definition's.
     if (mode == PlayerElementMode::instance)

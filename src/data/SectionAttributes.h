@@ -25,6 +25,7 @@ public:
     }
 
     bool isPresent() const { return section != nullptr; }
+    const XmlNode* element() const { return section; }
     // An attribute the section must carry: absent from a present section, it
     // reads as empty text.
     template <typename Value>

@@ -53,8 +53,13 @@ public:
     }
     Ogre::Vector3 vector(const char* name, Need need, const Ogre::Vector3& absent) const
     {
-        return finiteOr(value(name, need, absent), 0.0f);
+        const Ogre::Vector3 read = value(name, need, absent);
+        return {finiteReal(read.x), finiteReal(read.y), finiteReal(read.z)};
     }
+    // A placed object's scale, usable by a scene node (usableScale); a given
+    // one that is not is reported with one "[ERROR] " line. An absent section
+    // gives `absent` as it is.
+    Ogre::Vector3 scale(const char* name, Need need, const Ogre::Vector3& absent) const;
     // A zero or non-finite quaternion turns nothing and cannot be normalised:
     // it reads as the converter's fallback, the identity.
     Ogre::Quaternion turn(const char* name, Need need,

@@ -108,7 +108,7 @@ void readPosition(const XmlNode& element, Wave& wave, Spawner& spawner, Enemy& m
 {
     const SectionValues position(element, "position");
     spawner.position = placedPositionFromText(position.text("pos", required, ""));
-    spawner.scale = position.vector("sca", required, Ogre::Vector3::ZERO);
+    spawner.scale = position.scale("sca", required, Ogre::Vector3::ZERO);
     spawner.orientation = position.turn("orient", required, unturnedWave);
     wave.orientation = position.turn("waveOrient", required, unturnedWave);
     member.orientation = wave.orientation;

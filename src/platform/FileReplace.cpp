@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -43,24 +44,47 @@ void syncFolder(const std::string& folder)
     ::close(fd);
 }
 
+std::string temporaryOf(const std::string& target) { return target + ".tmp"; }
+
+std::string reasonOf(const std::string& path, int error) { return path + ": " + std::strerror(error); }
+
 } // namespace
 
-FileReplace replaceFile(const std::string& target, const std::string& text)
+FileReplace replaceFile(const std::string& target, const std::string& text, std::string& failure)
 {
-    const std::string temporary = target + ".tmp";
+    const std::string temporary = temporaryOf(target);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, newFileMode);
-    if (fd < 0)
+    if (fd < 0) {
+        failure = reasonOf(temporary, errno);
         return FileReplace::notOpened;
+    }
     // The data must be on the disk before the new name points at it: renamed
-    // first, a power cut can leave the target empty.
-    const bool synced = writeAll(fd, text) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!synced || !closed || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    // first, a power cut can leave the target empty. The first step that
+    // fails names its file and reason.
+    std::string failedFile;
+    int error = 0;
+    const auto fail = [&](const std::string& file) {
+        if (failedFile.empty()) {
+            failedFile = file;
+            error = errno != 0 ? errno : EIO;
+        }
+    };
+    errno = 0;
+    if (!writeAll(fd, text) || ::fsync(fd) != 0)
+        fail(temporary);
+    if (::close(fd) != 0)
+        fail(temporary);
+    if (failedFile.empty() && std::rename(temporary.c_str(), target.c_str()) != 0)
+        fail(target);
+    if (!failedFile.empty()) {
         std::remove(temporary.c_str());
+        failure = reasonOf(failedFile, error);
         return FileReplace::failed;
     }
     syncFolder(folderOf(target));
     return FileReplace::done;
 }
+
+void removeStaleReplacement(const std::string& target) { std::remove(temporaryOf(target).c_str()); }
 
 } // namespace platform

@@ -15,6 +15,12 @@ enum class FileReplace {
 
 // Writes the text to "<target>.tmp", flushes it to the disk, renames it over
 // the target and flushes the folder, so that the rename itself is on the disk.
-FileReplace replaceFile(const std::string& target, const std::string& text);
+// Unless done, `failure` names the file and the system's reason, and no
+// temporary file is left.
+FileReplace replaceFile(const std::string& target, const std::string& text, std::string& failure);
+
+// Removes the temporary file of the target's replacement that a process
+// killed mid-write left behind.
+void removeStaleReplacement(const std::string& target);
 
 } // namespace platform

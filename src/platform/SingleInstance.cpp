@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -14,6 +15,14 @@ namespace platform {
 namespace {
 
 int lockDescriptor = -1;
+std::string unguarded;
+
+// The program runs on without the lock; the reason is kept for the log.
+bool runUnguarded(const std::string& path, int error)
+{
+    unguarded = path + ": " + std::strerror(error);
+    return true;
+}
 
 bool isUsableFolder(const char* path)
 {
@@ -46,19 +55,22 @@ bool acquireSingleInstance(const std::string& name)
 
     // O_CLOEXEC keeps programs started from the game (xdg-open) from
     // inheriting the lock; O_NOFOLLOW refuses a link planted in a shared /tmp.
-    const int descriptor = open(lockFilePath(name).c_str(),
-                                O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    unguarded.clear();
+    const std::string path = lockFilePath(name);
+    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0)
-        return true;
+        return runUnguarded(path, errno);
 
     if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        const bool heldElsewhere = errno == EWOULDBLOCK;
+        const int error = errno;
         close(descriptor);
-        return !heldElsewhere;
+        return error == EWOULDBLOCK ? false : runUnguarded(path, error);
     }
     lockDescriptor = descriptor;
     return true;
 }
+
+const std::string& unguardedReason() { return unguarded; }
 
 void releaseSingleInstance()
 {

@@ -9,8 +9,14 @@ namespace platform {
 
 // Takes the lock named after `name` ("<name>.lock" in $XDG_RUNTIME_DIR, else
 // "<name>-<uid>.lock" in the temporary folder). False only when another process
-// holds it; when the lock file cannot be opened at all the program runs unguarded.
+// holds it; when the lock file cannot be opened or locked the program runs
+// unguarded, and unguardedReason tells why.
 bool acquireSingleInstance(const std::string& name);
+
+// Why the last acquireSingleInstance left the program unguarded: the lock
+// file and the system's reason; empty when the lock is held or held elsewhere.
+// The lock is taken before the log exists: the caller reports it later.
+const std::string& unguardedReason();
 
 // Gives the lock up; nothing happens when it is not held.
 void releaseSingleInstance();

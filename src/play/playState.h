@@ -42,10 +42,7 @@ class Wave;
 class Weapon;
 class background;
 class sfx;
-class btBroadphaseInterface;
-class btCollisionConfiguration;
-class btCollisionDispatcher;
-class btConstraintSolver;
+class PhysicsWorld;
 class btDiscreteDynamicsWorld;
 
 class playState : public GameState {
@@ -155,11 +152,8 @@ public:
     // The outline of the Game's invincibilityLimits rectangle.
     Obb* invincibilityBounds = nullptr;
     std::uint32_t restartPending = 0;
-    // The physics world and what it is made of.
-    btBroadphaseInterface* broadphase = nullptr;
-    btCollisionConfiguration* collisionConfiguration = nullptr;
-    btCollisionDispatcher* dispatcher = nullptr;
-    btConstraintSolver* solver = nullptr;
+    // The physics world with what it is made of, and the world itself.
+    PhysicsWorld* physics = nullptr;
     btDiscreteDynamicsWorld* world = nullptr;
 
     // --- Play flow, level reset and input in play ---

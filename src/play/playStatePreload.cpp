@@ -2,8 +2,10 @@
 // through a hidden panel before play starts, so none is first loaded in play.
 #include "play/playState.h"
 
+#include "app/Log.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
+#include "core/materials/MaterialTextures.h"
 #include "data/LevelPreReads.h"
 
 #include <OgreFont.h>
@@ -13,11 +15,14 @@
 #include <OgreOverlayContainer.h>
 #include <OgreOverlayManager.h>
 #include <OgreParticleSystemManager.h>
+#include <OgrePass.h>
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
 #include <OgreTechnique.h>
 #include <OgreTextureManager.h>
+#include <OgreTextureUnitState.h>
 
+#include <exception>
 #include <map>
 #include <string>
 #include <vector>
@@ -82,6 +87,38 @@ std::string textureGroup(const std::string& name)
         if (groupHolds(group, name))
             return group;
     return {};
+}
+
+// Every texture unit of every material that shows `name` shows `shown`.
+void showInstead(const std::string& name, const std::string& shown)
+{
+    auto it = Ogre::MaterialManager::getSingleton().getResourceIterator();
+    while (it.hasMoreElements()) {
+        auto material = Ogre::static_pointer_cast<Ogre::Material>(it.getNext());
+        for (Ogre::Technique* technique : material->getTechniques())
+            for (Ogre::Pass* pass : technique->getPasses())
+                for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                    if (unit->getTextureName() == name)
+                        setUnitTexture(unit, shown);
+    }
+}
+
+// Loads the texture; one that is there but cannot be read (empty, cut short,
+// too large) is reported and replaced by the stand-in wherever it is shown.
+bool loadOrStandIn(const std::string& name, const std::string& group)
+{
+    std::string failure;
+    try {
+        Ogre::TextureManager::getSingleton().load(name, group);
+        return true;
+    } catch (const Ogre::Exception& e) {
+        failure = e.getDescription();
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    logLine("[ERROR] can't load texture " + name + ", " + standInTexture + " shown instead: " + failure);
+    showInstead(name, standInTexture);
+    return false;
 }
 
 class PreloadPanel {
@@ -182,10 +219,8 @@ void playState::preloadOverlays()
         collectParticleTextures(names);
         for (const auto& entry : names) {
             const std::string group = textureGroup(entry.first);
-            if (group.empty())
-                continue;
-            Ogre::TextureManager::getSingleton().load(entry.first, group);
-            panel.add(entry.first);
+            if (!group.empty() && loadOrStandIn(entry.first, group))
+                panel.add(entry.first);
         }
         panel.draw();
         preloadFonts(panel, collectLevelFonts(*game));

@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "play/Level.h"
 #include "play/OverlayPreferer.h"
+#include "play/PhysicsWorld.h"
 #include "play/ShadowListener.h"
 #include "world/GameCamera.h"
 #include "world/Obb.h"
@@ -20,16 +21,13 @@
 #include <OgreSceneManager.h>
 #include <OgreViewport.h>
 
-#include <btBulletDynamicsCommon.h>
-
 namespace {
 
 constexpr int backgroundZOrder = 0;
 constexpr int gameZOrder = 1;
 constexpr Ogre::uint32 gameVisibilityMask = 15;
+// The reach of the invincibility outline's radius.
 constexpr float worldExtent = 10000.0f;
-constexpr unsigned short maxPhysicsHandles = 16384;
-constexpr int physicsPoolSize = 4096;
 
 // Shows the overlay and hands its child to the preferer; nothing when the
 // overlay is missing.
@@ -76,32 +74,16 @@ void playState::createOverlayPreferer()
 
 void playState::createPhysicsWorld()
 {
-    broadphase = new btAxisSweep3(btVector3(-worldExtent, -worldExtent, -worldExtent),
-                                  btVector3(worldExtent, worldExtent, worldExtent), maxPhysicsHandles);
-    btDefaultCollisionConstructionInfo info;
-    info.m_defaultMaxPersistentManifoldPoolSize = physicsPoolSize;
-    info.m_defaultMaxCollisionAlgorithmPoolSize = physicsPoolSize;
-    info.m_useEpaPenetrationAlgorithm = 1;
-    collisionConfiguration = new btDefaultCollisionConfiguration(info);
-    dispatcher = new btCollisionDispatcher(collisionConfiguration);
-    solver = new btSequentialImpulseConstraintSolver();
-    world = new btDiscreteDynamicsWorld(dispatcher, broadphase, solver, collisionConfiguration);
-    world->setGravity(btVector3(0.0f, 0.0f, 0.0f));
+    physics = new PhysicsWorld();
+    world = physics->world();
     logLine("Bullet physics initialized");
 }
 
 void playState::destroyPhysicsWorld()
 {
-    delete world;
-    delete solver;
-    delete dispatcher;
-    delete collisionConfiguration;
-    delete broadphase;
+    delete physics;
+    physics = nullptr;
     world = nullptr;
-    solver = nullptr;
-    dispatcher = nullptr;
-    collisionConfiguration = nullptr;
-    broadphase = nullptr;
 }
 
 void playState::setupShadows()

@@ -2,6 +2,7 @@
 // from the background's collision mesh, kept where the node is.
 #include "world/background.h"
 
+#include "app/Log.h"
 #include "play/Level.h"
 #include "world/CollisionMesh.h"
 #include "world/meshShapeBuilder.h"
@@ -25,6 +26,8 @@ btDiscreteDynamicsWorld* worldOf(const Level* level) { return level ? level->phy
 btCollisionShape* background::buildShape(Ogre::Entity* source)
 {
     meshShapeBuilder builder(source, Ogre::Matrix4::IDENTITY);
+    if (!builder.hasTriangles())
+        return nullptr;
     switch (collisionType) {
     case collisionTrimesh:
         return isSprite() ? static_cast<btCollisionShape*>(builder.createBox()) : builder.createTrimesh();
@@ -54,6 +57,12 @@ void background::createCollisionBody()
     Ogre::Entity* temporary = sceneManager->createEntity(source);
     collisionShape = buildShape(temporary);
     sceneManager->destroyEntity(temporary);
+    // A cut or garbled mesh: Bullet cannot shape nothing, and the scenery
+    // stays without a body.
+    if (!collisionShape) {
+        logLine("[ERROR] collision mesh without triangles, no body: " + source->getName());
+        return;
+    }
     collisionShape->setLocalScaling(toBullet(scale));
 
     compoundShape = new btCompoundShape(true);

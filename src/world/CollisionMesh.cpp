@@ -1,5 +1,6 @@
 #include "world/CollisionMesh.h"
 
+#include "app/Log.h"
 #include "core/ResourceAvailability.h"
 
 #include <OgreException.h>
@@ -42,7 +43,9 @@ bool loadCollisionMesh(const std::string& name)
     try {
         mesh->load();
         return true;
-    } catch (const Ogre::Exception&) {
+    } catch (const Ogre::Exception& e) {
+        // A cut or garbled file: the body is shaped from the drawn mesh.
+        logLine("[ERROR] can't read collision mesh " + name + ", drawn mesh used: " + e.getDescription());
         meshes.remove(mesh);
         return false;
     }

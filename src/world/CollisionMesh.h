@@ -7,5 +7,5 @@
 #include <string>
 
 // True when the game's group "GAMERSC" holds the mesh and it is loaded (now
-// or before); false when it is absent or cannot be read.
+// or before); false when it is absent or cannot be read, which is logged.
 bool loadCollisionMesh(const std::string& name);

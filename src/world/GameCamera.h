@@ -59,6 +59,7 @@ public:
     void setPathTime(double d);
     // Head node at the origin, turned by the first level waypoint's camera shot.
     void resetPosition();
+    // Back to the start of the path; the default paths when none was bound.
     void restartPath();
     // On a looping level path the last waypoint becomes a copy of the first.
     void closeLoop();

@@ -163,6 +163,12 @@ void GameCamera::restartPath()
 {
     if (!sceneNode || !follower)
         return;
+    // A level that named no camera path (no "Level" element) never bound the
+    // follower: it flies the default paths, which bind it and restart.
+    if (!follower->node) {
+        createDefaultWaypoints();
+        return;
+    }
     checkpointDistance = -1.0;
     shakeTime = 0.0f;
     hasCheckpoint = 0;

@@ -97,5 +97,6 @@ private:
     void deleteOutlines();
     void takeSpriteSize();
     void applyShadowSettings();
+    // Null when the entity's mesh has no triangle.
     btCollisionShape* buildShape(Ogre::Entity* source);
 };

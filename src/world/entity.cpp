@@ -34,7 +34,7 @@ void entity::setWorldPosition(const Ogre::Vector3& worldPosition)
 
 void entity::setScale(const Ogre::Vector3& newScale)
 {
-    scale = finiteOr(newScale, 1.0f);
+    scale = usableScale(newScale);
     if (sceneNode)
         sceneNode->setScale(scale);
 }

@@ -12,6 +12,7 @@
 #include <btBulletCollisionCommon.h>
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -38,6 +39,17 @@ meshShapeBuilder::meshShapeBuilder(Ogre::Entity* source, const Ogre::Matrix4& me
     parentNode = entity->getParentSceneNode();
     if (parentNode)
         scale = parentNode->getScale();
+    // A damaged mesh file can load with buffers that do not hold what its
+    // counts say: reading one throws, and such a mesh gives no geometry.
+    try {
+        readGeometry();
+    } catch (const std::exception&) {
+        releaseGeometry();
+    }
+}
+
+void meshShapeBuilder::readGeometry()
+{
     const Ogre::MeshPtr& mesh = entity->getMesh();
     if (mesh->sharedVertexData)
         addVertexData(mesh->sharedVertexData);

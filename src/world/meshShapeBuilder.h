@@ -50,7 +50,12 @@ public:
     // Vertex indices, three per triangle.
     const std::vector<std::uint32_t>& triangleIndices() const { return indices; }
 
+    // Whether the mesh gave at least one whole triangle: only then can a
+    // shape be made from it.
+    bool hasTriangles() const { return indices.size() >= 3 && !vertices.empty(); }
+
 private:
+    void readGeometry();
     void addVertexData(const Ogre::VertexData* data);
     void addIndexData(const Ogre::IndexData* data, std::uint32_t offset);
     void releaseGeometry();

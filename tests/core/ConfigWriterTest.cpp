@@ -90,7 +90,7 @@ TEST(ConfigWriter, AFailedReplaceIsLoggedAndLeavesTheOldOneAlone)
 
     game.saveConfig();
 
-    EXPECT_TRUE(log.contains("Couldn't write config.ini file"));
+    EXPECT_TRUE(log.containsPrefix("[ERROR] Couldn't write config.ini file: "));
     EXPECT_EQ(ini.folder.read("blocked/config.ini/inside"), "kept");
     EXPECT_FALSE(ini.folder.exists("blocked/config.ini.tmp"));
 }

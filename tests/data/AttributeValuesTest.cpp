@@ -3,7 +3,9 @@
 #include "data/AttributeValues.h"
 
 #include "data/SectionAttributes.h"
+#include "data/SectionValues.h"
 #include "data/XmlFragment.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -86,3 +88,35 @@ TEST(AttributeValues, TheConverterRulesTheReadersRelyOn)
 }
 
 } // namespace
+
+// Placed objects' scales and positions reach scene nodes within what Ogre
+// can invert and bound; a scale written otherwise is reported once.
+TEST(AttributeValues, PlacedScalesAndPositionsStayWithinWhatNodesTake)
+{
+    const struct {
+        const char* position;
+        Ogre::Vector3 scale;
+        Ogre::Vector3 place;
+        bool isReported;
+    } cases[] = {
+        {R"(pos="1 2 3" sca="2 -0.5 1")", {2.0f, -0.5f, 1.0f}, {1.0f, 2.0f, 3.0f}, false},
+        {R"(pos="0 0 0" sca="0 0 0")", Ogre::Vector3(smallestDataScale), Ogre::Vector3::ZERO, true},
+        {R"(pos="nan 1 1" sca="nan inf -inf")", Ogre::Vector3::UNIT_SCALE, Ogre::Vector3::ZERO, true},
+        {R"(pos="1e30 -1e30 5" sca="1e30 -1e30 1")", {largestDataScale, -largestDataScale, 1.0f},
+         {largestDataReach, -largestDataReach, 5.0f}, true},
+        {R"(pos="1 1 1")", Ogre::Vector3(smallestDataScale), Ogre::Vector3::UNIT_SCALE, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.position);
+        const XmlFragment fragment(std::string("<e><position ") + c.position + "/></e>");
+        LogCapture log;
+        const SectionValues position(fragment.root(), "position");
+        EXPECT_EQ(position.scale("sca", Need::required, Ogre::Vector3::ZERO), c.scale);
+        EXPECT_EQ(placedPositionFromText(position.text("pos", Need::required, "")), c.place);
+        EXPECT_EQ(log.containsPrefix("[ERROR] "), c.isReported);
+    }
+    // An absent position keeps the reader's own value.
+    const XmlFragment bare("<e/>");
+    EXPECT_EQ(SectionValues(bare.root(), "position").scale("sca", Need::required, Ogre::Vector3::ZERO),
+              Ogre::Vector3::ZERO);
+}

@@ -8,6 +8,7 @@
 #include "data/XmlFragment.h"
 #include "play/Level.h"
 #include "support/LogCapture.h"
+#include "world/FiniteVector.h"
 #include "world/Obb.h"
 #include "world/WorldTestScene.h"
 #include "world/sfxDefinition.h"
@@ -294,7 +295,8 @@ TEST(PlayerReader, EachMissingRequiredAttributeIsReportedOnce)
                              "[ERROR] WEAPONSET without attribute: name"})
         EXPECT_TRUE(log.contains(line)) << line;
     EXPECT_EQ(ship.pos, Ogre::Vector3::ZERO);
-    EXPECT_EQ(ship.scale, Ogre::Vector3::ZERO);
+    // The converter's zero, made as small as a node can take.
+    EXPECT_EQ(ship.scale, Ogre::Vector3(smallestDataScale));
     EXPECT_EQ(ship.isBanking, 0);
     EXPECT_EQ(ship.explosionName, "");
     ASSERT_EQ(ship.sfxDefinitions.size(), 1u);
@@ -312,7 +314,8 @@ TEST(PlayerReader, NumbersThatAreNotFiniteReadAsZero)
                  <physics speed="inf"/></player>)",
              ship);
     EXPECT_EQ(ship.pos, Ogre::Vector3(0.0f, 5.0f, 0.0f));
-    EXPECT_EQ(ship.scale, Ogre::Vector3(1.0f, 0.0f, 1.0f));
+    // A scale's component reads as 1: a node scaled to nothing cannot be inverted.
+    EXPECT_EQ(ship.scale, Ogre::Vector3(1.0f, 1.0f, 1.0f));
     EXPECT_FLOAT_EQ(ship.baseSpeed, 0.0f);
     EXPECT_EQ(ship.integerSpeed, 0);
 }

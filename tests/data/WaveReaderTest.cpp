@@ -362,7 +362,7 @@ TEST(WaveReader, UnsetNamesBadPositionsAndNegativeCountsReadAsNothing)
     EXPECT_EQ(read.spawner().OrientationType, 0u);
     EXPECT_FLOAT_EQ(read.spawner().timeBetweenSpawns, 0.0f);
     EXPECT_EQ(read.spawner().position, Ogre::Vector3::ZERO);
-    EXPECT_EQ(read.spawner().scale, Ogre::Vector3(0.0f, 1.0f, 1.0f));
+    EXPECT_EQ(read.spawner().scale, Ogre::Vector3::UNIT_SCALE);
     EXPECT_EQ(read.spawner().orientation, Ogre::Quaternion::IDENTITY);
 
     const ReadWave infinite(R"(<enemy waveName="w"><position pos="inf 0 0" sca="1 1 1" orient="1 0 0 0"

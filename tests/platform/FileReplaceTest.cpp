@@ -1,16 +1,21 @@
 // The settings and high-score writers put their data on the disk before the
 // new file takes the old one's name. The test binary's own fsync and rename
-// stand in front of the C library's and note each call.
+// stand in front of the C library's and note each call; its own write can
+// find the disk full.
+#include "Main/FirstRun.h"
 #include "core/GameTestSupport.h"
+#include "support/LogCapture.h"
 
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +42,28 @@ extern "C" int fsync(int fd)
     static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
     fileCalls().push_back("fsync " + pathOf(fd));
     return real(fd);
+}
+
+namespace {
+
+// While set, writes into temporary files of a replacement fail as on a full disk.
+bool isDiskFull = false;
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+extern "C" ssize_t write(int fd, const void* data, size_t size)
+{
+    static const auto real = reinterpret_cast<ssize_t (*)(int, const void*, size_t)>(dlsym(RTLD_NEXT, "write"));
+    if (isDiskFull && endsWith(pathOf(fd), ".tmp")) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, data, size);
 }
 
 extern "C" int rename(const char* from, const char* to) noexcept
@@ -74,6 +101,65 @@ TEST(FileReplace, BothWritersSyncTheDataThenRenameThenSyncTheFolder)
     EXPECT_NE(ini.folder.read("config.ini").find("\n upKey = 17 \n"), std::string::npos);
     EXPECT_NE(ini.folder.read("high.scores").find("<PREFS lasName"), std::string::npos);
     game.highScores = highScoreTable();
+}
+
+// Each writer on a full disk, or without its folder, keeps what was there,
+// leaves no temporary file and says which file failed and why.
+TEST(FileReplace, AFailedSaveOrFirstCopyLeavesTheOldStateAndSaysWhy)
+{
+    const std::string oldConfig = "[preferences] \nlanguage = old \n";
+    gametest::IniFolder ini(&oldConfig);
+    const std::string folder = ini.folder.path();
+    ini.folder.write("program/data/config.ini_", "[preferences] \nlanguage = template \n");
+    Game& game = gametest::cleanGame();
+    const struct {
+        const char* name;
+        bool isDiskFull;
+        std::string preferenceFolder;
+        std::function<void()> save;
+        std::string expectedLine;
+        const char* keptFile;
+        std::string keptText;
+    } table[] = {
+        {"settings, disk full", true, folder, [&] { game.saveConfig(); },
+         "[ERROR] Couldn't write config.ini file: " + folder + "/config.ini.tmp: No space left on device", "config.ini",
+         oldConfig},
+        {"high scores, disk full", true, folder, [&] { game.saveHighScores(); },
+         "[ERROR] couldn't write high.scores: " + folder + "high.scores.tmp: No space left on device", "high.scores",
+         ""},
+        {"high scores, no folder", false, folder + "gone/", [&] { game.saveHighScores(); },
+         "[ERROR] couldn't write high.scores: " + folder + "gone/high.scores.tmp: No such file or directory",
+         "high.scores", ""},
+        {"first start, disk full", true, folder + "first/", [&] { moveOldSettings(folder + "program/", folder + "first/"); },
+         "[ERROR] couldn't copy " + folder + "program/data//config.ini_ to " + folder +
+             "first/config.ini: " + folder + "first/config.ini.tmp: No space left on device",
+         "first/config.ini", ""},
+    };
+    ini.folder.write("first/placeholder", "");
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.name);
+        game.preferenceFolder = row.preferenceFolder;
+        LogCapture log;
+        isDiskFull = row.isDiskFull;
+        row.save();
+        isDiskFull = false;
+        EXPECT_TRUE(log.contains(row.expectedLine)) << testing::PrintToString(log.lines);
+        EXPECT_EQ(ini.folder.read(row.keptFile), row.keptText);
+        EXPECT_EQ(ini.folder.exists(row.keptFile), !row.keptText.empty());
+        EXPECT_FALSE(ini.folder.exists(std::string(row.keptFile) + ".tmp"));
+    }
+    game.highScores = highScoreTable();
+}
+
+TEST(FileReplace, TheTemporaryFilesOfAKilledSaveGoAtTheNextStart)
+{
+    TempFolder preferences;
+    for (const char* file : {"config.ini.tmp", "high.scores.tmp", "config.ini"})
+        preferences.write(file, "cut");
+    removeStaleReplacements(preferences.path());
+    EXPECT_FALSE(preferences.exists("config.ini.tmp"));
+    EXPECT_FALSE(preferences.exists("high.scores.tmp"));
+    EXPECT_EQ(preferences.read("config.ini"), "cut");
 }
 
 } // namespace

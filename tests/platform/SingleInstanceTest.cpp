@@ -113,6 +113,17 @@ TEST_F(SingleInstanceTest, WithoutRuntimeFolderUsesPerUserFileInTemporaryFolder)
     environment.set("XDG_RUNTIME_DIR", (folder / "missing").string());
     ASSERT_TRUE(platform::acquireSingleInstance(lockName));
     EXPECT_TRUE(fs::exists(expected));
+    EXPECT_EQ(platform::unguardedReason(), "");
+}
+
+TEST_F(SingleInstanceTest, ALockFileThatCannotBeOpenedLetsTheProgramRunAndSaysWhy)
+{
+    // A link where the lock file belongs is refused.
+    const fs::path lockFile = folder / (lockName + ".lock");
+    fs::create_symlink(folder / "elsewhere", lockFile);
+    EXPECT_TRUE(platform::acquireSingleInstance(lockName));
+    EXPECT_EQ(platform::unguardedReason().rfind(lockFile.string() + ": ", 0), 0u) << platform::unguardedReason();
+    EXPECT_GT(platform::unguardedReason().size(), lockFile.string().size() + 2);
 }
 
 } // namespace

@@ -162,11 +162,13 @@ TEST_F(MeshShapeBuilder, EveryShapeTakesTheParentNodesOwnScale)
         EXPECT_EQ(shape->getLocalScaling(), btVector3(2.0f, 3.0f, 4.0f)) << shape->getName();
 }
 
-TEST_F(MeshShapeBuilder, WithoutVerticesTheSizeIsUnknown)
+TEST_F(MeshShapeBuilder, WithoutVerticesTheSizeIsUnknownAndNoShapeCanBeMade)
 {
     meshShapeBuilder builder(entityOf(makeMesh("bare.mesh", {subMeshData()})), Ogre::Matrix4::IDENTITY);
     EXPECT_TRUE(builder.positions().empty());
     EXPECT_EQ(builder.getSize(), Ogre::Vector3(-1.0f, -1.0f, -1.0f));
+    // A cut mesh file loads like this: Bullet cannot build a tree over nothing.
+    EXPECT_FALSE(builder.hasTriangles());
 }
 
 } // namespace

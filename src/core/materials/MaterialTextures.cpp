@@ -58,8 +58,15 @@ bool pictureHasAlpha(const std::string& name)
 
 void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name, Ogre::TextureType type)
 {
-    if (Ogre::TexturePtr texture = loadTexture(name, type))
+    if (Ogre::TexturePtr texture = loadTexture(name, type)) {
         unit->setTexture(texture);
+        return;
+    }
+    // A picture that is there but cannot be read (empty, cut short, too
+    // large) shows the stand-in, as a missing one does.
+    const bool isUnreadable = Ogre::TextureManager::getSingletonPtr() && !groupHoldingResource(name).empty();
+    if (isUnreadable && type == Ogre::TEX_TYPE_2D && name != standInTexture)
+        setUnitTexture(unit, standInTexture, type);
     else
         unit->setTextureName(name, type);
 }

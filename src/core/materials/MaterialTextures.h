@@ -28,7 +28,11 @@ bool readPictureAlpha(const std::string& name);
 // The same, where a picture that cannot be read counts as having no alpha.
 bool pictureHasAlpha(const std::string& name);
 
-// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP).
+// The picture shown for one that is missing or cannot be read.
+constexpr const char* standInTexture = "notFound.jpg";
+
+// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP); a 2D
+// texture that cannot be read gives it the stand-in.
 void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name,
                     Ogre::TextureType type = Ogre::TEX_TYPE_2D);
 

@@ -1,0 +1,143 @@
+// Damaged game content played through the real program: each row damages one
+// file of a copy of the sample game, starts level 1 and lets it play; the
+// program names the file and what was wrong in one "[ERROR] " line, plays on
+// with a stand-in or the data's fallback, and quits cleanly when its window
+// is closed.
+#include "support/ArchiveEdit.h"
+#include "support/ProgramPlayer.h"
+
+#include <regex>
+
+namespace {
+
+const std::string gameArchive = "data/game.tzn";
+
+using Damage = std::function<std::string(const std::string&)>;
+
+std::string firstHalf(const std::string& bytes) { return bytes.substr(0, bytes.size() / 2); }
+std::string nothing(const std::string&) { return {}; }
+
+Damage replaced(const std::string& pattern, const std::string& with)
+{
+    return [=](const std::string& text) { return std::regex_replace(text, std::regex(pattern), with, std::regex_constants::format_first_only); };
+}
+
+// The ship's and the first enemy's position elements of the sample's first level.
+const std::string shipPosition = R"(<position pos="0 -76 18" sca="1 1 1")";
+const std::string enemyPosition = R"(<position pos="0 0 -60" sca="1 1 1")";
+
+// A PNG whose header claims 60000 x 60000 pixels, more than any picture
+// can hold in memory.
+std::string hugePicture(const std::string& png)
+{
+    std::string bytes = png;
+    const std::string size = {'\0', '\0', '\xea', '\x60'};
+    bytes.replace(16, 4, size);
+    bytes.replace(20, 4, size);
+    return bytes;
+}
+
+// The mesh's header kept, the rest garbage.
+std::string garbledMesh(const std::string& mesh)
+{
+    std::string bytes = mesh;
+    for (std::size_t i = 64; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7919u);
+    return bytes;
+}
+
+struct DamagedFile {
+    const char* name;
+    std::string entry;
+    Damage damage;
+    std::string expectedLine;
+};
+
+const std::vector<DamagedFile>& damagedFiles()
+{
+    static const std::vector<DamagedFile> rows = {
+        {"empty level", "Level01.level", nothing,
+         "[ERROR] level file does not parse, nothing of it used: Level01.level"},
+        {"cut level", "Level01.level", firstHalf,
+         "[ERROR] level file does not parse, nothing of it used: Level01.level"},
+        {"deep level", "Level01.level",
+         [](const std::string&) {
+             std::string deep;
+             for (int i = 0; i < 300000; ++i)
+                 deep += "<a>";
+             return deep;
+         },
+         "[ERROR] level file does not parse, nothing of it used: Level01.level"},
+        {"ship of no size", "Level01.level", replaced(shipPosition, R"(<position pos="0 -76 18" sca="0 0 0")"),
+         "[ERROR] Level01.level: position with unusable sca: \"0 0 0\""},
+        {"ship position without attributes", "Level01.level",
+         replaced(shipPosition + R"( orient="0 0 0" symmetry="1" startSpriteOrientation="1 0 0 0")", "<position"),
+         "[ERROR] Level01.level: position without attribute: sca"},
+        {"enemy of NaN size", "Level01.level", replaced(enemyPosition, R"(<position pos="nan 0 -60" sca="nan 1 1")"),
+         "[ERROR] Level01.level: position with unusable sca: \"nan 1 1\""},
+        {"enemy of infinite size", "Level01.level", replaced(enemyPosition, R"(<position pos="0 0 -60" sca="inf inf 1")"),
+         "[ERROR] Level01.level: position with unusable sca: \"inf inf 1\""},
+        {"enemy far off and huge", "Level01.level",
+         replaced(enemyPosition, R"(<position pos="1e30 0 -60" sca="1e30 1 1")"),
+         "[ERROR] Level01.level: position with unusable sca: \"1e30 1 1\""},
+        {"empty shot picture", "shotBlue.png", nothing, "[ERROR] can't load texture shotBlue.png"},
+        {"cut sprite enemy picture", "enemySaucer.png", firstHalf, "[ERROR] can't load texture enemySaucer.png"},
+        {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
+        {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        {"garbled scenery mesh", "rock.mesh", garbledMesh, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+    };
+    return rows;
+}
+
+// Frames that differ: the level plays on.
+bool playMoves(Player& player)
+{
+    WindowImage previous = player.capture();
+    int changes = 0;
+    return eventually([&] {
+        WindowImage now = player.capture();
+        changes += hasContent(now) && differingShare(previous, now) > 0.0;
+        previous = std::move(now);
+        return changes >= 10;
+    });
+}
+
+// Two captures a moment apart that barely differ: the paused level.
+bool holdsStill(Player& player)
+{
+    WindowImage previous = player.capture();
+    return eventually([&] {
+        WindowImage now = player.capture();
+        const bool isStill = hasContent(now) && differingShare(previous, now) < 0.01;
+        previous = std::move(now);
+        return isStill;
+    });
+}
+
+TEST(ProgramDamagedContent, EachDamagedFileIsNamedAndLevelOnePlaysOn)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    for (const DamagedFile& row : damagedFiles()) {
+        SCOPED_TRACE(row.name);
+        ProgramRun run;
+        writeSettings(run, "D3D9");
+        ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + gameArchive, row.entry, row.damage));
+        Player player(run);
+        ASSERT_TRUE(player.start());
+        player.setPaceFromSplash(player.splashSeconds());
+        ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
+        player.wait(afterScreenChange);
+        player.choose();       // "PRESS START"
+        player.tap(XK_Return); // Start
+        ASSERT_TRUE(player.waitFor("playstate starting time")) << run.logText();
+        EXPECT_TRUE(playMoves(player)) << hasContent(player.shot(std::string("damaged-") + row.name));
+        // In play a close pauses with the menu; the second leaves by its exit entry.
+        ASSERT_TRUE(requestWindowClose(player.window));
+        EXPECT_TRUE(holdsStill(player)) << hasContent(player.shot(std::string("damaged-paused-") + row.name));
+        EXPECT_EQ(player.close(), 0) << run.logText();
+        EXPECT_NE(run.logText().find(row.expectedLine), std::string::npos) << run.logText();
+    }
+}
+
+} // namespace
