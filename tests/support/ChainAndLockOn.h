@@ -14,6 +14,8 @@ namespace chainlockon {
 
 // The sample's lock-on missiles answer to the fourth shoot button.
 constexpr unsigned long lockKey = XK_v;
+// Presses of the lock key, a weave step each, one of which must lock.
+constexpr int lockPresses = 4;
 
 // The chain gauge, as the sample's game file places it: from the screen's
 // left edge a quarter of its width, centred 0.09 of its height from the top,
