@@ -14,8 +14,6 @@ namespace chainlockon {
 
 // The sample's lock-on missiles answer to the fourth shoot button.
 constexpr unsigned long lockKey = XK_v;
-// Presses of the lock key, a weave step each, one of which must lock.
-constexpr int lockPresses = 4;
 
 // The chain gauge, as the sample's game file places it: from the screen's
 // left edge a quarter of its width, centred 0.09 of its height from the top,
@@ -72,6 +70,26 @@ inline double lockToneShare(const soundrecording::Recording& mix, std::size_t fr
     double share = 0.0;
     for (const double tone : lockTones)
         share = std::max(share, soundrecording::strongestToneShare(mix, from, to, tone, audible));
+    return share;
+}
+
+// Presses the lock key alone, a step (a move of the ship) at a time, until
+// the recording of the mix so far holds a lock sound over a press: a lock
+// needs the ship in play and an enemy on screen, which a kill or the ship's
+// own fall may have just ended. The largest share of a lock tone heard.
+inline double pressUntilLockHeard(Player& player, const std::string& recording, const std::function<void()>& step,
+                                  double audible, double heard, int seconds)
+{
+    double share = 0.0;
+    for (const Clock::time_point start = Clock::now(); share <= heard && secondsSince(start) < seconds;) {
+        const std::uintmax_t from = soundrecording::writtenBytes(recording);
+        player.press(lockKey);
+        step();
+        player.release(lockKey);
+        const std::uintmax_t to = soundrecording::writtenBytes(recording);
+        const soundrecording::Recording mix = soundrecording::readRecording(recording);
+        share = std::max(share, lockToneShare(mix, mix.frameAt(from), mix.frameAt(to), audible));
+    }
     return share;
 }
 

@@ -67,7 +67,8 @@ inline std::uintmax_t bytesPerSample(int format)
     }
 }
 
-// The whole recording once the program has ended; empty when there is none.
+// The recording as far as it is written (all of it once the program has
+// ended); empty when there is none.
 inline Recording readRecording(const std::string& path)
 {
     Recording recording;
