@@ -8,10 +8,12 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace soundrecording {
@@ -118,6 +120,22 @@ inline double strongestToneShare(const Recording& recording, std::size_t from, s
         strongest = std::max(strongest, 2.0 * power / (static_cast<double>(block) * energy));
     }
     return strongest;
+}
+
+// Waits until the mix recorded from that byte on holds the tone with more
+// than the share `heard` (a sound plays once the program has read the key
+// that starts it, later on a slow frame); the largest share found.
+inline double waitForTone(const std::string& path, std::uintmax_t from, double frequency, double audible,
+                          double heard, int seconds)
+{
+    double share = 0.0;
+    for (const auto start = std::chrono::steady_clock::now();
+         share <= heard && std::chrono::steady_clock::now() - start < std::chrono::seconds(seconds);) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const Recording mix = readRecording(path);
+        share = std::max(share, strongestToneShare(mix, mix.frameAt(from), mix.frames(), frequency, audible));
+    }
+    return share;
 }
 
 } // namespace soundrecording
