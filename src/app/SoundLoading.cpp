@@ -85,7 +85,7 @@ platform::Sound* loadSound(const std::string& name, bool /*flag*/, bool is3D, bo
     platform::Sound* sound = resourceExists(name) ? loadSoundFile(state, name, is3D, uncached)
                                                   : loadBankSound(state, name, is3D, uncached, fromPauseBank);
     if (!sound)
-        logLineOnce("[ERROR] can't find sound: " + name);
+        logLineOnce("[ERROR] can't load sound: " + name);
     return sound;
 }
 
@@ -121,7 +121,7 @@ platform::Sound* loadMusic(const std::string& name)
         return nullptr;
     platform::Sound* music = findMusic(state, name);
     if (!music)
-        logLineOnce("[ERROR] can't find music: " + name);
+        logLineOnce("[ERROR] can't load music: " + name);
     return music;
 }
 

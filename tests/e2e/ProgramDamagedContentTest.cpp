@@ -127,8 +127,6 @@ const std::vector<DamagedFile>& damagedFiles()
         {"menu entry to a missing screen", "gamebox.startMenu",
          replaced(R"(fonctionName="OPTIONS")", R"(fonctionName="OPTIONZ")"),
          "[ERROR] gamebox.startMenu: BUTTON OPTIONS of STARTMENU opens a missing screen: OPTIONZ"},
-        {"waypoint sound of no file", "Level01.level", replaced(R"(soundName="shot.wav")", R"(soundName="noShot.wav")"),
-         "[ERROR] can't find sound: noShot.wav"},
     };
     return rows;
 }
