@@ -86,9 +86,12 @@ void readCameraSettings(const XmlNode& cameraType, GameCamera& camera)
 bool hasUnusableNumber(const XmlNode& waypoint)
 {
     const std::pair<const char*, const char*> numbers[] = {
-        {nullptr, "speed"},          {"position", "pos"},
-        {"position", "Tension"},     {"orientation", "orient"},
-        {"CamShotOrientation", "camOrient"}, {"CamShotOrientation", "CamShotFovMult"},
+        {nullptr, "speed"},
+        {"position", "pos"},
+        {"position", "Tension"},
+        {"orientation", "orient"},
+        {"CamShotOrientation", "camOrient"},
+        {"CamShotOrientation", "CamShotFovMult"},
         {"wait", "waitDur"},
     };
     for (const auto& [section, name] : numbers)
