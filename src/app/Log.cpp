@@ -1,5 +1,7 @@
 #include "app/Log.h"
 
+#include "core/Game.h"
+
 #include <OgreLogManager.h>
 
 namespace {
@@ -14,5 +16,12 @@ void logAt(const std::string& text, Ogre::LogMessageLevel level)
 } // namespace
 
 void logLine(const std::string& text) { logAt(text, Ogre::LML_CRITICAL); }
+
+void logLineOnce(const std::string& text)
+{
+    Game* game = Game::getSingletonPtr();
+    if (!game || game->reportedLines.insert(text).second)
+        logLine(text);
+}
 
 void logNormal(const std::string& text) { logAt(text, Ogre::LML_NORMAL); }

@@ -59,6 +59,9 @@ public:
     void animateRotation();
     // The aspect (width / height) the text is laid out for.
     float textAspect() const;
+    // The summed glyph aspects of the longest line in the widget's font,
+    // measured again only when the line or the font changes.
+    float measuredGlyphAspects() const;
 
     bool isFitWidth = false;
     bool isAnchored = false;
@@ -158,6 +161,14 @@ private:
     std::string countedText;
     int countedLength = 0;
     int typedCount = untyped;
+    // The last measure of the longest line, and what it was taken of.
+    struct LineMeasure {
+        bool isValid = false;
+        std::string fontName;
+        std::wstring line;
+        float glyphAspects = 0.0f;
+    };
+    mutable LineMeasure measured;
 
     std::string elementName() const;
     void createPictureContent();

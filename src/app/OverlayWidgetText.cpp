@@ -4,6 +4,7 @@
 
 #include "app/AudioService.h"
 #include "app/CaptionText.h"
+#include "app/GlyphAspects.h"
 #include "app/TextUtils.h"
 #include "app/WidgetTiming.h"
 #include "core/Game.h"
@@ -18,35 +19,6 @@
 namespace {
 
 constexpr float charHeightUnit = 0.0025f;
-
-// Ogre's text area leaves a space as wide as a "0" (no widget sets its own
-// space width), whatever the font's own space glyph: a space is measured so.
-constexpr Ogre::Font::CodePoint spaceCharacter = 0x20;
-constexpr Ogre::Font::CodePoint spaceDrawnAs = 0x30;
-
-// Width / height of the character as the text area draws it; a character
-// the font cannot give counts nothing.
-float drawnGlyphAspect(const Ogre::Font& font, wchar_t character)
-{
-    auto codePoint = static_cast<Ogre::Font::CodePoint>(character);
-    if (codePoint == spaceCharacter)
-        codePoint = spaceDrawnAs;
-    try {
-        return font.getGlyphInfo(codePoint).aspectRatio;
-    } catch (const Ogre::Exception&) {
-        return 0.0f;
-    }
-}
-
-// Adds char height x drawn width of each character of the line.
-float sumGlyphWidths(const Ogre::Font& font, const std::wstring& line, float charHeight)
-{
-    float sum = 0.0f;
-    for (wchar_t character : line)
-        if (character != L'\n' && character != L'\r')
-            sum += charHeight * drawnGlyphAspect(font, character);
-    return sum;
-}
 
 Ogre::FontPtr loadedFont(const std::string& name)
 {
@@ -137,9 +109,18 @@ float measureTextWidth(const OverlayWidget& widget)
     float f = vw / vh > aspect ? 1.0f : vw / vh / aspect;
     if (unscaled)
         f = 1.0f;
-    const Ogre::FontPtr font = loadedFont(widget.fontName);
-    if (!font)
-        return 0.0f;
-    const float sum = sumGlyphWidths(*font, widget.longestLine, static_cast<float>(widget.charHeight) * f);
+    const float sum = static_cast<float>(widget.charHeight) * f * widget.measuredGlyphAspects();
     return unscaled ? sum * charHeightUnit : sum * charHeightUnit * vh / vw;
+}
+
+float OverlayWidget::measuredGlyphAspects() const
+{
+    if (measured.isValid && measured.fontName == fontName && measured.line == longestLine)
+        return measured.glyphAspects;
+    const Ogre::FontPtr font = loadedFont(fontName);
+    measured.glyphAspects = font ? lineGlyphAspects(*font, longestLine) : 0.0f;
+    measured.fontName = fontName;
+    measured.line = longestLine;
+    measured.isValid = true;
+    return measured.glyphAspects;
 }

@@ -2,6 +2,7 @@
 // then from the banks, and what is known about them.
 #include "app/AudioService.h"
 #include "app/AudioState.h"
+#include "app/Log.h"
 #include "app/ResourceLookup.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
@@ -54,6 +55,21 @@ platform::Sound* loadBankSound(AudioState& state, const std::string& name, bool 
     return nullptr;
 }
 
+platform::Sound* findMusic(AudioState& state, const std::string& name)
+{
+    if (resourceExists(name))
+        return state.system->createSound(findResourceFilePath(name), platform::soundStream);
+    if (!state.musicBank || state.musicIndex.empty())
+        return nullptr;
+    const auto index = state.musicIndex.find(soundBaseName(name));
+    if (index == state.musicIndex.end())
+        return nullptr;
+    platform::Sound* music = state.musicBank->getSubSound(index->second);
+    if (music)
+        music->setMode(platform::soundStream);
+    return music;
+}
+
 } // namespace
 
 platform::Sound* loadSound(const std::string& name, bool /*flag*/, bool is3D, bool uncached, bool fromPauseBank)
@@ -66,9 +82,11 @@ platform::Sound* loadSound(const std::string& name, bool /*flag*/, bool is3D, bo
         if (loaded != state.soundTable.end())
             return loaded->second;
     }
-    if (resourceExists(name))
-        return loadSoundFile(state, name, is3D, uncached);
-    return loadBankSound(state, name, is3D, uncached, fromPauseBank);
+    platform::Sound* sound = resourceExists(name) ? loadSoundFile(state, name, is3D, uncached)
+                                                  : loadBankSound(state, name, is3D, uncached, fromPauseBank);
+    if (!sound)
+        logLineOnce("[ERROR] can't load sound: " + name);
+    return sound;
 }
 
 platform::Sound* loadSoundFromBank(const std::string& name)
@@ -101,16 +119,9 @@ platform::Sound* loadMusic(const std::string& name)
     AudioState& state = audio();
     if (!state.system || isNoSound(name))
         return nullptr;
-    if (resourceExists(name))
-        return state.system->createSound(findResourceFilePath(name), platform::soundStream);
-    if (!state.musicBank || state.musicIndex.empty())
-        return nullptr;
-    const auto index = state.musicIndex.find(soundBaseName(name));
-    if (index == state.musicIndex.end())
-        return nullptr;
-    platform::Sound* music = state.musicBank->getSubSound(index->second);
-    if (music)
-        music->setMode(platform::soundStream);
+    platform::Sound* music = findMusic(state, name);
+    if (!music)
+        logLineOnce("[ERROR] can't load music: " + name);
     return music;
 }
 

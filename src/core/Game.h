@@ -741,8 +741,9 @@ public:
     bool isBackgroundDark = false;
     // Missing fade overlays and materials, each logged once.
     std::set<std::string> reportedFadeResources;
-    // Lines about unusable effects data, each logged once: effects repeat often.
-    std::set<std::string> reportedEffectLines;
+    // Lines logged once (logLineOnce): effects data, names that resolve to
+    // nothing, and other faults met again and again.
+    std::set<std::string> reportedLines;
 
     // Input state
     OIS::Keyboard* keyboard = nullptr;

@@ -8,6 +8,8 @@
 
 #include <OgreStringConverter.h>
 
+#include <utility>
+
 namespace {
 
 constexpr Need optional = Need::optional;
@@ -19,6 +21,9 @@ const Ogre::Vector3 defaultShotOrientation(300.0f, 0.0f, 0.0f);
 
 // The one point of a level that names none.
 constexpr float lonePointSpeed = 10.0f;
+// A field of view the camera can draw through lies strictly between these.
+constexpr float narrowestFov = 0.0f;
+constexpr float widestFov = 180.0f;
 
 // Four numbers of the section; one that is not finite counts as 0.
 Ogre::Vector4 boundsOf(const XmlNode* section)
@@ -33,31 +38,66 @@ Ogre::Vector4 boundsOf(const XmlNode* section)
     return finite;
 }
 
+// A number that is not finite reads as an absent one: the camera's own value
+// for an attribute of "CameraType", the default for one of its children.
 void readChase(const XmlNode& cameraType, GameCamera& camera)
 {
-    camera.acceleration = SectionValues(cameraType, "ChaseAcceleration").real("acceleration", required, 8.0f);
+    camera.acceleration =
+        SectionValues(cameraType, "ChaseAcceleration").usableReal("acceleration", required, 8.0f);
     const XmlNode* boundaries = cameraType.first_node("ChaseBoundaries");
     const SectionValues chase(boundaries);
     camera.isChaseCam = chase.flag("isChaseCam", optional, 0);
-    camera.ChaseZone = chase.pair("ChaseZone", required, Ogre::Vector2::ZERO);
+    camera.ChaseZone = chase.usablePair("ChaseZone", required, Ogre::Vector2::ZERO);
     camera.bounds = boundsOf(boundaries);
-    camera.chaseSpeed = chase.real("chaseSpeed", optional, 0.7f);
+    camera.chaseSpeed = chase.usableReal("chaseSpeed", optional, 0.7f);
     camera.isUsingZone = chase.flag("isUsingZone", optional, 0);
+}
+
+// A field of view of 0 (or NaN) shows nothing, one of 180 degrees or more
+// cannot be drawn: the camera keeps its own.
+float fieldOfView(const XmlNode& cameraType, float kept)
+{
+    const float fov = SectionValues(&cameraType).usableReal("fov", required, kept);
+    if (fov > narrowestFov && fov < widestFov)
+        return fov;
+    if (const char* text = attributeText(cameraType, "fov"))
+        reportUnusable(cameraType, "fov", text);
+    return kept;
 }
 
 void readCameraSettings(const XmlNode& cameraType, GameCamera& camera)
 {
     const SectionValues own(&cameraType);
     camera.rotType = own.count("rotType", required, 0);
-    camera.globalSpeedMult = own.real("globalSpeedMult", required, 0.0f);
-    camera.fovDegrees = own.real("fov", required, 0.0f);
-    camera.frustrumOffset = own.pair("frustrumOffset", required, Ogre::Vector2::ZERO);
+    camera.globalSpeedMult = own.usableReal("globalSpeedMult", required, camera.globalSpeedMult);
+    camera.fovDegrees = fieldOfView(cameraType, camera.fovDegrees);
+    camera.frustrumOffset = own.usablePair("frustrumOffset", required, camera.frustrumOffset);
     readChase(cameraType, camera);
     const SectionValues start(cameraType, "startHorVertPosition");
-    camera.vertPos = start.vector("vertPos", required, Ogre::Vector3::ZERO);
-    camera.horiVertLength = start.real("horiVertLength", required, 5000.0f);
+    camera.vertPos = start.usableVector("vertPos", required, Ogre::Vector3::ZERO);
+    camera.horiVertLength = start.usableReal("horiVertLength", required, 5000.0f);
     // The offset of every point of the path.
-    camera.placedPosition = SectionValues(cameraType, "startPosition").vector("pos", required, defaultStartPosition);
+    camera.placedPosition =
+        SectionValues(cameraType, "startPosition").usableVector("pos", required, defaultStartPosition);
+}
+
+// A point with a number that is not finite would throw the camera off its
+// path (or stop it): it is left out, with one line naming the number.
+bool hasUnusableNumber(const XmlNode& waypoint)
+{
+    const std::pair<const char*, const char*> numbers[] = {
+        {nullptr, "speed"},
+        {"position", "pos"},
+        {"position", "Tension"},
+        {"orientation", "orient"},
+        {"CamShotOrientation", "camOrient"},
+        {"CamShotOrientation", "CamShotFovMult"},
+        {"wait", "waitDur"},
+    };
+    for (const auto& [section, name] : numbers)
+        if ((section ? SectionValues(waypoint, section) : SectionValues(&waypoint)).isUnusable(name))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -71,6 +111,8 @@ void readCameraWaypoint(const XmlNode& element, Level& level)
         logLine("[ERROR] camera waypoint without wait: left out");
         return;
     }
+    if (hasUnusableNumber(element))
+        return;
     const float speed = SectionValues(&element).real("speed", required, 0.0f);
     const SectionValues position(element, "position");
     const SectionValues orientation(element, "orientation");

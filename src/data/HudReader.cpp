@@ -111,9 +111,7 @@ void readElements(const XmlNode& root, GameHUD& hud)
     hud.elements.clear();
     for (const XmlNode* node : childElements(root, "HUDelement"))
         hud.elements.push_back(readElement(*node));
-    for (HUDElement* element : hud.elements)
-        if (element->UID == -1)
-            element->UID = hud.nextElementId();
+    hud.numberElements();
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include <OgreStringConverter.h>
 
+#include <cmath>
+#include <sstream>
+
 Ogre::Vector3 SectionValues::scale(const char* name, Need need, const Ogre::Vector3& absent) const
 {
     if (!values.isPresent())
@@ -16,4 +19,19 @@ Ogre::Vector3 SectionValues::scale(const char* name, Need need, const Ogre::Vect
     if (usable != written)
         reportUnusable(*values.element(), name, text);
     return usable;
+}
+
+bool SectionValues::isUnusable(const char* name) const
+{
+    const char* text = values.isPresent() ? attributeText(*values.element(), name) : nullptr;
+    if (!text)
+        return false;
+    std::istringstream numbers(text);
+    std::string number;
+    while (numbers >> number)
+        if (!std::isfinite(Ogre::StringConverter::parseReal(number, 0.0f))) {
+            reportUnusable(*values.element(), name, text);
+            return true;
+        }
+    return false;
 }

@@ -56,6 +56,22 @@ public:
         const Ogre::Vector3 read = value(name, need, absent);
         return {finiteReal(read.x), finiteReal(read.y), finiteReal(read.z)};
     }
+    // Whether the attribute is given with a number that is not finite; such a
+    // text is reported with one "[ERROR] " line.
+    bool isUnusable(const char* name) const;
+    // The attribute's value; `kept` instead when the text given is unusable.
+    float usableReal(const char* name, Need need, float kept) const
+    {
+        return isUnusable(name) ? kept : real(name, need, kept);
+    }
+    Ogre::Vector2 usablePair(const char* name, Need need, const Ogre::Vector2& kept) const
+    {
+        return isUnusable(name) ? kept : pair(name, need, kept);
+    }
+    Ogre::Vector3 usableVector(const char* name, Need need, const Ogre::Vector3& kept) const
+    {
+        return isUnusable(name) ? kept : vector(name, need, kept);
+    }
     // A placed object's scale, usable by a scene node (usableScale); a given
     // one that is not is reported with one "[ERROR] " line. An absent section
     // gives `absent` as it is.

@@ -107,6 +107,17 @@ void readScreens(const XmlNode& root, menuScreenMap& screens)
     addButtonsFiveToEight(screens, "CONTROLSKEYBOARDMENU", 13);
 }
 
+// An entry that opens a screen the layout lacks is named once, here: the
+// menu leaves it without effect.
+void reportMissingScreens(const menuScreenMap& screens, const std::string& fileName)
+{
+    for (const auto& [name, screen] : screens)
+        for (const menuEntryDefinition& entry : screen.entries)
+            if (entry.type == menuDeactivated && screens.count(entry.fonctionName) == 0)
+                logLine("[ERROR] " + fileName + ": BUTTON " + entry.name + " of " + name +
+                        " opens a missing screen: " + entry.fonctionName);
+}
+
 } // namespace
 
 void readStartMenu(Game& game, const std::string& fileName)
@@ -114,6 +125,7 @@ void readStartMenu(Game& game, const std::string& fileName)
     menuScreenMap screens;
     if (!readLayoutFile(fileName, [&screens](XmlNode& root) { readScreens(root, screens); }))
         return;
+    reportMissingScreens(screens, fileName);
     game.menuScreens = std::move(screens);
     logLine("start menu read");
 }

@@ -83,6 +83,9 @@ std::size_t liveShotCount(const Game& game)
     return game.level ? game.level->liveEnemyBullets.size() + game.level->livePlayerBullets.size() : 0;
 }
 
+// An id from data may already be the largest there is.
+std::int32_t idAfter(std::int32_t id) { return id == std::numeric_limits<std::int32_t>::max() ? id : id + 1; }
+
 } // namespace
 
 GameHUD::GameHUD() : game(Game::getSingletonPtr()) {}
@@ -203,6 +206,15 @@ std::int32_t GameHUD::nextElementId() const
     std::int32_t largest = 0;
     for (const HUDElement* element : elements)
         largest = std::max(largest, element->UID);
-    // An id from data may already be the largest there is.
-    return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
+    return idAfter(largest);
+}
+
+void GameHUD::numberElements()
+{
+    std::int32_t next = nextElementId();
+    for (HUDElement* element : elements)
+        if (element->UID == -1) {
+            element->UID = next;
+            next = idAfter(next);
+        }
 }

@@ -44,6 +44,9 @@ public:
     // The id for an element read without one: the largest id in the list
     // (at least 0) plus 1.
     std::int32_t nextElementId() const;
+    // Gives every element without an id (-1) the next id, one after another
+    // in list order, in one pass over the list.
+    void numberElements();
 
     void createBackgroundPanel();
     void destroyBackgroundPanel();

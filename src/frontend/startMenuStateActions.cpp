@@ -72,7 +72,9 @@ void startMenuState::validate()
     const menuButton& entry = *screen->entries[selectedIndex];
     const std::string& name = entry.fonctionName;
     if (entry.type == menuDeactivated) {
-        openScreen(name);
+        // The layout reader named an entry whose screen is missing.
+        if (findScreen(name))
+            openScreen(name);
     } else if (name == "SOUNDONOFF") {
         playMenuSound(game->startMenuClick);
         game->isSoundOn = getOptionValue(soundScreenName, "SOUNDONOFF") != 0;

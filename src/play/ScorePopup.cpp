@@ -1,5 +1,6 @@
 #include "play/ScorePopup.h"
 
+#include "app/Log.h"
 #include "app/TextUtils.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
@@ -189,7 +190,7 @@ void ScorePopup::rebuildSlot(std::size_t slot, const std::string& material, cons
     if (!sceneManager || !node)
         return;
     if (!hasParticleTemplate(particleTemplate)) {
-        logEffectProblemOnce("[ERROR] can't find particle template: " + particleTemplate);
+        logLineOnce("[ERROR] can't find particle template: " + particleTemplate);
         return;
     }
     std::ostringstream name;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using platform::Sound;
@@ -97,7 +99,10 @@ TEST_F(AudioServiceTest, LoadSoundFindsFilesThenTheBankByBaseName)
     EXPECT_EQ(loadSound("shot.wav", false, false, false, false), shot);
     EXPECT_EQ(loadSound("shot", false, false, false, false), shot);
     EXPECT_FALSE(loadSound("shot.big.wav", false, false, false, false));
+    EXPECT_FALSE(loadSound("shot.big.wav", false, false, false, false));
     EXPECT_FALSE(isSoundLoaded("shot.big.wav"));
+    // A name that resolves to nothing is logged once, however often asked.
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] can't load sound: shot.big.wav"), 1);
 
     Sound* click = loadSound("click.ogg", false, false, false, false);
     ASSERT_TRUE(click);
@@ -272,6 +277,7 @@ TEST_F(AudioServiceTest, ReleasingAFileMusicStopsItsChannel)
     EXPECT_FALSE(fileChannel.isPlaying());
     EXPECT_FALSE(loadMusic("None"));
     EXPECT_FALSE(loadMusic("unknown.ogg"));
+    EXPECT_TRUE(log.contains("[ERROR] can't load music: unknown.ogg"));
 }
 
 TEST_F(AudioServiceTest, QueuedMusicStartsAtTheNextUpdateUnlessPaused)

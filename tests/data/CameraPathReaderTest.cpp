@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+
 namespace {
 
 const std::string settings = R"(<CameraType rotType="2.7" globalSpeedMult="1.5" fov="45" frustrumOffset="0.1 0.2"/>)";
@@ -35,6 +38,7 @@ TEST(CameraPathReader, EdgeCases)
         std::vector<std::string> points;
         float fov;
         bool isErrorLogged;
+        std::size_t unusableLines = 0;
     } table[] = {
         {"nothing: one point at the origin", "<L/>", {"0 0 0 | 0 0 0 | 1 0.5 | 180 0 0 | 1 10 0"}, 33.0f, false},
         {"a point of its speed and wait alone", R"(<L><waypoint speed="3"><wait waitDur="2"/></waypoint></L>)",
@@ -47,6 +51,15 @@ TEST(CameraPathReader, EdgeCases)
         {"a point without its wait is left out",
          R"(<L><waypoint speed="1"/><waypoint speed="2"><wait waitDur="1"/></waypoint></L>)",
          {"0 0 0 | 0 0 0 | 0 0.5 | 300 0 0 | 1 2 1"}, 33.0f, true},
+        // Numbers that are not finite: the camera keeps its field of view, a
+        // point holding one is left out.
+        {"a field of view and a point of NaN",
+         "<L>" + std::regex_replace(settings, std::regex("45"), "nan") +
+             R"(<waypoint speed="1"><position pos="nan 0 0" Tension="0.2"/><wait waitDur="0"/></waypoint>
+                <waypoint speed="2"><wait waitDur="inf"/></waypoint></L>)",
+         {"0 0 0 | 0 0 0 | 1 0.5 | 180 0 0 | 1 10 0"}, 33.0f, false, 3},
+        {"a field of view of nothing", "<L>" + std::regex_replace(settings, std::regex("45"), "0") + "</L>",
+         {"0 0 0 | 0 0 0 | 1 0.5 | 180 0 0 | 1 10 0"}, 33.0f, false, 1},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.name);
@@ -63,6 +76,10 @@ TEST(CameraPathReader, EdgeCases)
         EXPECT_EQ(points, row.points);
         EXPECT_FLOAT_EQ(camera.fovDegrees, row.fov);
         EXPECT_EQ(log.containsPrefix("[ERROR] camera waypoint without wait"), row.isErrorLogged);
+        const std::size_t unusable = std::count_if(log.lines.begin(), log.lines.end(), [](const std::string& line) {
+            return line.find(" with unusable ") != std::string::npos;
+        });
+        EXPECT_EQ(unusable, row.unusableLines);
         // The camera starts on the path just read.
         EXPECT_EQ(camera.currentPath, &camera.levelPath);
         if (row.file.find("<CameraType") == std::string::npos) {

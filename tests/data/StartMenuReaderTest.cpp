@@ -85,6 +85,8 @@ TEST_F(StartMenuReaderTest, ScreensKeepTheirEntriesInOrderWithTheLayoutMends)
     EXPECT_EQ(sound.entries[1].maxValue, 100);
     EXPECT_EQ(sound.entries[1].step, 1);
     EXPECT_EQ(sound.entries[2].type, menuStartWebPage);
+    // An entry of a type the menu does not know opens a screen: here none.
+    EXPECT_TRUE(log.contains("[ERROR] gamebox.startMenu: BUTTON ODD of SOUNDMENU opens a missing screen: "));
     EXPECT_EQ(log.lines.back(), "start menu read");
 }
 

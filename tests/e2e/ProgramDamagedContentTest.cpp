@@ -46,6 +46,37 @@ std::string garbledMesh(const std::string& mesh)
     return bytes;
 }
 
+// A HUD layout of ten thousand text elements, each with a picture the game
+// lacks.
+std::string crowdedHud(const std::string&)
+{
+    std::string hud = "<HUD>";
+    for (int i = 0; i < 10000; ++i)
+        hud += R"(<HUDelement type="0" position="0.5 0.5"><textElement fontName="verdana" fontSize="15" )"
+               R"(align="1" text="x" imageName="missingEmblem.png"/></HUDelement>)";
+    return hud + "</HUD>";
+}
+
+// The menu's start entry labelled with 10 KB of characters its font lacks.
+std::string foreignStartLabel(const std::string& layout)
+{
+    std::string label;
+    while (label.size() < 10240)
+        label += "\xE3\x81\x93"; // a Japanese kana
+    return replaced(R"(text="Start")", "text=\"" + label + "\"")(layout);
+}
+
+// Every number of the camera's path not a number.
+std::string cameraPathOfNaN(const std::string& level)
+{
+    const std::regex cameraNumber(R"((speed|pos|orient|camOrient|CamShotFovMult|waitDur|fov|globalSpeedMult)="[^"]*")");
+    const std::size_t from = level.find("<CameraType");
+    const std::size_t to = level.find("<enemy ", from);
+    const std::string path = level.substr(from, to - from);
+    const std::string nanPath = std::regex_replace(path, cameraNumber, "$1=\"nan nan nan\"");
+    return level.substr(0, from) + nanPath + level.substr(to);
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -85,6 +116,17 @@ const std::vector<DamagedFile>& damagedFiles()
         {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
         {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
         {"garbled scenery mesh", "rock.mesh", garbledMesh, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        // Hangs and names that point at nothing: the level starts in bounded
+        // time and each name is logged once.
+        {"HUD of ten thousand elements", "gamebox.HUD", crowdedHud, "[ERROR] can't find picture: missingEmblem.png"},
+        // Glyphs a font lacks count nothing, and are not logged: a language's
+        // text may well use another font's characters.
+        {"start entry of 10 KB foreign text", "gamebox.startMenu", foreignStartLabel, ""},
+        {"camera path of NaN", "Level01.level", cameraPathOfNaN,
+         "[ERROR] Level01.level: CameraType with unusable fov: \"nan nan nan\""},
+        {"menu entry to a missing screen", "gamebox.startMenu",
+         replaced(R"(fonctionName="OPTIONS")", R"(fonctionName="OPTIONZ")"),
+         "[ERROR] gamebox.startMenu: BUTTON OPTIONS of STARTMENU opens a missing screen: OPTIONZ"},
     };
     return rows;
 }

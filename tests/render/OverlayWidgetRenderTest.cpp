@@ -8,6 +8,7 @@
 #include "support/RenderScene.h"
 
 #include "app/OverlayWidget.h"
+#include "app/TextUtils.h"
 #include "core/materials/MaterialLookup.h"
 #include "core/materials/PictureMaterials.h"
 
@@ -205,6 +206,24 @@ TEST_F(OverlayWidgetRender, TextWidthAddsTheGlyphsOfTheLongestLine)
     EXPECT_FLOAT_EQ(measureTextWidth(*spaced), measureTextWidth(*zero));
     // The font has no Japanese glyphs: they count nothing.
     EXPECT_FLOAT_EQ(measureTextWidth(*foreign), measureTextWidth(*two));
+}
+
+// The width is remembered between frames: a changed text is measured anew.
+TEST_F(OverlayWidgetRender, ALongForeignTextIsMeasuredAgainOnlyWhenItChanges)
+{
+    std::string kana;
+    for (int i = 0; i < 700; ++i) // about 10 KB
+        kana += japanese;
+    const auto foreign = textWidget("AA" + kana);
+    const auto two = textWidget("AA");
+    scene->renderFrame();
+    for (int frame = 0; frame < 3; ++frame)
+        EXPECT_FLOAT_EQ(measureTextWidth(*foreign), measureTextWidth(*two));
+    foreign->setText("AAAA" + kana);
+    foreign->setupAnimation();
+    EXPECT_FLOAT_EQ(measureTextWidth(*foreign), 2.0f * measureTextWidth(*two));
+    foreign->charHeight *= 2;
+    EXPECT_FLOAT_EQ(measureTextWidth(*foreign), 4.0f * measureTextWidth(*two));
 }
 
 TEST_F(OverlayWidgetRender, PicturesAndTextsFadeInAndTypeOut)

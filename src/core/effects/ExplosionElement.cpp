@@ -1,5 +1,6 @@
 #include "core/effects/ExplosionElement.h"
 
+#include "app/Log.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
 #include "core/materials/MaterialLookup.h"
@@ -74,7 +75,7 @@ void ExplosionElement::createNode(bool inCameraSpace)
 void ExplosionElement::createParticles(bool inCameraSpace)
 {
     if (!hasParticleTemplate(particleName)) {
-        logEffectProblemOnce("[ERROR] can't find particle template: " + particleName);
+        logLineOnce("[ERROR] can't find particle template: " + particleName);
         return;
     }
     particleSystem = sceneManager->createParticleSystem(particleSystemName(), particleName);

@@ -54,14 +54,8 @@ float safeDivisor(float value, float least, float fallback, const char* descript
 {
     if (std::isfinite(value) && value >= least)
         return value;
-    logEffectProblemOnce(std::string("[ERROR] unusable ") + description + ", using " + std::to_string(fallback));
+    logLineOnce(std::string("[ERROR] unusable ") + description + ", using " + std::to_string(fallback));
     return fallback;
-}
-
-void logEffectProblemOnce(const std::string& line)
-{
-    if (Game::getSingletonPtr()->reportedEffectLines.insert(line).second)
-        logLine(line);
 }
 
 void giveUnitTexture(Ogre::TextureUnitState* unit, const std::string& texture)

@@ -27,9 +27,6 @@ bool hasParticleTemplate(const std::string& name);
 // Depth checking on or off on every pass of the system's material.
 void setParticleDepthCheck(Ogre::ParticleSystem* system, bool enabled);
 
-// Writes the line unless the Game's record of effects problems holds it.
-void logEffectProblemOnce(const std::string& line);
-
 // A positive finite number for a divisor or a count read from data: values
 // below `least` (and non-finite ones) become `fallback`, logged once per
 // description.

@@ -1,5 +1,6 @@
 #include "core/effects/SpriteEffectMaterials.h"
 
+#include "app/Log.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
 #include "core/effects/ParticleSystemAccess.h"
@@ -37,7 +38,7 @@ void makeTextureMaterial(const std::string& name)
 {
     std::string texture = name;
     if (!resourceExists(name)) {
-        logEffectProblemOnce("[ERROR] can't find particle texture: " + name);
+        logLineOnce("[ERROR] can't find particle texture: " + name);
         texture = "notFound.jpg";
     }
     rememberAvailability(texture, true);

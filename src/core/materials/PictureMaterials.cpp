@@ -97,7 +97,7 @@ Ogre::MaterialPtr makeAnimatedPictureMaterial(std::string picture, const std::st
     if (!resourceExists(texture)) {
         texture = "notFound.jpg";
         if (picture != "none")
-            logLine("[ERROR] can't find picture: " + picture);
+            logLineOnce("[ERROR] can't find picture: " + picture);
     }
     const std::string name = prefix + picture + suffix;
     Ogre::MaterialPtr material = findMaterial(name, "GAMERSC");
