@@ -6,6 +6,7 @@
 #include "support/ArchiveEdit.h"
 #include "support/ProgramPlayer.h"
 
+#include <cctype>
 #include <regex>
 
 namespace {
@@ -156,30 +157,43 @@ bool holdsStill(Player& player)
     });
 }
 
-TEST(ProgramDamagedContent, EachDamagedFileIsNamedAndLevelOnePlaysOn)
+// One row a test, so that the rows play side by side.
+class ProgramDamagedContent : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
 {
     if (!haveDisplay())
         GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-    for (const DamagedFile& row : damagedFiles()) {
-        SCOPED_TRACE(row.name);
-        ProgramRun run;
-        writeSettings(run, "D3D9");
-        ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + gameArchive, row.entry, row.damage));
-        Player player(run);
-        ASSERT_TRUE(player.start());
-        player.setPaceFromSplash(player.splashSeconds());
-        ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
-        player.wait(afterScreenChange);
-        player.choose();       // "PRESS START"
-        player.tap(XK_Return); // Start
-        ASSERT_TRUE(player.waitFor("playstate starting time")) << run.logText();
-        EXPECT_TRUE(playMoves(player)) << hasContent(player.shot(std::string("damaged-") + row.name));
-        // In play a close pauses with the menu; the second leaves by its exit entry.
-        ASSERT_TRUE(requestWindowClose(player.window));
-        EXPECT_TRUE(holdsStill(player)) << hasContent(player.shot(std::string("damaged-paused-") + row.name));
-        EXPECT_EQ(player.close(), 0) << run.logText();
-        EXPECT_NE(run.logText().find(row.expectedLine), std::string::npos) << run.logText();
-    }
+    const DamagedFile& row = damagedFiles()[GetParam()];
+    ProgramRun run;
+    writeSettings(run, "D3D9");
+    ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + gameArchive, row.entry, row.damage));
+    Player player(run);
+    ASSERT_TRUE(player.start());
+    player.setPaceFromSplash(player.splashSeconds());
+    ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
+    player.wait(afterScreenChange);
+    player.choose();       // "PRESS START"
+    player.tap(XK_Return); // Start
+    ASSERT_TRUE(player.waitFor("playstate starting time")) << run.logText();
+    EXPECT_TRUE(playMoves(player)) << hasContent(player.shot(std::string("damaged-") + row.name));
+    // In play a close pauses with the menu; the second leaves by its exit entry.
+    ASSERT_TRUE(requestWindowClose(player.window));
+    EXPECT_TRUE(holdsStill(player)) << hasContent(player.shot(std::string("damaged-paused-") + row.name));
+    EXPECT_EQ(player.close(), 0) << run.logText();
+    EXPECT_NE(run.logText().find(row.expectedLine), std::string::npos) << run.logText();
 }
+
+// The row's name with its spaces as underscores.
+std::string rowName(const ::testing::TestParamInfo<std::size_t>& info)
+{
+    std::string name = damagedFiles()[info.param].name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ProgramDamagedContent, ::testing::Range<std::size_t>(0, damagedFiles().size()), rowName);
 
 } // namespace
