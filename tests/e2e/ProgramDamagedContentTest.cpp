@@ -52,10 +52,10 @@ const std::string foreignMaterialName =
 const std::string cubicReflection = "material foreignChrome\n{\n technique\n {\n  pass\n  {\n   texture_unit\n"
                                     "   {\n    texture notFound.jpg\n    env_map cubic_reflection\n   }\n  }\n }\n}\n";
 
-// The mesh's header kept, the rest garbage.
-std::string garbledMesh(const std::string& mesh)
+// The file's first bytes kept, the rest garbage.
+std::string garbled(const std::string& file)
 {
-    std::string bytes = mesh;
+    std::string bytes = file;
     for (std::size_t i = 64; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i * 7919u);
     return bytes;
@@ -100,11 +100,12 @@ const std::vector<DamagedFile>& damagedFiles()
         {"cut sprite enemy picture", "enemySaucer.png", firstHalf, "[ERROR] can't load texture enemySaucer.png"},
         {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
         {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
-        {"garbled scenery mesh", "rock.mesh", garbledMesh, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
         {"foreign particle affector", "smoke.particle", written(foreignAffector),
          "[ERROR] script smoke.particle not fully read: ScriptCompiler - invalid parameters in smoke.particle(7): "
          "Cannot find requested affector type."},
-        {"cut material script", "scenery.material", firstHalf, "[ERROR] script scenery.material not fully read: "},
+        {"garbled material script", "scenery.material", garbled,
+         "[ERROR] script scenery.material not fully read: ScriptCompiler - unexpected token in scenery.material("},
         {"particle material nowhere", "fog.particle", written(foreignMaterialName),
          "[ERROR] can't find particle texture: foreignFogMaterial, no such material or picture, named by particle "
          "template foreignFog of fog.particle"},
