@@ -1,5 +1,7 @@
 #include "app/ResourceListeners.h"
 
+#include "app/ScriptTranslatorGuard.h"
+
 #include <OgreScriptCompiler.h>
 
 Ogre::DataStreamPtr UsePreviousResourceLoadingListener::resourceLoading(const Ogre::String&,
@@ -30,4 +32,5 @@ void installResourceListeners()
     static UsePreviousResourceLoadingListener loadingListener;
     Ogre::ScriptCompilerManager::getSingleton().setListener(&compilerListener);
     Ogre::ResourceGroupManager::getSingleton().setLoadingListener(&loadingListener);
+    installScriptTranslatorGuard();
 }

@@ -24,5 +24,6 @@ public:
 };
 
 // Installs the program-wide instances on the script compiler manager and the
-// resource group manager; the Ogre root must exist.
+// resource group manager, and the guard that keeps a script object Ogre cannot
+// build from ending the parse; the Ogre root must exist.
 void installResourceListeners();

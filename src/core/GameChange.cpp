@@ -67,8 +67,9 @@ void Game::setupResourceLocations()
         initialiseScriptGroup(extensionGroup);
         groups.loadResourceGroup(extensionGroup);
         logLine("Initialized Extentions resources ");
-    } catch (const Ogre::Exception&) {
+    } catch (const Ogre::Exception& e) {
         logLine("EXCEPTION: initGameResources extensions");
+        logLine("[ERROR] game extensions not loaded: " + e.getDescription());
     }
 }
 

@@ -113,8 +113,10 @@ void readGameFile(Game& game)
         readGameModes(game, root);
         readExtensionsAndPlayers(game, root);
     });
-    if (!parsed)
+    if (!parsed) {
+        logUnusedFile("game file", fileName);
         return;
+    }
     if (!game.levels.empty())
         readHighScores(game);
     logLine("game read");

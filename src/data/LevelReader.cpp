@@ -66,7 +66,7 @@ void readLevelFile(std::string& fileName, Damage damage, const std::function<voi
     Ogre::String baseName, path;
     Ogre::StringUtil::splitFilename(fileName, baseName, path);
     if (!readXmlResource(baseName, group, failureLine, walk) && damage == Damage::reported)
-        logLine("[ERROR] level file does not parse, nothing of it used: " + fileName);
+        logUnusedFile("level file", fileName);
 }
 
 void logCount(std::size_t count, const char* what)

@@ -62,6 +62,11 @@ XmlFileScope::XmlFileScope(const std::string& name) : outer(std::move(fileBeingR
 
 XmlFileScope::~XmlFileScope() { fileBeingRead = std::move(outer); }
 
+void logUnusedFile(const std::string& what, const std::string& fileName)
+{
+    logLine("[ERROR] " + what + " does not parse, nothing of it used: " + fileName);
+}
+
 bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
                      const std::function<void(XmlNode& root)>& walk)
 {

@@ -39,6 +39,10 @@ private:
 std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
                                           const std::string& failureLine, bool isEmptyAllowed = false);
 
+// Names a file whose failed parse leaves all of it unused, in one "[ERROR] "
+// line; `what` says what kind of file it is ("level file").
+void logUnusedFile(const std::string& what, const std::string& fileName);
+
 // The file whose document a reader is walking, named by the lines that
 // report damaged data in it; empty when an element is read on its own.
 const std::string& xmlFileBeingRead();

@@ -1,6 +1,10 @@
 #include "platform/ShaderGeneration.h"
 
+#include "app/Log.h"
+
+#include <OgreException.h>
 #include <OgreMaterialManager.h>
+#include <OgrePass.h>
 #include <OgreRenderTargetListener.h>
 #include <OgreRenderWindow.h>
 #include <OgreResourceGroupManager.h>
@@ -25,6 +29,89 @@ bool isGeneratedScheme(const Ogre::String& schemeName)
            || schemeName == "NOSHADOWS";
 }
 
+// The material's technique for the scheme; null when it has none.
+Ogre::Technique* techniqueOfScheme(Ogre::Material& material, const Ogre::String& schemeName)
+{
+    for (Ogre::Technique* technique : material.getTechniques())
+        if (technique->getSchemeName() == schemeName)
+            return technique;
+    return nullptr;
+}
+
+// The generator's technique for the scheme, made from the material's
+// technique of the source scheme. Throws when the generator cannot build it.
+Ogre::Technique* generatedTechnique(Ogre::Material& material, const Ogre::String& sourceScheme,
+                                    const Ogre::String& schemeName)
+{
+    ShaderGenerator& generator = ShaderGenerator::getSingleton();
+    if (!generator.createShaderBasedTechnique(material, sourceScheme, schemeName))
+        return nullptr;
+    generator.validateMaterial(schemeName, material.getName(), material.getGroup());
+    return techniqueOfScheme(material, schemeName);
+}
+
+// The scheme of the plain stand-in technique of a material whose own
+// technique the generator cannot build; no viewport draws it directly.
+const char* const plainScheme = "ZarnithPlain";
+
+// A texture unit the plain technique keeps: a flat picture without effects.
+bool isPlainUnit(const Ogre::TextureUnitState& unit)
+{
+    return unit.getTextureType() == Ogre::TEX_TYPE_2D && unit.getEffects().empty()
+           && !unit.getTextureName().empty();
+}
+
+// One pass with the colours, blending and first flat picture of the
+// material's own first pass, and nothing else.
+void addPlainTechnique(Ogre::Material& material)
+{
+    Ogre::Technique* plain = material.createTechnique();
+    plain->setSchemeName(plainScheme);
+    Ogre::Pass* pass = plain->createPass();
+    const Ogre::Technique* own = techniqueOfScheme(material, Ogre::MaterialManager::DEFAULT_SCHEME_NAME);
+    if (!own || own->getNumPasses() == 0)
+        return;
+    const Ogre::Pass* original = own->getPass(0);
+    pass->setLightingEnabled(original->getLightingEnabled());
+    pass->setAmbient(original->getAmbient());
+    pass->setDiffuse(original->getDiffuse());
+    pass->setSpecular(original->getSpecular());
+    pass->setSelfIllumination(original->getSelfIllumination());
+    pass->setShininess(original->getShininess());
+    pass->setSceneBlending(original->getSourceBlendFactor(), original->getDestBlendFactor());
+    pass->setDepthWriteEnabled(original->getDepthWriteEnabled());
+    for (const Ogre::TextureUnitState* unit : original->getTextureUnitStates())
+        if (isPlainUnit(*unit)) {
+            pass->createTextureUnitState(unit->getTextureName());
+            break;
+        }
+}
+
+// The generator's technique for the scheme made from the plain technique;
+// null when even that cannot be built.
+Ogre::Technique* plainTechnique(Ogre::Material& material, const Ogre::String& schemeName)
+{
+    try {
+        return generatedTechnique(material, plainScheme, schemeName);
+    } catch (const Ogre::Exception&) {
+        ShaderGenerator::getSingleton().removeShaderBasedTechnique(techniqueOfScheme(material, plainScheme),
+                                                                   schemeName);
+        return nullptr;
+    }
+}
+
+// A material the generator cannot build is named once and gets the plain
+// technique.
+Ogre::Technique* fallBackToPlain(Ogre::Material& material, const Ogre::String& schemeName,
+                                 const Ogre::Exception& failure)
+{
+    ShaderGenerator::getSingleton().removeAllShaderBasedTechniques(material.getName(), material.getGroup());
+    logLine("[ERROR] material " + material.getName() + " (" + material.getOrigin()
+            + ") drawn plain, its shaders can't be generated: " + failure.getDescription());
+    addPlainTechnique(material);
+    return plainTechnique(material, schemeName);
+}
+
 // Makes the shader-based technique of a material the first time one of the
 // generated schemes asks for it.
 class SchemeResolver : public Ogre::MaterialManager::Listener {
@@ -35,15 +122,13 @@ public:
     {
         if (!isGeneratedScheme(schemeName))
             return nullptr;
-        ShaderGenerator& generator = ShaderGenerator::getSingleton();
-        if (!generator.createShaderBasedTechnique(*material, Ogre::MaterialManager::DEFAULT_SCHEME_NAME,
-                                                  schemeName))
-            return nullptr;
-        generator.validateMaterial(schemeName, material->getName(), material->getGroup());
-        for (Ogre::Technique* technique : material->getTechniques())
-            if (technique->getSchemeName() == schemeName)
-                return technique;
-        return nullptr;
+        if (techniqueOfScheme(*material, plainScheme))
+            return plainTechnique(*material, schemeName);
+        try {
+            return generatedTechnique(*material, Ogre::MaterialManager::DEFAULT_SCHEME_NAME, schemeName);
+        } catch (const Ogre::Exception& e) {
+            return fallBackToPlain(*material, schemeName, e);
+        }
     }
 };
 

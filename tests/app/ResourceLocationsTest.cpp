@@ -10,9 +10,11 @@
 
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
+#include <OgreParticleSystemManager.h>
 #include <OgreScriptCompiler.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -132,4 +134,36 @@ TEST(GameResourceGroups, AMeshFoundBySearchLeavesNoNameBehindWithItsGroup)
         world.scene->createEntity("searched.mesh");
     }
     EXPECT_FALSE(Ogre::MeshManager::getSingleton().getResourceByName("searched.mesh", Ogre::RGN_AUTODETECT));
+}
+
+// A script Ogre cannot fully read is named once, at its first error, and the
+// scripts after it still load.
+TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
+{
+    program.write("gamersc/a.particle", "particle_system Test/Foreign\n{\n affector Vortex3D\n {\n }\n}\n");
+    program.write("gamersc/b.material", "material Test/Unreadable\n{\n technique\n {\n  pass\n  {\n"
+                                        "   diffuse red\n   ambient green\n  }\n }\n}\n");
+    program.write("gamersc/c.particle", "particle_system Test/Kept\n{\n}\n");
+    program.write("gamersc/d.material", material("Test/KeptMaterial", "1 0 0"));
+    // Listed in this order, the good scripts are parsed after the bad ones.
+    boost::filesystem::create_directories(program.path() + "data");
+    ASSERT_EQ(std::system(("cd '" + program.path() + "gamersc' && zip -q '" + program.path()
+                           + "data/game.tzn' a.particle b.material c.particle d.material")
+                              .c_str()),
+              0);
+
+    initResourceLocations(game, program.path() + "/");
+
+    EXPECT_TRUE(log.contains("[ERROR] script a.particle not fully read: ScriptCompiler - invalid parameters in "
+                             "a.particle(3): Cannot find requested affector type."));
+    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(),
+                            [](const std::string& line) { return line.rfind("[ERROR] script b.material", 0) == 0; }),
+              1);
+    EXPECT_TRUE(log.containsPrefix("[ERROR] script b.material not fully read: ScriptCompiler - "));
+    EXPECT_TRUE(Ogre::MaterialManager::getSingleton().getByName("Test/KeptMaterial", "GAMERSC"));
+    Ogre::ParticleSystemManager& particles = Ogre::ParticleSystemManager::getSingleton();
+    EXPECT_TRUE(particles.getTemplate("Test/Kept"));
+    for (const char* name : {"Test/Foreign", "Test/Kept"})
+        if (particles.getTemplate(name))
+            particles.removeTemplate(name);
 }

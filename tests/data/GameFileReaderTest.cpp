@@ -84,8 +84,9 @@ TEST_F(GameFileReaderTest, LevelIndexFollowsTheCurrentLevelName)
     EXPECT_EQ(game.levelIndex, 1);
 }
 
-// A broken file, an empty one and one of comments only: one line at the
-// normal level, and nothing of the game changes, not even its texts.
+// A broken file, an empty one and one of comments only: the reader frame's
+// line at the normal level and one line naming the file, and nothing of the
+// game changes, not even its texts.
 TEST_F(GameFileReaderTest, AnUnusableFileLogsOneLineAndKeepsTheGame)
 {
     folder.write("english.localization", R"(<L><string name="KEY_00000">new</string></L>)");
@@ -99,8 +100,10 @@ TEST_F(GameFileReaderTest, AnUnusableFileLogsOneLineAndKeepsTheGame)
         log.lines.clear();
         log.levels.clear();
         readGameFile(game);
-        EXPECT_EQ(log.lines, std::vector<std::string>{"Error creating tinyxml2::XMLDocument"}) << text.substr(0, 40);
-        EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL});
+        EXPECT_EQ(log.lines, (std::vector<std::string>{"Error creating tinyxml2::XMLDocument",
+                                                       "[ERROR] game file does not parse, nothing of it used: Trial.game"}))
+            << text.substr(0, 40);
+        EXPECT_EQ(log.levels, (std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL, Ogre::LML_CRITICAL}));
         EXPECT_EQ(game.gameName, "Before");
         EXPECT_EQ(game.lives, 9);
         EXPECT_EQ(game.defaultTexts.at("KEY_00000").text, "old");

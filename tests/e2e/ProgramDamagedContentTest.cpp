@@ -17,6 +17,11 @@ using Damage = std::function<std::string(const std::string&)>;
 
 std::string firstHalf(const std::string& bytes) { return bytes.substr(0, bytes.size() / 2); }
 std::string nothing(const std::string&) { return {}; }
+// A file of that text in place of the entry, or added when the game has none.
+Damage written(const std::string& text)
+{
+    return [=](const std::string&) { return text; };
+}
 
 Damage replaced(const std::string& pattern, const std::string& with)
 {
@@ -38,10 +43,20 @@ std::string hugePicture(const std::string& png)
     return bytes;
 }
 
-// The mesh's header kept, the rest garbage.
-std::string garbledMesh(const std::string& mesh)
+// Scripts from another game: a particle template with an affector type and
+// one naming a material that this game lacks, and a material whose
+// environment map Ogre's shader generator cannot build.
+const std::string foreignAffector =
+    "particle_system foreignSmoke\n{\n emitter Point\n {\n  emission_rate 10\n }\n affector Vortex3D\n {\n }\n}\n";
+const std::string foreignMaterialName =
+    "particle_system foreignFog\n{\n material foreignFogMaterial\n emitter Point\n {\n }\n}\n";
+const std::string cubicReflection = "material foreignChrome\n{\n technique\n {\n  pass\n  {\n   texture_unit\n"
+                                    "   {\n    texture notFound.jpg\n    env_map cubic_reflection\n   }\n  }\n }\n}\n";
+
+// The file's first bytes kept, the rest garbage.
+std::string garbled(const std::string& file)
 {
-    std::string bytes = mesh;
+    std::string bytes = file;
     for (std::size_t i = 64; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i * 7919u);
     return bytes;
@@ -83,6 +98,7 @@ struct DamagedFile {
     std::string entry;
     Damage damage;
     std::string expectedLine;
+    const char* library = "D3D9";
 };
 
 const std::vector<DamagedFile>& damagedFiles()
@@ -116,7 +132,7 @@ const std::vector<DamagedFile>& damagedFiles()
         {"cut sprite enemy picture", "enemySaucer.png", firstHalf, "[ERROR] can't load texture enemySaucer.png"},
         {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
         {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
-        {"garbled scenery mesh", "rock.mesh", garbledMesh, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
         // Hangs and names that point at nothing: the level starts in bounded
         // time and each name is logged once.
         {"HUD of ten thousand elements", "gamebox.HUD", crowdedHud, "[ERROR] can't find picture: missingEmblem.png"},
@@ -128,6 +144,16 @@ const std::vector<DamagedFile>& damagedFiles()
         {"menu entry to a missing screen", "gamebox.startMenu",
          replaced(R"(fonctionName="OPTIONS")", R"(fonctionName="OPTIONZ")"),
          "[ERROR] gamebox.startMenu: BUTTON OPTIONS of STARTMENU opens a missing screen: OPTIONZ"},
+        {"foreign particle affector", "smoke.particle", written(foreignAffector),
+         "[ERROR] script smoke.particle not fully read: ScriptCompiler - invalid parameters in smoke.particle(7): "
+         "Cannot find requested affector type."},
+        {"garbled material script", "scenery.material", garbled,
+         "[ERROR] script scenery.material not fully read: ScriptCompiler - unexpected token in scenery.material("},
+        {"particle material nowhere", "fog.particle", written(foreignMaterialName),
+         "[ERROR] can't find particle texture: foreignFogMaterial, no such material or picture, named by particle "
+         "template foreignFog of fog.particle"},
+        {"environment map without generated shaders", "chrome.material", written(cubicReflection),
+         "[ERROR] material foreignChrome (chrome.material) drawn plain, its shaders can't be generated: ", "D3D11"},
     };
     return rows;
 }
@@ -166,7 +192,7 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
         GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
     const DamagedFile& row = damagedFiles()[GetParam()];
     ProgramRun run;
-    writeSettings(run, "D3D9");
+    writeSettings(run, row.library);
     ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + gameArchive, row.entry, row.damage));
     Player player(run);
     ASSERT_TRUE(player.start());

@@ -33,12 +33,14 @@ float filterScale(const Game& game) { return game.spriteScale > 1.0f ? 2.5f : 1.
 bool namesNoMaterial(const std::string& name) { return name == "BaseWhiteNoLighting" || name == "BaseWhite"; }
 
 // The material a template names after its picture, made from that picture;
-// it takes the place of Ogre's stand-in of that name.
-void makeTextureMaterial(const std::string& name)
+// it takes the place of Ogre's stand-in of that name. `user` says which
+// template or effect names it.
+void makeTextureMaterial(const std::string& name, const std::string& user)
 {
     std::string texture = name;
     if (!resourceExists(name)) {
-        logLineOnce("[ERROR] can't find particle texture: " + name);
+        logLineOnce("[ERROR] can't find particle texture: " + name + ", no such material or picture, named by "
+                    + user);
         texture = "notFound.jpg";
     }
     rememberAvailability(texture, true);
@@ -99,7 +101,7 @@ void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::
     if (libraryName == "basic_1up")
         texture = "1up.tga";
     if (!findSharedMaterial(texture))
-        makeTextureMaterial(texture);
+        makeTextureMaterial(texture, "effect " + libraryName);
     else if (texture.compare(0, 9, "particle_") == 0)
         updateModuleMaterial(game, texture);
     showMaterial(system, texture);
@@ -119,7 +121,8 @@ void makeParticleTemplateMaterials()
             waiting[name].push_back(particleTemplate);
     }
     for (const auto& entry : waiting) {
-        makeTextureMaterial(entry.first);
+        const Ogre::ParticleSystem& first = *entry.second.front();
+        makeTextureMaterial(entry.first, "particle template " + first.getName() + " of " + first.getOrigin());
         // The templates still hold Ogre's stand-in, which their systems would copy.
         for (Ogre::ParticleSystem* particleTemplate : entry.second)
             showMaterial(*particleTemplate, entry.first);

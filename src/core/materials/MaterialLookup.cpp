@@ -1,6 +1,7 @@
 #include "core/materials/MaterialLookup.h"
 
 #include "app/Log.h"
+#include "app/ScriptErrorLines.h"
 
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
@@ -49,7 +50,10 @@ std::set<Ogre::ResourceHandle> materialHandles()
 void initialiseScriptGroup(const std::string& group)
 {
     const std::set<Ogre::ResourceHandle> before = materialHandles();
-    Ogre::ResourceGroupManager::getSingleton().initialiseResourceGroup(group);
+    {
+        const ScriptErrorLines errorLines;
+        Ogre::ResourceGroupManager::getSingleton().initialiseResourceGroup(group);
+    }
     // A material a script defines knows the script it came from.
     for (const auto& entry : Ogre::MaterialManager::getSingleton().getResourceIterator())
         if (!before.count(entry.first) && entry.second->getOrigin().empty())

@@ -24,7 +24,8 @@ Ogre::MaterialPtr findMaterial(const std::string& name, const std::string& group
 // that a script uses and no script defines, Ogre makes an empty stand-in,
 // without texture, that holds the name in the shared pool of "Media" and
 // "GAMERSC": no material made later under that name would be kept. The
-// stand-ins made here are remembered.
+// stand-ins made here are remembered. A script with errors is named in the
+// log, once.
 void initialiseScriptGroup(const std::string& group);
 // Whether the material is such a stand-in.
 bool isStandInMaterial(const Ogre::MaterialPtr& material);
