@@ -12,8 +12,9 @@ HEADLESS := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1920x1080x24")
 run: build
 	cd $(BUILD_DIR)/game && $(HEADLESS) ./zarnith
 
-# One test per core; the tests that draw frames or start the program share
-# one X server. Every test runs once: a test that fails has found a fault.
+# One test per core; the tests that draw frames share one X server, each test
+# that starts the program has one of its own. Every test runs once: a test
+# that fails has found a fault.
 test: build
 	cd $(BUILD_DIR) && $(HEADLESS) ctest --output-on-failure -j$(shell nproc)
 

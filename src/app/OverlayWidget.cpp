@@ -217,15 +217,15 @@ void OverlayWidget::createTextContent()
         textArea->setMetricsMode(Ogre::GMM_RELATIVE);
         panel->addChild(textArea);
     }
-    if (!fontExists(fontName))
-        fontName = fallbackFont;
     textArea->setDimensions(1.0f, 1.0f);
-    // Ogre throws for a font it does not know; without the fallback font the
-    // text area stays without one and draws nothing.
-    if (fontExists(fontName)) {
-        premultiplyGlyphs(fontName);
+    // Ogre throws for a font it does not know or cannot load; without the
+    // fallback font the text area stays without one and draws nothing.
+    premultiplyGlyphs(fontName);
+    premultiplyGlyphs(fallbackFont);
+    if (!fontLoads(fontName))
+        fontName = fallbackFont;
+    if (fontLoads(fontName))
         textArea->setParameter("font_name", fontName);
-    }
     textArea->setParameter("horz_align", "center");
     textArea->setParameter("vert_align", "center");
     textArea->setColour(colour);

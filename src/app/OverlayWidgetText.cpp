@@ -5,6 +5,7 @@
 #include "app/AudioService.h"
 #include "app/CaptionText.h"
 #include "app/GlyphAspects.h"
+#include "app/ResourceLookup.h"
 #include "app/TextUtils.h"
 #include "app/WidgetTiming.h"
 #include "core/Game.h"
@@ -22,16 +23,7 @@ constexpr float charHeightUnit = 0.0025f;
 
 Ogre::FontPtr loadedFont(const std::string& name)
 {
-    Ogre::FontManager* fonts = Ogre::FontManager::getSingletonPtr();
-    Ogre::FontPtr font = fonts ? fonts->getByName(name) : Ogre::FontPtr();
-    if (!font)
-        return font;
-    try {
-        font->load();
-    } catch (const Ogre::Exception&) {
-        return Ogre::FontPtr();
-    }
-    return font;
+    return fontLoads(name) ? Ogre::FontManager::getSingleton().getByName(name) : Ogre::FontPtr();
 }
 
 } // namespace

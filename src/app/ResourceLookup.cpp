@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 
+#include <OgreException.h>
 #include <OgreFont.h>
 #include <OgreFontManager.h>
 #include <OgreResourceGroupManager.h>
@@ -54,6 +55,24 @@ bool fontExists(const std::string& name)
             return true;
     }
     return false;
+}
+
+bool fontLoads(const std::string& name)
+{
+    Ogre::FontManager* fonts = Ogre::FontManager::getSingletonPtr();
+    const Ogre::FontPtr font = fonts && fontExists(name) ? fonts->getByName(name) : Ogre::FontPtr();
+    if (!font)
+        return false;
+    try {
+        font->load();
+    } catch (const Ogre::Exception& error) {
+        logLineOnce("[ERROR] can't load font " + name + " from " + font->getSource() + ": " + error.getDescription());
+        // A second load of a font that failed crashes in Ogre: the font goes,
+        // and its name falls back as an unknown font's does.
+        fonts->remove(font);
+        return false;
+    }
+    return true;
 }
 
 void resolveFontSources()

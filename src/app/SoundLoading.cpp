@@ -65,8 +65,11 @@ platform::Sound* findMusic(AudioState& state, const std::string& name)
     if (index == state.musicIndex.end())
         return nullptr;
     platform::Sound* music = state.musicBank->getSubSound(index->second);
-    if (music)
-        music->setMode(platform::soundStream);
+    // A bank's music is decoded only as it plays: one that has no length
+    // would play nothing, so it counts as not found.
+    if (!music || music->getLength() == 0)
+        return nullptr;
+    music->setMode(platform::soundStream);
     return music;
 }
 

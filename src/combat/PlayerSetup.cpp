@@ -79,7 +79,7 @@ Weapon* copyGun(Weapon& model)
 {
     Weapon* entry = libraryGunFor(model);
     if (!entry) {
-        logLine("[ERROR] can't find weapon " + model.name + " nor " + emptyGunName + ": a default weapon instead");
+        logLineOnce("[ERROR] can't find weapon " + model.name + " nor " + emptyGunName + ": a default weapon instead");
         return new Weapon();
     }
     auto* gun = new Weapon(model);

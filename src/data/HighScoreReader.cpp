@@ -79,8 +79,10 @@ void readHighScores(Game& game)
     if (!readXmlDocument(fileName, group, failureLine, [&read](XmlNode* first) {
             if (first)
                 readTopLevel(*first, read);
-        }))
+        })) {
+        logUnusedFile("high-score file", fileName);
         return;
+    }
     // Emptied only now: a file that fails to parse leaves the table whole.
     game.highScores.rows = std::move(read.rows);
     if (read.lastName)

@@ -51,8 +51,10 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
     if (!groupHolds(group, baseName))
         return;
     const std::unique_ptr<XmlText> xml = parseXmlResource(baseName, group, failureLine);
-    if (!xml)
+    if (!xml) {
+        logUnusedFile("library file", baseName);
         return;
+    }
     const XmlFileScope scope(baseName);
     for (XmlNode* element = xml->firstElement(); element; element = element->next_sibling())
         if (element->type() == rapidxml::node_element && isNamed(*element, recordElement))

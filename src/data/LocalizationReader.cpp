@@ -62,13 +62,15 @@ void readLocalization(Game& game, std::string& language, std::map<std::string, t
         return;
     // Emptied only once the file parsed: a broken one leaves the table whole.
     // A file without any element empties the table all the same.
-    readXmlDocument(fileName, "GAMERSC", failureLine, [&](XmlNode* root) {
+    const bool isRead = readXmlDocument(fileName, "GAMERSC", failureLine, [&](XmlNode* root) {
         table.clear();
         if (!root)
             return;
         readFonts(*root, game.languageTables[language]);
         readStrings(*root, table);
     });
+    if (!isRead)
+        logUnusedFile("language file", fileName);
 }
 
 void readLocalizationTags(const std::string& fileName, std::map<std::string, std::string>& table)
@@ -76,11 +78,13 @@ void readLocalizationTags(const std::string& fileName, std::map<std::string, std
     const std::string group = groupHolding(fileName);
     if (group.empty())
         return;
-    readXmlDocument(fileName, group, failureLine, [&table](XmlNode* root) {
+    const bool isRead = readXmlDocument(fileName, group, failureLine, [&table](XmlNode* root) {
         if (!root)
             return;
         for (const XmlNode* tag : childElements(*root, "Tag"))
             if (const char* key = reportedAttributeText(*tag, "basis"))
                 table[key] = elementText(*tag);
     });
+    if (!isRead)
+        logUnusedFile("language file", fileName);
 }

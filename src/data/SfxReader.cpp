@@ -67,5 +67,6 @@ void loadSfxGamebox(std::string fileName, std::string group, std::map<std::strin
             if (isSfxElement(*node))
                 readSfx(*node, library);
     };
-    readXmlResource(baseName, group, libraryFailureLine, walk);
+    if (!readXmlResource(baseName, group, libraryFailureLine, walk))
+        logUnusedFile("library file", baseName);
 }

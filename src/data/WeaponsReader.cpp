@@ -41,7 +41,7 @@ void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::ma
             else if (fallback != library.end())
                 weapon->definition = fallback->second;
             else
-                logLine("[ERROR] weapon not found, nor " + std::string(fallbackWeaponName) + ": " +
+                logLineOnce("[ERROR] weapon not found, nor " + std::string(fallbackWeaponName) + ": " +
                         weapon->parentName);
         }
 }

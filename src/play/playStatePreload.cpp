@@ -3,6 +3,7 @@
 #include "play/playState.h"
 
 #include "app/Log.h"
+#include "app/ResourceLookup.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
 #include "core/materials/MaterialTextures.h"
@@ -185,9 +186,8 @@ std::string loadedFontTexture(Ogre::Font& font, const fontSourceSet& levelFonts)
     const std::string& source = font.getSource();
     const std::string stem = source.size() > 4 ? source.substr(0, source.size() - 4) : source;
     if (!levelFonts.count(stem) || !isFontFile(source)
-        || (!groupHolds(mediaGroup, source) && !groupHolds(gameGroup, source)))
+        || (!groupHolds(mediaGroup, source) && !groupHolds(gameGroup, source)) || !fontLoads(font.getName()))
         return {};
-    font.load();
     const Ogre::MaterialPtr& material = font.getMaterial();
     if (!material || material->getNumTechniques() == 0 || material->getTechnique(0)->getNumPasses() == 0
         || material->getTechnique(0)->getPass(0)->getNumTextureUnitStates() == 0)

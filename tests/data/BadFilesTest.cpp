@@ -1,5 +1,6 @@
 // Every reader that owns a file, against files it cannot use: each logs its
-// one fixed line at the normal level and leaves what it fills as it was,
+// one fixed line at the normal level, then one "[ERROR] " line naming the
+// file, and leaves what it fills as it was,
 // including a damaged file that holds a whole new record before the damage.
 #include "core/Game.h"
 #include "core/GameTestSupport.h"
@@ -134,8 +135,13 @@ protected:
         log.lines.clear();
         log.levels.clear();
         EXPECT_EQ(row.read(), "kept;") << row.file << " with " << content;
-        EXPECT_EQ(log.lines, std::vector<std::string>{row.failureLine}) << row.file << " with " << content;
-        EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL}) << row.file;
+        const std::string kind = row.file == std::string("high.scores") ? "high-score"
+                                 : std::string(row.file).find("locali") != std::string::npos ? "language"
+                                                                                              : "library";
+        EXPECT_EQ(log.lines, (std::vector<std::string>{row.failureLine, "[ERROR] " + kind
+                                                           + " file does not parse, nothing of it used: " + row.file}))
+            << row.file << " with " << content;
+        EXPECT_EQ(log.levels, (std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL, Ogre::LML_CRITICAL})) << row.file;
     }
 
     Game& game = gametest::cleanGame();

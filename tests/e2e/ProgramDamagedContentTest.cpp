@@ -12,6 +12,7 @@
 namespace {
 
 const std::string gameArchive = "data/game.tzn";
+const std::string libraryArchive = "data/data.tzn";
 
 using Damage = std::function<std::string(const std::string&)>;
 
@@ -99,6 +100,9 @@ struct DamagedFile {
     Damage damage;
     std::string expectedLine;
     const char* library = "D3D9";
+    // The archive holding the entry; empty when the entry is a loose file of
+    // the game folder.
+    std::string archive = gameArchive;
 };
 
 const std::vector<DamagedFile>& damagedFiles()
@@ -154,6 +158,24 @@ const std::vector<DamagedFile>& damagedFiles()
          "template foreignFog of fog.particle"},
         {"environment map without generated shaders", "chrome.material", written(cubicReflection),
          "[ERROR] material foreignChrome (chrome.material) drawn plain, its shaders can't be generated: ", "D3D11"},
+        {"cut font", "Verdana.ttf", firstHalf, "[ERROR] can't load font verdana from Verdana.ttf: Could not open font face!", "D3D9", libraryArchive},
+        {"garbled font definition", "Skyward.fontdef", garbled, "[ERROR] script Skyward.fontdef not fully read: ",
+         "D3D9", libraryArchive},
+        {"garbled compositor script", "zarnithPostFX.compositor", garbled,
+         "[ERROR] script zarnithPostFX.compositor not fully read: ", "D3D9", libraryArchive},
+        {"garbled overlay script", "Skyward.overlay", garbled, "[ERROR] script Skyward.overlay not fully read: ",
+         "D3D9", libraryArchive},
+        {"garbled shader", "zarnithFlat.frag", garbled,
+         "[ERROR] script zarnith.program not fully read: Program 'zarnith/FlatFP' is not supported: 'zarnithFlat.frag' ",
+         "D3D11", libraryArchive},
+        {"empty environment picture", "ReflectionMap_blurry.dds", nothing,
+         "[ERROR] can't load texture ReflectionMap_blurry.dds", "D3D9", libraryArchive},
+        {"cut sound bank", "data/Sounds/sounds.tzn", firstHalf, "[ERROR] can't open sound bank ", "D3D9", ""},
+        {"garbled music bank", "data/Sounds/musics.tzn", garbled, "[ERROR] can't load music: skyward_theme.ogg", "D3D9", ""},
+        {"cut language file", "english_localization.xml", firstHalf,
+         "[ERROR] language file does not parse, nothing of it used: english_localization.xml"},
+        {"cut weapons file", "gamebox.weapons", firstHalf,
+         "[ERROR] library file does not parse, nothing of it used: gamebox.weapons"},
     };
     return rows;
 }
@@ -193,7 +215,10 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
     const DamagedFile& row = damagedFiles()[GetParam()];
     ProgramRun run;
     writeSettings(run, row.library);
-    ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + gameArchive, row.entry, row.damage));
+    if (row.archive.empty())
+        run.folder().write("game/" + row.entry, row.damage(run.folder().read("game/" + row.entry)));
+    else
+        ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + row.archive, row.entry, row.damage));
     Player player(run);
     ASSERT_TRUE(player.start());
     player.setPaceFromSplash(player.splashSeconds());

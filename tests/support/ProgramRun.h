@@ -1,7 +1,8 @@
 // Starts the real program in a private copy of the sample game, with its own
-// preference and runtime folders, and watches its log and exit.
+// preference and runtime folders and X server, and watches its log and exit.
 #pragma once
 
+#include "support/PrivateXServer.h"
 #include "support/TempFolder.h"
 
 #include <sys/types.h>
@@ -43,6 +44,8 @@ public:
 private:
     bool reap(pid_t pid);
 
+    // Its window is read back: no other test's window may lie over it.
+    PrivateXServer xserver;
     TempFolder root;
     pid_t running = 0;
     std::map<pid_t, int> exitCodes;

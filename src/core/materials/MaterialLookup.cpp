@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "app/ScriptErrorLines.h"
+#include "app/ScriptTranslatorGuard.h"
 
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
@@ -52,6 +53,9 @@ void initialiseScriptGroup(const std::string& group)
     const std::set<Ogre::ResourceHandle> before = materialHandles();
     {
         const ScriptErrorLines errorLines;
+        // Translators registered since (the overlay system's) come before the
+        // guard: it goes in front again.
+        installScriptTranslatorGuard();
         Ogre::ResourceGroupManager::getSingleton().initialiseResourceGroup(group);
     }
     // A material a script defines knows the script it came from.

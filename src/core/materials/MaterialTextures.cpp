@@ -28,7 +28,7 @@ Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type)
     try {
         return textures->load(name, group, type);
     } catch (const Ogre::Exception& e) {
-        logLine("[ERROR] can't load texture " + name + ": " + e.getDescription());
+        logLineOnce("[ERROR] can't load texture " + name + ": " + e.getDescription());
         return Ogre::TexturePtr();
     }
 }
