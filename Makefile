@@ -2,10 +2,11 @@
 #   make run   builds everything and starts the sample game
 #   make test  builds everything and runs all tests
 # Both first install the Debian packages that are missing. Without a display
-# the program and the tests run inside a virtual X server.
+# the program and the tests run inside a virtual X server, which keeps going
+# when its last client leaves (a test starting then would find it resetting).
 
 BUILD_DIR := build
-HEADLESS := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1920x1080x24")
+HEADLESS := $(if $(DISPLAY),,xvfb-run -a -s "-noreset -screen 0 1920x1080x24")
 
 .PHONY: run test build deps
 

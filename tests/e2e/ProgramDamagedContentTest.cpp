@@ -180,31 +180,6 @@ const std::vector<DamagedFile>& damagedFiles()
     return rows;
 }
 
-// Frames that differ: the level plays on.
-bool playMoves(Player& player)
-{
-    WindowImage previous = player.capture();
-    int changes = 0;
-    return eventually([&] {
-        WindowImage now = player.capture();
-        changes += hasContent(now) && differingShare(previous, now) > 0.0;
-        previous = std::move(now);
-        return changes >= 10;
-    });
-}
-
-// Two captures a moment apart that barely differ: the paused level.
-bool holdsStill(Player& player)
-{
-    WindowImage previous = player.capture();
-    return eventually([&] {
-        WindowImage now = player.capture();
-        const bool isStill = hasContent(now) && differingShare(previous, now) < 0.01;
-        previous = std::move(now);
-        return isStill;
-    });
-}
-
 // One row a test, so that the rows play side by side.
 class ProgramDamagedContent : public ::testing::TestWithParam<std::size_t> {};
 
@@ -227,10 +202,10 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
     player.choose();       // "PRESS START"
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("playstate starting time")) << run.logText();
-    EXPECT_TRUE(playMoves(player)) << hasContent(player.shot(std::string("damaged-") + row.name));
+    EXPECT_TRUE(player.playMoves()) << hasContent(player.shot(std::string("damaged-") + row.name));
     // In play a close pauses with the menu; the second leaves by its exit entry.
     ASSERT_TRUE(requestWindowClose(player.window));
-    EXPECT_TRUE(holdsStill(player)) << hasContent(player.shot(std::string("damaged-paused-") + row.name));
+    EXPECT_TRUE(player.holdsStill()) << hasContent(player.shot(std::string("damaged-paused-") + row.name));
     EXPECT_EQ(player.close(), 0) << run.logText();
     EXPECT_NE(run.logText().find(row.expectedLine), std::string::npos) << run.logText();
 }

@@ -1,9 +1,9 @@
 #include "support/PrivateXServer.h"
 
 #include <csignal>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -27,6 +27,12 @@ std::string readDisplayNumber(int from)
     return c == '\n' ? number : std::string();
 }
 
+void stopServer(pid_t server, int signal)
+{
+    kill(server, signal);
+    waitpid(server, nullptr, 0);
+}
+
 } // namespace
 
 PrivateXServer::PrivateXServer()
@@ -42,19 +48,22 @@ PrivateXServer::PrivateXServer()
         dup2(pipeEnds[1], displayDescriptor);
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDERR_FILENO);
-        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+        // Without -noreset the server starts afresh whenever its last client
+        // leaves (a test's look at the window), refusing the program's
+        // connection if it comes at that moment.
+        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-noreset", "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
                static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeEnds[1]);
-    const std::string number = server > 0 ? readDisplayNumber(pipeEnds[0]) : std::string();
-    close(pipeEnds[0]);
+    // The read end stays open while the server lives: Xvfb writes its number
+    // more than once, and a write to a closed pipe ends it.
+    readyPipe = pipeEnds[0];
+    const std::string number = server > 0 ? readDisplayNumber(readyPipe) : std::string();
     if (number.empty()) {
         std::fprintf(stderr, "no X server of the test's own (is Xvfb installed?): using DISPLAY\n");
-        if (server > 0) {
-            kill(server, SIGKILL);
-            waitpid(server, nullptr, 0);
-        }
+        if (server > 0)
+            stopServer(server, SIGKILL);
         server = 0;
         return;
     }
@@ -67,12 +76,12 @@ PrivateXServer::PrivateXServer()
 
 PrivateXServer::~PrivateXServer()
 {
+    close(readyPipe);
     if (server <= 0)
         return;
     if (hadDisplay)
         setenv("DISPLAY", previousDisplay.c_str(), 1);
     else
         unsetenv("DISPLAY");
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
+    stopServer(server, SIGTERM);
 }

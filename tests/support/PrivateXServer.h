@@ -22,6 +22,7 @@ public:
 
 private:
     pid_t server = 0;
+    int readyPipe = -1;
     std::string name;
     std::string previousDisplay;
     bool hadDisplay = false;

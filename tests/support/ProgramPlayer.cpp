@@ -146,3 +146,29 @@ int Player::close()
     requestWindowClose(window);
     return run.wait(pid, 60);
 }
+
+bool Player::playMoves() const
+{
+    WindowImage previous = capture();
+    int changes = 0;
+    return eventually([&] {
+        WindowImage now = capture();
+        changes += hasContent(now) && differingShare(previous, now) > 0.0;
+        previous = std::move(now);
+        return changes >= 10;
+    });
+}
+
+bool Player::holdsStill(int seconds) const
+{
+    constexpr double stillShare = 0.01;
+    WindowImage previous = capture();
+    return eventually(
+        [&] {
+            WindowImage now = capture();
+            const bool isStill = hasContent(now) && differingShare(previous, now) < stillShare;
+            previous = std::move(now);
+            return isStill;
+        },
+        seconds);
+}

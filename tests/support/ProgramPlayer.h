@@ -63,6 +63,11 @@ public:
     // The pause after a key or a screen change, stretched by the pace.
     void wait(std::chrono::milliseconds time) const;
     WindowImage capture() const { return captureWindow(window); }
+    // Ten captures in a row that differ from the one before: play goes on.
+    bool playMoves() const;
+    // Two captures a moment apart that barely differ (a paused level);
+    // false when none came within the time.
+    bool holdsStill(int seconds = 30) const;
     // Captures the window and keeps the picture under that name.
     WindowImage shot(const std::string& name);
     int close();

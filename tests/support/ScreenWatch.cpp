@@ -58,7 +58,10 @@ WatchedScreen screenShown(const WindowImage& image)
     return WatchedScreen::other;
 }
 
-ScreenWatch::ScreenWatch(unsigned long window) : watcher([this, window] { watch(window); }) {}
+ScreenWatch::ScreenWatch(unsigned long window, pid_t program)
+    : watcher([this, window, program] { watch(window, program); })
+{
+}
 
 ScreenWatch::~ScreenWatch() { stop(); }
 
@@ -69,13 +72,13 @@ void ScreenWatch::stop()
         watcher.join();
 }
 
-void ScreenWatch::watch(unsigned long window)
+void ScreenWatch::watch(unsigned long window, pid_t program)
 {
     const Clock::time_point start = Clock::now();
     while (isRunning) {
         const WatchedScreen screen = screenShown(captureWindow(window));
         const double time = std::chrono::duration<double>(Clock::now() - start).count();
-        const double rate = shownFrameRate(window, countSpan);
+        const ShownRate rate = shownFrameRate(window, program, countSpan);
         const std::lock_guard<std::mutex> lock(mutex);
         samples.push_back({time, screen, rate});
     }
@@ -96,13 +99,15 @@ double ScreenWatch::secondsShown(WatchedScreen screen) const
     return found.empty() ? 0.0 : found.back().time - found.front().time;
 }
 
-double ScreenWatch::frameRate(WatchedScreen screen) const
+ShownRate ScreenWatch::frameRate(WatchedScreen screen) const
 {
     std::vector<Sample> found = samplesOf(screen);
     if (found.empty())
-        return 0.0;
+        return {};
     const auto middle = found.begin() + static_cast<std::ptrdiff_t>(found.size() / 2);
     std::nth_element(found.begin(), middle, found.end(),
-                     [](const Sample& a, const Sample& b) { return a.frameRate < b.frameRate; });
+                     [](const Sample& a, const Sample& b) {
+                         return a.frameRate.perProcessorSecond < b.frameRate.perProcessorSecond;
+                     });
     return middle->frameRate;
 }

@@ -4,6 +4,7 @@
 // then reads how long each screen stayed and how fast it ran.
 #pragma once
 
+#include "support/ShownFrames.h"
 #include "support/X11Windows.h"
 
 #include <atomic>
@@ -19,7 +20,7 @@ WatchedScreen screenShown(const WindowImage& image);
 
 class ScreenWatch {
 public:
-    explicit ScreenWatch(unsigned long window);
+    ScreenWatch(unsigned long window, pid_t program);
     ~ScreenWatch();
     ScreenWatch(const ScreenWatch&) = delete;
     ScreenWatch& operator=(const ScreenWatch&) = delete;
@@ -27,16 +28,17 @@ public:
     void stop();
     // From the first capture that showed it to the last; 0 when none did.
     double secondsShown(WatchedScreen screen) const;
-    // The median of the frame rates counted while it showed; 0 when none did.
-    double frameRate(WatchedScreen screen) const;
+    // The median of the frame rates counted while it showed (by the
+    // processor time's rate); 0 when none did.
+    ShownRate frameRate(WatchedScreen screen) const;
 
 private:
     struct Sample {
         double time;
         WatchedScreen screen;
-        double frameRate;
+        ShownRate frameRate;
     };
-    void watch(unsigned long window);
+    void watch(unsigned long window, pid_t program);
     std::vector<Sample> samplesOf(WatchedScreen screen) const;
 
     mutable std::mutex mutex;

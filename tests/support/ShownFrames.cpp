@@ -3,7 +3,11 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -15,22 +19,44 @@ constexpr auto pollGap = std::chrono::milliseconds(2);
 // A window gone before the count ends is a count of 0, not the test's end.
 int ignoreXError(Display*, XErrorEvent*) { return 0; }
 
+// User and system time of all the process's threads so far, in seconds; 0
+// once it is gone.
+double processorSeconds(pid_t program)
+{
+    std::ifstream file("/proc/" + std::to_string(program) + "/stat");
+    std::string stat;
+    std::getline(file, stat);
+    // The fields after the command name, which may hold spaces, in brackets.
+    const std::size_t nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos)
+        return 0.0;
+    std::istringstream fields(stat.substr(nameEnd + 2));
+    std::string field;
+    // State is field 3 of the line; user and system time are fields 14 and 15.
+    for (int skipped = 3; skipped < 14; ++skipped)
+        fields >> field;
+    double user = 0.0, system = 0.0;
+    fields >> user >> system;
+    return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 } // namespace
 
-double shownFrameRate(unsigned long window, std::chrono::milliseconds span)
+ShownRate shownFrameRate(unsigned long window, pid_t program, std::chrono::milliseconds span)
 {
     XSetErrorHandler(ignoreXError);
     Display* display = window ? XOpenDisplay(nullptr) : nullptr;
     if (!display)
-        return 0.0;
+        return {};
     int eventBase = 0, errorBase = 0;
     if (!XDamageQueryExtension(display, &eventBase, &errorBase)) {
         XCloseDisplay(display);
-        return 0.0;
+        return {};
     }
     const Damage damage = XDamageCreate(display, window, XDamageReportNonEmpty);
     XSync(display, False);
     long frames = 0;
+    const double processorStart = processorSeconds(program);
     const Clock::time_point start = Clock::now();
     while (Clock::now() - start < span) {
         while (XPending(display)) {
@@ -45,7 +71,8 @@ double shownFrameRate(unsigned long window, std::chrono::milliseconds span)
         std::this_thread::sleep_for(pollGap);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    const double processor = processorSeconds(program) - processorStart;
     XDamageDestroy(display, damage);
     XCloseDisplay(display);
-    return frames / seconds;
+    return {frames / seconds, processor > 0.0 ? frames / processor : 0.0};
 }
