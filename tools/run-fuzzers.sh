@@ -3,7 +3,7 @@
 # short time over its seeds (fuzz/corpus/<target>/), a few at once, and fails
 # when any of them crashes, leaks, trips a sanitizer or hangs.
 #   tools/run-fuzzers.sh <build-dir> [seconds per target, default 20]
-# ZARNITH_FUZZ_JOBS sets how many run at once (default 4). Inputs found
+# ZARNITH_FUZZ_JOBS sets how many run at once (default: one a core). Inputs found
 # interesting are kept in <build-dir>/fuzz-work/<target>/ for the next run;
 # crashing inputs and each target's log go to <build-dir>/fuzz-results/.
 set -euo pipefail
@@ -14,7 +14,7 @@ if [ $# -lt 1 ]; then
 fi
 build=$(cd "$1" && pwd)
 seconds=${2:-20}
-jobs=${ZARNITH_FUZZ_JOBS:-4}
+jobs=${ZARNITH_FUZZ_JOBS:-$(nproc)}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 results=$build/fuzz-results
 mkdir -p "$results" "$build/fuzz-work"
