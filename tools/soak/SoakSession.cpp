@@ -12,7 +12,6 @@
 
 namespace {
 
-const std::string windowTitle = " - engine v1.7.2.0";
 const std::string mainLoopLine = "will start the main loop";
 constexpr int startSeconds = 120;
 constexpr auto slice = std::chrono::milliseconds(100);
@@ -83,7 +82,7 @@ bool SoakSession::start()
     if (!run.waitForLogLine(pid, mainLoopLine, startSeconds))
         return false;
     for (int tenth = 0; tenth < startSeconds * 10 && !window; ++tenth) {
-        window = findWindowByTitle(windowTitle, pid);
+        window = findWindowByTitle(sampleWindowTitle, pid);
         std::this_thread::sleep_for(slice);
     }
     if (!giveKeyboardFocus(window))
