@@ -9,6 +9,7 @@
 #include "world/LensFlare.h"
 #include "world/SfxTestScene.h"
 #include "world/sfxManager.h"
+#include "support/FrameStep.h"
 
 #include <Overlay/OgreTextAreaOverlayElement.h>
 #include <OgreDefaultHardwareBufferManager.h>
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr double frame = 1.0 / 60.0;
 constexpr int warmUpFrames = 60; // the typewriter, the glow fade and the explosions' starts are over
 constexpr int quietFrames = 10;
 

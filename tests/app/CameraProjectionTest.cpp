@@ -1,6 +1,7 @@
 #include "app/CameraProjection.h"
 
 #include "world/WorldTestScene.h"
+#include "support/VectorChecks.h"
 
 #include <OgreCamera.h>
 
@@ -14,13 +15,6 @@ struct ProjectionScene {
     WorldTestScene world;
     Ogre::Camera* camera;
 };
-
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected, float tolerance)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/Curves.h"
 
 #include "world/Waypoint.h"
+#include "support/VectorChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -35,13 +36,6 @@ public:
 private:
     std::vector<std::unique_ptr<Waypoint>> owned;
 };
-
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-4f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-4f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-4f);
-}
 
 // One row of the segment table: at 37 % of segment s, the curve must be the
 // Hermite point of the row's four points and factors.

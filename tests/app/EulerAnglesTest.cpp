@@ -1,4 +1,5 @@
 #include "app/EulerAngles.h"
+#include "support/VectorChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,6 @@ namespace {
 Ogre::Quaternion turn(float degrees, const Ogre::Vector3& axis)
 {
     return Ogre::Quaternion(Ogre::Degree(degrees), axis);
-}
-
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected, float tolerance = 1e-4f)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "app/AudioService.h"
 #include "app/AudioState.h"
 #include "app/AudioTestGame.h"
+#include "support/FrameStep.h"
 
 #include <OgreSceneNode.h>
 
@@ -17,9 +18,7 @@
 
 namespace {
 
-constexpr double frame = 1.0 / 60.0;
 constexpr std::uint64_t frameMilliseconds = 1000;
-
 
 class PlayerBodyTest : public ::testing::Test {
 protected:

@@ -4,6 +4,8 @@
 
 #include "world/Obb.h"
 #include "world/sfxDefinition.h"
+#include "support/FrameStep.h"
+#include "support/VectorChecks.h"
 
 #include <OgreCamera.h>
 #include <OgreParticleEmitter.h>
@@ -13,17 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-namespace {
-
-constexpr double frame = 1.0 / 60.0;
-
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected, const std::string& what)
-{
-    EXPECT_TRUE(actual.positionEquals(expected, 1e-3f)) << what << ": " << actual << " instead of " << expected;
-}
-
-} // namespace
 
 TEST(PlayerControlMotion, TheIntroFliesInEasedAndEndsInPlayAtThePlayPosition)
 {

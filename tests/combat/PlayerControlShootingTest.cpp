@@ -7,6 +7,7 @@
 #include "app/AudioTestGame.h"
 #include "combat/Enemy.h"
 #include "combat/bullet.h"
+#include "support/FrameStep.h"
 #include "support/SoundFiles.h"
 #include "world/Obb.h"
 
@@ -18,8 +19,6 @@
 #include <memory>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 } // namespace
 

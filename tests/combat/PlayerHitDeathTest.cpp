@@ -11,7 +11,7 @@
 namespace {
 
 // Exact binary fractions: the sequence's thresholds fall on frame boundaries.
-constexpr double frame = 0.0625;
+constexpr double hitStep = 0.0625;
 constexpr float destructionTime = 0.25f;
 constexpr double shrinkDuration = 0.125;
 
@@ -76,7 +76,7 @@ TEST(PlayerDeath, TheShipExplodesTumblesShrinksAndGivesUpALife)
     EXPECT_FALSE(ship.isDeathStarted) << "a frame without time does nothing";
     EXPECT_EQ(scene.activation(), DISABLE_SIMULATION);
 
-    scene.step(frame);
+    scene.step(hitStep);
     EXPECT_TRUE(ship.isDeathStarted && ship.isBlinking);
     EXPECT_EQ(scene.activation(), DISABLE_DEACTIVATION);
     EXPECT_EQ(scene.game.weaponLevel, 0) << "back to the base level, truncated";
@@ -93,13 +93,13 @@ TEST(PlayerDeath, TheShipExplodesTumblesShrinksAndGivesUpALife)
         Ogre::Quaternion(Ogre::Degree(5.625f), Ogre::Vector3::UNIT_Y), Ogre::Degree(0.01f)));
 
     for (int i = 2; i <= 4; ++i)
-        scene.step(frame);
+        scene.step(hitStep);
     EXPECT_EQ(ship.sceneNode->getScale(), Ogre::Vector3(2.0f)) << "whole until the destruction time";
-    scene.step(frame);
+    scene.step(hitStep);
     EXPECT_TRUE(ship.sceneNode->getScale().positionEquals(Ogre::Vector3(1.0f))) << "half way: smooth step 0.5";
     EXPECT_EQ(ship.status, Player::statusDying);
     ship.setLife(0);
-    scene.step(frame);
+    scene.step(hitStep);
     EXPECT_EQ(explosions.size(), 3u) << "the ship explodes once";
 
     EXPECT_EQ(ship.sceneNode->getScale(), Ogre::Vector3::ZERO);
@@ -127,7 +127,7 @@ TEST(PlayerDeath, TheLastLifeLostOffersAContinueWhenOneIsLeft)
         Player& ship = scene.player;
         int frames = 0;
         while (ship.status == Player::statusDying && frames < 20) {
-            scene.step(frame);
+            scene.step(hitStep);
             ++frames;
         }
         EXPECT_EQ(frames, 6) << c.lives << " lives, " << c.explosions << " explosions";
@@ -147,7 +147,7 @@ TEST(PlayerRespawn, TheShipComesBackForItsIntroWithItsWeaponsReset)
     DyingShip scene(1, 1, 0);
     Player& ship = scene.player;
     for (int i = 0; i < 6; ++i)
-        scene.step(frame);
+        scene.step(hitStep);
     ASSERT_EQ(ship.status, Player::statusOut);
     auto* gun = new Weapon;
     gun->coolDownTimer = 5.0f;

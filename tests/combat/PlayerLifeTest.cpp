@@ -30,7 +30,7 @@
 namespace {
 
 // Exact binary steps: the intro's end falls on a known frame.
-constexpr double frame = 1.0 / 64.0;
+constexpr double lifeStep = 1.0 / 64.0;
 constexpr int modePlaying = 1;
 constexpr int modeDying = 2;
 constexpr int modeContinue = 7;
@@ -94,15 +94,15 @@ protected:
     void playFrame()
     {
         now += 1000;
-        game.playClock += static_cast<float>(frame);
+        game.playClock += static_cast<float>(lifeStep);
         ship.isTouched = false;
         ship.previousPosition = ship.sceneNode->_getDerivedPosition();
-        ship.updateState(frame);
+        ship.updateState(lifeStep);
         ship.syncPhysicsTransform();
-        scene.physics.stepSimulation(frame, 1, frame);
+        scene.physics.stepSimulation(lifeStep, 1, lifeStep);
         ship.syncFromPhysics();
-        ship.checkPhysicsContacts(frame);
-        ship.shoot(frame);
+        ship.checkPhysicsContacts(lifeStep);
+        ship.shoot(lifeStep);
         scene.world.updateTransforms();
         for (const std::string& sound : {ship.collisionSound, ship.collisionBulletsSound})
             if (audio().antiRepeat.count(sound) && audio().antiRepeat.at(sound) == now)
@@ -110,7 +110,7 @@ protected:
     }
     void playFor(double seconds)
     {
-        for (double done = 0.0; done < seconds; done += frame)
+        for (double done = 0.0; done < seconds; done += lifeStep)
             playFrame();
     }
     // Frames until the status changes from `status`; the number of frames run.
@@ -160,7 +160,7 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     playFrame();
     EXPECT_NEAR(where().distance(onRig(playPosition)), ship.introDistance, 0.1f);
     const int introFrames = 1 + playWhile(Player::statusIntro);
-    EXPECT_EQ(introFrames, static_cast<int>(std::ceil(ship.introDuration / frame)));
+    EXPECT_EQ(introFrames, static_cast<int>(std::ceil(ship.introDuration / lifeStep)));
     EXPECT_EQ(ship.status, Player::statusPlaying);
     EXPECT_TRUE(where().positionEquals(onRig(playPosition), 1e-3f)) << where();
     EXPECT_EQ(activation(), DISABLE_DEACTIVATION);

@@ -7,6 +7,7 @@
 #include "data/LevelWavesReader.h"
 #include "data/SampleArchive.h"
 #include "data/XmlFragment.h"
+#include "support/FrameStep.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
 #include "world/TestMeshes.h"
@@ -18,7 +19,6 @@
 namespace wavetest {
 namespace {
 
-constexpr double frame = 1.0 / 60.0;
 // Ten seconds of frames: more than the wave needs to start and release all.
 constexpr int maxFrames = 600;
 // The sample drone line: five drones, one every half second, four life

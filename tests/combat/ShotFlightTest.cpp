@@ -3,6 +3,7 @@
 // and speed change; its facing, its deaths off screen and on solid objects,
 // and numbers from data that are not numbers.
 #include "ShotFlightScene.h"
+#include "support/VectorChecks.h"
 
 #include <btBulletDynamicsCommon.h>
 #include <gtest/gtest.h>
@@ -14,13 +15,6 @@
 namespace {
 
 using V = Ogre::Vector3;
-
-void expectNear(const V& actual, const V& expected, const char* what)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-3f) << what;
-    EXPECT_NEAR(actual.y, expected.y, 1e-3f) << what;
-    EXPECT_NEAR(actual.z, expected.z, 1e-3f) << what;
-}
 
 bullet& launchedShot(ShotFlightScene& scene, std::int32_t mode, const V& at, float speed, void (*setUp)(bullet&))
 {

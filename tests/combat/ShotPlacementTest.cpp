@@ -6,6 +6,7 @@
 
 #include "combat/PlayPlane.h"
 #include "combat/bulletDefinition.h"
+#include "support/VectorChecks.h"
 
 #include <OgreSphere.h>
 
@@ -18,11 +19,6 @@ namespace {
 
 using V = Ogre::Vector3;
 using Q = Ogre::Quaternion;
-
-void expectNear(const V& actual, const V& expected, const std::string& what)
-{
-    EXPECT_TRUE(actual.positionEquals(expected, 1e-3f)) << what << ": " << actual << " not " << expected;
-}
 
 struct ParentCase {
     const char* name;

@@ -5,6 +5,7 @@
 #include "combat/Enemy.h"
 #include "platform/Random.h"
 #include "support/LogCapture.h"
+#include "support/VectorChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace {
-
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected, const std::string& where)
-{
-    EXPECT_TRUE(actual.positionEquals(expected, 1e-3f)) << where << ": got " << actual << ", expected " << expected;
-}
 
 TEST(SpawnerLayout, PlacesSpawnOneToNOfEachFormation)
 {

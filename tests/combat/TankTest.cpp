@@ -1,6 +1,7 @@
 // The tank: its turret, cannon and muzzle found beside the hull's mesh, and
 // the turret turning and the cannon tilting toward the ship.
 #include "combat/MovingEnemyRig.h"
+#include "support/FrameStep.h"
 #include "support/LogCapture.h"
 
 #include "app/CameraProjection.h"
@@ -15,8 +16,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 } // namespace
 

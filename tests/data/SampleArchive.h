@@ -13,6 +13,9 @@
 #include <set>
 #include <string>
 
+// The built sample game's folder, followed by "/".
+inline const std::string sampleGameDir = std::string(ZARNITH_GAME_DIR) + "/";
+
 inline std::string sampleArchiveText(const std::string& archive, const std::string& file)
 {
     Ogre::ArchiveManager& archives = Ogre::ArchiveManager::getSingleton();

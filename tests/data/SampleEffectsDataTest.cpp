@@ -21,8 +21,6 @@
 
 namespace {
 
-const std::string gameDir = std::string(ZARNITH_GAME_DIR) + "/";
-
 class SampleEffectsData : public ::testing::Test {
 protected:
     SampleEffectsData()
@@ -30,9 +28,9 @@ protected:
         Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
         createResourceGroupOnce("Media");
         createResourceGroupOnce("GAMERSC");
-        resources.addResourceLocation(gameDir + "data/data.tzn", "Zip", "Media");
-        resources.addResourceLocation(gameDir + "data/game.tzn", "Zip", "GAMERSC");
-        game.gameFolder = gameDir;
+        resources.addResourceLocation(sampleGameDir + "data/data.tzn", "Zip", "Media");
+        resources.addResourceLocation(sampleGameDir + "data/game.tzn", "Zip", "GAMERSC");
+        game.gameFolder = sampleGameDir;
         game.loadGameData();
     }
     ~SampleEffectsData() override

@@ -39,19 +39,17 @@
 
 namespace {
 
-const std::string gameDir = std::string(ZARNITH_GAME_DIR) + "/";
-
 // The names of the sub-sounds of every bank, and the loose sound files.
 std::set<std::string> soundsOfTheGame()
 {
     std::set<std::string> names;
     for (const char* bank : {"musics.tzn", "sounds.tzn", "sounds3D.tzn", "pauseSound.tzn"}) {
-        auto file = platform::BankFile::open(platform::openSoundData(gameDir + "data/Sounds/" + bank), "Murdane7");
+        auto file = platform::BankFile::open(platform::openSoundData(sampleGameDir + "data/Sounds/" + bank), "Murdane7");
         if (file)
             for (const platform::BankEntry& entry : file->entries())
                 names.insert(entry.name);
     }
-    for (boost::filesystem::directory_iterator entry(gameDir + "data/Sounds/SoundFX"), end; entry != end; ++entry)
+    for (boost::filesystem::directory_iterator entry(sampleGameDir + "data/Sounds/SoundFX"), end; entry != end; ++entry)
         names.insert(entry->path().filename().string());
     return names;
 }
@@ -113,9 +111,9 @@ protected:
         Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
         createResourceGroupOnce("Media");
         createResourceGroupOnce("GAMERSC");
-        resources.addResourceLocation(gameDir + "data/data.tzn", "Zip", "Media");
-        resources.addResourceLocation(gameDir + "data/game.tzn", "Zip", "GAMERSC");
-        game.gameFolder = gameDir;
+        resources.addResourceLocation(sampleGameDir + "data/data.tzn", "Zip", "Media");
+        resources.addResourceLocation(sampleGameDir + "data/game.tzn", "Zip", "GAMERSC");
+        game.gameFolder = sampleGameDir;
     }
     ~SampleGameData() override
     {

@@ -21,8 +21,6 @@
 
 namespace {
 
-const std::string gameDir = std::string(ZARNITH_GAME_DIR) + "/";
-
 bool namesSomething(const std::string& name) { return !name.empty() && name != "none"; }
 
 class SampleItemsAndTriggers : public TriggerTest {
@@ -34,9 +32,9 @@ protected:
         Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
         createResourceGroupOnce("Media");
         createResourceGroupOnce("GAMERSC");
-        resources.addResourceLocation(gameDir + "data/data.tzn", "Zip", "Media");
-        resources.addResourceLocation(gameDir + "data/game.tzn", "Zip", "GAMERSC");
-        game.gameFolder = gameDir;
+        resources.addResourceLocation(sampleGameDir + "data/data.tzn", "Zip", "Media");
+        resources.addResourceLocation(sampleGameDir + "data/game.tzn", "Zip", "GAMERSC");
+        game.gameFolder = sampleGameDir;
         readGameFile(game);
         game.loadGameData();
     }

@@ -33,12 +33,6 @@ std::string sectionText(const std::string& file, const std::string& name)
     return start == std::string::npos ? std::string() : file.substr(start, file.find("\n\n", start) - start);
 }
 
-int stored(const std::string& file, const std::string& key)
-{
-    std::smatch value;
-    return std::regex_search(file, value, std::regex("\n" + key + " = (-?[0-9]+) \n")) ? std::stoi(value[1]) : -1;
-}
-
 bool eventually(const std::function<bool()>& holds, int seconds = 20)
 {
     for (int tenth = 0; tenth < seconds * 10; ++tenth, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
@@ -117,14 +111,14 @@ void startAndClose(const HostileSettings& hostile)
         EXPECT_EQ(sectionText(written, section), sectionText(settingsTemplate, section));
     // The game is the program folder's, never a name looked for from the working folder.
     EXPECT_NE(written.find("\nlastDirectorySaved = .\n"), std::string::npos);
-    EXPECT_EQ(stored(written, "fullscreen"), hostile.mode);
-    EXPECT_EQ(stored(written, "width"), hostile.width);
-    EXPECT_EQ(stored(written, "height"), hostile.height);
+    EXPECT_EQ(storedSetting(written, "fullscreen"), hostile.mode);
+    EXPECT_EQ(storedSetting(written, "width"), hostile.width);
+    EXPECT_EQ(storedSetting(written, "height"), hostile.height);
     if (hostile.mode == 0) { // without a window manager there is no frame: the window's own size and place
         EXPECT_EQ(std::vector<int>({resized.width, resized.height, resized.x, resized.y}),
-                  std::vector<int>({hostile.width, hostile.height, stored(written, "posX"), stored(written, "posY")}));
+                  std::vector<int>({hostile.width, hostile.height, storedSetting(written, "posX"), storedSetting(written, "posY")}));
     } else {
-        EXPECT_EQ(std::make_pair(stored(written, "fullScreenWidth"), stored(written, "fullScreenHeigth")),
+        EXPECT_EQ(std::make_pair(storedSetting(written, "fullScreenWidth"), storedSetting(written, "fullScreenHeigth")),
                   std::make_pair(1920, 1080));
     }
 }

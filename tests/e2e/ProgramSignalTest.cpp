@@ -9,7 +9,6 @@
 namespace {
 
 // From a level's read to play: the ship's entry and the level's fade.
-constexpr auto levelIntro = std::chrono::seconds(4);
 
 void toStartMenu(Player& player)
 {

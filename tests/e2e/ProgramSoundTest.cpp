@@ -15,11 +15,7 @@
 
 namespace {
 
-const std::string windowTitle = sampleWindowTitle;
 const std::string mutedLine = "no sound device could be opened: the game runs muted";
-// A sample below this is silence.
-constexpr float audibleLevel = 1e-3f;
-
 // The settings template with frames run even without input focus.
 void writeSettings(const ProgramRun& run)
 {
@@ -39,7 +35,7 @@ void playAndClose(ProgramRun& run, double seconds)
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
     unsigned long window = 0;
     for (int tenth = 0; tenth < 200 && !window; ++tenth) {
-        window = findWindowByTitle(windowTitle, pid);
+        window = findWindowByTitle(sampleWindowTitle, pid);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     ASSERT_TRUE(requestWindowClose(window));
@@ -54,11 +50,9 @@ soundtest::Levels recordedLevels(const std::string& path)
     const std::vector<float>& samples = recording.samples;
     // The mix is silent until the start menu is up, which takes longer on a
     // busy machine: the music is measured from its first sound on.
-    const auto first = std::find_if(samples.begin(), samples.end(), [](float s) { return std::fabs(s) > audibleLevel; });
+    const auto first = std::find_if(samples.begin(), samples.end(), [](float s) { return std::fabs(s) > soundrecording::audibleLevel; });
     return soundtest::measureStereo(samples, static_cast<std::size_t>(first - samples.begin()) / 2);
 }
-
-bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
 TEST(ProgramSound, StartMenuPlaysTheSampleMusicFromItsBank)
 {

@@ -10,13 +10,6 @@
 
 namespace {
 
-int stored(const std::string& settings, const std::string& key)
-{
-    std::smatch value;
-    return std::regex_search(settings, value, std::regex("\n ?" + key + " += (-?[0-9]+) \n")) ? std::stoi(value[1])
-                                                                                                : -1;
-}
-
 // The same, with a key held down most of the time: a hold shortens the
 // picture on screen (the pointer entering the window lets go of it, so the
 // key goes down again and again).
@@ -119,10 +112,10 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     ASSERT_EQ(first.close(), 0) << run.logText();
 
     const std::string kept = run.folder().read(settingsPath);
-    EXPECT_EQ(stored(kept, "musicVolume"), 50) << kept;
-    EXPECT_EQ(stored(kept, "shootButton0"), 16) << kept; // the Q key
+    EXPECT_EQ(storedSetting(kept, "musicVolume"), 50) << kept;
+    EXPECT_EQ(storedSetting(kept, "shootButton0"), 16) << kept; // the Q key
     // The Return that opened the keyboard screen bound nothing.
-    EXPECT_EQ(stored(kept, "leftKey"), 30) << kept;
+    EXPECT_EQ(storedSetting(kept, "leftKey"), 30) << kept;
 
     // Again, holding a key down through the splash pictures: they end sooner.
     Player second(run);
@@ -159,9 +152,9 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     EXPECT_EQ(second.waitForEnd(), 0) << run.logText();
 
     const std::string restored = run.folder().read(settingsPath);
-    EXPECT_EQ(stored(restored, "shootButton0"), 44) << restored; // the Z key again
-    EXPECT_EQ(stored(restored, "musicVolume"), 50) << restored;
-    EXPECT_EQ(stored(restored, "fullscreen"), 1) << restored;
+    EXPECT_EQ(storedSetting(restored, "shootButton0"), 44) << restored; // the Z key again
+    EXPECT_EQ(storedSetting(restored, "musicVolume"), 50) << restored;
+    EXPECT_EQ(storedSetting(restored, "fullscreen"), 1) << restored;
     EXPECT_EQ(run.logText().find("[ERROR] "), std::string::npos) << run.logText();
 }
 

@@ -22,9 +22,6 @@ constexpr unsigned long fireKey = XK_z;
 constexpr auto weaveStep = std::chrono::milliseconds(1400);
 // Between two captures of a screen that may hold still.
 constexpr auto stillGap = std::chrono::milliseconds(700);
-// From a level's read to play: the ship's entry and the level's fade, in
-// menu time (stretched by the pace).
-constexpr auto levelIntro = std::chrono::seconds(4);
 // Play while the guns fire shows almost no flat grey blocks (menus' text and
 // frames make about 0.2 % of a screen); particles drawn as blocks make 0.8 %.
 constexpr double flatGreyLimit = 0.002;
@@ -196,7 +193,6 @@ WindowImage firstStillScreen(Player& player, double brightest, int seconds = lev
 // its power is in that one tone, which nothing else of the game plays alone.
 constexpr double pauseTone = 988.0;
 constexpr double pureToneShare = 0.5;
-constexpr double audibleLevel = 1e-3;
 
 // The mean colour of the screen's outer tenth, where a grey vignette left
 // over from play would darken the start menu.
@@ -276,7 +272,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
         isHeld = player.holdsStill(pauseSeconds);
     }
     EXPECT_TRUE(isHeld) << "the pause key never held the level";
-    EXPECT_GT(soundrecording::waitForTone(recording, pauseStart, pauseTone, audibleLevel, pureToneShare, 20),
+    EXPECT_GT(soundrecording::waitForTone(recording, pauseStart, pauseTone, soundrecording::audibleLevel, pureToneShare, 20),
               pureToneShare)
         << "no pause sound";
     player.tap(XK_p);
@@ -290,7 +286,7 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
         << hasContent(player.shot("whole-no-chain-" + renderer));
     keepShot(player.capture(), "whole-chain-shown-" + renderer);
     weave.setFiring(false);
-    EXPECT_GT(chainlockon::pressUntilLockHeard(player, recording, [&] { weave.step(); }, audibleLevel,
+    EXPECT_GT(chainlockon::pressUntilLockHeard(player, recording, [&] { weave.step(); }, soundrecording::audibleLevel,
                                                pureToneShare, levelSeconds / 4),
               pureToneShare)
         << "no lock sound while the lock key alone was pressed";

@@ -14,8 +14,6 @@
 
 namespace {
 
-const std::string windowTitle = sampleWindowTitle;
-
 // The settings template with the window drawn even without input focus (the
 // test's X server has no window manager to give focus).
 std::string renderingSettings(const ProgramRun& run)
@@ -39,9 +37,7 @@ void expectInOrder(const std::string& log, const std::vector<std::string>& lines
     }
 }
 
-bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
-
-unsigned long waitForWindow(pid_t pid, int timeoutSeconds, const std::string& title = windowTitle)
+unsigned long waitForWindow(pid_t pid, int timeoutSeconds, const std::string& title = sampleWindowTitle)
 {
     for (int tenth = 0; tenth < timeoutSeconds * 10; ++tenth) {
         if (unsigned long window = findWindowByTitle(title, pid))
@@ -53,7 +49,7 @@ unsigned long waitForWindow(pid_t pid, int timeoutSeconds, const std::string& ti
 
 // Starts the program, lets it reach its main loop, closes its window and
 // expects a clean end.
-void playUntilClosed(ProgramRun& run, const std::string& title = windowTitle)
+void playUntilClosed(ProgramRun& run, const std::string& title = sampleWindowTitle)
 {
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
@@ -80,7 +76,7 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
         if (!firstTitle)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_EQ(firstTitle.value_or("(never shown)"), windowTitle);
+    EXPECT_EQ(firstTitle.value_or("(never shown)"), sampleWindowTitle);
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
 
     // A second copy ends at once with code 0 and touches nothing.
@@ -91,7 +87,7 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
     EXPECT_EQ(run.logText().compare(0, logBefore.size(), logBefore), 0);
 
     const unsigned long window = waitForWindow(pid, 20);
-    ASSERT_NE(window, 0u) << "no window titled \"" << windowTitle << "\"";
+    ASSERT_NE(window, 0u) << "no window titled \"" << sampleWindowTitle << "\"";
     std::this_thread::sleep_for(std::chrono::milliseconds(500)); // a few frames
     ASSERT_TRUE(requestWindowClose(window));
     EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();

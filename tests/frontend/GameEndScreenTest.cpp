@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr double frame = 0.05;
+constexpr double screenStep = 0.05;
 
 class GameEndScreenTest : public ::testing::Test {
 protected:
@@ -50,8 +50,8 @@ protected:
         screen.show(mode);
         double seconds = 0.0;
         while (game.gameMode == static_cast<int>(mode) && seconds < 20.0) {
-            screen.update(frame);
-            seconds += frame;
+            screen.update(screenStep);
+            seconds += screenStep;
         }
         return seconds;
     }
@@ -103,7 +103,7 @@ TEST_F(GameEndScreenTest, EachEndModeHoldsItsMessageThenRequestsTheNextMode)
         const double seconds = runUntilHandedOn(screen, c.mode);
         EXPECT_EQ(game.gameMode, c.nextMode);
         EXPECT_GE(seconds, c.seconds);
-        EXPECT_LE(seconds, c.seconds + 3 * frame);
+        EXPECT_LE(seconds, c.seconds + 3 * screenStep);
         EXPECT_EQ(game.levelIndex, c.levelIndex);
         EXPECT_EQ(screen.phase, GameEndScreen::phaseWaiting);
     }
@@ -116,7 +116,7 @@ TEST_F(GameEndScreenTest, OnlyTheShownMessageComesOnScreenAndZoomsIn)
     screen.init();
     screen.show(gameModeLevelComplete);
     for (int i = 0; i < 12; ++i)
-        screen.update(frame);
+        screen.update(screenStep);
     ASSERT_EQ(screen.phase, GameEndScreen::phaseShown);
     ASSERT_TRUE(screen.gameWinWidget && screen.gameWinWidget->overlay);
     EXPECT_TRUE(screen.gameWinWidget->overlay->isVisible());

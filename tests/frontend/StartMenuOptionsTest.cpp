@@ -26,7 +26,7 @@
 
 namespace {
 
-menuEntryDefinition entry(const std::string& name, std::int32_t type, std::int32_t maxValue = 100)
+menuEntryDefinition optionEntry(const std::string& name, std::int32_t type, std::int32_t maxValue = 100)
 {
     return menuEntryDefinition{name, name, type, name, maxValue, 1, {}};
 }
@@ -39,25 +39,25 @@ menuScreenMap optionLayout(int fireButtons)
     const auto add = [&screens](const std::string& name, std::vector<menuEntryDefinition> entries) {
         screens[name] = menuScreenDefinition{name, "", std::move(entries)};
     };
-    add("GFXMENU", {entry("RESOLUTION", menuLeftRightChoice), entry("FULLSCREEN", menuLeftRightChoice),
-                    entry("SHADOWS", menuLeftRightChoice), entry("ANTIALIASING", menuLeftRightChoice)});
-    add("SOUNDMENU", {entry("SOUNDONOFF", menuLeftRightChoice), entry("SOUNDMASTERVOLUME", menuSpinnerChoice),
-                      entry("SOUNDMUSICVOLUME", menuSpinnerChoice), entry("SOUNDSFXVOLUME", menuSpinnerChoice)});
-    add("CONTROLSCHOICE", {entry("KEYBOARD", menuDeactivated), entry("CONTROLLER", menuDeactivated)});
+    add("GFXMENU", {optionEntry("RESOLUTION", menuLeftRightChoice), optionEntry("FULLSCREEN", menuLeftRightChoice),
+                    optionEntry("SHADOWS", menuLeftRightChoice), optionEntry("ANTIALIASING", menuLeftRightChoice)});
+    add("SOUNDMENU", {optionEntry("SOUNDONOFF", menuLeftRightChoice), optionEntry("SOUNDMASTERVOLUME", menuSpinnerChoice),
+                      optionEntry("SOUNDMUSICVOLUME", menuSpinnerChoice), optionEntry("SOUNDSFXVOLUME", menuSpinnerChoice)});
+    add("CONTROLSCHOICE", {optionEntry("KEYBOARD", menuDeactivated), optionEntry("CONTROLLER", menuDeactivated)});
     std::vector<menuEntryDefinition> pad;
     const char* const fireNames[] = {"BUTTON1OK", "BUTTON2OK", "BUTTON3", "BUTTON4",
                                      "BUTTON5",   "BUTTON6",   "BUTTON7", "BUTTON8"};
     for (int i = 0; i < std::min(fireButtons, 8); ++i)
-        pad.push_back(entry(fireNames[i], menuKeyCode));
+        pad.push_back(optionEntry(fireNames[i], menuKeyCode));
     for (const char* name : {"BUTTONSTART", "BUTTONSELECT"})
-        pad.push_back(entry(name, menuKeyCode));
-    pad.push_back(entry("BUTTONDEADZONE", menuSpinnerChoice, 16000));
-    pad.push_back(entry("CTRLDEFAULT", menuChoice));
+        pad.push_back(optionEntry(name, menuKeyCode));
+    pad.push_back(optionEntry("BUTTONDEADZONE", menuSpinnerChoice, 16000));
+    pad.push_back(optionEntry("CTRLDEFAULT", menuChoice));
     add("CONTROLSMENU", pad);
     std::vector<menuEntryDefinition> keys;
     for (const char* name : keyBindingNames)
-        keys.push_back(entry(name, menuKeyCode));
-    keys.push_back(entry("CTRLKBDEFAULT", menuChoice));
+        keys.push_back(optionEntry(name, menuKeyCode));
+    keys.push_back(optionEntry("CTRLKBDEFAULT", menuChoice));
     add("CONTROLSKEYBOARDMENU", keys);
     return screens;
 }

@@ -59,7 +59,7 @@ protected:
     const int savedWeaponLevel = scene.game.weaponLevel;
 };
 
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected)
+void expectOnPoint(const Ogre::Vector3& actual, const Ogre::Vector3& expected)
 {
     EXPECT_LT(actual.distance(expected), pointTolerance) << actual << " vs " << expected;
 }
@@ -97,9 +97,9 @@ TEST_F(LaserHits, PlayerBeamsAreCutOnEnemiesAndArmour)
         ASSERT_EQ(gun.beams.size(), row.beamsLeft);
         if (row.isInvincible) {
             EXPECT_EQ(gun.beams[2]->lastHitTarget, &enemy);
-            expectNear(gun.laserEndPoint, {0, 0, -50});
+            expectOnPoint(gun.laserEndPoint, {0, 0, -50});
         } else {
-            expectNear(gun.laserEndPoint, cutPoint);
+            expectOnPoint(gun.laserEndPoint, cutPoint);
         }
         steps(1);
         EXPECT_EQ(enemy.hits.size(), 1u);
@@ -137,7 +137,7 @@ TEST_F(LaserHits, EnemyBeamsSkipTheirOwnerAndStopOnBlockersAndTheShip)
     steps(1);
     EXPECT_EQ(scene.game.currentLife, 6);
     ASSERT_EQ(gun.beams.size(), 2u);
-    expectNear(gun.laserEndPoint, cutPoint);
+    expectOnPoint(gun.laserEndPoint, cutPoint);
 }
 
 // With a force field of radius 10 a beam or a shot 0.05 of the screen from

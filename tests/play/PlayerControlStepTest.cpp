@@ -5,6 +5,7 @@
 
 #include "play/playStateControlSteps.h"
 #include "world/Obb.h"
+#include "support/FrameStep.h"
 
 #include <OgreCamera.h>
 #include <OgreSceneNode.h>
@@ -12,8 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 // A view 160 x 90 units wide straight above the ship, and the ship with a
 // 4 x 4 outline that the screen limits keep inside it.

@@ -1,14 +1,13 @@
 // The steering and camera-follow arithmetic: speeds by input, inertia,
 // tilts held within their range and a follow that stays a number.
 #include "play/PlayerSteering.h"
+#include "support/FrameStep.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // released by their spawner stand on the formation's spots, and a tank's
 // turret turns between two frames toward a ship that has moved.
 #include "render/LibraryEntry.h"
+#include "support/FrameStep.h"
 #include "support/LogCapture.h"
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
@@ -27,8 +28,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 // A level's "enemy" element: an instance of the library wave in a grid of
 // 3 x 2 spots, 6 units apart across and 4 down, centred at (0, 0, 2).

@@ -39,8 +39,6 @@ bool eventually(const std::function<bool()>& holds, int seconds)
     return false;
 }
 
-bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
-
 void writeSettings(ProgramRun& run, const std::string& library)
 {
     std::string settings = run.folder().read("game/data/config.ini_");

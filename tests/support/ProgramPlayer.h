@@ -19,12 +19,14 @@ using Clock = std::chrono::steady_clock;
 constexpr auto afterTap = std::chrono::milliseconds(600);
 constexpr auto keyHold = std::chrono::milliseconds(60);
 constexpr auto afterScreenChange = std::chrono::milliseconds(1500);
+// From a level's read to play: the ship's entry and the level's fade, in
+// menu time (stretched by the pace).
+constexpr auto levelIntro = std::chrono::seconds(4);
 
 void sleepFor(std::chrono::milliseconds time);
 double secondsSince(Clock::time_point start);
 // Polls every tenth of a second; false when it never held.
 bool eventually(const std::function<bool()>& holds, int seconds = 30);
-bool haveDisplay();
 
 // The settings file the program reads in the run's preference folder.
 extern const std::string settingsPath;

@@ -3,6 +3,7 @@
 #include <boost/filesystem.hpp>
 
 #include <csignal>
+#include <regex>
 #include <cstdlib>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -108,4 +109,13 @@ std::size_t occurrences(const std::string& text, const std::string& line, std::s
     for (std::size_t at = text.find(line, from); at != std::string::npos; at = text.find(line, at + 1))
         ++count;
     return count;
+}
+
+bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
+
+int storedSetting(const std::string& settings, const std::string& key)
+{
+    std::smatch value;
+    return std::regex_search(settings, value, std::regex("\n ?" + key + " += (-?[0-9]+) \n")) ? std::stoi(value[1])
+                                                                                                : -1;
 }

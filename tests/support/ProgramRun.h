@@ -51,5 +51,11 @@ private:
     std::map<pid_t, int> exitCodes;
 };
 
+// An X server to run the program on: the test command provides one.
+bool haveDisplay();
+
+// The number a settings file's text keeps under the key; -1 without one.
+int storedSetting(const std::string& settings, const std::string& key);
+
 // How often the line stands in the text from that position on.
 std::size_t occurrences(const std::string& text, const std::string& line, std::size_t from = 0);

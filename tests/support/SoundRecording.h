@@ -18,6 +18,9 @@
 
 namespace soundrecording {
 
+// A mix quieter than this (root mean square, or a sample's size) is silence.
+inline constexpr double audibleLevel = 1e-3;
+
 // Makes the run's program write its mix into the run's folder; the path of
 // the recording.
 inline std::string recordMix(ProgramRun& run)

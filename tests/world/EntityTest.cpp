@@ -2,6 +2,7 @@
 #include "world/WorldTestScene.h"
 
 #include "world/RenderQueueGroups.h"
+#include "support/VectorChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,6 @@ namespace {
 
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
 const float infinity = std::numeric_limits<float>::infinity();
-
-void expectNear(const Ogre::Vector3& actual, const Ogre::Vector3& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-4f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-4f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-4f);
-}
 
 // An entity on a node of its own under a parent node of the scene.
 struct PlacedEntity {

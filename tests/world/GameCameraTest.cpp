@@ -4,6 +4,7 @@
 #include "world/GameCamera.h"
 
 #include "world/WorldTestScene.h"
+#include "support/FrameStep.h"
 #include "support/LogCapture.h"
 
 #include "core/Game.h"
@@ -17,8 +18,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 class GameCameraRig : public ::testing::Test {
 protected:

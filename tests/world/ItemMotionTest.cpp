@@ -1,6 +1,7 @@
 // Items in play: homing on the player, expiring off screen or at the end of
 // their life (blinking before), and shrinking away once collected.
 #include "world/ItemTestScene.h"
+#include "support/FrameStep.h"
 
 #include <OgreEntity.h>
 #include <cmath>
@@ -9,8 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 class ItemMotion : public ::testing::Test {
 protected:

@@ -6,12 +6,11 @@
 #include "app/ObbOutlines.h"
 #include "combat/Enemy.h"
 #include "world/Obb.h"
+#include "support/FrameStep.h"
 
 #include <functional>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 void releaseEverything(Game& game)
 {

@@ -5,12 +5,11 @@
 #include "app/CameraProjection.h"
 #include "app/OverlayWidget.h"
 #include "combat/Enemy.h"
+#include "support/FrameStep.h"
 
 #include <OgreSceneNode.h>
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 } // namespace
 

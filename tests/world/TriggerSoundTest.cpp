@@ -6,10 +6,9 @@
 #include "app/AudioService.h"
 #include "app/AudioTestGame.h"
 #include "platform/sound/SoundMode.h"
+#include "support/FrameStep.h"
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
 
 } // namespace
 

@@ -1,11 +1,9 @@
 #include "TriggerTestScene.h"
 
 #include "world/Obb.h"
+#include "support/FrameStep.h"
 
 namespace {
-
-constexpr double frame = 1.0 / 60.0;
-
 
 } // namespace
 
