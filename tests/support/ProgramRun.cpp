@@ -3,8 +3,8 @@
 #include <boost/filesystem.hpp>
 
 #include <csignal>
-#include <regex>
 #include <cstdlib>
+#include <regex>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
