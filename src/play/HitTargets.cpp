@@ -34,13 +34,13 @@ void HitTargets::fileBackgrounds(const std::vector<background*>& backgrounds)
                 backgroundOutlines.add(*outline);
 }
 
-void HitTargets::fileShots(const ShotList& live, bullet* const* records)
+void HitTargets::fileShots(const ShotList& live, bullet* const* records, bool isAnyShotHittable)
 {
     shotOutlines.clear();
     shotOf.clear();
     for (std::int32_t index : live) {
         bullet* shot = records[index];
-        if (shot->state == bullet::stateFlying && shot->obb) {
+        if (shot->state == bullet::stateFlying && shot->obb && (shot->isDestructible || isAnyShotHittable)) {
             shotOutlines.add(*shot->obb);
             shotOf.push_back(shot);
         }

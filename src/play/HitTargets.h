@@ -32,8 +32,9 @@ struct HitTargets {
     void fileEnemies(const std::vector<Enemy*>& enemies, bool onlyBlocking);
     // The outlines of the backgrounds that lie on the screen (a non-empty polygon).
     void fileBackgrounds(const std::vector<background*>& backgrounds);
-    // The flying shots of the live list.
-    void fileShots(const ShotList& live, bullet* const* records);
+    // The flying shots of the live list: the destroyable ones only, unless
+    // a gun that destroys every shot fires.
+    void fileShots(const ShotList& live, bullet* const* records, bool isAnyShotHittable);
     void filePlayer(const Player& player);
 
     ScreenGrid enemyOutlines;

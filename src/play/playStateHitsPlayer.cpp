@@ -3,6 +3,7 @@
 
 #include "app/CameraProjection.h"
 #include "combat/Enemy.h"
+#include "combat/Player.h"
 #include "combat/ShotStep.h"
 #include "combat/Weapon.h"
 #include "combat/bullet.h"
@@ -15,6 +16,8 @@
 
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,22 @@ constexpr std::int32_t straightFlight = 1;
 Ogre::Vector3 targetPosition(const entity& target)
 {
     return target.sceneNode ? target.sceneNode->_getDerivedPosition() : Ogre::Vector3::ZERO;
+}
+
+// Whether a gun that destroys every enemy shot fires this step: shots of its
+// in flight, or beams of the weapon set in hand. Without one, only the
+// destroyable enemy shots can be hit.
+bool firesShotDestroyer(const Game& game, Player* player)
+{
+    for (std::int32_t index : game.level->livePlayerBullets) {
+        const bullet& shot = *game.playerBullets[static_cast<std::size_t>(index)];
+        if (shot.state == bullet::stateFlying && shot.weapon && shot.weapon->isDestroyBullets)
+            return true;
+    }
+    const std::vector<Weapon*>* guns = player ? player->activeWeaponSet() : nullptr;
+    return guns && std::any_of(guns->begin(), guns->end(), [](const Weapon* gun) {
+               return gun && gun->isLaser && gun->isDestroyBullets && !gun->beams.empty();
+           });
 }
 
 // A shot that passes through what it hits plays its impact instead of dying.
@@ -48,7 +67,7 @@ void endOrPass(bullet& shot)
 PlayerShotHits::PlayerShotHits(playState& state, Game& game, double dt, const Ogre::Vector3& target)
     : state(state), game(game), targets(state.hitTargets), dt(dt), flight(target), candidates(state.hitTargets.contacts)
 {
-    targets.fileShots(game.level->liveEnemyBullets, game.enemyBullets.data());
+    targets.fileShots(game.level->liveEnemyBullets, game.enemyBullets.data(), firesShotDestroyer(game, state.player));
     targets.fileBackgrounds(state.visibleBackgrounds);
     targets.fileEnemies(state.onScreenEnemies, false);
     gatherEnemyBeams();

@@ -26,6 +26,25 @@ TEST_F(ShotHits, ADestroyableShotTakesThreeHitsAndTheThirdEndsBoth)
     EXPECT_EQ(enemyShot.state, bullet::stateDying);
 }
 
+// An enemy shot that is not destroyable lets a normal player shot through;
+// a shot of a gun that destroys every shot ends it.
+TEST_F(ShotHits, OnlyAGunThatDestroysShotsEndsAShotThatIsNotDestroyable)
+{
+    bullet& enemyShot = fire(false, {0, 0, 0}, 0.001f);
+    enemyShot.hitPoints = 1;
+    bullet& passing = fire(true, {0, 0, 1.5f}, 10.0f);
+    passing.weapon = &ownGun;
+    steps(20);
+    EXPECT_EQ(enemyShot.state, bullet::stateFlying);
+    EXPECT_EQ(passing.state, bullet::stateFlying);
+    otherGun.isDestroyBullets = 1;
+    bullet& destroying = fire(true, {0, 0, 1.5f}, 10.0f);
+    destroying.weapon = &otherGun;
+    steps(20);
+    EXPECT_NE(enemyShot.state, bullet::stateFlying);
+    EXPECT_NE(destroying.state, bullet::stateFlying);
+}
+
 // A shot touching two enemies at once hits only the one it reaches least
 // deep; a passing-through shot hits both, each once, and flies on; an armour
 // outline takes a hit without damage and stops the shot.
