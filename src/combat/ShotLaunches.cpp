@@ -121,16 +121,15 @@ Ogre::Quaternion facedFromRest(const Ogre::Vector3& direction)
 }
 
 // A launch in a direction faces it from no turn at all; without one the
-// shot keeps its facing and turns to its velocity. Each node write costs an
-// update request: the orientation is written once.
+// shot keeps its facing and turns to its velocity.
 void face(bullet& b, const Ogre::Vector3& direction)
 {
     const bool keepsFacing = direction == Ogre::Vector3::ZERO;
     const Ogre::Vector3 toward = flat(keepsFacing ? b.velocity : direction);
     if (toward != Ogre::Vector3::ZERO)
-        b.node->setOrientation(keepsFacing ? faced(b.node->getOrientation(), toward) : facedFromRest(toward));
+        b.orientation = keepsFacing ? faced(b.orientation, toward) : facedFromRest(toward);
     else if (!keepsFacing)
-        b.node->resetOrientation();
+        b.orientation = Ogre::Quaternion::IDENTITY;
 }
 
 void setSpeeds(bullet& b)
@@ -157,9 +156,7 @@ void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position,
                           Ogre::Vector3& direction, Ogre::SceneNode* parent, const bulletDefinition* definition)
 {
     b.resetState();
-    if (!b.node)
-        b.createNode();
-    if (!b.node)
+    if (!b.sceneManager)
         return;
     keepFlightFinite(b, direction);
     const SceneView& seen = sceneOf(b.sceneManager);
@@ -168,25 +165,21 @@ void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position,
     b.scale = shotScale >= smallestScale ? std::min(shotScale, largestDataScale) : smallestScale;
     b.state = bullet::stateFlying;
 
-    attach(b, parent ? parent : seen.home, parent);
-    const ParentSpace& placed = spaceOf(b.node->getParent());
-    if (parent) {
-        if (b.isLaser) {
-            const float parentScale = placed.scale.x;
-            if (parentScale != 0.0f && std::isfinite(parentScale))
-                b.speed /= parentScale;
-        } else {
-            b.node->setInheritScale(true);
-        }
+    b.parent = parent ? parent : seen.home;
+    const ParentSpace& placed = spaceOf(b.parent);
+    if (parent && b.isLaser) {
+        const float parentScale = placed.scale.x;
+        if (parentScale != 0.0f && std::isfinite(parentScale))
+            b.speed /= parentScale;
     }
     const Ogre::Vector2 outline = takeShape(b, definition);
     const Ogre::Vector3 start = finiteOr(position, 0.0f);
-    b.node->setPosition(start);
+    b.position = start;
     b.lastPosition = start;
     if (b.isSideAsset)
         direction = Ogre::Vector3(direction.z, direction.y, -direction.x);
     face(b, direction);
-    const NodeWorld world = worldOf(*b.node, placed);
+    const NodeWorld world = worldOf(b.position, b.orientation, b.size, placed);
     b.cullRadius = world.scale.x * cullRadiusPerScale;
     setSpeeds(b);
 
@@ -196,11 +189,9 @@ void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position,
     if (b.obb)
         placeOutline(b, outline, world);
 
+    showThroughNode(b);
     b.createTrail();
     restartFirstEmitter(b.trailParticles);
-    // A record comes back from its pool hidden: a shot shows its effects
-    // again, a beam's record stays unseen.
-    b.node->setVisible(!b.isLaser, true);
     b.turnSide = platform::rand() % 2 != 0;
 
     const Game* game = Game::getSingletonPtr();
@@ -209,21 +200,20 @@ void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position,
         b.offscreenDelay = b.changeDirectionType == straightFlight ? straightBeamOffscreenDelay : beamOffscreenDelay;
 }
 
-void ShotLaunches::attach(bullet& b, Ogre::SceneNode* home, Ogre::SceneNode* parent)
+void ShotLaunches::showThroughNode(bullet& b)
 {
-    Ogre::SceneNode& node = *b.node;
-    if (!node.getParent())
-        adopt(*home, node);
-    if (parent && node.getParent() != parent) {
-        node.getParentSceneNode()->removeChild(&node);
-        adopt(*parent, node);
+    if (b.isLaser || b.wantsTrail()) {
+        b.createNode();
+        b.placeNode();
+        // A record comes back from its pool hidden: a shot shows its effects
+        // again, a beam's record stays unseen.
+        b.node->setVisible(!b.isLaser, true);
+        return;
     }
-}
-
-void ShotLaunches::adopt(Ogre::SceneNode& parent, Ogre::SceneNode& node)
-{
-    spaceOf(&parent);
-    parent.addChild(&node);
+    // Nothing of this flight is placed by Ogre: a node kept from an earlier
+    // flight leaves the scene.
+    if (b.isNodePlaced())
+        b.node->getParentSceneNode()->removeChild(b.node);
 }
 
 void ShotLaunches::placeOutline(bullet& b, const Ogre::Vector2& size, const NodeWorld& world)
@@ -232,7 +222,11 @@ void ShotLaunches::placeOutline(bullet& b, const Ogre::Vector2& size, const Node
     outline.size.x = size.x;
     outline.size.y = size.y;
     outline.setPosition();
-    if (outline.sceneNode != b.node || !outline.collisionCamera) {
+    if (!outline.collisionCamera)
+        return;
+    // A beam's outline follows the beam's node.
+    if (outline.sceneNode) {
+        b.placeNode();
         outline.updateScreenPolygon();
         return;
     }
@@ -269,7 +263,7 @@ Ogre::Vector2 ShotLaunches::takeShape(bullet& b, const bulletDefinition* definit
             b.isSprite = definition->isSprite;
             b.spriteObject = spriteOf(definition, b.isPlayerBullet);
         }
-        b.effectNode->setScale(Ogre::Vector3((width + height) * 0.5f * b.scale));
+        b.effectScale = (width + height) * 0.5f * b.scale;
     } else {
         b.spriteObject = spriteOf(nullptr, b.isPlayerBullet);
     }
@@ -277,11 +271,7 @@ Ogre::Vector2 ShotLaunches::takeShape(bullet& b, const bulletDefinition* definit
         width = height = 1.0f;
         outline.y = laserOutlineHeight;
     }
-    // The node's position is written next, which asks for its update
-    // anyway: a scale it already has is not written again.
-    const Ogre::Vector3 size(b.scale * width, 1.0f, b.scale * height);
-    if (b.node->getScale() != size)
-        b.node->setScale(size);
+    b.size = Ogre::Vector3(b.scale * width, 1.0f, b.scale * height);
     return outline;
 }
 

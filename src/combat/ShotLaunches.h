@@ -1,12 +1,11 @@
 // The start of shots' flights. Launches share what does not change while
-// the guns of a fixed step fire: the camera rig "CamNode1" the shots hang
+// the guns of a fixed step fire: the camera rig "CamNode1" the shots fly
 // under, the collision camera with its view and projection, and the world
 // transforms of the nodes shots hang under. These are asked of Ogre once for
 // all of them instead of once per shot: for one gun's shots, or for every
 // shot of the step while a ShotLaunchStep is open. A new shot's world
 // transform (its facing, cull radius and first screen outline) is then
-// worked out from its parent's (ShotSpace.h) instead of making Ogre derive
-// it again after each change the launch makes to the node.
+// worked out from its parent's (ShotSpace.h) and kept in the record.
 #pragma once
 
 #include "combat/ShotSpace.h"
@@ -75,16 +74,12 @@ private:
     const ParentSpace& spaceOf(Ogre::Node* parent);
     const CameraMatrices& matricesOf(const Ogre::Camera& camera);
     Ogre::ManualObject* spriteOf(const bulletDefinition* definition, bool isPlayer);
-    // The size of the node, the effect node's scale and the sprite, from
+    // The shot's size, its effects' scale and the sprite, from
     // the definition or the stand-in; the outline's width and height.
     Ogre::Vector2 takeShape(bullet& shot, const bulletDefinition* definition);
-    // The shot's node under its parent: a free node under `home`, then under
-    // the given parent, if any.
-    void attach(bullet& shot, Ogre::SceneNode* home, Ogre::SceneNode* parent);
-    // Taking the parent's space first tells it that its children change (see
-    // takeParentSpace): the node adds no entry to its set of children to
-    // update.
-    void adopt(Ogre::SceneNode& parent, Ogre::SceneNode& node);
+    // A flight that shows a trail or a beam places the record's node (made
+    // once for the record) in the scene; any other keeps it out.
+    void showThroughNode(bullet& shot);
     // The outline's size and its first projection, from the shot's world
     // transform.
     void placeOutline(bullet& shot, const Ogre::Vector2& size, const NodeWorld& world);

@@ -1,4 +1,4 @@
-// A shot node's world transform from its parent's.
+// A shot's world transform from its parent's.
 #include "combat/ShotSpace.h"
 
 #include "combat/ShotMath.h"
@@ -17,7 +17,7 @@ Ogre::Vector3 stretched(const Ogre::Vector3& scale, const Ogre::Vector3& v)
 
 } // namespace
 
-ParentSpace takeParentSpace(Ogre::Node* parent)
+ParentSpace takeParentSpace(const Ogre::Node* parent)
 {
     ParentSpace space;
     space.parent = parent;
@@ -27,8 +27,6 @@ ParentSpace takeParentSpace(Ogre::Node* parent)
     space.scale = parent->_getDerivedScale();
     space.position = parent->_getDerivedPosition();
     space.transform = transformOf(space.orientation, space.scale, space.position);
-    if (parent->getParent())
-        parent->needUpdate();
     return space;
 }
 
@@ -48,12 +46,12 @@ Ogre::Affine3 transformOf(const Ogre::Quaternion& orientation, const Ogre::Vecto
             alongX.z, alongY.z, alongZ.z, position.z};
 }
 
-NodeWorld worldOf(const Ogre::Node& node, const ParentSpace& space)
+NodeWorld worldOf(const Ogre::Vector3& position, const Ogre::Quaternion& orientation, const Ogre::Vector3& scale,
+                  const ParentSpace& space)
 {
     NodeWorld world;
-    world.orientation = node.getInheritOrientation() ? product(space.orientation, node.getOrientation())
-                                                     : node.getOrientation();
-    world.scale = node.getInheritScale() ? stretched(space.scale, node.getScale()) : node.getScale();
-    world.position = sum(rotated(space.orientation, stretched(space.scale, node.getPosition())), space.position);
+    world.orientation = product(space.orientation, orientation);
+    world.scale = stretched(space.scale, scale);
+    world.position = sum(rotated(space.orientation, stretched(space.scale, position)), space.position);
     return world;
 }

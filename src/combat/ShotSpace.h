@@ -1,8 +1,8 @@
-// Where a shot node is in the world, worked out from the world transform of
-// the node it hangs under. The parent's transform is taken from Ogre once for
-// many shots, in flight or at launch; a shot node's own world transform is
-// then worked out as Ogre derives it (up to float rounding, ShotMath.h),
-// without asking Ogre to derive it again after every change to the node.
+// Where a shot is in the world, worked out from the world transform of the
+// node it flies under. The parent's transform is taken from Ogre once for
+// many shots, in flight or at launch; a shot's own world transform is then
+// worked out as Ogre derives a child node's (to the bit, ShotMath.h), from
+// the place the shot record keeps.
 #pragma once
 
 #include <OgreMatrix4.h>
@@ -34,13 +34,8 @@ struct ParentSpace {
     Ogre::Vector3 localPoint(const Ogre::Vector3& world) const;
 };
 
-// The parent's space; a node without one is in the world. The parent is
-// then told that its children all changed: it brings them up to date in one
-// pass at the next render, as a moving camera rig does, instead of each shot
-// node changed under it queueing itself in the parent's sorted set of
-// children to update, one allocation each. Not the scene's root: its
-// children are the whole scene.
-ParentSpace takeParentSpace(Ogre::Node* parent);
+// The parent's space; a node without one is in the world.
+ParentSpace takeParentSpace(const Ogre::Node* parent);
 
 // A node's world orientation, scale and position.
 struct NodeWorld {
@@ -51,6 +46,7 @@ struct NodeWorld {
     Ogre::Affine3 transform() const { return transformOf(orientation, scale, position); }
 };
 
-// The node's world transform, as Ogre derives it from its own values and its
-// parent's space.
-NodeWorld worldOf(const Ogre::Node& node, const ParentSpace& space);
+// The world transform of a child of the parent with these values of its own
+// that inherits the parent's orientation and scale, as Ogre derives it.
+NodeWorld worldOf(const Ogre::Vector3& position, const Ogre::Quaternion& orientation, const Ogre::Vector3& scale,
+                  const ParentSpace& space);

@@ -1,8 +1,10 @@
 // What the shots of one step share, taken from Ogre once per camera and per
-// parent node.
+// parent node, and the outlines projected from them.
 #include "combat/ShotStep.h"
 
 #include "app/CameraProjection.h"
+#include "combat/bullet.h"
+#include "world/Obb.h"
 
 #include <OgreCamera.h>
 
@@ -38,7 +40,29 @@ const ShotStep::CameraView& ShotStep::takeView(const Ogre::Camera& camera)
         ++slot;
     }
     view.eye = camera.getRealPosition();
+    view.view = camera.getViewMatrix(true);
+    view.projection = camera.getProjectionMatrix();
     return view;
+}
+
+void ShotStep::project(bullet& shot)
+{
+    Obb* outline = shot.obb;
+    if (!outline || !outline->collisionCamera)
+        return;
+    // A beam's outline follows the beam's node.
+    if (outline->sceneNode) {
+        outline->updateScreenPolygon();
+        return;
+    }
+    const NodeWorld world = worldOf(shot.position, shot.orientation, shot.size, spaceOf(shot.parent));
+    const CameraView& seen = viewOf(*outline->collisionCamera);
+    outline->updateScreenPolygon(world.transform(), seen.view, seen.projection);
+}
+
+Ogre::Vector3 ShotStep::worldPositionOf(const bullet& shot)
+{
+    return worldOf(shot.position, shot.orientation, shot.size, spaceOf(shot.parent)).position;
 }
 
 const Ogre::Vector3& ShotStep::homingPoint(const Ogre::Camera& camera, float height)

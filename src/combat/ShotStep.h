@@ -1,12 +1,14 @@
 // One fixed step of many shots. Every shot of a step sees the same world:
 // the collision camera's view, the homing point that view gives, and the
-// transform of the node the shots hang under. Nothing of these moves while
+// transform of the node the shots fly under. Nothing of these moves while
 // the shots step, so they are asked of Ogre once per camera and per parent
-// node instead of once per shot; the shot's own node is placed from them.
+// node instead of once per shot; the shot's place and outline are worked
+// out from them.
 #pragma once
 
 #include "combat/ShotSpace.h"
 
+#include <OgreMatrix4.h>
 #include <OgreVector.h>
 
 #include <array>
@@ -40,6 +42,11 @@ public:
         }
         return culling == 0;
     }
+    // The shot's outline projected where the shot is now, through its
+    // camera's view and projection taken once for the step.
+    void project(bullet& shot);
+    // Where the shot is in the world now.
+    Ogre::Vector3 worldPositionOf(const bullet& shot);
     // The camera's real position in the world.
     const Ogre::Vector3& eyeOf(const Ogre::Camera& camera) { return viewOf(camera).eye; }
     // The step's target as the camera shows it, on the plane y = height.
@@ -66,6 +73,8 @@ private:
         std::array<float, planeSlots> normalZ{};
         std::array<float, planeSlots> offset{};
         Ogre::Vector3 eye = Ogre::Vector3::ZERO;
+        Ogre::Affine3 view = Ogre::Affine3::IDENTITY;
+        Ogre::Matrix4 projection = Ogre::Matrix4::IDENTITY;
     };
     struct HomingProjection {
         const Ogre::Camera* camera = nullptr;

@@ -1,8 +1,11 @@
-// A shot record's life outside flight: made with its node and outline, reset
-// for its pool, launched (ShotLaunches.cpp) and given back with its effects.
+// A shot record's life outside flight: made with its outline, reset for its
+// pool, launched (ShotLaunches.cpp) and given back with its effects; the
+// node of a record that shows a trail or a beam, and the record's place as
+// Ogre sees it.
 #include "combat/bullet.h"
 
 #include "combat/ShotLaunches.h"
+#include "combat/ShotSpace.h"
 #include "combat/bulletEffects.h"
 #include "core/Game.h"
 #include "platform/Hash.h"
@@ -21,12 +24,6 @@ constexpr float destructibleExtraDelay = 2.0f;
 constexpr std::int32_t homingFlight = 0;
 
 std::uint32_t nextSerial = 0;
-
-Ogre::SceneNode* cameraRigOrRoot(Ogre::SceneManager* scene)
-{
-    Ogre::SceneNode* rig = scene->getSceneNode("CamNode1", false);
-    return rig ? rig : scene->getRootSceneNode();
-}
 
 } // namespace
 
@@ -55,7 +52,7 @@ void bullet::createNode()
 {
     if (node || !sceneManager)
         return;
-    node = cameraRigOrRoot(sceneManager)->createChildSceneNode();
+    node = sceneManager->createSceneNode();
     if (isLaser) {
         obb = new Obb();
         obb->isAttached = 1;
@@ -66,6 +63,46 @@ void bullet::createNode()
     effectNode = node->createChildSceneNode();
     effectNode->setInheritScale(false);
     trailEffectName.clear();
+}
+
+bool bullet::isNodePlaced() const
+{
+    return node && node->getParent();
+}
+
+void bullet::placeNode()
+{
+    if (!node || !parent)
+        return;
+    // The parent is told that its children all change: it brings them up to
+    // date in one pass at the next render, instead of each node written
+    // under it queueing itself in its sorted set of children to update, one
+    // allocation each. Not the scene's root: its children are the whole
+    // scene.
+    if (parent->getParent())
+        parent->needUpdate();
+    if (node->getParent() != parent) {
+        if (Ogre::SceneNode* old = node->getParentSceneNode())
+            old->removeChild(node);
+        parent->addChild(node);
+    }
+    // Each write asks Ogre for an update: only what changed is written.
+    if (node->getPosition() != position)
+        node->setPosition(position);
+    if (node->getOrientation() != orientation)
+        node->setOrientation(orientation);
+    if (node->getScale() != size)
+        node->setScale(size);
+    const Ogre::Vector3 effectSize(effectScale);
+    if (effectNode && effectNode->getScale() != effectSize)
+        effectNode->setScale(effectSize);
+}
+
+Ogre::Vector3 bullet::worldPosition() const
+{
+    if (isNodePlaced())
+        return node->_getDerivedPosition();
+    return worldOf(position, orientation, size, takeParentSpace(parent)).position;
 }
 
 void bullet::resetState()

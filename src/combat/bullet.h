@@ -1,12 +1,17 @@
 // One shot, the player's or an enemy's: a plain record made once per level
-// with its scene node, effect node and collision outline, and reused for
-// every shot it carries. A weapon copies its shot parameters into a free
+// with its collision outline, and reused for every shot it carries. The
+// record keeps its own place: the batch draws a sprite shot from the
+// record's corners, so such a shot has no scene node and costs Ogre nothing.
+// A node (with an effect node under it) is made for a record only when a
+// flight shows something Ogre places, a trail or a beam, and is kept for
+// the record's later flights. A weapon copies its shot parameters into a free
 // record and launches it; each fixed step moves it, ages it and tests it
 // against the view; its death plays its impact or cancel effect and fades
 // its trail before the record goes back to its pool. Laser beams use the
 // same record but belong to their gun and never enter a pool.
 #pragma once
 
+#include <OgreQuaternion.h>
 #include <OgreVector.h>
 
 #include <array>
@@ -17,6 +22,7 @@
 namespace Ogre {
 class Camera;
 class ManualObject;
+class Node;
 class ParticleSystem;
 class RibbonTrail;
 class SceneManager;
@@ -40,9 +46,16 @@ public:
     bullet& operator=(const bullet&) = delete;
     ~bullet();
 
-    // Its node under "CamNode1" (the root when the scene has no camera rig),
-    // the effect node under it, and a laser's own outline.
+    // Its node and the effect node under it, out of the scene until a
+    // flight places it, and a laser's own outline.
     void createNode();
+    // Whether the record's node is in the scene, following the record.
+    bool isNodePlaced() const;
+    // Puts the node under the record's parent at the record's place.
+    void placeNode();
+    // Where the shot is in the world, as Ogre would derive a child node's
+    // position from the parent's.
+    Ogre::Vector3 worldPosition() const;
     // Back to a free record's flight state (no effect is touched).
     void resetState();
     // Starts a flight: the record takes its place, size, facing and speed
@@ -62,6 +75,8 @@ public:
     void playImpactSound();
     void spawnImpactParticles();
     void spawnCancelParticles();
+    // Whether the flight shows a trail (particles or a ribbon).
+    bool wantsTrail() const;
     void createTrail();
     void createRibbonTrail();
     void destroyParticles();
@@ -69,8 +84,14 @@ public:
     void scaleParticles(Ogre::ParticleSystem* system, const std::string& templateName);
 
     // What every step of flight reads and writes comes first, together, so
-    // that a step touches few cache lines of the record.
-    Ogre::SceneNode* node = nullptr;
+    // that a step touches few cache lines of the record. The place is in the
+    // space of `parent`, the node the shot flies under (the camera rig, the
+    // scene's root or a gun's parent), whose orientation and scale it
+    // inherits, as a child node would.
+    Ogre::Node* parent = nullptr;
+    Ogre::Vector3 position = Ogre::Vector3::ZERO;
+    Ogre::Quaternion orientation = Ogre::Quaternion::IDENTITY;
+    Ogre::Vector3 size = Ogre::Vector3::UNIT_SCALE;
     Ogre::Camera* camera = nullptr;
     double elapsed = 0.0;
     double offscreenTime = 0.0;
@@ -115,6 +136,9 @@ public:
     Ogre::RibbonTrail* ribbonTrail = nullptr;
 
     Obb* obb = nullptr;
+    // Present only for a record that has shown a trail or a beam; in the
+    // scene while its flight shows one, following the record's place.
+    Ogre::SceneNode* node = nullptr;
     std::string cancelEffectName;
     std::string trailEffectName;
     std::uint32_t impactEffectHash;
@@ -136,6 +160,8 @@ public:
     float phase = 0.0f;
     std::uint8_t isTrailEmitting = 0;
     Ogre::SceneNode* effectNode = nullptr;
+    // The effect node's scale, from the definition's size.
+    float effectScale = 1.0f;
     Weapon* weapon = nullptr;
     entity* lastHitTarget = nullptr;
     std::set<entity*> hitTargets;

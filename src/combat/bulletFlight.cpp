@@ -3,10 +3,11 @@
 // drawn with, the ray that stops it on the level's solid objects, and the
 // fading of a dying shot until its record is free again.
 //
-// The node is moved and turned in a copy of its place and written back once:
-// every write to an Ogre node queues it for an update, and every read of a
-// derived transform after one makes Ogre work it out again. The shot's world
-// position and transform are worked out here from its parent's instead.
+// The record keeps its own place: a sprite shot has no node, and the batch
+// draws it from the corners worked out here from the parent's world
+// transform. A record whose node is in the scene (a trail, a beam) writes
+// the node once per step, after the move: every write to an Ogre node queues
+// it for an update.
 #include "combat/bullet.h"
 
 #include "combat/PlayPlane.h"
@@ -98,7 +99,7 @@ double progressOf(double elapsed, float start, float duration)
     return done < 1.0 ? done : 1.0;
 }
 
-// The shot node's own position and orientation during a step.
+// The shot's own position and orientation during a step.
 struct NodePlace {
     Ogre::Vector3 position;
     Ogre::Quaternion orientation;
@@ -324,29 +325,26 @@ void faceEye(NodePlace& place, const Ogre::Vector3& at, const Ogre::Vector3& eye
         place.orientation = product(turnBetween(up, wanted), now);
 }
 
-// The step's one write of each.
-void settle(Ogre::SceneNode& node, const NodePlace& place)
+// The step's one write of each, to the record and to its node when that is
+// in the scene.
+void settle(bullet& b, const NodePlace& place)
 {
-    if (place.position != node.getPosition())
-        node.setPosition(place.position);
-    if (place.orientation != node.getOrientation())
-        node.setOrientation(place.orientation);
+    b.position = place.position;
+    b.orientation = place.orientation;
+    if (b.isNodePlaced())
+        b.placeNode();
 }
 
-// The node's world transform, as Ogre derives it from the parent's, applied
-// to the sprite quad.
+// The shot's world transform, as Ogre would derive it from the parent's,
+// applied to the sprite quad.
 void placeCorners(bullet& b, const Ogre::Vector3& at, const ParentSpace& space)
 {
     if (!b.isVisible) {
         b.corners.fill(Ogre::Vector3::ZERO);
         return;
     }
-    const Ogre::SceneNode& node = *b.node;
-    const Ogre::Quaternion& own = node.getOrientation();
-    const Ogre::Quaternion orientation = node.getInheritOrientation() ? product(space.orientation, own) : own;
-    Ogre::Vector3 scale = node.getScale();
-    if (node.getInheritScale())
-        scale = Ogre::Vector3(space.scale.x * scale.x, space.scale.y * scale.y, space.scale.z * scale.z);
+    const Ogre::Quaternion orientation = product(space.orientation, b.orientation);
+    const Ogre::Vector3 scale(space.scale.x * b.size.x, space.scale.y * b.size.y, space.scale.z * b.size.z);
     const Ogre::Vector3 alongX = scaled(turnedX(orientation), spriteHalfSize * scale.x);
     const Ogre::Vector3 alongZ = scaled(turnedZ(orientation), spriteHalfSize * scale.z);
     // From the corner at -X and -Z round to the one at -X and +Z.
@@ -376,11 +374,11 @@ void castPathRay(bullet& b, const Ogre::Vector3& now)
     b.die(true, false);
 }
 
-// `here` is the node's world position at the start of the step.
+// `here` is the shot's world position at the start of the step.
 void fly(bullet& b, double& dt, ShotStep& step, const ParentSpace& space, const Ogre::Vector3& here)
 {
     b.lastPosition = here;
-    NodePlace place{b.node->getPosition(), b.node->getOrientation()};
+    NodePlace place{b.position, b.orientation};
     changeSpeedFirst(b);
     changeSpeedSecond(b);
     if (b.changeDirectionType != straightFlight && dot(b.velocity, b.velocity) > headingSpeedSquared)
@@ -389,11 +387,9 @@ void fly(bullet& b, double& dt, ShotStep& step, const ParentSpace& space, const 
     face(b, dt, place);
     const bool flewOn = moveStraight(b, dt, place);
     const Ogre::Vector3 now = space.worldPoint(place.position);
-    if (flewOn && b.isSprite && b.camera) {
-        const bool inherits = b.node->getInheritOrientation();
-        faceEye(place, now, step.eyeOf(*b.camera), inherits ? space.orientation : Ogre::Quaternion::IDENTITY);
-    }
-    settle(*b.node, place);
+    if (flewOn && b.isSprite && b.camera)
+        faceEye(place, now, step.eyeOf(*b.camera), space.orientation);
+    settle(b, place);
     placeCorners(b, now, space);
     castPathRay(b, now);
 }
@@ -430,9 +426,11 @@ void release(bullet& b)
     returnToPool(b);
     b.resetState();
     b.isLaser = 0;
-    b.node->setVisible(false, true);
-    if (Ogre::SceneNode* parent = b.node->getParentSceneNode())
-        parent->removeChild(b.node);
+    if (b.node) {
+        b.node->setVisible(false, true);
+        if (Ogre::SceneNode* parent = b.node->getParentSceneNode())
+            parent->removeChild(b.node);
+    }
     silence(b.impactParticles);
     silence(b.cancelParticles);
     if (b.trailParticles) {
@@ -457,12 +455,10 @@ void fadeOut(bullet& b, double dt)
 
 void ShotStep::advance(bullet& b, double& dt)
 {
-    if (!b.node)
-        return;
     b.elapsed += dt;
     if (b.state == bullet::stateFlying) {
-        const ParentSpace& space = spaceOf(b.node->getParent());
-        const Ogre::Vector3 here = space.worldPoint(b.node->getPosition());
+        const ParentSpace& space = spaceOf(b.parent);
+        const Ogre::Vector3 here = space.worldPoint(b.position);
         watchView(b, dt, *this, here);
         if (b.state == bullet::stateFlying)
             fly(b, dt, *this, space, here);

@@ -114,6 +114,13 @@ void applyScaled(Ogre::ParticleEmitter& emitter, const EmitterValues& values, fl
 
 } // namespace
 
+bool bullet::wantsTrail() const
+{
+    if (isLaser || !weapon)
+        return false;
+    return weapon->sfxType == ribbonTrailName || isEffectNameSet(weapon->sfxType);
+}
+
 void bullet::createTrail()
 {
     static const std::string noTrail;

@@ -1,5 +1,5 @@
-// The shot pools: every record of a level's shots, made with its node and
-// outline when the level is built, so that firing never allocates. The
+// The shot pools: every record of a level's shots, made with its outline
+// when the level is built, so that firing never allocates. The
 // outlines write their spots side by side, for the hit tests' broad phase.
 #include "core/Game.h"
 
@@ -19,13 +19,13 @@ void fillPool(std::array<bullet*, Count>& records, std::array<Obb*, Count>& outl
         record->sceneManager = scene;
         record->index = static_cast<std::int32_t>(i);
         record->pool = pool;
-        record->createNode();
         auto* outline = new Obb();
         outline->isAttached = 1;
         outline->size = Ogre::Vector3(1.0f, 1.0f, 0.0f);
         outlines[i] = outline;
         outline->spot = &spots[i];
-        outline->bindCamera(scene, record->node);
+        // No node: the shot steps project the outline from the record.
+        outline->bindCamera(scene, nullptr);
         outline->init();
         record->obb = outline;
     }

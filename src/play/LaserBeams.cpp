@@ -14,7 +14,7 @@ namespace laserBeams {
 void beginStep(Weapon& gun, double dt)
 {
     gun.laserHitTime -= dt;
-    gun.laserEndPoint = nodePosition(*gun.beams.back());
+    gun.laserEndPoint = gun.beams.back()->worldPosition();
 }
 
 bool releaseFinished(Weapon& gun, std::size_t k)

@@ -39,8 +39,8 @@ void Level::cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName)
             continue;
         record->die(false, true);
         isAnyCancelled = true;
-        if (!itemName.empty() && record->node)
-            game.spawnItem(itemName, record->node->_getDerivedPosition());
+        if (!itemName.empty())
+            game.spawnItem(itemName, record->worldPosition());
     }
     if (isAnyCancelled)
         playSound(game.cancelSoundName, 0.0f, noSoundPosition, false);

@@ -92,11 +92,6 @@ private:
 const Ogre::Camera* playCameraOf(const playState& state, const Game& game);
 // The aspect ratio of the view, which scales screen x distances.
 float viewAspectRatio(const playState& state, const Game& game);
-// Where the shot's node is in the world.
-inline Ogre::Vector3 nodePosition(const bullet& shot)
-{
-    return shot.node ? shot.node->_getDerivedPosition() : Ogre::Vector3::ZERO;
-}
 // Only shots flying on screen are tested.
 inline bool isFlyingOnScreen(const bullet& shot)
 {

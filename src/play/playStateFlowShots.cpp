@@ -42,8 +42,8 @@ void playState::cancelEnemyBullets(bool dropItems, bool withEffects, bool all, c
     for (bullet* record : game.enemyBullets) {
         if (!record || record->state != bullet::stateFlying)
             continue;
-        if (dropItems && !itemName.empty() && (record->isCancellable || all) && record->node)
-            game.spawnItem(itemName, record->node->_getDerivedPosition());
+        if (dropItems && !itemName.empty() && (record->isCancellable || all))
+            game.spawnItem(itemName, record->worldPosition());
         if (withEffects && !record->isCancellable && !all)
             continue;
         record->die(withEffects, false);
@@ -81,7 +81,7 @@ void playState::clearPlayerBullets()
         record->destroyRibbonTrail();
         // A shot riding the camera rig keeps its place in it.
         const bool isKeptAttached = record->weapon && record->weapon->isAttachedToCamera;
-        if (!isKeptAttached && record->node && record->node->getParent())
+        if (!isKeptAttached && record->isNodePlaced())
             record->node->getParent()->removeChild(record->node);
     }
 }

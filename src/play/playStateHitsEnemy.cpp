@@ -61,8 +61,7 @@ void EnemyShotHits::step(bullet& shot)
     flight.advance(shot, step);
     if (shot.state != bullet::stateFlying || !shot.obb)
         return;
-    // The projection brings the record's node up to date.
-    shot.obb->updateScreenPolygon();
+    flight.project(shot);
     if (!shot.isVisible)
         return;
     if (endsOnBackground(shot, targets) || stopOnEnemies(shot))
@@ -80,7 +79,7 @@ bool EnemyShotHits::stopOnEnemies(bullet& shot)
             continue;
         if (!meets(shot, targets.enemyOutlines.target(number)))
             continue;
-        emitItemParticles(game, nodePosition(shot));
+        emitItemParticles(game, shot.worldPosition());
         endShot(shot);
         return true;
     }
@@ -110,17 +109,17 @@ bool EnemyShotHits::hitPlayer(bullet& shot)
     case PlayerContact::Kind::none:
         return false;
     case PlayerContact::Kind::forceField:
-        emitItemParticles(game, nodePosition(shot));
+        emitItemParticles(game, shot.worldPosition());
         absorbOnForceField(player, shot.weapon ? shot.weapon->damage : 0);
         return true;
     case PlayerContact::Kind::armour:
         if (game.isBulletSpawnSfxOnInvinciblePlayer)
-            emitItemParticles(game, nodePosition(shot));
+            emitItemParticles(game, shot.worldPosition());
         return true;
     case PlayerContact::Kind::ship:
         break;
     }
-    player.hit(shot.damage, Enemy::hitShot, nodePosition(shot));
+    player.hit(shot.damage, Enemy::hitShot, shot.worldPosition());
     sfxManager* effects = effectsOf(game);
     if (game.isAnyImpactSpawnParticles && effects && contact.outline->sceneNode)
         effects->emitSparks(contact.outline->sceneNode->_getDerivedPosition());

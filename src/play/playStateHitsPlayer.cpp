@@ -100,7 +100,7 @@ Ogre::Vector3 PlayerShotHits::homingTarget(bullet& shot) const
         shot.isChangingDirection = 1;
         return flight.target;
     }
-    const Enemy* nearest = playState::findNearestEnemy(state.onScreenEnemies, nodePosition(shot));
+    const Enemy* nearest = playState::findNearestEnemy(state.onScreenEnemies, shot.worldPosition());
     return nearest ? targetPosition(*nearest) : flight.target;
 }
 
@@ -108,8 +108,8 @@ void PlayerShotHits::subStep(bullet& shot, double step, ShotStep& shots)
 {
     // The outline is projected where the shot starts the sub-step; its
     // movement since the last projection sweeps the tests.
-    if (shot.obb && shot.state == bullet::stateFlying)
-        shot.obb->updateScreenPolygon();
+    if (shot.state == bullet::stateFlying)
+        shots.project(shot);
     shots.advance(shot, step);
     if (!shot.obb || !isFlyingOnScreen(shot))
         return;
@@ -135,7 +135,7 @@ bool PlayerShotHits::hitEnemyShots(bullet& shot)
                                       ? cancelling
                                       : (shot.weapon ? shot.weapon->destroyedBulletItem : std::string());
         if (!item.empty())
-            game.spawnItem(item, nodePosition(enemyShot));
+            game.spawnItem(item, enemyShot.worldPosition());
         enemyShot.hit();
         if (enemyShot.hitPoints == 0) {
             if (shot.isInvincible)
@@ -211,7 +211,7 @@ void PlayerShotHits::applyEnemyContact(bullet& shot, const EnemyContact& candida
 {
     Enemy& enemy = *candidate.enemy;
     if (candidate.isArmour) {
-        enemy.hit(0, nullptr, Enemy::hitShot, nodePosition(shot), false);
+        enemy.hit(0, nullptr, Enemy::hitShot, shot.worldPosition(), false);
         if (!game.isBulletSpawnSfxOnInvincibleEnemy)
             armourSpark(shot);
         return;
@@ -219,7 +219,7 @@ void PlayerShotHits::applyEnemyContact(bullet& shot, const EnemyContact& candida
     shot.lastHitTarget = &enemy;
     if (shot.hitTargets.count(&enemy))
         return;
-    enemy.hit(shot.damage, shot.weapon, shot.isLockedOn ? Enemy::hitLockedOnShot : Enemy::hitShot, nodePosition(shot), false);
+    enemy.hit(shot.damage, shot.weapon, shot.isLockedOn ? Enemy::hitLockedOnShot : Enemy::hitShot, shot.worldPosition(), false);
     if (shot.isInvincible)
         shot.hitTargets.insert(&enemy);
 }
@@ -231,7 +231,7 @@ void PlayerShotHits::armourSpark(const bullet& shot)
     if (!effects || !camera)
         return;
     Ogre::Vector3 spark;
-    projectToPlaneY(spark, nodePosition(shot), armourSparkHeight, *camera);
+    projectToPlaneY(spark, shot.worldPosition(), armourSparkHeight, *camera);
     effects->emitParticleItem(spark);
 }
 

@@ -41,7 +41,7 @@ std::size_t PlayerShotHits::hitEnemyBeams(bullet& shot)
         if (!result.willIntersect)
             continue;
         if (!entry.gun->cancelling.empty())
-            game.spawnItem(entry.gun->cancelling, nodePosition(beam), 1, 0, 0.0f, true);
+            game.spawnItem(entry.gun->cancelling, beam.worldPosition(), 1, 0, 0.0f, true);
         beam.die(true, false);
         if (!shot.isInvincible) {
             shot.die(true, false);

@@ -25,7 +25,7 @@ Ogre::Vector3 derivedPosition(const Ogre::SceneNode* node)
 // further on. Derived positions bring the nodes up to date themselves.
 Ogre::Vector3 segmentStart(const Weapon& gun, std::size_t k)
 {
-    return k == 1 ? derivedPosition(gun.sceneNode) : nodePosition(*gun.beams[k - 2]);
+    return k == 1 ? derivedPosition(gun.sceneNode) : gun.beams[k - 2]->worldPosition();
 }
 
 } // namespace
@@ -38,7 +38,7 @@ Ogre::Vector3 playState::testLaserHit(Weapon& gun, int k, const Obb& target)
     }
     const auto index = static_cast<std::size_t>(k);
     bullet& beam = *gun.beams.at(index);
-    Ogre::Vector3 hit = nodePosition(beam);
+    Ogre::Vector3 hit = beam.worldPosition();
     // The outline lives on its camera's screen: the segment is taken there,
     // and the crossing back to the world through the same camera.
     const Ogre::Camera* camera = target.collisionCamera ? target.collisionCamera : playCameraOf(*this, *Game::getSingletonPtr());
@@ -53,7 +53,7 @@ Ogre::Vector3 playState::testLaserHit(Weapon& gun, int k, const Obb& target)
         }
     }
     if (beam.isInvincible) {
-        gun.laserEndPoint = nodePosition(*gun.beams.back());
+        gun.laserEndPoint = gun.beams.back()->worldPosition();
         return gun.laserEndPoint;
     }
     beam.die(true, false);

@@ -140,7 +140,7 @@ bool EnemyLaserHits::hitPlayer(Weapon& gun, int k)
     default:
         if (game.isAnyImpactSpawnParticles && effects && contact.outline->sceneNode)
             effects->emitSparks(contact.outline->sceneNode->_getDerivedPosition());
-        player.hit(beam.damage, Enemy::hitShot, nodePosition(beam));
+        player.hit(beam.damage, Enemy::hitShot, beam.worldPosition());
         break;
     }
     return true;

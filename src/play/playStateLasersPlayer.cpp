@@ -33,7 +33,7 @@ void PlayerLaserHits::step(const std::vector<Weapon*>& guns)
 Ogre::Vector3 PlayerLaserHits::aimOf(const Weapon& gun) const
 {
     const bullet& last = *gun.beams.back();
-    const Enemy* nearest = playState::findNearestEnemy(state.onScreenEnemies, nodePosition(last));
+    const Enemy* nearest = playState::findNearestEnemy(state.onScreenEnemies, last.worldPosition());
     if (!nearest || !nearest->sceneNode)
         return last.aimPoint;
     const Ogre::Vector3 enemy = nearest->sceneNode->_getDerivedPosition();
@@ -102,7 +102,7 @@ bool PlayerLaserHits::hitEnemyShots(Weapon& gun, int k)
         const std::string& cancelling = enemyShot.weapon ? enemyShot.weapon->cancelling : std::string();
         const std::string& item = !cancelling.empty() && !gun.isDestroyBullets ? cancelling : gun.destroyedBulletItem;
         if (!item.empty())
-            game.spawnItem(item, nodePosition(enemyShot));
+            game.spawnItem(item, enemyShot.worldPosition());
         state.testLaserHit(gun, k, *enemyShot.obb);
         enemyShot.hit();
         hasHit |= enemyShot.hitPoints == 0;
@@ -135,11 +135,11 @@ void PlayerLaserHits::applyEnemyHit(Weapon& gun, int k, Enemy& enemy, const Obb&
     bullet& beam = *gun.beams[static_cast<std::size_t>(k)];
     beam.lastHitTarget = &enemy;
     if (!outline.isInvicible) {
-        enemy.hit(beam.damage, &gun, Enemy::hitShot, nodePosition(beam), false);
+        enemy.hit(beam.damage, &gun, Enemy::hitShot, beam.worldPosition(), false);
         state.testLaserHit(gun, k, outline);
         return;
     }
-    enemy.hit(0, nullptr, Enemy::hitShot, nodePosition(beam), false);
+    enemy.hit(0, nullptr, Enemy::hitShot, beam.worldPosition(), false);
     const Ogre::Vector3 cut = state.testLaserHit(gun, k, outline);
     sfxManager* effects = game.level ? game.level->effects : nullptr;
     if (!game.isBulletSpawnSfxOnInvincibleEnemy && effects)

@@ -163,15 +163,10 @@ void Obb::updateScreenPolygon()
 {
     if (!collisionCamera || !sceneNode)
         return;
-    previousCentre = centre;
-    localToWorld();
-    const Ogre::Affine3& view = collisionCamera->getViewMatrix(true);
-    const Ogre::Matrix4& projection = collisionCamera->getProjectionMatrix();
-    centre = screenPositionOf(view, projection, sceneNode->_getDerivedPosition());
-    const std::size_t count = isFlat() ? 4 : 8;
-    for (std::size_t i = 0; i < count; ++i)
-        screenPoints[i] = screenPositionOf(view, projection, worldCorners[i]);
-    outlineScreenPoints();
+    // Ogre turns a local point into the world through the node's full
+    // transform, whose translation is the derived position.
+    updateScreenPolygon(sceneNode->_getFullTransform(), collisionCamera->getViewMatrix(true),
+                        collisionCamera->getProjectionMatrix());
 }
 
 void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection)
@@ -183,6 +178,19 @@ void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix
     centre = screenPositionOf(viewProjection, nodeWorld.getTrans());
     for (std::size_t i = 0; i < count; ++i)
         screenPoints[i] = screenPositionOf(viewProjection, worldCorners[i]);
+    outlineScreenPoints();
+}
+
+void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view,
+                              const Ogre::Matrix4& projection)
+{
+    previousCentre = centre;
+    const std::size_t count = isFlat() ? 4 : 8;
+    for (std::size_t i = 0; i < count; ++i)
+        worldCorners[i] = nodeWorld * localCorners[i];
+    centre = screenPositionOf(view, projection, nodeWorld.getTrans());
+    for (std::size_t i = 0; i < count; ++i)
+        screenPoints[i] = screenPositionOf(view, projection, worldCorners[i]);
     outlineScreenPoints();
 }
 

@@ -65,6 +65,11 @@ public:
     // The same for an owner that has its node's world transform at hand
     // already, through the collision camera's projection times its view.
     void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Matrix4& viewProjection);
+    // The same through the camera's view and projection apart, as the
+    // projection from the node does: an owner without a node (a flying shot)
+    // gets the very outline its node would have given.
+    void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view,
+                             const Ogre::Matrix4& projection);
     // The broad phase's numbers of the outline as it stands.
     ScreenSpot screenSpot() const;
 

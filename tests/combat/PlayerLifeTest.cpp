@@ -179,7 +179,7 @@ TEST_F(ShipLife, TheFighterFliesInScrapesTheSceneryIsHitDiesTwiceAndComesBackBet
     ASSERT_FALSE(scene.level.livePlayerBullets.empty());
     EXPECT_EQ(scene.level.livePlayerBullets.front(), static_cast<std::int32_t>(Game::playerBulletCount) - 1);
     for (std::int32_t index : scene.level.livePlayerBullets)
-        EXPECT_LT(game.playerBullets[static_cast<std::size_t>(index)]->node->_getDerivedPosition().z, where().z)
+        EXPECT_LT(game.playerBullets[static_cast<std::size_t>(index)]->worldPosition().z, where().z)
             << "fired ahead";
     EXPECT_TRUE(scene.level.liveEnemyBullets.empty());
     game.shootHeld.fill(false);

@@ -4,6 +4,7 @@
 // fading of a dying shot's ribbon trail.
 #include "ShotFlightScene.h"
 
+#include "combat/Weapon.h"
 #include "play/playState.h"
 
 #include <OgreRibbonTrail.h>
@@ -82,7 +83,7 @@ TEST_F(ShotPools, ADyingShotIsFreeAfterItsDyingTimeAndComesBackOnce)
     stepBoth(1);
     EXPECT_EQ(shot->state, bullet::stateFree);
     EXPECT_EQ(scene.level.freeEnemyBullets.back(), 7999);
-    EXPECT_EQ(shot->node->getParent(), nullptr);
+    EXPECT_FALSE(shot->isNodePlaced());
     double dt = ShotFlightScene::step;
     shot->update(dt, Ogre::Vector3::ZERO);
     expectWhole(scene.level.freeEnemyBullets, scene.level.liveEnemyBullets, 8000);
@@ -115,20 +116,23 @@ TEST_F(ShotPools, AResetTakesEveryShotNodeOutOfTheSceneAndLeavesTheOtherNodes)
     // The level's score pop-ups hang under the camera too.
     for (const std::unique_ptr<ScorePopup>& popup : scene.level.scorePopups)
         kept.insert(popup->node);
+    // Shots with a trail place their nodes, under the rig or another parent.
+    Weapon trailed;
+    trailed.sfxType = "Bullet_Trail";
     for (int i = 0; i < 300; ++i) {
         if (i % 100 == 50)
             kept.insert(rig->createChildSceneNode());
         bullet* shot = fire(i % 4 == 0);
-        if (i % 3 == 0) {
-            Ogre::Vector3 direction = Ogre::Vector3::UNIT_Z;
-            shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, i % 2 ? root : scene.world.addNode(), nullptr);
-        }
+        Ogre::Vector3 direction = Ogre::Vector3::UNIT_Z;
+        Ogre::SceneNode* parent = i % 3 == 0 ? (i % 2 ? root : scene.world.addNode()) : nullptr;
+        shot->launch(&trailed, Ogre::Vector3::ZERO, 1.0f, direction, parent, nullptr);
+        ASSERT_TRUE(shot->isNodePlaced());
     }
     scene.level.resetShotPools();
     for (const bullet* record : scene.game.enemyBullets)
-        ASSERT_EQ(record->node->getParent(), nullptr);
+        ASSERT_FALSE(record->isNodePlaced());
     for (const bullet* record : scene.game.playerBullets)
-        ASSERT_EQ(record->node->getParent(), nullptr);
+        ASSERT_FALSE(record->isNodePlaced());
     const auto& rigChildren = rig->getChildren();
     EXPECT_EQ(std::set<const Ogre::Node*>(rigChildren.begin(), rigChildren.end()), kept);
     for (const Ogre::Node* node : kept)
@@ -145,13 +149,14 @@ TEST_F(ShotPools, ALevelsEndDestroysTheShotNodesAndLeavesTheOtherNodes)
     // The sun's node is the level's own and goes with it.
     rootChildren.erase(scene.level.sunNode);
     std::set<const Ogre::Node*> kept;
+    Weapon trailed;
+    trailed.sfxType = "Bullet_Trail";
     for (int i = 0; i < 200; ++i) {
         if (i % 50 == 0)
             kept.insert(rig->createChildSceneNode());
         bullet* shot = fire(i % 4 == 0);
         Ogre::Vector3 direction = Ogre::Vector3::UNIT_Z;
-        if (i % 3 == 0)
-            shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, root, nullptr);
+        shot->launch(&trailed, Ogre::Vector3::ZERO, 1.0f, direction, i % 3 == 0 ? root : nullptr, nullptr);
     }
     scene.level.destroy();
     EXPECT_EQ(std::set<const Ogre::Node*>(rig->getChildren().begin(), rig->getChildren().end()), kept);

@@ -114,7 +114,7 @@ TEST(ShotFlight, ShotsAreWhereTheFlightRulesPutThemAfterSetTimes)
         shot.turnSide = c.turnSide.value_or(shot.turnSide);
         ShotFlightScene::fly(shot, c.seconds, c.target);
         if (c.position)
-            expectNear(shot.node->_getDerivedPosition(), *c.position, c.name);
+            expectNear(shot.worldPosition(), *c.position, c.name);
         if (c.velocity)
             expectNear(shot.velocity, *c.velocity, c.name);
         EXPECT_NEAR(shot.speed, c.speedAfter, 1e-3f) << c.name;
@@ -144,7 +144,7 @@ TEST(ShotFlight, ModelsTurnTowardTheirHeadingExceptStraightShots)
         V facing = V::NEGATIVE_UNIT_Z;
         shot.launch(nullptr, V::ZERO, 1.0f, facing, nullptr, nullptr);
         ShotFlightScene::fly(shot, ShotFlightScene::step);
-        expectNear(shot.node->getOrientation() * V::NEGATIVE_UNIT_Z, c.forward, "forward");
+        expectNear(shot.orientation * V::NEGATIVE_UNIT_Z, c.forward, "forward");
     }
 }
 
@@ -226,9 +226,9 @@ TEST(ShotFlight, NumbersThatAreNotNumbersNeverReachTheShotNode)
             V direction(bad, 0, -bad);
             shot.launch(nullptr, V(bad, -bad, 0), 1.0f, direction, nullptr, nullptr);
             ShotFlightScene::fly(shot, 0.5, V(-bad, 0, bad));
-            const V& at = shot.node->_getDerivedPosition();
+            const V& at = shot.worldPosition();
             EXPECT_TRUE(std::isfinite(at.x) && std::isfinite(at.y) && std::isfinite(at.z)) << mode << " " << bad;
-            EXPECT_FALSE(shot.node->getOrientation().isNaN()) << mode << " " << bad;
+            EXPECT_FALSE(shot.orientation.isNaN()) << mode << " " << bad;
         }
     }
 }

@@ -46,9 +46,9 @@ std::vector<std::uint32_t> launched(const GunFiringScene& scene, bool isPlayerPo
             out.push_back(bitsOf(value));
     };
     for (const bullet* shot : scene.live(isPlayerPool)) {
-        const Ogre::Vector3& at = shot->node->getPosition();
-        const Ogre::Quaternion& facing = shot->node->getOrientation();
-        add({at.x, at.y, at.z, facing.w, facing.x, facing.y, facing.z, shot->node->getScale().x});
+        const Ogre::Vector3& at = shot->position;
+        const Ogre::Quaternion& facing = shot->orientation;
+        add({at.x, at.y, at.z, facing.w, facing.x, facing.y, facing.z, shot->size.x});
         add({shot->velocity.x, shot->velocity.z, shot->heading.x, shot->heading.z, shot->aimPoint.x, shot->aimPoint.z});
         add({shot->speed, shot->cullRadius, shot->obb->centre.x, shot->obb->centre.y, shot->obb->radius});
         for (const Ogre::Vector2& corner : shot->obb->screenPoints)

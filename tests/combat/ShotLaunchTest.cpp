@@ -2,7 +2,9 @@
 // gives a record.
 #include "ShotFlightScene.h"
 
+#include "combat/Weapon.h"
 #include "combat/bulletDefinition.h"
+#include "support/ShotTwin.h"
 #include "world/Obb.h"
 
 #include <OgreManualObject.h>
@@ -64,9 +66,11 @@ TEST_F(ShotLaunch, TakesItsShapeFromTheDefinitionOrTheStandIn)
         Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
         shot->launch(nullptr, Ogre::Vector3(1.0f, 2.0f, 3.0f), c.scale, direction, nullptr, c.definition);
         EXPECT_EQ(shot->state, bullet::stateFlying);
-        EXPECT_TRUE(shot->node->getScale().positionEquals(c.nodeScale, 1e-5f));
-        EXPECT_EQ(shot->node->getPosition(), Ogre::Vector3(1.0f, 2.0f, 3.0f));
-        EXPECT_EQ(shot->node->getParentSceneNode()->getName(), "CamNode1");
+        EXPECT_TRUE(shot->size.positionEquals(c.nodeScale, 1e-5f));
+        EXPECT_EQ(shot->position, Ogre::Vector3(1.0f, 2.0f, 3.0f));
+        EXPECT_EQ(shot->parent->getName(), "CamNode1");
+        // A sprite shot has no node of its own.
+        EXPECT_EQ(shot->node, nullptr);
         EXPECT_FLOAT_EQ(shot->obb->size.x, c.outline.x);
         EXPECT_FLOAT_EQ(shot->obb->size.y, c.outline.y);
         EXPECT_EQ(shot->isSprite, c.isSprite);
@@ -103,7 +107,7 @@ TEST_F(ShotLaunch, FacesAndSpeedsUpAlongItsDirection)
             b.speed = c.speed;
             b.isSideAsset = c.isSideAsset;
         });
-        const Ogre::Vector3 forward = shot->node->getOrientation() * Ogre::Vector3::NEGATIVE_UNIT_Z;
+        const Ogre::Vector3 forward = shot->orientation * Ogre::Vector3::NEGATIVE_UNIT_Z;
         EXPECT_TRUE(forward.positionEquals(c.facing, 1e-4f)) << forward;
         EXPECT_TRUE(shot->velocity.positionEquals(c.velocity, 1e-5f)) << shot->velocity;
         EXPECT_TRUE(shot->heading.positionEquals(c.heading, 1e-5f)) << shot->heading;
@@ -132,7 +136,7 @@ TEST_F(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
         b.speed = inf;
         b.acceleration = nan;
     });
-    EXPECT_EQ(shot->node->getPosition(), Ogre::Vector3(0.0f, 5.0f, 0.0f));
+    EXPECT_EQ(shot->position, Ogre::Vector3(0.0f, 5.0f, 0.0f));
     EXPECT_TRUE(std::isfinite(shot->speed));
     EXPECT_TRUE(std::isfinite(shot->velocity.x) && std::isfinite(shot->velocity.z));
     EXPECT_TRUE(std::isfinite(shot->acceleration));
@@ -140,20 +144,27 @@ TEST_F(ShotLaunch, NumbersThatAreNotFiniteNeverReachTheScene)
 
 TEST_F(ShotLaunch, ShowsTheEffectsOfARecordItsPoolHid)
 {
+    Weapon trailed;
+    trailed.sfxType = "Bullet_Trail";
     bullet* shot = play.level.takeBullet(false);
+    shot->createNode();
     Ogre::ManualObject* effect = play.world.scene->createManualObject();
     shot->effectNode->attachObject(effect);
     play.level.resetShotPools();
     EXPECT_FALSE(effect->getVisible());
     ASSERT_EQ(play.level.takeBullet(false), shot);
     Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
-    shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
+    shot->launch(&trailed, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
     EXPECT_TRUE(effect->getVisible());
+    EXPECT_TRUE(shot->isNodePlaced());
     // A beam's record is never seen.
     shot->isLaser = 1;
-    shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
+    shot->launch(&trailed, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
     EXPECT_FALSE(effect->getVisible());
     shot->isLaser = 0;
+    // A flight without a trail keeps the node out of the scene.
+    shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, nullptr, nullptr);
+    EXPECT_FALSE(shot->isNodePlaced());
 }
 
 TEST_F(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
@@ -162,9 +173,11 @@ TEST_F(ShotLaunch, MovesUnderTheGivenParentAndTakesItsScale)
     bullet* shot = play.level.takeBullet(true);
     Ogre::Vector3 direction(0.0f, 0.0f, -1.0f);
     shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, direction, parent, nullptr);
-    EXPECT_EQ(shot->node->getParentSceneNode(), parent);
-    EXPECT_TRUE(shot->node->getInheritScale());
-    EXPECT_FALSE(shot->effectNode->getInheritScale());
+    EXPECT_EQ(shot->parent, parent);
+    parent->setScale(2.0f, 2.0f, 2.0f);
+    EXPECT_EQ(shot->worldPosition(), Ogre::Vector3::ZERO);
+    shot->position = Ogre::Vector3(1.0f, 0.0f, 0.0f);
+    EXPECT_EQ(shot->worldPosition(), Ogre::Vector3(2.0f, 0.0f, 0.0f));
 }
 
 // A launch works out the shot node's world transform from its parent's
@@ -211,31 +224,35 @@ TEST_F(ShotLaunch, FacesAndOutlinesAsOgreDerivesUnderAnyParent)
         bullet* shot = play.level.takeBullet(false);
         Ogre::Vector3 first = ahead;
         shot->launch(nullptr, Ogre::Vector3::ZERO, 1.0f, first, launchParent, &oblong);
-        shot->node->setOrientation(rolled);
+        shot->orientation = rolled;
         shot->velocity = c.velocity;
         Ogre::Vector3 direction = c.direction;
         shot->launch(nullptr, Ogre::Vector3(-3.0f, 2.0f, 5.0f), 1.5f, direction, launchParent, &oblong);
-        ASSERT_EQ(shot->node->getParent(), c.parent);
+        ASSERT_EQ(shot->parent, c.parent);
         // Ogre's own facing, on a twin of the node as it was before the launch.
         Ogre::SceneNode* twin = c.parent->createChildSceneNode();
         twin->setOrientation(c.direction == Ogre::Vector3::ZERO ? rolled : Ogre::Quaternion::IDENTITY);
         twin->setDirection(c.direction == Ogre::Vector3::ZERO ? c.velocity : c.direction, Ogre::Node::TS_PARENT,
                            Ogre::Vector3::NEGATIVE_UNIT_Z);
-        const Ogre::Quaternion& facing = shot->node->getOrientation();
+        const Ogre::Quaternion& facing = shot->orientation;
         for (std::size_t i = 0; i < 4; ++i)
             EXPECT_NEAR(facing[i], twin->getOrientation()[i], 1e-5f) << i;
-        EXPECT_NEAR(shot->cullRadius, shot->node->_getDerivedScale().x * 2.5f, 1e-5f);
-        // Ogre's own outline: projected again from the node's derived transform.
-        const Ogre::Vector2 launchedCentre = shot->obb->centre;
-        const std::vector<Ogre::Vector2> launchedOutline = shot->obb->outline;
-        const std::array<Ogre::Vector3, 8> launchedCorners = shot->obb->worldCorners;
-        shot->obb->updateScreenPolygon();
-        EXPECT_TRUE(launchedCentre.positionEquals(shot->obb->centre, 1e-5f));
-        ASSERT_EQ(launchedOutline.size(), shot->obb->outline.size());
-        for (std::size_t i = 0; i < launchedOutline.size(); ++i)
-            EXPECT_TRUE(launchedOutline[i].positionEquals(shot->obb->outline[i], 1e-5f)) << i;
+        Ogre::SceneNode* placed = nodeTwinOf(*shot);
+        EXPECT_NEAR(shot->cullRadius, placed->_getDerivedScale().x * 2.5f, 1e-5f);
+        // Ogre's own outline: projected from the derived transform of a node
+        // where the record is.
+        Obb derived;
+        derived.isAttached = 1;
+        derived.size = shot->obb->size;
+        derived.bindCamera(play.world.scene, placed);
+        derived.init();
+        derived.updateScreenPolygon();
+        EXPECT_TRUE(shot->obb->centre.positionEquals(derived.centre, 1e-5f));
+        ASSERT_EQ(shot->obb->outline.size(), derived.outline.size());
+        for (std::size_t i = 0; i < derived.outline.size(); ++i)
+            EXPECT_TRUE(shot->obb->outline[i].positionEquals(derived.outline[i], 1e-5f)) << i;
         for (std::size_t i = 0; i < 4; ++i)
-            EXPECT_TRUE(launchedCorners[i].positionEquals(shot->obb->worldCorners[i], 1e-4f)) << i;
+            EXPECT_TRUE(shot->obb->worldCorners[i].positionEquals(derived.worldCorners[i], 1e-4f)) << i;
     }
 }
 

@@ -1,5 +1,5 @@
 // The shot pools: every record numbered by its place and carrying the
-// outline of the same place, bound to its own node.
+// outline of the same place; neither has a node, the shot steps place both.
 #include "GameTestSupport.h"
 
 #include "combat/bullet.h"
@@ -23,7 +23,8 @@ TEST(BulletPools, RecordsAreNumberedByPlaceAndCarryTheirOwnAttachedOutline)
             ASSERT_EQ(records[i]->obb, outlines[i]);
             EXPECT_EQ(outlines[i]->size, Ogre::Vector3(1.0f, 1.0f, 0.0f));
             EXPECT_EQ(outlines[i]->isAttached, 1);
-            EXPECT_EQ(outlines[i]->parentNode, records[i]->node);
+            EXPECT_EQ(outlines[i]->parentNode, nullptr);
+            EXPECT_EQ(records[i]->node, nullptr);
         }
     };
     check(game.enemyBullets, game.enemyBulletObbs);

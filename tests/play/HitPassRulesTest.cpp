@@ -125,7 +125,7 @@ TEST_F(ShotHits, EnemyShotsStopOnBlockersAndHitThePlayer)
 
     // A ship without any weapon set holds its own shots still.
     bullet& held = fire(true, {0, 0, 60}, 30.0f);
-    const Ogre::Vector3 firedAt = held.node->getPosition();
+    const Ogre::Vector3 firedAt = held.position;
     steps(3);
-    EXPECT_EQ(held.node->getPosition(), firedAt);
+    EXPECT_EQ(held.position, firedAt);
 }

@@ -175,9 +175,9 @@ protected:
         const Ogre::Vector2 ship = play.player->screenPosition;
         std::optional<Ogre::Vector2> best;
         for (const bullet* shot : game.enemyBullets) {
-            if (!shot || shot->state != bullet::stateFlying || !shot->node)
+            if (!shot || shot->state != bullet::stateFlying)
                 continue;
-            const Ogre::Vector2 place = onScreen(shot->node->_getDerivedPosition());
+            const Ogre::Vector2 place = onScreen(shot->worldPosition());
             if (!best || place.distance(ship) < best->distance(ship))
                 best = place;
         }
@@ -338,8 +338,8 @@ void Combat::expectHitByShot()
             return false;
         const Ogre::Vector2 ship = play.player->screenPosition;
         for (const bullet* shot : flying)
-            if (shot->state != bullet::stateFlying && shot->node
-                && onScreen(shot->node->_getDerivedPosition()).distance(ship) < shotReach)
+            if (shot->state != bullet::stateFlying
+                && onScreen(shot->worldPosition()).distance(ship) < shotReach)
                 reached = shot;
         return true;
     };
