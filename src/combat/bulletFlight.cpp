@@ -331,7 +331,7 @@ void settle(bullet& b, const NodePlace& place)
 {
     b.position = place.position;
     b.orientation = place.orientation;
-    if (b.isNodePlaced())
+    if (b.node && b.isNodePlaced())
         b.placeNode();
 }
 
