@@ -58,15 +58,14 @@ void bulletSpriteQuads::begin(const Ogre::MaterialPtr& material, const std::stri
 
 void bulletSpriteQuads::restart()
 {
-    vertexBuffer().unlock();
     lockFor(given);
 }
 
 void bulletSpriteQuads::end()
 {
     begun = false;
-    vertexBuffer().unlock();
-    vertices = nullptr;
+    if (written > 0)
+        vertexBuffer().writeData(0, written * cornersPerQuad * sizeof(Vertex), vertices.data(), false);
     Ogre::RenderOperation& operation = operationOf(*drawn);
     operation.vertexData->vertexStart = 0;
     operation.vertexData->vertexCount = written * cornersPerQuad;
@@ -80,8 +79,8 @@ void bulletSpriteQuads::lockFor(std::size_t quads)
 {
     lockedQuads = std::min(quads, mostQuads);
     fitBuffers(lockedQuads);
-    vertices = static_cast<Vertex*>(
-        vertexBuffer().lock(0, lockedQuads * cornersPerQuad * sizeof(Vertex), Ogre::HardwareBuffer::HBL_DISCARD));
+    if (vertices.size() < lockedQuads * cornersPerQuad)
+        vertices.resize(lockedQuads * cornersPerQuad);
     written = given = 0;
     lowest = Ogre::Vector3(std::numeric_limits<float>::max());
     highest = -lowest;
@@ -93,7 +92,7 @@ void bulletSpriteQuads::writeQuad(const bullet& shot, bool isPlayer)
     const Ogre::uint32 colour = tintBits[isPlayer ? 1 : 0] | alpha << 24;
     // Field by field: a vertex built aside and copied in stalls on its own
     // stores. The bounds are worked on in locals the stores cannot touch.
-    Vertex* vertex = vertices + written * cornersPerQuad;
+    Vertex* vertex = vertices.data() + written * cornersPerQuad;
     Ogre::Vector3 low = lowest;
     Ogre::Vector3 high = highest;
     for (std::size_t corner = 0; corner < cornersPerQuad; ++corner, ++vertex) {

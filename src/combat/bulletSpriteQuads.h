@@ -1,11 +1,14 @@
 // The quads one object of the shot sprite batch draws in a frame, written
-// straight into the vertex buffer of the object's one section as the shots
-// come: Ogre's per-vertex calls would cost ten times what the quads
-// themselves do, with thousands of shots a frame. The buffer is opened for
-// about as many quads as the frame before drew; a frame that brings more is
-// told so, and its shots are given again to buffers opened for all of them.
-// The section and its buffers stay from frame to frame (an emptied object
-// gets them again).
+// as the shots come into vertices of the section's layout, then copied into
+// the vertex buffer of the object's one section at once: Ogre's per-vertex
+// calls would cost ten times what the quads themselves do, with thousands of
+// shots a frame. The vertices are kept from frame to frame and copied into
+// the buffer's own storage: a buffer mapped with discard each frame is given
+// fresh pages by the driver, and each page faults when it is first written.
+// Room is made for about as many quads as the frame before drew; a frame
+// that brings more is told so, and its shots are given again to room for all
+// of them. The section and its buffers stay from frame to frame (an emptied
+// object gets them again).
 #pragma once
 
 #include <OgreHardwareVertexBuffer.h>
@@ -14,6 +17,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace Ogre {
 class ManualObject;
@@ -30,8 +34,7 @@ public:
     // Starts the frame's quads, to be drawn with the material; without one,
     // with the material of that name in the group, which Ogre reports
     // missing and replaces with its default. Shots are tinted by their side
-    // (red, green, blue) with their phase as alpha. The vertex buffer stays
-    // locked until end.
+    // (red, green, blue) with their phase as alpha.
     void begin(const Ogre::MaterialPtr& material, const std::string& missingName, const std::string& group,
                const Ogre::Vector3& enemyTint, const Ogre::Vector3& playerTint);
     // A quad over the shot's corners, texture corners (0,0), (1,0), (1,1), (0,1).
@@ -63,14 +66,14 @@ private:
     // Buffers that hold that many quads, with every quad's indexes.
     void fitBuffers(std::size_t quads);
     Ogre::HardwareVertexBuffer& vertexBuffer() const;
-    // Locks room for that many quads, none written yet.
+    // Room for that many quads, none written yet.
     void lockFor(std::size_t quads);
     void writeQuad(const bullet& shot, bool isPlayer);
 
     Ogre::ManualObject* drawn;
-    // The locked vertices have room for `lockedQuads`; `written` quads are
+    // The frame's vertices have room for `lockedQuads`; `written` quads are
     // in them, of the `given` shots.
-    Vertex* vertices = nullptr;
+    std::vector<Vertex> vertices;
     std::size_t lockedQuads = 0;
     std::size_t written = 0;
     std::size_t given = 0;
