@@ -79,8 +79,10 @@ void bulletSpriteQuads::lockFor(std::size_t quads)
 {
     lockedQuads = std::min(quads, mostQuads);
     fitBuffers(lockedQuads);
-    if (vertices.size() < lockedQuads * cornersPerQuad)
-        vertices.resize(lockedQuads * cornersPerQuad);
+    // As much room as the buffer has, which grows in steps.
+    const std::size_t room = vertexBuffer().getNumVertices();
+    if (vertices.size() < room)
+        vertices.resize(room);
     written = given = 0;
     lowest = Ogre::Vector3(std::numeric_limits<float>::max());
     highest = -lowest;
