@@ -1,35 +1,57 @@
 // Cost of one fixed 1/60 s step of the shots in the busiest moment of play:
 // both pools full, 8000 enemy and 3000 player shots on screen, all changing
 // speed and steering in every mode, a third of them sprites facing the
-// camera. Between steps the scene's transforms are brought up to date, as
-// the rendered frame between two steps does. The camera hangs under the rig
-// "CamNode1" as in play; run with the rig still, and with the rig scrolling
-// a little between steps as the level's camera path moves it.
+// camera (the volley of support/ShotVolley.h). Each step ends with the
+// sprite batch writing every shot's quad into its vertex buffer, as the
+// frame does after its shot steps. Between steps the scene's transforms are
+// brought up to date, untimed, as the rendered frame between two steps
+// does. The camera hangs under the rig "CamNode1" as in play; run with the
+// rig still, and with the rig scrolling a little between steps as the
+// level's camera path moves it.
+//
+// Two steps are timed: the flight alone (ShotStep::advance over every live
+// record, which also works out each sprite's corners) and the play state's
+// shot steps, which fly each record and then project its outline and look
+// its targets up (there are none here: the hit tests themselves are timed
+// by HitPassBenchmark and in play). Both report their ratio to the
+// structure-of-arrays baseline of the same process (x_baseline).
 #include "world/WorldTestScene.h"
 
+#include "support/LiveShots.h"
+#include "support/ReferenceTime.h"
+#include "support/ResourceGroupScope.h"
+#include "support/ShotBaseline.h"
+#include "support/ShotVolley.h"
+
+#include "combat/ShotStep.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
+#include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "play/Level.h"
 #include "play/playState.h"
+
+#include <OgreMaterialManager.h>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr double subStep = 1.0 / 60.0;
-// Steps before the shots are launched again, long before any leaves the view.
-constexpr int stepsPerVolley = 120;
-constexpr int steeringModes = 7;
 // How far the scrolling rig moves between two steps: 30 units a second.
 const Ogre::Vector3 rigScroll(0.0f, 0.0f, -0.5f);
+// The sprite the batch draws shots launched without a gun with.
+const char* const standInMaterial = "bullet_notFoundBullet.jpg";
+const char* const shotGroup = "GAMERSC";
 
 class FullPools {
 public:
     FullPools()
     {
+        createResourceGroupOnce(shotGroup);
+        if (!Ogre::MaterialManager::getSingleton().getByName(standInMaterial, shotGroup))
+            Ogre::MaterialManager::getSingleton().create(standInMaterial, shotGroup);
         game.sceneManager = world.scene;
-        Ogre::Camera* camera = world.addCamera("PlayCam", Ogre::Vector3(0.0f, 200.0f, 0.0f), Ogre::Vector3::ZERO);
+        Ogre::Camera* camera = world.addCamera("PlayCam", shotVolley::eye, Ogre::Vector3::ZERO);
         rig = world.scene->getRootSceneNode()->createChildSceneNode("CamNode1");
         Ogre::SceneNode* cameraNode = camera->getParentSceneNode();
         world.scene->getRootSceneNode()->removeChild(cameraNode);
@@ -38,7 +60,9 @@ public:
         // Shots that stray out of view fly on: every record flies every step.
         game.bulletOutsideScreenTime = 100.0f;
         level.create(world.scene);
+        level.bulletBatch->create(world.scene);
         sprite.isSprite = 1;
+        sprite.meshName = "shotSprite.png";
         volley();
     }
     ~FullPools()
@@ -62,10 +86,31 @@ public:
         world.updateTransforms();
     }
 
-    void step()
+    // The flight alone, each pool with its own step as the shot steps have.
+    void flightStep()
     {
-        state.updateEnemyBullets(subStep, target);
-        state.updatePlayerBullets(subStep, target);
+        fly(level.liveEnemyBullets, game.enemyBullets);
+        fly(level.livePlayerBullets, game.playerBullets);
+        redraw();
+    }
+
+    // The play state's shot steps: flight, projection and hits.
+    void shotStep()
+    {
+        state.updateEnemyBullets(shotVolley::step, shotVolley::homingTarget);
+        state.updatePlayerBullets(shotVolley::step, shotVolley::homingTarget);
+        redraw();
+    }
+
+    // Between two steps, untimed: a new volley when it is time, the rig's
+    // scroll and the transforms of the rendered frame.
+    void betweenSteps(bool isRigMoving)
+    {
+        if (++steps % shotVolley::stepsPerVolley == 0)
+            volley();
+        if (isRigMoving)
+            rig->translate(rigScroll);
+        world.updateTransforms();
     }
 
     int flying() const
@@ -78,58 +123,77 @@ public:
         return count;
     }
 
+private:
+    template <std::size_t Count>
+    static void fly(ShotList& live, const std::array<bullet*, Count>& records)
+    {
+        ShotStep flight(shotVolley::homingTarget);
+        stepLiveRecords(live, records, [&](bullet& record) {
+            double dt = shotVolley::step;
+            flight.advance(record, dt);
+        });
+    }
+
+    void redraw() { level.bulletBatch->update(game.enemyBullets.data(), game.playerBullets.data()); }
+
+    void launch(bullet& shot, int n)
+    {
+        using namespace shotVolley;
+        shot.timeToLive = 1.0e6;
+        shot.changeDirectionType = steeringModeOf(n);
+        shot.changeDirectionStartTime = steeringStart;
+        shot.changeDirectionDuration = steeringDuration;
+        shot.changeDirectionAngle = steeringDegrees;
+        shot.aimSpeed = shotVolley::aimSpeed;
+        shot.aimPoint = shotVolley::aimPoint;
+        shot.isChangeSpeed1 = shot.isChangeSpeed2 = 1;
+        shot.acceleration = firstSpeed;
+        shot.acceleration1StartTime = firstStart;
+        shot.accelerationDuration = firstDuration;
+        shot.acceleration2 = secondSpeed;
+        shot.acceleration2StartTime = secondStart;
+        shot.accelerationDuration2 = secondDuration;
+        shot.speed = launchSpeed;
+        shot.velocity = launchDirection(n);
+        Ogre::Vector3 direction = shot.velocity;
+        shot.launch(nullptr, launchPoint(n), 1.0f, direction, nullptr, shotVolley::isSprite(n) ? &sprite : nullptr);
+    }
+
     Game& game = *Game::getSingletonPtr();
     WorldTestScene world;
+    ResourceGroupScope groups{{shotGroup}};
     Level level;
     playState state;
     bulletDefinition sprite;
-    Ogre::Vector3 target{0.0f, 0.0f, 60.0f};
     Ogre::SceneNode* rig = nullptr;
-
-private:
-    void launch(bullet& shot, int n)
-    {
-        shot.timeToLive = 1.0e6;
-        shot.changeDirectionType = n % steeringModes;
-        shot.changeDirectionStartTime = 0.2f;
-        shot.changeDirectionDuration = 1.5f;
-        shot.changeDirectionAngle = 120.0f;
-        shot.aimSpeed = 2.0f;
-        shot.aimPoint = Ogre::Vector3(2000.0f, 0.0f, -500.0f);
-        shot.isChangeSpeed1 = shot.isChangeSpeed2 = 1;
-        shot.acceleration = 30.0f;
-        shot.acceleration1StartTime = 0.1f;
-        shot.accelerationDuration = 0.5f;
-        shot.acceleration2 = 8.0f;
-        shot.acceleration2StartTime = 0.8f;
-        shot.accelerationDuration2 = 0.6f;
-        shot.speed = 12.0f;
-        const float angle = 0.001f * static_cast<float>(n);
-        shot.velocity = Ogre::Vector3(std::cos(angle), 0.0f, std::sin(angle));
-        Ogre::Vector3 direction = shot.velocity;
-        const Ogre::Vector3 at(static_cast<float>(n % 100) * 2.0f - 100.0f, 0.0f,
-                               static_cast<float>(n / 100 % 100) * 1.2f - 60.0f);
-        shot.launch(nullptr, at, 1.0f, direction, nullptr, n % 3 == 0 ? &sprite : nullptr);
-    }
+    int steps = 0;
 };
 
-void BM_ShotFlightStepFullPools(benchmark::State& state)
+template <typename Step>
+void timeSteps(benchmark::State& state, Step&& step)
 {
     FullPools pools;
     const bool isRigMoving = state.range(0) != 0;
-    int steps = 0;
     for (auto _ : state) {
-        pools.step();
+        step(pools);
         state.PauseTiming();
-        if (++steps % stepsPerVolley == 0)
-            pools.volley();
-        if (isRigMoving)
-            pools.rig->translate(rigScroll);
-        pools.world.updateTransforms();
+        pools.betweenSteps(isRigMoving);
         state.ResumeTiming();
     }
     state.counters["flying"] = pools.flying();
+    referenceTime::reportRatio(state, "baseline", shotBaseline::stepSeconds());
+}
+
+void BM_ShotFlightStepFullPools(benchmark::State& state)
+{
+    timeSteps(state, [](FullPools& pools) { pools.flightStep(); });
 }
 BENCHMARK(BM_ShotFlightStepFullPools)->ArgName("movingRig")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_ShotStepWithHitsFullPools(benchmark::State& state)
+{
+    timeSteps(state, [](FullPools& pools) { pools.shotStep(); });
+}
+BENCHMARK(BM_ShotStepWithHitsFullPools)->ArgName("movingRig")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -6,43 +6,16 @@
 // is timed frame by frame, the same stretch in every run. Then the same
 // frames with both shot pools full: 8000 enemy and 3000 player shots flying
 // over the view, the records that ended in a frame launched again between
-// frames.
-#include "play/BusiestLevelPlay.h"
-#include "play/FullShotPools.h"
+// frames; once with the scene's transforms brought up to date between
+// frames untimed, once with that update timed after each frame, since the
+// rendered frame cannot do without it. Each reports its ratio to the
+// structure-of-arrays shot baseline of the same process (x_baseline).
+#include "play/PlayStart.h"
 
-#include <benchmark/benchmark.h>
-
-#include <optional>
+#include "support/ReferenceTime.h"
+#include "support/ShotBaseline.h"
 
 namespace {
-
-// Play before timing: by then all four waves are out and shooting.
-constexpr double secondsBeforeTiming = 3.0;
-// The timed stretch: three seconds of play while the waves fly and shoot.
-constexpr benchmark::IterationCount framesTimed = 180;
-
-// Enters the level and plays it untimed; false, with the reason given, when
-// there is no X server or no wave came out (that would time an empty frame).
-bool startPlay(benchmark::State& state, std::optional<BusiestLevelPlay>& play)
-{
-    if (!BusiestLevelPlay::available()) {
-        state.SkipWithError("needs an X server (run under xvfb-run)");
-        return false;
-    }
-    play.emplace(secondsBeforeTiming);
-    if (play->liveWaves() > 0 && play->liveEnemies() > 0)
-        return true;
-    state.SkipWithError("no wave is out after the untimed play");
-    return false;
-}
-
-void countWork(benchmark::State& state, const BusiestLevelPlay& play)
-{
-    state.counters["waves"] = play.liveWaves();
-    state.counters["enemies"] = play.liveEnemies();
-    state.counters["items"] = play.liveItems();
-    state.counters["shots"] = play.flyingShots();
-}
 
 void BM_BusiestLevelFrame(benchmark::State& state)
 {
@@ -56,31 +29,45 @@ void BM_BusiestLevelFrame(benchmark::State& state)
         state.ResumeTiming();
     }
     countWork(state, *play);
+    referenceTime::reportRatio(state, "baseline", shotBaseline::stepSeconds());
 }
 BENCHMARK(BM_BusiestLevelFrame)->Iterations(framesTimed)->Unit(benchmark::kMicrosecond);
 
-void BM_BusiestLevelFrameFullShotPools(benchmark::State& state)
+// Full pools, the frame timed with or without the scene update after it.
+void timeFullPoolFrames(benchmark::State& state, bool isSceneUpdateTimed)
 {
     std::optional<BusiestLevelPlay> play;
     if (!startPlay(state, play))
         return;
     FullShotPools pools(play->state);
-    if (!pools.hasGuns()) {
-        state.SkipWithError("the level has no enemy or player gun to lend its shots");
+    if (!fillShotPools(state, pools))
         return;
-    }
-    pools.fill();
     double relaunched = 0.0;
     for (auto _ : state) {
         play->frame();
+        if (isSceneUpdateTimed)
+            play->updateTransforms();
         state.PauseTiming();
-        play->updateTransforms();
+        if (!isSceneUpdateTimed)
+            play->updateTransforms();
         relaunched += pools.fill();
         state.ResumeTiming();
     }
     countWork(state, *play);
     state.counters["relaunched"] = benchmark::Counter(relaunched, benchmark::Counter::kAvgIterations);
+    referenceTime::reportRatio(state, "baseline", shotBaseline::stepSeconds());
+}
+
+void BM_BusiestLevelFrameFullShotPools(benchmark::State& state)
+{
+    timeFullPoolFrames(state, false);
 }
 BENCHMARK(BM_BusiestLevelFrameFullShotPools)->Iterations(framesTimed)->Unit(benchmark::kMicrosecond);
+
+void BM_BusiestLevelFrameAndSceneUpdateFullShotPools(benchmark::State& state)
+{
+    timeFullPoolFrames(state, true);
+}
+BENCHMARK(BM_BusiestLevelFrameAndSceneUpdateFullShotPools)->Iterations(framesTimed)->Unit(benchmark::kMicrosecond);
 
 } // namespace
