@@ -75,9 +75,9 @@ Ogre::Vector3 enemyAimPoint(const Player& player, const Ogre::Vector3& target)
 // records are never locked on a target).
 Ogre::Vector3 homingPoint(const playState& state, const bullet& shot, const Ogre::Vector3& target)
 {
-    if (shot.state != bullet::stateFlying || !shot.isHoming || !shot.node)
+    if (shot.state != bullet::stateFlying || !shot.isHoming)
         return target;
-    const Enemy* nearest = playState::findNearestEnemy(state.onScreenEnemies, shot.node->_getDerivedPosition());
+    const Enemy* nearest = playState::findNearestEnemy(state.onScreenEnemies, shot.worldPosition());
     return nearest && nearest->sceneNode ? nearest->sceneNode->_getDerivedPosition() : target;
 }
 
@@ -85,10 +85,10 @@ Ogre::Vector3 homingPoint(const playState& state, const bullet& shot, const Ogre
 // part of its flight, an enemy shot's after it.
 enum class Projection { none, withOutlines };
 
-void project(bullet& shot, Projection projection)
+void project(ShotStep& step, bullet& shot, Projection projection)
 {
-    if (projection == Projection::withOutlines && shot.obb && shot.state == bullet::stateFlying)
-        shot.obb->updateScreenPolygon();
+    if (projection == Projection::withOutlines && shot.state == bullet::stateFlying)
+        step.project(shot);
 }
 
 // CPU seconds of the same step's flight, without hits.
@@ -101,14 +101,14 @@ double flightStep(playState& state, Projection projection)
     stepLiveRecords(game.level->liveEnemyBullets, game.enemyBullets, [&](bullet& shot) {
         double dt = fixedStep;
         enemyFlight.advance(shot, dt);
-        project(shot, projection);
+        project(enemyFlight, shot, projection);
     });
     ShotStep playerFlight(target);
     stepLiveRecords(game.level->livePlayerBullets, game.playerBullets, [&](bullet& shot) {
         const Ogre::Vector3 homing = homingPoint(state, shot, target);
         const int halves = shot.speed > fastShotSpeed ? 2 : 1;
         for (int i = 0; i < halves; ++i) {
-            project(shot, projection);
+            project(playerFlight, shot, projection);
             double dt = fixedStep / halves;
             if (homing == target) {
                 playerFlight.advance(shot, dt);

@@ -57,7 +57,7 @@ void ShotStep::project(bullet& shot)
     }
     const NodeWorld world = worldOf(shot.position, shot.orientation, shot.size, spaceOf(shot.parent));
     const CameraView& seen = viewOf(*outline->collisionCamera);
-    outline->updateScreenPolygon(world.transform(), seen.view, seen.projection);
+    outline->updateFlatScreenPolygon(world.transform(), seen.view, seen.projection);
 }
 
 Ogre::Vector3 ShotStep::worldPositionOf(const bullet& shot)

@@ -194,6 +194,31 @@ void Obb::updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine
     outlineScreenPoints();
 }
 
+void Obb::updateFlatScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view,
+                                  const Ogre::Matrix4& projection)
+{
+    if (!isFlat()) {
+        updateScreenPolygon(nodeWorld, view, projection);
+        return;
+    }
+    previousCentre = centre;
+    // The corners setPosition() makes: the bottom face walked round.
+    const Ogre::Vector3 half = size * 0.5f;
+    const float alongX[4] = {-half.x, half.x, half.x, -half.x};
+    const float alongZ[4] = {-half.y, -half.y, half.y, half.y};
+    outline.resize(5);
+    for (std::size_t i = 0; i < 4; ++i)
+        outline[i] = screenPositionOf(view, projection, nodeWorld * Ogre::Vector3(alongX[i], -half.z, alongZ[i]));
+    outline[4] = outline[0];
+    for (std::size_t i = 0; i < 4; ++i)
+        edges[i] = outline[i] - outline[i + 1];
+    centre = screenPositionOf(view, projection, nodeWorld.getTrans());
+    movement = centre - previousCentre;
+    updateRadius();
+    if (spot)
+        *spot = screenSpot();
+}
+
 void Obb::outlineScreenPoints()
 {
     if (isFlat())

@@ -70,6 +70,14 @@ public:
     // gets the very outline its node would have given.
     void updateScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view,
                              const Ogre::Matrix4& projection);
+    // The same for a flat outline whose owner reads only its screen outline,
+    // centre and spot (a flying shot): the corners are worked out on the way
+    // and neither they nor their world places are kept. Thousands of shots
+    // are projected each step, and the outlines they do not keep are most
+    // of the memory a projection would touch. An outline that is not flat
+    // is projected whole.
+    void updateFlatScreenPolygon(const Ogre::Affine3& nodeWorld, const Ogre::Affine3& view,
+                                 const Ogre::Matrix4& projection);
     // The broad phase's numbers of the outline as it stands.
     ScreenSpot screenSpot() const;
 
