@@ -1,9 +1,8 @@
 #include "play/FullShotPools.h"
+#include "support/ShotLaunchAids.h"
 
-#include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/ShotLaunches.h"
-#include "combat/Wave.h"
 #include "combat/Weapon.h"
 #include "combat/bullet.h"
 #include "play/Level.h"
@@ -12,19 +11,14 @@
 
 #include <OgreCamera.h>
 #include <OgreMath.h>
-#include <OgreRay.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
-#include <vector>
-
 namespace {
 
-// The launch points: a grid of 100 x 80 places over the view, kept a little
-// inside its edges.
+// The launch points: a grid of 100 x 80 places over the view.
 constexpr int gridColumns = 100;
 constexpr int gridRows = 80;
-constexpr float viewMargin = 0.05f;
 // Enemy shots fan out over this many degrees around the bottom of the screen.
 constexpr float fanDegrees = 120.0f;
 constexpr int fanSteps = 31;
@@ -35,24 +29,6 @@ constexpr float steeringDuration = 1.5f;
 constexpr float steeringAngle = 90.0f;
 // Long enough that a shot ends by leaving the view, not by age.
 constexpr double shotLifetime = 60.0;
-
-Weapon* firstShotGun(const std::vector<std::vector<Weapon*>>& sets)
-{
-    for (const std::vector<Weapon*>& set : sets)
-        for (Weapon* gun : set)
-            if (gun && !gun->isLaser)
-                return gun;
-    return nullptr;
-}
-
-Weapon* firstEnemyGun(const std::vector<Wave*>& waves)
-{
-    for (const Wave* wave : waves)
-        for (const Enemy* member : wave->members)
-            if (Weapon* gun = member ? firstShotGun(member->weaponSets) : nullptr)
-                return gun;
-    return nullptr;
-}
 
 // The flight a gun gives its shot, in one of the steering modes.
 void aim(bullet& shot, const Weapon& gun, const Ogre::Vector3& direction, const Ogre::Vector3& goal, int n)
@@ -72,12 +48,12 @@ void aim(bullet& shot, const Weapon& gun, const Ogre::Vector3& direction, const 
 } // namespace
 
 FullShotPools::FullShotPools(playState& play)
-    : play(play), camera(play.playCamera), enemyGun(firstEnemyGun(play.waves))
+    : play(play), camera(play.playCamera), enemyGun(shotlaunchaids::firstEnemyGun(play.waves))
 {
     if (play.sceneManager && play.sceneManager->hasSceneNode("CamNode1"))
         rig = play.sceneManager->getSceneNode("CamNode1");
     if (play.player) {
-        playerGun = firstShotGun(play.player->weaponSets);
+        playerGun = shotlaunchaids::firstShotGun(play.player->weaponSets);
         planeHeight = playerPosition(*play.player).y;
     }
 }
@@ -126,10 +102,7 @@ void FullShotPools::launchPlayerShot(ShotLaunches& launches, bullet& shot, int n
 
 Ogre::Vector3 FullShotPools::pointInView(int n) const
 {
-    const float span = 1.0f - 2.0f * viewMargin;
-    const float x = viewMargin + span * static_cast<float>(n % gridColumns) / (gridColumns - 1);
-    const float y = viewMargin + span * static_cast<float>(n / gridColumns % gridRows) / (gridRows - 1);
-    const Ogre::Ray ray = camera->getCameraToViewportRay(x, y);
-    const std::pair<bool, Ogre::Real> hit = ray.intersects(Ogre::Plane(Ogre::Vector3::UNIT_Y, planeHeight));
-    return hit.first ? ray.getPoint(hit.second) : ray.getPoint(camera->getNearClipDistance());
+    const float x = static_cast<float>(n % gridColumns) / (gridColumns - 1);
+    const float y = static_cast<float>(n / gridColumns % gridRows) / (gridRows - 1);
+    return shotlaunchaids::pointInView(*camera, x, y, planeHeight);
 }

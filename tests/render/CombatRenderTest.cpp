@@ -5,6 +5,7 @@
 // flown into costs the ship life, a bomb clears the enemy shots on screen for
 // score, and the enemy life bar and the gauge follow the fight. Real frames on both renderers; the frames kept for
 // the eye show shots, a score pop-up and a life bar.
+#include "support/KeyboardHands.h"
 #include "support/RenderColours.h"
 #include "support/SampleLevelPlay.h"
 
@@ -22,9 +23,7 @@
 #include "play/Level.h"
 #include "play/ScorePopup.h"
 #include "play/playState.h"
-#include "platform/KeyMapping.h"
 #include "platform/Random.h"
-#include "platform/SdlKeyboard.h"
 #include "world/GameCamera.h"
 
 #include <Overlay/OgreOverlay.h>
@@ -61,45 +60,6 @@ constexpr float steerSlack = 0.01f;
 constexpr float shotReach = 0.05f;
 constexpr int shotsForTheBomb = 3;
 
-// The game's keyboard under a player's hands: each change of a key becomes
-// the SDL event the window would deliver, captured by the manager's next turn.
-class Hands {
-public:
-    explicit Hands(OIS::Keyboard* keyboard) : keyboard(dynamic_cast<platform::SdlKeyboard*>(keyboard)) {}
-
-    bool ready() const { return keyboard != nullptr; }
-
-    void hold(int key, bool down)
-    {
-        if (held[key] == down)
-            return;
-        held[key] = down;
-        SDL_KeyboardEvent event{};
-        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.state = down ? SDL_PRESSED : SDL_RELEASED;
-        event.keysym.scancode = scancodeOf(key);
-        keyboard->queueKey(event);
-    }
-
-    void releaseAll()
-    {
-        for (auto& key : std::map<int, bool>(held))
-            hold(key.first, false);
-    }
-
-private:
-    static SDL_Scancode scancodeOf(int key)
-    {
-        for (int code = 0; code < SDL_NUM_SCANCODES; ++code)
-            if (platform::keyCodeFromScancode(static_cast<SDL_Scancode>(code)) == key)
-                return static_cast<SDL_Scancode>(code);
-        return SDL_SCANCODE_UNKNOWN;
-    }
-
-    platform::SdlKeyboard* keyboard;
-    std::map<int, bool> held;
-};
-
 std::size_t flyingCount(const Game& game)
 {
     const auto isFlying = [](const bullet* shot) { return shot && shot->state == bullet::stateFlying; };
@@ -129,7 +89,7 @@ protected:
         if (IsSkipped())
             return;
         platform::seedRandom(visitSeed);
-        hands = std::make_unique<Hands>(game.keyboard);
+        hands = std::make_unique<KeyboardHands>(game.keyboard);
     }
 
     // The game as the program starts it: its settings, its libraries and a
@@ -193,7 +153,7 @@ protected:
     void expectBombClears();
     void expectGaugeFollows();
 
-    std::unique_ptr<Hands> hands;
+    std::unique_ptr<KeyboardHands> hands;
 };
 
 // The gun is held down under the enemies until one is destroyed; on the
