@@ -45,8 +45,19 @@ inline Ogre::Vector3 normalised(const Ogre::Vector3& v)
     return length > 0.0f ? scaled(v, 1.0f / length) : v;
 }
 
-// The vector turned by the unit quaternion, summed in Ogre's order.
+// The vector turned by the unit quaternion.
 inline Ogre::Vector3 rotated(const Ogre::Quaternion& q, const Ogre::Vector3& v)
+{
+    const Ogre::Vector3 axis(q.x, q.y, q.z);
+    const Ogre::Vector3 once = cross(axis, v);
+    const Ogre::Vector3 twice = cross(axis, once);
+    return sum(v, sum(scaled(once, 2.0f * q.w), scaled(twice, 2.0f)));
+}
+
+// The same, summed in the order of Ogre's quaternion product with a vector,
+// to the bit: where a shot's place stands for the place Ogre would derive
+// for a node.
+inline Ogre::Vector3 rotatedAsOgre(const Ogre::Quaternion& q, const Ogre::Vector3& v)
 {
     const Ogre::Vector3 axis(q.x, q.y, q.z);
     const Ogre::Vector3 once = cross(axis, v);

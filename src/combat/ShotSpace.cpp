@@ -52,6 +52,6 @@ NodeWorld worldOf(const Ogre::Vector3& position, const Ogre::Quaternion& orienta
     NodeWorld world;
     world.orientation = product(space.orientation, orientation);
     world.scale = stretched(space.scale, scale);
-    world.position = sum(rotated(space.orientation, stretched(space.scale, position)), space.position);
+    world.position = sum(rotatedAsOgre(space.orientation, stretched(space.scale, position)), space.position);
     return world;
 }
