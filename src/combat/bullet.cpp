@@ -37,7 +37,7 @@ std::uint32_t effectHash(const std::string& templateName)
 
 bullet::bullet() : serial(nextSerial++)
 {
-    impactEffectHash = cancelEffectHash = trailEffectHash = effectHash("");
+    trailEffectHash = effectHash("");
     resetState();
 }
 
@@ -120,8 +120,6 @@ void bullet::releaseEffects()
 {
     if (!sceneManager)
         return;
-    destroyShotSystem(sceneManager, impactParticles);
-    destroyShotSystem(sceneManager, cancelParticles);
     destroyParticles();
     destroyRibbonTrail();
     if (pool == noPool) {

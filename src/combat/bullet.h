@@ -2,9 +2,10 @@
 // with its scene node, effect node and collision outline, and reused for
 // every shot it carries. A weapon copies its shot parameters into a free
 // record and launches it; each fixed step moves it, ages it and tests it
-// against the view; its death plays its impact or cancel effect and fades
-// its trail before the record goes back to its pool. Laser beams use the
-// same record but belong to their gun and never enter a pool.
+// against the view; its death plays an impact or cancel burst from the
+// Level's shared ones and fades its trail before the record goes back to
+// its pool. Laser beams use the same record but belong to their gun and
+// never enter a pool.
 #pragma once
 
 #include <OgreVector.h>
@@ -60,13 +61,13 @@ public:
     // One hit on a destructible shot.
     void hit();
     void playImpactSound();
-    void spawnImpactParticles();
-    void spawnCancelParticles();
+    // The gun's impact burst where the shot is, from the Level's pool of its
+    // template; the seconds it plays, 0 when none plays.
+    double spawnImpactParticles();
     void createTrail();
     void createRibbonTrail();
     void destroyParticles();
     void destroyRibbonTrail();
-    void scaleParticles(Ogre::ParticleSystem* system, const std::string& templateName);
 
     // What every step of flight reads and writes comes first, together, so
     // that a step touches few cache lines of the record.
@@ -115,10 +116,7 @@ public:
     Ogre::RibbonTrail* ribbonTrail = nullptr;
 
     Obb* obb = nullptr;
-    std::string cancelEffectName;
     std::string trailEffectName;
-    std::uint32_t impactEffectHash;
-    std::uint32_t cancelEffectHash;
     std::uint32_t trailEffectHash;
     float changeDirectionAngle = 0.0f;
     float timeInvisibleIndividual = 999.0f;
@@ -141,8 +139,6 @@ public:
     std::set<entity*> hitTargets;
     Ogre::ManualObject* spriteObject = nullptr;
     Ogre::ParticleSystem* trailParticles = nullptr;
-    Ogre::ParticleSystem* cancelParticles = nullptr;
-    Ogre::ParticleSystem* impactParticles = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
 
     // The pool the record belongs to, set when the pools are built: only
