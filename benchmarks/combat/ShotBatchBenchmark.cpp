@@ -58,8 +58,6 @@ public:
         createResourceGroupOnce("GAMERSC");
         game.sceneManager = world.scene;
         game.level = &level;
-        cancelTemplate = game.cancelSfxName;
-        game.cancelSfxName.clear();
         level.create(world.scene);
         level.resetShotPools();
         level.bulletBatch->create(world.scene);
@@ -76,7 +74,6 @@ public:
         level.destroy();
         for (const auto& definition : definitions)
             game.bulletLibrary.erase(definition->name);
-        game.cancelSfxName = cancelTemplate;
         game.level = nullptr;
         game.sceneManager = nullptr;
     }
@@ -134,7 +131,6 @@ private:
     WorldTestScene world;
     ResourceGroupScope groups{{"GAMERSC"}};
     Level level;
-    std::string cancelTemplate;
     std::vector<std::unique_ptr<bulletDefinition>> definitions;
     std::vector<std::unique_ptr<Weapon>> guns;
 };

@@ -8,7 +8,6 @@
 #include "combat/ShotSpace.h"
 #include "combat/bulletEffects.h"
 #include "core/Game.h"
-#include "platform/Hash.h"
 #include "world/Obb.h"
 
 #include <OgreParticleSystem.h>
@@ -27,14 +26,8 @@ std::uint32_t nextSerial = 0;
 
 } // namespace
 
-std::uint32_t effectHash(const std::string& templateName)
-{
-    return static_cast<std::uint32_t>(platform::fnv1a64(templateName) & 0xffffffffu);
-}
-
 bullet::bullet() : serial(nextSerial++)
 {
-    impactEffectHash = cancelEffectHash = trailEffectHash = effectHash("");
     resetState();
 }
 
@@ -157,8 +150,6 @@ void bullet::releaseEffects()
 {
     if (!sceneManager)
         return;
-    destroyShotSystem(sceneManager, impactParticles);
-    destroyShotSystem(sceneManager, cancelParticles);
     destroyParticles();
     destroyRibbonTrail();
     if (pool == noPool) {

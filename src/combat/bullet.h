@@ -6,9 +6,10 @@
 // flight shows something Ogre places, a trail or a beam, and is kept for
 // the record's later flights. A weapon copies its shot parameters into a free
 // record and launches it; each fixed step moves it, ages it and tests it
-// against the view; its death plays its impact or cancel effect and fades
-// its trail before the record goes back to its pool. Laser beams use the
-// same record but belong to their gun and never enter a pool.
+// against the view; its death plays an impact or cancel burst from the
+// Level's shared ones and fades its trail before the record goes back to
+// its pool. Laser beams use the same record but belong to their gun and
+// never enter a pool.
 #pragma once
 
 #include <OgreQuaternion.h>
@@ -73,22 +74,22 @@ public:
     // One hit on a destructible shot.
     void hit();
     void playImpactSound();
-    void spawnImpactParticles();
-    void spawnCancelParticles();
+    // The gun's impact burst where the shot is, from the Level's pool of its
+    // template; the seconds it plays, 0 when none plays.
+    double spawnImpactParticles();
     // Whether the flight shows a trail (particles or a ribbon).
     bool wantsTrail() const;
     void createTrail();
     void createRibbonTrail();
     void destroyParticles();
     void destroyRibbonTrail();
-    void scaleParticles(Ogre::ParticleSystem* system, const std::string& templateName);
 
     // What every step of flight reads and writes comes first, together, so
     // that a step touches few cache lines of the record. The place is in the
     // space of `parent`, the node the shot flies under (the camera rig, the
     // scene's root or a gun's parent), whose orientation and scale it
     // inherits, as a child node would.
-    Ogre::Node* parent = nullptr;
+    Ogre::SceneNode* parent = nullptr;
     Ogre::Vector3 position = Ogre::Vector3::ZERO;
     Ogre::Quaternion orientation = Ogre::Quaternion::IDENTITY;
     Ogre::Vector3 size = Ogre::Vector3::UNIT_SCALE;
@@ -133,17 +134,16 @@ public:
     Ogre::Vector3 turnedDirection = Ogre::Vector3::ZERO;
     std::array<Ogre::Vector3, 4> corners{};
     double dyingTime = 0.0;
+    // Seconds the last impact the record played lasts (a shot that pierces
+    // plays one without dying); kept until the pools are reset.
+    double impactPlayTime = 0.0;
     Ogre::RibbonTrail* ribbonTrail = nullptr;
 
     Obb* obb = nullptr;
     // Present only for a record that has shown a trail or a beam; in the
     // scene while its flight shows one, following the record's place.
     Ogre::SceneNode* node = nullptr;
-    std::string cancelEffectName;
     std::string trailEffectName;
-    std::uint32_t impactEffectHash;
-    std::uint32_t cancelEffectHash;
-    std::uint32_t trailEffectHash;
     float changeDirectionAngle = 0.0f;
     float timeInvisibleIndividual = 999.0f;
     float scale = 1.0f;
@@ -167,8 +167,6 @@ public:
     std::set<entity*> hitTargets;
     Ogre::ManualObject* spriteObject = nullptr;
     Ogre::ParticleSystem* trailParticles = nullptr;
-    Ogre::ParticleSystem* cancelParticles = nullptr;
-    Ogre::ParticleSystem* impactParticles = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
 
     // The pool the record belongs to, set when the pools are built: only
@@ -188,7 +186,3 @@ private:
     // Numbers the records in the order they are made, for those names.
     std::uint32_t serial;
 };
-
-// The 32-bit hash that decides whether a record's effect must be rebuilt:
-// the 64-bit FNV-1a hash of the template name cut to its low 32 bits.
-std::uint32_t effectHash(const std::string& templateName);

@@ -4,16 +4,15 @@
 #include "combat/bullet.h"
 
 #include "app/AudioService.h"
+#include "combat/ShotDeathEffects.h"
 #include "combat/Weapon.h"
 #include "combat/bulletEffects.h"
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
-#include "core/effects/SpriteEffects.h"
 #include "play/Level.h"
-#include "world/FiniteVector.h"
 
 #include <OgreParticleEmitter.h>
-#include <OgreParticleSystem.h>
+#include <OgreRenderQueue.h>
 #include <OgreRibbonTrail.h>
 #include <OgreSceneNode.h>
 
@@ -23,10 +22,7 @@ namespace {
 
 constexpr double leastDyingTime = 0.1;
 constexpr double leastRibbonDyingTime = 0.2;
-constexpr double longestDyingTime = 4.0;
-// Seconds of margin after the last particle of a played effect.
-constexpr double playMargin = 0.1;
-constexpr float longestEmitterDuration = 9999.0f;
+constexpr double longestDyingTime = ShotEffectPool::longestBurst;
 // A dying ribbon narrows at least this fast, so it is gone within its time.
 constexpr float dyingRibbonWidthChange = 10.0f;
 // A shot shot down is worth nothing; the score call still runs its checks.
@@ -34,28 +30,37 @@ constexpr std::int64_t destroyedShotScore = 0;
 // The cancel effect draws just above the enemy shots, after their trails.
 constexpr unsigned cancelGroupOffset = 1;
 constexpr Ogre::ushort cancelRenderPriority = 50000;
+// An impact draws in its group's usual order.
+constexpr Ogre::ushort impactRenderPriority = OGRE_RENDERABLE_DEFAULT_PRIORITY;
 
-// Seconds a played system needs: its first emitter's duration and the
-// longest life of what it emitted last, plus the margin.
-double playTime(Ogre::ParticleSystem* system)
+// Where the shot's death effect plays: the node the shot flies under, its
+// place and facing there, and the scale its effects are drawn at.
+ShotEffectPlace placeOfShot(const bullet& shot)
 {
-    const Ogre::ParticleEmitter* emitter = emitterAt(system, 0);
-    if (!emitter)
-        return leastDyingTime;
-    const float duration = finiteIn(emitter->getDuration(), 0.0f, longestEmitterDuration, 0.0f);
-    return duration + emitter->getMaxTimeToLive() + playMargin;
+    ShotEffectPlace place;
+    place.parent = shot.parent;
+    place.position = shot.position;
+    place.orientation = shot.orientation;
+    place.nodeScale = Ogre::Vector3(shot.effectScale);
+    return place;
 }
 
-// Long enough for every effect the record holds to fade, within bounds.
-double dyingTimeOf(const bullet& shot)
+// Long enough for the burst it played and its trail to fade, within
+// bounds. An enemy shot stays dying as long as a cancel plays however it
+// ended, so that its ribbon fades the same whether it was cancelled or not;
+// and a shot whose record has played an impact stays dying as long as that
+// impact plays, whatever ends it later. Both as when every record kept its
+// own effects: how long records stay dying decides which free record a gun
+// takes next.
+double dyingTimeOf(const bullet& shot, double burstTime)
 {
-    double time = leastDyingTime;
-    if (shot.impactParticles)
-        time = std::max(time, playTime(shot.impactParticles));
+    double time = std::max({leastDyingTime, burstTime, shot.impactPlayTime});
     if (const Ogre::ParticleEmitter* trail = emitterAt(shot.trailParticles, 0))
         time = std::max(time, static_cast<double>(trail->getMaxTimeToLive()));
-    if (shot.cancelParticles)
-        time = std::max(time, playTime(shot.cancelParticles));
+    const Level* level = playLevel();
+    const ShotEffectPool* cancels = level ? level->shotDeathEffects->cancels() : nullptr;
+    if (cancels && shot.pool == bullet::enemyPool)
+        time = std::max(time, cancels->playTime());
     return std::min(time, longestDyingTime);
 }
 
@@ -65,25 +70,27 @@ bool diedOfAge(const bullet& shot)
     return shot.elapsed > shot.timeToLive;
 }
 
-void startCancelEffect(bullet& shot)
+double startCancelEffect(const bullet& shot)
 {
-    const std::string& cancelTemplate = Game::getSingletonPtr()->cancelSfxName;
-    if (cancelTemplate.empty() || !shot.cancelParticles || !shot.effectNode)
-        return;
-    if (!shot.cancelParticles->isAttached())
-        shot.effectNode->attachObject(shot.cancelParticles);
-    shot.scaleParticles(shot.cancelParticles, cancelTemplate);
-    startFromBeginning(shot.cancelParticles);
+    const Level* level = playLevel();
+    ShotEffectPool* cancels = level ? level->shotDeathEffects->cancels() : nullptr;
+    if (!cancels)
+        return 0.0;
+    const ShotEffectLook look{shot.scale, shotEffectGroup(level->topWaveLayerIndex, cancelGroupOffset),
+                              cancelRenderPriority};
+    return cancels->burst(placeOfShot(shot), look);
 }
 
-void showImpact(bullet& shot)
+double showImpact(bullet& shot)
 {
     if (!shot.isVisible)
-        return;
+        return 0.0;
     const bool hasImpactEffect = shot.weapon && isEffectNameSet(shot.weapon->impactSfxName);
+    double played = 0.0;
     if (hasImpactEffect && (!diedOfAge(shot) || Game::getSingletonPtr()->isBulletDeadAfterLifeSpawnSfx))
-        shot.spawnImpactParticles();
+        played = shot.spawnImpactParticles();
     shot.playImpactSound();
+    return played;
 }
 
 // The trail particles stop being fed and leave the Level's count.
@@ -121,13 +128,14 @@ void bullet::die(bool withImpact, bool cancelled)
         return;
     corners.fill(Ogre::Vector3::ZERO);
     state = stateDying;
+    double played = 0.0;
     if (!isLaser) {
         if (cancelled)
-            startCancelEffect(*this);
+            played = startCancelEffect(*this);
         else if (withImpact)
-            showImpact(*this);
+            played = showImpact(*this);
     }
-    dyingTime = dyingTimeOf(*this);
+    dyingTime = dyingTimeOf(*this, played);
     velocity = Ogre::Vector3::ZERO;
     elapsed = offscreenTime = 0.0;
     isHoming = isLockedOn = 0;
@@ -161,49 +169,15 @@ void bullet::playImpactSound()
     randomizePitch(channel, pitch);
 }
 
-void bullet::spawnImpactParticles()
+double bullet::spawnImpactParticles()
 {
-    if (!weapon || !effectNode)
-        return;
-    const std::string& wanted = weapon->impactSfxName;
-    const std::uint32_t wantedHash = effectHash(wanted);
-    if (impactParticles && impactEffectHash != wantedHash)
-        destroyShotSystem(sceneManager, impactParticles);
-    if (!impactParticles) {
-        impactParticles = createSpriteEffect(Game::getSingletonPtr(), "particlesImpactBullet" + uniqueText(), wanted,
-                                             sceneManager, true, false);
-        if (!impactParticles)
-            return;
-        prepareShotSystem(impactParticles);
-        impactEffectHash = wantedHash;
-    }
-    if (!impactParticles->isAttached())
-        effectNode->attachObject(impactParticles);
-    scaleParticles(impactParticles, wanted);
-    startFromBeginning(impactParticles);
-    const Level* level = playLevel();
-    const unsigned layer = !level ? 0u : isPlayerBullet ? level->playerLayerIndex : level->topWaveLayerIndex;
-    impactParticles->setRenderQueueGroup(shotEffectGroup(layer));
-}
-
-void bullet::spawnCancelParticles()
-{
-    const std::string& wanted = Game::getSingletonPtr()->cancelSfxName;
-    destroyShotSystem(sceneManager, cancelParticles);
-    cancelParticles = createSpriteEffect(Game::getSingletonPtr(), "particlesCancelBullet" + uniqueText(), wanted,
-                                         sceneManager, true, false);
-    if (!cancelParticles)
-        return;
-    prepareShotSystem(cancelParticles);
-    const Level* level = playLevel();
-    cancelParticles->setRenderQueueGroupAndPriority(
-        shotEffectGroup(level ? level->topWaveLayerIndex : 0u, cancelGroupOffset), cancelRenderPriority);
-    setFirstEmitterEnabled(cancelParticles, false);
-    cancelParticles->setNonVisibleUpdateTimeout(0.0f);
-    cancelParticles->setKeepParticlesInLocalSpace(true);
-    // The plain repeat delay reads as the least one.
-    if (Ogre::ParticleEmitter* first = emitterAt(cancelParticles, 0))
-        first->setRepeatDelay(0.0f, 0.0f);
-    cancelEffectName = wanted;
-    cancelEffectHash = effectHash(wanted);
+    Level* level = playLevel();
+    const ShotEffectPlace place = placeOfShot(*this);
+    if (!weapon || !isEffectNameSet(weapon->impactSfxName) || !level || !place.parent)
+        return 0.0;
+    const unsigned layer = isPlayerBullet ? level->playerLayerIndex : level->topWaveLayerIndex;
+    const ShotEffectLook look{scale, shotEffectGroup(layer), impactRenderPriority};
+    ShotEffectPool& impacts = level->shotDeathEffects->impacts(*place.parent->getCreator(), weapon->impactSfxName);
+    impactPlayTime = impacts.burst(place, look);
+    return impactPlayTime;
 }

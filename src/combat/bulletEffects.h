@@ -1,6 +1,7 @@
 // What a shot's death and trail effects have in common: which names mean
-// "no effect", how a shot's particle system is prepared and started, the
-// render-queue group of a shot effect, and the Level whose counts they keep.
+// "no effect", how a shot's particle system is prepared, scaled and started,
+// the render-queue group of a shot effect, and the Level whose counts they
+// keep.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,11 @@ bool isEffectNameSet(const std::string& name);
 // a shot effect lives for a fraction of a second and must not lag behind
 // the shot or skip its short emissions.
 void prepareShotSystem(Ogre::ParticleSystem* system);
+
+// Sizes the system, its emitters' places and its particles' speeds to the
+// shot's scale, starting from the template's own values kept in the Game
+// (read from the system the first time, so it must hold them then).
+void scaleShotEffect(Ogre::ParticleSystem* system, const std::string& templateName, float scale);
 
 // Starts the system from its beginning: the particles of its last play go,
 // its first emitter counts its duration and repeat delay anew, and it emits.

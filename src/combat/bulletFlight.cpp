@@ -411,16 +411,6 @@ void returnToPool(const bullet& b)
     (b.pool == bullet::playerPool ? level->freePlayerBullets : level->freeEnemyBullets).push_back(b.index);
 }
 
-void silence(Ogre::ParticleSystem* system)
-{
-    if (!system)
-        return;
-    system->setEmitting(false);
-    system->clear();
-    if (system->isAttached())
-        system->detachFromParent();
-}
-
 void release(bullet& b)
 {
     returnToPool(b);
@@ -431,8 +421,6 @@ void release(bullet& b)
         if (Ogre::SceneNode* parent = b.node->getParentSceneNode())
             parent->removeChild(b.node);
     }
-    silence(b.impactParticles);
-    silence(b.cancelParticles);
     if (b.trailParticles) {
         setFirstEmitterEnabled(b.trailParticles, false);
         b.trailParticles->setEmitting(false);

@@ -65,9 +65,8 @@ void makeTrailParticles(bullet& shot, Level& level, const std::string& templateN
     startFromBeginning(shot.trailParticles);
     setTrailRenderOrder(shot, level);
     prepareShotSystem(shot.trailParticles);
-    shot.scaleParticles(shot.trailParticles, templateName);
+    scaleShotEffect(shot.trailParticles, templateName, shot.scale);
     shot.trailEffectName = templateName;
-    shot.trailEffectHash = effectHash(templateName);
 }
 
 // The record's trail system of an earlier flight, counted again while the
@@ -82,7 +81,7 @@ void reuseTrailParticles(bullet& shot, Level& level)
         shot.trailParticles->detachFromParent();
     shot.effectNode->attachObject(shot.trailParticles);
     startFromBeginning(shot.trailParticles);
-    shot.scaleParticles(shot.trailParticles, shot.trailEffectName);
+    scaleShotEffect(shot.trailParticles, shot.trailEffectName, shot.scale);
 }
 
 // An emitter's position and particle velocities, as the cache orders them.
@@ -180,7 +179,7 @@ void bullet::createRibbonTrail()
         ribbonTrail->setMaterialName(weapon->trailName);
 }
 
-void bullet::scaleParticles(Ogre::ParticleSystem* system, const std::string& templateName)
+void scaleShotEffect(Ogre::ParticleSystem* system, const std::string& templateName, float scale)
 {
     // Every shot system is scaled: none carries a mark that exempts it.
     if (!system)

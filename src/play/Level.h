@@ -27,6 +27,7 @@ class SceneNode;
 }
 
 class Enemy;
+class ShotDeathEffects;
 class ShotLaunches;
 class bullet;
 class bulletSpriteBatch;
@@ -288,11 +289,12 @@ public:
     // when every record flies.
     bullet* takeBullet(bool isPlayerPool);
     // Every record of both pools free again, with the highest index first
-    // to be taken, its node hidden and its trail, impact and (player pool)
-    // cancel effects gone; the enemy records' cancel effects made anew.
+    // to be taken, its node hidden and its trail gone; every shot's death
+    // effect stops, and the cancel effect is made for the Game's template.
     void resetShotPools();
-    // Gives every enemy record a cancel effect of the Game's cancel template.
-    void refreshCancelParticles();
+    // The impact and cancel effects shots play when they die, shared by all
+    // shots of the level; owned, emptied by destroy.
+    std::unique_ptr<ShotDeathEffects> shotDeathEffects;
 
     // Layered items dropped so far, wrapped to 0 above 99: their render
     // priority above 35000. The layer dropped items join (added to 40):

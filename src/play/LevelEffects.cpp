@@ -1,6 +1,7 @@
 // The Level's effects: its effects manager and its explosion light.
 #include "play/Level.h"
 
+#include "combat/ShotDeathEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "world/FiniteVector.h"
@@ -10,7 +11,7 @@
 #include <OgreSceneNode.h>
 
 
-Level::Level() : effects(new sfxManager)
+Level::Level() : effects(new sfxManager), shotDeathEffects(std::make_unique<ShotDeathEffects>())
 {
     effects->level = this;
     effects->camera = camera;

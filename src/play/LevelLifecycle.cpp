@@ -4,6 +4,7 @@
 
 #include "app/AudioService.h"
 #include "app/OverlayVisibility.h"
+#include "combat/ShotDeathEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 #include "core/materials/MaterialModule.h"
@@ -121,6 +122,9 @@ void Level::create(Ogre::SceneManager* scene)
 void Level::destroy()
 {
     removePostEffects();
+    // The scene is cleared after the level: the bursts' systems and nodes
+    // go while it still holds them.
+    shotDeathEffects->destroy();
     releaseShotPools();
     scorePopups.clear();
     destroyEnemyLifeBars();
@@ -145,6 +149,7 @@ void Level::update(double dt)
         layoutChainGauge();
     updateDisplayedScore(dt);
     effects->update(dt);
+    shotDeathEffects->step(dt);
     for (const std::unique_ptr<ScorePopup>& popup : scorePopups)
         if (popup->active)
             popup->update(dt);

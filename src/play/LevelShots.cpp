@@ -1,10 +1,11 @@
 // The Level's side of the shot pools: the records are the Game's, made and
 // freed with the level; the Level hands them out from its free stacks, keeps
-// the live ones in firing order and takes them all back at a reset.
+// the live ones in firing order and takes them all back at a reset, when
+// every shot's death effect stops.
 #include "play/Level.h"
 
+#include "combat/ShotDeathEffects.h"
 #include "combat/bullet.h"
-#include "combat/bulletEffects.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
 
@@ -52,29 +53,21 @@ void detachNodes(const std::array<bullet*, Count>& records)
         detachChildren(*parent, nodes);
 }
 
-// A record back to free: no flight state, no trail, impact or (when asked)
-// cancel effect, its node hidden.
-void clearRecord(bullet& record, bool withCancelEffect)
+// A record back to free: no flight state, no trail, its node hidden.
+void clearRecord(bullet& record)
 {
     record.resetState();
     record.destroyParticles();
     record.destroyRibbonTrail();
     record.isRibbonCounted = 0;
-    destroyShotSystem(record.sceneManager, record.impactParticles);
-    record.impactEffectHash = effectHash("");
-    if (withCancelEffect) {
-        destroyShotSystem(record.sceneManager, record.cancelParticles);
-        record.cancelEffectName.clear();
-        record.cancelEffectHash = effectHash("");
-    }
+    record.impactPlayTime = 0.0;
     if (record.node)
         record.node->setVisible(false, true);
 }
 
 // Pushed from 0 upward, so the highest index is taken first.
 template <std::size_t Count>
-void refill(std::vector<std::int32_t>& free, ShotList& live, std::array<bullet*, Count>& records,
-            bool withCancelEffect)
+void refill(std::vector<std::int32_t>& free, ShotList& live, std::array<bullet*, Count>& records)
 {
     detachNodes(records);
     free.clear();
@@ -83,7 +76,7 @@ void refill(std::vector<std::int32_t>& free, ShotList& live, std::array<bullet*,
     for (std::size_t i = 0; i < Count; ++i) {
         free.push_back(static_cast<std::int32_t>(i));
         if (records[i])
-            clearRecord(*records[i], withCancelEffect);
+            clearRecord(*records[i]);
     }
 }
 
@@ -128,20 +121,8 @@ bullet* Level::takeBullet(bool isPlayerPool)
 void Level::resetShotPools()
 {
     Game& game = *Game::getSingletonPtr();
-    refill(freeEnemyBullets, liveEnemyBullets, game.enemyBullets, false);
-    refreshCancelParticles();
-    refill(freePlayerBullets, livePlayerBullets, game.playerBullets, true);
+    refill(freeEnemyBullets, liveEnemyBullets, game.enemyBullets);
+    refill(freePlayerBullets, livePlayerBullets, game.playerBullets);
+    shotDeathEffects->reset(game.sceneManager, game.cancelSfxName);
     trailParticleCount = ribbonTrailCount = 0;
-}
-
-void Level::refreshCancelParticles()
-{
-    Game& game = *Game::getSingletonPtr();
-    if (game.cancelSfxName.empty())
-        return;
-    for (bullet* record : game.enemyBullets) {
-        if (!record || record->cancelEffectName == game.cancelSfxName)
-            continue;
-        record->spawnCancelParticles();
-    }
 }

@@ -1,7 +1,9 @@
 // The effects scene with a Level bound to the Game, a gun, shot records and
-// particle templates whose emitter timings decide the dying times.
+// particle templates whose emitter timings decide the dying times, and the
+// systems the Level's death effects are made of, found by name.
 #pragma once
 
+#include "combat/ShotDeathEffects.h"
 #include "combat/Weapon.h"
 #include "combat/bullet.h"
 #include "core/effects/sfxLibraryEntry.h"
@@ -10,9 +12,13 @@
 
 #include <OgreMaterialManager.h>
 #include <OgreParticleEmitter.h>
+#include <OgreParticleSystem.h>
 #include <OgreParticleSystemManager.h>
+#include <OgreSceneManager.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -72,6 +78,26 @@ public:
         return shot;
     }
     std::size_t systemCount() const { return effects.scene->getMovableObjects("ParticleSystem").size(); }
+    // The systems whose names begin with the prefix; those of them emitting.
+    std::vector<Ogre::ParticleSystem*> systemsNamed(const std::string& prefix) const
+    {
+        std::vector<Ogre::ParticleSystem*> named;
+        for (const auto& entry : effects.scene->getMovableObjects("ParticleSystem"))
+            if (entry.first.rfind(prefix, 0) == 0)
+                named.push_back(static_cast<Ogre::ParticleSystem*>(entry.second));
+        return named;
+    }
+    std::vector<Ogre::ParticleSystem*> playing(const std::string& prefix) const
+    {
+        std::vector<Ogre::ParticleSystem*> emitting = systemsNamed(prefix);
+        emitting.erase(std::remove_if(emitting.begin(), emitting.end(),
+                                      [](const Ogre::ParticleSystem* system) { return !system->getEmitting(); }),
+                       emitting.end());
+        return emitting;
+    }
+    // Every death effect stopped and the cancel pool made for the Game's
+    // template, as a level's start does.
+    void resetDeathEffects() { level.shotDeathEffects->reset(effects.scene, game.cancelSfxName); }
 
     EffectsTestScene effects;
     Game& game = effects.game;

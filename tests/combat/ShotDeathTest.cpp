@@ -7,31 +7,37 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class ShotDeathTest : public ::testing::Test, public ShotDeathScene {};
 
-TEST_F(ShotDeathTest, TheImpactSystemIsMadeOncePerTemplateOnTheShooterSideLayer)
+TEST_F(ShotDeathTest, ImpactsPlayWhereTheShotEndedFromOnePoolPerTemplateOnTheShooterSideLayer)
 {
     gun.impactSfxName = "shotDeath_impactA";
     level.topWaveLayerIndex = 3;
     bullet& shot = launched(record());
     shot.die(true, false);
-    Ogre::ParticleSystem* impact = shot.impactParticles;
-    ASSERT_NE(impact, nullptr);
-    EXPECT_TRUE(impact->getEmitting() && impact->getParentSceneNode() == shot.effectNode);
-    EXPECT_EQ(impact->getRenderQueueGroup(), 43);
-    impact->setQueryFlags(7); // a mark that a system made anew lacks
+    const std::vector<Ogre::ParticleSystem*> impacts = playing("particlesImpactBullet");
+    ASSERT_EQ(impacts.size(), 1u);
+    const Ogre::SceneNode& at = *impacts[0]->getParentSceneNode();
+    EXPECT_EQ(at.getParentSceneNode(), shot.parent);
+    EXPECT_EQ(at.getPosition(), shot.position);
+    EXPECT_EQ(impacts[0]->getRenderQueueGroup(), 43);
+    const std::size_t made = systemCount();
     launched(shot).die(true, false);
-    EXPECT_EQ(shot.impactParticles->getQueryFlags(), 7u);
+    EXPECT_EQ(systemCount(), made);
 
     gun.impactSfxName = "shotDeath_impactB";
     shot.isPlayerBullet = 1;
     level.playerLayerIndex = 200;
     launched(shot).die(true, false);
-    EXPECT_FLOAT_EQ(shot.impactParticles->getEmitter(0)->getMaxTimeToLive(), 0.3f);
-    EXPECT_EQ(shot.impactParticles->getRenderQueueGroup(), 105);
-    EXPECT_EQ(systemCount(), 1u);
+    const std::vector<Ogre::ParticleSystem*> ofB = playing("particlesImpactBulletshotDeath_impactB");
+    ASSERT_EQ(ofB.size(), 1u);
+    EXPECT_FLOAT_EQ(ofB[0]->getEmitter(0)->getMaxTimeToLive(), 0.3f);
+    EXPECT_EQ(ofB[0]->getRenderQueueGroup(), 105);
+    EXPECT_EQ(systemCount(), 2 * ShotDeathEffects::impactBursts);
 }
 
 TEST_F(ShotDeathTest, TheKindOfDeathChoosesImpactCancelOrNothing)
@@ -47,15 +53,18 @@ TEST_F(ShotDeathTest, TheKindOfDeathChoosesImpactCancelOrNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         game.isBulletDeadAfterLifeSpawnSfx = c.ageSpawns;
+        resetDeathEffects();
+        const std::vector<Ogre::ParticleSystem*> cancels = systemsNamed("particlesCancelBullet");
+        ASSERT_FALSE(cancels.empty());
+        ASSERT_TRUE(std::none_of(cancels.begin(), cancels.end(), [](auto* system) { return system->isAttached(); }));
         bullet& shot = record();
-        shot.spawnCancelParticles();
-        ASSERT_TRUE(shot.cancelParticles && !shot.cancelParticles->isAttached());
         launched(shot).isVisible = c.visible;
         shot.elapsed = c.ofAge ? shot.timeToLive + 1.0 : 0.5;
         shot.die(c.withImpact, c.cancelled);
-        EXPECT_EQ(shot.impactParticles != nullptr, c.impact);
-        EXPECT_EQ(shot.cancelParticles->getEmitting(), c.cancel);
-        EXPECT_EQ(shot.cancelParticles->getEmitter(0)->getEnabled(), c.cancel);
+        EXPECT_EQ(playing("particlesImpactBullet").size(), c.impact ? 1u : 0u);
+        EXPECT_EQ(playing("particlesCancelBullet").size(), c.cancel ? 1u : 0u);
+        for (Ogre::ParticleSystem* system : cancels)
+            EXPECT_EQ(system->getEmitter(0)->getEnabled(), system->getEmitting());
     }
 }
 
@@ -79,8 +88,8 @@ TEST_F(ShotDeathTest, DyingLastsUntilTheEffectsHaveFadedWithinBounds)
         gun.impactSfxName = c.impact;
         gun.sfxType = c.trail;
         game.cancelSfxName = c.cancelled ? "shotDeath_cancel" : "";
+        resetDeathEffects();
         bullet& shot = record();
-        shot.spawnCancelParticles();
         launched(shot).die(!c.cancelled, c.cancelled);
         EXPECT_NEAR(shot.dyingTime, c.expected, 1e-5);
     }
@@ -102,8 +111,8 @@ TEST_F(ShotDeathTest, ATemplateThatCannotBeMadeLeavesTheShotWithoutThatEffect)
 {
     for (const char* name : {"shotDeath_untemplated", "shotDeath_notInTheLibrary"}) {
         gun.impactSfxName = gun.sfxType = game.cancelSfxName = name;
+        resetDeathEffects();
         bullet& shot = record();
-        shot.spawnCancelParticles();
         launched(shot).die(true, false);
         EXPECT_EQ(shot.state, bullet::stateDying);
     }

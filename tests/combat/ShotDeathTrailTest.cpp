@@ -1,6 +1,7 @@
 // A shot's trail over launches and deaths: reused and rebuilt by template,
 // kept within the Level's counts, scaled from the template's cached values.
 #include "combat/ShotDeathScene.h"
+#include "combat/bulletEffects.h"
 
 #include <OgreParticleSystem.h>
 #include <OgreRibbonTrail.h>
@@ -104,18 +105,15 @@ TEST_F(ShotDeathTrailTest, TheFirstScalingOfATemplateStoresItsValuesAndLaterOnes
     // Two emitters; the second moves at 50. Other tests make systems of
     // this template too, and the cache lasts the whole run.
     game.particleTemplateValues.erase("fx_burst");
-    bullet shot;
-    shot.scale = 2.0f;
     Ogre::ParticleSystem* system = effects.scene->createParticleSystem("shotDeathScaled", "fx_burst");
-    shot.scaleParticles(system, "fx_burst");
+    scaleShotEffect(system, "fx_burst", 2.0f);
     const std::array<float, 8> stored{4.0f, 2.0f, 1.0f, 2.0f, 3.0f, 2.0f, 2.0f, 6.0f};
     EXPECT_EQ(game.particleTemplateValues.at("fx_burst"), stored);
     EXPECT_FLOAT_EQ(system->getDefaultWidth(), 8.0f);
     EXPECT_EQ(system->getEmitter(0)->getPosition(), Ogre::Vector3(2.0f, 4.0f, 6.0f));
     EXPECT_FLOAT_EQ(system->getEmitter(1)->getMaxParticleVelocity(), 100.0f);
 
-    shot.scale = 3.0f;
-    shot.scaleParticles(system, "fx_burst");
+    scaleShotEffect(system, "fx_burst", 3.0f);
     EXPECT_EQ(game.particleTemplateValues.at("fx_burst"), stored);
     EXPECT_FLOAT_EQ(system->getDefaultHeight(), 6.0f);
     for (unsigned short i = 0; i < 2; ++i) {

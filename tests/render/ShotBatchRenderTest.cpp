@@ -29,9 +29,6 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
-        // No cancel effect on each of the 8000 enemy records: none is shown here.
-        cancelTemplate = game.cancelSfxName;
-        game.cancelSfxName.clear();
         play.level.create(scene->scene);
         play.level.resetShotPools();
         play.level.bulletBatch->create(scene->scene);
@@ -41,7 +38,6 @@ protected:
         if (!scene)
             return;
         play.level.destroy();
-        game.cancelSfxName = cancelTemplate;
         for (const auto& entry : definitions)
             game.bulletLibrary.erase(entry.first);
     }
@@ -80,7 +76,6 @@ protected:
     Game& game = *Game::getSingletonPtr();
     std::unique_ptr<RenderScene> scene;
     CurrentLevel play;
-    std::string cancelTemplate;
     std::map<std::string, bulletDefinition> definitions;
     std::vector<std::unique_ptr<Weapon>> guns;
     LogCapture log;

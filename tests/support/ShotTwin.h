@@ -9,8 +9,7 @@
 
 inline Ogre::SceneNode* nodeTwinOf(const bullet& shot)
 {
-    auto* parent = static_cast<Ogre::SceneNode*>(shot.parent);
-    Ogre::SceneNode* twin = parent->createChildSceneNode(shot.position, shot.orientation);
+    Ogre::SceneNode* twin = shot.parent->createChildSceneNode(shot.position, shot.orientation);
     twin->setScale(shot.size);
     return twin;
 }

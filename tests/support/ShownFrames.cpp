@@ -17,7 +17,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto pollGap = std::chrono::milliseconds(2);
 
 // A window gone before the count ends is a count of 0, not the test's end.
-int ignoreXError(Display*, XErrorEvent*) { return 0; }
+int ignoreGoneWindowError(Display*, XErrorEvent*) { return 0; }
 
 // User and system time of all the process's threads so far, in seconds; 0
 // once it is gone.
@@ -44,7 +44,7 @@ double processorSeconds(pid_t program)
 
 ShownRate shownFrameRate(unsigned long window, pid_t program, std::chrono::milliseconds span)
 {
-    XSetErrorHandler(ignoreXError);
+    XSetErrorHandler(ignoreGoneWindowError);
     Display* display = window ? XOpenDisplay(nullptr) : nullptr;
     if (!display)
         return {};
