@@ -17,7 +17,7 @@
 // structure-of-arrays baseline of the same process (x_baseline).
 #include "world/WorldTestScene.h"
 
-#include "support/LiveShots.h"
+#include "play/LiveShotSteps.h"
 #include "support/ReferenceTime.h"
 #include "support/ResourceGroupScope.h"
 #include "support/ShotBaseline.h"
@@ -128,7 +128,7 @@ private:
     static void fly(ShotList& live, const std::array<bullet*, Count>& records)
     {
         ShotStep flight(shotVolley::homingTarget);
-        stepLiveRecords(live, records, [&](bullet& record) {
+        stepLiveShots(live, records, [&](bullet& record) {
             double dt = shotVolley::step;
             flight.advance(record, dt);
         });

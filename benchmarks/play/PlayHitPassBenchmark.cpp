@@ -23,7 +23,7 @@
 #include "play/PlayStart.h"
 
 #include "support/CrowdedHitFrame.h"
-#include "support/LiveShots.h"
+#include "play/LiveShotSteps.h"
 #include "support/ReferenceTime.h"
 #include "support/ShotBaseline.h"
 
@@ -98,13 +98,13 @@ double flightStep(playState& state, Projection projection)
     const Ogre::Vector3 target = playerPosition(*state.player);
     const double start = referenceTime::threadSeconds();
     ShotStep enemyFlight(enemyAimPoint(*state.player, target));
-    stepLiveRecords(game.level->liveEnemyBullets, game.enemyBullets, [&](bullet& shot) {
+    stepLiveShots(game.level->liveEnemyBullets, game.enemyBullets, [&](bullet& shot) {
         double dt = fixedStep;
         enemyFlight.advance(shot, dt);
         project(enemyFlight, shot, projection);
     });
     ShotStep playerFlight(target);
-    stepLiveRecords(game.level->livePlayerBullets, game.playerBullets, [&](bullet& shot) {
+    stepLiveShots(game.level->livePlayerBullets, game.playerBullets, [&](bullet& shot) {
         const Ogre::Vector3 homing = homingPoint(state, shot, target);
         const int halves = shot.speed > fastShotSpeed ? 2 : 1;
         for (int i = 0; i < halves; ++i) {

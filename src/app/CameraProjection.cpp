@@ -22,13 +22,6 @@ Ogre::Vector3 pointOnPlaneY(const Ogre::Ray& ray, float height)
 
 } // namespace
 
-Ogre::Vector2 screenPositionOf(const Ogre::Affine3& view, const Ogre::Matrix4& projection,
-                               const Ogre::Vector3& worldPoint)
-{
-    const Ogre::Vector4 clip = projection * Ogre::Vector4(view * worldPoint);
-    return screenPositionOfClip(clip.x, clip.y, clip.w);
-}
-
 void worldToScreen(Ogre::Vector2& out, const Ogre::Vector3& worldPoint, const Ogre::Camera& camera)
 {
     out = screenPositionOf(camera.getViewMatrix(), camera.getProjectionMatrix(), worldPoint);

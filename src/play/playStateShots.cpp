@@ -6,23 +6,8 @@
 #include "core/Game.h"
 #include "play/LaserHits.h"
 #include "play/Level.h"
+#include "play/LiveShotSteps.h"
 #include "play/ShotHits.h"
-
-namespace {
-
-// Each record of the live list in list order; the records that became free
-// leave the list.
-template <std::size_t Count, typename Step>
-void stepLiveShots(ShotList& live, const std::array<bullet*, Count>& records, Step&& step)
-{
-    for (auto it = live.begin(); it != live.end();) {
-        bullet* record = records[static_cast<std::size_t>(*it)];
-        step(*record);
-        it = record->state == bullet::stateFree ? live.erase(it) : std::next(it);
-    }
-}
-
-} // namespace
 
 void playState::updateEnemyBullets(double dt, const Ogre::Vector3& target)
 {
