@@ -66,8 +66,12 @@ void GameCamera::update(double dt)
         level->translateLayers(dummyBefore - playerDummy->_getDerivedPosition() - layerOffset);
 
     if (shakeTime > 0.0f) {
-        playCamera->setFrustumOffset(static_cast<float>(platform::rand() % 4) * shakeTime * shakeStep,
-                                     static_cast<float>(platform::rand() % 2) * shakeTime * shakeStep);
+        // Drawn one after the other: as two arguments of one call the order
+        // of the draws would be the compiler's, and a game replayed from one
+        // seed would shake, and play, differently between builds.
+        const float down = static_cast<float>(platform::rand() % 2) * shakeTime * shakeStep;
+        const float across = static_cast<float>(platform::rand() % 4) * shakeTime * shakeStep;
+        playCamera->setFrustumOffset(across, down);
         shakeTime -= static_cast<float>(dt);
         if (shakeTime <= 0.0f) {
             shakeTime = 0.0f;
