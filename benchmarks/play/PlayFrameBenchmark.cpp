@@ -37,10 +37,8 @@ BENCHMARK(BM_BusiestLevelFrame)->Iterations(framesTimed)->Unit(benchmark::kMicro
 void timeFullPoolFrames(benchmark::State& state, bool isSceneUpdateTimed)
 {
     std::optional<BusiestLevelPlay> play;
-    if (!startPlay(state, play))
-        return;
-    FullShotPools pools(play->state);
-    if (!fillShotPools(state, pools))
+    std::optional<FullShotPools> pools;
+    if (!startFullPoolPlay(state, play, pools))
         return;
     double relaunched = 0.0;
     for (auto _ : state) {
@@ -50,7 +48,7 @@ void timeFullPoolFrames(benchmark::State& state, bool isSceneUpdateTimed)
         state.PauseTiming();
         if (!isSceneUpdateTimed)
             play->updateTransforms();
-        relaunched += pools.fill();
+        relaunched += pools->fill();
         state.ResumeTiming();
     }
     countWork(state, *play);

@@ -124,20 +124,18 @@ double flightStep(playState& state, Projection projection)
 void BM_BusiestLevelHitPassFullShotPools(benchmark::State& state)
 {
     std::optional<BusiestLevelPlay> play;
-    if (!startPlay(state, play))
-        return;
-    FullShotPools pools(play->state);
-    if (!fillShotPools(state, pools))
+    std::optional<FullShotPools> pools;
+    if (!startFullPoolPlay(state, play, pools))
         return;
     double stepSeconds = 0.0;
     double flightSeconds = 0.0;
     double projectedSeconds = 0.0;
     for (auto _ : state) {
-        nextFrame(*play, pools);
+        nextFrame(*play, *pools);
         const double step = shotStep(play->state);
-        nextFrame(*play, pools);
+        nextFrame(*play, *pools);
         const double flight = flightStep(play->state, Projection::none);
-        nextFrame(*play, pools);
+        nextFrame(*play, *pools);
         projectedSeconds += flightStep(play->state, Projection::withOutlines);
         stepSeconds += step;
         flightSeconds += flight;

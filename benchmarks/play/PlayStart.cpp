@@ -14,13 +14,17 @@ bool startPlay(benchmark::State& state, std::optional<BusiestLevelPlay>& play)
     return false;
 }
 
-bool fillShotPools(benchmark::State& state, FullShotPools& pools)
+bool startFullPoolPlay(benchmark::State& state, std::optional<BusiestLevelPlay>& play,
+                       std::optional<FullShotPools>& pools)
 {
-    if (!pools.hasGuns()) {
+    if (!startPlay(state, play))
+        return false;
+    pools.emplace(play->state);
+    if (!pools->hasGuns()) {
         state.SkipWithError("the level has no enemy or player gun to lend its shots");
         return false;
     }
-    pools.fill();
+    pools->fill();
     return true;
 }
 

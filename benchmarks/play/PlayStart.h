@@ -19,7 +19,9 @@ constexpr benchmark::IterationCount framesTimed = 180;
 // Enters the level and plays it untimed; false, with the reason given, when
 // there is no X server or no wave came out (that would time an empty frame).
 bool startPlay(benchmark::State& state, std::optional<BusiestLevelPlay>& play);
-// Launches every free record of both pools; false, with the reason given,
-// when the level lends no gun on one side.
-bool fillShotPools(benchmark::State& state, FullShotPools& pools);
+// Starts play as above, then launches every free record of both pools;
+// false, with the reason given, when play did not start or the level lends
+// no gun on one side.
+bool startFullPoolPlay(benchmark::State& state, std::optional<BusiestLevelPlay>& play,
+                       std::optional<FullShotPools>& pools);
 void countWork(benchmark::State& state, const BusiestLevelPlay& play);

@@ -1,7 +1,7 @@
 // The structure-of-arrays shot step of ShotBaseline.h, its benchmark and its
 // measure for the ratios. The flight's constants are those of
-// bulletFlight.cpp, and its vector and turn arithmetic that of ShotMath.h
-// and PlayPlane.h, so the arrays fly the shots as the records fly them.
+// ShotSteering.h, and its vector and turn arithmetic that of ShotMath.h and
+// PlayPlane.h, so the arrays fly the shots as the records fly them.
 #include "support/ShotBaseline.h"
 
 #include "support/ReferenceTime.h"
@@ -9,6 +9,7 @@
 
 #include "combat/PlayPlane.h"
 #include "combat/ShotMath.h"
+#include "combat/ShotSteering.h"
 
 #include <OgreMath.h>
 
@@ -23,29 +24,7 @@
 namespace {
 
 using namespace shotMath;
-
-// Steering modes.
-constexpr std::uint8_t homingFlight = 0;
-constexpr std::uint8_t straightFlight = 1;
-constexpr std::uint8_t aimPointFlight = 2;
-constexpr std::uint8_t turnPositiveFlight = 4;
-constexpr std::uint8_t turnDrawnSideFlight = 5;
-constexpr std::uint8_t graduallyTurnedFlight = 6;
-
-// The flight's thresholds and gains (bulletFlight.cpp says what each is).
-constexpr float headingSpeedSquared = 0.09f;
-constexpr float steeringHeadingSpeedSquared = 0.01f;
-constexpr float facingSpeedSquared = 0.001f;
-constexpr float turnGain = 14.0f;
-constexpr float turnFactor = 0.00033161333333333335f;
-constexpr float aimPointGain = 90.0f;
-constexpr float homingCloseRangeSquared = 5.5f;
-constexpr float homingCloseFactor = 0.18181819f;
-constexpr float homingCloseGain = 2.0f;
-constexpr float facingGain = 1.0f;
-constexpr float aimPointFacingGain = 4.0f;
-constexpr float halfTurnSquaredLength = 0.00005f;
-constexpr float spriteHalfSize = 2.0f;
+using namespace shotSteering;
 
 // A shot's progress through its changes, one bit each.
 constexpr std::uint8_t firstChangeStarted = 1;

@@ -5,6 +5,7 @@
 #include "app/CameraProjection.h"
 #include "combat/PlayPlane.h"
 #include "combat/ShotMath.h"
+#include "combat/ShotSteering.h"
 #include "combat/bullet.h"
 #include "combat/bulletDefinition.h"
 #include "combat/bulletSpriteBatch.h"
@@ -42,8 +43,6 @@ constexpr float degreesToRadians = 0.017453292f;
 constexpr float straightBeamOffscreenDelay = 0.1f;
 constexpr float beamOffscreenDelay = 0.2f;
 constexpr float destructibleOffscreenLimit = 1.0f;
-constexpr std::int32_t straightFlight = 1;
-constexpr std::int32_t graduallyTurnedFlight = 6;
 // Below this squared length of the sum of the node's forward and the wanted
 // direction they are opposite: Ogre then turns the node half round its up
 // axis.
@@ -144,7 +143,7 @@ void setSpeeds(bullet& b)
     }
     b.startSpeed = b.speed;
     b.turnedDirection = turnedInPlayPlane(b.velocity, b.changeDirectionAngle * degreesToRadians);
-    if (b.changeDirectionType == graduallyTurnedFlight && b.changeDirectionDuration == 0.0f) {
+    if (b.changeDirectionType == shotSteering::graduallyTurnedFlight && b.changeDirectionDuration == 0.0f) {
         b.velocity = b.turnedDirection.normalisedCopy();
         b.heading = b.velocity * (b.speed == 0.0f ? stillHeadingFactor : pace);
     }
@@ -197,7 +196,7 @@ void ShotLaunches::launch(bullet& b, Weapon* gun, const Ogre::Vector3& position,
     const Game* game = Game::getSingletonPtr();
     b.offscreenDelay = std::min(game ? game->bulletOutsideScreenTime : 0.0f, b.timeInvisibleIndividual);
     if (b.isLaser)
-        b.offscreenDelay = b.changeDirectionType == straightFlight ? straightBeamOffscreenDelay : beamOffscreenDelay;
+        b.offscreenDelay = b.changeDirectionType == shotSteering::straightFlight ? straightBeamOffscreenDelay : beamOffscreenDelay;
 }
 
 void ShotLaunches::showThroughNode(bullet& b)

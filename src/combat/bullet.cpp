@@ -6,6 +6,7 @@
 
 #include "combat/ShotLaunches.h"
 #include "combat/ShotSpace.h"
+#include "combat/ShotSteering.h"
 #include "combat/bulletEffects.h"
 #include "core/Game.h"
 #include "world/Obb.h"
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr float destructibleExtraDelay = 2.0f;
-constexpr std::int32_t homingFlight = 0;
 
 std::uint32_t nextSerial = 0;
 
@@ -116,7 +116,7 @@ void bullet::resetState()
         offscreenDelay += destructibleExtraDelay;
     if (isLaser)
         offscreenDelay = 0.0f;
-    if (changeDirectionType == homingFlight)
+    if (changeDirectionType == shotSteering::homingFlight)
         isHoming = changeDirectionDuration > 0.0f;
     hitTargets.clear();
 }
