@@ -15,9 +15,10 @@ run: build
 
 # One test per core; the tests that draw frames share one X server, each test
 # that starts the program has one of its own. Every test runs once: a test
-# that fails has found a fault.
+# that fails has found a fault; its assertions are repeated at the end.
 test: build
-	cd $(BUILD_DIR) && $(HEADLESS) ctest --output-on-failure -j$(shell nproc)
+	cd $(BUILD_DIR) && $(HEADLESS) ctest --output-on-failure -j$(shell nproc) \
+	  || { $(CURDIR)/tools/failed-tests.sh .; exit 1; }
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -86,11 +86,16 @@ void ScreenWatch::watch(unsigned long window, pid_t program)
 {
     const Clock::time_point start = Clock::now();
     while (isRunning) {
-        const WatchedScreen screen = screenShown(captureWindow(window));
+        WindowImage image = captureWindow(window);
+        const WatchedScreen screen = screenShown(image);
         const double time = std::chrono::duration<double>(Clock::now() - start).count();
         const ShownRate rate = shownFrameRate(window, program, countSpan);
         const std::lock_guard<std::mutex> lock(mutex);
         samples.push_back({time, screen, rate});
+        if (screen == WatchedScreen::scorePanel)
+            lastScorePanel = std::move(image);
+        else if (screen == WatchedScreen::gameOverPicture)
+            lastGameOverPicture = std::move(image);
     }
 }
 
@@ -107,6 +112,14 @@ double ScreenWatch::secondsShown(WatchedScreen screen) const
 {
     const std::vector<Sample> found = samplesOf(screen);
     return found.empty() ? 0.0 : found.back().time - found.front().time;
+}
+
+WindowImage ScreenWatch::lastShown(WatchedScreen screen) const
+{
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (screen == WatchedScreen::scorePanel)
+        return lastScorePanel;
+    return screen == WatchedScreen::gameOverPicture ? lastGameOverPicture : WindowImage{};
 }
 
 ShownRate ScreenWatch::frameRate(WatchedScreen screen) const

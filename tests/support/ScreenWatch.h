@@ -1,7 +1,8 @@
 // Watches the program's window from a thread of its own while a test plays
 // on: every capture is sorted by the end screen it shows (the score panel,
 // the game-over picture), and the frames shown after it are counted. The test
-// then reads how long each screen stayed and how fast it ran.
+// then reads how long each screen stayed, how fast it ran and what it last
+// looked like.
 #pragma once
 
 #include "support/ShownFrames.h"
@@ -31,6 +32,8 @@ public:
     // The median of the frame rates counted while it showed (by the
     // processor time's rate); 0 when none did.
     ShownRate frameRate(WatchedScreen screen) const;
+    // The last capture that showed it; empty when none did.
+    WindowImage lastShown(WatchedScreen screen) const;
 
 private:
     struct Sample {
@@ -43,6 +46,7 @@ private:
 
     mutable std::mutex mutex;
     std::vector<Sample> samples;
+    WindowImage lastScorePanel, lastGameOverPicture;
     std::atomic<bool> isRunning{true};
     std::thread watcher;
 };
