@@ -9,6 +9,7 @@
 #include "combat/Weapon.h"
 #include "data/PlayerPartsReader.h"
 #include "data/SectionValues.h"
+#include "world/sfxManager.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -113,7 +114,7 @@ void readDeath(const XmlNode& element, Player& player)
     player.deathTranslation = death.vector("deathTranslation", optional, Ogre::Vector3::ZERO);
     player.deathRotation = death.vector("deathRotation", optional, Ogre::Vector3::ZERO);
     player.explosionRadius = death.real("explosionRadius", optional, 0.0f);
-    player.explosionNumber = death.integer("explosionNumber", optional, 1);
+    player.explosionNumber = death.count("explosionNumber", optional, 1, sfxManager::mostExplosionsOfOneDeath);
 }
 
 void readAnimation(const XmlNode& element, Player& player)

@@ -6,12 +6,15 @@
 // do not convert.
 #pragma once
 
+#include "data/AttributeValues.h"
 #include "data/LibraryFile.h"
 
 #include <OgreColourValue.h>
 #include <OgreQuaternion.h>
 #include <OgreStringConverter.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +48,20 @@ public:
     {
         const char* text = section ? attributeText(*section, name) : nullptr;
         return text ? converted(text, absent) : absent;
+    }
+    // A count that drives a loop (shots, spawns, segments, drops), `read` as
+    // a real by one of the above, cut toward zero and held within 0..most:
+    // what one frame can do and the pools can give bound it. A count given
+    // outside (negative, beyond most, not a number) is reported with one
+    // "[ERROR] " line and reads as the nearest bound, a non-number as 0.
+    std::int32_t heldCount(const char* name, float read, std::int32_t most) const
+    {
+        const std::int32_t count = truncatedInto<std::int32_t>(read, 0);
+        const std::int32_t held = std::clamp(count, 0, most);
+        const char* text = section ? attributeText(*section, name) : nullptr;
+        if (text && (held != count || !std::isfinite(Ogre::StringConverter::parseReal(text))))
+            reportUnusable(*section, name, text);
+        return held;
     }
 
 private:

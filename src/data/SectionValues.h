@@ -33,6 +33,11 @@ public:
     {
         return truncatedInto<std::int32_t>(value(name, need, static_cast<float>(absent)), 0);
     }
+    // A count that drives a loop, held within 0..most (SectionAttributes::heldCount).
+    std::int32_t count(const char* name, Need need, std::int32_t absent, std::int32_t most) const
+    {
+        return values.heldCount(name, value(name, need, static_cast<float>(absent)), most);
+    }
     std::int32_t integer(const char* name, Need need, std::int32_t absent) const
     {
         return value(name, need, static_cast<int>(absent));

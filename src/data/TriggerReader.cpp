@@ -3,6 +3,7 @@
 
 #include "data/SectionAttributes.h"
 #include "data/TriggerOverlayReader.h"
+#include "core/Game.h"
 #include "world/Trigger.h"
 #include "world/TriggerKinds.h"
 #include "world/link.h"
@@ -138,7 +139,7 @@ void readItemDrop(const XmlNode& element, Trigger& trigger)
     // Only the lower-case word names no item here.
     const std::string itemName = item.reported("itemName", std::string());
     trigger.itemName = itemName == "none" ? std::string() : itemName;
-    trigger.itemNumber = item.reported("itemNumber", 1);
+    trigger.itemNumber = item.heldCount("itemNumber", item.reported("itemNumber", 1.0f), Game::itemPoolCount);
     trigger.itemRadius = item.reported("itemRadius", 0.0f);
     trigger.itemRandom = item.reported("itemRandom", 0.5f);
     trigger.itemScore = item.reported("itemScore", 0);

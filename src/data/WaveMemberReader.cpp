@@ -1,5 +1,6 @@
 #include "data/WaveMemberReader.h"
 
+#include "combat/Spawner.h"
 #include "combat/Tank.h"
 #include "combat/Wave.h"
 #include "combat/Weapon.h"
@@ -34,7 +35,8 @@ void readSnake(const XmlNode& element, Enemy& member)
 {
     const SectionValues snake(element, "Snake");
     member.isSnake = snake.flag("isSnake", required, 0);
-    member.snakeNumber = snake.integer("snakeNumber", required, 10);
+    // A segment is built like a member: a snake has no more than a wave.
+    member.snakeNumber = snake.count("snakeNumber", required, 10, Spawner::maxSpawns);
     member.snakeDistance = snake.real("snakeDistance", required, 5.0f);
     member.isSnakeBodyInvincible = snake.flag("isSnakeBodyInvincible", optional, 0);
     member.isSnakeHeadInvincible = snake.flag("isSnakeHeadInvincible", optional, 0);

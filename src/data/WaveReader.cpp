@@ -12,11 +12,13 @@
 #include "combat/Spawner.h"
 #include "combat/Tank.h"
 #include "combat/Wave.h"
+#include "core/Game.h"
 #include "data/AttributeValues.h"
 #include "data/SectionValues.h"
 #include "data/WaveMemberReader.h"
 #include "data/WaypointReader.h"
 #include "world/Waypoint.h"
+#include "world/sfxManager.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -85,7 +87,7 @@ void readSpawner(const XmlNode& element, Wave& wave, Spawner& spawner, Enemy& me
 {
     const SectionValues layout(element, "Spawner");
     spawner.spawnType = notBelowZero(layout.integer("spawnType", required, spawnPoint));
-    spawner.numberOfSpawns = notBelowZero(layout.integer("numberOfSpawns", required, 1));
+    spawner.numberOfSpawns = notBelowZero(layout.count("numberOfSpawns", required, 1, Spawner::maxSpawns));
     spawner.timeBetweenSpawns = layout.real("timeBetweenSpawns", required, 0.2f);
     spawner.radius = layout.pair("radius", required, Ogre::Vector2(60.0f, 30.0f));
     wave.TimeBeforeSpawn = layout.real("TimeBeforeSpawn", required, 0.0f);
@@ -129,7 +131,7 @@ void readItems(const XmlNode& element, Wave& wave)
     wave.itemSpawned = items.text("itemSpawned", required, "");
     if (wave.itemSpawned == unsetItemName)
         wave.itemSpawned.clear();
-    wave.itemNumber = items.integer("itemNumber", required, 1);
+    wave.itemNumber = items.count("itemNumber", required, 1, Game::itemPoolCount);
     wave.itemRadius = items.integer("itemRadius", required, 0);
     wave.itemRandom = items.real("itemRandom", required, 0.5f);
     wave.isEachCopiesSpawnItem = items.flag("isEachCopiesSpawnItem", required, 0);
@@ -140,7 +142,7 @@ void readDeathLook(const XmlNode& element, Wave& wave)
     const SectionValues death(element, "Death");
     wave.explosionName = death.text("explosionName", optional, wave.explosionName);
     wave.explosionScale = death.real("explosionScale", optional, wave.explosionScale);
-    wave.explosionNumber = death.integer("explosionNumber", optional, wave.explosionNumber);
+    wave.explosionNumber = death.count("explosionNumber", optional, wave.explosionNumber, sfxManager::mostExplosionsOfOneDeath);
     wave.explosionRadius = death.real("explosionRadius", optional, wave.explosionRadius);
     wave.isDeathCancelBullets = death.flag("isDeathCancelBullets", required, 0);
     wave.cancelBulletItemName = death.text("cancelBulletItemName", required, "");

@@ -1,9 +1,11 @@
 #include "data/WeaponReader.h"
 
 #include "combat/Weapon.h"
+#include "core/Game.h"
 #include "data/AttributeValues.h"
 #include "data/SectionValues.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -45,7 +47,8 @@ void readGameplay(const XmlNode& element, Weapon& w)
     w.waitBeforeShootRandomMin = gameplay.real("waitBeforeShootRandomMin", optional, w.waitBeforeShootRandomMin);
     w.waitBeforeShootRandomMax = gameplay.real("waitBeforeShootRandomMax", optional, w.waitBeforeShootRandomMax);
     w.isWaitBeforeShootRandom = gameplay.flag("isWaitBeforeShootRandom", optional, w.isWaitBeforeShootRandom);
-    w.NumberOfShoots = gameplay.count("NumberOfShoots", required, w.NumberOfShoots);
+    // A salvo launches no more shots than the larger shot pool holds.
+    w.NumberOfShoots = gameplay.count("NumberOfShoots", required, w.NumberOfShoots, Game::enemyBulletCount);
     w.TimeBetweenShoots = gameplay.real("TimeBetweenShoots", required, w.TimeBetweenShoots);
     // Unlike its neighbours, a section without it turns the warm-up off.
     w.isWarmUp = gameplay.flag("isWarmUp", optional, 0);
@@ -185,7 +188,9 @@ void readSounds(const XmlNode& element, Weapon& weapon)
 void readRepeaterAndAmmunition(const XmlNode& element, Weapon& weapon)
 {
     const Section repeater(element, "repeater");
-    weapon.repeater_number = repeater.count("repeater_number", required, 1);
+    // Every shot of a salvo is repeated: the salvo as a whole stays within a pool.
+    weapon.repeater_number = repeater.count("repeater_number", required, 1,
+                                            Game::enemyBulletCount / std::max(weapon.NumberOfShoots, 1));
     weapon.repeater_angle = repeater.real("repeater_angle", required, 0.0f);
 
     const Section lockOn(element, "LockOn");

@@ -44,6 +44,9 @@ public:
     // for "None" and for a name the library lacks.
     bool spawn(const std::string& name, Ogre::Vector3& position, float scale, bool inCameraSpace,
                std::uint16_t renderQueueGroup, std::uint16_t firstPriority, float delay);
+    // The most explosions one death asks for: each is a set of particle
+    // systems and sounds made in the frame of the death, and no pool bounds them.
+    static constexpr std::int32_t mostExplosionsOfOneDeath = 100;
     void spawnAtPlayPlane(const Ogre::Vector3& position);
 
     void emitSparks(const Ogre::Vector3& position);

@@ -94,6 +94,16 @@ std::string cameraPathOfNaN(const std::string& level)
     return level.substr(0, from) + nanPath + level.substr(to);
 }
 
+// The ship's own gun firing by itself, each of its shots repeated `times` times.
+Damage shipGunRepeated(const std::string& times)
+{
+    return [=](const std::string& weapons) {
+        const std::size_t gun = weapons.find(R"(Name="Gun_Single")");
+        const std::string own = replaced(R"(isAutoShoot="false")", R"(isAutoShoot="true")")(weapons.substr(gun));
+        return weapons.substr(0, gun) + replaced(R"(repeater_number="1")", "repeater_number=\"" + times + "\"")(own);
+    };
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -176,6 +186,10 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] language file does not parse, nothing of it used: english_localization.xml"},
         {"cut weapons file", "gamebox.weapons", firstHalf,
          "[ERROR] library file does not parse, nothing of it used: gamebox.weapons"},
+        {"gun of 2^31 repeats", "gamebox.weapons", shipGunRepeated("2147483648"),
+         "[ERROR] gamebox.weapons: repeater with unusable repeater_number: \"2147483648\""},
+        {"gun of 1e30 repeats", "gamebox.weapons", shipGunRepeated("1e30"),
+         "[ERROR] gamebox.weapons: repeater with unusable repeater_number: \"1e30\""},
     };
     return rows;
 }
