@@ -1,9 +1,11 @@
 #include "platform/SingleInstance.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -46,6 +48,26 @@ std::string lockFilePath(const std::string& name)
     return (folder / (name + "-" + std::to_string(getuid()) + ".lock")).string();
 }
 
+// A copy killed a moment ago holds its lock until the system has torn it
+// down, and a save's flush to the disk holds that up: a start in that moment
+// waits for it rather than end as a second copy, and so still clears what
+// the killed copy's save left.
+constexpr std::chrono::seconds dyingCopyWait(2);
+constexpr std::chrono::milliseconds lockRetryStep(50);
+
+// 0 once the lock is taken, else the system's reason (EWOULDBLOCK: held).
+int takeLock(int descriptor)
+{
+    const auto deadline = std::chrono::steady_clock::now() + dyingCopyWait;
+    while (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
+            return error;
+        std::this_thread::sleep_for(lockRetryStep);
+    }
+    return 0;
+}
+
 } // namespace
 
 bool acquireSingleInstance(const std::string& name)
@@ -61,8 +83,7 @@ bool acquireSingleInstance(const std::string& name)
     if (descriptor < 0)
         return runUnguarded(path, errno);
 
-    if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
+    if (const int error = takeLock(descriptor)) {
         close(descriptor);
         return error == EWOULDBLOCK ? false : runUnguarded(path, error);
     }

@@ -9,7 +9,7 @@ namespace platform {
 
 // Takes the lock named after `name` ("<name>.lock" in $XDG_RUNTIME_DIR, else
 // "<name>-<uid>.lock" in the temporary folder). False only when another process
-// holds it; when the lock file cannot be opened or locked the program runs
+// holds it for longer than a killed copy takes to end; when the lock file cannot be opened or locked the program runs
 // unguarded, and unguardedReason tells why.
 bool acquireSingleInstance(const std::string& name);
 

@@ -88,14 +88,22 @@ TEST_F(SingleInstanceTest, SecondProcessIsRefused)
     EXPECT_EQ(childResult, 0);
 }
 
-TEST_F(SingleInstanceTest, LockOfAnEndedProcessIsFree)
+TEST_F(SingleInstanceTest, LockOfAnEndingProcessIsTakenOnceItEnds)
 {
-    const int childResult = inChildProcess([] {
-        // Ends without releasing, as a crash would.
-        return platform::acquireSingleInstance(lockName) ? 0 : 1;
-    });
-    ASSERT_EQ(childResult, 0);
+    int held[2];
+    ASSERT_EQ(pipe(held), 0);
+    const pid_t child = fork();
+    if (child == 0) { // ends a moment after taking it, without releasing, as a killed copy would
+        const char taken = platform::acquireSingleInstance(lockName) ? 1 : 0;
+        const bool isTold = write(held[1], &taken, 1) == 1;
+        usleep(300000);
+        _exit(isTold ? 0 : 1);
+    }
+    char taken = 0;
+    ASSERT_EQ(read(held[0], &taken, 1), 1);
+    EXPECT_EQ(taken, 1);
     EXPECT_TRUE(platform::acquireSingleInstance(lockName));
+    waitpid(child, nullptr, 0);
 }
 
 TEST_F(SingleInstanceTest, WithoutRuntimeFolderUsesPerUserFileInTemporaryFolder)
