@@ -142,7 +142,8 @@ void readDeathLook(const XmlNode& element, Wave& wave)
     const SectionValues death(element, "Death");
     wave.explosionName = death.text("explosionName", optional, wave.explosionName);
     wave.explosionScale = death.real("explosionScale", optional, wave.explosionScale);
-    wave.explosionNumber = death.count("explosionNumber", optional, wave.explosionNumber, sfxManager::mostExplosionsOfOneDeath);
+    wave.explosionNumber =
+        death.count("explosionNumber", optional, wave.explosionNumber, sfxManager::mostExplosionsOfOneDeath);
     wave.explosionRadius = death.real("explosionRadius", optional, wave.explosionRadius);
     wave.isDeathCancelBullets = death.flag("isDeathCancelBullets", required, 0);
     wave.cancelBulletItemName = death.text("cancelBulletItemName", required, "");

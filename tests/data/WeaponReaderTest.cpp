@@ -7,7 +7,6 @@
 #include "support/LogCapture.h"
 
 #include <OgreStringConverter.h>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -243,11 +242,6 @@ TEST(WeaponReader, NumbersThatAreNotFiniteOrBeyondRangeBecomeUsableOnes)
     EXPECT_EQ(w.savedOrientation, Ogre::Quaternion::IDENTITY);
     EXPECT_EQ(w.offsetAdd, Ogre::Vector2(0, 2));
     EXPECT_EQ(w.shotSound_pitch, Ogre::Vector2::ZERO);
-    // A salvo of 20 shots repeated past what the larger shot pool holds.
-    LogCapture log;
-    EXPECT_EQ(readGun(R"(<weapon><Gameplay NumberOfShoots="20"/><repeater repeater_number="2147483648"/></weapon>)")
-                  ->repeater_number, 400);
-    EXPECT_THAT(log.lines, ::testing::Contains("[ERROR] repeater with unusable repeater_number: \"2147483648\""));
 }
 
 } // namespace

@@ -92,18 +92,14 @@ TEST_F(SingleInstanceTest, LockOfAnEndingProcessIsTakenOnceItEnds)
 {
     int held[2];
     ASSERT_EQ(pipe(held), 0);
-    const pid_t child = fork();
-    if (child == 0) { // ends a moment after taking it, without releasing, as a killed copy would
+    if (fork() == 0) { // ends a moment after taking it, without releasing, as a killed copy
         const char taken = platform::acquireSingleInstance(lockName) ? 1 : 0;
-        const bool isTold = write(held[1], &taken, 1) == 1;
-        usleep(300000);
-        _exit(isTold ? 0 : 1);
+        _exit(write(held[1], &taken, 1) == 1 && usleep(300000) == 0 ? 0 : 1);
     }
     char taken = 0;
     ASSERT_EQ(read(held[0], &taken, 1), 1);
-    EXPECT_EQ(taken, 1);
-    EXPECT_TRUE(platform::acquireSingleInstance(lockName));
-    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(taken == 1 && platform::acquireSingleInstance(lockName));
+    wait(nullptr);
 }
 
 TEST_F(SingleInstanceTest, WithoutRuntimeFolderUsesPerUserFileInTemporaryFolder)
