@@ -80,7 +80,9 @@ TEST_F(HudReaderTest, ElementsReadWithoutAnIdGetTheNextOnesInListOrder)
 
 TEST_F(HudReaderTest, AnElementWithTextAndBarGetsItsFieldsAndBothOverlays)
 {
-    read(R"(<HUDelement screenName="Boss" type="2" position="0.5 0.8" scale="0.6">
+    read(R"(<HUDelement screenName="Boss" type="2" position="0.5 0.8" scale="0.6" isDisplayVariable="true" customVariable="4"
+              internalVariable="lives" isTimeFormating="true" isThousandsFormating="true" updateNumberAnimationSpeed="3"
+              showHideCustomVariableName="5">
               <textElement fontName="verdana" fontSize="14" align="0" showFadeDuration="0.5" text="BOSS"
                            imageName="boss.png"/>
               <barElement backTextureName="back.png" frontTextureName="front.png" readyTextureName="ready.png"
@@ -96,6 +98,9 @@ TEST_F(HudReaderTest, AnElementWithTextAndBarGetsItsFieldsAndBothOverlays)
     EXPECT_EQ(boss.bar_color2, Ogre::Vector4(0.1f, 0.2f, 0.3f, 0.4f));
     EXPECT_EQ(std::make_tuple(boss.lifeOffset, boss.layerNumber, boss.isBossLifeBar, boss.barIntroDuration),
               std::make_tuple(Ogre::Vector2(0.1f, 0.2f), 3, true, 2.5f));
+    EXPECT_EQ(std::make_tuple(boss.isDisplayVariable, boss.customVariable, boss.internalVariable, boss.isTimeFormating,
+                              boss.isThousandsFormating, boss.updateNumberAnimationSpeed, boss.showHideCustomVariableName),
+              std::make_tuple(true, 4, std::string("lives"), true, true, 3.0f, 5));
     // A text without a key gets a new one and keeps its own text.
     EXPECT_EQ(boss.keyString.rfind("KEY_", 0), 0u);
     EXPECT_EQ(game.defaultTexts.count(boss.keyString), 1u);
