@@ -4,6 +4,7 @@
 
 #include "combat/EnemyGunList.h"
 #include "combat/Weapon.h"
+#include "combat/WeaponEffects.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
 #include "world/PathFollower.h"
@@ -59,9 +60,14 @@ void Enemy::resetWeapons(std::int32_t weaponSet)
     forEachGun(*this, [](Weapon& gun) { gun.reset(); });
 }
 
+// Making a gun's systems empties its template names, and the gun's own set-up
+// has made them already: the names come back from the library gun first, so
+// that the systems are made again instead of only destroyed.
 void Enemy::createWeaponEffects()
 {
     forEachGun(*this, [](Weapon& gun) {
+        if (gun.definition)
+            takeOverEffectNames(gun, *gun.definition);
         gun.createParticles();
         if (gun.isLaser)
             gun.createLaserEffects();

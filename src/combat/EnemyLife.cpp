@@ -87,6 +87,7 @@ void resetNodes(Enemy& enemy)
 void resetEffects(Enemy& enemy)
 {
     for (sfxDefinition* effect : enemy.sfxs) {
+        effect->resetEmitters();
         effect->setEmitting(effect->isEnable);
         if (effect->particleSystem && effect->sfxBehavior)
             if (Ogre::ParticleEmitter* emitter = emitterAt(effect->particleSystem, 0))
@@ -244,7 +245,9 @@ void Enemy::reset()
     resetNodes(*this);
     if (!isSteering && pathFollower) {
         pathFollower->owner = this;
+        pathFollower->wave = wave;
         pathFollower->start();
+        pathFollower->position = placedPosition;
     }
     extraDeathTime = isSnake ? snakeNumber * segmentDeathInterval * 0.5 : 0.0;
     resetEffects(*this);

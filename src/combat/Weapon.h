@@ -150,6 +150,10 @@ private:
     void spawnBullet(ShotLaunches& launches, const SalvoBasis& basis, const Ogre::Vector3& position,
                      Ogre::Vector3 direction);
     void fillShot(bullet& record, const SalvoBasis& basis, const Ogre::Vector3& direction) const;
+    // The point on the ground a shot or beam fired in the direction from the
+    // owner's position heads for: along the gun's aim, or along the shot's
+    // own direction when the game says so.
+    Ogre::Vector3 shotAimPoint(const Ogre::Vector3& direction, const Ogre::Vector3& ownerPosition) const;
     void launchShot(ShotLaunches& launches, const SalvoBasis& basis, bullet& record, const Ogre::Vector3& position,
                     Ogre::Vector3& direction);
 

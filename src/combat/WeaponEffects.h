@@ -27,3 +27,5 @@ void stopEmitting(Ogre::ParticleSystem* system);
 // Every setting the weapon element fills, copied from the library gun, with
 // the names of the entity base.
 void takeOverDefinition(Weapon& gun, const Weapon& from);
+// The templates of the gun's own particle systems, which making them empties.
+void takeOverEffectNames(Weapon& gun, const Weapon& from);

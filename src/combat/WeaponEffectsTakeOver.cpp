@@ -91,15 +91,12 @@ void takeOverLooks(Weapon& gun, const Weapon& from)
     gun.isPlasma = from.isPlasma;
     gun.laserSfxStartName = from.laserSfxStartName;
     gun.laserSfxEndName = from.laserSfxEndName;
-    gun.hotTimerSfx = from.hotTimerSfx;
     gun.meshName = from.meshName;
     gun.bulletScale = from.bulletScale;
     gun.sfxType = from.sfxType;
     gun.trailMaterial = from.trailMaterial;
     gun.impactSfxName = from.impactSfxName;
-    gun.chargeSfxReadyName = from.chargeSfxReadyName;
-    gun.sfxFireName = from.sfxFireName;
-    gun.sfxSmokeName = from.sfxSmokeName;
+    takeOverEffectNames(gun, from);
 }
 
 void takeOverSounds(Weapon& gun, const Weapon& from)
@@ -119,6 +116,14 @@ void takeOverSounds(Weapon& gun, const Weapon& from)
 }
 
 } // namespace
+
+void takeOverEffectNames(Weapon& gun, const Weapon& from)
+{
+    gun.sfxFireName = from.sfxFireName;
+    gun.sfxSmokeName = from.sfxSmokeName;
+    gun.hotTimerSfx = from.hotTimerSfx;
+    gun.chargeSfxReadyName = from.chargeSfxReadyName;
+}
 
 void takeOverDefinition(Weapon& gun, const Weapon& from)
 {

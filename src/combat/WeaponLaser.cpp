@@ -22,7 +22,6 @@
 namespace {
 
 constexpr float beamSpeedFactor = 2.5f;
-constexpr float aimReach = 2000.0f;
 constexpr float beamScaleFactor = 1.2f;
 // Seconds a beam record keeps flying once the gun stops firing.
 constexpr double releasedRecordLife = 0.15;
@@ -137,8 +136,7 @@ void Weapon::fireLaser(const Ogre::Vector3& position, const Ogre::Vector3& direc
     record->isLaser = 1;
     record->sceneManager = sceneManager;
     copyFlight(*record, *this, direction);
-    record->aimPoint = aimDirection * aimReach + parentNode->_getDerivedPosition();
-    record->aimPoint.y = 0.0f;
+    record->aimPoint = shotAimPoint(direction, parentNode->_getDerivedPosition());
     record->createNode();
 
     const float scale = parentNode->_getDerivedScale().x * bulletScale * beamScaleFactor;

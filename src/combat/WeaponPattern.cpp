@@ -195,12 +195,19 @@ void Weapon::spawnBullet(ShotLaunches& launches, const SalvoBasis& basis, const 
     playShotSound();
 }
 
+Ogre::Vector3 Weapon::shotAimPoint(const Ogre::Vector3& direction, const Ogre::Vector3& ownerPosition) const
+{
+    const bool isAlongShot = game && game->isDefaultBulletGoalBulletDirection;
+    const Ogre::Vector3& goal = isAlongShot ? direction : aimDirection;
+    Ogre::Vector3 point = sum(scaled(goal, aimReach), ownerPosition);
+    point.y = 0.0f;
+    return point;
+}
+
 void Weapon::fillShot(bullet& record, const SalvoBasis& basis, const Ogre::Vector3& direction) const
 {
     record.velocity = direction;
-    const Ogre::Vector3& goal = game->isDefaultBulletGoalBulletDirection ? direction : aimDirection;
-    record.aimPoint = sum(scaled(goal, aimReach), basis.ownerPosition);
-    record.aimPoint.y = 0.0f;
+    record.aimPoint = shotAimPoint(direction, basis.ownerPosition);
     record.damage = damage;
     std::int64_t extra = 0;
     if (speedRandom != 0 && speedRandom != -1)

@@ -122,7 +122,7 @@ public:
     float sinPhaseX = 0.0f;
     float sinPhaseZ = 0.0f;
     // Stays in world space instead of following the camera node.
-    bool isOnGround = false;
+    bool isOnGround = true;
 
     // Attraction towards the player.
     int acceleration = 0; // strength; above 0 also lets an unseen item start
@@ -170,12 +170,12 @@ public:
     float ForceFieldHitSoundVolume = 1.0f;
     int ammoNumber = 0;
     std::string ammoWeapon;
-    bool isOnlyForCurrentWeaponSet = false;
-    int variableType = 0;
+    bool isOnlyForCurrentWeaponSet = true;
+    int variableType = 2;
     int customVariableName = 0;
     std::string internalVariableName;
     double variableValue = 0.0;
-    int customVariableOperation = 0;
+    int customVariableOperation = 1;
     // Medals: the rank (numbered by Level::resetItemMap) and, on a
     // definition, how many of it were collected in the running chain.
     int medalType = 0;

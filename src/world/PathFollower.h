@@ -22,6 +22,7 @@ class SceneNode;
 } // namespace Ogre
 
 class Level;
+class Wave;
 class Waypoint;
 class entity;
 
@@ -53,6 +54,8 @@ public:
     Ogre::SceneNode* referenceNode = nullptr;    // anchors aiming and referenceOffset
     Ogre::SceneNode* node = nullptr;             // the node moved
     entity* owner = nullptr;                     // for animation changes
+    Wave* wave = nullptr;                        // the owner's wave, for an enemy
+    Ogre::Vector3 position = Ogre::Vector3::ZERO; // the owner's start position at its reset
     std::vector<Waypoint*>* waypoints = nullptr; // not owned
     Ogre::Camera* camera = nullptr;              // used for aiming
     entity* homingSource = nullptr;              // may be null

@@ -123,12 +123,28 @@ void sfxDefinition::applyScale()
     // Ogre aborts on a negative particle size.
     particleSystem->setDefaultDimensions(std::max(savedDefaultWidth * factor, 0.0f),
                                          std::max(savedDefaultHeight * factor, 0.0f));
+    for (unsigned short index = 0; index < particleSystem->getNumEmitters(); ++index)
+        scaleEmitter(*particleSystem->getEmitter(index), factor);
+}
+
+void sfxDefinition::scaleEmitter(Ogre::ParticleEmitter& emitter, float factor) const
+{
+    emitter.setPosition(savedEmitterPosition * factor);
+    emitter.setParticleVelocity(savedVelocity * factor);
+    emitter.setMinParticleVelocity(savedMinVelocity * factor);
+    emitter.setMaxParticleVelocity(savedMaxVelocity * factor);
+}
+
+// The default size stays: only what the owner's motion may have turned or
+// stretched goes back.
+void sfxDefinition::resetEmitters()
+{
+    if (!particleSystem)
+        return;
     for (unsigned short index = 0; index < particleSystem->getNumEmitters(); ++index) {
         Ogre::ParticleEmitter* emitter = particleSystem->getEmitter(index);
-        emitter->setPosition(savedEmitterPosition * factor);
-        emitter->setParticleVelocity(savedVelocity * factor);
-        emitter->setMinParticleVelocity(savedMinVelocity * factor);
-        emitter->setMaxParticleVelocity(savedMaxVelocity * factor);
+        scaleEmitter(*emitter, scale.x);
+        emitter->setDirection(savedEmitterDirection);
     }
 }
 

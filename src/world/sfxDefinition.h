@@ -12,6 +12,7 @@
 #include <string>
 
 namespace Ogre {
+class ParticleEmitter;
 class ParticleSystem;
 class SceneNode;
 } // namespace Ogre
@@ -32,6 +33,9 @@ public:
     // Scales size, emitter offsets and velocities from the values saved when
     // the system was loaded, so applying it twice changes nothing more.
     void applyScale();
+    // Every emitter back to its saved offset, velocities (at the scale) and
+    // direction.
+    void resetEmitters();
     // Ignored without a system and while disabled.
     void setEmitting(bool on);
 
@@ -54,4 +58,5 @@ public:
 private:
     void destroyParticleSystem();
     void saveTemplateValues();
+    void scaleEmitter(Ogre::ParticleEmitter& emitter, float factor) const;
 };

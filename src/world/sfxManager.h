@@ -55,6 +55,8 @@ public:
     void emitParticleItem(const Ogre::Vector3& position);
     void emitReadyGauge();
     void stopReadyGauge();
+    // Both small smoke systems: emitting off, first emitter off.
+    void stopSmoke();
 
     Ogre::SceneNode* markerNode = nullptr;
     Ogre::ManualObject* markerObject = nullptr;

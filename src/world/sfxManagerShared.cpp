@@ -189,6 +189,15 @@ void sfxManager::stopReadyGauge()
     setFirstEmitterEnabled(readyGaugeParticles, false);
 }
 
+void sfxManager::stopSmoke()
+{
+    for (Ogre::ParticleSystem* smoke : {smokeParticles1, smokeParticles2})
+        if (smoke) {
+            smoke->setEmitting(false);
+            setFirstEmitterEnabled(smoke, false);
+        }
+}
+
 Ogre::SceneNode* sfxManager::sharedNode(const std::string& name)
 {
     if (sceneManager->hasSceneNode(name))

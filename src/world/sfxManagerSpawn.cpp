@@ -124,9 +124,11 @@ void sfxManager::clear()
     for (ExplosionElement* instance : instances)
         delete instance;
     instances.clear();
-    // The shared systems of pick-ups and the ready gauge stop and lose their particles.
+    // The shared systems of pick-ups and the ready gauge stop and lose their
+    // particles; the smoke stops too.
     stopParticles(itemParticles);
     stopParticles(readyGaugeParticles);
+    stopSmoke();
 }
 
 void sfxManager::preloadSounds()

@@ -100,6 +100,19 @@ TEST_F(BeamTest, TheStripHasASegmentPerUnitPlusEightNarrowsItsEndsAndReachesTheE
     }
 }
 
+TEST_F(BeamTest, TheAimPointLiesAlongTheGunsAimOrWhenTheGameAsksAlongTheBeam)
+{
+    gun.aimDirection = Ogre::Vector3::UNIT_X;
+    for (const bool isAlongBeam : {false, true}) {
+        scene.game.isDefaultBulletGoalBulletDirection = isAlongBeam;
+        fireTo(Ogre::Vector3::ZERO);
+        // The owner stands at (2, 0, 3); the beam goes along -z.
+        EXPECT_EQ(gun.beams.front()->aimPoint, isAlongBeam ? Ogre::Vector3(2, 0, -1997) : Ogre::Vector3(2002, 0, 3));
+        gun.stopLasers();
+    }
+    scene.game.isDefaultBulletGoalBulletDirection = false;
+}
+
 TEST_F(BeamTest, AReleasedBeamFadesOutInAboutASixthOfASecondThenEnds)
 {
     // A player gun that stops firing, and an enemy gun still shooting while

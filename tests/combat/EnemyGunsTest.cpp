@@ -4,6 +4,10 @@
 
 #include "combat/Weapon.h"
 #include "combat/bullet.h"
+#include "core/effects/sfxLibraryEntry.h"
+#include "world/EffectsTestScene.h"
+
+#include <OgreParticleSystem.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +17,7 @@ namespace {
 
 // Guns of this direction type turn toward the target before they fire.
 constexpr std::int32_t aimedAtTarget = 1;
+const char* const muzzleTemplate = "fx_burst";
 
 // The enemy scene with both shot pools ready and a definition of two
 // weapon sets of one gun each, the member set up from it.
@@ -28,9 +33,11 @@ public:
             gun->waitBeforeShoot = 0.0f;
             gun->dirType = aimedAtTarget;
             gun->aimLimit_angle = 360.0f;
+            gun->sfxFireName = gun->sfxSmokeName = muzzleTemplate;
             definition.weaponSets.push_back({gun});
             definition.weaponSetNames.push_back("set" + std::to_string(set));
         }
+        scene.game.sfxLibrary[muzzleTemplate] = &muzzleEffect;
         Enemy& enemy = scene.place();
         enemy.setupFromDefinition(definition, false);
         enemy.reset();
@@ -41,6 +48,7 @@ public:
         for (Enemy* enemy : scene.wave.members)
             enemy->destroyGraphics();
         scene.ship.level.destroy();
+        scene.game.sfxLibrary.erase(muzzleTemplate);
     }
     ArmedEnemy(const ArmedEnemy&) = delete;
     ArmedEnemy& operator=(const ArmedEnemy&) = delete;
@@ -52,7 +60,10 @@ public:
         return scene.ship.level.liveEnemyBullets.size();
     }
 
+    // Ogre's particle plug-in and the effects tests' templates.
+    EffectsTestScene effects;
     EnemyScene scene;
+    sfxLibraryEntry muzzleEffect;
     Enemy definition;
     // Beside the enemy, on its right.
     Ogre::Vector3 target = scene.inView() + Ogre::Vector3(40.0f, 0.0f, 0.0f);
@@ -102,6 +113,18 @@ TEST(EnemyGuns, TheCurrentSetsGunsFireAtTheTarget)
     }
     EXPECT_EQ(enemy.weaponSets[1][0]->templateObject, &enemy);
     EXPECT_EQ(enemy.weaponSets[1][0]->aimDirection, Ogre::Vector3::NEGATIVE_UNIT_Z);
+}
+
+TEST(EnemyGuns, TheGunsOfAnEnemySetUpFromItsDefinitionFlashAndSmokeAtTheirShots)
+{
+    ArmedEnemy armed;
+    for (const auto& set : armed.scene.member().weaponSets) {
+        ASSERT_TRUE(set[0]->fireParticles && set[0]->smokeParticles);
+        EXPECT_FALSE(set[0]->isPlayerWeapon || set[0]->fireParticles->getEmitting());
+    }
+    ASSERT_GT(armed.fire(1), 0u);
+    const Weapon& gun = *armed.scene.member().weaponSets[0][0];
+    EXPECT_TRUE(gun.fireParticles->getEmitting() && gun.smokeParticles->getEmitting());
 }
 
 TEST(EnemyGuns, ADeathThatCancelsBulletsEndsTheEnemysOwnShots)

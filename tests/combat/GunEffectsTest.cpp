@@ -3,6 +3,9 @@
 // stop with the gun.
 #include "combat/GunScene.h"
 
+#include "combat/Enemy.h"
+#include "combat/Player.h"
+
 #include <OgreManualObject.h>
 #include <OgreParticleSystem.h>
 #include <OgreSceneNode.h>
@@ -22,9 +25,18 @@ protected:
         definition.impactSoundName = "none";
     }
 
+    // The gun bound and reset by its owner, which tells it whose gun it is.
+    void bindTo(entity* owner)
+    {
+        gun.init(owner, &scene.level, scene.owner, scene.effects.scene);
+        gun.reset();
+    }
+
     GunScene scene;
     Weapon definition;
     Weapon& gun = scene.gun;
+    Player player;
+    Enemy enemy;
 };
 
 TEST_F(GunEffectsTest, EachGunGetsTheSystemsItsKindAndSettingsAskForOnItsRotationNode)
@@ -45,7 +57,7 @@ TEST_F(GunEffectsTest, EachGunGetsTheSystemsItsKindAndSettingsAskForOnItsRotatio
         definition.isWarmUp = c.isWarmUp;
         definition.isChargedShot = c.isCharged;
         definition.sfxFireName = c.fireTemplate;
-        gun.isPlayerWeapon = c.isPlayer;
+        bindTo(c.isPlayer ? static_cast<entity*>(&player) : &enemy);
         scene.game.isBulletOnTopOfPlayer = c.isOnTop;
         gun.createEffects(&definition, false);
         EXPECT_EQ(gun.fireParticles != nullptr, c.hasFire) << c.isPlayer << c.fireTemplate;
@@ -70,7 +82,7 @@ TEST_F(GunEffectsTest, EachGunGetsTheSystemsItsKindAndSettingsAskForOnItsRotatio
 
 TEST_F(GunEffectsTest, ASecondSetUpMakesNoSecondSetUntilTheDefinitionIsTakenAgain)
 {
-    gun.isPlayerWeapon = 1;
+    bindTo(&player);
     definition.isChargedShot = 1;
     gun.createEffects(&definition, false);
     EXPECT_EQ(scene.systemCount(), 4u);

@@ -125,30 +125,34 @@ TEST_F(WaveKill, DropsItemsForEachCopyOrForTheDestroyedGroup)
     }
 }
 
-TEST_F(WaveKill, ADestroyedGroupThatCancelsFireEndsEveryCancellableEnemyShot)
+TEST_F(WaveKill, ADestroyedGroupThatCancelsFireEndsEveryCancellableEnemyShotUnlessItScoresNothing)
 {
     itemdroptest::addDefinition(game, "Coin");
-    level.create(world.scene);
-    level.resetShotPools();
-    // Shots of an enemy of another group: one that can be cancelled, one not.
-    bullet* cancellable = level.takeBullet(false);
-    bullet* lasting = level.takeBullet(false);
-    for (bullet* shot : {cancellable, lasting}) {
-        shot->timeToLive = 10.0;
-        ShotFlightScene::launch(*shot, inView(), Ogre::Vector3::NEGATIVE_UNIT_Z, 10.0f);
+    // A group killed without score leaves no items, the cancel's included.
+    for (const std::uint8_t noScore : {1, 0}) {
+        level.create(world.scene);
+        level.resetShotPools();
+        // Shots of an enemy of another group: one that can be cancelled, one not.
+        bullet* cancellable = level.takeBullet(false);
+        bullet* lasting = level.takeBullet(false);
+        for (bullet* shot : {cancellable, lasting}) {
+            shot->timeToLive = 10.0;
+            ShotFlightScene::launch(*shot, inView(), Ogre::Vector3::NEGATIVE_UNIT_Z, 10.0f);
+        }
+        lasting->isCancellable = 0;
+        Wave& wave = addWave(1, inView());
+        wave.status = Wave::statusRunning;
+        wave.isDeathCancelBullets = 1;
+        wave.cancelBulletItemName = "Coin";
+        wave.noScore = noScore;
+        const std::size_t before = takenItems().size();
+        wave.killMember(0, false);
+        EXPECT_EQ(cancellable->state == bullet::stateFlying, noScore == 1);
+        EXPECT_EQ(lasting->state, bullet::stateFlying);
+        EXPECT_EQ(takenItems().size() - before, 1u - noScore) << "the cancelled shot leaves the group's item";
+        // The pools go with the scene they were made in.
+        level.destroy();
     }
-    lasting->isCancellable = 0;
-    Wave& wave = addWave(1, inView());
-    wave.status = Wave::statusRunning;
-    wave.isDeathCancelBullets = 1;
-    wave.cancelBulletItemName = "Coin";
-    const std::size_t before = takenItems().size();
-    wave.killMember(0, false);
-    EXPECT_NE(cancellable->state, bullet::stateFlying);
-    EXPECT_EQ(lasting->state, bullet::stateFlying);
-    EXPECT_EQ(takenItems().size() - before, 1u) << "the cancelled shot leaves the group's item";
-    // The pools go with the scene they were made in.
-    level.destroy();
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -95,6 +96,17 @@ TEST(CameraPathReader, EdgeCases)
         EXPECT_EQ(camera.bounds, Ogre::Vector4(10.0f, 10.0f, 10.0f, 10.0f));
         EXPECT_EQ(camera.placedPosition, Ogre::Vector3(0.0f, 180.0f, 0.0f));
     }
+}
+
+TEST(CameraPathReader, TheChaseBoundariesGivenReachTheCamera)
+{
+    PlayerScene scene;
+    const XmlFragment file("<L>" + std::regex_replace(settings, std::regex("/>"), R"(><ChaseBoundaries isChaseCam="true"
+        ChaseZone="1 2" bounds="1 2 3 4" chaseSpeed="0.3" isUsingZone="true"/></CameraType>)") + "</L>");
+    readCameraPath(file.root(), scene.level);
+    const GameCamera& camera = scene.camera;
+    EXPECT_EQ(std::make_tuple(camera.isChaseCam, camera.chaseSpeed, camera.isUsingZone, camera.bounds),
+              std::make_tuple(std::uint8_t{1}, 0.3f, std::uint8_t{1}, Ogre::Vector4(1, 2, 3, 4)));
 }
 
 } // namespace

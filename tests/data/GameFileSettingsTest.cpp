@@ -191,7 +191,8 @@ const std::vector<Section> sections = {
       SAME(enemyLifebarTextureFront, "ef.png", "enemyBar_front.png"), SAME(minHpShowLifeBar, "5", "2"),
       SAME(barAnimationSpeed, "3", keeps), SAME(isEnemyBars, "false", "false"), SAME(isOnlyBossLifebar, "false", "true"),
       SAME(isEnemyLifebarColoured, "false", "true"), SAME(enemyLifeBarBossLayerNumber, "6", "4"),
-      {"EnemyLifeBar_color", "0.1 0.2 0.3 1", "1 0.3 0 1", FIELD(EnemyLifeBar_color), "1 1 1 1"}, // not coloured SAME(EnemyBossLifeBar_color1, "0.1 0 0 1", "0 1 0.6 1"),
+      {"EnemyLifeBar_color", "0.1 0.2 0.3 1", "1 0.3 0 1", FIELD(EnemyLifeBar_color), "1 1 1 1"}, // not coloured
+      SAME(EnemyBossLifeBar_color1, "0.1 0 0 1", "0 1 0.6 1"),
       SAME(EnemyBossLifeBar_color2, "0.2 0 0 1", "1 0.8 0 1"), SAME(EnemyBossLifeBar_color3, "0.3 0 0 1", "0.9 0.4 0 1"),
       SAME(EnemyBossLifeBar_color4, "0.4 0 0 1", "0.7 0 0 1"),
       SAME(enemyBossLifebarTextureBack, "bb.png", "enemyBar_back.png"),

@@ -80,11 +80,14 @@ TEST_F(HudReaderTest, ElementsReadWithoutAnIdGetTheNextOnesInListOrder)
 
 TEST_F(HudReaderTest, AnElementWithTextAndBarGetsItsFieldsAndBothOverlays)
 {
-    read(R"(<HUDelement screenName="Boss" type="2" position="0.5 0.8" scale="0.6">
+    read(R"(<HUDelement screenName="Boss" type="2" position="0.5 0.8" scale="0.6" isDisplayVariable="true" customVariable="4"
+              internalVariable="lives" isTimeFormating="true" isThousandsFormating="true" updateNumberAnimationSpeed="3"
+              showHideCustomVariableName="5">
               <textElement fontName="verdana" fontSize="14" align="0" showFadeDuration="0.5" text="BOSS"
                            imageName="boss.png"/>
               <barElement backTextureName="back.png" frontTextureName="front.png" readyTextureName="ready.png"
-                          isHorizontal="false" maxValue="3000000000" bar_color2="0.1 0.2 0.3 0.4"/>
+                          isHorizontal="false" maxValue="3000000000" bar_color2="0.1 0.2 0.3 0.4"
+                          lifeOffset="0.1 0.2" layerNumber="3" isBossLifeBar="true" barIntroDuration="2.5"/>
             </HUDelement>)");
     ASSERT_EQ(game.hud->elements.size(), 1u);
     const HUDElement& boss = *game.hud->elements[0];
@@ -93,6 +96,11 @@ TEST_F(HudReaderTest, AnElementWithTextAndBarGetsItsFieldsAndBothOverlays)
     EXPECT_DOUBLE_EQ(boss.hideFadeDuration, 0.5);
     EXPECT_DOUBLE_EQ(boss.maxValue, 3e9); // read as a 64-bit number
     EXPECT_EQ(boss.bar_color2, Ogre::Vector4(0.1f, 0.2f, 0.3f, 0.4f));
+    EXPECT_EQ(std::make_tuple(boss.lifeOffset, boss.layerNumber, boss.isBossLifeBar, boss.barIntroDuration),
+              std::make_tuple(Ogre::Vector2(0.1f, 0.2f), 3, true, 2.5f));
+    EXPECT_EQ(std::make_tuple(boss.isDisplayVariable, boss.customVariable, boss.internalVariable, boss.isTimeFormating,
+                              boss.isThousandsFormating, boss.updateNumberAnimationSpeed, boss.showHideCustomVariableName),
+              std::make_tuple(true, 4, std::string("lives"), true, true, 3.0f, 5));
     // A text without a key gets a new one and keeps its own text.
     EXPECT_EQ(boss.keyString.rfind("KEY_", 0), 0u);
     EXPECT_EQ(game.defaultTexts.count(boss.keyString), 1u);

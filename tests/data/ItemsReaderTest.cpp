@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -60,17 +61,30 @@ TEST(ItemReader, AnElementWithoutSectionsResetsTheDefaultedValuesAndKeepsTheRest
     EXPECT_EQ(item.meshName, "kept.mesh");
     EXPECT_EQ(item.ammoNumber, 7);
     EXPECT_EQ(item.acceleration, 4);
+    EXPECT_EQ(std::make_tuple(item.isOnGround, item.isOnlyForCurrentWeaponSet, item.variableType, item.customVariableOperation),
+              std::make_tuple(true, true, 2, 1));
 }
 
 TEST(ItemReader, NumbersAreConvertedToTheirFieldsTypes)
 {
     Item item;
-    readInto(R"(<Item itemName="full" spriteName="coin.png" acceleration="2.9">
+    readInto(R"(<Item itemName="full" spriteName="coin.png" acceleration="2.9" isOnGround="false" isCastShadows="false"
+                        category="3" timeBeforeAttraction="1.5" attractionDistance="7.5">
                   <position pos="1 2 3" orient="0 0 1 0" meshOrient="0 0 0 0"/>
                   <Gameplay itemKind="9" Score="500" energyGiven="2" multiplier="0.25" ForceFieldLife="7"
-                            gaugeAdd="-1.5" variableValue="2.5" customVariableName="6"/>
+                            gaugeAdd="-1.5" variableValue="2.5" customVariableName="6" isForceFieldUseRadius="true"
+                            forceFieldRadius="2.5" ammoNumber="9" ammoWeapon="gun" isOnlyForCurrentWeaponSet="false"
+                            variableType="4" internalVariableName="v" customVariableOperation="3"/>
                 </Item>)",
              item);
+    // The element's own optional values, then those of "Gameplay" that an absent attribute keeps.
+    EXPECT_EQ(std::make_tuple(item.isOnGround, item.isCastShadows, item.category, item.timeBeforeAttraction,
+                              item.attractionDistance),
+              std::make_tuple(false, std::uint8_t{0}, 3, 1.5f, 7.5f));
+    EXPECT_EQ(std::make_tuple(item.isForceFieldUseRadius, item.forceFieldRadius, item.ammoNumber, item.ammoWeapon,
+                              item.isOnlyForCurrentWeaponSet, item.variableType, item.internalVariableName,
+                              item.customVariableOperation),
+              std::make_tuple(true, 2.5f, 9, std::string("gun"), false, 4, std::string("v"), 3));
     EXPECT_EQ(item.acceleration, 2);
     EXPECT_EQ(item.gaugeAdd, -1);
     EXPECT_FLOAT_EQ(item.ForceFieldLife, 7.0f);

@@ -6,6 +6,8 @@
 #include "data/XmlFragment.h"
 #include "world/TriggerTestScene.h"
 
+#include <tuple>
+
 namespace {
 
 class TriggerReaderTest : public TriggerTest {
@@ -54,6 +56,7 @@ TEST_F(TriggerReaderTest, AnElementWithOnlyItsOwnAttributesGetsEveryReaderDefaul
     EXPECT_FLOAT_EQ(trigger.soundMaxDistance, 100.0f);
     EXPECT_FLOAT_EQ(trigger.soundVolume, 1.0f);
     EXPECT_FLOAT_EQ(trigger.musicVolume, 1.0f);
+    EXPECT_EQ(std::make_tuple(trigger.movePlayerDuration, trigger.invincibilityDuration), std::make_tuple(2.0f, 0.0f));
     EXPECT_TRUE(trigger.isExplosion && trigger.isSaveCameraPosition);
     EXPECT_TRUE(trigger.isEndOfLevelShowMessage && trigger.isEndOfLevelShowScoreScreen &&
                 trigger.isEndOfLevelShowHighScoreScreen && trigger.isNextLevel);
@@ -72,7 +75,9 @@ TEST_F(TriggerReaderTest, AnElementWithOnlyItsOwnAttributesGetsEveryReaderDefaul
 TEST_F(TriggerReaderTest, TypesAreTruncatedAndADelayedStartWaitsForItsLinkedObjects)
 {
     readAll(R"(<LEVELFILE>
-                 <triggers triggerName="a" screenName="" type="3.7" activation_type="4.9" isSwitchOnly="true"/>
+                 <triggers triggerName="a" screenName="" type="3.7" activation_type="4.9" isSwitchOnly="true"
+                           layer="3" isAlwaysOn="true" isAlwaysActivated="true" isPlayUntilEnd="true"
+                           isKilledAddCount="false" isKilledExplode="false"/>
                  <enemy/>
                  <triggers triggerName="b" screenName="" type="9" activation_type="0" isSwitchOnly="false">
                    <position pos="-nan(ind) 5 6" scale="2 3 4" orient="0 0 0 0"/>
@@ -85,7 +90,9 @@ TEST_F(TriggerReaderTest, TypesAreTruncatedAndADelayedStartWaitsForItsLinkedObje
     const Trigger& a = *state.triggers[0];
     EXPECT_EQ(a.type, 3u);
     EXPECT_EQ(a.activation_type, 4u);
-    EXPECT_TRUE(a.isSwitchOnly);
+    EXPECT_EQ(std::make_tuple(a.isSwitchOnly, a.layerId, a.isAlwaysOn, a.isAlwaysActivated, a.isPlayUntilEnd,
+                              a.isKilledAddCount, a.isKilledExplode),
+              std::make_tuple(true, 3u, true, true, true, false, false));
     const Trigger& b = *state.triggers[1];
     EXPECT_EQ(b.activation_type, 2u);
     EXPECT_EQ(b.placedPosition, Ogre::Vector3::ZERO);
@@ -103,11 +110,13 @@ TEST_F(TriggerReaderTest, TypesAreTruncatedAndADelayedStartWaitsForItsLinkedObje
 TEST_F(TriggerReaderTest, NoneNamesNoSoundOrMusicButOnlyLowerCaseNamesNoItem)
 {
     const Trigger& upper = read(bare + R"(><sound soundName="None" musicName="none" isSoundLooping="false"
-        isSound3D="false" soundMaxDistance="1" soundVolume="1"/><item itemName="None" itemNumber="1" itemRadius="0"
+        isSound3D="false" soundMaxDistance="1" soundVolume="1" musicVolume="0.5" isMusicLooping="true" soundPitch="1 0.2"/><item itemName="None" itemNumber="1" itemRadius="0"
         itemRandom="0" itemScore="0"/></triggers>)");
     EXPECT_EQ(upper.soundName, "");
     EXPECT_EQ(upper.musicName, "");
     EXPECT_EQ(upper.itemName, "None");
+    EXPECT_EQ(std::make_tuple(upper.musicVolume, upper.isMusicLooping, upper.soundPitch[0], upper.soundPitch[1]),
+              std::make_tuple(0.5f, true, 1.0f, 0.2f));
     const Trigger& lower = read(bare + R"(><item itemName="none" itemNumber="1" itemRadius="0" itemRandom="0"
         itemScore="0"/></triggers>)");
     EXPECT_EQ(lower.itemName, "");
@@ -116,7 +125,8 @@ TEST_F(TriggerReaderTest, NoneNamesNoSoundOrMusicButOnlyLowerCaseNamesNoItem)
 TEST_F(TriggerReaderTest, TheCheckpointsRespawnValuesWinOverThePlayerControlOnes)
 {
     const std::string control = R"(<playerControl isFreezePlayer="false" isHidePlayer="false" isMovePlayer="true"
-        playerCantShoot="false" isInvincible="false" movePlayerToPosition="0.1 0.2"/>)";
+        playerCantShoot="false" isInvincible="false" movePlayerToPosition="0.1 0.2" movePlayerDuration="0.75"
+        invincibilityDuration="3" isNoSmartBombs="true"/>)";
     const std::string checkpoint =
         R"(<checkpoint isSaveCameraPosition="false" isUseRespawnPosition="false" respawnPosition="0.3 0.4"/>)";
     const Trigger& both = read(bare + ">" + control + checkpoint + "</triggers>");
@@ -126,6 +136,8 @@ TEST_F(TriggerReaderTest, TheCheckpointsRespawnValuesWinOverThePlayerControlOnes
     const Trigger& controlOnly = read(bare + ">" + control + "</triggers>");
     EXPECT_TRUE(controlOnly.isMovePlayer);
     EXPECT_EQ(controlOnly.movePlayerToPosition, Ogre::Vector2(0.1f, 0.2f));
+    EXPECT_EQ(std::make_tuple(controlOnly.movePlayerDuration, controlOnly.invincibilityDuration, controlOnly.isNoSmartBombs),
+              std::make_tuple(0.75f, 3.0f, true));
 }
 
 TEST_F(TriggerReaderTest, ASecondValueTypeOfZeroAlwaysComparesWithAValue)

@@ -19,7 +19,6 @@ protected:
         game.isLoosingMedailBreakMultiplier = false;
         // Far from the player: nothing is picked up.
         scene.placePlayer(scene.ground + Ogre::Vector3(0.0f, 0.0f, 60.0f));
-        scene.definition.isOnGround = true;
     }
 
     // The item's movement in the plane over one frame, per second.

@@ -5,7 +5,9 @@
 // given their definition's outlines and settings, and reset.
 #pragma once
 
+#include "data/ItemsReader.h"
 #include "data/SampleArchive.h"
+#include "data/XmlFragment.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
 #include "world/WorldTestScene.h"
@@ -50,11 +52,14 @@ public:
         game.player = &player;
         ground = camera.playCamera->getDerivedPosition() * Ogre::Vector3(1.0f, 0.0f, 1.0f);
         placePlayer(ground + Ogre::Vector3(0.0f, 0.0f, 20.0f));
+        // The definition as the items library reads it: what the element
+        // leaves out keeps the item's own values.
+        readItem(XmlFragment(R"(<Item itemName="testItem" meshName="interro.mesh">
+            <SFX sfxStartName="none" sfxEndName="none" soundName="none"/>
+            <OBB size="4 4 0" rotation="0 0 0" isInvicible="false" isHitBox="false" offs="0 0 0"/></Item>)")
+                     .root(),
+                 definition, nullptr);
         definition.isStatic = true;
-        definition.meshName = "interro.mesh";
-        definition.soundName = "none";
-        definition.sfxStartName = definition.sfxEndName = "none";
-        definition.outlines.push_back(squareOutline());
     }
     ~ItemTestScene()
     {

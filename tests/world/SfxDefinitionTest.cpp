@@ -103,6 +103,14 @@ TEST_F(SfxDefinitionTest, ScaleTwoDoublesSizeOffsetsAndVelocitiesOnce)
     // Every emitter takes the first one's saved values.
     EXPECT_EQ(system.getEmitter(1)->getPosition(), Ogre::Vector3(2.0f, 4.0f, 6.0f));
     EXPECT_FLOAT_EQ(system.getEmitter(1)->getMaxParticleVelocity(), 12.0f);
+    // A reset puts turned and moved emitters back, the size alone.
+    system.getEmitter(1)->setDirection(Ogre::Vector3::UNIT_X);
+    system.getEmitter(1)->setPosition(Ogre::Vector3::ZERO);
+    system.setDefaultDimensions(1.0f, 1.0f);
+    effect.resetEmitters();
+    EXPECT_EQ(system.getEmitter(1)->getDirection(), system.getEmitter(0)->getDirection());
+    EXPECT_EQ(std::make_pair(system.getEmitter(1)->getPosition(), system.getDefaultWidth()),
+              std::make_pair(Ogre::Vector3(2.0f, 4.0f, 6.0f), 1.0f));
 }
 
 TEST_F(SfxDefinitionTest, BehaviourLoadsSilentAndEmitsAtTheTemplateRateWhenSwitchedOn)
