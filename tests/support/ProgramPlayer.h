@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -36,6 +37,7 @@ void writeSettings(ProgramRun& run, const std::string& library);
 
 // Writes the capture as a PPM picture into ZARNITH_RENDER_SHOTS when that is set.
 void keepShot(const WindowImage& image, const std::string& name);
+void writePicture(const WindowImage& image, const std::string& path);
 
 // A picture with something on it: many colours, none covering all of it.
 ::testing::AssertionResult hasContent(const WindowImage& image);
@@ -46,6 +48,9 @@ double differingShare(const WindowImage& a, const WindowImage& b);
 class Player {
 public:
     explicit Player(ProgramRun& run) : run(run) {}
+    // A test that failed keeps the last captures its player took, and
+    // prints where, so that a failure elsewhere can be seen without a rerun.
+    ~Player();
 
     ::testing::AssertionResult start();
     bool waitFor(const std::string& line, int seconds = 120) { return run.waitForLogLine(pid, line, seconds); }
@@ -64,7 +69,7 @@ public:
     void back();
     // The pause after a key or a screen change, stretched by the pace.
     void wait(std::chrono::milliseconds time) const;
-    WindowImage capture() const { return captureWindow(window); }
+    WindowImage capture() const;
     // Ten captures in a row that differ from the one before: play goes on.
     bool playMoves() const;
     // Two captures a moment apart that barely differ (a paused level);
@@ -88,4 +93,7 @@ public:
     pid_t pid = 0;
     unsigned long window = 0;
     Clock::time_point mainLoopTime;
+
+private:
+    mutable std::deque<WindowImage> recent;
 };
