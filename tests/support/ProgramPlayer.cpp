@@ -78,30 +78,34 @@ double differingShare(const WindowImage& a, const WindowImage& b)
     return double(differing) / double(a.pixels.size());
 }
 
-Player::~Player()
+RecentFrames::~RecentFrames()
 {
-    if (!::testing::Test::HasFailure() || recent.empty())
+    if (!::testing::Test::HasFailure() || frames.empty())
         return;
     const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test.test_suite_name()) + "." + test.name();
     std::replace(name.begin(), name.end(), '/', '-');
     const std::filesystem::path folder = std::filesystem::absolute("failed-frames");
     std::filesystem::create_directories(folder);
-    for (std::size_t i = 0; i < recent.size(); ++i) {
+    for (std::size_t i = 0; i < frames.size(); ++i) {
         const std::string path = (folder / (name + "-" + std::to_string(i + 1) + ".ppm")).string();
-        writePicture(recent[i], path);
+        writePicture(frames[i], path);
         std::cout << "kept frame: " << path << "\n";
     }
 }
 
+void RecentFrames::add(const WindowImage& image)
+{
+    constexpr std::size_t kept = 3;
+    if (frames.size() == kept)
+        frames.pop_front();
+    frames.push_back(image);
+}
+
 WindowImage Player::capture() const
 {
-    // A few of the last, the newest last.
-    constexpr std::size_t kept = 3;
     WindowImage image = captureWindow(window);
-    if (recent.size() == kept)
-        recent.pop_front();
-    recent.push_back(image);
+    recent.add(image);
     return image;
 }
 

@@ -44,13 +44,22 @@ void writePicture(const WindowImage& image, const std::string& path);
 // The share of pixels that differ, over the area both pictures cover.
 double differingShare(const WindowImage& a, const WindowImage& b);
 
+// The last few captures of a run. A test that failed keeps them as
+// pictures when they go, and prints where, so that a failure on another
+// machine can be seen without running it again.
+class RecentFrames {
+public:
+    ~RecentFrames();
+    void add(const WindowImage& image);
+
+private:
+    std::deque<WindowImage> frames;
+};
+
 // One running copy of the program and the keys a player presses.
 class Player {
 public:
     explicit Player(ProgramRun& run) : run(run) {}
-    // A test that failed keeps the last captures its player took, and
-    // prints where, so that a failure elsewhere can be seen without a rerun.
-    ~Player();
 
     ::testing::AssertionResult start();
     bool waitFor(const std::string& line, int seconds = 120) { return run.waitForLogLine(pid, line, seconds); }
@@ -95,5 +104,5 @@ public:
     Clock::time_point mainLoopTime;
 
 private:
-    mutable std::deque<WindowImage> recent;
+    mutable RecentFrames recent;
 };
