@@ -30,7 +30,24 @@ constexpr auto watchGap = std::chrono::milliseconds(100);
 
 bool waitForCount(Player& player, const std::string& line, std::size_t count, int seconds = levelSeconds)
 {
-    return eventually([&] { return occurrences(player.run.logText(), line) >= count; }, seconds);
+    return eventually([&] { return occurrences(player.run.logText(), line) >= count; }, int(seconds * player.pace));
+}
+
+// Two captures a moment apart that barely differ: a screen waiting for the
+// player, where play moves all the time.
+constexpr double stillShare = 0.01;
+
+// The continue offer's panel: its warm border and its "YES" cover a share
+// of the middle of the screen that nothing else there shows.
+bool showsContinueOffer(const WindowImage& image)
+{
+    const Ogre::ColourValue border = rgb(0xe8a06f);
+    constexpr float near = 40.0f / 255.0f;
+    std::size_t warm = 0, all = 0;
+    for (int y = image.height * 3 / 10; y < image.height * 3 / 4; ++y)
+        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all)
+            warm += colourDistance(rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]), border) < near;
+    return warm * 100 > all;
 }
 
 // The ship weaves about the middle of the screen, a step at a time, its
@@ -40,8 +57,9 @@ class Weave {
 public:
     explicit Weave(Player& player) : player(player) {}
     ~Weave() { setFiring(false); }
-    // `meanwhile` runs again and again while the ship moves.
-    void step(const std::function<void()>& meanwhile = [] {})
+    // `meanwhile` runs again and again while the ship moves. The window as
+    // the step left it.
+    const WindowImage& step(const std::function<void()>& meanwhile = [] {})
     {
         const unsigned long key = isLeft ? XK_Left : XK_Right;
         player.press(key);
@@ -51,6 +69,8 @@ public:
         player.release(key);
         isLeft = !isLeft;
         isFirstStep = false;
+        takeContinueOffer();
+        return lastLook;
     }
     void setFiring(bool isOn)
     {
@@ -60,10 +80,26 @@ public:
     }
 
 private:
+    // A ship lost on the way brings the continue offer, which holds play
+    // still until the player answers, whatever the run waits for: it is
+    // taken ("YES" is on the right), and the guns fire on as they did.
+    void takeContinueOffer()
+    {
+        WindowImage now = player.capture();
+        if (differingShare(lastLook, now) < stillShare && showsContinueOffer(now)) {
+            player.tap(XK_Right);
+            player.tap(fireKey);
+            if (isFiring)
+                player.press(fireKey);
+        }
+        lastLook = std::move(now);
+    }
+
     Player& player;
     bool isLeft = true;
     bool isFirstStep = true;
     bool isFiring = false;
+    WindowImage lastLook;
 };
 
 // Every pair of the screens differs in a good share of the window.
@@ -77,9 +113,6 @@ void expectDistinct(const std::vector<std::pair<std::string, WindowImage>>& scre
     }
 }
 
-// Two captures a moment apart that barely differ: a screen waiting for the
-// player, where play moves all the time.
-constexpr double stillShare = 0.01;
 // The score screen darkens the level behind it.
 constexpr double darkened = 0.8;
 
@@ -98,7 +131,7 @@ constexpr double fadeSettled = 1.02;
 bool waitForLevelShown(Player& player)
 {
     const Clock::time_point start = Clock::now();
-    for (double before = meanBrightness(player.capture()); secondsSince(start) < levelSeconds;) {
+    for (double before = meanBrightness(player.capture()); secondsSince(start) < levelSeconds * player.pace;) {
         sleepFor(stillGap);
         const double now = meanBrightness(player.capture());
         if (now > litScreen && now < before * fadeSettled)
@@ -106,19 +139,6 @@ bool waitForLevelShown(Player& player)
         before = now;
     }
     return false;
-}
-
-// The continue offer's panel: its warm border and its "YES" cover a share
-// of the middle of the screen that nothing else there shows.
-bool showsContinueOffer(const WindowImage& image)
-{
-    const Ogre::ColourValue border = rgb(0xe8a06f);
-    constexpr float near = 40.0f / 255.0f;
-    std::size_t warm = 0, all = 0;
-    for (int y = image.height * 3 / 10; y < image.height * 3 / 4; ++y)
-        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all)
-            warm += colourDistance(rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]), border) < near;
-    return warm * 100 > all;
 }
 
 // The name panel of the high-score entry, in its place in the middle: its
@@ -141,23 +161,12 @@ bool showsNamePanel(const WindowImage& image)
 }
 
 // Weaves, firing while play shows bright, until the condition holds (or
-// the time runs out). A continue offered on the way is taken ("YES" is on
-// the right): the run is about a level finished, whatever hits it took.
+// the time runs out).
 void weaveUntil(Weave& weave, Player& player, const std::function<bool()>& done, double brightest,
                 int seconds = levelSeconds)
 {
-    const Clock::time_point start = Clock::now();
-    WindowImage previous = player.capture();
-    while (!done() && secondsSince(start) < seconds) {
-        weave.step();
-        WindowImage now = player.capture();
-        weave.setFiring(meanBrightness(now) >= brightest);
-        if (differingShare(previous, now) < stillShare && showsContinueOffer(now)) {
-            player.tap(XK_Right);
-            player.tap(fireKey);
-        }
-        previous = std::move(now);
-    }
+    for (const Clock::time_point start = Clock::now(); !done() && secondsSince(start) < seconds * player.pace;)
+        weave.setFiring(meanBrightness(weave.step()) >= brightest);
 }
 
 // The first still capture darker than that which the screen wanted shows.
@@ -168,7 +177,7 @@ WindowImage firstStillScreen(Player& player, double brightest, int seconds = lev
 {
     const Clock::time_point start = Clock::now();
     WindowImage previous = player.capture();
-    while (secondsSince(start) < seconds) {
+    while (secondsSince(start) < seconds * player.pace) {
         sleepFor(stillGap);
         WindowImage now = player.capture();
         if (differingShare(previous, now) < stillShare && hasContent(now) && meanBrightness(now) < brightest

@@ -47,7 +47,7 @@ inline double barShare(const WindowImage& image)
 
 // Runs `step` (a move of the ship, which calls `look` again and again while
 // it lasts) until a look at the window finds the chain bar shown (or gone);
-// false when the time runs out.
+// false when the time, seconds of menu time (stretched by the pace), runs out.
 inline bool stepUntilBar(Player& player, bool isShown,
                          const std::function<void(const std::function<void()>& look)>& step, int seconds)
 {
@@ -56,7 +56,7 @@ inline bool stepUntilBar(Player& player, bool isShown,
         const double share = barShare(player.capture());
         isSeen = isSeen || (isShown ? share > barShown : share < barGone);
     };
-    for (const Clock::time_point start = Clock::now(); !isSeen && secondsSince(start) < seconds;)
+    for (const Clock::time_point start = Clock::now(); !isSeen && secondsSince(start) < seconds * player.pace;)
         step(look);
     return isSeen;
 }
@@ -81,7 +81,7 @@ inline double pressUntilLockHeard(Player& player, const std::string& recording, 
                                   double audible, double heard, int seconds)
 {
     double share = 0.0;
-    for (const Clock::time_point start = Clock::now(); share <= heard && secondsSince(start) < seconds;) {
+    for (const Clock::time_point start = Clock::now(); share <= heard && secondsSince(start) < seconds * player.pace;) {
         const std::uintmax_t from = soundrecording::writtenBytes(recording);
         player.press(lockKey);
         step();

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <regex>
 #include <thread>
@@ -14,15 +16,18 @@ const std::string windowTitle = sampleWindowTitle;
 
 } // namespace
 
-void keepShot(const WindowImage& image, const std::string& name)
+void writePicture(const WindowImage& image, const std::string& path)
 {
-    const char* folder = std::getenv("ZARNITH_RENDER_SHOTS");
-    if (!folder)
-        return;
-    std::ofstream out(std::string(folder) + "/" + name + ".ppm", std::ios::binary);
+    std::ofstream out(path, std::ios::binary);
     out << "P6\n" << image.width << " " << image.height << "\n255\n";
     for (const std::uint32_t pixel : image.pixels)
         out.put(static_cast<char>(pixel >> 16)).put(static_cast<char>(pixel >> 8)).put(static_cast<char>(pixel));
+}
+
+void keepShot(const WindowImage& image, const std::string& name)
+{
+    if (const char* folder = std::getenv("ZARNITH_RENDER_SHOTS"))
+        writePicture(image, std::string(folder) + "/" + name + ".ppm");
 }
 
 const std::string settingsPath = "share/Zarnith/zarnith/config.ini";
@@ -71,6 +76,37 @@ double differingShare(const WindowImage& a, const WindowImage& b)
     for (std::size_t i = 0; i < a.pixels.size(); ++i)
         differing += a.pixels[i] != b.pixels[i];
     return double(differing) / double(a.pixels.size());
+}
+
+RecentFrames::~RecentFrames()
+{
+    if (!::testing::Test::HasFailure() || frames.empty())
+        return;
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test.test_suite_name()) + "." + test.name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    const std::filesystem::path folder = std::filesystem::absolute("failed-frames");
+    std::filesystem::create_directories(folder);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const std::string path = (folder / (name + "-" + std::to_string(i + 1) + ".ppm")).string();
+        writePicture(frames[i], path);
+        std::cout << "kept frame: " << path << "\n";
+    }
+}
+
+void RecentFrames::add(const WindowImage& image)
+{
+    constexpr std::size_t kept = 3;
+    if (frames.size() == kept)
+        frames.pop_front();
+    frames.push_back(image);
+}
+
+WindowImage Player::capture() const
+{
+    WindowImage image = captureWindow(window);
+    recent.add(image);
+    return image;
 }
 
 ::testing::AssertionResult Player::start()

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -36,11 +37,24 @@ void writeSettings(ProgramRun& run, const std::string& library);
 
 // Writes the capture as a PPM picture into ZARNITH_RENDER_SHOTS when that is set.
 void keepShot(const WindowImage& image, const std::string& name);
+void writePicture(const WindowImage& image, const std::string& path);
 
 // A picture with something on it: many colours, none covering all of it.
 ::testing::AssertionResult hasContent(const WindowImage& image);
 // The share of pixels that differ, over the area both pictures cover.
 double differingShare(const WindowImage& a, const WindowImage& b);
+
+// The last few captures of a run. A test that failed keeps them as
+// pictures when they go, and prints where, so that a failure on another
+// machine can be seen without running it again.
+class RecentFrames {
+public:
+    ~RecentFrames();
+    void add(const WindowImage& image);
+
+private:
+    std::deque<WindowImage> frames;
+};
 
 // One running copy of the program and the keys a player presses.
 class Player {
@@ -64,7 +78,7 @@ public:
     void back();
     // The pause after a key or a screen change, stretched by the pace.
     void wait(std::chrono::milliseconds time) const;
-    WindowImage capture() const { return captureWindow(window); }
+    WindowImage capture() const;
     // Ten captures in a row that differ from the one before: play goes on.
     bool playMoves() const;
     // Two captures a moment apart that barely differ (a paused level);
@@ -88,4 +102,7 @@ public:
     pid_t pid = 0;
     unsigned long window = 0;
     Clock::time_point mainLoopTime;
+
+private:
+    mutable RecentFrames recent;
 };
