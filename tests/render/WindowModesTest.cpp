@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameState.h"
+#include "play/playStateInputRules.h"
 
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
@@ -232,6 +233,18 @@ TEST_F(WindowModes, AResizeByThePlayerReachesTheRenderWindowBeforeTheState)
         manager.renderWindow = nullptr;
     }
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
+TEST_F(WindowModes, TheStartMenuKeepsANarrowPortraitWindowWherePlayStoresItsFloor)
+{
+    game.isPortrait = true;
+    SDL_SetWindowSize(sdlWindow, 600, 800);
+    keepWindowSize(game, false);
+    EXPECT_EQ(game.width, 600);
+    EXPECT_EQ(game.height, 800);
+    keepWindowSize(game, true);
+    EXPECT_EQ(game.width, 1280);
+    game.isPortrait = false;
 }
 
 TEST_F(WindowModes, TheAspectRatioIsTheWindowsUnlessTheGameFixesIt)
