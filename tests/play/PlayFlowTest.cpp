@@ -42,10 +42,8 @@ protected:
         return shot;
     }
 
-    // The mode the Game is in after a frame of play and `frames` frames of
-    // the flow from `mode` on. The level's end comes as an end-of-level
-    // trigger brings it, with the trigger's message and score flags; every
-    // other mode as the Game is asked for it.
+    // The mode after a frame of play and `frames` frames from `mode` on: the
+    // level's end as its trigger brings it, other modes as the Game is asked.
     int frameFrom(int mode, int frames = 1, bool showMessage = true, bool showScores = true)
     {
         game.setGameState(gameModePlaying);
