@@ -16,7 +16,7 @@ const char* const panelName = "PanelCONT";
 const char* const overlayName = "OverlayBGCONT";
 constexpr unsigned short panelZOrder = 648;
 constexpr unsigned short textZOrder = 649;
-// NO is drawn above the other texts.
+// NO is built above the other texts.
 constexpr unsigned short noZOrder = 650;
 // Entry text size in points per unit of the game's HUD font size factor.
 constexpr float entryFontPoints = 20.0f;
@@ -80,7 +80,6 @@ std::unique_ptr<menuButton> ContinueMenu::makeEntry(const std::string& name, con
     entry->slideDuration = slideDuration;
     entry->fontSize = game->globalHUDFontSizeFactor * entryFontPoints * sizeFactor;
     entry->build(nullptr);
-    // Kept by the text itself, so a text made again stands at the same depth.
     entry->labelText->zOrder = zOrder;
     if (entry->labelText->overlay)
         entry->labelText->overlay->setZOrder(zOrder);
@@ -97,10 +96,13 @@ std::vector<menuButton*> ContinueMenu::allEntries() const
     return all;
 }
 
+// Made again by the level's build, every text stands at the texts' depth,
+// NO with the others.
 void ContinueMenu::remakeTexts()
 {
     for (menuButton* entry : allEntries()) {
         OverlayWidget& text = *entry->labelText;
+        text.zOrder = textZOrder;
         text.create();
         text.updateCharHeight();
     }

@@ -40,7 +40,7 @@ public:
     // Carries out the choice.
     void validate();
     // The entries' texts made again on overlays of their own, as the level
-    // build does for every screen's texts, each at the depth it was built at.
+    // build does for every screen's texts, all at the texts' depth.
     void remakeTexts();
 
     // Seconds since the offer, then since the panel came up.

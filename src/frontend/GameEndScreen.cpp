@@ -211,11 +211,11 @@ void GameEndScreen::beginMessage()
     if (isSkipped(message, mode)) {
         phase = phaseLeaving;
         duration = 0.0f;
-        return;
-    }
-    if (message.isBlackBackground)
+    } else if (message.isBlackBackground) {
         game->startBackgroundFadeOut(backgroundFadeSeconds);
-    if (!message.music.empty())
+    }
+    // A game over without its picture still plays its music.
+    if (!message.music.empty() && message.display != displayNone)
         queueMusic(message.music, musicVolume, musicFadeInSeconds, false);
 }
 

@@ -75,13 +75,13 @@ float pictureRatio(const Ogre::OverlayContainer& panel)
 
 bool isGamePicture(const std::string& name) { return !name.empty() && name != "none"; }
 
-// The logos' materials come from the scripts, whose resource group removes
-// them itself when it is cleared (removing them here would make that fail):
-// leaving the splashes frees their pictures instead.
-void unloadScriptMaterial(const char* name)
+// The logos' materials come from the scripts; they are shown once, so
+// leaving the splashes removes them with their pictures. Their resource
+// group, cleared later, passes over materials already removed.
+void removeScriptMaterial(const char* name)
 {
     if (const Ogre::MaterialPtr material = findMaterial(name))
-        material->unload();
+        Ogre::MaterialManager::getSingleton().remove(material);
 }
 
 } // namespace
@@ -168,8 +168,8 @@ void introState::loadSplashPicture(const std::string& name)
 
 void introState::destroyPictures()
 {
-    unloadScriptMaterial(makerMaterial);
-    unloadScriptMaterial(productMaterial);
+    removeScriptMaterial(makerMaterial);
+    removeScriptMaterial(productMaterial);
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
     for (Ogre::Overlay** overlay : {&firstOverlay, &secondOverlay}) {
         if (*overlay)

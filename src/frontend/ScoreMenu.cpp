@@ -25,6 +25,7 @@ const char* const overlayName = "OverlayBGSCORES";
 const char* const materialPrefix = "score_";
 const char* const defaultPanelMaterial = "defaultPicture";
 constexpr std::uint16_t lineZOrder = 650;
+constexpr std::uint16_t rebuiltZOrder = 649;
 // The lines stand centred on their place: shifted up by half their height.
 constexpr unsigned lineVerticalMode = 0;
 constexpr std::uint16_t panelZOrder = 648;
@@ -51,7 +52,6 @@ std::unique_ptr<menuButton> makeLine(const char* name, float fontSize, const Gam
     line->fontSize = fontSize * game.globalHUDFontSizeFactor;
     line->build(owner);
     line->setZOrder(lineZOrder - menuButton::baseZOrder);
-    // Kept by the text itself, so a text made again stands the same way.
     line->labelText->zOrder = lineZOrder;
     line->labelText->verticalAlignment = lineVerticalMode;
     line->labelText->updateCharHeight();
@@ -234,11 +234,15 @@ bool ScoreMenu::isGameplayLevel() const
     return entry >= game->levels.size() || !game->levels[entry] || game->levels[entry]->isGameplayLevel;
 }
 
+// The level's build makes the three titles and the level's number again,
+// at the in-game screens' depth below the lines as built; the total's
+// number keeps its text.
 void ScoreMenu::rebuildTexts()
 {
-    for (menuButton* line : lines()) {
+    for (menuButton* line : {titleEntry.get(), levelTitleEntry.get(), totalTitleEntry.get(), levelScoreEntry.get()}) {
         if (!line || !line->labelText)
             continue;
+        line->labelText->zOrder = rebuiltZOrder;
         line->labelText->create();
         line->labelText->setVisible(false);
     }

@@ -42,10 +42,11 @@ public:
     // Shows the screen from its start, or hides it.
     void refresh(bool show);
     void updateAlpha(float alpha);
-    // The texts made again on their overlays, at the depth they were built at.
+    // The titles and the level's number made again on their overlays, at
+    // the in-game screens' depth (the level's build does this).
     void rebuildTexts();
     // True on the frame the screen hands the play flow on.
-    bool update(double dt);
+    bool update(double realDt);
     // Points a frame of dt seconds adds at speed 1 while counting towards
     // the score: a hundredth of it per 16 ms, never less than 1.
     static float countStepFor(std::int64_t score, double dt);

@@ -53,9 +53,11 @@ float ScoreMenu::countStepFor(std::int64_t score, double dt)
     return static_cast<float>(std::max(step, 1.0));
 }
 
-bool ScoreMenu::update(double dt)
+bool ScoreMenu::update(double realDt)
 {
-    dt = std::min(dt, longestFrame);
+    // The counts and phases step at most a short frame at a time; the
+    // screen's time limit is kept in real seconds, whatever the frame rate.
+    const double dt = std::min(realDt, longestFrame);
     game->pollGamepads();
     const float speed = isSkipHeld(*game) ? skipSpeed : 1.0f;
     if (!game->isEndOfLevelShowScoreScreen) {
@@ -63,7 +65,7 @@ bool ScoreMenu::update(double dt)
         phase = phaseFadeOut;
     }
     timer += speed * static_cast<float>(dt);
-    totalTime += static_cast<float>(dt);
+    totalTime += static_cast<float>(std::max(realDt, 0.0));
     switch (phase) {
     case phaseFadeIn:
         updateAlpha(timer < fadeInSeconds ? 2.0f * timer : 1.0f);

@@ -46,7 +46,8 @@ void startMenuState::windowClosed(bool) { Game::getSingletonPtr()->setGameState(
 
 void startMenuState::windowResized()
 {
-    keepWindowSize(*game);
+    keepWindowSize(*game, false);
+    renderFrame();
     if (renderWindow)
         renderWindow->update();
     refreshOptionTexts();

@@ -102,6 +102,8 @@ public:
     void updateSelection();
     void updateEntries(double dt);
     void layoutBackground();
+    // One frame drawn at once, when there is a renderer to draw it.
+    void renderFrame();
 
     // Option values and control binding: the entries show the Game's
     // current settings, and the control screens bind keys and pad buttons.

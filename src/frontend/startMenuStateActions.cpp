@@ -56,12 +56,6 @@ bool chosenResolution(startMenuState& menu, unsigned& width, unsigned& height)
                           height);
 }
 
-void renderFrame(Ogre::Root* root)
-{
-    if (root && root->getRenderSystem())
-        root->renderOneFrame();
-}
-
 } // namespace
 
 void startMenuState::validate()
@@ -151,7 +145,8 @@ void startMenuState::enterPlay()
     stopMusic();
     if (game->hud)
         game->hud->showLoading();
-    renderFrame(root);
+    renderFrame();
+    game->isNewGame = true;
     game->resetGame();
     game->levelName = firstLevel;
     GameManager::getSingleton().changeState(playState::getInstance());
@@ -186,7 +181,7 @@ void startMenuState::applyGraphics()
         getOptionValue(videoScreenName, "SHADOWS") != 0 ? highShadowTextureSize : lowShadowTextureSize;
     if (game->isPortrait != wasPortrait && game->sdlWindow)
         SDL_SetWindowPosition(game->sdlWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    renderFrame(root);
+    renderFrame();
     refreshOptionTexts();
     layoutBackground();
     updateSelection();

@@ -6,6 +6,7 @@
 #include "app/Interpolation.h"
 #include "app/OverlayWidget.h"
 #include "core/Game.h"
+#include "frontend/controlBindings.h"
 
 #include <OgreRenderWindow.h>
 #include <OgreViewport.h>
@@ -35,9 +36,12 @@ constexpr std::int32_t shownFullScreenMode = 2;
 float smoothStep(float u) { return (3.0f - 2.0f * u) * u * u; }
 
 // The text an entry shows as its value, empty when it shows none or when
-// the control screens write it (key and button names).
-std::string valueTextOf(const menuButton& entry)
+// the keyboard screen writes it (key names). A pad button shows its name
+// where it has one.
+std::string valueTextOf(const menuButton& entry, bool isKeyboardScreen)
 {
+    if (entry.type == menuKeyCode && !isKeyboardScreen)
+        return padButtonText(entry.choiceIndex);
     if (entry.type == menuSpinnerChoice)
         return std::to_string(entry.choiceIndex);
     if (entry.type == menuLeftRightChoice && !entry.choices.empty()) {
@@ -85,7 +89,7 @@ void startMenuState::layoutScreen(const std::string& name, startMenuScreen& scre
         entry->scroll = Ogre::Vector2(entry->text == pressStartText ? 0.0f : centre.x * ratio, centre.y);
         const float size = charSizeOf(*entry);
         height += gap * size + size;
-        const std::string value = valueTextOf(*entry);
+        const std::string value = valueTextOf(*entry, name == keyboardScreenName);
         if (entry->valueText && !value.empty())
             entry->valueText->setText(value);
         entry->updateTexts();

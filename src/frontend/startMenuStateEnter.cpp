@@ -62,12 +62,6 @@ void hideDebugElement()
         overlays.getOverlayElement(debugElementName)->hide();
 }
 
-void renderFrame(Ogre::Root* root)
-{
-    if (root && root->getRenderSystem())
-        root->renderOneFrame();
-}
-
 } // namespace
 
 void startMenuState::enter(Ogre::RenderWindow* window)
@@ -88,7 +82,7 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     createScene();
     highScores = std::make_unique<HighScoreMenu>();
     highScores->create(nullptr, nullptr);
-    renderFrame(root);
+    renderFrame();
     buildScreens(readLevelShadows(*game));
     createBackground();
     hideDebugElement();
@@ -245,4 +239,10 @@ void startMenuState::exit()
     Ogre::TextureManager::getSingleton().unloadUnreferencedResources();
     Ogre::GpuProgramManager::getSingleton().unloadUnreferencedResources();
     releaseMusic();
+}
+
+void startMenuState::renderFrame()
+{
+    if (root && root->getRenderSystem())
+        root->renderOneFrame();
 }

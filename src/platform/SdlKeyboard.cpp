@@ -66,6 +66,15 @@ void SdlKeyboard::capture()
         dispatch(key);
 }
 
+void SdlKeyboard::settle()
+{
+    for (const PendingKey& pending : mPending)
+        mKeyStates[pending.key] = pending.pressed ? 1 : 0;
+    mPending.clear();
+    mAwaitingText = false;
+    updateModifiers();
+}
+
 std::size_t SdlKeyboard::dueCount() const
 {
     // The frames read what is held, not what happened: a key that went down

@@ -27,6 +27,9 @@ public:
     void copyKeyStates(char keys[256]) const override;
     void setBuffered(bool buffered) override;
     void capture() override;
+    // Every queued change reaches the key states at once and none reaches
+    // the listener: the presses belong to a time already past.
+    void settle();
     OIS::Interface* queryInterface(OIS::Interface::IType type) override;
     void _initialize() override;
 

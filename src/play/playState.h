@@ -258,6 +258,10 @@ private:
     void createPhysicsWorld();
     void destroyPhysicsWorld();
     void createLevel();
+    // Keys pressed on the screens before the level, or while it loaded,
+    // are held as they are now; none of those presses reaches the level
+    // (a pause key from the stage scores would pause it).
+    void settleEarlierKeys();
     void buildLevel();
     void destroyLevelObjects();
     void clearScene();

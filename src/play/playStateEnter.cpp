@@ -9,6 +9,7 @@
 #include "combat/bulletDefinition.h"
 #include "combat/bulletSpriteBatch.h"
 #include "core/Game.h"
+#include "core/GameManager.h"
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
@@ -20,6 +21,7 @@
 #include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
+#include "platform/SdlKeyboard.h"
 #include "world/GameCamera.h"
 #include "world/sfxManager.h"
 
@@ -79,6 +81,15 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
     pauseMenu->create(this);
     backgroundViewport->update();
     startLevel();
+    settleEarlierKeys();
+}
+
+void playState::settleEarlierKeys()
+{
+    if (GameManager* manager = GameManager::getSingletonPtr())
+        manager->pumpSdlEvents();
+    if (auto* keys = dynamic_cast<platform::SdlKeyboard*>(keyboard))
+        keys->settle();
 }
 
 void playState::createLevel()

@@ -80,7 +80,7 @@ void playState::windowResized()
     const bool isFormatted = game.screenRatio != 0;
     if (isFormatted && backgroundViewport)
         backgroundViewport->setAutoUpdated(true);
-    keepWindowSize(game);
+    keepWindowSize(game, true);
     if (game.hud) {
         game.hud->layout();
         game.hud->setBackground(game.level ? game.level->backgroundGameName : std::string());

@@ -32,9 +32,7 @@ bool isKeyHeld(const Game& game, OIS::KeyCode key) { return game.keyboard && gam
 
 bool isPauseMenuOpen(const PauseMenu* menu) { return menu && menu->isOpen; }
 
-// The window keeps play's smallest size; a window that is not full-screen
-// gives the Game its size, never below that.
-void keepWindowSize(Game& game)
+void keepWindowSize(Game& game, bool isFloored)
 {
     if (!game.sdlWindow)
         return;
@@ -47,6 +45,6 @@ void keepWindowSize(Game& game)
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(game.sdlWindow, &width, &height);
-    game.width = game.appliedWidth = std::max(width, minimumWindowWidth);
-    game.height = game.appliedHeight = std::max(height, minimumWindowHeight);
+    game.width = game.appliedWidth = isFloored ? std::max(width, minimumWindowWidth) : width;
+    game.height = game.appliedHeight = isFloored ? std::max(height, minimumWindowHeight) : height;
 }

@@ -18,8 +18,9 @@ constexpr int minimumWindowWidth = 1280;
 constexpr int minimumPortraitWindowWidth = 540;
 constexpr int minimumWindowHeight = 720;
 // The window keeps that smallest size; a window that is not full-screen
-// gives the Game its size, never below it. Play and the start menu share it.
-void keepWindowSize(Game& game);
+// gives the Game its size. Play stores it never below that size
+// (`isFloored`); the start menu stores the window's own, a portrait one too.
+void keepWindowSize(Game& game, bool isFloored);
 
 // Pausing is for normal play, and only in levels that allow it.
 bool isPauseAllowed(const Game& game);

@@ -2,6 +2,7 @@
 // long each end mode keeps the screen, and which modes it requests after.
 #include "frontend/GameEndScreen.h"
 
+#include "app/AudioState.h"
 #include "app/OverlayWidget.h"
 #include "core/Game.h"
 #include "core/GameMode.h"
@@ -98,6 +99,8 @@ TEST_F(GameEndScreenTest, EachEndModeHoldsItsMessageThenRequestsTheNextMode)
         game.isEndOfLevelShowMessage = c.showMessage;
         game.isEndOfLevelShowScoreScreen = c.showScores;
         game.isEndOfLevelShowHighScoreScreen = false;
+        game.gameOverMusic = game.gameWonMusic = game.gameCompleteMusic = "end.ogg";
+        audio().queuedName.clear();
         GameEndScreen screen;
         screen.init();
         const double seconds = runUntilHandedOn(screen, c.mode);
@@ -106,7 +109,10 @@ TEST_F(GameEndScreenTest, EachEndModeHoldsItsMessageThenRequestsTheNextMode)
         EXPECT_LE(seconds, c.seconds + 3 * screenStep);
         EXPECT_EQ(game.levelIndex, c.levelIndex);
         EXPECT_EQ(screen.phase, GameEndScreen::phaseWaiting);
+        // Every message shown, even a picture missing, plays its music.
+        EXPECT_EQ(audio().queuedName, c.showMessage && c.display != 0 ? "end.ogg" : "");
     }
+    audio().queuedName.clear();
 }
 
 TEST_F(GameEndScreenTest, OnlyTheShownMessageComesOnScreenAndZoomsIn)

@@ -147,6 +147,11 @@ TEST_F(ScoreMenuTest, LongFramesCountAsSixteenMilliseconds)
     }
     EXPECT_EQ(frames, 63);
     EXPECT_EQ(menu.phase, ScoreMenu::phaseLevelCount);
+    // At 25 frames a second the counts would take 21 s; the screen ends 10 s after it opened.
+    double seconds = frames * 0.1;
+    while (!menu.update(0.04) && seconds < 30.0)
+        seconds += 0.04;
+    EXPECT_NEAR(seconds, 10.0, 0.05);
 }
 
 } // namespace

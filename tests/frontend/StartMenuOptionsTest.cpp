@@ -291,6 +291,8 @@ TEST_F(StartMenuOptions, AControllerScreenOfNineEntriesGainsFourButtonsAndOneOfT
         menu.selectedIndex = c.bound;
         menu.controllerButtonDown(leftTriggerButton);
         EXPECT_EQ(shown(), c.afterBinding) << c.name;
+        menu.updateSelection(); // the layout names start and select too: LT, not 100
+        EXPECT_EQ(shown().find("=100"), std::string::npos) << c.name;
         menu.destroyScreens();
         gametest::cleanGame();
     }

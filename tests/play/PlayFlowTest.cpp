@@ -10,6 +10,8 @@
 #include "play/playState.h"
 #include "world/GameCamera.h"
 #include "world/Obb.h"
+#include "world/Trigger.h"
+#include "world/TriggerKinds.h"
 
 #include <OgreSceneNode.h>
 
@@ -40,14 +42,27 @@ protected:
         return shot;
     }
 
-    // The mode the Game is in after one frame of the flow that sees `mode`
-    // as new.
-    int frameFrom(int mode)
+    // The mode after a frame of play and `frames` frames from `mode` on: the
+    // level's end as its trigger brings it, other modes as the Game is asked.
+    int frameFrom(int mode, int frames = 1, bool showMessage = true, bool showScores = true)
     {
-        game.gameMode = mode;
-        state.updatePlayFlow(0.25);
+        game.setGameState(gameModePlaying);
+        state.updatePlayFlow(frameSeconds);
+        if (mode == gameModeLevelComplete) {
+            Trigger end("TriggerEnd");
+            end.type = triggerEndOfLevel;
+            end.isEndOfLevelShowMessage = showMessage;
+            end.isEndOfLevelShowScoreScreen = showScores;
+            end.activate();
+        } else {
+            game.setGameState(mode);
+        }
+        for (int frame = 0; frame < frames; ++frame)
+            state.updatePlayFlow(frameSeconds);
         return game.gameMode;
     }
+
+    static constexpr double frameSeconds = 0.25;
 
     ShotFlightScene scene;
     Game& game = scene.game;
@@ -59,34 +74,30 @@ TEST_F(PlayFlow, OneFrameFromEachMode)
 {
     struct Case {
         int mode;
-        float modeTimer;
+        int frames;
         bool showMessage;
         bool showScores;
         int expected;
     };
     const Case cases[] = {
-        {gameModePlaying, 0.0f, false, false, gameModePlaying},
+        {gameModePlaying, 1, false, false, gameModePlaying},
         // Dying lasts the player's timeBeforeRestart (1 s), counted by frames.
-        {gameModePlayerDying, 0.0f, false, false, gameModePlayerDying},
-        {gameModePlayerDying, 0.8f, false, false, gameModeRespawn},
+        {gameModePlayerDying, 4, false, false, gameModePlayerDying},
+        {gameModePlayerDying, 5, false, false, gameModeRespawn},
         // The player comes back in the very frame that sees the mode.
-        {gameModeRespawn, 0.0f, false, false, gameModePlaying},
-        {gameModeContinueAccepted, 0.0f, false, false, gameModePlaying},
+        {gameModeRespawn, 1, false, false, gameModePlaying},
+        {gameModeContinueAccepted, 1, false, false, gameModePlaying},
         // The message screen chooses the next mode itself.
-        {gameModeLevelComplete, 0.0f, true, true, gameModeLevelComplete},
-        {gameModeLevelComplete, 0.0f, false, true, gameModeLevelScores},
-        {gameModeLevelComplete, 0.0f, false, false, gameModeNextLevel},
-        {gameModeGameOver, 0.0f, false, false, gameModeGameOver},
+        {gameModeLevelComplete, 1, true, true, gameModeLevelComplete},
+        {gameModeLevelComplete, 1, false, true, gameModeLevelScores},
+        {gameModeLevelComplete, 1, false, false, gameModeNextLevel},
+        {gameModeGameOver, 1, false, false, gameModeGameOver},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        state.lastGameMode = -1;
-        game.modeTimer = c.modeTimer;
-        game.isEndOfLevelShowMessage = c.showMessage;
-        game.isEndOfLevelShowScoreScreen = c.showScores;
         game.enemyFirePause = 0.0f;
         game.fadeState = 0;
-        EXPECT_EQ(frameFrom(c.mode), c.expected);
+        EXPECT_EQ(frameFrom(c.mode, c.frames, c.showMessage, c.showScores), c.expected);
         if (c.mode == gameModeRespawn || c.mode == gameModeContinueAccepted) {
             EXPECT_EQ(game.enemyFirePause, player.timeBeforeEnemiesCanShoot);
         }
@@ -103,7 +114,7 @@ TEST_F(PlayFlow, TheEndOfPlayEndsEveryShotOnceAndStopsTheCountUp)
     bullet* own = fire(true);
     game.totalScore = 12345;
     game.displayedScore = 100;
-    game.gameMode = gameModeGameOver;
+    game.setGameState(gameModeGameOver);
     state.updatePlayFlow(0.25);
     EXPECT_EQ(armoured->state, bullet::stateDying);
     EXPECT_EQ(plain->state, bullet::stateDying);
@@ -130,7 +141,6 @@ TEST_F(PlayFlow, ARespawnSparesTheShotsThatCannotBeCancelled)
 
     player.isRestartCancelBullets = 0;
     bullet* kept = fire(false);
-    state.lastGameMode = -1;
     frameFrom(gameModeRespawn);
     EXPECT_EQ(kept->state, bullet::stateFlying);
 }
@@ -180,7 +190,6 @@ TEST_F(PlayFlow, ARespawnReturnsToTheCheckpointAsTheGameAsks)
         camera.shakeTime = 2.0f;
         game.checkPointOnlyWithContinue = c.onlyWithContinue;
         game.checkPointKillEnemies = c.killEnemies;
-        state.lastGameMode = -1;
         EXPECT_EQ(frameFrom(c.mode), gameModePlaying);
         EXPECT_EQ(camera.shakeTime, 0.0f);
         EXPECT_EQ(camera.headNode->getPosition() == checkpoint, c.taken);

@@ -86,7 +86,7 @@ protected:
         if (!manager)
             return;
         samplegame::unload(game, manager, outside);
-        game.isEndOfLevelShowMessage = false;
+        game.isEndOfLevelShowMessage = true;
         game.isStartMenuPresent = false;
         scene.reset();
     }
@@ -166,12 +166,13 @@ TEST_F(EndScreens, ALevelWonThenTheGameLost)
     scene->keepFrame("EndScreens-stage-scores");
     EXPECT_TRUE(scores.overlay->isVisible());
     EXPECT_EQ(scores.totalScoreEntry->label, formatThousands("56780", game.scoreFormating));
-    // Made again by the level's build, the lines keep their depth and stand
-    // centred on their places.
+    // The level's build made the titles and the level's number again, below
+    // the total's number; all stand centred on their places.
     for (const menuButton* line : {scores.titleEntry.get(), scores.levelTitleEntry.get(),
                                    scores.levelScoreEntry.get(), scores.totalTitleEntry.get(),
                                    scores.totalScoreEntry.get()}) {
-        EXPECT_EQ(line->labelText->overlay->getZOrder(), 650) << line->text;
+        EXPECT_EQ(line->labelText->overlay->getZOrder(), line == scores.totalScoreEntry.get() ? 650 : 649)
+            << line->text;
         EXPECT_EQ(line->labelText->verticalAlignment, 0u) << line->text;
     }
     EXPECT_GT(middleSpread(*scene), 0.4f) << "the scores' digits on the panel";

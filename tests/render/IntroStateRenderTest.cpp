@@ -9,6 +9,7 @@
 #include "app/OverlayWidget.h"
 #include "core/Game.h"
 #include "core/GameManager.h"
+#include "core/materials/MaterialLookup.h"
 #include "frontend/IntroState.h"
 #include "frontend/StartMenuState.h"
 
@@ -111,6 +112,9 @@ TEST_F(IntroStateRender, TheStartMenuBeginsWhenThePicturesHaveShownOrTheKeyShort
         game.keyHeld = false;
         manager->changeState(&elsewhere);
     }
+    // Leaving the splashes removed the logos' materials.
+    EXPECT_FALSE(findMaterial("SplashScreens/logoTessar"));
+    EXPECT_FALSE(findMaterial("SplashScreens/logoZN"));
 }
 
 TEST_F(IntroStateRender, AMissingGamePictureShowsTheStandInThenTheLogoShowsAcrossTheWindow)

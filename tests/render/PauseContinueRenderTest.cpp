@@ -12,7 +12,9 @@
 #include "core/GameMode.h"
 #include "core/GameState.h"
 #include "data/GameFileReader.h"
+#include "app/OverlayWidget.h"
 #include "frontend/ContinueMenu.h"
+#include "frontend/GameEndScreen.h"
 #include "frontend/PauseMenu.h"
 #include "platform/SdlEvents.h"
 #include "platform/SdlKeyboard.h"
@@ -95,10 +97,9 @@ void PauseContinue::expectContinueOfferedAndRefused()
     EXPECT_EQ(timeFactor(), 0.0f);
     EXPECT_EQ(offer.continuesNumberEntry->labelText->text, std::to_string(continuesLeft));
     EXPECT_EQ(offer.yesEntry->isSelected, 1u);
-    // The level's build made the texts again, each at its own depth: NO above.
-    EXPECT_EQ(offer.noEntry->labelText->overlay->getZOrder(), 650);
-    for (const menuButton* text : {offer.yesEntry.get(), offer.playAgainEntry.get(), offer.continuesEntry.get(),
-                                   offer.continuesNumberEntry.get()})
+    // The level's build made the five texts again, NO too, at one depth.
+    for (const menuButton* text : {offer.noEntry.get(), offer.yesEntry.get(), offer.playAgainEntry.get(),
+                                   offer.continuesEntry.get(), offer.continuesNumberEntry.get()})
         EXPECT_EQ(text->labelText->overlay->getZOrder(), 649) << text->text;
     // The texts' slide ends with the panel's.
     runFrame();
@@ -109,11 +110,14 @@ void PauseContinue::expectContinueOfferedAndRefused()
     EXPECT_EQ(offer.choice, ContinueMenu::choiceNo);
     tap(SDL_SCANCODE_X);
     EXPECT_FALSE(isOverlayShown("OverlayBGCONT"));
-    // Game over, and without a message asked for, straight on to its scores.
-    const auto isGameOver = [](int mode) { return mode == gameModeGameOver || mode == gameModeGameOverScores; };
-    EXPECT_TRUE(isGameOver(game.gameMode)) << game.gameMode;
+    // Lost in the first level, before any level's end: the game-over
+    // message all the same, then its scores.
+    EXPECT_EQ(game.gameMode, gameModeGameOver);
     EXPECT_EQ(game.currentContinues, continuesLeft);
-    EXPECT_TRUE(isGameOver(play.lastGameMode)) << "the play flow has moved on";
+    const OverlayWidget& gameOver = *play.endScreen->gameOverWidget;
+    ASSERT_TRUE(runUntil([&] { return gameOver.overlay && gameOver.overlay->isVisible(); }));
+    EXPECT_EQ(play.endScreen->phase, GameEndScreen::phaseShown);
+    ASSERT_TRUE(runUntil([&] { return game.gameMode == gameModeGameOverScores; }));
 }
 
 TEST_F(PauseContinue, PauseThenContinueThenTheLastLifeAndNoMoreContinue)

@@ -205,6 +205,13 @@ TEST_F(PlayFlow, PausingSoundsWithoutTheMenuAndARestartEndsScriptedControl)
     EXPECT_EQ(namedItems(), 0);
     tap(SDL_SCANCODE_P);
     EXPECT_TRUE(game.isPaused) << "the ship's pause key works after the restart";
+    // A pause key from the stage scores, taken once the next level has loaded, does not pause it.
+    keyboard->queueKey(sdlEvents::keyDown(SDL_SCANCODE_P).key);
+    keyboard->queueKey(sdlEvents::keyUp(SDL_SCANCODE_P).key);
+    manager->changeState(&play);
+    runFrame();
+    runFrame();
+    EXPECT_FALSE(game.isPaused);
 }
 
 // The second level draws its ground layer, which holds its effects, above

@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "core/GameManager.h"
 #include "core/GameState.h"
+#include "play/playStateInputRules.h"
 
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
@@ -66,6 +67,7 @@ protected:
         game.sdlWindow = nullptr;
         game.renderWindow = savedRenderWindow;
         game.fullscreen = 0;
+        game.isPortrait = false;
     }
 
     Ogre::NameValuePairList parameters() const
@@ -232,6 +234,16 @@ TEST_F(WindowModes, AResizeByThePlayerReachesTheRenderWindowBeforeTheState)
         manager.renderWindow = nullptr;
     }
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
+TEST_F(WindowModes, TheStartMenuKeepsANarrowPortraitWindowWherePlayStoresItsFloor)
+{
+    game.isPortrait = true;
+    SDL_SetWindowSize(sdlWindow, 600, 800);
+    keepWindowSize(game, false);
+    EXPECT_EQ(game.width, 600);
+    keepWindowSize(game, true);
+    EXPECT_EQ(game.width, 1280);
 }
 
 TEST_F(WindowModes, TheAspectRatioIsTheWindowsUnlessTheGameFixesIt)
