@@ -616,10 +616,9 @@ public:
     std::string nextLevelName;
     // How the level that ends goes on, set by the end-of-level trigger: the
     // level-complete message, the score screen and the high-score screen are
-    // shown while set; the last level ends the game. Before any level's end
-    // they stand as an end-of-level trigger's own defaults: a game lost in
-    // its first level shows its game-over message and scores.
-    bool isEndOfLevelShowMessage = true;
+    // shown while set; the last level ends the game. No message is asked for
+    // before a level's end has asked: not even a game over shows one.
+    bool isEndOfLevelShowMessage = false;
     bool isEndOfLevelShowScoreScreen = true;
     bool isEndOfLevelShowHighScoreScreen = true;
     bool isLastLevel = false;

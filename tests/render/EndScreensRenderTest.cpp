@@ -86,7 +86,7 @@ protected:
         if (!manager)
             return;
         samplegame::unload(game, manager, outside);
-        game.isEndOfLevelShowMessage = true;
+        game.isEndOfLevelShowMessage = false;
         game.isStartMenuPresent = false;
         scene.reset();
     }
