@@ -95,7 +95,8 @@ TEST_F(HudReaderTest, AnElementWithTextAndBarGetsItsFieldsAndBothOverlays)
     EXPECT_EQ(boss.bar_color2, Ogre::Vector4(0.1f, 0.2f, 0.3f, 0.4f));
     // A text without a key gets a new one and keeps its own text.
     EXPECT_EQ(boss.keyString.rfind("KEY_", 0), 0u);
-    EXPECT_EQ(game.defaultTexts.count(boss.keyString), 1u);
+    EXPECT_EQ(game.hudTexts.count(boss.keyString), 1u);
+    EXPECT_EQ(game.defaultTexts.count(boss.keyString), 0u);
     EXPECT_EQ(boss.text, "BOSS");
     // Absent attributes keep the element's defaults.
     EXPECT_TRUE(boss.isInternalVariable);
