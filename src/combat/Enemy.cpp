@@ -122,6 +122,7 @@ Enemy::Enemy(const Enemy& source) : Enemy()
     wave = source.wave;
     waypoints = source.waypoints;
     members = source.members;
+    visualsBuiltHook = source.visualsBuiltHook;
     currentLife = previousLife = life;
     level = game ? game->level : nullptr;
 }

@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -296,4 +297,8 @@ public:
     Ogre::Camera* playCamera = nullptr;
     Level* level = nullptr;
     Game* game = nullptr;
+    // Run for each spawned copy (not the wave's own first member) once the
+    // enemies' looks are built when play starts; copies take the template's;
+    // none by default.
+    std::function<void(Enemy&)> visualsBuiltHook;
 };

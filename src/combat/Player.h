@@ -197,6 +197,9 @@ public:
     float bankSpeed = 5.0f;
     Ogre::Vector3 orient = Ogre::Vector3::ZERO;
     Ogre::Quaternion startSpriteOrientation = Ogre::Quaternion::IDENTITY;
+    // A side-facing ship (rotation type 3) faces up or down the screen
+    // instead of left or right.
+    std::uint8_t isVerticalFacing = 0;
 
     // The running force field.
     struct ForceField {
@@ -249,6 +252,10 @@ public:
     Ogre::Vector3 moveTarget = Ogre::Vector3::ZERO;
     bool isNoShooting = false;
     bool isNoSmartBomb = false;
+    // The ship's own hold on its bombs, beside the triggers' one.
+    bool isSmartBombHeld = false;
+    // Set by the play flow when the level or the game is complete.
+    bool isLevelEnded = false;
     // A checkpoint's place for the next respawn and restart, same space.
     Ogre::Vector3 respawnPosition = Ogre::Vector3::ZERO;
     Ogre::Vector3 restartPosition = Ogre::Vector3::ZERO;

@@ -5,14 +5,13 @@
 #include "app/AudioService.h"
 #include "combat/PlayerControl.h"
 #include "combat/Weapon.h"
+#include "core/ContainsValue.h"
 #include "core/Game.h"
 #include "data/AttributeValues.h"
 #include "play/Level.h"
 #include "play/playState.h"
 
 #include <OgreSceneNode.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -30,8 +29,7 @@ void refreshGaugeDisplay(Game& game)
 bool isGaugeButtonCalling(const Game& game)
 {
     const std::int32_t button = game.gaugeButtonNumber;
-    const std::vector<std::int32_t>& held = game.heldShootButtons;
-    return isShootButtonPressed(game, button) || std::find(held.begin(), held.end(), button) != held.end();
+    return isShootButtonPressed(game, button) || containsValue(game.heldShootButtons, button);
 }
 
 } // namespace

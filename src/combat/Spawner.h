@@ -107,6 +107,8 @@ public:
     Ogre::SceneNode* spawnerNode = nullptr;
     Ogre::SceneNode* spawnerLayerNode = nullptr;
     std::uint8_t attachedToCamera = 0;
+    // The node of the wave member the spawner rides on, not owned.
+    Ogre::SceneNode* parentNode = nullptr;
 
     // References, not owned
     std::vector<Enemy*>* members = nullptr;

@@ -108,8 +108,10 @@ public:
     // Names and links beyond the entity's
     std::string waveName;
     std::string attachedToEntityName;
-    // The object the wave hangs under (a parent wave), not owned.
+    // The object the wave hangs under (a parent wave), and the node it
+    // rides on there (that wave's first member's), not owned.
     entity* parentObject = nullptr;
+    Ogre::SceneNode* parentNode = nullptr;
     std::int32_t category = 0;
     // Member meshes wait for the level's matching flag.
     std::uint8_t isDeferred = 0;

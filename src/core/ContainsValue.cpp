@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-bool containsValue(const std::vector<std::uint32_t>& values, std::uint32_t value)
+bool containsValue(const std::vector<std::int32_t>& values, std::int32_t value)
 {
     return std::find(values.begin(), values.end(), value) != values.end();
 }

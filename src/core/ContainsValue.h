@@ -6,4 +6,4 @@
 #include <vector>
 
 // Whether the value occurs in the list; an empty list holds nothing.
-bool containsValue(const std::vector<std::uint32_t>& values, std::uint32_t value);
+bool containsValue(const std::vector<std::int32_t>& values, std::int32_t value);

@@ -222,6 +222,8 @@ public:
     std::map<std::string, std::map<std::string, std::string>> languageTables;
     // The strings of the language file last read ("default" after a game change).
     std::map<std::string, textEntry> defaultTexts;
+    // The keys the HUD reader made for texts that came without one.
+    std::map<std::string, textEntry> hudTexts;
 
     // Sound settings (percent)
     bool isSoundOn{};
@@ -624,12 +626,16 @@ public:
     bool isLastLevel = false;
     float modeTimer = 0.0f;
     bool isPaused = false;
+    // Cleared with the paused flag when play of a level (re)starts.
+    bool isPlayStartPending = false;
 
     // Score, lives, continues and bombs: the starting values come from the
     // game file, the current ones are set by resetGame and counted in play
     std::int64_t totalScore = 0;
     std::int64_t levelScore = 0;
     std::int64_t displayedScore = 0;
+    // The total score when play last ended (game over, level or game end).
+    std::int64_t endScore = 0;
     int lives = 0;
     int currentLives = 0;
     // The total score that gives the next extra life; 0: no more are given.
@@ -664,6 +670,8 @@ public:
     bool isBombEffect = false;
     bool isSmartBombLostWhenDead = false;
     bool isSmartBombsBreakMultiplier = false;
+    // While set, the bomb button sets no bomb off.
+    bool isSmartBombForbidden = false;
 
     // Life cap, the player's weapon set (set only through the player) and the
     // weapon set items and triggers ask for, which a lock keeps from applying
@@ -671,6 +679,8 @@ public:
     int weaponLevel = 0;
     float baseWeaponLevel = 0.0f;
     bool isWeaponChangeLocked = false;
+    // Asks the level's end to give the player the kept weapon set again.
+    bool isWeaponResetRequested = false;
     // Waves of the level and those finished, kept by the play state
     int waveCount = 0;
     int finishedWaveCount = 0;
@@ -722,6 +732,16 @@ public:
     // Enemies killed for score, and kills in a row by one wave.
     int killedEnemyTotal = 0;
     int consecutiveKills = 0;
+    // A per-level count that every level reset starts again at 20.
+    static constexpr int levelCounterStart = 20;
+    int levelCounter = levelCounterStart;
+    // Written by the shot and contact steps of play: the distance of the
+    // nearest enemy shot and of the nearest enemy (both start each step
+    // far away and nothing brings them nearer yet), and the grazing state.
+    float nearestEnemyShotDistance = 0.0f;
+    float nearestEnemyDistance = 0.0f;
+    std::uint8_t isGrazed = 0;
+    int grazingCount = 0;
 
     // Timers counted down each frame (seconds, never below 0), and the display
     // countdown the play state arms, counted down without a floor until done
@@ -759,6 +779,8 @@ public:
     int mouseRelX = 0;
     int mouseRelY = 0;
     bool isFocusRegained = false;
+    // Set while the window is minimised: its return of focus resumes nothing.
+    bool isWindowInactive = false;
 
     // Virtual controls, rebuilt by pollGamepads each frame: what menus, screens,
     // triggers and the player read instead of the devices.
@@ -771,6 +793,8 @@ public:
     float aimLeft = 0.0f;
     float aimRight = 0.0f;
     bool stickMoved = false;
+    // Not 0: a half-pushed stick moves the ship at full speed too.
+    float stickNormalisation = 0.0f;
     bool aimActive = false;
     std::array<bool, 8> shootHeld{};
     // Input button 8, which ships of rotation type 2 fire with.
@@ -854,6 +878,8 @@ public:
     // default width and height, first emitter position x, y, z, its particle
     // velocity, minimum and maximum velocity.
     std::map<std::string, std::array<float, 8>> particleTemplateValues;
+    // The texture of every sprite effect made, marked; emptied by changeGame.
+    std::map<std::string, bool> spriteEffectTextures;
     // Whether the smart bomb's effect is centred on the view, and the sound of
     // a lock-on (the other, of a full lock, is lockMaxSoundName). The shared
     // particles of the effects manager take their templates from the game

@@ -75,7 +75,7 @@ void Game::setupResourceLocations()
 
 void Game::changeGame()
 {
-    // No map of sprite-effect textures is kept (nothing reads one), so there is none to empty.
+    spriteEffectTextures.clear();
     releaseSounds();
     clearMaterialCaches();
     if (hud)

@@ -317,6 +317,13 @@ void GameManager::handleWindowEvent(const SDL_WindowEvent& event)
     case SDL_WINDOWEVENT_CLOSE:
         windowClosed();
         break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        game->isWindowInactive = true;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        game->isWindowInactive = false;
+        break;
     default:
         break;
     }

@@ -46,7 +46,7 @@ void Game::resetLevel()
     playerBulletColour = Ogre::Vector3::UNIT_SCALE;
     if (resetPlayerWeaponSetAtLevelStart)
         powerUpLevel = 0.0f;
-    // No per-level counter of play restarts at 20: none is kept.
+    levelCounter = levelCounterStart;
 }
 
 void Game::applyLevelResets()

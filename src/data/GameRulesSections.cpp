@@ -1,5 +1,6 @@
 // The game-rule sections of the game file: VERSION, GAME, GAMEPLAY, SCORING
 // and MEDALS.
+#include "app/TextUtils.h"
 #include "core/Game.h"
 #include "data/GameFileSection.h"
 
@@ -15,8 +16,14 @@ constexpr float shortestHitInvincibility = 0.016f;
 // The stick curve of a GAMEPLAY section that does not give one.
 constexpr float defaultPadCurvePower = 0.5f;
 
-// The game id belongs to the editor: the running game holds none.
-void afterGame(Game& game, const XmlNode*) { game.gameUID.clear(); }
+// The game id belongs to the editor: a game without one is given a fresh
+// one as the editor would, and the running game then holds none.
+void afterGame(Game& game, const XmlNode*)
+{
+    if (game.gameUID.empty())
+        game.gameUID = generateUniqueId();
+    game.gameUID.clear();
+}
 
 void afterGameplay(Game& game, const XmlNode* section)
 {
@@ -37,6 +44,7 @@ GameFileSection gameSection(Game& g)
         {
             {"parentPlayerName", required, g.parentPlayerName, ""},
             {"gameScreenName", required, g.gameScreenName, ""},
+            {"gameUID", optional, g.gameUID, ""},
             {"steamUID", optional, g.steamUID, kept},
             {"isForceWeaponFXonTopOfPlayer", optional, g.isForceWeaponFXonTopOfPlayer, false},
             {"isBulletsSeparateAnimation", optional, g.isBulletsSeparateAnimation, true},

@@ -47,7 +47,7 @@ void readTextKey(const XmlNode& node, const XmlNode& textNode, HUDElement& eleme
     const char* given = attributeText(textNode, "keyString");
     if (!given)
         given = attributeText(node, "keyString");
-    element.keyString = given ? std::string(given) : game.makeTextKey(game.defaultTexts);
+    element.keyString = given ? std::string(given) : game.makeTextKey(game.hudTexts);
     element.text = given ? game.getDefaultText(element.keyString, ownText) : ownText;
 }
 

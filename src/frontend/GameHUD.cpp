@@ -3,6 +3,7 @@
 
 #include "app/BarLayers.h"
 #include "app/CaptionText.h"
+#include "app/CompositorBatches.h"
 #include "app/OverlayVisibility.h"
 #include "app/OverlayWidget.h"
 #include "core/Game.h"
@@ -72,10 +73,14 @@ void setElementCaption(const char* name, const std::string& text)
         setCaptionText(*overlays->getOverlayElement(name), text);
 }
 
-// The window's batches of the last frame.
+// The window's batches of the last frame, and with the compositor debug
+// switch those drawn into the play view's compositor targets.
 std::size_t batchCount(const Game& game)
 {
-    return game.renderWindow ? game.renderWindow->getStatistics().batchCount : 0;
+    std::size_t batches = game.renderWindow ? game.renderWindow->getStatistics().batchCount : 0;
+    if (isCompositorDebug && game.level && game.level->state)
+        batches += compositorBatchCount(game.level->state->gameViewport);
+    return batches;
 }
 
 std::size_t liveShotCount(const Game& game)

@@ -71,6 +71,9 @@ public:
 
     // Keeps the debug counters hidden whatever the settings say.
     bool debugHidden = false;
+    // Set when the HUD is to be drawn again; cleared when play starts.
+    bool isRefreshNeeded = false;
+    void clearRefreshFlag() { isRefreshNeeded = false; }
     OverlayWidget* scoreText = nullptr;
     OverlayWidget* hpText = nullptr;
     OverlayWidget* livesText = nullptr;

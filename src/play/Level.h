@@ -7,11 +7,13 @@
 #include <OgreColourValue.h>
 #include <OgreVector.h>
 
+#include "play/ManualObjectRegister.h"
 #include "play/ScorePopup.h"
 #include "play/ShotList.h"
 #include "play/levelLayer.h"
 
 #include <cstdint>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -217,8 +219,8 @@ public:
 
     // The play state's placed effects, bound by the play state; not owned.
     const std::vector<sfx*>* placedEffects = nullptr;
-    // The position of the layer id in the layer order (in the order of the
-    // ids while there is none); 0 when absent.
+    // The position of the layer id in the layer order; 0 when absent or
+    // when there is no order.
     std::uint16_t getLayerIndex(std::int32_t id) const;
     // The render priority of the next trigger overlay or effect: the previous
     // value plus 2, modulo 99.
@@ -251,6 +253,16 @@ public:
     void destroy();
     // The sprite batch and the shot pools freed, their bookkeeping emptied.
     void releaseShotPools();
+    // The level's manual objects by name, made by create with the scene
+    // manager; destroyManualObjects destroys the ones the scene still has
+    // (taken off their nodes first) and forgets every name.
+    std::unique_ptr<ManualObjectRegister> manualObjects;
+    void destroyManualObjects();
+    // The Game's level name when create ran ("test" before).
+    std::string levelName = "test";
+    // Two values of a play, back to 0 and 1 by every restart.
+    std::uint32_t playValueA = 0;
+    std::uint32_t playValueB = 1;
     // The explosion light on its own node and the sun under the root node;
     // both destroyed again by destroyLights.
     void createLights();
@@ -271,6 +283,9 @@ public:
     std::vector<std::int32_t> freePlayerBullets;
     ShotList liveEnemyBullets;
     ShotList livePlayerBullets;
+    // A further index list per pool, emptied with the others.
+    std::list<std::int32_t> secondEnemyBullets;
+    std::list<std::int32_t> secondPlayerBullets;
     // The launches guns share while a step of them is open (ShotLaunchStep);
     // none between steps. Not owned.
     ShotLaunches* stepLaunches = nullptr;
@@ -307,6 +322,9 @@ public:
     // "zBGPriority".
     std::uint16_t nextItemRenderPriority();
     std::uint16_t itemPriorityCounter = 0;
+    // 1 + the highest number that ends a name of the play state's items
+    // (1 when there are none); a copied item is named "Item" + it.
+    std::int32_t nextItemNumber();
     // The medal item definitions of the items library by their "Score"
     // (not owned): ascending scores give the medal ranks 1, 2, 3 ... and the
     // threshold of each rank for the next medal's choice.

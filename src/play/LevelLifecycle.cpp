@@ -17,6 +17,7 @@
 #include <OgreCompositorManager.h>
 
 #include <OgreLight.h>
+#include <OgreManualObject.h>
 #include <OgreSceneManager.h>
 
 void Level::setDefaults()
@@ -91,12 +92,16 @@ void Level::create(Ogre::SceneManager* scene)
     destroy();
     sceneManager = scene;
     Game& game = *Game::getSingletonPtr();
+    levelName = game.levelName;
     scorePopups.clear();
     for (std::size_t slot = 0; slot < scorePopupCount; ++slot) {
         scorePopups.push_back(std::make_unique<ScorePopup>());
         scorePopups.back()->init(scene, this);
     }
     bulletBatch = new bulletSpriteBatch(this);
+    manualObjects = std::make_unique<ManualObjectRegister>();
+    manualObjects->level = this;
+    manualObjects->sceneManager = scene;
     createEnemyLifeBars();
     createGauge();
     createChainGauge();
@@ -126,6 +131,8 @@ void Level::destroy()
     // go while it still holds them.
     shotDeathEffects->destroy();
     releaseShotPools();
+    destroyManualObjects();
+    manualObjects.reset();
     scorePopups.clear();
     destroyEnemyLifeBars();
     destroyGauges();
@@ -195,5 +202,23 @@ void Level::restart(bool full)
     }
     stopEffects();
     effects->clear();
+    playValueA = 0;
+    playValueB = 1;
     resetMaterialMaps();
+}
+
+void Level::destroyManualObjects()
+{
+    if (!manualObjects)
+        return;
+    Ogre::SceneManager* scene = manualObjects->sceneManager;
+    for (const std::string& name : manualObjects->names) {
+        if (!scene || !scene->hasManualObject(name))
+            continue;
+        Ogre::ManualObject* object = scene->getManualObject(name);
+        if (object->isAttached())
+            object->detachFromParent();
+        scene->destroyManualObject(object);
+    }
+    manualObjects->names.clear();
 }

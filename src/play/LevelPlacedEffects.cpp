@@ -9,18 +9,9 @@
 
 std::uint16_t Level::getLayerIndex(std::int32_t id) const
 {
-    if (!layerOrder.empty()) {
-        const auto found = std::find(layerOrder.begin(), layerOrder.end(), id);
-        return found == layerOrder.end() ? 0 : static_cast<std::uint16_t>(found - layerOrder.begin());
-    }
-    // Until a level file gives the order, the ids' own order stands in.
-    std::uint16_t index = 0;
-    for (const auto& layer : layers) {
-        if (layer.first == id)
-            return index;
-        ++index;
-    }
-    return 0;
+    // Without an order every object is drawn at the first layer's place.
+    const auto found = std::find(layerOrder.begin(), layerOrder.end(), id);
+    return found == layerOrder.end() ? 0 : static_cast<std::uint16_t>(found - layerOrder.begin());
 }
 
 std::uint16_t Level::nextEffectRenderPriority()

@@ -99,6 +99,8 @@ void Level::releaseShotPools()
     freePlayerBullets.clear();
     liveEnemyBullets.clear();
     livePlayerBullets.clear();
+    secondEnemyBullets.clear();
+    secondPlayerBullets.clear();
     trailParticleCount = ribbonTrailCount = 0;
 }
 

@@ -47,7 +47,7 @@ Ogre::Vector3 steeringDirection(const SteeringInput& input, bool isCameraRelativ
         direction = turn * direction;
     }
     const float length = direction.length();
-    const bool isNormalised = !input.isStick || length > 1.0f;
+    const bool isNormalised = !input.isStick || length > 1.0f || input.isStickNormalised;
     if (isNormalised && length * length >= zeroDirectionSquared)
         direction /= length;
     return direction;

@@ -17,8 +17,10 @@ struct SteeringInput {
     float right = 0.0f;
     float up = 0.0f;
     float down = 0.0f;
-    // The analogue stick gave them: a half-pushed stick keeps half speed.
+    // The analogue stick gave them: a half-pushed stick keeps half speed,
+    // unless the game has every stick push move at full speed.
     bool isStick = false;
+    bool isStickNormalised = false;
 };
 
 // The move direction in the play plane: x right, z down the screen, turned

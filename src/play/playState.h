@@ -112,6 +112,9 @@ public:
     std::map<std::string, int> resetMap;
     // The play flow's game mode of the previous frame; -1 after entering.
     std::int32_t lastGameMode = -1;
+    // The squared distance the nearest-shot and nearest-enemy searches
+    // start from.
+    static constexpr float farAwaySquared = 900000.0f;
     // Rebuilt every frame for the collision steps.
     std::vector<Enemy*> onScreenEnemies;
     std::vector<Enemy*> activeEnemies;
@@ -152,6 +155,10 @@ public:
     // The outline of the Game's invincibilityLimits rectangle.
     Obb* invincibilityBounds = nullptr;
     std::uint32_t restartPending = 0;
+    // Cleared when play of the level (re)starts, like the Game's own.
+    bool isPlayStartPending = false;
+    // Set by every level reset.
+    bool isSpriteReset = false;
     // The physics world with what it is made of, and the world itself.
     PhysicsWorld* physics = nullptr;
     btDiscreteDynamicsWorld* world = nullptr;
@@ -172,8 +179,9 @@ public:
     // Ends the flying enemy shots: each may drop the item; with effects,
     // shots that cannot be cancelled stay unless all are asked for.
     void cancelEnemyBullets(bool dropItems, bool withEffects, bool all, const std::string& itemName);
-    // Every enemy gun's sound fades out and the gun turns back to its
-    // stored orientation.
+    // Every enemy gun's sound fades out and its firing cycle ends: no
+    // salvo, charge or warm-up is left half done, and the gun turns back to
+    // its stored orientation.
     void stopEnemyWeapons();
     // Ends every flying player shot without effects and without its ribbon;
     // a shot riding the camera rig stays in it, the others leave their parent.

@@ -91,8 +91,11 @@ bool ridesOnItself(const Wave& rider, const Wave* parent, const std::vector<Wave
 void rideOn(Wave& rider, Wave& parent)
 {
     rider.parentObject = &parent;
-    if (rider.spawner)
-        moveUnder(rider.spawner->spawnerLayerNode, firstMemberNode(parent));
+    rider.parentNode = firstMemberNode(parent);
+    if (rider.spawner) {
+        rider.spawner->parentNode = rider.parentNode;
+        moveUnder(rider.spawner->spawnerLayerNode, rider.parentNode);
+    }
 }
 
 void attachWave(Wave& wave, const std::vector<Wave*>& waves)
@@ -118,7 +121,8 @@ void attachEffect(sfx& effect, const std::vector<Wave*>& waves)
     if (!parent)
         return;
     effect.attachedObject = parent;
-    moveUnder(effect.sceneNode, firstMemberNode(*parent));
+    effect.parentNode = firstMemberNode(*parent);
+    moveUnder(effect.sceneNode, effect.parentNode);
 }
 
 } // namespace

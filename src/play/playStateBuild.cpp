@@ -27,6 +27,9 @@ void buildWave(Wave& wave)
     for (Enemy* member : wave.members)
         if (member)
             member->detachWeaponNodes();
+    for (std::size_t i = 1; i < wave.members.size(); ++i)
+        if (Enemy* member = wave.members[i]; member && member->visualsBuiltHook)
+            member->visualsBuiltHook(*member);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "world/sfxManager.h"
 
 #include <OgreEntity.h>
+#include <OgreMath.h>
 #include <OgreSceneNode.h>
 
 #include <cmath>
@@ -126,6 +127,10 @@ Ogre::Vector3 pushOutMove(const Ogre::Camera& camera, const Ogre::Vector2& scree
 
 void touchEnemies(playState& state, Player& ship, bool& isLastTouching)
 {
+    Game& game = *Game::getSingletonPtr();
+    game.nearestEnemyDistance = playState::farAwaySquared;
+    game.isGrazed = 0;
+    game.grazingCount = 0;
     for (Enemy* enemy : state.onScreenEnemies) {
         if (!canTouch(*enemy))
             continue;
@@ -142,6 +147,7 @@ void touchEnemies(playState& state, Player& ship, bool& isLastTouching)
             }
         }
     }
+    game.nearestEnemyDistance = Ogre::Math::Sqrt(game.nearestEnemyDistance);
 }
 
 void touchBackgrounds(playState& state, Player& ship, bool& isLastTouching)

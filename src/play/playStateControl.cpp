@@ -25,7 +25,8 @@ namespace {
 
 SteeringInput currentInput(const Game& game)
 {
-    return {game.moveLeft, game.moveRight, game.moveUp, game.moveDown, game.stickMoved};
+    return {game.moveLeft, game.moveRight, game.moveUp, game.moveDown, game.stickMoved,
+            game.stickNormalisation != 0.0f};
 }
 
 float cameraHeading(const GameCamera* camera)
@@ -91,12 +92,13 @@ void moveShip(const Game& game, const GameCamera* camera, Player& ship, const Og
     ship.updateObbs();
 }
 
-// The bomb button: a bomb goes off when the ship, the triggers and the
-// timers all allow one and bombs are left.
+// The bomb button: a bomb goes off when the ship, the triggers, the game
+// and the timers all allow one and bombs are left.
 bool isBombAllowed(const Game& game, const Player& ship)
 {
-    return !ship.isFrozen && !ship.isNoSmartBomb && game.smartBombCoolDown == 0.0f && game.smartBombTime == 0.0f
-           && game.currentBombs != 0 && isShootButtonHeld(game, game.smartBombButton) && game.isSmartbombUseButton;
+    return !ship.isFrozen && !ship.isNoSmartBomb && !ship.isSmartBombHeld && game.smartBombCoolDown == 0.0f
+           && game.smartBombTime == 0.0f && game.currentBombs != 0 && isShootButtonHeld(game, game.smartBombButton)
+           && game.isSmartbombUseButton && !game.isSmartBombForbidden;
 }
 
 // While the ship is away or held, a camera that follows it glides back to

@@ -26,7 +26,33 @@ constexpr float respawnFadeSeconds = 0.5f;
 // Enough to kill anything on screen.
 constexpr int checkpointKillDamage = 99999999;
 
-void stopScoreCountUp(Game& game) { game.displayedScore = game.totalScore; }
+// The count-up stops and the score the end screens show is kept.
+void stopScoreCountUp(Game& game)
+{
+    game.displayedScore = game.totalScore;
+    game.endScore = game.totalScore;
+}
+
+void markLevelEnded(Game& game)
+{
+    if (game.player)
+        game.player->isLevelEnded = true;
+}
+
+// The weapon set the game keeps from level to level, and again when the
+// game asked for its weapons to be reset.
+void keepWeaponLevel(Game& game)
+{
+    if (!game.player)
+        return;
+    const int kept = static_cast<int>(game.baseWeaponLevel);
+    if (game.baseWeaponLevel > 0.0f)
+        game.player->setWeaponLevel(kept);
+    if (game.isWeaponResetRequested) {
+        game.isWeaponResetRequested = false;
+        game.player->setWeaponLevel(kept);
+    }
+}
 
 // Shots and enemy guns stop when play ends.
 void endPlayCleanUp(playState& play)
@@ -67,14 +93,16 @@ void enterGameMode(playState& play, Game& game, int mode)
     case gameModeLevelComplete:
         endPlayCleanUp(play);
         stopScoreCountUp(game);
-        if (game.player && game.baseWeaponLevel > 0.0f)
-            game.player->setWeaponLevel(static_cast<int>(game.baseWeaponLevel));
+        markLevelEnded(game);
+        keepWeaponLevel(game);
         chooseAfterLevelComplete(play, game);
         break;
     case gameModeGameCompleted:
         endPlayCleanUp(play);
+        game.endScore = game.totalScore;
         if (game.player)
             game.player->setWeaponLevel(0);
+        markLevelEnded(game);
         if (play.endScreen)
             play.endScreen->show(gameModeGameCompleted);
         break;

@@ -66,7 +66,7 @@ void playState::stopEnemyWeapons()
                 for (Weapon* gun : set)
                     if (gun) {
                         gun->fadeOutSound();
-                        gun->restoreOrientation();
+                        gun->resetFiring();
                     }
         }
     }

@@ -106,7 +106,7 @@ void playState::windowFocusLost()
 void playState::resumeAfterFocus()
 {
     Game& game = *Game::getSingletonPtr();
-    if (game.isPaused)
+    if (game.isWindowInactive || game.isPaused)
         return;
     if (!(game.gameMode == gameModeContinueAccepted && game.isPauseMusicDuringContinue))
         holdSound(false);

@@ -82,27 +82,59 @@ void turnShip(const Game& game, Player& ship, double dt)
     ship.sceneNode->setOrientation(Ogre::Quaternion::Slerp(t, orientation, turn * orientation, true));
 }
 
-// A side-facing ship looks left or right by its move; a flat one is
-// mirrored onto the side it faces.
+// The side a side-facing ship looks to by its move: -x or +x, or -z or +z
+// when it faces vertically; the flag is set for -x and for +z.
+void chooseSide(playState& state, const Player& ship, const Ogre::Vector3& direction)
+{
+    if (ship.isVerticalFacing) {
+        if (direction.z != 0.0f)
+            state.isFacingFlagged = direction.z > 0.0f;
+    } else if (direction.x != 0.0f) {
+        state.isFacingFlagged = direction.x < 0.0f;
+    }
+}
+
+Ogre::Vector3 sideFaced(const playState& state, const Player& ship)
+{
+    if (ship.isVerticalFacing)
+        return state.isFacingFlagged ? Ogre::Vector3::UNIT_Z : Ogre::Vector3::NEGATIVE_UNIT_Z;
+    return state.isFacingFlagged ? Ogre::Vector3::NEGATIVE_UNIT_X : Ogre::Vector3::UNIT_X;
+}
+
+// A flat ship is mirrored onto the side it faces: its sprite's node flips
+// its thin axis and the sprite node turns half round across the facing, so
+// the picture shows its other side face up.
+void mirrorFlatShip(const playState& state, Player& ship)
+{
+    if (ship.entityNode) {
+        Ogre::Vector3 scale = ship.entityNode->getScale();
+        scale.y = static_cast<float>(ship.symmetry) * (state.isFacingFlagged ? -1.0f : 1.0f);
+        ship.entityNode->setScale(scale);
+    }
+    if (!ship.meshNode)
+        return;
+    const Ogre::Vector3& across = ship.isVerticalFacing ? Ogre::Vector3::UNIT_X : Ogre::Vector3::UNIT_Z;
+    const Ogre::Quaternion halfTurn(Ogre::Radian(Ogre::Math::PI), across);
+    ship.meshNode->setOrientation(state.isFacingFlagged ? ship.startSpriteOrientation * halfTurn
+                                                        : ship.startSpriteOrientation);
+}
+
+// A side-facing ship looks to one side by its move; a flat one is mirrored
+// onto the side it faces.
 void faceSide(playState& state, Player& ship, const Ogre::Vector3& direction)
 {
-    if (direction.x != 0.0f)
-        state.isFacingFlagged = direction.x < 0.0f;
+    chooseSide(state, ship, direction);
     // A flat ship set up facing backward snaps round to the side it faces.
     if (ship.isLayered && ship.orient.y == yawBackward) {
-        const Ogre::Vector3 facing = state.isFacingFlagged ? Ogre::Vector3::NEGATIVE_UNIT_X : Ogre::Vector3::UNIT_X;
+        const Ogre::Vector3 facing = sideFaced(state, ship);
         const Ogre::Quaternion orientation = ship.sceneNode->getOrientation();
         Ogre::Vector3 forward = orientation * Ogre::Vector3::NEGATIVE_UNIT_Z;
         forward.y = 0.0f;
         if (forward.squaredLength() >= 1e-12f)
             ship.sceneNode->setOrientation(forward.getRotationTo(facing, Ogre::Vector3::UNIT_Y) * orientation);
     }
-    // The ship's symmetry is the y scale of its sprite's node.
-    if (ship.isLayered && ship.entityNode) {
-        Ogre::Vector3 scale = ship.entityNode->getScale();
-        scale.y = static_cast<float>(ship.symmetry) * (state.isFacingFlagged ? -1.0f : 1.0f);
-        ship.entityNode->setScale(scale);
-    }
+    if (ship.isLayered)
+        mirrorFlatShip(state, ship);
 }
 
 bool isHeading(const Player& ship, float yaw) { return ship.orient == Ogre::Vector3(0.0f, yaw, 0.0f); }

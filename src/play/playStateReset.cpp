@@ -49,6 +49,14 @@ void refreshNode(Ogre::SceneNode* node)
         node->needUpdate();
 }
 
+// A checkpoint passed before the reset no longer places the ship: it comes
+// back where the level starts it.
+void forgetCheckpointPlaces(Player& player)
+{
+    player.respawnPosition = player.pos;
+    player.restartPosition = player.pos;
+}
+
 // Scripted control by triggers ends with the level's start: the ship is
 // neither held, nor moved, nor kept from shooting or bombing.
 void releaseScriptedControl(Player& player)
@@ -99,11 +107,13 @@ void playState::resetLevelState(bool /*keepFlag*/)
     if (level && level->bulletBatch)
         level->bulletBatch->clear();
     if (game.player) {
+        forgetCheckpointPlaces(*game.player);
         game.player->respawn(true);
         releaseScriptedControl(*game.player);
     }
     resetMap.clear();
     game.consecutiveKills = 0;
+    isSpriteReset = true;
 
     cancelEnemyBullets(false, false, false, "Item6_Gold");
     clearPlayerBullets();

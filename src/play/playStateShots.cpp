@@ -9,14 +9,18 @@
 #include "play/LiveShotSteps.h"
 #include "play/ShotHits.h"
 
+#include <OgreMath.h>
+
 void playState::updateEnemyBullets(double dt, const Ogre::Vector3& target)
 {
     Game& game = *Game::getSingletonPtr();
     if (!game.level)
         return;
+    game.nearestEnemyShotDistance = farAwaySquared;
     EnemyShotHits hits(*this, game, dt, target);
     EnemyLaserHits(*this, game, dt, target).step();
     stepLiveShots(game.level->liveEnemyBullets, game.enemyBullets, [&](bullet& shot) { hits.step(shot); });
+    game.nearestEnemyShotDistance = Ogre::Math::Sqrt(game.nearestEnemyShotDistance);
 }
 
 void playState::updatePlayerBullets(double dt, const Ogre::Vector3& target)

@@ -78,6 +78,8 @@ void playState::startLevel()
         level->bulletBatch->create(sceneManager);
 
     game->isPaused = false;
+    game->isPlayStartPending = false;
+    isPlayStartPending = false;
     showPlayOverlays();
     applySoundSettings();
     camera->applyLevelSettings();
@@ -90,6 +92,7 @@ void playState::startLevel()
     if (game->hud) {
         game->hud->layout();
         game->hud->setVisible(level->isShowHUD);
+        game->hud->clearRefreshFlag();
         game->hud->updateTexts();
     }
     showPlayerAndLayers();

@@ -106,10 +106,10 @@ void GameCamera::setupScene()
     playerDummy = createRigNode(sceneNode, "playerDummy");
     hiddenNode = createRigNode(sceneNode, "");
     hiddenNode->setVisible(false, true);
-    debugPanhead = createRigNode(root, "");
+    debugPanhead = createRigNode(root, "debugPanhead");
     panNode->attachObject(playCamera);
     panNode->attachObject(collisionCamera);
-    panheadGizmos = createRigNode(panNode, "");
+    panheadGizmos = createRigNode(panNode, "panheadGizmos");
     follower = std::make_unique<PathFollower>();
     createSkyPlane();
     updateAspectRatio();

@@ -28,7 +28,7 @@ Item::Item()
 Item::Item(const Item& other) : Item()
 {
     takeSettingsOf(other);
-    name = other.name;
+    name = other.level ? "Item" + std::to_string(other.level->nextItemNumber()) : other.name;
     parentName = other.parentName;
     thumbnail = other.thumbnail;
     layer = other.layer;

@@ -138,6 +138,8 @@ public:
     // state has resolved it (not owned).
     std::string attachedToEntityName;
     entity* attachedObject = nullptr;
+    // The node of the wave member it rides on, not owned.
+    Ogre::SceneNode* parentNode = nullptr;
 
 private:
     // Made at the first occlusion test and kept: only its ray changes.

@@ -26,6 +26,7 @@ TEST(PlayerSetupCreate, TheShipIsBuiltFromItsDefinitionOnItsLayer)
     PlayerScene scene(shipMeshes);
     scene.level.layers[3].number = 3;
     scene.level.layers[7].number = 7;
+    scene.level.layerOrder = {3, 7};
     scene.addLibraryGun("twin").button = 6;
     Player& definition = scene.addLibraryShip("Ship");
     definition.meshName = "crate.mesh";

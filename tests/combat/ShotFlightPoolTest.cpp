@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -40,6 +41,7 @@ protected:
         for (int i = 0; i < steps; ++i) {
             state.updateEnemyBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
             state.updatePlayerBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
+            EXPECT_FLOAT_EQ(scene.game.nearestEnemyShotDistance, std::sqrt(playState::farAwaySquared));
         }
     }
 

@@ -199,6 +199,14 @@ TEST_F(GameManagerTest, LosingFocusReleasesTheButtonsAndReportsTheMouseOutside)
     manager->pumpSdlEvents();
     EXPECT_TRUE(game.isFocusRegained);
     EXPECT_EQ(first.calls, (std::vector<std::string>{"focusGained", "resumeAfterFocus"}));
+
+    // A minimised window is inactive until it is restored.
+    push(windowEvent(SDL_WINDOWEVENT_MINIMIZED));
+    manager->pumpSdlEvents();
+    EXPECT_TRUE(game.isWindowInactive);
+    push(windowEvent(SDL_WINDOWEVENT_RESTORED));
+    manager->pumpSdlEvents();
+    EXPECT_FALSE(game.isWindowInactive);
 }
 
 TEST_F(GameManagerTest, WindowCloseAndControllerEventsReachTheState)

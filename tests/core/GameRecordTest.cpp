@@ -139,8 +139,10 @@ TEST(GameReset, ANewLevelKeepsScoreLivesAndMultiplier)
     game.totalScore = 500;
     game.currentLives = 2;
     game.playClock = 8.0f;
+    game.levelCounter = 3;
 
     game.resetLevel();
+    EXPECT_EQ(game.levelCounter, 20);
 
     EXPECT_EQ(game.gameMode, 0);
     EXPECT_FALSE(game.isLevelChanging || game.isGaugeActive);

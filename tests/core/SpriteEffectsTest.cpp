@@ -69,6 +69,7 @@ TEST_F(SpriteEffectsTest, ATemplateWithoutMaterialGetsTheStandInAtTenByTen)
     EXPECT_TRUE(findMaterial("notFound.jpg", "GAMERSC"));
     EXPECT_FLOAT_EQ(system->getDefaultWidth(), 10.0f);
     EXPECT_FLOAT_EQ(system->getDefaultHeight(), 10.0f);
+    EXPECT_TRUE(game.spriteEffectTextures.at("notFound.jpg"));
 }
 
 TEST_F(SpriteEffectsTest, OnlyAFourthAffectorHasItsLaterColourStagesPushedOut)

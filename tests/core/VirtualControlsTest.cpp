@@ -75,7 +75,7 @@ TEST(VirtualControls, MenuDirectionsHoldStrictlyBeyond0_7OfTheUnitVector)
 TEST(VirtualControls, ContainsValueFindsAValueAndAnEmptyListHoldsNone)
 {
     EXPECT_FALSE(containsValue({}, 0));
-    EXPECT_TRUE(containsValue({3, 7, 0xFFFFFFFFu}, 0xFFFFFFFFu));
+    EXPECT_TRUE(containsValue({3, 7, -1}, -1));
     EXPECT_TRUE(containsValue({3, 7}, 3));
     EXPECT_FALSE(containsValue({3, 7}, 5));
 }

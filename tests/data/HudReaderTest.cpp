@@ -103,7 +103,8 @@ TEST_F(HudReaderTest, AnElementWithTextAndBarGetsItsFieldsAndBothOverlays)
               std::make_tuple(true, 4, std::string("lives"), true, true, 3.0f, 5));
     // A text without a key gets a new one and keeps its own text.
     EXPECT_EQ(boss.keyString.rfind("KEY_", 0), 0u);
-    EXPECT_EQ(game.defaultTexts.count(boss.keyString), 1u);
+    EXPECT_EQ(game.hudTexts.count(boss.keyString), 1u);
+    EXPECT_EQ(game.defaultTexts.count(boss.keyString), 0u);
     EXPECT_EQ(boss.text, "BOSS");
     // Absent attributes keep the element's defaults.
     EXPECT_TRUE(boss.isInternalVariable);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 Obb* outlineOn(Ogre::SceneManager* scene, Ogre::SceneNode* node)
@@ -63,9 +65,13 @@ protected:
 TEST_F(BodyContact, TheShipAndTheEnemyHurtEachOther)
 {
     ship.ramDamage = 4;
+    scene.game.isGrazed = 1;
     touch();
     EXPECT_EQ(scene.game.currentLife, 5 - enemy.damage);
     EXPECT_EQ(enemy.currentLife, 6);
+    // The step's nearest-enemy search starts far away and grazing anew.
+    EXPECT_FLOAT_EQ(scene.game.nearestEnemyDistance, std::sqrt(playState::farAwaySquared));
+    EXPECT_EQ(scene.game.isGrazed, 0);
 }
 
 TEST_F(BodyContact, AnArmouredShipOutlineTakesNoDamageButStillRams)

@@ -19,8 +19,10 @@ TEST_F(EnemyVisuals, EnabledWavesGetTheirCopiesAndNoMemberKeepsItsGunsInTheScene
     Wave& enabled = addWave(3, inView());
     Wave& disabled = addWave(2, inView());
     disabled.isDisabled = 1;
+    int copiesBuilt = 0;
     for (Wave* wave : {&enabled, &disabled}) {
         wave->members.front()->setupFromDefinition(armed, false);
+        wave->members.front()->visualsBuiltHook = [&copiesBuilt](Enemy&) { ++copiesBuilt; };
         ASSERT_NE(wave->members.front()->weaponSets[0][0]->sceneNode->getParent(), nullptr);
     }
 
@@ -28,6 +30,7 @@ TEST_F(EnemyVisuals, EnabledWavesGetTheirCopiesAndNoMemberKeepsItsGunsInTheScene
 
     EXPECT_EQ(enabled.members.size(), 3u);
     EXPECT_EQ(disabled.members.size(), 1u);
+    EXPECT_EQ(copiesBuilt, 2);
     for (const Wave* wave : {&enabled, &disabled})
         for (const Enemy* member : wave->members) {
             ASSERT_EQ(member->weaponSets.size(), 1u);

@@ -43,6 +43,11 @@ TEST(LevelLayers, EachBackgroundTakesThePositionOfItsLayerInTheOrder)
         EXPECT_EQ(level.topWaveLayerIndex, 0);
         level.backgrounds.clear();
     }
+    // Layers without an order still give the first place.
+    Level unordered;
+    unordered.layers[3].number = 3;
+    unordered.layers[5].number = 5;
+    EXPECT_EQ(unordered.getLayerIndex(5), 0);
 }
 
 TEST(LevelLayers, OnlyBuiltBackgroundsOnAScrollingLayerMoveUnderItsNode)

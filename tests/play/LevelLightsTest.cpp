@@ -69,9 +69,14 @@ TEST(LevelLights, TheExplosionLightFadesAndGoesOutWithoutARangeOfNothing)
     level.flashExplosionLight(Ogre::Vector3::ZERO, 300, Ogre::ColourValue::Red);
     EXPECT_FALSE(light->isVisible());
 
+    // The level's manual objects go with it; a name the scene no longer has
+    // is passed over.
+    world.addNode()->attachObject(world.scene->createManualObject("levelLine"));
+    level.manualObjects->names = {"levelLine", "goneAlready"};
     level.destroy();
     EXPECT_FALSE(world.scene->hasLight("Explosion01"));
     EXPECT_FALSE(world.scene->hasLight("sun"));
+    EXPECT_FALSE(world.scene->hasManualObject("levelLine"));
 }
 
 } // namespace

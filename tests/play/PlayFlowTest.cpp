@@ -6,6 +6,7 @@
 #include "combat/Enemy.h"
 #include "combat/Player.h"
 #include "combat/Wave.h"
+#include "combat/Weapon.h"
 #include "core/GameMode.h"
 #include "play/playState.h"
 #include "world/GameCamera.h"
@@ -129,6 +130,34 @@ TEST_F(PlayFlow, TheEndOfPlayEndsEveryShotOnceAndStopsTheCountUp)
     EXPECT_EQ(game.displayedScore, 7);
 }
 
+// A gun caught half way through a salvo at the end of play starts its next
+// cycle afresh; the score the end screens show is kept.
+TEST_F(PlayFlow, TheEndOfALevelOrOfTheGameKeepsTheScoreAndEndsEveryEnemyGunsCycle)
+{
+    Wave wave("Wave1");
+    wave.members = {new Enemy};
+    Weapon* gun = new Weapon();
+    wave.members.front()->weaponSets = {{gun}};
+    state.waves = {&wave};
+    game.isEndOfLevelShowScoreScreen = true;
+    for (const int mode : {gameModeLevelComplete, gameModeGameCompleted}) {
+        SCOPED_TRACE(mode);
+        gun->cycleState = gun->cycleWaiting + 1;
+        gun->shotsFired = 3;
+        game.totalScore = 4321;
+        game.endScore = 0;
+        player.isLevelEnded = false;
+        game.isWeaponResetRequested = true;
+        state.lastGameMode = -1;
+        frameFrom(mode);
+        EXPECT_EQ(gun->cycleState, gun->cycleWaiting);
+        EXPECT_EQ(game.endScore, 4321);
+        EXPECT_TRUE(player.isLevelEnded);
+        EXPECT_EQ(game.isWeaponResetRequested, mode == gameModeGameCompleted);
+    }
+    state.waves.clear();
+}
+
 TEST_F(PlayFlow, ARespawnSparesTheShotsThatCannotBeCancelled)
 {
     bullet* armoured = fire(false, false);
@@ -211,6 +240,7 @@ TEST_F(PlayFlow, ManyResetsHandNoShotRecordOutTwice)
             state.updateEnemyBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
             state.updatePlayerBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
         }
+        player.respawnPosition = Ogre::Vector3(1.0f, 0.0f, 2.0f);
         state.resetLevelState(false);
         for (int i = 0; i < 20; ++i) {
             state.updateEnemyBullets(ShotFlightScene::step, Ogre::Vector3::ZERO);
@@ -220,6 +250,8 @@ TEST_F(PlayFlow, ManyResetsHandNoShotRecordOutTwice)
         ASSERT_EQ(enemyFree.size(), 8000u);
         ASSERT_EQ(std::set<std::int32_t>(enemyFree.begin(), enemyFree.end()).size(), 8000u);
         ASSERT_EQ(scene.level.freePlayerBullets.size(), 3000u);
+        // A checkpoint passed before no longer places the ship.
+        ASSERT_EQ(player.respawnPosition, player.pos);
     }
     std::set<const bullet*> handedOut;
     while (const bullet* record = scene.level.takeBullet(false))

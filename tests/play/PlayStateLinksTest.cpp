@@ -152,6 +152,8 @@ TEST_F(LevelBuild, AttachmentsResolveChildrenAndHangRidersUnderTheirWave)
 
     EXPECT_EQ(rider.parentObject, &carrier);
     EXPECT_EQ(spawnerParent(rider), carrier.members.front()->sceneNode);
+    EXPECT_EQ(rider.spawner->parentNode, carrier.members.front()->sceneNode);
+    EXPECT_EQ(flame.parentNode, rider.members.front()->sceneNode);
     EXPECT_EQ(flame.attachedObject, &rider);
     EXPECT_EQ(flame.sceneNode->getParent(), rider.members.front()->sceneNode);
     EXPECT_EQ(state.sfxList[1]->attachedObject, nullptr);

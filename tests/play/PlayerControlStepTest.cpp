@@ -43,6 +43,7 @@ protected:
     Kept<float> moveRight{game.moveRight};
     Kept<float> moveLeft{game.moveLeft};
     Kept<float> moveDown{game.moveDown};
+    Kept<float> moveUp{game.moveUp};
 };
 
 } // namespace
@@ -79,6 +80,12 @@ TEST_F(ControlStep, EveryModeKeepsTheShipOnScreenAndMovesAtFullSpeedOnTheDiagona
     game.moveLeft = 0.0f;
     state.updatePlayerControl(frame);
     EXPECT_TRUE(state.isFacingFlagged);
+    // Facing vertically, the flag is for the last move down the screen.
+    ship.isVerticalFacing = 1;
+    game.moveDown = 0.0f;
+    game.moveUp = 1.0f;
+    state.updatePlayerControl(frame);
+    EXPECT_FALSE(state.isFacingFlagged);
 }
 
 TEST_F(ControlStep, AHeldShipStaysWhereItIs)

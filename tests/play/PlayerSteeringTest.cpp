@@ -26,6 +26,7 @@ TEST(PlayerSteering, DirectionsByInput)
         {{1.0f, 1.0f, 0.0f, 0.0f, false}, false, 0.0f, Ogre::Vector3::ZERO},
         // A stick pushed half way moves at half speed; past its circle it is cut back.
         {{0.0f, 0.5f, 0.0f, 0.0f, true}, false, 0.0f, {0.5f, 0.0f, 0.0f}},
+        {{0.0f, 0.5f, 0.0f, 0.0f, true, true}, false, 0.0f, {1.0f, 0.0f, 0.0f}},
         {{0.0f, 1.0f, 1.0f, 0.0f, true}, false, 0.0f, {half, 0.0f, -half}},
         // Up turned by a quarter of the camera's heading points along -x.
         {{0.0f, 0.0f, 1.0f, 0.0f, false}, true, 90.0f, {-1.0f, 0.0f, 0.0f}},

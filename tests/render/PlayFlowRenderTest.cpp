@@ -30,6 +30,7 @@
 #include "world/Item.h"
 #include "world/RenderQueueGroups.h"
 #include "world/Trigger.h"
+#include "world/background.h"
 #include "world/sfx.h"
 
 #include <Overlay/OgreOverlay.h>
@@ -252,6 +253,12 @@ TEST_F(LayeredPlayFlow, PlacedEffectsTakeTheirLayersAndCopiesTakeTheNextNumbers)
     const std::int32_t effect = level.nextSfxNumber();
     EXPECT_TRUE(above(effect, play.sfxList, [](const sfx& s) { return s.name; }));
     EXPECT_EQ(level.lastSfxNameCounter, effect);
+    const std::int32_t scenery = level.nextBackgroundNumber();
+    EXPECT_TRUE(above(scenery, level.backgrounds, [](const background& b) { return b.name; }));
+    const std::int32_t item = level.nextItemNumber();
+    EXPECT_TRUE(above(item, play.items, [](const Item& i) { return i.name; }));
+    ASSERT_FALSE(play.items.empty());
+    EXPECT_EQ(Item(*play.items.front()).name, "Item" + std::to_string(item));
 }
 
 } // namespace

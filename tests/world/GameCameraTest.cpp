@@ -68,6 +68,8 @@ TEST_F(GameCameraRig, TheRigIsBuiltUnderTheNamedNodes)
     EXPECT_EQ(camera.sceneNode->getName(), "CamNode1");
     EXPECT_EQ(camera.headNode->getParent(), camera.sceneNode);
     EXPECT_EQ(camera.panNode->getName(), "CamPan");
+    EXPECT_EQ(camera.panheadGizmos, camera.panNode->getChild("panheadGizmos"));
+    EXPECT_EQ(camera.debugPanhead->getName(), "debugPanhead");
     EXPECT_EQ(camera.playerDummy->getParent(), camera.sceneNode);
     EXPECT_EQ(camera.playCamera->getParentSceneNode(), camera.panNode);
     EXPECT_EQ(camera.collisionCamera->getParentSceneNode(), camera.panNode);

@@ -100,6 +100,7 @@ void applyTemplateMaterial(Game& game, Ogre::ParticleSystem& system, const std::
         texture = "notFound.jpg";
     if (libraryName == "basic_1up")
         texture = "1up.tga";
+    game.spriteEffectTextures[texture] = true;
     if (!findSharedMaterial(texture))
         makeTextureMaterial(texture, "effect " + libraryName);
     else if (texture.compare(0, 9, "particle_") == 0)
@@ -133,6 +134,7 @@ void applySheetMaterial(Game& game, Ogre::ParticleSystem& system, const std::str
                         const sfxLibraryEntry& entry, bool isAlwaysVisible)
 {
     const std::string texture = resourceExists(libraryName) ? libraryName : "notFound.jpg";
+    game.spriteEffectTextures[texture] = true;
     const Ogre::MaterialPtr material = sheetMaterial("animatedParticle_" + texture, texture);
     Ogre::Pass* pass = passAt(material, 0, 0);
     if (!pass)
