@@ -152,7 +152,9 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
                                   "items gamebox loaded", "waves gamebox loaded", "players gamebox loaded",
                                   "background gamebox loaded",
                                   "weapons gamebox loaded", "explosions gamebox loaded",
-                                  "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
+                                  "[ERROR] library file does not parse, nothing of it used: gamebox.sounds "
+                                  "([DotSceneLoader] Error creating tinyxml2::XMLDocument)",
+                                  "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
     EXPECT_TRUE(game.soundLibrary.empty());
     EXPECT_EQ(game.pictureLibrary.size(), 1u);
