@@ -114,7 +114,7 @@ void Game::loadGameboxes()
         logLine("explosions gamebox loaded");
         loadSoundsGamebox("gamebox.sounds", gameGroup, soundLibrary);
         logLine("sounds gamebox loaded");
-        loadSfxGamebox("gamebox.sfx", gameGroup, sfxLibrary);
+        loadSfxGamebox(effectsFileName, gameGroup, sfxLibrary);
         logLine("sfx gamebox loaded");
         loadMaterials3DGamebox("gamebox.materials3D");
         logLine("materials3D gamebox loaded");

@@ -13,6 +13,7 @@ const char* const wavesFileName = "gamebox.waves";
 const char* const weaponsFileName = "gamebox.weapons";
 const char* const playersFileName = "gamebox.players";
 const char* const explosionsFileName = "gamebox.explosions";
+const char* const effectsFileName = "gamebox.sfx";
 
 namespace {
 
