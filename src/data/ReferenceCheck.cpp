@@ -25,7 +25,6 @@ void checkGun(const Game& game, const Weapon& gun, const std::string& owner, con
     check(game.bulletLibrary, "shot", gun.meshName, namer);
     check(game.sfxLibrary, "effect", gun.sfxFireName, namer);
     check(game.sfxLibrary, "effect", gun.sfxSmokeName, namer);
-    check(game.sfxLibrary, "effect", gun.impactSfxName, namer);
     check(game.itemLibrary, "item", gun.destroyedBulletItem, namer);
 }
 
