@@ -36,11 +36,11 @@ void checkGuns(const Game& game, const std::vector<std::vector<Weapon*>>& sets, 
             checkGun(game, *gun, owner, file);
 }
 
-// The names a wave gives of its own, in the library or in a level.
+// The names a wave gives of its own, in the library or in a level; a level's
+// wave takes its look, explosion included, from its definition.
 void checkWave(const Game& game, const Wave& wave, const std::string& file)
 {
     const std::string namer = namedBy("wave " + wave.waveName, file);
-    check(game.explosionLibrary, "explosion", wave.explosionName, namer);
     check(game.itemLibrary, "item", wave.itemSpawned, namer);
     check(game.itemLibrary, "item", wave.cancelBulletItemName, namer);
     check(game.sfxLibrary, "effect", wave.startSfxName, namer);
@@ -53,6 +53,8 @@ void checkLibraryReferences(const Game& game)
     for (const auto& gun : game.weaponLibrary)
         checkGun(game, *gun.second, "", weaponsFileName);
     for (const auto& wave : game.waveLibrary) {
+        check(game.explosionLibrary, "explosion", wave.second->explosionName,
+              namedBy("wave " + wave.first, wavesFileName));
         checkWave(game, *wave.second, wavesFileName);
         if (!wave.second->members.empty())
             checkGuns(game, wave.second->members.front()->weaponSets, "wave " + wave.first, wavesFileName);

@@ -16,5 +16,6 @@ class Wave;
 // member's guns, and the ships of "gamebox.players".
 void checkLibraryReferences(const Game& game);
 
-// The names a level file gives its waves in place of their definition's.
+// The names a level file gives its waves of their own (the dropped items and
+// the start effect); the rest comes from their definitions.
 void checkLevelWaveReferences(const Game& game, const std::vector<Wave*>& waves, const std::string& levelFile);

@@ -176,6 +176,10 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] language file does not parse, nothing of it used: english_localization.xml"},
         {"cut weapons file", "gamebox.weapons", firstHalf,
          "[ERROR] library file does not parse, nothing of it used: gamebox.weapons"},
+        {"wave naming a missing gun", "gamebox.waves", replaced(R"(parentName="Gun_Aimed")", R"(parentName="Gun_Gone")"),
+         "[ERROR] can't find weapon: Gun_Gone, named by wave Wave_DroneLine of gamebox.waves"},
+        {"level wave naming a missing item", "Level01.level", replaced(R"(itemSpawned="Item1_Coin")", R"(itemSpawned="Item_Gone")"),
+         "[ERROR] can't find item: Item_Gone, named by wave Wave1 of Level01.level"},
     };
     return rows;
 }
