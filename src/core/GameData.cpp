@@ -100,7 +100,7 @@ void Game::loadGameboxes()
         logLine("bullets gamebox loaded");
         loadWaypointsGamebox("gamebox.waypoints", gameGroup, waypointLibrary);
         logLine("waypoints gamebox loaded");
-        loadItemsGamebox("gamebox.items", gameGroup, itemLibrary);
+        loadItemsGamebox(itemsFileName, gameGroup, itemLibrary);
         logLine("items gamebox loaded");
         loadWavesGamebox(wavesFileName, gameGroup, waveLibrary);
         logLine("waves gamebox loaded");

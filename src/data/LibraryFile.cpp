@@ -14,6 +14,7 @@ const char* const weaponsFileName = "gamebox.weapons";
 const char* const playersFileName = "gamebox.players";
 const char* const explosionsFileName = "gamebox.explosions";
 const char* const effectsFileName = "gamebox.sfx";
+const char* const itemsFileName = "gamebox.items";
 
 namespace {
 

@@ -19,6 +19,7 @@ extern const char* const weaponsFileName;
 extern const char* const playersFileName;
 extern const char* const explosionsFileName;
 extern const char* const effectsFileName;
+extern const char* const itemsFileName;
 
 // Hands every top-level element named exactly `recordElement` to
 // `readRecord`, in file order. A file the group lacks is skipped without a
