@@ -60,7 +60,8 @@ void checkLibraryReferences(const Game& game)
             checkGuns(game, wave.second->members.front()->weaponSets, "wave " + wave.first, wavesFileName);
     }
     for (const auto& ship : game.playerLibrary) {
-        check(game.explosionLibrary, "explosion", ship.second->explosionName, namedBy("ship " + ship.first, playersFileName));
+        const std::string namer = namedBy("ship " + ship.first, playersFileName);
+        check(game.explosionLibrary, "explosion", ship.second->explosionName, namer);
         checkGuns(game, ship.second->weaponSets, "ship " + ship.first, playersFileName);
     }
 }

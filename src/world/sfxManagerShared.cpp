@@ -87,7 +87,8 @@ void sfxManager::createSharedParticles()
     smokeParticles1 = templateSystem(*sceneManager, "particlesSmallExplosionSmoke1", "explosionSmoke", smallSmokeUser);
     attachStopped(smokeNode1, smokeParticles1);
     if (smokeParticles1)
-        smokeParticles2 = templateSystem(*sceneManager, "particlesSmallExplosionSmoke2", "explosionSmoke", smallSmokeUser);
+        smokeParticles2 =
+            templateSystem(*sceneManager, "particlesSmallExplosionSmoke2", "explosionSmoke", smallSmokeUser);
     attachStopped(smokeNode2, smokeParticles2);
     itemNode = sharedNode("PS_ItemNode");
     preloadExtraLifeTexture();

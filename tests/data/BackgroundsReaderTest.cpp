@@ -179,7 +179,9 @@ TEST_F(BackgroundsReader, ABrokenFileAddsNothingAndSaysSoOnceAndAnAbsentOneNothi
     loadBackgroundGamebox("broken.background", "GAMERSC", library);
     loadBackgroundGamebox("absent.background", "GAMERSC", library);
     EXPECT_TRUE(library.empty());
-    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(), [](const std::string& line) { return line.find("[ERROR]") == 0; }), 1);
+    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(),
+                            [](const std::string& line) { return line.find("[ERROR]") == 0; }),
+              1);
     EXPECT_TRUE(log.contains("[ERROR] library file does not parse, nothing of it used: broken.background "
                              "(Error creating tinyxml2::XMLDocument)"));
 }

@@ -101,7 +101,8 @@ TEST_F(GameFileReaderTest, AnUnusableFileLogsOneLineAndKeepsTheGame)
         log.levels.clear();
         game.reportedLines.clear(); // each text a run of its own
         readGameFile(game);
-        EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] game file does not parse, nothing of it used: Trial.game (Error creating tinyxml2::XMLDocument)"}))
+        EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] game file does not parse, nothing of it used: "
+                                                       "Trial.game (Error creating tinyxml2::XMLDocument)"}))
             << text.substr(0, 40);
         EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_CRITICAL});
         EXPECT_EQ(game.gameName, "Before");

@@ -162,7 +162,9 @@ TEST_F(HudReaderTest, ALayoutThatDoesNotParseLeavesTheElementsWithOneLine)
         EXPECT_EQ(game.hud->elements.size(), 1u);
     }
     // Named once in a run, however often it is read.
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] layout file does not parse, nothing of it used: "
-                                                              "gamebox.HUD (Error creating tinyxml2::XMLDocument)"), 1);
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(),
+                         "[ERROR] layout file does not parse, nothing of it used: gamebox.HUD "
+                         "(Error creating tinyxml2::XMLDocument)"),
+              1);
     EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "HUD read"), 1);
 }

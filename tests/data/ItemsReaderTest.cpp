@@ -173,7 +173,8 @@ TEST_F(ItemsLibraryTest, AMalformedFileLogsItsLineAndAMissingOneNothing)
 {
     read(R"(<Item itemName="coin"/>)");
     read(R"(<Item itemName="other"/><Item itemName=broken/>)");
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: gamebox.items (Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.items (Error creating tinyxml2::XMLDocument)"}));
     EXPECT_EQ(library.size(), 1u);
     log.lines.clear();
     loadItemsGamebox("gamebox.missing", "GAMERSC", library);
@@ -244,7 +245,9 @@ TEST_F(LevelItemsTest, PlacedItemsTakeTheirDefinitionsLooksAndOutlinesInDocument
     EXPECT_EQ(items[2]->templateObject, library.at("ItemNotFound"));
     EXPECT_EQ(items[2]->outlines.size(), 1u);
     // The one name that resolves to nothing is named; an item without a name is not.
-    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(), [](const std::string& line) { return line.find("[ERROR]") == 0; }), 1);
+    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(),
+                            [](const std::string& line) { return line.find("[ERROR]") == 0; }),
+              1);
     EXPECT_TRUE(log.containsPrefix("[ERROR] can't find item: gone"));
 }
 

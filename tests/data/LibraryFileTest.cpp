@@ -58,7 +58,9 @@ TEST_F(LibraryFileTest, AMalformedFileLogsItsLineAndNamesItselfAndHandsOverNothi
 {
     publish("<Picture name=\"a\"/>\n<Picture name=b/>\n");
     EXPECT_TRUE(readNames().empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: gamebox.pictures ([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.pictures "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
     EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_CRITICAL});
 }
 

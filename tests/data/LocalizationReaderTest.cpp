@@ -177,7 +177,9 @@ TEST_F(LanguageFileTest, ABrokenFileLeavesTheTableAndLogsOneLine)
     readLocalization(game, language, texts);
     EXPECT_EQ(texts.count("OLD"), 1u);
     EXPECT_TRUE(game.languageTables.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] language file does not parse, nothing of it used: english.localization ([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] language file does not parse, nothing of it used: "
+                                                   "english.localization "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
     EXPECT_EQ(log.levels.front(), Ogre::LML_CRITICAL);
 }
 

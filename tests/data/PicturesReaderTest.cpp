@@ -163,7 +163,9 @@ TEST_F(PicturesReaderTest, AMalformedFileAddsNothing)
     publish("gamebox.pictures", "<Picture name=\"a.png\" screenName=\"A\"/><Picture name=\"b.png\"");
     readPictures();
     EXPECT_TRUE(pictures.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: gamebox.pictures ([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.pictures "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
 }
 
 } // namespace

@@ -154,7 +154,9 @@ TEST_F(StartMenuReaderTest, ALayoutThatDoesNotParseLeavesTheScreensWithOneLine)
         EXPECT_EQ(game.menuScreens.count("KEPT"), 1u);
     }
     // Named once in a run, however often it is read.
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] layout file does not parse, nothing of it used: "
-                                                              "gamebox.startMenu (Error creating tinyxml2::XMLDocument)"), 1);
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(),
+                         "[ERROR] layout file does not parse, nothing of it used: gamebox.startMenu "
+                         "(Error creating tinyxml2::XMLDocument)"),
+              1);
     EXPECT_FALSE(log.contains("start menu read"));
 }

@@ -73,7 +73,8 @@ TEST_F(WaypointsReaderTest, AMalformedFileLogsItsLineAndAddsNothing)
     read(R"(<WPS name="arc" ScreenName="Arc" WP_GlobalSpeedMult="1"><waypoint/></WPS><WPS name=broken/>)");
     EXPECT_TRUE(paths.empty());
     EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
-                                                  "gamebox.waypoints ([DotSceneLoader] Error creating tinyxml2::XMLDocument)"});
+                                                  "gamebox.waypoints ([DotSceneLoader] Error creating "
+                                                  "tinyxml2::XMLDocument)"});
 }
 
 TEST(WavePath, ACopyHasItsOwnWaypointsAndTheSourceAsTemplate)

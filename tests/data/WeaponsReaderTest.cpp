@@ -57,7 +57,8 @@ TEST_F(WeaponsReaderTest, AMalformedFileLogsItsOwnLineOnceAndAddsNothing)
 {
     read(gun("ring", "4") + "<weapon><name Name=\"broken\"></weapon");
     EXPECT_TRUE(weapons.empty());
-    EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: gamebox.weapons "
+    EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                  "gamebox.weapons "
                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument weapon)"});
 }
 

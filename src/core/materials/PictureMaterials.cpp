@@ -61,7 +61,8 @@ Ogre::MaterialPtr createScrollingPictureMaterial(const std::string& texture, con
     if (Ogre::MaterialPtr existing = findMaterial(name))
         return existing;
     const std::string shown = scrollingTexture(texture);
-    const Ogre::MaterialPtr material = cloneTemplate("defaultPictureScrolling", name, std::string(), "picture " + texture);
+    const Ogre::MaterialPtr material =
+        cloneTemplate("defaultPictureScrolling", name, std::string(), "picture " + texture);
     if (!material)
         return material;
     if (Ogre::TextureUnitState* unit = unitAt(material, 0, 0, 0)) {
