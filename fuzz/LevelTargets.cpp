@@ -45,7 +45,7 @@ const double overlayFrame = 0.2;
 void readLevel(const std::function<void(XmlNode& root, FuzzPlayScene& scene)>& read)
 {
     FuzzPlayScene& scene = playScene();
-    readXmlResource(levelFile, group, "level file not parsed", [&scene, &read](XmlNode& root) { read(root, scene); });
+    readXmlResource(levelFile, group, [&scene, &read](XmlNode& root) { read(root, scene); });
     scene.updateTransforms();
     // Names from data must not pile up in the cache of resources looked up.
     Game::getSingletonPtr()->resourceAvailability.clear();

@@ -24,4 +24,11 @@ void logLineOnce(const std::string& text)
         logLine(text);
 }
 
+std::string namedBy(const std::string& object, const std::string& file)
+{
+    if (file.empty())
+        return object.empty() ? std::string() : ", named by " + object;
+    return ", named by " + (object.empty() ? file : object + " of " + file);
+}
+
 void logNormal(const std::string& text) { logAt(text, Ogre::LML_NORMAL); }

@@ -17,6 +17,7 @@
 #include "core/effects/SpriteEffects.h"
 #include "core/materials/MeshMaterials.h"
 #include "core/materials/SpriteMaterials.h"
+#include "data/LibraryFile.h"
 #include "play/Level.h"
 #include "world/FiniteVector.h"
 #include "world/GameCamera.h"
@@ -90,7 +91,8 @@ std::string shownMesh(const Enemy& enemy, bool hasSprite, const std::string& mes
         return spritePlane;
     if (loadMeshResource(meshName))
         return meshName;
-    logLine("[ERROR] can't find enemy mesh: " + meshName);
+    // Every copy of the wave asks again; its definition names the mesh.
+    logLineOnce("[ERROR] can't find enemy mesh: " + meshName + namedBy("", wavesFileName));
     return enemy.isLayered ? spritePlane : missingMesh;
 }
 
@@ -273,7 +275,7 @@ void Enemy::createRotorMeshes()
         rotor& part = *rotors[i];
         std::string shown = part.meshName;
         if (!loadMeshResource(part.meshName)) {
-            logLine("[ERROR] can't find rotor mesh: " + part.meshName);
+            logLineOnce("[ERROR] can't find rotor mesh: " + part.meshName + namedBy("", wavesFileName));
             shown = missingMesh;
         }
         part.entity = sceneManager->createEntity(ownName("enemyRotorMesh", this, i), shown,

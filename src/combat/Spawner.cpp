@@ -4,6 +4,7 @@
 
 #include "app/Log.h"
 #include "app/TextUtils.h"
+#include "combat/Enemy.h"
 #include "combat/SpawnerPlacement.h"
 #include "core/Game.h"
 #include "data/AttributeValues.h"
@@ -17,6 +18,15 @@
 #include <sstream>
 
 namespace {
+
+// Who gives a spawner its counts, for the lines about them: its wave and the
+// level file the wave is placed in; logged once, as a restart resets again.
+std::string spawnerNamer(const std::vector<Enemy*>* members, const Level* level)
+{
+    const std::string wave = members && !members->empty() ? "wave " + members->front()->waveName : "a wave";
+    const Game* game = Game::getSingletonPtr();
+    return namedBy(wave, level && game ? game->levelName + ".level" : "");
+}
 
 // The text that makes this spawner's node names unique: its address in hexadecimal.
 std::string uniqueSuffix(const Spawner* spawner)
@@ -91,7 +101,7 @@ void Spawner::resetCount()
     if (spawnType == spawnGrid || spawnType == spawnTriangle) {
         const Ogre::Vector2 usable(atLeastOne(planeNbs.x), atLeastOne(planeNbs.y));
         if (usable != planeNbs)
-            logLine("[ERROR] spawner rows and columns below 1 count as 1");
+            logLineOnce("[ERROR] spawner rows and columns below 1 count as 1" + spawnerNamer(members, level));
         planeNbs = usable;
     }
     if (spawnType == spawnGrid) {
@@ -103,7 +113,7 @@ void Spawner::resetCount()
             numberOfSpawns = truncatedInto<std::uint32_t>(double(planeNbs.y) * planeNbs.y, maxSpawns);
     }
     if (numberOfSpawns == 0) {
-        logLine("[ERROR] a spawner without spawns keeps its wave's own member");
+        logLineOnce("[ERROR] a spawner without spawns keeps its wave's own member" + spawnerNamer(members, level));
         numberOfSpawns = 1;
     }
     numberOfSpawns = std::min(numberOfSpawns, maxSpawns);

@@ -12,7 +12,7 @@ namespace {
 void reportMissing(Game& game, const std::string& kind, const std::string& name)
 {
     if (game.reportedFadeResources.insert(name).second)
-        logLine("[ERROR] can't find " + kind + ": " + name);
+        logLine("[ERROR] can't find " + kind + ": " + name + namedBy("the screen fades", ""));
 }
 
 } // namespace

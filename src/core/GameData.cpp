@@ -15,9 +15,11 @@
 #include "data/BulletsReader.h"
 #include "data/ExplosionsReader.h"
 #include "data/ItemsReader.h"
+#include "data/LibraryFile.h"
 #include "data/Materials3DReader.h"
 #include "data/PicturesReader.h"
 #include "data/PlayersReader.h"
+#include "data/ReferenceCheck.h"
 #include "data/SfxReader.h"
 #include "data/SoundsReader.h"
 #include "data/StartMenuReader.h"
@@ -98,21 +100,21 @@ void Game::loadGameboxes()
         logLine("bullets gamebox loaded");
         loadWaypointsGamebox("gamebox.waypoints", gameGroup, waypointLibrary);
         logLine("waypoints gamebox loaded");
-        loadItemsGamebox("gamebox.items", gameGroup, itemLibrary);
+        loadItemsGamebox(itemsFileName, gameGroup, itemLibrary);
         logLine("items gamebox loaded");
-        loadWavesGamebox("gamebox.waves", gameGroup, waveLibrary);
+        loadWavesGamebox(wavesFileName, gameGroup, waveLibrary);
         logLine("waves gamebox loaded");
-        loadPlayersGamebox("gamebox.players", gameGroup, playerLibrary);
+        loadPlayersGamebox(playersFileName, gameGroup, playerLibrary);
         logLine("players gamebox loaded");
         loadBackgroundGamebox("gamebox.background", gameGroup, backgroundLibrary);
         logLine("background gamebox loaded");
-        loadWeaponsGamebox("gamebox.weapons", gameGroup, weaponLibrary);
+        loadWeaponsGamebox(weaponsFileName, gameGroup, weaponLibrary);
         logLine("weapons gamebox loaded");
-        loadExplosionsGamebox("gamebox.explosions", gameGroup, explosionLibrary);
+        loadExplosionsGamebox(explosionsFileName, gameGroup, explosionLibrary);
         logLine("explosions gamebox loaded");
         loadSoundsGamebox("gamebox.sounds", gameGroup, soundLibrary);
         logLine("sounds gamebox loaded");
-        loadSfxGamebox("gamebox.sfx", gameGroup, sfxLibrary);
+        loadSfxGamebox(effectsFileName, gameGroup, sfxLibrary);
         logLine("sfx gamebox loaded");
         loadMaterials3DGamebox("gamebox.materials3D");
         logLine("materials3D gamebox loaded");
@@ -127,9 +129,10 @@ void Game::buildToybox()
         readStartMenu(*this, "toybox.startMenu");
     bindWaveWeapons(waveLibrary, weaponLibrary);
     for (auto& entry : playerLibrary)
-        bindWeaponSets(entry.second->weaponSets, weaponLibrary);
+        bindWeaponSets(entry.second->weaponSets, weaponLibrary, namedBy("ship " + entry.first, playersFileName));
     loadParticlePresets();
     makeParticleTemplateMaterials();
+    checkLibraryReferences(*this);
 }
 
 // Every particle template is an effect by its own name, unless the library

@@ -55,7 +55,7 @@ Ogre::Overlay* fetchHiddenBlackOverlay()
     Ogre::OverlayManager* overlays = Ogre::OverlayManager::getSingletonPtr();
     Ogre::Overlay* black = overlays ? overlays->getByName("BlackBG") : nullptr;
     if (!black) {
-        logLine("[ERROR] can't find overlay: BlackBG");
+        logLine("[ERROR] can't find overlay: BlackBG" + namedBy("the screen fade at start-up", ""));
         return nullptr;
     }
     black->hide();

@@ -1,5 +1,6 @@
 #include "data/BackgroundsReader.h"
 
+#include "app/Log.h"
 #include "core/ResourceAvailability.h"
 #include "data/AttributeValues.h"
 #include "data/LibraryFile.h"
@@ -84,8 +85,11 @@ void readOutlines(const XmlNode& element, background& target)
 void bindToDefinition(background& placed, const std::map<std::string, background*>& library)
 {
     auto definition = library.find(placed.parentName);
-    if (definition == library.end())
+    if (definition == library.end()) {
+        if (!placed.parentName.empty())
+            logLineOnce("[ERROR] can't find background: " + placed.parentName + namedBy("", xmlFileBeingRead()));
         definition = library.find("bg_NotFound");
+    }
     // Without even the stand-by definition the background stays as read.
     if (definition == library.end() || !definition->second)
         return;

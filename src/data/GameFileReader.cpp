@@ -105,7 +105,7 @@ void readGameFile(Game& game)
     const std::string fileName = findGameFile();
     if (fileName.empty())
         return;
-    const bool parsed = readXmlResource(fileName, "GAMERSC", failureLine, [&](XmlNode& root) {
+    const bool parsed = readXmlResource(fileName, "GAMERSC", [&](XmlNode& root) {
         game.gameName = findGameName();
         readLocalization(game, game.language, game.defaultTexts);
         readSettingSections(game, root);
@@ -114,7 +114,7 @@ void readGameFile(Game& game)
         readExtensionsAndPlayers(game, root);
     });
     if (!parsed) {
-        logUnusedFile("game file", fileName);
+        logUnusedFile("game file", fileName, failureLine);
         return;
     }
     if (!game.levels.empty())

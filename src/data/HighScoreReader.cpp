@@ -76,11 +76,11 @@ void readHighScores(Game& game)
         return;
     fileScores read;
     // A file without any element holds no scores.
-    if (!readXmlDocument(fileName, group, failureLine, [&read](XmlNode* first) {
+    if (!readXmlDocument(fileName, group, [&read](XmlNode* first) {
             if (first)
                 readTopLevel(*first, read);
         })) {
-        logUnusedFile("high-score file", fileName);
+        logUnusedFile("high-score file", fileName, failureLine);
         return;
     }
     // Emptied only now: a file that fails to parse leaves the table whole.

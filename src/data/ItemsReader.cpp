@@ -33,10 +33,15 @@ void storeDefinition(std::unique_ptr<Item> definition, std::map<std::string, Ite
 
 Item* definitionOf(const Item& placed, const std::map<std::string, Item*>& library)
 {
-    auto found = library.find(placed.parentName);
-    if (found == library.end())
-        found = library.find("ItemNotFound");
-    return found == library.end() ? nullptr : found->second;
+    const auto found = library.find(placed.parentName);
+    if (found != library.end())
+        return found->second;
+    const auto standIn = library.find("ItemNotFound");
+    if (standIn == library.end())
+        return nullptr;
+    if (!placed.parentName.empty())
+        logLineOnce("[ERROR] can't find item: " + placed.parentName + namedBy("", xmlFileBeingRead()));
+    return standIn->second;
 }
 
 void placeFromDefinition(Item& placed, Item& definition, Player* player)
@@ -74,7 +79,7 @@ void readLevelItems(const XmlNode& root, Level* level, std::vector<Item*>& items
         Item* definition = definitionOf(*placed, library);
         // Without even the stand-in definition the item has nothing to show.
         if (!definition) {
-            logLine("[ERROR] item definition not found: " + placed->parentName);
+            logLine("[ERROR] item definition not found: " + placed->parentName + namedBy("", xmlFileBeingRead()));
             continue;
         }
         items.push_back(placed.get());

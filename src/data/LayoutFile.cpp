@@ -27,7 +27,7 @@ bool readLayoutFile(const std::string& name, const std::function<void(XmlNode& r
     try {
         xml = std::make_unique<XmlText>(name, groupOf(name));
     } catch (const rapidxml::parse_error&) {
-        logNormal(layoutFailureLine);
+        logUnusedFile("layout file", name, layoutFailureLine);
         return false;
     } catch (const Ogre::Exception&) {
         // Remembered as present, but gone since (the resource test keeps its answers).
@@ -36,7 +36,7 @@ bool readLayoutFile(const std::string& name, const std::function<void(XmlNode& r
     // An empty document has nothing to read and must not empty what it would fill.
     XmlNode* root = xml->firstElement();
     if (!root) {
-        logNormal(layoutFailureLine);
+        logUnusedFile("layout file", name, layoutFailureLine);
         return false;
     }
     walk(*root);

@@ -1,7 +1,7 @@
 // The frame of the readers of the game's own XML files that are not asset
 // libraries (the menu and HUD layouts, the level pre-reads): the file is
 // parsed whole, its root element walked, and a text that does not parse
-// leaves one fixed line and changes nothing.
+// is named in one "[ERROR] " line and changes nothing.
 #pragma once
 
 #include "data/XmlFile.h"
@@ -17,5 +17,5 @@ extern const char* const layoutFailureLine;
 // "GAMERSC", or from "Media" when only that group holds it. Gives false,
 // logging nothing, when the file is not found; otherwise parses it and hands
 // its root element to `walk`. A text that does not parse or holds no element
-// logs the failure line at the normal level and gives false.
+// is named with the failure line (logUnusedFile) and gives false.
 bool readLayoutFile(const std::string& name, const std::function<void(XmlNode& root)>& walk);

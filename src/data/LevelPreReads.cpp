@@ -18,8 +18,8 @@ enum class levelSearch { goOn, stop };
 
 // Hands the root of each included level's file to `look`, in list order,
 // until a file is missing or `look` stops the search. A file that does not
-// parse logs the failure line and stops it too; one without an element has
-// nothing to look at.
+// parse is named (once in a run: the level reader names it in the same
+// words) and stops it too; one without an element has nothing to look at.
 void searchLevels(const Game& game, const std::function<levelSearch(const XmlNode& root)>& look)
 {
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
@@ -32,10 +32,12 @@ void searchLevels(const Game& game, const std::function<levelSearch(const XmlNod
         if (!groups.resourceExists(gameGroup, fileName))
             return;
         levelSearch next = levelSearch::goOn;
-        const bool parsed = readXmlDocument(fileName, gameGroup, layoutFailureLine, [&look, &next](XmlNode* root) {
+        const bool parsed = readXmlDocument(fileName, gameGroup, [&look, &next](XmlNode* root) {
             if (root)
                 next = look(*root);
         });
+        if (!parsed)
+            logUnusedFile("level file", fileName, layoutFailureLine);
         if (!parsed || next == levelSearch::stop)
             return;
     }

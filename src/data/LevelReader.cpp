@@ -65,8 +65,8 @@ void readLevelFile(std::string& fileName, Damage damage, const std::function<voi
         return;
     Ogre::String baseName, path;
     Ogre::StringUtil::splitFilename(fileName, baseName, path);
-    if (!readXmlResource(baseName, group, failureLine, walk) && damage == Damage::reported)
-        logUnusedFile("level file", fileName);
+    if (!readXmlResource(baseName, group, walk) && damage == Damage::reported)
+        logUnusedFile("level file", fileName, failureLine);
 }
 
 void logCount(std::size_t count, const char* what)

@@ -56,11 +56,14 @@ void readLevelWave(const XmlNode& element, std::vector<Wave*>& waves, Level* lev
     // readWave reports a missing "parentName"; here it only picks the definition.
     const SectionValues toybox(element, "toybox");
     const std::string parentName = toybox.text("parentName", optional, "");
+    const std::string namer = namedBy("", xmlFileBeingRead());
     Wave* definition = findDefinition(library, parentName);
     if (!definition) {
-        logLine("[ERROR] wave not found, nor " + std::string(standByWaveName) + ": " + parentName);
+        logLine("[ERROR] wave not found, nor " + std::string(standByWaveName) + ": " + parentName + namer);
         return;
     }
+    if (!parentName.empty() && library.count(parentName) == 0)
+        logLineOnce("[ERROR] can't find wave: " + parentName + namer);
     // Without a member there is no class or parts to copy.
     if (definition->members.empty()) {
         logLine("[ERROR] wave without a member: " + definition->waveName);

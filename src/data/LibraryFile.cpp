@@ -9,6 +9,12 @@
 #include <memory>
 
 const char* const libraryFailureLine = "[DotSceneLoader] Error creating tinyxml2::XMLDocument";
+const char* const wavesFileName = "gamebox.waves";
+const char* const weaponsFileName = "gamebox.weapons";
+const char* const playersFileName = "gamebox.players";
+const char* const explosionsFileName = "gamebox.explosions";
+const char* const effectsFileName = "gamebox.sfx";
+const char* const itemsFileName = "gamebox.items";
 
 namespace {
 
@@ -50,9 +56,9 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
     Ogre::StringUtil::splitFilename(fileName, baseName, path);
     if (!groupHolds(group, baseName))
         return;
-    const std::unique_ptr<XmlText> xml = parseXmlResource(baseName, group, failureLine);
+    const std::unique_ptr<XmlText> xml = parseXmlResource(baseName, group);
     if (!xml) {
-        logUnusedFile("library file", baseName);
+        logUnusedFile("library file", baseName, failureLine);
         return;
     }
     const XmlFileScope scope(baseName);

@@ -12,10 +12,19 @@
 // The parse-failure line of most libraries.
 extern const char* const libraryFailureLine;
 
+// The files of the libraries whose entries name entries of other libraries,
+// named by the lines about a name that resolves to nothing.
+extern const char* const wavesFileName;
+extern const char* const weaponsFileName;
+extern const char* const playersFileName;
+extern const char* const explosionsFileName;
+extern const char* const effectsFileName;
+extern const char* const itemsFileName;
+
 // Hands every top-level element named exactly `recordElement` to
 // `readRecord`, in file order. A file the group lacks is skipped without a
-// line; a file that cannot be opened or parsed logs `failureLine` at the
-// normal level and hands over nothing.
+// line; a file that cannot be opened or parsed is named in one "[ERROR] "
+// line ending with `failureLine` (logUnusedFile) and hands over nothing.
 void readLibraryFile(const std::string& fileName, const std::string& group, const char* recordElement,
                      const char* failureLine, const std::function<void(const XmlNode& record)>& readRecord);
 

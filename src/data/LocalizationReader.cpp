@@ -60,17 +60,15 @@ void readLocalization(Game& game, std::string& language, std::map<std::string, t
     const std::string fileName = language + ".localization";
     if (!groupHolds("GAMERSC", fileName))
         return;
-    // Emptied only once the file parsed: a broken one leaves the table whole.
-    // A file without any element empties the table all the same.
-    const bool isRead = readXmlDocument(fileName, "GAMERSC", failureLine, [&](XmlNode* root) {
+    // Emptied only once the file parsed: a broken one leaves the table whole,
+    // and so does one without any element, which holds no text of the game.
+    const bool isRead = readXmlResource(fileName, "GAMERSC", [&](XmlNode& root) {
         table.clear();
-        if (!root)
-            return;
-        readFonts(*root, game.languageTables[language]);
-        readStrings(*root, table);
+        readFonts(root, game.languageTables[language]);
+        readStrings(root, table);
     });
     if (!isRead)
-        logUnusedFile("language file", fileName);
+        logUnusedFile("language file", fileName, failureLine);
 }
 
 void readLocalizationTags(const std::string& fileName, std::map<std::string, std::string>& table)
@@ -78,13 +76,11 @@ void readLocalizationTags(const std::string& fileName, std::map<std::string, std
     const std::string group = groupHolding(fileName);
     if (group.empty())
         return;
-    const bool isRead = readXmlDocument(fileName, group, failureLine, [&table](XmlNode* root) {
-        if (!root)
-            return;
-        for (const XmlNode* tag : childElements(*root, "Tag"))
+    const bool isRead = readXmlResource(fileName, group, [&table](XmlNode& root) {
+        for (const XmlNode* tag : childElements(root, "Tag"))
             if (const char* key = reportedAttributeText(*tag, "basis"))
                 table[key] = elementText(*tag);
     });
     if (!isRead)
-        logUnusedFile("language file", fileName);
+        logUnusedFile("language file", fileName, failureLine);
 }

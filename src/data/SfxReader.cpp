@@ -67,6 +67,6 @@ void loadSfxGamebox(std::string fileName, std::string group, std::map<std::strin
             if (isSfxElement(*node))
                 readSfx(*node, library);
     };
-    if (!readXmlResource(baseName, group, libraryFailureLine, walk))
-        logUnusedFile("library file", baseName);
+    if (!readXmlResource(baseName, group, walk))
+        logUnusedFile("library file", baseName, libraryFailureLine);
 }

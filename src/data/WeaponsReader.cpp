@@ -30,19 +30,22 @@ void loadWeaponsGamebox(const std::string& fileName, const std::string& group,
     });
 }
 
-void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::map<std::string, Weapon*>& library)
+void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::map<std::string, Weapon*>& library,
+                    const std::string& namer)
 {
     const auto fallback = library.find(fallbackWeaponName);
     for (const std::vector<Weapon*>& set : sets)
         for (Weapon* weapon : set) {
             const auto named = library.find(weapon->parentName);
-            if (named != library.end())
+            if (named != library.end()) {
                 weapon->definition = named->second;
-            else if (fallback != library.end())
+            } else if (fallback != library.end()) {
                 weapon->definition = fallback->second;
-            else
+                logLineOnce("[ERROR] can't find weapon: " + weapon->parentName + namer);
+            } else {
                 logLineOnce("[ERROR] weapon not found, nor " + std::string(fallbackWeaponName) + ": " +
-                        weapon->parentName);
+                            weapon->parentName + namer);
+            }
         }
 }
 
@@ -50,5 +53,6 @@ void bindWaveWeapons(const std::map<std::string, Wave*>& waves, const std::map<s
 {
     for (const auto& entry : waves)
         if (!entry.second->members.empty())
-            bindWeaponSets(entry.second->members.front()->weaponSets, library);
+            bindWeaponSets(entry.second->members.front()->weaponSets, library,
+                           namedBy("wave " + entry.first, wavesFileName));
 }

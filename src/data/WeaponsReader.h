@@ -22,8 +22,10 @@ void loadWeaponsGamebox(const std::string& fileName, const std::string& group,
 
 // Points every gun of the sets at the library gun named by its parentName,
 // or at the fallback gun; when the library lacks both, the gun keeps its
-// definition and one "[ERROR] " line says so.
-void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::map<std::string, Weapon*>& library);
+// definition. A name the library lacks is logged once in an "[ERROR] " line
+// that ends with `namer` (namedBy: the owner and its file).
+void bindWeaponSets(const std::vector<std::vector<Weapon*>>& sets, const std::map<std::string, Weapon*>& library,
+                    const std::string& namer);
 
 // Waves are read before the weapons: the guns of each library wave's first
 // member (the one its copies are made from) are bound once the weapons are in.

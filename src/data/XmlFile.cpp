@@ -44,14 +44,12 @@ XmlText::XmlText(const std::string& name, const std::string& group, bool isEmpty
         throw rapidxml::parse_error("no element", text.data());
 }
 
-std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
-                                          const std::string& failureLine, bool isEmptyAllowed)
+std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group, bool isEmptyAllowed)
 {
     try {
         return std::make_unique<XmlText>(name, group, isEmptyAllowed);
     } catch (...) {
-        // Whatever went wrong, the file contributes nothing and says so once.
-        logNormal(failureLine);
+        // Whatever went wrong, the file contributes nothing; its reader names it.
         return nullptr;
     }
 }
@@ -62,15 +60,14 @@ XmlFileScope::XmlFileScope(const std::string& name) : outer(std::move(fileBeingR
 
 XmlFileScope::~XmlFileScope() { fileBeingRead = std::move(outer); }
 
-void logUnusedFile(const std::string& what, const std::string& fileName)
+void logUnusedFile(const std::string& what, const std::string& fileName, const std::string& failureLine)
 {
-    logLine("[ERROR] " + what + " does not parse, nothing of it used: " + fileName);
+    logLineOnce("[ERROR] " + what + " does not parse, nothing of it used: " + fileName + " (" + failureLine + ")");
 }
 
-bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
-                     const std::function<void(XmlNode& root)>& walk)
+bool readXmlResource(const std::string& name, const std::string& group, const std::function<void(XmlNode& root)>& walk)
 {
-    const std::unique_ptr<XmlText> xml = parseXmlResource(name, group, failureLine);
+    const std::unique_ptr<XmlText> xml = parseXmlResource(name, group);
     if (!xml)
         return false;
     const XmlFileScope scope(name);
@@ -78,10 +75,9 @@ bool readXmlResource(const std::string& name, const std::string& group, const st
     return true;
 }
 
-bool readXmlDocument(const std::string& name, const std::string& group, const std::string& failureLine,
-                     const std::function<void(XmlNode* root)>& walk)
+bool readXmlDocument(const std::string& name, const std::string& group, const std::function<void(XmlNode* root)>& walk)
 {
-    const std::unique_ptr<XmlText> xml = parseXmlResource(name, group, failureLine, true);
+    const std::unique_ptr<XmlText> xml = parseXmlResource(name, group, true);
     if (!xml)
         return false;
     const XmlFileScope scope(name);

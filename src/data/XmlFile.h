@@ -1,6 +1,6 @@
 // The frame every reader of the exported game's XML files runs: find the file
 // in a resource group, parse a private copy in place, walk it, release it all,
-// and report a parse failure with the reader's one fixed log line.
+// and name a file that could not be used in one line.
 #pragma once
 
 #include <OgreVector.h>
@@ -34,14 +34,16 @@ private:
     rapidxml::xml_document<char> document;
 };
 
-// The parsed resource, or null once `failureLine` was logged at the normal
-// level because it could not be opened or parsed, whatever was thrown.
+// The parsed resource, or null, logging nothing, when it could not be opened
+// or parsed, whatever was thrown.
 std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group,
-                                          const std::string& failureLine, bool isEmptyAllowed = false);
+                                          bool isEmptyAllowed = false);
 
 // Names a file whose failed parse leaves all of it unused, in one "[ERROR] "
-// line; `what` says what kind of file it is ("level file").
-void logUnusedFile(const std::string& what, const std::string& fileName);
+// line that ends with the reader's fixed failure line in brackets, once in a
+// run however often the file is read; `what` says what kind of file it is
+// ("level file").
+void logUnusedFile(const std::string& what, const std::string& fileName, const std::string& failureLine);
 
 // The file whose document a reader is walking, named by the lines that
 // report damaged data in it; empty when an element is read on its own.
@@ -62,14 +64,13 @@ private:
 
 // Parses the resource `name` of `group` and hands its root element to `walk`,
 // the file named as the one being read. On a failure (parseXmlResource)
-// returns false without walking; nothing of the document outlives the call.
-bool readXmlResource(const std::string& name, const std::string& group, const std::string& failureLine,
-                     const std::function<void(XmlNode& root)>& walk);
-// The same for the files a player's folder or a table keeps (scores, texts,
-// the levels looked into before play): a well-formed file without any element
-// is read as holding nothing, and `walk` gets a null root.
-bool readXmlDocument(const std::string& name, const std::string& group, const std::string& failureLine,
-                     const std::function<void(XmlNode* root)>& walk);
+// returns false without walking, for the reader to name the file
+// (logUnusedFile); nothing of the document outlives the call.
+bool readXmlResource(const std::string& name, const std::string& group, const std::function<void(XmlNode& root)>& walk);
+// The same for the scores a player's folder keeps and the levels looked into
+// before play: a well-formed file without any element is read as holding
+// nothing, and `walk` gets a null root.
+bool readXmlDocument(const std::string& name, const std::string& group, const std::function<void(XmlNode* root)>& walk);
 
 // The text of an attribute, or null when the element lacks it.
 const char* attributeText(const XmlNode& node, const char* name);

@@ -161,7 +161,7 @@ void introState::loadSplashPicture(const std::string& name)
     }
     if (findMaterial(name))
         return;
-    const Ogre::MaterialPtr material = cloneTemplate(pictureTemplate, name, gameGroup);
+    const Ogre::MaterialPtr material = cloneTemplate(pictureTemplate, name, gameGroup, "splash picture " + name);
     if (Ogre::TextureUnitState* unit = unitAt(material, 0, 0, 0))
         setUnitTexture(unit, picture);
 }

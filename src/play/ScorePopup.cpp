@@ -190,7 +190,7 @@ void ScorePopup::rebuildSlot(std::size_t slot, const std::string& material, cons
     if (!sceneManager || !node)
         return;
     if (!hasParticleTemplate(particleTemplate)) {
-        logLineOnce("[ERROR] can't find particle template: " + particleTemplate);
+        logLineOnce("[ERROR] can't find particle template: " + particleTemplate + namedBy("the score pop-ups", ""));
         return;
     }
     std::ostringstream name;

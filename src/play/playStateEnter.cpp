@@ -13,6 +13,7 @@
 #include "core/materials/ShotMaterials.h"
 #include "core/materials/SpriteMaterials.h"
 #include "data/LevelReader.h"
+#include "data/ReferenceCheck.h"
 #include "frontend/ContinueMenu.h"
 #include "frontend/GameEndScreen.h"
 #include "frontend/GameHUD.h"
@@ -126,6 +127,7 @@ void playState::buildLevel()
     std::string fileName = game->levelName + ".level";
     readLevel(fileName, *level, *player, waves, items, triggers, sfxList, game->waveLibrary, levelEntities,
               game->backgroundLibrary, game->itemLibrary);
+    checkLevelWaveReferences(*game, waves, fileName);
     level->waves = waves;
     level->backgrounds = levelEntities;
     level->placedEffects = &sfxList;

@@ -11,6 +11,7 @@
 #include "core/effects/SpriteEffects.h"
 #include "core/materials/MeshMaterials.h"
 #include "core/materials/SpriteMaterials.h"
+#include "data/LibraryFile.h"
 #include "platform/Random.h"
 #include "play/Level.h"
 #include "world/FiniteVector.h"
@@ -105,7 +106,8 @@ void Item::createMesh(const std::string& newMeshName)
     if (!isSprite()) {
         shown = newMeshName;
         if (!loadMeshResource(newMeshName)) {
-            logLine("[ERROR] can't find mesh: " + newMeshName);
+            // Every drop asks again; the item's definition names the mesh.
+            logLineOnce("[ERROR] can't find mesh: " + newMeshName + namedBy("", itemsFileName));
             shown = isLayered ? spritePlane : missingMesh;
         }
     }

@@ -26,13 +26,15 @@
 namespace {
 
 const char* const gameGroup = "GAMERSC";
+const char* const smallSmokeUser = "the small explosions' smoke of the level effects";
 
 // A system made directly from a template the game must provide; a missing
-// template is logged and gives none.
-Ogre::ParticleSystem* templateSystem(Ogre::SceneManager& scene, const std::string& name, const std::string& source)
+// template is logged once, with the effect `user` that wants it, and gives none.
+Ogre::ParticleSystem* templateSystem(Ogre::SceneManager& scene, const std::string& name, const std::string& source,
+                                     const char* user)
 {
     if (!hasParticleTemplate(source)) {
-        logLine("[ERROR] can't find particle template: " + source);
+        logLineOnce("[ERROR] can't find particle template: " + source + namedBy(user, ""));
         return nullptr;
     }
     return scene.createParticleSystem(name, source);
@@ -82,10 +84,11 @@ void sfxManager::createSharedParticles()
     smokeNode2 = sharedNode("particlesSmokeNode2");
     destroyParticles(smokeParticles1);
     destroyParticles(smokeParticles2);
-    smokeParticles1 = templateSystem(*sceneManager, "particlesSmallExplosionSmoke1", "explosionSmoke");
+    smokeParticles1 = templateSystem(*sceneManager, "particlesSmallExplosionSmoke1", "explosionSmoke", smallSmokeUser);
     attachStopped(smokeNode1, smokeParticles1);
     if (smokeParticles1)
-        smokeParticles2 = templateSystem(*sceneManager, "particlesSmallExplosionSmoke2", "explosionSmoke");
+        smokeParticles2 =
+            templateSystem(*sceneManager, "particlesSmallExplosionSmoke2", "explosionSmoke", smallSmokeUser);
     attachStopped(smokeNode2, smokeParticles2);
     itemNode = sharedNode("PS_ItemNode");
     preloadExtraLifeTexture();
@@ -104,7 +107,7 @@ void sfxManager::createParticleItem()
     itemParticles = createSpriteEffect(Game::getSingletonPtr(), "particleItem", game.upSfx,
                                        sceneManager, false, false);
     if (!itemParticles)
-        itemParticles = templateSystem(*sceneManager, "particleItem", "basic_1up");
+        itemParticles = templateSystem(*sceneManager, "particleItem", "basic_1up", "the extra-life item's effect");
     if (!itemParticles)
         return;
     if (itemNode)

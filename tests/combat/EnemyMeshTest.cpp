@@ -40,7 +40,8 @@ TEST(EnemyMesh, APlacedEnemyShowsItsMeshOrAStandIn)
         Enemy& enemy = scene.place();
         ASSERT_NE(scene.mainEntity(), nullptr) << c.meshName;
         EXPECT_EQ(scene.mainEntity()->getMesh()->getName(), c.expectedMesh) << c.meshName;
-        EXPECT_EQ(countOf(log, std::string("[ERROR] can't find enemy mesh: ") + c.meshName), c.expectedErrors);
+        EXPECT_EQ(countOf(log, std::string("[ERROR] can't find enemy mesh: ") + c.meshName + ", named by gamebox.waves"),
+                  c.expectedErrors);
         EXPECT_EQ(scene.mainEntity()->getParentSceneNode(), enemy.meshNode);
         EXPECT_EQ(scene.mainEntity()->getRenderQueueGroup(), 40);
         EXPECT_EQ(enemy.rootNode->getParentSceneNode(), scene.parent);
@@ -64,7 +65,7 @@ TEST(EnemyMesh, RotorsVisibilityAndRenderQueues)
     ASSERT_EQ(enemy.rotors.size(), 2u);
     EXPECT_EQ(enemy.rotors[0]->entity->getMesh()->getName(), "rotorBlade.mesh");
     EXPECT_EQ(enemy.rotors[1]->entity->getMesh()->getName(), "interro.mesh");
-    EXPECT_TRUE(log.contains("[ERROR] can't find rotor mesh: noSuchRotor.mesh"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find rotor mesh: noSuchRotor.mesh, named by gamebox.waves"));
     EXPECT_EQ(enemy.rotors[0]->node->getParentSceneNode(), enemy.bodyNode);
 
     // A hidden enemy stays hidden unless the Game reveals hidden enemies.

@@ -162,7 +162,8 @@ TEST_F(ExplosionElementTest, AMissingTemplateLeavesANodeWithoutParticlesAndSaysS
     EXPECT_NE(first.node, nullptr);
     first.update(0.1);
     EXPECT_EQ(first.state, ExplosionElement::stateRunning);
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] can't find particle template: fx_absentTemplate"),
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[ERROR] can't find particle template: fx_absentTemplate, "
+                                                              "named by explosion element element of gamebox.explosions"),
               1);
 }
 

@@ -100,11 +100,28 @@ TEST_F(GameDataTest, TheGunsOfLibraryPlayersAndWavesAreBoundToTheWeaponLibraryBy
     writeAll();
     const char* const weaponSets = R"(
         <WEAPONSET name="A"><weapon><toybox parentName="ring"/></weapon></WEAPONSET>
-        <WEAPONSET name="B"><weapon><toybox parentName="lost"/></weapon></WEAPONSET>)";
+        <WEAPONSET name="B"><weapon><name Name="odd"/><toybox parentName="lost"/>
+          <apparence meshName="noShot" sfxFireName="noFlash" sfxSmokeName="none"/></weapon></WEAPONSET>)";
     folder.write("gamebox.players", std::string(R"(<player playerName="ship">)") + weaponSets + "</player>");
-    folder.write("gamebox.waves", std::string(R"(<enemy waveName="drones">)") + weaponSets + "</enemy>");
+    folder.write("gamebox.waves", std::string(R"(<enemy waveName="drones"><Death explosionName="noBoom"/>
+                                                 <ITEMS itemSpawned="noItem"/>)") + weaponSets + "</enemy>");
     publish();
     game.loadGameData();
+    game.loadGameData(); // each name that resolves to nothing is named once in a run
+    std::vector<std::string> missing;
+    std::copy_if(log.lines.begin(), log.lines.end(), std::back_inserter(missing),
+                 [](const std::string& line) { return line.rfind("[ERROR] can't find ", 0) == 0
+                                                      && line.find(" of gamebox.") != std::string::npos; });
+    EXPECT_EQ(missing, (std::vector<std::string>{
+                           "[ERROR] can't find weapon: lost, named by wave drones of gamebox.waves",
+                           "[ERROR] can't find weapon: lost, named by ship ship of gamebox.players",
+                           "[ERROR] can't find explosion: noBoom, named by wave drones of gamebox.waves",
+                           "[ERROR] can't find item: noItem, named by wave drones of gamebox.waves",
+                           "[ERROR] can't find shot: noShot, named by gun odd of wave drones of gamebox.waves",
+                           "[ERROR] can't find effect: noFlash, named by gun odd of wave drones of gamebox.waves",
+                           "[ERROR] can't find explosion: explo_small01, named by ship ship of gamebox.players",
+                           "[ERROR] can't find shot: noShot, named by gun odd of ship ship of gamebox.players",
+                           "[ERROR] can't find effect: noFlash, named by gun odd of ship ship of gamebox.players"}));
     const Player& ship = *game.playerLibrary.at("ship");
     const Enemy& drone = *game.waveLibrary.at("drones")->members.at(0);
     for (const auto* sets : {&ship.weaponSets, &drone.weaponSets}) {
@@ -152,7 +169,9 @@ TEST_F(GameDataTest, AMalformedLibraryLogsItsOneLineAndContributesNothing)
                                   "items gamebox loaded", "waves gamebox loaded", "players gamebox loaded",
                                   "background gamebox loaded",
                                   "weapons gamebox loaded", "explosions gamebox loaded",
-                                  "[DotSceneLoader] Error creating tinyxml2::XMLDocument", "sounds gamebox loaded",
+                                  "[ERROR] library file does not parse, nothing of it used: gamebox.sounds "
+                                  "([DotSceneLoader] Error creating tinyxml2::XMLDocument)",
+                                  "sounds gamebox loaded",
                                   "sfx gamebox loaded", "materials3D gamebox loaded", "Gameboxes loaded"}));
     EXPECT_TRUE(game.soundLibrary.empty());
     EXPECT_EQ(game.pictureLibrary.size(), 1u);

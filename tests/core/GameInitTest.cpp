@@ -166,7 +166,7 @@ TEST(GameInit, AMissingBlackOverlayIsLoggedAndLeavesNoFadeOverlay)
     InitRun run(game);
 
     EXPECT_EQ(game.fadeOverlay, nullptr);
-    EXPECT_TRUE(log.contains("[ERROR] can't find overlay: BlackBG"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find overlay: BlackBG, named by the screen fade at start-up"));
 }
 
 TEST(GameInit, StartsANewGame)

@@ -162,7 +162,7 @@ TEST_F(MissingFades, AScreenFadeEndsAtOnceAndIsReportedOnce)
     game.startFadeIn(0.5f);
     EXPECT_EQ(game.fadeState, 0);
     game.startFadeOut(0.5f);
-    EXPECT_TRUE(log.contains("[ERROR] can't find overlay: FadeInOut"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find overlay: FadeInOut, named by the screen fades"));
     EXPECT_EQ(errorLines(), 1);
 }
 
@@ -174,7 +174,7 @@ TEST_F(MissingFades, ABackgroundFadeEndsAtOnce)
     game.startBackgroundFadeIn(0.5f);
     EXPECT_FALSE(game.isBackgroundDark);
     game.cancelBackgroundFade();
-    EXPECT_TRUE(log.contains("[ERROR] can't find overlay: BlackBG"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find overlay: BlackBG, named by the screen fades"));
     EXPECT_EQ(errorLines(), 1);
 }
 
@@ -184,7 +184,7 @@ TEST_F(MissingFades, AMissingMaterialIsReportedToo)
     Ogre::MaterialManager::getSingleton().remove("Examples/OverlayMaterial", "PlayFlowFades");
     game.startFadeOut(0.5f);
     EXPECT_EQ(game.fadeState, 3);
-    EXPECT_TRUE(log.contains("[ERROR] can't find material: Examples/OverlayMaterial"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find material: Examples/OverlayMaterial, named by the screen fades"));
     EXPECT_FALSE(FadeResources::overlay("FadeInOut")->isVisible());
     Ogre::OverlayManager::getSingleton().destroy("FadeInOut");
 }

@@ -142,8 +142,9 @@ TEST_F(ExplosionsReaderTest, AMalformedFileAddsNothingAndSaysSoOnce)
 {
     read(R"(<explosion name="E" screenName="E"><EXPL></explosion>)");
     EXPECT_TRUE(explosions.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.explosions"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.explosions "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
 }
 
 TEST_F(ExplosionsReaderTest, AnAbsentFileIsSkippedSilently)

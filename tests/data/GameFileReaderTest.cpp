@@ -85,7 +85,7 @@ TEST_F(GameFileReaderTest, LevelIndexFollowsTheCurrentLevelName)
 }
 
 // A broken file, an empty one and one of comments only: the reader frame's
-// line at the normal level and one line naming the file, and nothing of the
+// one line naming the file and ending with that line, and nothing of the
 // game changes, not even its texts.
 TEST_F(GameFileReaderTest, AnUnusableFileLogsOneLineAndKeepsTheGame)
 {
@@ -99,11 +99,12 @@ TEST_F(GameFileReaderTest, AnUnusableFileLogsOneLineAndKeepsTheGame)
         ResourceGroupScope::addFolder(folder.path(), "GAMERSC");
         log.lines.clear();
         log.levels.clear();
+        game.reportedLines.clear(); // each text a run of its own
         readGameFile(game);
-        EXPECT_EQ(log.lines, (std::vector<std::string>{"Error creating tinyxml2::XMLDocument",
-                                                       "[ERROR] game file does not parse, nothing of it used: Trial.game"}))
+        EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] game file does not parse, nothing of it used: "
+                                                       "Trial.game (Error creating tinyxml2::XMLDocument)"}))
             << text.substr(0, 40);
-        EXPECT_EQ(log.levels, (std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL, Ogre::LML_CRITICAL}));
+        EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_CRITICAL});
         EXPECT_EQ(game.gameName, "Before");
         EXPECT_EQ(game.lives, 9);
         EXPECT_EQ(game.defaultTexts.at("KEY_00000").text, "old");

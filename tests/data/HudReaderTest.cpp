@@ -168,9 +168,12 @@ TEST_F(HudReaderTest, ALayoutThatDoesNotParseLeavesTheElementsWithOneLine)
     for (const char* text : {"<HUD><HUDelement type=\"1\"", "", "  "}) {
         folder.write("gamebox.HUD", text);
         readHUD(game);
-        EXPECT_EQ(log.lines.back(), "Error creating tinyxml2::XMLDocument") << text;
-        EXPECT_EQ(log.levels.back(), Ogre::LML_NORMAL);
         EXPECT_EQ(game.hud->elements.size(), 1u);
     }
+    // Named once in a run, however often it is read.
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(),
+                         "[ERROR] layout file does not parse, nothing of it used: gamebox.HUD "
+                         "(Error creating tinyxml2::XMLDocument)"),
+              1);
     EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "HUD read"), 1);
 }

@@ -130,9 +130,9 @@ const std::string wholeLevel = R"(<LEVELFILE><player><position pos="7 7 7" sca="
 TEST(LevelReader, BadInputGivesLogLinesAndFiniteValuesNeverACrash)
 {
     const auto notRead = [](const LevelFileScene& files, const LogCapture& log) {
-        EXPECT_EQ(log.lines, (std::vector<std::string>{"Error creating tinyxml2::XMLDocument",
-                                                       "[ERROR] level file does not parse, nothing of it used: Bad.level"}));
-        EXPECT_EQ(log.levels, (std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL, Ogre::LML_CRITICAL}));
+        EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] level file does not parse, nothing of it used: "
+                                                       "Bad.level (Error creating tinyxml2::XMLDocument)"}));
+        EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_CRITICAL});
         EXPECT_EQ(files.scene.level.music, "");
         EXPECT_NE(files.scene.player.pos, Ogre::Vector3(7.0f, 7.0f, 7.0f));
     };

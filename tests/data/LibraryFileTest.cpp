@@ -58,9 +58,10 @@ TEST_F(LibraryFileTest, AMalformedFileLogsItsLineAndNamesItselfAndHandsOverNothi
 {
     publish("<Picture name=\"a\"/>\n<Picture name=b/>\n");
     EXPECT_TRUE(readNames().empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.pictures"}));
-    EXPECT_EQ(log.levels, (std::vector<Ogre::LogMessageLevel>{Ogre::LML_NORMAL, Ogre::LML_CRITICAL}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.pictures "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.levels, std::vector<Ogre::LogMessageLevel>{Ogre::LML_CRITICAL});
 }
 
 TEST_F(LibraryFileTest, AMissingRequiredAttributeNamesTheFileOnlyWhileItIsRead)

@@ -58,7 +58,8 @@ TEST_F(LocalizationReaderTest, MissingFileChangesNothingAndBrokenFileLogsOneLine
     ResourceGroupScope::addFolder(media.path(), "Media");
     readLocalizationTags("broken_localization.xml", table);
     EXPECT_TRUE(table.empty());
-    EXPECT_TRUE(log.contains("[DotSceneLoader] Error creating tinyxml2::XMLDocument"));
+    EXPECT_TRUE(log.contains("[ERROR] language file does not parse, nothing of it used: broken_localization.xml "
+                             "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"));
 }
 
 namespace {
@@ -176,9 +177,10 @@ TEST_F(LanguageFileTest, ABrokenFileLeavesTheTableAndLogsOneLine)
     readLocalization(game, language, texts);
     EXPECT_EQ(texts.count("OLD"), 1u);
     EXPECT_TRUE(game.languageTables.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] language file does not parse, nothing of it used: english.localization"}));
-    EXPECT_EQ(log.levels.front(), Ogre::LML_NORMAL);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] language file does not parse, nothing of it used: "
+                                                   "english.localization "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.levels.front(), Ogre::LML_CRITICAL);
 }
 
 TEST_F(LanguageFileTest, TheGameFileReaderReadsTheLanguageFileFirst)

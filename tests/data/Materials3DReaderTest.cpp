@@ -66,9 +66,10 @@ TEST_F(Materials3DReader, AnAbsentFileReadsNothingAndABrokenOneAddsNothingAndIsL
     log.levels.clear();
     loadMaterials3DGamebox("gamebox.materials3D");
     EXPECT_TRUE(materialModule().definitions.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.materials3D"}));
-    EXPECT_EQ(log.levels.front(), Ogre::LML_NORMAL);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.materials3D "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
+    EXPECT_EQ(log.levels.front(), Ogre::LML_CRITICAL);
 }
 
 TEST_F(Materials3DReader, AnAbsentAttributeLeavesItsFieldAsItWas)

@@ -163,8 +163,9 @@ TEST_F(PicturesReaderTest, AMalformedFileAddsNothing)
     publish("gamebox.pictures", "<Picture name=\"a.png\" screenName=\"A\"/><Picture name=\"b.png\"");
     readPictures();
     EXPECT_TRUE(pictures.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.pictures"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.pictures "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
 }
 
 } // namespace

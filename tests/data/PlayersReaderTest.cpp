@@ -58,8 +58,8 @@ TEST_F(PlayersReaderTest, AMissingFileLeavesTheLibraryAndAMalformedOneLogsItsLin
     read(R"(<player playerName="A"/><player playerName="B")");
     EXPECT_EQ(players.size(), 1u);
     EXPECT_EQ(players.at("kept"), kept);
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.players"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.players (Error creating tinyxml2::XMLDocument)"}));
 }
 
 } // namespace

@@ -72,8 +72,9 @@ TEST_F(SoundsReaderTest, AMalformedFileAddsNothingAndIsLoggedOnce)
 {
     read("<SOUND soundName=\"a.wav\" screenName=\"A\" volume=\"1\" isSFX=\"true\"/><SOUND soundName=a.wav/>");
     EXPECT_TRUE(sounds.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.sounds"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                   "gamebox.sounds "
+                                                   "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
 }
 
 } // namespace

@@ -150,11 +150,13 @@ TEST_F(StartMenuReaderTest, ALayoutThatDoesNotParseLeavesTheScreensWithOneLine)
     for (const char* text : {"<MENU><MENUSCREEN name=\"A\">", "", "<!-- nothing -->"}) {
         gameFolder.write("gamebox.startMenu", text);
         readStartMenu(game, "gamebox.startMenu");
-        EXPECT_EQ(log.lines.back(), "Error creating tinyxml2::XMLDocument") << text;
-        EXPECT_EQ(log.levels.back(), Ogre::LML_NORMAL);
         EXPECT_EQ(game.menuScreens.size(), 1u);
         EXPECT_EQ(game.menuScreens.count("KEPT"), 1u);
     }
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "Error creating tinyxml2::XMLDocument"), 3);
+    // Named once in a run, however often it is read.
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(),
+                         "[ERROR] layout file does not parse, nothing of it used: gamebox.startMenu "
+                         "(Error creating tinyxml2::XMLDocument)"),
+              1);
     EXPECT_FALSE(log.contains("start menu read"));
 }

@@ -7,10 +7,13 @@
 #include "combat/Tank.h"
 #include "combat/Wave.h"
 #include "data/WaveReader.h"
+#include "data/XmlFile.h"
 #include "data/XmlFragment.h"
 #include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <map>
 #include <string>
@@ -58,6 +61,8 @@ TEST_F(WaveLevelReaderTest, EachWaveIsAnInstanceOfItsDefinitionOrOfWave0)
     define(R"(<enemy waveName="Wave0" meshName="standBy.mesh"/>)");
     define(R"(<enemy waveName="Tanks" meshName="tank.mesh" type="tank">
                 <toybox parentName="Tanks" thumbnail="tanks.png"/></enemy>)");
+    LogCapture log;
+    const XmlFileScope file("Trial.level");
     readLevel(R"(<LEVELFILE>
         <enemy waveName="Wave3" meshName="own.mesh" type="basic">
           <toybox parentName="Tanks" thumbnail="placed.png" screenName="Column"/>
@@ -93,6 +98,11 @@ TEST_F(WaveLevelReaderTest, EachWaveIsAnInstanceOfItsDefinitionOrOfWave0)
     }
     EXPECT_EQ(waves[1]->name, "Lost");
     EXPECT_EQ(waves[2]->name, "");
+    // A name the library lacks is named with its file; no name names nothing.
+    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(),
+                            [](const std::string& line) { return line.rfind("[ERROR] can't find wave", 0) == 0; }),
+              1);
+    EXPECT_TRUE(log.contains("[ERROR] can't find wave: Lost, named by Trial.level"));
 }
 
 TEST_F(WaveLevelReaderTest, WithoutADefinitionOrItsMemberTheWaveIsLeftOutWithOneErrorLine)

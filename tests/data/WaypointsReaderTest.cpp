@@ -72,8 +72,9 @@ TEST_F(WaypointsReaderTest, AMalformedFileLogsItsLineAndAddsNothing)
 {
     read(R"(<WPS name="arc" ScreenName="Arc" WP_GlobalSpeedMult="1"><waypoint/></WPS><WPS name=broken/>)");
     EXPECT_TRUE(paths.empty());
-    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "[DotSceneLoader] Error creating tinyxml2::XMLDocument"),
-              1);
+    EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                  "gamebox.waypoints ([DotSceneLoader] Error creating "
+                                                  "tinyxml2::XMLDocument)"});
 }
 
 TEST(WavePath, ACopyHasItsOwnWaypointsAndTheSourceAsTemplate)

@@ -57,8 +57,9 @@ TEST_F(WeaponsReaderTest, AMalformedFileLogsItsOwnLineOnceAndAddsNothing)
 {
     read(gun("ring", "4") + "<weapon><name Name=\"broken\"></weapon");
     EXPECT_TRUE(weapons.empty());
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"[DotSceneLoader] Error creating tinyxml2::XMLDocument weapon",
-                                                   "[ERROR] library file does not parse, nothing of it used: gamebox.weapons"}));
+    EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] library file does not parse, nothing of it used: "
+                                                  "gamebox.weapons "
+                                                  "([DotSceneLoader] Error creating tinyxml2::XMLDocument weapon)"});
 }
 
 TEST(WeaponBinding, EachGunFindsItsLibraryGunOrTheFallbackOrKeepsItsDefinitionWithOneLine)
@@ -77,10 +78,11 @@ TEST(WeaponBinding, EachGunFindsItsLibraryGunOrTheFallbackOrKeepsItsDefinitionWi
         auto copy = std::make_unique<Weapon>();
         copy->parentName = c.parentName;
         copy->definition = &loose;
-        bindWeaponSets({{}, {copy.get()}}, library);
+        bindWeaponSets({{}, {copy.get()}}, library, ", named by ship S of gamebox.players");
         EXPECT_EQ(copy->definition, c.bound) << c.parentName << " " << c.hasFallback;
     }
-    EXPECT_EQ(log.lines, std::vector<std::string>{"[ERROR] weapon not found, nor Weapon_empty: lost"});
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"[ERROR] can't find weapon: lost, named by ship S of gamebox.players",
+                                                   "[ERROR] weapon not found, nor Weapon_empty: lost, named by ship S of gamebox.players"}));
 }
 
 } // namespace

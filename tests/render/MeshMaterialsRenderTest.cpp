@@ -179,7 +179,7 @@ TEST_F(MeshMaterials, MissingTexturesBecomeTheStandInOfTheirUnitAndAMissingTempl
     saved->clone("defaultDiffuse", true, "Media");
     materials.remove("savedDefaultDiffuse", saved->getGroup());
     EXPECT_EQ(plain->getSubEntity(0)->getMaterialName(), "BOX_notFound");
-    EXPECT_TRUE(log.contains("[ERROR] template material not found: defaultDiffuse"));
+    EXPECT_TRUE(log.contains("[ERROR] template material not found: defaultDiffuse, asked for by mesh plain.mesh"));
 }
 
 TEST_F(MeshMaterials, ASeeThroughSubMaterialCastsTheShadowOfItsOwnTexture)

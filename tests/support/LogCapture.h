@@ -1,5 +1,9 @@
-// Collects the lines written to Ogre's default log while it lives.
+// Collects the lines written to Ogre's default log while it lives. A capture
+// starts a run's record of lines logged once afresh, so that a test sees
+// them whatever ran before it.
 #pragma once
+
+#include "core/Game.h"
 
 #include <OgreLog.h>
 #include <OgreLogManager.h>
@@ -15,6 +19,8 @@ public:
         if (!Ogre::LogManager::getSingletonPtr())
             (new Ogre::LogManager)->createLog("zarnith_tests.log", true, false, true);
         Ogre::LogManager::getSingleton().getDefaultLog()->addListener(this);
+        if (Game* game = Game::getSingletonPtr())
+            game->reportedLines.clear();
     }
     ~LogCapture() override { Ogre::LogManager::getSingleton().getDefaultLog()->removeListener(this); }
     LogCapture(const LogCapture&) = delete;

@@ -253,7 +253,7 @@ TEST_F(ItemPickup, AMissingMeshIsReportedAndStoodInFor)
     LogCapture log;
     scene->definition.meshName = "nowhere.mesh";
     Item& mesh = scene->drop(scene->ground);
-    EXPECT_TRUE(log.contains("[ERROR] can't find mesh: nowhere.mesh"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find mesh: nowhere.mesh, named by gamebox.items"));
     EXPECT_EQ(mesh.meshEntity->getMesh()->getName(), "interro.mesh");
 
     scene->definition.spriteName = "nowhere.png";

@@ -176,8 +176,9 @@ TEST_F(SfxManagerTest, SharedSystemsAreMadeFromTheGamesNamesAndFiredWhereAsked)
     ASSERT_NE(manager.sparksParticles, nullptr);
     EXPECT_FALSE(manager.sparksParticles->getEmitter(0)->getEnabled());
     // Absent templates are reported and leave their systems out.
-    EXPECT_TRUE(log.contains("[ERROR] can't find particle template: explosionSmoke"));
-    EXPECT_TRUE(log.contains("[ERROR] can't find particle template: basic_1up"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find particle template: explosionSmoke, named by the small explosions' "
+                             "smoke of the level effects"));
+    EXPECT_TRUE(log.contains("[ERROR] can't find particle template: basic_1up, named by the extra-life item's effect"));
     EXPECT_TRUE(log.contains("[ERROR] can't find texture: 1up.tga"));
     EXPECT_EQ(manager.smokeParticles1, nullptr);
     EXPECT_EQ(manager.itemParticles, nullptr);

@@ -4,6 +4,7 @@
 #include "core/Game.h"
 #include "core/effects/ParticleSystemAccess.h"
 #include "core/materials/MaterialLookup.h"
+#include "data/LibraryFile.h"
 #include "world/FiniteVector.h"
 #include "world/RenderQueueGroups.h"
 
@@ -75,7 +76,8 @@ void ExplosionElement::createNode(bool inCameraSpace)
 void ExplosionElement::createParticles(bool inCameraSpace)
 {
     if (!hasParticleTemplate(particleName)) {
-        logLineOnce("[ERROR] can't find particle template: " + particleName);
+        logLineOnce("[ERROR] can't find particle template: " + particleName
+                    + namedBy("explosion element " + screenName, explosionsFileName));
         return;
     }
     particleSystem = sceneManager->createParticleSystem(particleSystemName(), particleName);

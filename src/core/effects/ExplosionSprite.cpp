@@ -32,7 +32,7 @@ Ogre::MaterialPtr spriteMaterial(const std::string& name, const std::string& tex
 {
     if (Ogre::MaterialPtr existing = findMaterial(name, spriteGroup))
         return existing;
-    Ogre::MaterialPtr material = cloneTemplate("Particles/Explo", name, spriteGroup);
+    Ogre::MaterialPtr material = cloneTemplate("Particles/Explo", name, spriteGroup, "explosion sheet " + texture);
     giveUnitTexture(unitAt(material, 0, 0, 0), texture);
     return material;
 }

@@ -48,7 +48,7 @@ void makeTextureMaterial(const std::string& name, const std::string& user)
     if (isStandInMaterial(standIn))
         Ogre::MaterialManager::getSingleton().remove(standIn);
     const char* const base = pictureHasAlpha(texture) ? "particleTextureMaterial" : "particleTextureMaterialAdd";
-    giveUnitTexture(unitAt(cloneTemplate(base, name, gameGroup), 0, 0, 0), texture);
+    giveUnitTexture(unitAt(cloneTemplate(base, name, gameGroup, user), 0, 0, 0), texture);
 }
 
 // The system shows the material from the group that holds it.
@@ -85,7 +85,7 @@ Ogre::MaterialPtr sheetMaterial(const std::string& name, const std::string& text
 {
     if (Ogre::MaterialPtr existing = findMaterial(name, gameGroup))
         return existing;
-    Ogre::MaterialPtr material = cloneTemplate("Particles/Explo", name, gameGroup);
+    Ogre::MaterialPtr material = cloneTemplate("Particles/Explo", name, gameGroup, "effect sheet " + texture);
     giveUnitTexture(unitAt(material, 0, 0, 0), texture);
     return material;
 }

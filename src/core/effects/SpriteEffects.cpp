@@ -5,6 +5,7 @@
 #include "core/effects/ParticleSystemAccess.h"
 #include "core/effects/SpriteEffectMaterials.h"
 #include "core/effects/sfxLibraryEntry.h"
+#include "data/LibraryFile.h"
 
 #include <OgreParticleAffector.h>
 #include <OgreParticleEmitter.h>
@@ -58,7 +59,8 @@ Ogre::ParticleSystem* sheetEffect(Game& game, const std::string& name, const std
     const char* const source = isBullet ? bulletSheetTemplate : sheetTemplate;
     Ogre::ParticleSystem* system = newSystem(scene, name, source);
     if (!system) {
-        logLine(std::string("[ERROR] can't find particle template: ") + source);
+        logLineOnce(std::string("[ERROR] can't find particle template: ") + source
+                    + namedBy("effect " + libraryName, effectsFileName));
         return nullptr;
     }
     system->setKeepParticlesInLocalSpace(entry.isLocalSpace != 0);

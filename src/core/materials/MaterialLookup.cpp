@@ -85,11 +85,12 @@ void removeMaterial(const std::string& name, const std::string& group)
         Ogre::MaterialManager::getSingleton().remove(name, group);
 }
 
-Ogre::MaterialPtr cloneTemplate(const std::string& templateName, const std::string& name, const std::string& group)
+Ogre::MaterialPtr cloneTemplate(const std::string& templateName, const std::string& name, const std::string& group,
+                                const std::string& user)
 {
     const Ogre::MaterialPtr original = findMaterial(templateName);
     if (!original) {
-        logLine("[ERROR] template material not found: " + templateName);
+        logLineOnce("[ERROR] template material not found: " + templateName + ", asked for by " + user);
         return Ogre::MaterialPtr();
     }
     return original->clone(name, !group.empty(), group);

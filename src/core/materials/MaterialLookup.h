@@ -37,9 +37,10 @@ Ogre::MaterialPtr findSharedMaterial(const std::string& name);
 void removeMaterial(const std::string& name, const std::string& group);
 
 // A clone of the template under `name` in `group` (the template's own group
-// when empty). A missing template is logged and gives null.
-Ogre::MaterialPtr cloneTemplate(const std::string& templateName, const std::string& name,
-                                const std::string& group);
+// when empty). A missing template is logged once for each `user` (what the
+// clone is for: "mesh rock.mesh") and gives null.
+Ogre::MaterialPtr cloneTemplate(const std::string& templateName, const std::string& name, const std::string& group,
+                                const std::string& user);
 
 Ogre::Technique* techniqueAt(const Ogre::MaterialPtr& material, unsigned short technique);
 Ogre::Pass* passAt(const Ogre::MaterialPtr& material, unsigned short technique, unsigned short pass);

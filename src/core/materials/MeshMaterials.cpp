@@ -108,7 +108,7 @@ bool createSubEntityMaterial(Ogre::Entity* entity, const std::string& meshName, 
         subEntity->setMaterialName(key, cloneGroup);
         return needs.needsTangents;
     }
-    const Ogre::MaterialPtr clone = cloneTemplate(templateFor(needs), key, cloneGroup);
+    const Ogre::MaterialPtr clone = cloneTemplate(templateFor(needs), key, cloneGroup, "mesh " + meshName);
     if (!clone) {
         subEntity->setMaterialName("BOX_notFound", "Media");
         return false;

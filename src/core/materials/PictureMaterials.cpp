@@ -61,7 +61,8 @@ Ogre::MaterialPtr createScrollingPictureMaterial(const std::string& texture, con
     if (Ogre::MaterialPtr existing = findMaterial(name))
         return existing;
     const std::string shown = scrollingTexture(texture);
-    const Ogre::MaterialPtr material = cloneTemplate("defaultPictureScrolling", name, std::string());
+    const Ogre::MaterialPtr material =
+        cloneTemplate("defaultPictureScrolling", name, std::string(), "picture " + texture);
     if (!material)
         return material;
     if (Ogre::TextureUnitState* unit = unitAt(material, 0, 0, 0)) {
@@ -102,7 +103,7 @@ Ogre::MaterialPtr makeAnimatedPictureMaterial(std::string picture, const std::st
     const std::string name = prefix + picture + suffix;
     Ogre::MaterialPtr material = findMaterial(name, "GAMERSC");
     if (!material)
-        material = cloneTemplate("defaultAnimatedPicture", name, "GAMERSC");
+        material = cloneTemplate("defaultAnimatedPicture", name, "GAMERSC", "picture " + picture);
     if (!material)
         return material;
     if (Ogre::TextureUnitState* unit = unitAt(material, 0, 0, 0))

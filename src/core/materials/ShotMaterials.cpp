@@ -47,7 +47,7 @@ bool imageHasAlpha(std::string& texture, const std::string& failure)
 
 Ogre::MaterialPtr cloneWithTexture(const char* templateName, const std::string& name, const std::string& texture)
 {
-    const Ogre::MaterialPtr material = cloneTemplate(templateName, name, shotGroup);
+    const Ogre::MaterialPtr material = cloneTemplate(templateName, name, shotGroup, "shot texture " + texture);
     if (Ogre::TextureUnitState* unit = unitAt(material, 0, 0, 0))
         setUnitTexture(unit, texture);
     return material;

@@ -129,7 +129,8 @@ Ogre::MaterialPtr createSpriteMaterial(const std::string& texture, bool noLighti
     const std::string name = "sprite_" + shown;
     removeMaterial(name, spriteGroup);
     removeMaterial(name + "shadowCaster", spriteGroup);
-    const Ogre::MaterialPtr material = cloneTemplate(spriteTemplate(hasAlpha, lit), name, spriteGroup);
+    const Ogre::MaterialPtr material =
+        cloneTemplate(spriteTemplate(hasAlpha, lit), name, spriteGroup, "sprite " + shown);
     if (!material)
         return material;
     if (hasAlpha)
