@@ -1,5 +1,7 @@
 #include "app/ScriptTranslatorGuard.h"
 
+#include "app/ProgramlessPasses.h"
+
 #include <OgreException.h>
 #include <OgreScriptCompiler.h>
 #include <OgreScriptTranslator.h>
@@ -17,6 +19,8 @@ public:
     {
         try {
             inner.translate(compiler, node);
+            if (const auto* object = dynamic_cast<const Ogre::ObjectAbstractNode*>(node.get()))
+                checkProgramsOfObject(*object);
         } catch (const Ogre::Exception& e) {
             compiler->addError(Ogre::ScriptCompiler::CE_INVALIDPARAMETERS, node->file,
                                static_cast<int>(node->line), e.getDescription());
