@@ -146,8 +146,8 @@ const std::vector<DamagedFile>& damagedFiles()
         {"empty shot picture", "shotBlue.png", nothing, "[ERROR] can't load texture shotBlue.png"},
         {"cut sprite enemy picture", "enemySaucer.png", firstHalf, "[ERROR] can't load texture enemySaucer.png"},
         {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
-        {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
-        {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] can't find background mesh: rock.mesh"},
+        {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] can't find background mesh: rock.mesh"},
         // Hangs and names that point at nothing: the level starts in bounded
         // time and each name is logged once.
         {"HUD of ten thousand elements", "gamebox.HUD", crowdedHud, "[ERROR] can't find picture: missingEmblem.png"},
@@ -197,6 +197,8 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random engine archive", "data/data.tzn", noise, "[ERROR] can't open resource location ", "D3D11", ""},
         {"random sprite plane", "plane1U.mesh", noise, "[ERROR] can't load mesh plane1U.mesh", "D3D9", libraryArchive},
         {"cut sky plane", "skyplane.mesh", firstHalf, "[ERROR] can't load mesh skyplane.mesh", "D3D11", libraryArchive},
+        {"cut engine archive", "data/data.tzn", firstHalf, "[ERROR] can't load mesh interro.mesh", "D3D11", ""},
+        {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
     };
     return rows;
 }
