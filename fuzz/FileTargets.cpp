@@ -14,11 +14,13 @@
 #include "world/AutoOutline.h"
 
 #include <OgreConfigFile.h>
+#include <OgreGpuProgramManager.h>
 #include <OgreMovableObject.h>
 #include <OgreParticleSystemManager.h>
 #include <Overlay/OgreOverlayManager.h>
 #include <OgrePixelFormat.h>
 #include <OgreResourceGroupManager.h>
+#include <OgreTextureManager.h>
 
 #include <map>
 #include <string>
@@ -60,6 +62,18 @@ void readTags()
 {
     std::map<std::string, std::string> table;
     readLocalizationTags("english_localization.xml", table);
+}
+
+// Programs and textures are made by the render system's managers; without
+// one, Ogre's own managers make programs this build does not support (as a
+// renderer lacking a program's language does) and textures that hold nothing.
+void prepareScripts()
+{
+    if (!Ogre::GpuProgramManager::getSingletonPtr())
+        new Ogre::GpuProgramManager;
+    if (!Ogre::TextureManager::getSingletonPtr())
+        new Ogre::DefaultTextureManager;
+    installResourceListeners();
 }
 
 // A script of any kind (material, program, particle system, compositor,
@@ -106,7 +120,7 @@ std::vector<FuzzTarget> fileTargets()
         {"game_file", "GAMERSC", "Skyward.game", {"Level01.level"}, nullptr, readGame},
         {"localization", "GAMERSC", "default.localization", {}, nullptr, readLanguage},
         {"localization_tags", "GAMERSC", "english_localization.xml", {}, nullptr, readTags},
-        {"scripts", scriptGroup, "engine.material", {}, installResourceListeners, readScript},
+        {"scripts", scriptGroup, "engine.material", {}, prepareScripts, readScript},
         {"sprite_outline", spriteGroup, spriteFileName, {}, nullptr, traceSprite},
     };
 }

@@ -191,6 +191,7 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random mesh materials", "zarnithMeshes.material", noise, "[ERROR] script zarnithMeshes.material not fully read: ", "D3D11", libraryArchive},
         {"empty program script", "zarnith.program", nothing, "[ERROR] material postProdFX (zarnithPostFX.material) drawn plain, its programs are missing: zarnith/FlatVP", "D3D11", libraryArchive},
         {"cut program script", "zarnith.program", firstHalf, "[ERROR] material defaultPicture (Skyward.material) drawn plain, its programs are missing: zarnith/TintedFlatFP", "D3D11", libraryArchive},
+        {"cut program script, fixed function", "zarnith.program", firstHalf, "[ERROR] material defaultPicture (Skyward.material) drawn plain, its programs are missing: zarnith/TintedFlatFP", "D3D9", libraryArchive},
         {"empty particle picture", "1up.tga", nothing, "[ERROR] can't load texture 1up.tga"},
         {"random particle picture", "1up.tga", noise, "[ERROR] can't load texture 1up.tga", "D3D11"},
         {"empty engine archive", "data/data.tzn", nothing, "[ERROR] can't open resource location ", "D3D9", ""},

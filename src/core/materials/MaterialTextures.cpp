@@ -101,8 +101,8 @@ Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type)
     // A picture that is there but cannot be read (empty, cut short, too
     // large, no picture at all) shows the stand-in, as a missing one does.
     const bool isStandIn = type == Ogre::TEX_TYPE_2D && name != standInTexture;
-    logLineOnce("[ERROR] can't load texture " + name + (isStandIn ? std::string(", ") + standInTexture + " shown instead" : "")
-                + ": " + failure);
+    const std::string shown = isStandIn ? std::string(", ") + standInTexture + " shown instead" : "";
+    logLineOnce("[ERROR] can't load texture " + name + shown + ": " + failure);
     return isStandIn ? standInUnder(name, group) : Ogre::TexturePtr();
 }
 
