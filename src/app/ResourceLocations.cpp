@@ -1,6 +1,7 @@
 #include "app/ResourceLocations.h"
 
 #include "app/Log.h"
+#include "core/EngineMeshes.h"
 #include "core/Game.h"
 #include "core/materials/MaterialLookup.h"
 
@@ -102,6 +103,7 @@ void initResourceLocations(Game& game, const std::string& gamePath)
 
     initialiseGroup("Media");
     initialiseGroup("GAMERSC");
+    ensureEngineMeshes();
     createResourceGroupOnce("GAMERSC_materials");
     addShadowVolumeMedia();
     logLine("resources paths initialized");

@@ -8,3 +8,7 @@
 // True when the mesh can be used; a mesh of the game's own resources is
 // loaded into Ogre's mesh manager on the way.
 bool loadMeshResource(const std::string& name);
+
+// Why the mesh of the group cannot be drawn ("not found", Ogre's error, or a
+// file that held nothing to draw); empty when it can. It is loaded on the way.
+std::string meshFault(const std::string& name, const std::string& group);

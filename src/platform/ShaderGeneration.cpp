@@ -120,10 +120,10 @@ public:
                                           Ogre::Material* material, unsigned short,
                                           const Ogre::Renderable*) override
     {
-        if (!isGeneratedScheme(schemeName))
-            return nullptr;
         if (techniqueOfScheme(*material, plainScheme))
             return plainTechnique(*material, schemeName);
+        if (!isGeneratedScheme(schemeName))
+            return nullptr;
         try {
             return generatedTechnique(*material, Ogre::MaterialManager::DEFAULT_SCHEME_NAME, schemeName);
         } catch (const Ogre::Exception& e) {
@@ -209,6 +209,18 @@ bool startShaderGeneration(Ogre::RenderWindow* window)
     Ogre::MaterialManager::getSingleton().addListener(&generation->resolver);
     window->addListener(&generation->viewports);
     return true;
+}
+
+void drawWithoutPrograms(Ogre::Material& material)
+{
+    if (!generation || techniqueOfScheme(material, plainScheme))
+        return;
+    addPlainTechnique(material);
+    // The default scheme then finds no technique of its own and asks the
+    // resolver, as the generated schemes do.
+    for (unsigned short i = material.getNumTechniques(); i-- > 0;)
+        if (material.getTechnique(i)->getSchemeName() == Ogre::MaterialManager::DEFAULT_SCHEME_NAME)
+            material.removeTechnique(i);
 }
 
 void stopShaderGeneration()

@@ -4,6 +4,7 @@
 #pragma once
 
 namespace Ogre {
+class Material;
 class RenderWindow;
 }
 
@@ -17,5 +18,12 @@ bool startShaderGeneration(Ogre::RenderWindow* window);
 // listener goes with it) and before the Ogre root is deleted. Does nothing
 // when it was not started.
 void stopShaderGeneration();
+
+// A material whose passes were left without programs draws with shaders the
+// generator makes from its plain techniques, in every scheme: compositors
+// draw with the default scheme, which the generator does not serve
+// otherwise. Does nothing when the generator is not started (the fixed
+// function then draws it).
+void drawWithoutPrograms(Ogre::Material& material);
 
 } // namespace platform

@@ -20,10 +20,8 @@
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
 #include <OgreTechnique.h>
-#include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
 
-#include <exception>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,7 +31,6 @@ namespace {
 const char* const preloadMaterialName = "Overlay/preloadMaterial";
 const char* const mediaGroup = "Media";
 const char* const gameGroup = "GAMERSC";
-const char* const extensionsGroup = "EXTENSIONS";
 const char* const blankTexture = "black.bmp";
 
 // The texture units of the pre-load material's first pass; empty when the
@@ -79,47 +76,6 @@ void collectParticleTextures(std::map<std::string, bool>& names)
             names[name] = true;
         it.moveNext();
     }
-}
-
-// The group that holds the texture, empty when none does.
-std::string textureGroup(const std::string& name)
-{
-    for (const char* group : {extensionsGroup, mediaGroup, gameGroup})
-        if (groupHolds(group, name))
-            return group;
-    return {};
-}
-
-// Every texture unit of every material that shows `name` shows `shown`.
-void showInstead(const std::string& name, const std::string& shown)
-{
-    auto it = Ogre::MaterialManager::getSingleton().getResourceIterator();
-    while (it.hasMoreElements()) {
-        auto material = Ogre::static_pointer_cast<Ogre::Material>(it.getNext());
-        for (Ogre::Technique* technique : material->getTechniques())
-            for (Ogre::Pass* pass : technique->getPasses())
-                for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
-                    if (unit->getTextureName() == name)
-                        setUnitTexture(unit, shown);
-    }
-}
-
-// Loads the texture; one that is there but cannot be read (empty, cut short,
-// too large) is reported and replaced by the stand-in wherever it is shown.
-bool loadOrStandIn(const std::string& name, const std::string& group)
-{
-    std::string failure;
-    try {
-        Ogre::TextureManager::getSingleton().load(name, group);
-        return true;
-    } catch (const Ogre::Exception& e) {
-        failure = e.getDescription();
-    } catch (const std::exception& e) {
-        failure = e.what();
-    }
-    logLine("[ERROR] can't load texture " + name + ", " + standInTexture + " shown instead: " + failure);
-    showInstead(name, standInTexture);
-    return false;
 }
 
 class PreloadPanel {
@@ -217,11 +173,9 @@ void playState::preloadOverlays()
         std::map<std::string, bool> names;
         collectMaterialTextures(names);
         collectParticleTextures(names);
-        for (const auto& entry : names) {
-            const std::string group = textureGroup(entry.first);
-            if (!group.empty() && loadOrStandIn(entry.first, group))
+        for (const auto& entry : names)
+            if (loadTexture(entry.first))
                 panel.add(entry.first);
-        }
         panel.draw();
         preloadFonts(panel, collectLevelFonts(*game));
     }

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "core/Game.h"
+#include "core/materials/MaterialTextures.h"
 #include "data/pictureDefinition.h"
 #include "world/Obb.h"
 
@@ -52,7 +53,9 @@ Ogre::TexturePtr analysableTexture(const std::string& textureName)
     Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr();
     if (!textures || !textures->resourceExists(textureName, "GAMERSC"))
         return Ogre::TexturePtr();
-    Ogre::TexturePtr texture = textures->load(textureName, "GAMERSC");
+    Ogre::TexturePtr texture = loadTexture(textureName);
+    if (!texture || isStandInTexture(textureName))
+        return Ogre::TexturePtr();
     if (!texture->hasAlpha()) {
         logLine("[ERROR] autoOBB: no alpha for " + textureName);
         return Ogre::TexturePtr();

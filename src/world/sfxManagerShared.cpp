@@ -57,8 +57,7 @@ void preloadExtraLifeTexture()
         logLine("[ERROR] can't find texture: 1up.tga");
         return;
     }
-    if (Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr())
-        textures->load("1up.tga", gameGroup, Ogre::TEX_TYPE_2D, Ogre::MIP_DEFAULT, 1.0f);
+    loadTexture("1up.tga");
 }
 
 } // namespace

@@ -143,12 +143,14 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     program.write("gamersc/a.particle", "particle_system Test/Foreign\n{\n affector Vortex3D\n {\n }\n}\n");
     program.write("gamersc/b.material", "material Test/Unreadable\n{\n technique\n {\n  pass\n  {\n"
                                         "   diffuse red\n   ambient green\n  }\n }\n}\n");
+    program.write("gamersc/e.material", "set\n");                               // the parser throws
+    program.write("gamersc/f.material", "c\n{\n d\n {\n  l $n\n }\n"); // Ogre's compiler crashed
     program.write("gamersc/c.particle", "particle_system Test/Kept\n{\n}\n");
     program.write("gamersc/d.material", material("Test/KeptMaterial", "1 0 0"));
     // Listed in this order, the good scripts are parsed after the bad ones.
     boost::filesystem::create_directories(program.path() + "data");
     ASSERT_EQ(std::system(("cd '" + program.path() + "gamersc' && zip -q '" + program.path()
-                           + "data/game.tzn' a.particle b.material c.particle d.material")
+                           + "data/game.tzn' a.particle b.material e.material f.material c.particle d.material")
                               .c_str()),
               0);
 
@@ -160,6 +162,9 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
                             [](const std::string& line) { return line.rfind("[ERROR] script b.material", 0) == 0; }),
               1);
     EXPECT_TRUE(log.containsPrefix("[ERROR] script b.material not fully read: ScriptCompiler - "));
+    EXPECT_TRUE(log.contains("[ERROR] script e.material not fully read: expected variable name at line 1"));
+    EXPECT_TRUE(log.contains("[ERROR] script f.material not fully read: braces and quotes do not pair up, read up "
+                             "to a brace left open at line 2"));
     EXPECT_TRUE(Ogre::MaterialManager::getSingleton().getByName("Test/KeptMaterial", "GAMERSC"));
     Ogre::ParticleSystemManager& particles = Ogre::ParticleSystemManager::getSingleton();
     EXPECT_TRUE(particles.getTemplate("Test/Kept"));

@@ -6,6 +6,8 @@
 #include "support/LogCapture.h"
 #include "support/ResourceGroupScope.h"
 
+#include <OgreDefaultHardwareBufferManager.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +18,9 @@ class MeshAvailability : public ::testing::Test {
 protected:
     MeshAvailability()
     {
+        // Meshes are loaded to be checked; without a render system in memory.
+        if (!Ogre::HardwareBufferManager::getSingletonPtr())
+            new Ogre::DefaultHardwareBufferManager;
         ResourceGroupScope::addFolder(folder + "/media", "Media");
         ResourceGroupScope::addFolder(folder + "/game", "GAMERSC");
         game.gameFolder = "game";

@@ -7,6 +7,7 @@
 #include "support/ProgramPlayer.h"
 
 #include <cctype>
+#include <random>
 #include <regex>
 
 namespace {
@@ -60,6 +61,16 @@ std::string garbled(const std::string& file)
     std::string bytes = file;
     for (std::size_t i = 64; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i * 7919u);
+    return bytes;
+}
+
+// Bytes of no format at all, as many as the file had.
+std::string noise(const std::string& file)
+{
+    std::minstd_rand random(42);
+    std::string bytes(file.size(), '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
     return bytes;
 }
 
@@ -147,8 +158,8 @@ const std::vector<DamagedFile>& damagedFiles()
         {"empty shot picture", "shotBlue.png", nothing, "[ERROR] can't load texture shotBlue.png"},
         {"cut sprite enemy picture", "enemySaucer.png", firstHalf, "[ERROR] can't load texture enemySaucer.png"},
         {"huge scenery picture", "cloudBank.png", hugePicture, "[ERROR] can't load texture cloudBank.png"},
-        {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
-        {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] collision mesh without triangles, no body: rock.mesh"},
+        {"cut scenery mesh", "rock.mesh", firstHalf, "[ERROR] can't find background mesh: rock.mesh"},
+        {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] can't find background mesh: rock.mesh"},
         // Hangs and names that point at nothing: the level starts in bounded
         // time and each name is logged once.
         {"HUD of ten thousand elements", "gamebox.HUD", crowdedHud, "[ERROR] can't find picture: missingEmblem.png"},
@@ -198,6 +209,19 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] can't find weapon: Gun_Gone, named by wave Wave_DroneLine of gamebox.waves"},
         {"level wave naming a missing item", "Level01.level", replaced(R"(itemSpawned="Item1_Coin")", R"(itemSpawned="Item_Gone")"),
          "[ERROR] can't find item: Item_Gone, named by wave Wave1 of Level01.level"},
+        {"random program script", "zarnith.program", noise, "[ERROR] script zarnith.program not fully read: ", "D3D9", libraryArchive},
+        {"random mesh materials", "zarnithMeshes.material", noise, "[ERROR] script zarnithMeshes.material not fully read: ", "D3D11", libraryArchive},
+        {"empty program script", "zarnith.program", nothing, "[ERROR] material postProdFX (zarnithPostFX.material) drawn plain, its programs are missing: zarnith/FlatVP", "D3D11", libraryArchive},
+        {"cut program script", "zarnith.program", firstHalf, "[ERROR] material defaultPicture (Skyward.material) drawn plain, its programs are missing: zarnith/TintedFlatFP", "D3D11", libraryArchive},
+        {"cut program script, fixed function", "zarnith.program", firstHalf, "[ERROR] material defaultPicture (Skyward.material) drawn plain, its programs are missing: zarnith/TintedFlatFP", "D3D9", libraryArchive},
+        {"empty particle picture", "1up.tga", nothing, "[ERROR] can't load texture 1up.tga"},
+        {"random particle picture", "1up.tga", noise, "[ERROR] can't load texture 1up.tga", "D3D11"},
+        {"empty engine archive", "data/data.tzn", nothing, "[ERROR] can't open resource location ", "D3D9", ""},
+        {"random engine archive", "data/data.tzn", noise, "[ERROR] can't open resource location ", "D3D11", ""},
+        {"random sprite plane", "plane1U.mesh", noise, "[ERROR] can't load mesh plane1U.mesh", "D3D9", libraryArchive},
+        {"cut sky plane", "skyplane.mesh", firstHalf, "[ERROR] can't load mesh skyplane.mesh", "D3D11", libraryArchive},
+        {"cut engine archive", "data/data.tzn", firstHalf, "[ERROR] can't load mesh interro.mesh", "D3D11", ""},
+        {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
     };
     return rows;
 }

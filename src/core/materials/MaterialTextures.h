@@ -16,9 +16,14 @@ class TextureUnitState;
 // The group that holds the resource; empty when none does.
 std::string groupHoldingResource(const std::string& name);
 
-// The texture loaded from the group that holds it; null when none does, it
-// cannot be loaded, or there is no render system to load it.
+// The texture loaded from the group that holds it; null when none does or
+// there is no render system to load it. Every texture is loaded here. A 2D
+// texture that is there but cannot be read is named once and the stand-in's
+// picture takes its place under its name, wherever it is shown and whenever
+// it is loaded again; other kinds give null.
 Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type = Ogre::TEX_TYPE_2D);
+// Whether the texture of that name shows the stand-in's picture.
+bool isStandInTexture(const std::string& name);
 
 // Whether the picture has an alpha channel. It is read from the picture's
 // texture, loaded as the material that shows it will load it, so the picture
@@ -31,8 +36,8 @@ bool pictureHasAlpha(const std::string& name);
 // The picture shown for one that is missing or cannot be read.
 constexpr const char* standInTexture = "notFound.jpg";
 
-// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP); a 2D
-// texture that cannot be read gives it the stand-in.
+// Gives the unit the texture (as a cube map for TEX_TYPE_CUBE_MAP) through
+// the guarded load.
 void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name,
                     Ogre::TextureType type = Ogre::TEX_TYPE_2D);
 

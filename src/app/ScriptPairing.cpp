@@ -1,0 +1,100 @@
+#include "app/ScriptPairing.h"
+
+#include <cstddef>
+
+namespace {
+
+// The lexer's states; braces count only between tokens, in words and in
+// variable names.
+enum class Reading { between, word, variable, quote, lineComment, blockComment, slash };
+
+bool isNewline(char c) { return c == '\n' || c == '\r'; }
+bool isBlank(char c) { return c == ' ' || c == '\r' || c == '\t'; }
+bool endsWord(char c) { return isNewline(c) || isBlank(c) || c == '{' || c == '}' || c == ':'; }
+
+// The state after reading c, with the character before it.
+Reading next(Reading state, char c, char before)
+{
+    switch (state) {
+    case Reading::between:
+        if ((c == '/' || c == '*') && before == '/')
+            return c == '/' ? Reading::lineComment : Reading::blockComment;
+        if (c == '"')
+            return Reading::quote;
+        if (c == '$')
+            return Reading::variable;
+        if (isNewline(c) || isBlank(c))
+            return Reading::between;
+        return c == '/' ? Reading::slash : Reading::word;
+    case Reading::slash:
+        if ((c == '/' || c == '*') && before == '/')
+            return c == '/' ? Reading::lineComment : Reading::blockComment;
+        return endsWord(c) ? Reading::between : Reading::word;
+    case Reading::word:
+    case Reading::variable:
+        return endsWord(c) ? Reading::between : state;
+    case Reading::quote:
+        return c == '"' && before != '\\' ? Reading::between : state;
+    case Reading::lineComment:
+        return isNewline(c) ? Reading::between : state;
+    case Reading::blockComment:
+        return c == '/' && before == '*' ? Reading::between : state;
+    }
+    return state;
+}
+
+bool countsBraces(Reading state)
+{
+    return state == Reading::between || state == Reading::word || state == Reading::variable;
+}
+
+// The text up to `end`, its open objects closed.
+PairedScript closed(const std::string& script, std::size_t end, int open, bool inBlockComment,
+                    const std::string& fault)
+{
+    std::string text = script.substr(0, end);
+    if (inBlockComment)
+        text += "*/";
+    text += "\n";
+    for (int i = 0; i < open; ++i)
+        text += "}\n";
+    return {text, fault};
+}
+
+} // namespace
+
+PairedScript pairedScript(const std::string& script)
+{
+    Reading state = Reading::between;
+    char before = 0;
+    int open = 0;
+    int line = 1;
+    int firstOpenLine = 0;
+    std::size_t quoteStart = 0;
+    int quoteOpenAt = 0;
+    int quoteLine = 0;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        const char c = script[i];
+        if (countsBraces(state) && c == '{' && open++ == 0)
+            firstOpenLine = line;
+        if (countsBraces(state) && c == '}' && open-- == 0)
+            return closed(script, i, 0, false, "a closing brace without its opening one at line " + std::to_string(line));
+        const Reading after = next(state, c, before);
+        if (after == Reading::quote && state != Reading::quote) {
+            quoteStart = i;
+            quoteOpenAt = open;
+            quoteLine = line;
+        }
+        state = after;
+        if (c == '\r' || (c == '\n' && before != '\r'))
+            ++line;
+        before = c;
+    }
+    if (state == Reading::quote)
+        return closed(script, quoteStart, quoteOpenAt, false,
+                      "a quote without its end at line " + std::to_string(quoteLine));
+    if (open > 0)
+        return closed(script, script.size(), open, state == Reading::blockComment,
+                      "a brace left open at line " + std::to_string(firstOpenLine));
+    return {script, {}};
+}
