@@ -1,6 +1,6 @@
 // The game camera's view in real frames: the layered sky scrolling at each
 // layer's speed, more layers than the sky material has units, a missing
-// layer texture, and a post effect switched on and off.
+// layer texture, a post effect switched on and off, and the sky box behind.
 #include "render/ConstantReadback.h"
 #include "support/LogCapture.h"
 #include "support/RenderColours.h"
@@ -33,6 +33,8 @@ namespace {
 // The two halves of "skyHalves.png".
 const Ogre::ColourValue skyRed = rgb(0xff0000);
 const Ogre::ColourValue skyBlue = rgb(0x0000ff);
+// The cube map of the sky box "skyboxBlack", away from its stars.
+const Ogre::ColourValue skyBoxNight = rgb(0x060a24);
 
 class CameraSky : public ::testing::Test {
 protected:
@@ -203,6 +205,10 @@ TEST_F(CameraSky, TheViewportIsLetterboxedOnAWindowNarrowerThanTheDesign)
     EXPECT_FLOAT_EQ(camera->playCamera->getFarClipDistance(), 802.0f);
     // The letterboxed viewport has the design's shape: the design's view.
     EXPECT_NEAR(camera->playCamera->getFOVy().valueDegrees(), 80.0f, 0.5f);
+    // Without sky layers the sky box's night shows inside the view, the bars stay black.
+    scene->renderFrame();
+    EXPECT_COLOUR(scene->colourOnScreen(0.5f, 0.5f), skyBoxNight);
+    EXPECT_COLOUR(scene->colourOnScreen(0.5f, 0.05f), Ogre::ColourValue::Black);
 
     // Without bars the square window widens the view to keep the design's horizontal view.
     game.isLetterbox = false;
