@@ -1,7 +1,7 @@
 # The sample game's sky and screen effects: the sky box's cube map, the sky
-# plane mesh, the sky layer textures and the vignette picture. Included by CMakeLists.txt after
-# materials.cmake (whose zarnith_mesh it uses); everything goes into
-# data.tzn ("Media").
+# plane mesh, the sky layer textures and the vignette picture. Included by
+# CMakeLists.txt after materials.cmake (whose zarnith_mesh and
+# zarnith_cube_map it uses); everything goes into data.tzn ("Media").
 
 zarnith_mesh(skyplane.mesh MEDIA)
 
