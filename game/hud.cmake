@@ -40,3 +40,10 @@ endforeach()
 zarnith_picture(score_default.png -size 208x24 xc:none -fill white
   -font ${DEJAVU_SANS_BOLD} -pointsize 20 -gravity NorthWest ${SCORE_STRIP_GLYPHS}
   -annotate +181+0 . -annotate +197+0 , -type TrueColorAlpha)
+# The warning over a level's last stretch: two frames of 256 x 128, the word
+# white, then orange, on a see-through panel that leaves the ship in sight.
+zarnith_game_picture(hudWarning.png -size 512x128 xc:none
+  -fill "#30101070" -stroke "#ff8000" -strokewidth 4
+  -draw "roundrectangle 6,22 249,105 14,14" -draw "roundrectangle 262,22 505,105 14,14"
+  -stroke none -font ${DEJAVU_SANS_BOLD} -pointsize 38
+  -fill white -annotate +30+78 WARNING -fill "#ff8000" -annotate +286+78 WARNING)

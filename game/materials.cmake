@@ -40,29 +40,34 @@ zarnith_mesh(plane1U.mesh MEDIA)
 zarnith_mesh(interro.mesh MEDIA)
 zarnith_picture(notFoundNormals.tga -size 8x8 "xc:rgb(128,128,255)" -type TrueColor)
 
-# The default reflection: a soft sky above, dark ground below.
-set(REFLECTION_FACES)
-foreach(face px nx py ny pz nz)
-  if(face STREQUAL "py")
-    set(fill "xc:#d8e8ff")
-  elseif(face STREQUAL "ny")
-    set(fill "xc:#303840")
-  else()
-    set(fill "gradient:#b8d4f0-#4a5a70")
-  endif()
-  set(raw ${GENERATED_DIR}/media/reflection_${face}.raw)
-  add_custom_command(OUTPUT ${raw}
-    COMMAND ${CONVERT_PROGRAM} -size 32x32 ${fill} -depth 8 rgba:${raw}
+# A cube map <name>.dds of "Media" whose faces of `size` pixels are drawn
+# by ImageMagick from the arguments after PX, NX, PY, NY, PZ and NZ (each
+# list starts with the face's fill), in the DDS order +X, -X, +Y, -Y, +Z, -Z.
+function(zarnith_cube_map name size)
+  cmake_parse_arguments(PARSE_ARGV 2 FACE "" "" "PX;NX;PY;NY;PZ;NZ")
+  set(faces)
+  foreach(face PX NX PY NY PZ NZ)
+    string(TOLOWER ${face} suffix)
+    set(raw ${GENERATED_DIR}/media/${name}_${suffix}.raw)
+    add_custom_command(OUTPUT ${raw}
+      COMMAND ${CONVERT_PROGRAM} -size ${size}x${size} ${FACE_${face}} -depth 8 rgba:${raw}
+      VERBATIM)
+    list(APPEND faces ${raw})
+  endforeach()
+  set(output ${GENERATED_DIR}/media/${name}.dds)
+  add_custom_command(OUTPUT ${output}
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/scripts/cubemap-dds.sh ${output} ${size} ${faces}
+    DEPENDS ${faces} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/cubemap-dds.sh
+    COMMENT "Assembling ${name}.dds"
     VERBATIM)
-  list(APPEND REFLECTION_FACES ${raw})
-endforeach()
-set(REFLECTION_MAP ${GENERATED_DIR}/media/ReflectionMap_blurry.dds)
-add_custom_command(OUTPUT ${REFLECTION_MAP}
-  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/scripts/cubemap-dds.sh ${REFLECTION_MAP} 32 ${REFLECTION_FACES}
-  DEPENDS ${REFLECTION_FACES} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/cubemap-dds.sh
-  COMMENT "Assembling ReflectionMap_blurry.dds"
-  VERBATIM)
-list(APPEND MEDIA_GENERATED ${REFLECTION_MAP})
+  set(MEDIA_GENERATED ${MEDIA_GENERATED} ${output} PARENT_SCOPE)
+endfunction()
+
+# The default reflection: a soft sky above, dark ground below.
+set(REFLECTION_SIDE "gradient:#b8d4f0-#4a5a70")
+zarnith_cube_map(ReflectionMap_blurry 32
+  PX ${REFLECTION_SIDE} NX ${REFLECTION_SIDE} PY "xc:#d8e8ff" NY "xc:#303840"
+  PZ ${REFLECTION_SIDE} NZ ${REFLECTION_SIDE})
 
 # A crate of two sub-materials, described in gamebox.materials3D: planked
 # sides with a normal map (the mesh stores no tangents) and a lid.

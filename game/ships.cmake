@@ -42,5 +42,5 @@ zarnith_game_picture(shipSprite.png -size 256x128 xc:none ${SHIP_SPRITE_FRAMES})
 # The crosshair: a plane of its own, with the game's aim texture.
 zarnith_mesh(gui_waypoint.mesh MEDIA)
 zarnith_game_picture(stickPointer.png -size 64x64 xc:none
-  -fill none -stroke "#40ff80" -strokewidth 4 -draw "circle 32,32 32,14"
+  -fill none -stroke "#40ff80a0" -strokewidth 3 -draw "circle 32,32 32,14"
   -draw "line 32,0 32,18" -draw "line 32,46 32,63" -draw "line 0,32 18,32" -draw "line 46,32 63,32")

@@ -1,9 +1,16 @@
-# The sample game's sky and screen effects: the sky plane mesh, the sky
-# layer textures and the vignette picture. Included by CMakeLists.txt after
-# materials.cmake (whose zarnith_mesh it uses); everything goes into
-# data.tzn ("Media").
+# The sample game's sky and screen effects: the sky box's cube map, the sky
+# plane mesh, the sky layer textures and the vignette picture. Included by
+# CMakeLists.txt after materials.cmake (whose zarnith_mesh and
+# zarnith_cube_map it uses); everything goes into data.tzn ("Media").
 
 zarnith_mesh(skyplane.mesh MEDIA)
+
+# The sky box behind everything ("skyboxBlack"): the night of the sky layers
+# all round, with a few faint stars kept off the middle of each face.
+set(SKYBOX_FACE "xc:#060a24" -fill "#5a6080"
+  -draw "point 5,9" -draw "point 50,6" -draw "point 11,55" -draw "point 58,44" -draw "point 30,2")
+zarnith_cube_map(skyboxBlack 64 PX ${SKYBOX_FACE} NX ${SKYBOX_FACE} PY ${SKYBOX_FACE}
+  NY ${SKYBOX_FACE} PZ ${SKYBOX_FACE} NZ ${SKYBOX_FACE})
 
 # Sky layers: a starry background, a nebula and clouds with alpha to lay
 # over it, and a test pattern of two colour halves whose scrolling shows.

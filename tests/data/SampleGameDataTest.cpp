@@ -272,7 +272,8 @@ TEST_F(SampleGameData, TheGunsFireShotsAndShowEffectsAndSoundsTheGameHas)
     load();
     EXPECT_FALSE(log.containsPrefix("[ERROR] "));
     for (const char* gun : {"", "Weapon_empty", "Gun_Single", "Gun_Fan3", "Gun_Fan5", "Gun_Ring", "Gun_Spread",
-                            "Gun_Pair", "Gun_Burst", "Gun_Charge", "Gun_Aimed", "Gun_LockOn", "Gun_Ammo", "Gun_Laser"})
+                            "Gun_Pair", "Gun_Burst", "Gun_Charge", "Gun_Aimed", "Gun_LockOn", "Gun_Ammo", "Gun_Laser",
+                            "Gun_Pellet", "Gun_Needle", "Gun_AimedSlow"})
         EXPECT_TRUE(game.weaponLibrary.count(gun)) << gun;
     const Weapon& laser = *game.weaponLibrary.at("Gun_Laser");
     EXPECT_TRUE(laser.isLaser);

@@ -1,6 +1,6 @@
 // The game camera's view in real frames: the layered sky scrolling at each
 // layer's speed, more layers than the sky material has units, a missing
-// layer texture, and a post effect switched on and off.
+// layer texture, a post effect switched on and off, and the sky box's cube map.
 #include "render/ConstantReadback.h"
 #include "support/LogCapture.h"
 #include "support/RenderColours.h"
@@ -203,6 +203,10 @@ TEST_F(CameraSky, TheViewportIsLetterboxedOnAWindowNarrowerThanTheDesign)
     EXPECT_FLOAT_EQ(camera->playCamera->getFarClipDistance(), 802.0f);
     // The letterboxed viewport has the design's shape: the design's view.
     EXPECT_NEAR(camera->playCamera->getFOVy().valueDegrees(), 80.0f, 0.5f);
+    // Ogre takes a sky box only from a cube map; any other material it swaps for its default.
+    const Ogre::MaterialPtr skyBox = Ogre::MaterialManager::getSingleton().getByName("skyboxBlack");
+    ASSERT_TRUE(skyBox);
+    EXPECT_EQ(skyBox->getTechnique(0)->getPass(0)->getTextureUnitState(0)->getTextureType(), Ogre::TEX_TYPE_CUBE_MAP);
 
     // Without bars the square window widens the view to keep the design's horizontal view.
     game.isLetterbox = false;

@@ -1,8 +1,10 @@
 // The HUD over the sample game's first level: the score, lives and bombs
 // lines show what the game counts, the score line reaches the total after a
-// kill, the strip behind the lines, the layout's elements and the gauge show,
-// and the pause text comes and goes with a pause. Real frames on both
-// renderers; the frame kept for the eye shows the HUD over the level.
+// kill, the strip behind the lines, the layout's elements and the gauges show
+// (clear of the lines and of each other), and the pause text comes and goes
+// with a pause. Real frames on both renderers; the frame kept for the eye
+// shows the HUD over the level.
+#include "support/DrawnText.h"
 #include "support/RenderColours.h"
 #include "support/RenderScene.h"
 #include "support/SampleGame.h"
@@ -31,6 +33,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -150,6 +153,14 @@ TEST_F(HudInPlay, TheLinesFollowThePlayAndTheScoreReachesTheTotalAfterAKill)
     EXPECT_EQ(hud.elements[1]->widget->text, elementText);
     scene->keepFrame("Hud-level1");
     EXPECT_GT(topSpread(*scene), 0.25f);
+    // The gauge and, with the kill's chain running, the chain gauge stand
+    // clear of the lives line and of each other.
+    const drawntext::ScreenBox lives = drawntext::inkBand(drawntext::drawnBox(*hud.livesText));
+    const drawntext::ScreenBox gauge = drawntext::drawnBox(*play.level->gaugeEmptyPanel, *play.level->gaugeEmptyOverlay);
+    const drawntext::ScreenBox chain = drawntext::drawnBox(*play.level->chainEmptyPanel, *play.level->chainEmptyOverlay);
+    ASSERT_FALSE(lives.isEmpty() || gauge.isEmpty() || chain.isEmpty()) << lives << gauge << chain;
+    for (const auto& [a, b] : {std::pair(lives, gauge), std::pair(lives, chain), std::pair(gauge, chain)})
+        EXPECT_FALSE(drawntext::overlap(a, b)) << a << " " << b;
 
     play.setGamePaused(true);
     EXPECT_TRUE(isShown(hud.pauseText));

@@ -15,11 +15,11 @@ namespace chainlockon {
 // The sample's lock-on missiles answer to the fourth shoot button.
 constexpr unsigned long lockKey = XK_v;
 
-// The chain gauge, as the sample's game file places it: from the screen's
-// left edge a quarter of its width, centred 0.09 of its height from the top,
-// the gauge just above it. Its fill is tinted from orange, the chain's time
-// nearly out, to green, all of it left; the rows looked at miss the gauge.
-constexpr double barRight = 0.24, barTop = 0.085, barBottom = 0.1;
+// The chain gauge, as the sample's game file places it: from a hundredth of
+// the screen's width to 0.21 of it, centred 0.12 of its height from the top,
+// the gauge above it. Its fill is tinted from orange, the chain's time nearly
+// out, to green, all of it left; the rows looked at miss the gauge.
+constexpr double barRight = 0.2, barTop = 0.11, barBottom = 0.125;
 const Ogre::ColourValue emptyTint(1.0f, 0.5f, 0.0f), fullTint(0.4f, 1.0f, 0.2f);
 // A bar with a chain going fills a good share of those rows; without one,
 // nothing there has the tint.
