@@ -205,7 +205,7 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] gamebox.weapons: repeater with unusable repeater_number: \"1e30\""},
         {"empty game file", "Skyward.game", nothing,
          "[ERROR] game file does not parse, nothing of it used: Skyward.game", "D3D9", gameArchive, false},
-        {"wave naming a missing gun", "gamebox.waves", replaced(R"(parentName="Gun_Aimed")", R"(parentName="Gun_Gone")"),
+        {"wave naming a missing gun", "gamebox.waves", replaced(R"(parentName="Gun_AimedSlow")", R"(parentName="Gun_Gone")"),
          "[ERROR] can't find weapon: Gun_Gone, named by wave Wave_DroneLine of gamebox.waves"},
         {"level wave naming a missing item", "Level01.level", replaced(R"(itemSpawned="Item1_Coin")", R"(itemSpawned="Item_Gone")"),
          "[ERROR] can't find item: Item_Gone, named by wave Wave1 of Level01.level"},

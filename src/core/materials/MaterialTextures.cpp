@@ -87,8 +87,12 @@ Ogre::TexturePtr loadTexture(const std::string& name, Ogre::TextureType type)
 {
     // Without a render system (tools, data tests) there is no texture manager.
     Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr();
-    const std::string group = groupHoldingResource(name);
-    if (!textures || group.empty())
+    if (!textures)
+        return Ogre::TexturePtr();
+    // A texture made in memory, or known before, has no file of its own.
+    const Ogre::TexturePtr known = textures->getByName(name);
+    const std::string group = known ? known->getGroup() : groupHoldingResource(name);
+    if (group.empty())
         return Ogre::TexturePtr();
     std::string failure;
     try {
