@@ -9,6 +9,9 @@
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const float distance3DMin = 600.0f;
@@ -97,11 +100,15 @@ platform::Sound* loadSound(const std::string& name, bool /*flag*/, bool is3D, bo
 void checkSoundName(const std::string& name, const std::string& namer)
 {
     AudioState& state = audio();
-    if (!state.system || isNoSound(name) || resourceExists(name))
+    const platform::Sound* banks[] = {state.soundsBank, state.bank3D, state.pauseBank};
+    // Without one of its banks (named once as they opened) no name can be judged.
+    if (!state.system || std::find(std::begin(banks), std::end(banks), nullptr) != std::end(banks))
+        return;
+    if (isNoSound(name) || resourceExists(name))
         return;
     const std::string base = soundBaseName(name);
-    for (const platform::Sound* bank : {state.soundsBank, state.bank3D, state.pauseBank})
-        if (bank && bank->findSubSound(base) >= 0)
+    for (const platform::Sound* bank : banks)
+        if (bank->findSubSound(base) >= 0)
             return;
     state.namedMissing.insert(name);
     logLineOnce("[ERROR] can't find sound: " + name + namer);

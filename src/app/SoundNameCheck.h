@@ -7,5 +7,5 @@
 #include <string>
 
 // Unset names ("", "none", "None") are not checked, nor any name while no
-// sound system runs. `namer` ends the line (see `namedBy`).
+// sound system runs or one of the effect banks did not open. `namer` ends the line (see `namedBy`).
 void checkSoundName(const std::string& name, const std::string& namer);

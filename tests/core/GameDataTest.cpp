@@ -108,8 +108,12 @@ TEST_F(GameDataTest, TheGunsOfLibraryPlayersAndWavesAreBoundToTheWeaponLibraryBy
     folder.write("gamebox.players", std::string(R"(<player playerName="ship">)") + weaponSets + "</player>");
     folder.write("gamebox.waves", std::string(R"(<enemy waveName="drones"><Death explosionName="noBoom"/>
                                                  <ITEMS itemSpawned="noItem"/>)") + weaponSets + "</enemy>");
-    folder.write("impact.ogg", ""); // a sound as a file of the game; no bank is there
     publish();
+    game.programFolder = folder.path(); // banks that hold the guns' and ships' impact sound only
+    for (const char* bank : {"sounds.tzn", "sounds3D.tzn", "pauseSound.tzn"}) {
+        folder.write(std::string("data/Sounds/") + bank, "");
+        soundtest::writeTestBank(folder.path() + "data/Sounds/" + bank, soundtest::bankKey, {{"impact", ""}});
+    }
     soundtest::useSilentSoundOutput();
     initSound();
     game.loadGameData();
