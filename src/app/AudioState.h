@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 struct AudioState {
@@ -27,6 +28,8 @@ struct AudioState {
     std::map<std::string, int> musicIndex;
     std::map<std::string, std::uint64_t> antiRepeat;
     std::map<std::string, std::uint32_t> durationCache;
+    // Names already reported, with who gives them, as the game's files were read.
+    std::set<std::string> namedMissing;
     std::string queuedName;
     float queuedVolume = 1.0f;
     bool loopFlag = true;

@@ -1,11 +1,16 @@
 // Loading sounds and musics by name, from the game's resource files first and
-// then from the banks, and what is known about them.
+// then from the banks, what is known about them, and the check of the sound
+// names the game's files give.
 #include "app/AudioService.h"
 #include "app/AudioState.h"
 #include "app/Log.h"
 #include "app/ResourceLookup.h"
+#include "app/SoundNameCheck.h"
 #include "core/Game.h"
 #include "core/ResourceAvailability.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -87,9 +92,26 @@ platform::Sound* loadSound(const std::string& name, bool /*flag*/, bool is3D, bo
     }
     platform::Sound* sound = resourceExists(name) ? loadSoundFile(state, name, is3D, uncached)
                                                   : loadBankSound(state, name, is3D, uncached, fromPauseBank);
-    if (!sound)
+    if (!sound && state.namedMissing.count(name) == 0)
         logLineOnce("[ERROR] can't load sound: " + name);
     return sound;
+}
+
+void checkSoundName(const std::string& name, const std::string& namer)
+{
+    AudioState& state = audio();
+    const platform::Sound* banks[] = {state.soundsBank, state.bank3D, state.pauseBank};
+    // Without one of its banks (named once as they opened) no name can be judged.
+    if (!state.system || std::find(std::begin(banks), std::end(banks), nullptr) != std::end(banks))
+        return;
+    if (isNoSound(name) || resourceExists(name))
+        return;
+    const std::string base = soundBaseName(name);
+    for (const platform::Sound* bank : banks)
+        if (bank->findSubSound(base) >= 0)
+            return;
+    state.namedMissing.insert(name);
+    logLineOnce("[ERROR] can't find sound: " + name + namer);
 }
 
 platform::Sound* loadSoundFromBank(const std::string& name)

@@ -128,6 +128,7 @@ void playState::buildLevel()
     readLevel(fileName, *level, *player, waves, items, triggers, sfxList, game->waveLibrary, levelEntities,
               game->backgroundLibrary, game->itemLibrary);
     checkLevelWaveReferences(*game, waves, fileName);
+    checkLevelTriggerReferences(triggers, fileName);
     level->waves = waves;
     level->backgrounds = levelEntities;
     level->placedEffects = &sfxList;

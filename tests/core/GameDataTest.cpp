@@ -1,4 +1,5 @@
 // Loading the exported game's libraries in their fixed order, and freeing them.
+#include "app/AudioService.h"
 #include "app/SoundDefinition.h"
 #include "combat/Enemy.h"
 #include "combat/Player.h"
@@ -12,6 +13,7 @@
 #include "data/pictureDefinition.h"
 #include "support/LogCapture.h"
 #include "support/ParticleTemplates.h"
+#include "support/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -101,13 +103,24 @@ TEST_F(GameDataTest, TheGunsOfLibraryPlayersAndWavesAreBoundToTheWeaponLibraryBy
     const char* const weaponSets = R"(
         <WEAPONSET name="A"><weapon><toybox parentName="ring"/></weapon></WEAPONSET>
         <WEAPONSET name="B"><weapon><name Name="odd"/><toybox parentName="lost"/>
-          <apparence meshName="noShot" sfxFireName="noFlash" sfxSmokeName="none"/></weapon></WEAPONSET>)";
+          <apparence meshName="noShot" sfxFireName="noFlash" sfxSmokeName="none"/><Sound shot="noBang"/></weapon>
+        </WEAPONSET>)";
     folder.write("gamebox.players", std::string(R"(<player playerName="ship">)") + weaponSets + "</player>");
     folder.write("gamebox.waves", std::string(R"(<enemy waveName="drones"><Death explosionName="noBoom"/>
                                                  <ITEMS itemSpawned="noItem"/>)") + weaponSets + "</enemy>");
     publish();
+    game.programFolder = folder.path(); // banks that hold the guns' and ships' impact sound only
+    for (const char* bank : {"sounds.tzn", "sounds3D.tzn", "pauseSound.tzn"}) {
+        folder.write(std::string("data/Sounds/") + bank, "");
+        soundtest::writeTestBank(folder.path() + "data/Sounds/" + bank, soundtest::bankKey, {{"impact", ""}});
+    }
+    soundtest::useSilentSoundOutput();
+    initSound();
     game.loadGameData();
     game.loadGameData(); // each name that resolves to nothing is named once in a run
+    EXPECT_FALSE(loadSound("noBang", false, false, false, false)); // and not again as it is played
+    shutdownSound();
+    EXPECT_FALSE(log.contains("[ERROR] can't load sound: noBang"));
     std::vector<std::string> missing;
     std::copy_if(log.lines.begin(), log.lines.end(), std::back_inserter(missing),
                  [](const std::string& line) { return line.rfind("[ERROR] can't find ", 0) == 0
@@ -119,9 +132,11 @@ TEST_F(GameDataTest, TheGunsOfLibraryPlayersAndWavesAreBoundToTheWeaponLibraryBy
                            "[ERROR] can't find item: noItem, named by wave drones of gamebox.waves",
                            "[ERROR] can't find shot: noShot, named by gun odd of wave drones of gamebox.waves",
                            "[ERROR] can't find effect: noFlash, named by gun odd of wave drones of gamebox.waves",
+                           "[ERROR] can't find sound: noBang, named by gun odd of wave drones of gamebox.waves",
                            "[ERROR] can't find explosion: explo_small01, named by ship ship of gamebox.players",
                            "[ERROR] can't find shot: noShot, named by gun odd of ship ship of gamebox.players",
-                           "[ERROR] can't find effect: noFlash, named by gun odd of ship ship of gamebox.players"}));
+                           "[ERROR] can't find effect: noFlash, named by gun odd of ship ship of gamebox.players",
+                           "[ERROR] can't find sound: noBang, named by gun odd of ship ship of gamebox.players"}));
     const Player& ship = *game.playerLibrary.at("ship");
     const Enemy& drone = *game.waveLibrary.at("drones")->members.at(0);
     for (const auto* sets : {&ship.weaponSets, &drone.weaponSets}) {

@@ -222,6 +222,8 @@ const std::vector<DamagedFile>& damagedFiles()
         {"cut sky plane", "skyplane.mesh", firstHalf, "[ERROR] can't load mesh skyplane.mesh", "D3D11", libraryArchive},
         {"cut engine archive", "data/data.tzn", firstHalf, "[ERROR] can't load mesh interro.mesh", "D3D11", ""},
         {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
+        {"wave naming a missing sound", "gamebox.waves", replaced(R"(startSoundName="bossAlarm.wav")", R"(startSoundName="bossGone.wav")"),
+         "[ERROR] can't find sound: bossGone.wav, named by wave Wave_Boss of gamebox.waves"},
     };
     return rows;
 }
