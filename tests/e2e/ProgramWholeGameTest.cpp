@@ -37,18 +37,8 @@ bool waitForCount(Player& player, const std::string& line, std::size_t count, in
 // player, where play moves all the time.
 constexpr double stillShare = 0.01;
 
-// The continue offer's panel: its warm border and its "YES" cover a share
-// of the middle of the screen that nothing else there shows.
-bool showsContinueOffer(const WindowImage& image)
-{
-    const Ogre::ColourValue border = rgb(0xe8a06f);
-    constexpr float near = 40.0f / 255.0f;
-    std::size_t warm = 0, all = 0;
-    for (int y = image.height * 3 / 10; y < image.height * 3 / 4; ++y)
-        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all)
-            warm += colourDistance(rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]), border) < near;
-    return warm * 100 > all;
-}
+// The continue offer's panel shows (below).
+bool showsContinueOffer(const WindowImage& image);
 
 // The ship weaves about the middle of the screen, a step at a time, its
 // guns firing while play shows bright: a ship that holds still is an easy
@@ -139,6 +129,19 @@ bool waitForLevelShown(Player& player)
         before = now;
     }
     return false;
+}
+
+// The continue offer's panel: its warm border and its "YES" cover a share
+// of the middle of the screen that nothing else there shows.
+bool showsContinueOffer(const WindowImage& image)
+{
+    const Ogre::ColourValue border = rgb(0xe8a06f);
+    constexpr float near = 40.0f / 255.0f;
+    std::size_t warm = 0, all = 0;
+    for (int y = image.height * 3 / 10; y < image.height * 3 / 4; ++y)
+        for (int x = image.width * 3 / 10; x < image.width * 7 / 10; ++x, ++all)
+            warm += colourDistance(rgb(image.pixels[static_cast<std::size_t>(y * image.width + x)]), border) < near;
+    return warm * 100 > all;
 }
 
 // The name panel of the high-score entry, in its place in the middle: its
