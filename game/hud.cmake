@@ -1,5 +1,5 @@
-# The pictures of the sample game's HUD layout ("gamebox.HUD"): the bar's
-# back, fill and ready layers, the emblem beside the hit points, the strip
+# The pictures of the sample game's HUD: the bars' back, fill and ready
+# layers (the gauges and the enemies' life bars), the emblem beside the hit points, the strip
 # behind the HUD's lines, and the engine's default element picture. Included by CMakeLists.txt after
 # materials.cmake, whose zarnith_game_picture it uses.
 

@@ -97,7 +97,8 @@ void HighScoreMenu::createEntries()
 {
     // The name panel's help line is long: it is drawn smaller.
     constexpr float helpFontScale = 0.45f;
-    constexpr float cellFontScale = 0.6f;
+    // The table's cells are small enough to leave a gap between rows.
+    constexpr float cellFontScale = 0.45f;
     nameTitleEntry = makeEntry("NAMETITLE", game->getText("ENTER YOUR NAME"));
     helpEntry = makeEntry("nameMessage", game->getText("USE THE D-PAD TO CHOOSE YOUR NAME, AND VALIDATE WITH A"),
                           helpFontScale);

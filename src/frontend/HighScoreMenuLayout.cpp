@@ -36,6 +36,11 @@ constexpr float selectedLetterScale = 1.2f;
 // the title stands just above it, below the HUD's top lines and stage
 // title; columns at shares of the panel's half width.
 constexpr float rowsPerPanel = 11.0f;
+// The name panel's edges cross the table's row slots about a third of a
+// slot from a slot's top and from its bottom. Each row's text hangs low in
+// its slot (its capitals from 0.72 to 0.99 of it), so both edges fall in
+// the gaps between rows: no row shows cut in half under the panel.
+constexpr float headsDropPerSlot = 0.78f;
 constexpr float titleAbovePanel = 0.09f;
 constexpr float rankColumn = -0.75f;
 constexpr float nameColumn = -0.3f;
@@ -142,14 +147,19 @@ void HighScoreMenu::layoutTable()
     const float halfWidth = r * tableWidth * screenScale;
     const float halfHeight = namePanelHeight * screenScale;
     const float spacing = scrollPerRelative * halfHeight / rowsPerPanel;
-    const float headsY = -halfHeight + 0.5f * spacing;
+    const float headsY = -halfHeight + headsDropPerSlot * spacing;
     placeEntry(*titleEntry, Ogre::Vector2(0.0f, -halfHeight - titleAbovePanel));
     const std::array<std::pair<std::vector<std::unique_ptr<menuButton>>*, float>, 4> columns = {
         {{&rankEntries, rankColumn}, {&nameEntries, nameColumn}, {&scoreEntries, scoreColumn},
          {&levelEntries, levelColumn}}};
+    // The texts shrink with the table in the portrait format, keeping the
+    // rows' place in their slots.
     for (const auto& [column, share] : columns)
-        for (std::size_t row = 0; row < column->size(); ++row)
-            placeEntry(*(*column)[row], Ogre::Vector2(share * halfWidth, headsY + spacing * static_cast<float>(row)));
+        for (std::size_t row = 0; row < column->size(); ++row) {
+            menuButton& entry = *(*column)[row];
+            placeEntry(entry, Ogre::Vector2(share * halfWidth, headsY + spacing * static_cast<float>(row)));
+            entry.scaleFrom = entry.scaleTo = screenScale;
+        }
     auto row = game->highScores.rows.begin();
     for (std::size_t cell = 1; cell < rankEntries.size(); ++cell) {
         const bool isFilled = row != game->highScores.rows.end();
@@ -162,7 +172,7 @@ void HighScoreMenu::layoutTable()
         for (auto* column : {&rankEntries, &nameEntries, &scoreEntries, &levelEntries}) {
             menuButton& entry = *(*column)[cell];
             entry.colourFrom = entry.colourTo = entry.colour = isNew ? game->HSFontNewScoreColour : game->HSFontColour;
-            entry.scaleFrom = entry.scaleTo = isNew ? game->isHSNewScoreScale : 1.0f;
+            entry.scaleFrom = entry.scaleTo = (isNew ? game->isHSNewScoreScale : 1.0f) * screenScale;
         }
         if (isFilled)
             ++row;

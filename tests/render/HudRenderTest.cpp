@@ -127,13 +127,11 @@ TEST_F(HudInPlay, TheLinesFollowThePlayAndTheScoreReachesTheTotalAfterAKill)
     EXPECT_FALSE(isShown(hud.hpText)); // the game does not show it
     ASSERT_NE(hud.backgroundOverlay, nullptr);
     EXPECT_TRUE(hud.backgroundOverlay->isVisible());
-    ASSERT_EQ(hud.elements.size(), 4u);
-    // The title, the player mark and the emblem; the boss bar is a bar alone.
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_TRUE(isShown(hud.elements[i]->widget)) << hud.elements[i]->screenName;
-    const HUDElement& bossBar = *hud.elements[3];
-    EXPECT_EQ(bossBar.widget, nullptr);
-    EXPECT_TRUE(bossBar.emptyOverlay->isVisible());
+    // The title, the player mark and the emblem; no bar, which would stand
+    // full with no boss in sight.
+    ASSERT_EQ(hud.elements.size(), 3u);
+    for (const HUDElement* element : hud.elements)
+        EXPECT_TRUE(isShown(element->widget)) << element->screenName;
     EXPECT_TRUE(play.level->gaugeEmptyOverlay->isVisible());
 
     const std::string elementText = hud.elements[1]->widget->text;
