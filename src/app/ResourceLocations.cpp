@@ -10,6 +10,9 @@
 
 #include <boost/filesystem.hpp>
 
+#include <algorithm>
+#include <fstream>
+
 namespace {
 
 bool locationExists(const std::string& path)
@@ -18,12 +21,34 @@ bool locationExists(const std::string& path)
     return boost::filesystem::exists(path, error);
 }
 
+// A Zip archive ends with the record of its central directory, within the
+// last 22 bytes and a comment of at most 65535.
+bool endsAsZip(const std::string& path)
+{
+    constexpr std::streamoff recordSize = 22, longestComment = 65535;
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file ? std::streamoff(file.tellg()) : 0;
+    if (size < recordSize)
+        return false;
+    const std::streamoff tail = std::min(size, recordSize + longestComment);
+    std::string bytes(static_cast<std::size_t>(tail), '\0');
+    file.seekg(size - tail);
+    file.read(bytes.data(), tail);
+    return bytes.rfind(std::string("PK\x05\x06", 4)) != std::string::npos;
+}
+
 void addLocation(const ResourceLocation& location)
 {
     // A missing archive makes Ogre throw and a missing folder would be silently
     // empty: both are named in the log and the game goes on without them.
     if (!locationExists(location.path)) {
         logLine("[ERROR] resource location not found: " + location.path);
+        return;
+    }
+    // Ogre loses the archive it made when opening a damaged one throws: one
+    // that is no Zip file at all is turned away first.
+    if (location.type == "Zip" && !endsAsZip(location.path)) {
+        logLine("[ERROR] can't open resource location " + location.path + ": not a Zip archive");
         return;
     }
     try {
