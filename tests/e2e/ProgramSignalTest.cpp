@@ -8,10 +8,9 @@
 
 namespace {
 
-// From a level's read to play: the ship's entry and the level's fade.
-
 void toStartMenu(Player& player)
 {
+    player.setPaceFromSplash(player.splashSeconds());
     ASSERT_TRUE(player.waitFor("start menu initialized")) << player.run.logText();
     player.wait(afterScreenChange);
     player.choose(); // "PRESS START"
@@ -22,7 +21,7 @@ void toPlay(Player& player)
     toStartMenu(player);
     player.tap(XK_Return); // Start
     ASSERT_TRUE(player.waitFor("Read the level")) << player.run.logText();
-    sleepFor(levelIntro);
+    player.wait(levelIntro);
 }
 
 void toPauseMenu(Player& player)

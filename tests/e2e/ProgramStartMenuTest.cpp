@@ -37,11 +37,17 @@ TEST_P(ProgramStartMenu, SplashMenuAndOptionsShowOnTheRenderer)
     writeSettings(run, GetParam());
     Player player(run);
     ASSERT_TRUE(player.start());
-    sleepFor(std::chrono::milliseconds(1200)); // the first picture has faded in
-    const WindowImage splash = player.shot(std::string("splash-") + GetParam());
+    // The first picture fades in: it is taken once it shows, before the menu.
+    WindowImage splash;
+    eventually([&] {
+        splash = player.capture();
+        return hasContent(splash) || run.logText().find("start menu will init start") != std::string::npos;
+    });
+    keepShot(splash, std::string("splash-") + GetParam());
     EXPECT_TRUE(hasContent(splash));
+    player.setPaceFromSplash(player.splashSeconds());
     ASSERT_TRUE(player.waitFor("start menu initialized")) << run.logText();
-    sleepFor(afterScreenChange);
+    player.wait(afterScreenChange);
     player.choose(); // "PRESS START"
     const WindowImage menu = player.shot(std::string("menu-") + GetParam());
     EXPECT_TRUE(hasContent(menu));
@@ -104,7 +110,7 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     first.tap(XK_Return);
     ASSERT_TRUE(first.waitFor("playstate starting!")) << run.logText();
     ASSERT_TRUE(first.waitFor("Read the level")) << run.logText();
-    sleepFor(std::chrono::seconds(4)); // the level has faded in
+    EXPECT_TRUE(waitForLevelShown(first, 60));
     EXPECT_TRUE(hasContent(first.shot("walk-level")));
     // In play a close request opens the pause menu; a second one leaves.
     requestWindowClose(first.window);

@@ -78,6 +78,30 @@ double differingShare(const WindowImage& a, const WindowImage& b)
     return double(differing) / double(a.pixels.size());
 }
 
+double meanBrightness(const WindowImage& image)
+{
+    double sum = 0.0;
+    for (const std::uint32_t pixel : image.pixels)
+        sum += ((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
+    return image.pixels.empty() ? 0.0 : sum / double(image.pixels.size());
+}
+
+bool waitForLevelShown(Player& player, int seconds)
+{
+    constexpr double litScreen = 0.1 * 3.0 * 255.0;
+    constexpr double fadeSettled = 1.02;
+    constexpr auto lookGap = std::chrono::milliseconds(700);
+    const Clock::time_point start = Clock::now();
+    for (double before = meanBrightness(player.capture()); secondsSince(start) < seconds * player.pace;) {
+        sleepFor(lookGap);
+        const double now = meanBrightness(player.capture());
+        if (now > litScreen && now < before * fadeSettled)
+            return true;
+        before = now;
+    }
+    return false;
+}
+
 RecentFrames::~RecentFrames()
 {
     if (!::testing::Test::HasFailure() || frames.empty())

@@ -43,6 +43,8 @@ void writePicture(const WindowImage& image, const std::string& path);
 ::testing::AssertionResult hasContent(const WindowImage& image);
 // The share of pixels that differ, over the area both pictures cover.
 double differingShare(const WindowImage& a, const WindowImage& b);
+// The mean of red, green and blue summed, 0 to 765.
+double meanBrightness(const WindowImage& image);
 
 // The last few captures of a run. A test that failed keeps them as
 // pictures when they go, and prints where, so that a failure on another
@@ -106,3 +108,8 @@ public:
 private:
     mutable RecentFrames recent;
 };
+
+// The level has faded in from black: the screen is lit and no brighter than
+// a moment before. Slow frames stretch the fade far beyond its time in play,
+// so the wait allows that many seconds times the pace.
+bool waitForLevelShown(Player& player, int seconds);
