@@ -316,7 +316,9 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.burst(XK_Up, 5);
     player.burst(XK_Return, 2);
     // Kept as soon as the name is confirmed, while the table still shows.
-    EXPECT_NE(run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\""), std::string::npos);
+    EXPECT_TRUE(eventually([&] {
+        return run.folder().read("share/Zarnith/zarnith/high.scores").find("name = \"ACE\"") != std::string::npos;
+    }, int(2 * player.pace)));
     player.wait(afterScreenChange);
     keep("high-scores", player.capture());
     player.tap(fireKey);
