@@ -257,10 +257,10 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
     }
     ASSERT_TRUE(player.waitFor("playstate starting time")) << run.logText();
     EXPECT_TRUE(player.playMoves()) << hasContent(player.shot(std::string("damaged-") + row.name));
-    // In play a close pauses with the menu; the second leaves by its exit entry.
+    // In play a close pauses with the menu; the next leaves by its exit entry.
     ASSERT_TRUE(requestWindowClose(player.window));
     EXPECT_TRUE(player.holdsStill()) << hasContent(player.shot(std::string("damaged-paused-") + row.name));
-    EXPECT_EQ(player.close(), 0) << run.logText();
+    EXPECT_EQ(player.closeFromPlay(), 0) << run.logText();
     EXPECT_NE(run.logText().find(row.expectedLine), std::string::npos) << run.logText();
 }
 

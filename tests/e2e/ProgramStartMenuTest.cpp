@@ -112,10 +112,7 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     ASSERT_TRUE(first.waitFor("Read the level")) << run.logText();
     EXPECT_TRUE(waitForLevelShown(first, 60));
     EXPECT_TRUE(hasContent(first.shot("walk-level")));
-    // In play a close request opens the pause menu; a second one leaves.
-    requestWindowClose(first.window);
-    first.wait(afterScreenChange);
-    ASSERT_EQ(first.close(), 0) << run.logText();
+    ASSERT_EQ(first.closeFromPlay(), 0) << run.logText();
 
     const std::string kept = run.folder().read(settingsPath);
     EXPECT_EQ(storedSetting(kept, "musicVolume"), 50) << kept;

@@ -205,6 +205,19 @@ int Player::close()
     return run.wait(pid, 60);
 }
 
+int Player::closeFromPlay()
+{
+    // A death and the ship's return take a few seconds of play; the closes
+    // come further apart than that.
+    constexpr int closes = 8, secondsApart = 5;
+    for (int tries = 0; tries < closes; ++tries) {
+        requestWindowClose(window);
+        if (const int code = run.wait(pid, static_cast<int>(secondsApart * pace)); code != -1)
+            return code;
+    }
+    return -1;
+}
+
 bool Player::playMoves() const
 {
     WindowImage previous = capture();

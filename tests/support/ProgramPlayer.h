@@ -89,6 +89,10 @@ public:
     // Captures the window and keeps the picture under that name.
     WindowImage shot(const std::string& name);
     int close();
+    // Closes the window in play until the program ends: a close pauses with
+    // the menu and the next leaves by its exit entry, but one that comes
+    // while the ship dies or comes back does nothing.
+    int closeFromPlay();
     int waitForEnd() { return run.wait(pid, 60); }
 
     // Seconds of the clock per second of the program's menu time (at least
