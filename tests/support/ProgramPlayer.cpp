@@ -111,9 +111,11 @@ RecentFrames::~RecentFrames()
     std::replace(name.begin(), name.end(), '/', '-');
     const std::filesystem::path folder = std::filesystem::absolute("failed-frames");
     std::filesystem::create_directories(folder);
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        const std::string path = (folder / (name + "-" + std::to_string(i + 1) + ".ppm")).string();
-        writePicture(frames[i], path);
+    // Numbered across the test's players, so that one does not overwrite another's.
+    static int keptFrames = 0;
+    for (const WindowImage& frame : frames) {
+        const std::string path = (folder / (name + "-" + std::to_string(++keptFrames) + ".ppm")).string();
+        writePicture(frame, path);
         std::cout << "kept frame: " << path << "\n";
     }
 }
@@ -154,7 +156,10 @@ double Player::splashSeconds()
     return secondsSince(mainLoopTime);
 }
 
-void Player::setPaceFromSplash(double splashSeconds) { pace = std::max(1.0, splashSeconds / splashMenuSeconds); }
+void Player::setPaceFromSplash(double splashSeconds, double menuSeconds)
+{
+    pace = std::max(1.0, splashSeconds / menuSeconds);
+}
 
 void Player::wait(std::chrono::milliseconds time) const
 {

@@ -102,7 +102,7 @@ public:
     // Measures the pace on the sample's splash pictures, which take this
     // long in menu time, from the start of the main loop.
     static constexpr double splashMenuSeconds = 5.3;
-    void setPaceFromSplash(double splashSeconds);
+    void setPaceFromSplash(double splashSeconds, double menuSeconds = splashMenuSeconds);
 
     ProgramRun& run;
     pid_t pid = 0;
