@@ -6,6 +6,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -46,12 +47,13 @@ TEST(FreedMemory, ALargeBlockFreedDoesNotDrawLaterOnesIntoTheHeap)
 {
     if (isAddressSanitized)
         GTEST_SKIP() << "the sanitizer's allocator owns the heap";
-    // Larger than any hole other tests leave in the heap, which a block of
-    // any size would fill first; the free top goes back beforehand.
-    constexpr std::size_t freedSize = 30 * 1024 * 1024;
-    constexpr std::size_t laterSize = 20 * 1024 * 1024;
+    // Larger than all the free memory that tests run before it left in the
+    // heap, which a block of any size would fill first; the free top goes
+    // back beforehand.
     platform::returnFreedMemory();
     platform::keepLargeBlocksMapped();
+    const std::size_t laterSize = std::max<std::size_t>(20 * 1024 * 1024, mallinfo2().fordblks + 1024 * 1024);
+    const std::size_t freedSize = laterSize + 10 * 1024 * 1024;
     auto* freed = static_cast<volatile char*>(std::malloc(freedSize));
     ASSERT_NE(freed, nullptr);
     freed[0] = 1;
