@@ -1,8 +1,11 @@
 #include "app/ResourceListeners.h"
 
+#include "app/ScriptExpansion.h"
 #include "app/ScriptTranslatorGuard.h"
 
 #include <OgreScriptCompiler.h>
+
+#include <string>
 
 Ogre::DataStreamPtr UsePreviousResourceLoadingListener::resourceLoading(const Ogre::String&,
                                                                         const Ogre::String&,
@@ -24,6 +27,21 @@ bool UsePreviousResourceLoadingListener::resourceCollision(Ogre::Resource*, Ogre
 bool MyScriptCompilerListener::handleEvent(Ogre::ScriptCompiler*, Ogre::ScriptCompilerEvent* event, void*)
 {
     return event && event->mType == "processResourceName";
+}
+
+void MyScriptCompilerListener::preConversion(Ogre::ScriptCompiler* compiler, Ogre::ConcreteNodeListPtr nodes)
+{
+    imports.readFor(*nodes, compiler->getResourceGroup());
+    if (expandedNodeCount(*nodes, imports.lists()) <= maxScriptNodes)
+        return;
+    nodes->clear();
+    logScriptFault("its objects' bases and variables would expand it past " + std::to_string(maxScriptNodes)
+                   + " nodes, nothing of it compiled");
+}
+
+Ogre::ConcreteNodeListPtr MyScriptCompilerListener::importFile(Ogre::ScriptCompiler* compiler, const Ogre::String& name)
+{
+    return imports.take(name, compiler->getResourceGroup());
 }
 
 void installResourceListeners()

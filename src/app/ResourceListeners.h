@@ -2,6 +2,8 @@
 // game's scripts and resources are taken in.
 #pragma once
 
+#include "app/ScriptImports.h"
+
 #include <OgreResourceGroupManager.h>
 #include <OgreScriptCompiler.h>
 
@@ -16,11 +18,18 @@ public:
     bool resourceCollision(Ogre::Resource* resource, Ogre::ResourceManager* manager) override;
 };
 
-// Resource names inside scripts stay exactly as the scripts write them.
+// Resource names inside scripts stay exactly as the scripts write them. A
+// script that would expand past what any real one does is not compiled;
+// what it imports is read the loader's way.
 class MyScriptCompilerListener : public Ogre::ScriptCompilerListener {
 public:
     bool handleEvent(Ogre::ScriptCompiler* compiler, Ogre::ScriptCompilerEvent* event,
                      void* result) override;
+    void preConversion(Ogre::ScriptCompiler* compiler, Ogre::ConcreteNodeListPtr nodes) override;
+    Ogre::ConcreteNodeListPtr importFile(Ogre::ScriptCompiler* compiler, const Ogre::String& name) override;
+
+private:
+    ScriptImports imports;
 };
 
 // Installs the program-wide instances on the script compiler manager and the

@@ -4,8 +4,7 @@
 
 namespace {
 
-// The lexer's states; braces count only between tokens, in words and in
-// variable names.
+// The lexer's states.
 enum class Reading { between, word, variable, quote, lineComment, blockComment, slash };
 
 bool isNewline(char c) { return c == '\n' || c == '\r'; }
@@ -43,9 +42,23 @@ Reading next(Reading state, char c, char before)
     return state;
 }
 
-bool countsBraces(Reading state)
+// What a brace character is to the lexer and to the parser after it.
+enum class Brace { none, token, inWord };
+
+// A brace inside a word or variable ends it and stands alone. One that starts
+// a word ("}b", "/{") is part of the word for the parser, yet the lexer counts
+// it as a brace all the same, or not at all after a slash: the two would
+// disagree on what is open.
+Brace braceAt(const std::string& script, std::size_t i, Reading state)
 {
-    return state == Reading::between || state == Reading::word || state == Reading::variable;
+    const char c = script[i];
+    if (c != '{' && c != '}')
+        return Brace::none;
+    if (state == Reading::word || state == Reading::variable)
+        return Brace::token;
+    if (state == Reading::between)
+        return i + 1 == script.size() || endsWord(script[i + 1]) ? Brace::token : Brace::inWord;
+    return state == Reading::slash ? Brace::inWord : Brace::none;
 }
 
 // The text up to `end`, its open objects closed.
@@ -75,9 +88,12 @@ PairedScript pairedScript(const std::string& script)
     int quoteLine = 0;
     for (std::size_t i = 0; i < script.size(); ++i) {
         const char c = script[i];
-        if (countsBraces(state) && c == '{' && open++ == 0)
+        const Brace brace = braceAt(script, i, state);
+        if (brace == Brace::inWord)
+            return closed(script, i, open, false, "a brace inside a word at line " + std::to_string(line));
+        if (brace == Brace::token && c == '{' && open++ == 0)
             firstOpenLine = line;
-        if (countsBraces(state) && c == '}' && open-- == 0)
+        if (brace == Brace::token && c == '}' && open-- == 0)
             return closed(script, i, 0, false, "a closing brace without its opening one at line " + std::to_string(line));
         const Reading after = next(state, c, before);
         if (after == Reading::quote && state != Reading::quote) {

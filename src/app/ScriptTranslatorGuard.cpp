@@ -1,11 +1,12 @@
 #include "app/ScriptTranslatorGuard.h"
 
+#include "app/OverlayScriptMending.h"
 #include "app/ProgramlessPasses.h"
+#include "app/ScriptImports.h"
 #include "app/ScriptPairing.h"
 
 #include <OgreDataStream.h>
 #include <OgreException.h>
-#include <OgreLogManager.h>
 #include <OgreMaterial.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreScriptCompiler.h>
@@ -47,8 +48,11 @@ public:
     void translate(Ogre::ScriptCompiler* compiler, const Ogre::AbstractNodePtr& node) override
     {
         try {
+            auto* object = dynamic_cast<Ogre::ObjectAbstractNode*>(node.get());
+            if (object)
+                mendOverlayObject(compiler, *object);
             inner.translate(compiler, node);
-            if (const auto* object = dynamic_cast<const Ogre::ObjectAbstractNode*>(node.get())) {
+            if (object) {
                 checkProgramsOfObject(*object);
                 dropShadowLoops(compiler, *object);
             }
@@ -135,24 +139,20 @@ public:
     {
         PairedScript script = pairedScript(stream->getAsString());
         if (!script.fault.empty())
-            logError("braces and quotes do not pair up, read up to " + script.fault);
+            logScriptFault("braces and quotes do not pair up, read up to " + script.fault);
         Ogre::DataStreamPtr paired = std::make_shared<Ogre::MemoryDataStream>(
             stream->getName(), &script.text[0], script.text.size(), false, true);
         try {
             compilers().parseScript(paired, groupName);
         } catch (const Ogre::Exception& e) {
-            logError(e.getDescription());
+            logScriptFault(e.getDescription());
         } catch (const std::exception& e) {
-            logError(e.what());
+            logScriptFault(e.what());
         }
     }
 
 private:
     static Ogre::ScriptCompilerManager& compilers() { return Ogre::ScriptCompilerManager::getSingleton(); }
-    static void logError(const std::string& message)
-    {
-        Ogre::LogManager::getSingleton().logMessage(message, Ogre::LML_CRITICAL);
-    }
 };
 
 } // namespace

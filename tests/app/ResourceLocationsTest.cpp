@@ -4,6 +4,7 @@
 #include "core/Game.h"
 #include "data/SampleArchive.h"
 #include "support/LogCapture.h"
+#include "support/OgreTestRoot.h"
 #include "support/ResourceGroupScope.h"
 #include "support/TempFolder.h"
 #include "world/WorldTestScene.h"
@@ -12,6 +13,7 @@
 #include <OgreMeshManager.h>
 #include <OgreParticleSystemManager.h>
 #include <OgreScriptCompiler.h>
+#include <Overlay/OgreOverlayManager.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -145,15 +147,29 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
                                         "   diffuse red\n   ambient green\n  }\n }\n}\n");
     program.write("gamersc/e.material", "set\n");                               // the parser throws
     program.write("gamersc/f.material", "c\n{\n d\n {\n  l $n\n }\n"); // Ogre's compiler crashed
+    program.write("gamersc/k.material", "a{}b{c $d}\n"); // so did it here: "}b" is a word
+    // Each abstract material holds the one before twice: 2^30 nodes expanded.
+    std::string doubling = "abstract material A0\n{\n technique\n {\n }\n}\n";
+    for (int i = 1; i <= 30; ++i)
+        doubling += "abstract material A" + std::to_string(i) + "\n{\n technique : A" + std::to_string(i - 1)
+                    + "\n {\n }\n pass : A" + std::to_string(i - 1) + "\n {\n }\n}\n";
+    program.write("gamersc/g.material", doubling);
+    program.write("gamersc/h.material", "set $a \"$a x\"\n" + material("Test/Endless", "$a"));
+    program.write("gamersc/i.material", "import * from \"i.material\"\n" + material("Test/ImportsItself", "1 0 0"));
+    program.write("gamersc/j.overlay", "overlay Test/Deep\n{\n zorder 782\n}\n"); // Ogre stopped the program
+    program.write("gamersc/l.overlay", "element Test/Unset Panel\n{\n left $unset\n}\n"); // and read a null node
     program.write("gamersc/c.particle", "particle_system Test/Kept\n{\n}\n");
     program.write("gamersc/d.material", material("Test/KeptMaterial", "1 0 0"));
     // Listed in this order, the good scripts are parsed after the bad ones.
     boost::filesystem::create_directories(program.path() + "data");
     ASSERT_EQ(std::system(("cd '" + program.path() + "gamersc' && zip -q '" + program.path()
-                           + "data/game.tzn' a.particle b.material e.material f.material c.particle d.material")
+                           + "data/game.tzn' a.particle b.material e.material f.material k.material g.material h.material i.material j.overlay l.overlay "
+                           "c.particle d.material")
                               .c_str()),
               0);
 
+    sharedTestOverlaySystem();
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
     initResourceLocations(game, program.path() + "/");
 
     EXPECT_TRUE(log.contains("[ERROR] script a.particle not fully read: ScriptCompiler - invalid parameters in "
@@ -165,6 +181,20 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     EXPECT_TRUE(log.contains("[ERROR] script e.material not fully read: expected variable name at line 1"));
     EXPECT_TRUE(log.contains("[ERROR] script f.material not fully read: braces and quotes do not pair up, read up "
                              "to a brace left open at line 2"));
+    EXPECT_TRUE(log.contains("[ERROR] script k.material not fully read: braces and quotes do not pair up, read up "
+                             "to a brace inside a word at line 1"));
+    for (const char* script : {"g.material", "h.material"})
+        EXPECT_TRUE(log.contains("[ERROR] script " + std::string(script) + " not fully read: its objects' bases and "
+                                 "variables would expand it past 200000 nodes, nothing of it compiled"));
+    EXPECT_TRUE(Ogre::MaterialManager::getSingleton().getByName("Test/ImportsItself", "GAMERSC"));
+    ASSERT_TRUE(overlays.getByName("Test/Deep"));
+    EXPECT_EQ(overlays.getByName("Test/Deep")->getZOrder(), 650);
+    EXPECT_TRUE(log.contains("[ERROR] script j.overlay not fully read: ScriptCompiler - invalid parameters in "
+                             "j.overlay(3): zorder 782 above 650, drawn there"));
+    EXPECT_TRUE(log.containsPrefix("[ERROR] script l.overlay not fully read: ScriptCompiler - undefined variable"));
+    EXPECT_TRUE(overlays.hasOverlayElement("Test/Unset", true));
+    overlays.destroy("Test/Deep");
+    overlays.destroyOverlayElement("Test/Unset", true);
     EXPECT_TRUE(Ogre::MaterialManager::getSingleton().getByName("Test/KeptMaterial", "GAMERSC"));
     Ogre::ParticleSystemManager& particles = Ogre::ParticleSystemManager::getSingleton();
     EXPECT_TRUE(particles.getTemplate("Test/Kept"));

@@ -1,0 +1,52 @@
+#include "app/OverlayScriptMending.h"
+
+#include <OgreStringConverter.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// The deepest an overlay may be drawn; its depth is stored modulo 2^16.
+const std::uint32_t deepestOverlay = 650;
+
+bool isOverlayClass(const std::string& cls)
+{
+    return cls == "overlay" || cls == "overlay_element" || cls == "element" || cls == "container";
+}
+
+void addError(Ogre::ScriptCompiler* compiler, const Ogre::AbstractNode& node, const std::string& message)
+{
+    compiler->addError(Ogre::ScriptCompiler::CE_INVALIDPARAMETERS, node.file, static_cast<int>(node.line), message);
+}
+
+void holdDepth(Ogre::ScriptCompiler* compiler, const Ogre::PropertyAbstractNode& property)
+{
+    auto* depth = dynamic_cast<Ogre::AtomAbstractNode*>(property.values.front().get());
+    std::uint32_t value = 0;
+    if (!depth || !Ogre::StringConverter::parse(depth->value, value)
+        || static_cast<std::uint16_t>(value) <= deepestOverlay)
+        return;
+    addError(compiler, property,
+             "zorder " + depth->value + " above " + std::to_string(deepestOverlay) + ", drawn there");
+    depth->value = std::to_string(deepestOverlay);
+}
+
+} // namespace
+
+void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object)
+{
+    if (!isOverlayClass(object.cls))
+        return;
+    for (auto child = object.children.begin(); child != object.children.end();) {
+        const auto* property = dynamic_cast<const Ogre::PropertyAbstractNode*>(child->get());
+        if (property && property->values.empty()) {
+            addError(compiler, *property, property->name + " without a value, left out");
+            child = object.children.erase(child);
+            continue;
+        }
+        if (property && object.cls == "overlay" && property->name == "zorder")
+            holdDepth(compiler, *property);
+        ++child;
+    }
+}
