@@ -47,6 +47,9 @@ void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode&
         }
         if (property && object.cls == "overlay" && property->name == "zorder")
             holdDepth(compiler, *property);
+        // The overlay translators build the elements inside theirs themselves.
+        if (auto* inner = dynamic_cast<Ogre::ObjectAbstractNode*>(child->get()))
+            mendOverlayObject(compiler, *inner);
         ++child;
     }
 }

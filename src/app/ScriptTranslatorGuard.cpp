@@ -88,14 +88,25 @@ bool isInsideItsOwnKind(const Ogre::AbstractNode& node)
     return false;
 }
 
+// Emitters and affectors are built into the particle system around them;
+// one standing alone would be built into nothing.
+bool isOutsideItsSystem(const Ogre::AbstractNode& node)
+{
+    const auto* object = dynamic_cast<const Ogre::ObjectAbstractNode*>(&node);
+    return object && !node.parent && (object->cls == "emitter" || object->cls == "affector");
+}
+
 // Leaves such an object unread, as a compile error at its line.
 class RefusedTranslator : public Ogre::ScriptTranslator {
 public:
+    explicit RefusedTranslator(const char* why) : reason(why) {}
     void translate(Ogre::ScriptCompiler* compiler, const Ogre::AbstractNodePtr& node) override
     {
-        compiler->addError(Ogre::ScriptCompiler::CE_UNEXPECTEDTOKEN, node->file, static_cast<int>(node->line),
-                           "inside an object of its own kind, not read");
+        compiler->addError(Ogre::ScriptCompiler::CE_UNEXPECTEDTOKEN, node->file, static_cast<int>(node->line), reason);
     }
+
+private:
+    const char* reason;
 };
 
 // Asked first for every object, it asks the other translator managers and
@@ -108,7 +119,9 @@ public:
         if (isAsking)
             return nullptr;
         if (isInsideItsOwnKind(*node))
-            return &refused;
+            return &nested;
+        if (isOutsideItsSystem(*node))
+            return &alone;
         isAsking = true;
         Ogre::ScriptTranslator* translator = Ogre::ScriptCompilerManager::getSingleton().getTranslator(node);
         isAsking = false;
@@ -122,7 +135,8 @@ public:
 
 private:
     bool isAsking = false;
-    RefusedTranslator refused;
+    RefusedTranslator nested{"inside an object of its own kind, not read"};
+    RefusedTranslator alone{"outside a particle system, not read"};
     std::map<Ogre::ScriptTranslator*, std::unique_ptr<GuardedTranslator>> guards;
 };
 

@@ -54,14 +54,31 @@ Ogre::Technique* generatedTechnique(Ogre::Material& material, const Ogre::String
 // technique the generator cannot build; no viewport draws it directly.
 const char* const plainScheme = "ZarnithPlain";
 
-// A texture unit the plain technique keeps: a flat picture without effects.
+// A texture unit the plain technique may keep: a flat picture without effects.
 bool isPlainUnit(const Ogre::TextureUnitState& unit)
 {
     return unit.getTextureType() == Ogre::TEX_TYPE_2D && unit.getEffects().empty()
-           && !unit.getTextureName().empty();
+           && unit.getContentType() == Ogre::TextureUnitState::CONTENT_NAMED;
 }
 
-// One pass with the colours, blending and first flat picture of the
+// The unit the plain technique keeps: the first named flat picture, else the
+// first unnamed one, which a compositor fills with what it drew before (a
+// post effect drawn plain still shows the scene, not a blank screen).
+const Ogre::TextureUnitState* plainUnit(const Ogre::Pass& pass)
+{
+    const Ogre::TextureUnitState* unnamed = nullptr;
+    for (const Ogre::TextureUnitState* unit : pass.getTextureUnitStates()) {
+        if (!isPlainUnit(*unit))
+            continue;
+        if (!unit->getTextureName().empty())
+            return unit;
+        if (!unnamed)
+            unnamed = unit;
+    }
+    return unnamed;
+}
+
+// One pass with the colours, blending and flat picture of the
 // material's own first pass, and nothing else.
 void addPlainTechnique(Ogre::Material& material)
 {
@@ -80,11 +97,11 @@ void addPlainTechnique(Ogre::Material& material)
     pass->setShininess(original->getShininess());
     pass->setSceneBlending(original->getSourceBlendFactor(), original->getDestBlendFactor());
     pass->setDepthWriteEnabled(original->getDepthWriteEnabled());
-    for (const Ogre::TextureUnitState* unit : original->getTextureUnitStates())
-        if (isPlainUnit(*unit)) {
-            pass->createTextureUnitState(unit->getTextureName());
-            break;
-        }
+    const Ogre::TextureUnitState* unit = plainUnit(*original);
+    // An empty name is not a texture Ogre can look up: the unit is left empty.
+    Ogre::TextureUnitState* kept = unit ? pass->createTextureUnitState() : nullptr;
+    if (kept && !unit->getTextureName().empty())
+        kept->setTextureName(unit->getTextureName());
 }
 
 // The generator's technique for the scheme made from the plain technique;

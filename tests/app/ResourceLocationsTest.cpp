@@ -157,13 +157,15 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     program.write("gamersc/h.material", "set $a \"$a x\"\n" + material("Test/Endless", "$a"));
     program.write("gamersc/i.material", "import * from \"i.material\"\n" + material("Test/ImportsItself", "1 0 0"));
     program.write("gamersc/j.overlay", "overlay Test/Deep\n{\n zorder 782\n}\n"); // Ogre stopped the program
-    program.write("gamersc/l.overlay", "element Test/Unset Panel\n{\n left $unset\n}\n"); // and read a null node
+    program.write("gamersc/l.overlay", "element Test/Unset Panel\n{\n left $unset\n element Test/Inner Panel\n {\n"
+                                       "  top $unset\n }\n}\n"); // and read a null node
+    program.write("gamersc/m.particle", "affector Alone Point\n{\n}\n"); // and built into nothing
     program.write("gamersc/c.particle", "particle_system Test/Kept\n{\n}\n");
     program.write("gamersc/d.material", material("Test/KeptMaterial", "1 0 0"));
     // Listed in this order, the good scripts are parsed after the bad ones.
     boost::filesystem::create_directories(program.path() + "data");
     ASSERT_EQ(std::system(("cd '" + program.path() + "gamersc' && zip -q '" + program.path()
-                           + "data/game.tzn' a.particle b.material e.material f.material k.material g.material h.material i.material j.overlay l.overlay "
+                           + "data/game.tzn' a.particle b.material e.material f.material k.material g.material h.material i.material j.overlay l.overlay m.particle "
                            "c.particle d.material")
                               .c_str()),
               0);
@@ -194,7 +196,11 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     EXPECT_TRUE(log.containsPrefix("[ERROR] script l.overlay not fully read: ScriptCompiler - undefined variable"));
     EXPECT_TRUE(overlays.hasOverlayElement("Test/Unset", true));
     overlays.destroy("Test/Deep");
-    overlays.destroyOverlayElement("Test/Unset", true);
+    for (const char* element : {"Test/Inner", "Test/Unset"})
+        if (overlays.hasOverlayElement(element, true))
+            overlays.destroyOverlayElement(element, true);
+    EXPECT_TRUE(log.contains("[ERROR] script m.particle not fully read: ScriptCompiler - unexpected token in "
+                             "m.particle(1): outside a particle system, not read"));
     EXPECT_TRUE(Ogre::MaterialManager::getSingleton().getByName("Test/KeptMaterial", "GAMERSC"));
     Ogre::ParticleSystemManager& particles = Ogre::ParticleSystemManager::getSingleton();
     EXPECT_TRUE(particles.getTemplate("Test/Kept"));
