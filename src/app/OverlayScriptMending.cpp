@@ -34,10 +34,12 @@ void holdDepth(Ogre::ScriptCompiler* compiler, const Ogre::PropertyAbstractNode&
 
 } // namespace
 
-void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object)
+namespace {
+
+// The overlay translators build every object inside theirs themselves, as an
+// element whatever its class.
+void mendWithInnerObjects(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object)
 {
-    if (!isOverlayClass(object.cls))
-        return;
     for (auto child = object.children.begin(); child != object.children.end();) {
         const auto* property = dynamic_cast<const Ogre::PropertyAbstractNode*>(child->get());
         if (property && property->values.empty()) {
@@ -47,9 +49,16 @@ void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode&
         }
         if (property && object.cls == "overlay" && property->name == "zorder")
             holdDepth(compiler, *property);
-        // The overlay translators build the elements inside theirs themselves.
         if (auto* inner = dynamic_cast<Ogre::ObjectAbstractNode*>(child->get()))
-            mendOverlayObject(compiler, *inner);
+            mendWithInnerObjects(compiler, *inner);
         ++child;
     }
+}
+
+} // namespace
+
+void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object)
+{
+    if (isOverlayClass(object.cls))
+        mendWithInnerObjects(compiler, object);
 }

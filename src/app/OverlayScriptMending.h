@@ -8,5 +8,6 @@
 #include <OgreScriptCompiler.h>
 
 // Holds an overlay's depth at the deepest and removes an overlay object's
-// properties that have no value; objects of other kinds are left as they are.
+// properties that have no value, and those of every object inside it;
+// objects of other kinds are left as they are.
 void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object);

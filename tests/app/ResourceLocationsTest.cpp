@@ -157,7 +157,7 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     program.write("gamersc/h.material", "set $a \"$a x\"\n" + material("Test/Endless", "$a"));
     program.write("gamersc/i.material", "import * from \"i.material\"\n" + material("Test/ImportsItself", "1 0 0"));
     program.write("gamersc/j.overlay", "overlay Test/Deep\n{\n zorder 782\n}\n"); // Ogre stopped the program
-    program.write("gamersc/l.overlay", "element Test/Unset Panel\n{\n left $unset\n element Test/Inner Panel\n {\n"
+    program.write("gamersc/l.overlay", "element Test/Unset Panel\n{\n left $unset\n inner Test/Inner Panel\n {\n"
                                        "  top $unset\n }\n}\n"); // and read a null node
     program.write("gamersc/m.particle", "affector Alone Point\n{\n}\n"); // and built into nothing
     program.write("gamersc/c.particle", "particle_system Test/Kept\n{\n}\n");
