@@ -1,8 +1,8 @@
 #include "app/ScriptTranslatorGuard.h"
 
-#include "app/OverlayScriptMending.h"
 #include "app/ProgramlessPasses.h"
 #include "app/ScriptImports.h"
+#include "app/ScriptMending.h"
 #include "app/ScriptPairing.h"
 
 #include <OgreDataStream.h>
@@ -50,7 +50,7 @@ public:
         try {
             auto* object = dynamic_cast<Ogre::ObjectAbstractNode*>(node.get());
             if (object)
-                mendOverlayObject(compiler, *object);
+                mendScriptObject(compiler, *object);
             inner.translate(compiler, node);
             if (object) {
                 checkProgramsOfObject(*object);

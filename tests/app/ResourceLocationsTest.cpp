@@ -160,12 +160,13 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     program.write("gamersc/l.overlay", "element Test/Unset Panel\n{\n left $unset\n inner Test/Inner Panel\n {\n"
                                        "  top $unset\n }\n}\n"); // and read a null node
     program.write("gamersc/m.particle", "affector Alone Point\n{\n}\n"); // and built into nothing
+    program.write("gamersc/n.particle", "particle_system Test/Negative\n{\n particle_height -5\n}\n"); // stopped
     program.write("gamersc/c.particle", "particle_system Test/Kept\n{\n}\n");
     program.write("gamersc/d.material", material("Test/KeptMaterial", "1 0 0"));
     // Listed in this order, the good scripts are parsed after the bad ones.
     boost::filesystem::create_directories(program.path() + "data");
     ASSERT_EQ(std::system(("cd '" + program.path() + "gamersc' && zip -q '" + program.path()
-                           + "data/game.tzn' a.particle b.material e.material f.material k.material g.material h.material i.material j.overlay l.overlay m.particle "
+                           + "data/game.tzn' a.particle b.material e.material f.material k.material g.material h.material i.material j.overlay l.overlay m.particle n.particle "
                            "c.particle d.material")
                               .c_str()),
               0);
@@ -201,10 +202,12 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
             overlays.destroyOverlayElement(element, true);
     EXPECT_TRUE(log.contains("[ERROR] script m.particle not fully read: ScriptCompiler - unexpected token in "
                              "m.particle(1): outside a particle system, not read"));
+    EXPECT_TRUE(log.contains("[ERROR] script n.particle not fully read: ScriptCompiler - invalid parameters in "
+                             "n.particle(3): particle_height -5 below 0, left out"));
     EXPECT_TRUE(Ogre::MaterialManager::getSingleton().getByName("Test/KeptMaterial", "GAMERSC"));
     Ogre::ParticleSystemManager& particles = Ogre::ParticleSystemManager::getSingleton();
     EXPECT_TRUE(particles.getTemplate("Test/Kept"));
-    for (const char* name : {"Test/Foreign", "Test/Kept"})
+    for (const char* name : {"Test/Foreign", "Test/Kept", "Test/Negative"})
         if (particles.getTemplate(name))
             particles.removeTemplate(name);
 }

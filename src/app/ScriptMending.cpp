@@ -1,4 +1,4 @@
-#include "app/OverlayScriptMending.h"
+#include "app/ScriptMending.h"
 
 #include <OgreStringConverter.h>
 
@@ -32,9 +32,23 @@ void holdDepth(Ogre::ScriptCompiler* compiler, const Ogre::PropertyAbstractNode&
     depth->value = std::to_string(deepestOverlay);
 }
 
-} // namespace
-
-namespace {
+// A particle's default size below 0 is left out: the system keeps its own.
+void leaveOutNegativeSizes(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& system)
+{
+    for (auto child = system.children.begin(); child != system.children.end();) {
+        const auto* property = dynamic_cast<const Ogre::PropertyAbstractNode*>(child->get());
+        const auto* size = property && (property->name == "particle_width" || property->name == "particle_height")
+                                   && !property->values.empty()
+                               ? dynamic_cast<const Ogre::AtomAbstractNode*>(property->values.front().get())
+                               : nullptr;
+        if (size && Ogre::StringConverter::parseReal(size->value) < 0) {
+            addError(compiler, *property, property->name + " " + size->value + " below 0, left out");
+            child = system.children.erase(child);
+            continue;
+        }
+        ++child;
+    }
+}
 
 // The overlay translators build every object inside theirs themselves, as an
 // element whatever its class.
@@ -57,8 +71,10 @@ void mendWithInnerObjects(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNo
 
 } // namespace
 
-void mendOverlayObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object)
+void mendScriptObject(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& object)
 {
     if (isOverlayClass(object.cls))
         mendWithInnerObjects(compiler, object);
+    if (object.cls == "particle_system")
+        leaveOutNegativeSizes(compiler, object);
 }
