@@ -32,17 +32,26 @@ void holdDepth(Ogre::ScriptCompiler* compiler, const Ogre::PropertyAbstractNode&
     depth->value = std::to_string(deepestOverlay);
 }
 
+// A property's values as the particle translator hands them to the system:
+// one text, the atoms apart by a space.
+std::string joinedValues(const Ogre::PropertyAbstractNode& property)
+{
+    std::string text;
+    for (const Ogre::AbstractNodePtr& value : property.values)
+        if (const auto* atom = dynamic_cast<const Ogre::AtomAbstractNode*>(value.get()))
+            text += text.empty() ? atom->value : " " + atom->value;
+    return text;
+}
+
 // A particle's default size below 0 is left out: the system keeps its own.
 void leaveOutNegativeSizes(Ogre::ScriptCompiler* compiler, Ogre::ObjectAbstractNode& system)
 {
     for (auto child = system.children.begin(); child != system.children.end();) {
         const auto* property = dynamic_cast<const Ogre::PropertyAbstractNode*>(child->get());
-        const auto* size = property && (property->name == "particle_width" || property->name == "particle_height")
-                                   && !property->values.empty()
-                               ? dynamic_cast<const Ogre::AtomAbstractNode*>(property->values.front().get())
-                               : nullptr;
-        if (size && Ogre::StringConverter::parseReal(size->value) < 0) {
-            addError(compiler, *property, property->name + " " + size->value + " below 0, left out");
+        const bool isSize = property && (property->name == "particle_width" || property->name == "particle_height");
+        const std::string size = isSize ? joinedValues(*property) : std::string();
+        if (isSize && Ogre::StringConverter::parseReal(size) < 0) {
+            addError(compiler, *property, property->name + " " + size + " below 0, left out");
             child = system.children.erase(child);
             continue;
         }
