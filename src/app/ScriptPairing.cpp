@@ -112,5 +112,7 @@ PairedScript pairedScript(const std::string& script)
     if (open > 0)
         return closed(script, script.size(), open, state == Reading::blockComment,
                       "a brace left open at line " + std::to_string(firstOpenLine));
-    return {script, {}};
+    // The parser reads two tokens past an import's target without looking:
+    // past the end of a script that stops right after one.
+    return {script.empty() || isNewline(script.back()) ? script : script + "\n", {}};
 }

@@ -9,7 +9,8 @@
 #include <string>
 
 struct PairedScript {
-    // The text to compile; the script itself when it pairs up.
+    // The text to compile: the script itself when it pairs up, always ending
+    // with a line break.
     std::string text;
     // What did not pair up and the line where it stands; empty when all did.
     std::string fault;

@@ -146,6 +146,7 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     program.write("gamersc/b.material", "material Test/Unreadable\n{\n technique\n {\n  pass\n  {\n"
                                         "   diffuse red\n   ambient green\n  }\n }\n}\n");
     program.write("gamersc/e.material", "set\n");                               // the parser throws
+    program.write("gamersc/o.material", "import x");             // the parser read past the end
     program.write("gamersc/f.material", "c\n{\n d\n {\n  l $n\n }\n"); // Ogre's compiler crashed
     program.write("gamersc/k.material", "a{}b{c $d}\n"); // so did it here: "}b" is a word
     // Each abstract material holds the one before twice: 2^30 nodes expanded.
@@ -166,7 +167,7 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
     // Listed in this order, the good scripts are parsed after the bad ones.
     boost::filesystem::create_directories(program.path() + "data");
     ASSERT_EQ(std::system(("cd '" + program.path() + "gamersc' && zip -q '" + program.path()
-                           + "data/game.tzn' a.particle b.material e.material f.material k.material g.material h.material i.material j.overlay l.overlay m.particle n.particle "
+                           + "data/game.tzn' a.particle b.material e.material o.material f.material k.material g.material h.material i.material j.overlay l.overlay m.particle n.particle "
                            "c.particle d.material")
                               .c_str()),
               0);
@@ -182,6 +183,7 @@ TEST_F(ResourceLocationsTest, EachScriptWithErrorsIsNamedOnceAndTheRestLoads)
               1);
     EXPECT_TRUE(log.containsPrefix("[ERROR] script b.material not fully read: ScriptCompiler - "));
     EXPECT_TRUE(log.contains("[ERROR] script e.material not fully read: expected variable name at line 1"));
+    EXPECT_TRUE(log.contains("[ERROR] script o.material not fully read: expected import source at line 1"));
     EXPECT_TRUE(log.contains("[ERROR] script f.material not fully read: braces and quotes do not pair up, read up "
                              "to a brace left open at line 2"));
     EXPECT_TRUE(log.contains("[ERROR] script k.material not fully read: braces and quotes do not pair up, read up "
