@@ -232,7 +232,7 @@ bool Player::playMoves() const
         changes += hasContent(now) && differingShare(previous, now) > 0.0;
         previous = std::move(now);
         return changes >= 10;
-    });
+    }, static_cast<int>(30 * pace));
 }
 
 bool Player::holdsStill(int seconds) const
@@ -246,5 +246,5 @@ bool Player::holdsStill(int seconds) const
             previous = std::move(now);
             return isStill;
         },
-        seconds);
+        static_cast<int>(seconds * pace));
 }

@@ -82,9 +82,11 @@ public:
     void wait(std::chrono::milliseconds time) const;
     WindowImage capture() const;
     // Ten captures in a row that differ from the one before: play goes on.
+    // Within 30 s times the pace: a frame of a crowded screen on a loaded
+    // machine takes seconds.
     bool playMoves() const;
     // Two captures a moment apart that barely differ (a paused level);
-    // false when none came within the time.
+    // false when none came within the time, stretched by the pace.
     bool holdsStill(int seconds = 30) const;
     // Captures the window and keeps the picture under that name.
     WindowImage shot(const std::string& name);
