@@ -1,5 +1,6 @@
 #include "app/ResourceListeners.h"
 
+#include "app/ScriptErrorLines.h"
 #include "app/ScriptExpansion.h"
 #include "app/ScriptTranslatorGuard.h"
 

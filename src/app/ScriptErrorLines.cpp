@@ -70,3 +70,7 @@ ScriptErrorLines::~ScriptErrorLines()
         log->removeListener(listener.get());
 }
 
+void logScriptFault(const std::string& fault)
+{
+    Ogre::LogManager::getSingleton().logMessage(fault, Ogre::LML_CRITICAL);
+}

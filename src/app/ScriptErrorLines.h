@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 class ScriptErrorLines {
 public:
@@ -18,3 +19,7 @@ private:
     class Listener;
     std::unique_ptr<Listener> listener;
 };
+
+// Logs a fault the program finds in the script being parsed as Ogre logs its
+// errors, so that the line naming the script carries it.
+void logScriptFault(const std::string& fault);

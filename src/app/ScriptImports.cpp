@@ -1,9 +1,9 @@
 #include "app/ScriptImports.h"
 
+#include "app/ScriptErrorLines.h"
 #include "app/ScriptPairing.h"
 
 #include <OgreException.h>
-#include <OgreLogManager.h>
 #include <OgreResourceGroupManager.h>
 
 namespace {
@@ -88,9 +88,4 @@ std::vector<const Ogre::ConcreteNodeList*> ScriptImports::lists() const
     for (const auto& entry : parsed)
         lists.push_back(entry.second.get());
     return lists;
-}
-
-void logScriptFault(const std::string& fault)
-{
-    Ogre::LogManager::getSingleton().logMessage(fault, Ogre::LML_CRITICAL);
 }

@@ -30,7 +30,3 @@ private:
     std::map<std::string, Ogre::ConcreteNodeListPtr> parsed;
     std::set<std::string> handedOut;
 };
-
-// Logs the fault as the script compiler logs its errors, so that the line
-// naming the script being read carries it.
-void logScriptFault(const std::string& fault);

@@ -1,7 +1,7 @@
 #include "app/ScriptTranslatorGuard.h"
 
 #include "app/ProgramlessPasses.h"
-#include "app/ScriptImports.h"
+#include "app/ScriptErrorLines.h"
 #include "app/ScriptMending.h"
 #include "app/ScriptPairing.h"
 
