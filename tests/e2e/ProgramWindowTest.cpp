@@ -1,14 +1,12 @@
 // Runs the real program on the sample game under the X server of the test run.
 #include "support/ProgramRun.h"
+#include "support/ShownFrames.h"
 #include "support/X11Windows.h"
 
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <unistd.h>
-#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -45,6 +43,26 @@ unsigned long waitForWindow(pid_t pid, int timeoutSeconds, const std::string& ti
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return 0;
+}
+
+// Frames come once the first turns have built what the screen draws, which
+// under the sanitizers on a slow machine takes seconds of their own.
+bool framesShownWithin(unsigned long window, pid_t pid, int timeoutSeconds)
+{
+    for (int look = 0; look < timeoutSeconds * 2; ++look)
+        if (shownFrameRate(window, pid, std::chrono::milliseconds(500)).perSecond > 0.0)
+            return true;
+    return false;
+}
+
+// The idle loop presents nothing, while a turn begun with the focus still
+// ends with a frame: the loop idles once a second passes without one.
+bool framesStopWithin(unsigned long window, pid_t pid, int timeoutSeconds)
+{
+    for (int look = 0; look < timeoutSeconds; ++look)
+        if (shownFrameRate(window, pid, std::chrono::seconds(1)).perSecond == 0.0)
+            return true;
+    return false;
 }
 
 // Starts the program, lets it reach its main loop, closes its window and
@@ -88,7 +106,7 @@ TEST(ProgramWindow, StartsRendersAndQuitsCleanlyWhenTheWindowCloses)
 
     const unsigned long window = waitForWindow(pid, 20);
     ASSERT_NE(window, 0u) << "no window titled \"" << sampleWindowTitle << "\"";
-    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // a few frames
+    ASSERT_TRUE(framesShownWithin(window, pid, 120)) << run.logText();
     ASSERT_TRUE(requestWindowClose(window));
     EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
 
@@ -183,27 +201,6 @@ TEST(ProgramStart, WithoutAPreferenceFolderItLogsAndEnds)
     EXPECT_EQ(log.find("renderer initialized"), std::string::npos);
 }
 
-namespace {
-
-// CPU seconds the process has used so far (user and system).
-double cpuSeconds(pid_t pid)
-{
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    unsigned long long user = 0, system = 0;
-    for (int index = 3; index <= 15 && fields >> field; ++index) {
-        if (index == 14)
-            user = std::stoull(field);
-        if (index == 15)
-            system = std::stoull(field);
-    }
-    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-} // namespace
-
 TEST(ProgramWindow, WithoutFocusTheLoopIdlesAndStillHearsTheClose)
 {
     if (!haveDisplay())
@@ -211,13 +208,16 @@ TEST(ProgramWindow, WithoutFocusTheLoopIdlesAndStillHearsTheClose)
     ProgramRun run; // the template keeps isAlwaysRender off
     const pid_t pid = run.start();
     ASSERT_TRUE(run.waitForLogLine(pid, "will start the main loop", 120)) << run.logText();
+    const unsigned long window = waitForWindow(pid, 20);
+    ASSERT_TRUE(framesShownWithin(window, pid, 120)) << run.logText();
     ASSERT_TRUE(removeKeyboardFocus());
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const double before = cpuSeconds(pid);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    const double used = cpuSeconds(pid) - before;
+    ASSERT_TRUE(framesStopWithin(window, pid, 60)) << "the window kept presenting frames without focus";
+    const double before = processorSeconds(pid);
+    const ShownRate idle = shownFrameRate(window, pid, std::chrono::seconds(2));
+    const double used = processorSeconds(pid) - before;
+    EXPECT_EQ(idle.perSecond, 0.0);
     EXPECT_LT(used, 0.8) << "an idle window should sleep between turns";
-    ASSERT_TRUE(requestWindowClose(waitForWindow(pid, 20)));
+    ASSERT_TRUE(requestWindowClose(window));
     EXPECT_EQ(run.wait(pid, 60), 0) << run.logText();
     EXPECT_NE(run.logText().find("Quitting the game"), std::string::npos);
 }

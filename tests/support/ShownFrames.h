@@ -18,6 +18,10 @@ struct ShownRate {
     double perProcessorSecond = 0.0;
 };
 
+// User and system time of all the program's threads so far, in seconds; 0
+// once it is gone.
+double processorSeconds(pid_t program);
+
 // The frames the program's window showed over that span, per second and per
 // second of the program's processor time; 0 without a display, window or
 // damage extension.
