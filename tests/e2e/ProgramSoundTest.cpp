@@ -1,6 +1,7 @@
 // Runs the real program on the sample game and listens: with OpenAL Soft's
 // "wave" backend the start menu's music is written to a file; without any
 // device the program runs muted and still starts and quits cleanly.
+#include "support/ProgramPlayer.h"
 #include "support/ProgramRun.h"
 #include "support/SoundFiles.h"
 #include "support/SoundRecording.h"
@@ -38,13 +39,10 @@ std::size_t firstSound(const std::vector<float>& samples)
 // frames, which on a busy machine come late and slowly.
 bool heardFor(const std::string& recording, double seconds, int timeoutSeconds)
 {
-    for (int tenth = 0; tenth < timeoutSeconds * 10; ++tenth) {
+    return eventually([&] {
         const soundrecording::Recording mix = soundrecording::readRecording(recording);
-        if (mix.channels > 0 && (mix.samples.size() - firstSound(mix.samples)) / mix.channels >= seconds * mix.rate)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
+        return mix.channels > 0 && (mix.samples.size() - firstSound(mix.samples)) / mix.channels >= seconds * mix.rate;
+    }, timeoutSeconds);
 }
 
 // Starts the program and lets its start menu play: until the recording holds

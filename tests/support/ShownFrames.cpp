@@ -19,6 +19,22 @@ constexpr auto pollGap = std::chrono::milliseconds(2);
 // A window gone before the count ends is a count of 0, not the test's end.
 int ignoreGoneWindowError(Display*, XErrorEvent*) { return 0; }
 
+// The frames reported since the last look, each damage repaired at once so
+// that the next frame reports again.
+long takeFrames(Display* display, int eventBase, Damage damage)
+{
+    long frames = 0;
+    while (XPending(display)) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != eventBase + XDamageNotify)
+            continue;
+        XDamageSubtract(display, damage, None, None);
+        ++frames;
+    }
+    return frames;
+}
+
 } // namespace
 
 double processorSeconds(pid_t program)
@@ -57,23 +73,12 @@ ShownRate shownFrameRate(unsigned long window, pid_t program, std::chrono::milli
     XSync(display, False);
     XDamageSubtract(display, damage, None, None);
     XSync(display, False);
-    while (XPending(display)) {
-        XEvent event;
-        XNextEvent(display, &event);
-    }
+    takeFrames(display, eventBase, damage);
     long frames = 0;
     const double processorStart = processorSeconds(program);
     const Clock::time_point start = Clock::now();
     while (Clock::now() - start < span) {
-        while (XPending(display)) {
-            XEvent event;
-            XNextEvent(display, &event);
-            if (event.type != eventBase + XDamageNotify)
-                continue;
-            // Repaired at once: the next frame reports again.
-            XDamageSubtract(display, damage, None, None);
-            ++frames;
-        }
+        frames += takeFrames(display, eventBase, damage);
         std::this_thread::sleep_for(pollGap);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
