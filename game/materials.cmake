@@ -123,7 +123,7 @@ zarnith_game_picture(widgetCard.png -size 1024x512 "xc:#30c050"
   -fill "#3050ff" -draw "rectangle 512,0 1023,511")
 # Effects: an explosion sheet of 4 x 2 frames of 128 x 128 (a fireball
 # growing, then fading to smoke), a looping shield sheet of 4 x 1 frames of
-# 64 x 256, a smoke puff, and the extra-life picture.
+# 64 x 256, a smoke puff, and the extra-life glow.
 zarnith_game_picture(explosionSheet.png -size 512x256 xc:none
   -fill "#fff0a0" -draw "circle 64,64 116,64"
   -fill "#ffd040" -draw "circle 192,64 228,64"
@@ -139,7 +139,7 @@ zarnith_game_picture(forceFieldSheet.png -size 256x256 xc:none
   -fill "#80c0ff" -draw "rectangle 136,0 151,255"
   -fill "#a0e0ff" -draw "rectangle 200,0 215,255")
 zarnith_game_picture(smokePuff.png -size 64x64 "radial-gradient:#c0c0c0-none")
-zarnith_game_picture(1up.tga -size 64x64 xc:none -fill "#40ff60" -draw "circle 32,32 32,6")
+zarnith_game_picture(1up.tga -size 64x64 "radial-gradient:#40ff60-none")
 # Sun lens flares and glow sprites, additive on black: a soft glow, a bright
 # sun disc, a ringed and a soft halo, two streaks, a sun glow and a star.
 zarnith_picture(flareSunGlow.png -size 128x128 "radial-gradient:#fff0c0-black")
