@@ -1,7 +1,7 @@
 // The level's shared particles and its enemies' own effects in the sample
 // game's first level: sparks, the extra life's burst and the ready gauge's
 // glow are made from the templates the game file names and burst when play
-// fires them; a drone's effect switched off in the wave library stays dark
+// fires them, the bursts gone a second later; a drone's effect switched off in the wave library stays dark
 // while its engine flame burns; the saucers wear their sprite material, found
 // again by their sprite's name; and the level left, its sky shows nothing.
 #include "support/SampleLevelPlay.h"
@@ -39,6 +39,8 @@ namespace {
 constexpr unsigned visitSeed = 7;
 // Frames a burst is given to show its first particles.
 constexpr int burstFrames = 5;
+// Frames after which every burst has faded: a second.
+constexpr int burstEndFrames = 30;
 
 class SharedEffects : public SampleLevelPlay {
 protected:
@@ -66,9 +68,9 @@ protected:
         scene->renderFrame();
     }
 
-    std::size_t particlesAfterBurst(Ogre::ParticleSystem* system)
+    std::size_t particlesAfterBurst(Ogre::ParticleSystem* system, int frames = burstFrames)
     {
-        for (int frame = 0; frame < burstFrames; ++frame)
+        for (int frame = 0; frame < frames; ++frame)
             runFrame({system});
         return system ? system->getNumParticles() : 0;
     }
@@ -103,11 +105,13 @@ TEST_F(SharedEffects, TheLevelsEffectsShowWhatTheGameAndItsLibrariesAskFor)
     // the glow when the gauge is full.
     effects.emitSparks(play.player->sceneNode->_getDerivedPosition());
     EXPECT_GT(particlesAfterBurst(effects.sparksParticles), 0u);
+    EXPECT_EQ(particlesAfterBurst(effects.sparksParticles, burstEndFrames), 0u) << "a burst, not a stream";
     EXPECT_EQ(effects.itemParticles->getNumParticles(), 0u);
     const int lives = game.currentLives;
     play.level->addScore(game.nextExtendScore);
     EXPECT_EQ(game.currentLives, lives + 1);
     EXPECT_GT(particlesAfterBurst(effects.itemParticles), 0u);
+    EXPECT_EQ(particlesAfterBurst(effects.itemParticles, burstEndFrames), 0u) << "a burst, not a stream";
     EXPECT_EQ(effects.readyGaugeParticles->getNumParticles(), 0u);
     game.addGauge(static_cast<int>(game.maxGauge));
     EXPECT_GT(particlesAfterBurst(effects.readyGaugeParticles), 0u);
