@@ -56,6 +56,7 @@ public:
 
     // Steps of entering.
     void createBackgroundViewport();
+    void createGameViewport();
     void setupShadows();
     void createScreenBounds();
     void preloadOverlays();
@@ -261,7 +262,6 @@ private:
     void armPlayer();
 
 private:
-    void createGameViewport();
     void createOverlayPreferer();
     void createPhysicsWorld();
     void destroyPhysicsWorld();
