@@ -56,7 +56,6 @@ public:
 
     // Steps of entering.
     void createBackgroundViewport();
-    void createGameViewport();
     void setupShadows();
     void createScreenBounds();
     void preloadOverlays();
@@ -262,6 +261,7 @@ private:
     void armPlayer();
 
 private:
+    void createGameViewport();
     void createOverlayPreferer();
     void createPhysicsWorld();
     void destroyPhysicsWorld();

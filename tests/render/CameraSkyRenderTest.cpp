@@ -8,7 +8,6 @@
 
 #include "core/Game.h"
 #include "play/Level.h"
-#include "play/playState.h"
 #include "world/GameCamera.h"
 
 #include <Overlay/OgreOverlay.h>
@@ -28,7 +27,6 @@
 
 #include <cmath>
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -43,17 +41,12 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
-        screenRatioBefore = std::exchange(game.screenRatio, 0); // the window's own shape: square
+        game.screenRatio = 0; // the camera's aspect is the square window's, as the program computes it
         camera = std::make_unique<GameCamera>();
         camera->setupScene();
-        // The play state's own two viewports in place of the scene's one.
-        game.renderWindow->removeAllViewports();
-        play.window = game.renderWindow;
-        play.playCamera = camera->playCamera;
-        play.camera = camera.get();
-        play.createBackgroundViewport();
-        play.createGameViewport();
-        viewport = play.gameViewport;
+        viewport = game.renderWindow->getViewport(0);
+        viewport->setCamera(camera->playCamera);
+        camera->viewport = viewport;
         camera->level = &level;
         level.camera = camera.get();
         for (skyLayer& layer : camera->skyLayers)
@@ -66,10 +59,7 @@ protected:
         if (level.tvCompositor)
             Ogre::CompositorManager::getSingleton().removeCompositor(viewport, "TVFX");
         camera.reset();
-        play.camera = nullptr;
-        play.backgroundViewport = play.gameViewport = nullptr;
         game.aspectRatio = 0.0f;
-        game.screenRatio = screenRatioBefore;
         game.pixelScale = 1.0f;
     }
 
@@ -91,9 +81,7 @@ protected:
     std::unique_ptr<RenderScene> scene;
     Level level;
     std::unique_ptr<GameCamera> camera;
-    playState& play = *playState::getInstance();
     Ogre::Viewport* viewport = nullptr;
-    int screenRatioBefore = 0;
 };
 
 TEST_F(CameraSky, EachSkyLayerScrollsAtItsOwnSpeed)
