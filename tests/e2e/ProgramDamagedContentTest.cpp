@@ -234,8 +234,6 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random engine archive", "data/data.tzn", noise, "[ERROR] can't open resource location ", "D3D11", ""},
         {"random sprite plane", "plane1U.mesh", noise, "[ERROR] can't load mesh plane1U.mesh", "D3D9", libraryArchive},
         {"cut sky plane", "skyplane.mesh", firstHalf, "[ERROR] can't load mesh skyplane.mesh", "D3D11", libraryArchive},
-        {"sky box material gone", "zarnithSky.material", replaced("material skyboxBlack", "material skyboxGone"),
-         "[ERROR] sky box material not found: skyboxBlack", "D3D9", libraryArchive},
         {"cut engine archive", "data/data.tzn", firstHalf, "[ERROR] can't load mesh interro.mesh", "D3D11", ""},
         {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
         {"wave naming a missing sound", "gamebox.waves", replaced(R"(startSoundName="bossAlarm.wav")", R"(startSoundName="bossGone.wav")"),

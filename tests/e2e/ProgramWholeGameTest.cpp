@@ -11,7 +11,6 @@
 #include "support/ScreenChecks.h"
 #include "support/SoundRecording.h"
 
-#include <algorithm>
 #include <numeric>
 #include <vector>
 
