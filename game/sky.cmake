@@ -18,6 +18,10 @@ zarnith_picture(skyStars.png -size 256x256 "xc:#060a24"
   -fill "#ffffff" -draw "point 20,30" -draw "point 140,60" -draw "point 200,200"
   -draw "point 90,170" -draw "point 240,100" -draw "circle 60,220 61,221"
   -draw "circle 180,20 181,21")
+# The first level's dawn: indigo overhead fading to rose toward the horizon,
+# a few last stars still out.
+zarnith_picture(skyDawn.png -size 256x256 "gradient:#202a5c-#c8709a"
+  -fill "#ffffff" -draw "point 30,20" -draw "point 150,40" -draw "point 220,14" -draw "point 90,60")
 zarnith_picture(skyNebula.png -size 256x256 xc:none
   -fill "#8040c080" -draw "ellipse 128,128 100,50 0,360")
 zarnith_picture(skyClouds.png -size 512x128 xc:none

@@ -20,6 +20,8 @@
 #include <OgreSceneNode.h>
 #include <OgreViewport.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr float degreesToRadians = 0.017453292f;
@@ -31,7 +33,9 @@ constexpr float widestFovReplacement = 3.0415926f;
 
 void GameCamera::updateAspectRatio()
 {
-    aspectRatio = Game::getSingletonPtr()->aspectRatio;
+    // Computed afresh: the Game's stored value is 0 until something first
+    // asks for it, and a sky plane of no width shows nothing.
+    aspectRatio = Game::getSingletonPtr()->computeAspectRatio();
     updateFrustums();
 }
 
@@ -143,14 +147,28 @@ void GameCamera::showSafeFrames(bool visible)
 
 namespace {
 
-void showBlackSkyBox(Ogre::SceneManager* scene, float distance)
+// The sky box lies behind the whole view only while its farthest corners
+// (the square root of three times its distance) stay inside the far clip;
+// beyond it nothing is drawn there, and the game viewport, which clears
+// only its depth, would keep the frames before.
+constexpr float cubeCornerReach = 1.7320508f;
+constexpr float skyBoxFitMargin = 0.99f;
+
+float skyBoxDistance(float farClipBase, float farClip)
+{
+    return std::min(farClipBase + 550.0f, farClip / cubeCornerReach * skyBoxFitMargin);
+}
+
+// False, with an error line, when the material is not there to show.
+bool showBlackSkyBox(Ogre::SceneManager* scene, float distance)
 {
     if (!Ogre::MaterialManager::getSingleton().resourceExists("skyboxBlack")) {
         logLine("[ERROR] sky box material not found: skyboxBlack");
-        return;
+        return false;
     }
     scene->setSkyBox(true, "skyboxBlack", distance, true, Ogre::Quaternion::IDENTITY,
                      Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    return true;
 }
 
 } // namespace
@@ -176,9 +194,13 @@ void GameCamera::applyLevelSettings()
     else
         disablePostEffects();
 
-    playCamera->setFarClipDistance(farClipBase + 802.0f);
+    const float farClip = farClipBase + 802.0f;
+    playCamera->setFarClipDistance(farClip);
     collisionCamera->setFarClipDistance(farClipBase + 801.0f);
-    showBlackSkyBox(sceneManager, farClipBase + 550.0f);
+    const bool isSkyBoxShown = showBlackSkyBox(sceneManager, skyBoxDistance(farClipBase, farClip));
+    // Without the sky box the view is cleared black every frame instead.
+    if (viewport)
+        viewport->setClearEveryFrame(true, isSkyBoxShown ? Ogre::FBT_DEPTH : Ogre::FBT_COLOUR | Ogre::FBT_DEPTH);
     if (sun)
         sun->setAttenuation(farClipBase + 800.0f, 1.0f, 1.0f, 1.0f);
     if (level)

@@ -11,6 +11,7 @@
 #include "support/ScreenChecks.h"
 #include "support/SoundRecording.h"
 
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -228,6 +229,9 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
         weave.step();
     const WindowImage inPlay = player.capture();
     keep("hud", inPlay);
+    EXPECT_GT(std::count_if(inPlay.pixels.begin(), inPlay.pixels.end(), // level one's dawn sky, not fog or sky box
+                            [](std::uint32_t p) { return std::min(rgb(p).r, rgb(p).b) > rgb(p).g + 0.06f; }),
+              long(inPlay.pixels.size() / 4));
     // The sparks and bursts of the shots show their pictures, not flat blocks.
     EXPECT_LT(flatGreyBlockShare(inPlay), flatGreyLimit);
     // Paused early in the level, where play always allows it: a wait for
@@ -289,6 +293,12 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     // some, the third's boss, which only its fall ends, takes the rest. The
     // continue offer waits for the player.
     player.wait(levelIntro);
+    const WindowImage level2 = player.capture();
+    player.wait(stillGap);
+    const auto top = long(level2.pixels.size() / 10); // below the HUD, what is drawn nowhere keeps going black
+    EXPECT_LT(std::inner_product(level2.pixels.begin() + top, level2.pixels.end(), player.capture().pixels.begin() + top,
+                                 0L, std::plus<>(), [](auto a, auto b) { return (a & 0xf8f8f8u) == 0 && a == b; }),
+              top / 20) << hasContent(player.shot("whole-stale-" + renderer));
     const WindowImage offer =
         firstStillScreen(player, darkened * meanBrightness(inPlay), 3 * levelSeconds, showsContinueOffer);
     ASSERT_TRUE(showsContinueOffer(offer)) << hasContent(player.shot("whole-no-continue-" + renderer));

@@ -41,7 +41,7 @@ protected:
         if (!RenderScene::available())
             GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
         scene = std::make_unique<RenderScene>();
-        game.aspectRatio = 1.0f; // the test window is square
+        game.screenRatio = 0; // the camera's aspect is the square window's, as the program computes it
         camera = std::make_unique<GameCamera>();
         camera->setupScene();
         viewport = game.renderWindow->getViewport(0);
