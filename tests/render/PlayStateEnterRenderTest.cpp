@@ -81,6 +81,18 @@ void expectWavesReset(playState& state, Game& game)
         EXPECT_TRUE(wave->status == Wave::statusIdle && !wave->isStarted) << wave->name;
 }
 
+// Every wave killed and updated until it ends: the Game counts all finished,
+// a count the next visit must not start from.
+void finishWaves(playState& state, Game& game)
+{
+    const int all = static_cast<int>(state.waves.size());
+    for (Wave* wave : state.waves)
+        wave->killAll();
+    for (int i = 0; i < 100 && game.finishedWaveCount < all; ++i)
+        state.updateWaves(0.5);
+    EXPECT_EQ(game.finishedWaveCount, all);
+}
+
 // The mesh backgrounds whose definition is marked (all on a full rebuild)
 // get a new mesh; the marks are cleared.
 void expectOnlyMarkedBackgroundsRebuilt(Level& level, Game& game)
@@ -137,10 +149,13 @@ TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
         EXPECT_FALSE(state.waves.empty());
         EXPECT_NE(state.world, nullptr);
         EXPECT_EQ(state.lastGameMode, -1);
+        // The first frame's triggers see no wave of the last visit finished.
+        EXPECT_EQ(game.finishedWaveCount, 0);
         // Both visits do the same, so that their counts compare.
         expectPlayStarted(state, game);
         expectWavesReset(state, game);
         expectOnlyMarkedBackgroundsRebuilt(*state.level, game);
+        finishWaves(state, game);
 
         state.exit();
         // The lights of the last frame drawn are gone with the level.
