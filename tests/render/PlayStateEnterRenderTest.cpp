@@ -81,18 +81,6 @@ void expectWavesReset(playState& state, Game& game)
         EXPECT_TRUE(wave->status == Wave::statusIdle && !wave->isStarted) << wave->name;
 }
 
-// Every wave killed and updated until it ends: the Game counts all finished,
-// a count the next visit must not start from.
-void finishWaves(playState& state, Game& game)
-{
-    const int all = static_cast<int>(state.waves.size());
-    for (Wave* wave : state.waves)
-        wave->killAll();
-    for (int i = 0; i < 100 && game.finishedWaveCount < all; ++i)
-        state.updateWaves(0.5);
-    EXPECT_EQ(game.finishedWaveCount, all);
-}
-
 // The mesh backgrounds whose definition is marked (all on a full rebuild)
 // get a new mesh; the marks are cleared.
 void expectOnlyMarkedBackgroundsRebuilt(Level& level, Game& game)
@@ -155,7 +143,12 @@ TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
         expectPlayStarted(state, game);
         expectWavesReset(state, game);
         expectOnlyMarkedBackgroundsRebuilt(*state.level, game);
-        finishWaves(state, game);
+        // Every wave killed and updated to its end: a count the next visit must not start from.
+        for (Wave* wave : state.waves)
+            wave->killAll();
+        for (int i = 0; i < 100 && game.finishedWaveCount < game.waveCount; ++i)
+            state.updateWaves(0.5);
+        EXPECT_EQ(game.finishedWaveCount, static_cast<int>(state.waves.size()));
 
         state.exit();
         // The lights of the last frame drawn are gone with the level.

@@ -67,23 +67,20 @@ protected:
         return trigger;
     }
 
-    // Enemies of a running wave of the level hit for their whole life; the
-    // wave's update kills them.
+    // Enemies of a running wave hit for their whole life, which the wave's
+    // update kills; waves of the statuses, which the play state counts.
     void killEnemies(int count)
     {
         Wave& wave = addWave(Wave::statusRunning);
         wave.level = &level;
         for (int i = 0; i < count; ++i) {
-            Enemy* enemy = enemyAt(farAway);
-            enemy->isOutsideInvincibilityLimits = 0;
-            enemy->hit(enemy->currentLife, nullptr, 0, Ogre::Vector3::ZERO, false);
-            wave.members.push_back(enemy);
+            wave.members.push_back(enemyAt(farAway));
+            wave.members.back()->isOutsideInvincibilityLimits = 0;
+            wave.members.back()->hit(1, nullptr, 0, Ogre::Vector3::ZERO, false);
         }
         state.waves = {&wave};
         state.updateWaves(frame);
     }
-
-    // Waves of the statuses listed in the play state, which counts them.
     void listWaves(std::initializer_list<std::uint32_t> statuses)
     {
         state.waves.clear();
