@@ -258,6 +258,8 @@ public:
     // Unhurt until an outline touches the Game's invincibility limits.
     std::uint8_t isOutsideInvincibilityLimits = 1;
     std::uint8_t keepSpriteAnimation = 0;
+    // Its wave waits for a trigger to start it; set by the wave's reset.
+    std::uint8_t startedByTrigger = 0;
 
     // Guns: owned copies of the definition's, in sets.
     std::int32_t currentWeaponSet = 0;

@@ -201,6 +201,7 @@ void Wave::reset()
     hasIdleMember = allMembersIdle = noScore = 0;
     explodeOnDeath = 1;
     startedByTrigger = std::any_of(linkedObjects.begin(), linkedObjects.end(), isStartingTrigger) ? 1 : 0;
+    first.startedByTrigger = startedByTrigger;
     if (!game.isLevelChanging) {
         first.setEffectsActive(false);
         first.clearSfxParticles();

@@ -185,7 +185,7 @@ void Weapon::spawnBullet(ShotLaunches& launches, const SalvoBasis& basis, const 
         return;
     const bool isHeld = !isPlayerWeapon && game->enemyFirePause > 0.0f;
     if (!isHeld) {
-        bullet* record = pools->takeBullet(isPlayerWeapon);
+        bullet* record = pools->takeBullet(isPlayerWeapon && !pools->isPlayerWeaponEnemyPool);
         if (!record)
             return;
         fillShot(*record, basis, direction);

@@ -113,13 +113,25 @@ bool readSoundMuted(Game& game, Position&, const std::string& text)
     return true;
 }
 
-// A snap size of 0 would snap nothing: it stands for 1.
-bool readScaleSnap(Game& game, Position&, const std::string& text)
+// The editor's grid and snap sizes are kept as decimals but read back as
+// whole numbers: a stored 2.5 comes back as 2.
+template <auto Member>
+bool readWholeNumber(Game& game, Position&, const std::string& text)
 {
-    float size = 0.0f;
-    if (!parseSetting(text, size))
+    int whole = 0;
+    if (!parseSetting(text, whole))
         return false;
-    game.scaleSnapSize = size == 0.0f ? 1.0f : size;
+    game.*Member = static_cast<float>(whole);
+    return true;
+}
+
+// A snap size of 0 would snap nothing: it stands for 1.
+bool readScaleSnap(Game& game, Position& position, const std::string& text)
+{
+    if (!readWholeNumber<&Game::scaleSnapSize>(game, position, text))
+        return false;
+    if (game.scaleSnapSize == 0.0f)
+        game.scaleSnapSize = 1.0f;
     return true;
 }
 
@@ -154,7 +166,7 @@ std::vector<SettingKey> editorKeys()
     using U = KeyUse;
     return {
         member<&Game::grid>("grid", L::wide, U::always, "false"),
-        member<&Game::gridSize>("gridSize", L::wide, U::always, "1"),
+        {"gridSize", L::wide, U::always, "1", writeMember<&Game::gridSize>, readWholeNumber<&Game::gridSize>},
         member<&Game::gridAngle>("gridAngle", L::wide, U::always, "15"),
         member<&Game::triggerIconSize>("triggerIconSize", L::wide, U::ifPresent, "1"),
         member<&Game::isCheckForDuplicates>("isCheckForDuplicates", L::wide, U::ifPresent, "false"),
@@ -164,7 +176,7 @@ std::vector<SettingKey> editorKeys()
         {"scaleSnapSize", L::plain, U::always, "1", writeMember<&Game::scaleSnapSize>, readScaleSnap},
         member<&Game::isSpriteSnapping>("isSpriteSnapping", L::plain, U::always, "false"),
         member<&Game::isLastElementSnapping>("isLastElementSnapping", L::plain, U::startsAtDefault, "false"),
-        member<&Game::snap3DSize>("snap3DSize", L::plain, U::always, "1"),
+        {"snap3DSize", L::plain, U::always, "1", writeMember<&Game::snap3DSize>, readWholeNumber<&Game::snap3DSize>},
         member<&Game::snap3DAngleSize>("snap3DAngleSize", L::plain, U::always, "15"),
         member<&Game::isViewFrustum>("isViewFrustum", L::wide, U::always, "true"),
         member<&Game::gizmosSize>("gizmosSize", L::wide, U::always, "3"),

@@ -289,6 +289,8 @@ public:
     // The launches guns share while a step of them is open (ShotLaunchStep);
     // none between steps. Not owned.
     ShotLaunches* stepLaunches = nullptr;
+    // While set, the player's guns take their shots from the enemy pool.
+    std::uint8_t isPlayerWeaponEnemyPool = 0;
     // Shots fired in the level.
     std::int32_t shotCount = 0;
     // Live trail particle systems and ribbon trails of shots, each capped.
@@ -346,14 +348,13 @@ public:
     // name); the cancel sound plays when at least one ended.
     void cancelShotsOfEnemy(const Enemy* enemy, const std::string& itemName);
 
-    // Enemies and waves: the kills of the level, the wave that killed last
-    // and the value of the last kill; set when member meshes load late.
+    // Enemies and waves: the kills of the level (the kill triggers compare
+    // them), the wave that killed last and the value of the last kill; set
+    // when member meshes load late.
     std::int32_t killedEnemyCount = 0;
     Wave* lastKillingWave = nullptr;
     double lastKillValue = 0.0;
     bool isDeferredLoading = false;
-    // Enemies killed in the level.
-    int killCount = 0;
     // Raised by every overlay trigger that fires: its overlay's Z order.
     unsigned overlayCounter = 0;
     // The camera-speed trigger in charge; a later one takes over.

@@ -179,7 +179,6 @@ void Level::restart(bool full)
     Game& game = *Game::getSingletonPtr();
     game.levelScore = 0;
     killedEnemyCount = 0;
-    killCount = 0;
     resetItemMap();
     if (full)
         resetCounters();

@@ -83,6 +83,8 @@ public:
     void updateSfx(double dt);
     // Every wave; the Game learns how many have finished.
     void updateWaves(double dt);
+    // The Game learns how many waves the level has and how many have finished.
+    void countWaves();
     // Every pooled item and every item of the level.
     void updateItems(double seconds);
     // The triggers in the order they are updated: those linked to no trigger

@@ -91,11 +91,21 @@ void playState::updateSfx(double dt)
 
 void playState::updateWaves(double dt)
 {
-    int finished = 0;
-    for (Wave* wave : waves) {
+    for (Wave* wave : waves)
         wave->update(dt);
+    countWaves();
+}
+
+// The all-waves-finished triggers compare the two counts; they are taken
+// again whenever the waves change, so no trigger test ever sees the counts
+// of a level played before.
+void playState::countWaves()
+{
+    int finished = 0;
+    for (const Wave* wave : waves)
         if (wave->status == Wave::statusFinished || wave->status == Wave::statusFinishedWithIdleMember)
             ++finished;
-    }
-    Game::getSingletonPtr()->finishedWaveCount = finished;
+    Game& game = *Game::getSingletonPtr();
+    game.waveCount = static_cast<int>(waves.size());
+    game.finishedWaveCount = finished;
 }

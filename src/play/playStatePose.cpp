@@ -159,11 +159,14 @@ Ogre::Quaternion about(const Ogre::Vector3& axis, float degrees)
 }
 
 // A 3D ship rolls by its sideways tilt and pitches by its forward tilt,
-// about the axes its heading and facing give.
+// about the axes its heading and facing give. A ship facing up or down the
+// screen trades its two bank angles.
 Ogre::Quaternion bankOf(const Player& ship, bool isFlagged)
 {
-    const float p = ship.bankLimits.y * ship.tilt.y;
-    const float q = ship.bankLimits.x * ship.tilt.x;
+    const Ogre::Vector2 limits = ship.isVerticalFacing ? Ogre::Vector2(ship.bankLimits.y, ship.bankLimits.x)
+                                                       : ship.bankLimits;
+    const float p = limits.y * ship.tilt.y;
+    const float q = limits.x * ship.tilt.x;
     const bool isForward = isHeading(ship, yawForward);
     const bool isBackward = isHeading(ship, yawBackward);
     const bool isLeft = isHeading(ship, yawLeft) || isHeading(ship, yawLeftWrapped);

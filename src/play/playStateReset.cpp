@@ -124,6 +124,7 @@ void playState::resetLevelState(bool /*keepFlag*/)
 
     resetItems(items);
     resetWaves(waves);
+    countWaves();
     if (level)
         resetBackgrounds(*level);
     for (Trigger* trigger : triggers)

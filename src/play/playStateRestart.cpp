@@ -26,7 +26,6 @@ void playState::restartLevel()
     Ogre::ParticleSystem* firstShared = level && level->effects ? level->effects->sparksParticles : nullptr;
     if (firstShared && firstShared->getNumEmitters() > 0)
         firstShared->getEmitter(0)->setEnabled(false);
-    game->waveCount = static_cast<int>(waves.size());
     if (level)
         level->restart(true);
     resetLevelState(false);

@@ -118,7 +118,7 @@ bool Trigger::isConditionMet()
     case activationAllWavesFinished: return game.waveCount != 0 && game.waveCount == game.finishedWaveCount;
     case activationScoreAbove: return game.totalScore > playerScore;
     case activationScoreBelow: return game.totalScore < playerScore;
-    case activationKillsAbove: return level && level->killCount > playerKills;
+    case activationKillsAbove: return level && level->killedEnemyCount > playerKills;
     case activationFirstEnemyLifeBelow:
     case activationFirstEnemyLifeAbove: return firstEnemyLifeMet();
     case activationContinuesBelow: return game.currentContinues < continues;

@@ -95,22 +95,22 @@ TEST(GunPattern, EachGunDrawsFromItsOwnPool)
     struct Case {
         bool isPlayer;
         float enemyFirePause;
+        std::uint8_t isPlayerWeaponEnemyPool;
         std::size_t playerShots, enemyShots;
     } cases[] = {
-        {true, 0.0f, 2, 0},
-        {false, 0.0f, 0, 2},
-        {true, 1.0f, 2, 0},
-        {false, 1.0f, 0, 0},
+        {true, 0.0f, 0, 2, 0},  {false, 0.0f, 0, 0, 2}, {true, 1.0f, 0, 2, 0},
+        {false, 1.0f, 0, 0, 0}, {true, 0.0f, 1, 0, 2},  {false, 0.0f, 1, 0, 2},
     };
     for (const Case& c : cases) {
         GunFiringScene scene;
         scene.shots.game.enemyFirePause = c.enemyFirePause;
+        scene.shots.level.isPlayerWeaponEnemyPool = c.isPlayerWeaponEnemyPool;
         Weapon& gun = scene.gun(c.isPlayer, [](Weapon& g) { g.NumberOfShoots = 2, g.waitBeforeShoot = 0.0f; });
         GunFiringScene::run(gun, GunFiringScene::step, true);
         EXPECT_EQ(scene.live(true).size(), c.playerShots) << c.isPlayer << " " << c.enemyFirePause;
         EXPECT_EQ(scene.live(false).size(), c.enemyShots) << c.isPlayer << " " << c.enemyFirePause;
         EXPECT_EQ(scene.shots.level.shotCount, static_cast<std::int32_t>(c.playerShots + c.enemyShots));
-        for (const bullet* shot : scene.live(c.isPlayer)) {
+        for (const bullet* shot : scene.live(c.playerShots > 0)) {
             EXPECT_EQ(shot->isPlayerBullet, c.isPlayer);
             EXPECT_EQ(shot->weapon, &gun);
         }

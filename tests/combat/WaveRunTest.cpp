@@ -137,6 +137,7 @@ TEST_F(WaveRun, ResetStartsAgainAndLinkedTriggersDecideWhoStartsIt)
         wave.linkedObjects.push_back(trigger.get());
         wave.reset();
         EXPECT_EQ(wave.startedByTrigger, c.startedByTrigger) << "trigger type " << c.triggerType;
+        EXPECT_EQ(wave.members.front()->startedByTrigger, c.startedByTrigger) << "trigger type " << c.triggerType;
         EXPECT_EQ(wave.members.size(), 1u);
         EXPECT_EQ(wave.status, Wave::statusIdle);
         EXPECT_EQ(wave.killCount, 0u);

@@ -110,7 +110,7 @@ TEST(ConfigWriter, EveryValueWrittenReadsBackUnchanged)
     Game& game = cleanGame();
     setGoldenSettings(game);
     game.gridSize = 1234567.0f;
-    game.snap3DSize = 1.0e7f;
+    game.snap3DSize = 7654321.0f; // read back as a whole number
     game.triggerIconSize = 1.0f / 3.0f;
     game.gizmosSize = 0.1f;
     game.snap3DAngleSize = -2.5e-8f;

@@ -103,6 +103,10 @@ TEST(GameInit, ReadsTheConfigFileAndLogsTheGameFolder)
     EXPECT_EQ(game.masterVolume, 70);
     EXPECT_EQ(game.upKey, 200);
     EXPECT_EQ(game.levelName, "level_02");
+    // The grid and snap sizes stored as 2.5, 0.5 and 1.5 are read as whole numbers.
+    EXPECT_EQ(game.gridSize, 2.0f);
+    EXPECT_EQ(game.scaleSnapSize, 1.0f);
+    EXPECT_EQ(game.snap3DSize, 1.0f);
     EXPECT_TRUE(log.contains("currentGameDirectory2 /games/star fighter"));
 }
 

@@ -55,6 +55,11 @@ protected:
             end.isEndOfLevelShowMessage = showMessage;
             end.isEndOfLevelShowScoreScreen = showScores;
             end.activate();
+        } else if (mode == gameModeRespawn) {
+            // The ship lost a life: the flow times the dying and asks for the respawn.
+            game.setGameState(gameModePlayerDying);
+            while (game.gameMode == gameModePlayerDying)
+                state.updatePlayFlow(frameSeconds);
         } else {
             game.setGameState(mode);
         }
@@ -146,15 +151,16 @@ TEST_F(PlayFlow, TheEndOfALevelOrOfTheGameKeepsTheScoreAndEndsEveryEnemyGunsCycl
         gun->shotsFired = 3;
         game.totalScore = 4321;
         game.endScore = 0;
-        player.isLevelEnded = false;
+        Player ship; // each level flies a ship of its own
+        game.player = &ship;
         game.isWeaponResetRequested = true;
-        state.lastGameMode = -1;
         frameFrom(mode);
         EXPECT_EQ(gun->cycleState, gun->cycleWaiting);
         EXPECT_EQ(game.endScore, 4321);
-        EXPECT_TRUE(player.isLevelEnded);
+        EXPECT_TRUE(ship.isLevelEnded);
         EXPECT_EQ(game.isWeaponResetRequested, mode == gameModeGameCompleted);
     }
+    game.player = &player;
     state.waves.clear();
 }
 

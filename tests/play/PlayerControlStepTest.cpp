@@ -123,3 +123,18 @@ TEST_F(ControlStep, AShipWithoutOutlinesOrCameraHeadingsStillSteersAndAimsFromIt
     EXPECT_NEAR(ship.displacement.x, 1.0f, 1e-3f);
     EXPECT_EQ(ship.aimPosition, ship.sceneNode->_getDerivedPosition());
 }
+
+TEST_F(ControlStep, FacingVerticallyTradesTheTwoBankAngles)
+{
+    game.moveRight = game.moveDown = ship.isBanking = 1;
+    Ogre::Quaternion banked[2];
+    for (std::uint8_t vertical : {0, 1}) {
+        ship.isVerticalFacing = vertical;
+        ship.bankLimits = vertical ? Ogre::Vector2(5.0f, 30.0f) : Ogre::Vector2(30.0f, 5.0f);
+        ship.tilt = Ogre::Vector2::ZERO;
+        for (int i = 0; i < 10; ++i)
+            state.updatePlayerControl(frame);
+        banked[vertical] = ship.bankNode->getOrientation();
+    }
+    EXPECT_TRUE(banked[0].equals(banked[1], Ogre::Radian(1e-4f)) && !banked[0].equals({}, Ogre::Radian(0.01f)));
+}

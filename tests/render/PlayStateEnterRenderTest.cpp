@@ -137,10 +137,18 @@ TEST(PlayStateEnterRender, LeavingTakesDownWhatEnteringBuilt)
         EXPECT_FALSE(state.waves.empty());
         EXPECT_NE(state.world, nullptr);
         EXPECT_EQ(state.lastGameMode, -1);
+        // The first frame's triggers see no wave of the last visit finished.
+        EXPECT_EQ(game.finishedWaveCount, 0);
         // Both visits do the same, so that their counts compare.
         expectPlayStarted(state, game);
         expectWavesReset(state, game);
         expectOnlyMarkedBackgroundsRebuilt(*state.level, game);
+        // Every wave killed and updated to its end: a count the next visit must not start from.
+        for (Wave* wave : state.waves)
+            wave->killAll();
+        for (int i = 0; i < 100 && game.finishedWaveCount < game.waveCount; ++i)
+            state.updateWaves(0.5);
+        EXPECT_EQ(game.finishedWaveCount, static_cast<int>(state.waves.size()));
 
         state.exit();
         // The lights of the last frame drawn are gone with the level.

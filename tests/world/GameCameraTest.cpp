@@ -244,9 +244,18 @@ TEST_F(GameCameraRig, TheFrameMovementReachesTheGameAndTheLayers)
     half.sceneNode = nullptr;
 }
 
-TEST_F(GameCameraRig, CheckpointsClearOnRestart)
+TEST_F(GameCameraRig, APlacedRigKeepsItsPlaceAndCheckpointsClearOnRestart)
 {
     addFourWaypoints();
+    // Placed in the world, the rig's path is shifted to start there.
+    const Ogre::Vector3 place(5.0f, 2.0f, -3.0f);
+    camera.setWorldPosition(place);
+    EXPECT_EQ(camera.placedPosition, place);
+    EXPECT_TRUE(camera.sceneNode->_getDerivedPosition().positionEquals(place, 1e-3f));
+    camera.savePosition();
+    secondsUntilCurrent(1);
+    EXPECT_EQ(camera.savedPosition, place);
+    EXPECT_TRUE(camera.savedDerivedPosition.positionEquals(place, 1e-3f));
     camera.saveCheckpoint();
     camera.shakeTime = 1.0f;
     camera.restartPath();

@@ -9,6 +9,7 @@
 #include "support/FrameStep.h"
 
 #include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -64,6 +65,28 @@ protected:
         centre = trigger->outline->centre;
         EXPECT_TRUE(std::isfinite(centre.x) && std::isfinite(centre.y));
         return trigger;
+    }
+
+    // Enemies of a running wave hit for their whole life, which the wave's
+    // update kills; waves of the statuses, which the play state counts.
+    void killEnemies(int count)
+    {
+        Wave& wave = addWave(Wave::statusRunning);
+        wave.level = &level;
+        for (int i = 0; i < count; ++i) {
+            wave.members.push_back(enemyAt(farAway));
+            wave.members.back()->isOutsideInvincibilityLimits = 0;
+            wave.members.back()->hit(1, nullptr, 0, Ogre::Vector3::ZERO, false);
+        }
+        state.waves = {&wave};
+        state.updateWaves(frame);
+    }
+    void listWaves(std::initializer_list<std::uint32_t> statuses)
+    {
+        state.waves.clear();
+        for (std::uint32_t status : statuses)
+            state.waves.push_back(&addWave(status));
+        state.updateWaves(frame);
     }
 
     const Ogre::Vector2 farAway{5.0f, 5.0f};
@@ -263,36 +286,38 @@ TEST_F(TriggerConditionsTest, LinkedObjectsActiveOrDone)
 
 TEST_F(TriggerConditionsTest, GameAndLevelCounters)
 {
+    using T = std::remove_reference_t<decltype(*this)>;
     struct Case {
         std::uint32_t activation;
-        std::function<void(Game&, Level&)> set;
+        std::function<void(T&)> set;
         bool expected;
         const char* what;
     };
+    // Kills add up over the cases.
     const std::vector<Case> cases = {
-        {4, [](Game& g, Level&) { g.totalScore = 10001; }, true, "score above"},
-        {4, [](Game& g, Level&) { g.totalScore = 10000; }, false, "score equal"},
-        {19, [](Game& g, Level&) { g.totalScore = 9999; }, true, "score below"},
-        {19, [](Game& g, Level&) { g.totalScore = 10000; }, false, "score equal"},
-        {5, [](Game&, Level& l) { l.killCount = 11; }, true, "kills above"},
-        {5, [](Game&, Level& l) { l.killCount = 10; }, false, "kills equal"},
-        {6, [](Game& g, Level&) { g.waveCount = g.finishedWaveCount = 3; }, true, "all waves finished"},
-        {6, [](Game& g, Level&) { g.waveCount = 3, g.finishedWaveCount = 2; }, false, "one wave left"},
-        {6, [](Game& g, Level&) { g.waveCount = g.finishedWaveCount = 0; }, false, "no waves at all"},
-        {13, [](Game& g, Level&) { g.currentContinues = 0; }, true, "fewer continues"},
-        {13, [](Game& g, Level&) { g.currentContinues = 1; }, false, "as many continues"},
-        {14, [](Game& g, Level&) { g.currentContinues = 2; }, true, "more continues"},
-        {14, [](Game& g, Level&) { g.currentContinues = 1; }, false, "as many continues"},
+        {4, [](T& t) { t.game.totalScore = 10001; }, true, "score above"},
+        {4, [](T& t) { t.game.totalScore = 10000; }, false, "score equal"},
+        {19, [](T& t) { t.game.totalScore = 9999; }, true, "score below"},
+        {19, [](T& t) { t.game.totalScore = 10000; }, false, "score equal"},
+        {5, [](T& t) { t.killEnemies(10); }, false, "kills equal"},
+        {5, [](T& t) { t.killEnemies(1); }, true, "kills above"},
+        {6, [](T& t) { t.listWaves({3, 5, 3}); }, true, "all waves finished"},
+        {6, [](T& t) { t.listWaves({3, 2, 3}); }, false, "one wave left"},
+        {6, [](T& t) { t.listWaves({}); }, false, "no waves at all"},
+        {13, [](T& t) { t.game.currentContinues = 0; }, true, "fewer continues"},
+        {13, [](T& t) { t.game.currentContinues = 1; }, false, "as many continues"},
+        {14, [](T& t) { t.game.currentContinues = 2; }, true, "more continues"},
+        {14, [](T& t) { t.game.currentContinues = 1; }, false, "as many continues"},
     };
     for (const Case& c : cases) {
         game.totalScore = 0;
-        game.waveCount = game.finishedWaveCount = 0;
         game.currentContinues = 1;
-        level.killCount = 0;
+        listWaves({});
         Trigger* trigger = place(0, c.activation, outOfView());
-        c.set(game, level);
+        c.set(*this);
         EXPECT_EQ(trigger->isConditionMet(), c.expected) << c.activation << ": " << c.what;
     }
+    EXPECT_EQ(level.killedEnemyCount, 11);
 }
 
 TEST_F(TriggerConditionsTest, FirstEnemyLifeOfLinkedWaves)

@@ -38,7 +38,7 @@ protected:
         player.status = 2;
         game.gameMode = 7;
         game.totalScore = 0;
-        game.waveCount = game.finishedWaveCount = 0;
+        state.updateWaves(0.0); // no waves of an earlier test counted
     }
     void TearDown() override
     {
