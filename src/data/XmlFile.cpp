@@ -37,7 +37,9 @@ XmlText::XmlText(const std::string& name, const std::string& group, bool isEmpty
         throw rapidxml::parse_error("NUL in the text", text.data());
     if (xmlNestingDepth(text.data()) > maxXmlNesting)
         throw rapidxml::parse_error("elements nested too deep", text.data());
-    document.parse<0>(text.data());
+    // Default reading otherwise; a closing tag that names another element is
+    // a damaged file, which rapidxml lets through unless told to check.
+    document.parse<rapidxml::parse_validate_closing_tags>(text.data());
     // Without an element there is nothing a reader could walk: such a file
     // is as unusable as a malformed one.
     if (!isEmptyAllowed && !document.first_node())
