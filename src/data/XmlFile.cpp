@@ -148,3 +148,20 @@ std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)
         children.push_back(child);
     return children;
 }
+
+std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
+                                           const std::string& fileName)
+{
+    std::vector<XmlNode*> children;
+    std::size_t leftOut = 0;
+    for (XmlNode* child = node.first_node(name); child; child = child->next_sibling(name)) {
+        if (children.size() < limit)
+            children.push_back(child);
+        else
+            ++leftOut;
+    }
+    if (leftOut > 0)
+        logLineOnce("[ERROR] " + fileName + ": " + std::to_string(leftOut) + " " + name
+                    + " elements over the limit of " + std::to_string(limit) + " left out");
+    return children;
+}

@@ -7,6 +7,7 @@
 
 #include <rapidxml/rapidxml.hpp>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -92,3 +93,8 @@ void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target);
 
 // Every child element of the given name, in document order.
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name);
+// The same, at most `limit` of them: a list a file may make as long as it
+// likes is held to what the game can afford. What is left out is named with
+// `fileName` in one "[ERROR] " line.
+std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
+                                           const std::string& fileName);
