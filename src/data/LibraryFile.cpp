@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "core/ResourceAvailability.h"
+#include "platform/TerminationSignals.h"
 
 #include <OgreString.h>
 
@@ -67,7 +68,9 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
     }
     const XmlFileScope scope(baseName);
     std::size_t taken = 0;
-    for (XmlNode* element = xml->firstElement(); element; element = element->next_sibling())
+    // A quit signal ends the walk: the program is closing.
+    for (XmlNode* element = xml->firstElement(); element && !platform::terminationRequested();
+         element = element->next_sibling())
         if (element->type() == rapidxml::node_element && isNamed(*element, recordElement)
             && ++taken <= maxLibraryRecords)
             readRecord(*element);

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "data/XmlNesting.h"
+#include "platform/TerminationSignals.h"
 
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
@@ -144,7 +145,8 @@ void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target)
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)
 {
     std::vector<XmlNode*> children;
-    for (XmlNode* child = node.first_node(name); child; child = child->next_sibling(name))
+    for (XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
+         child = child->next_sibling(name))
         children.push_back(child);
     return children;
 }
@@ -154,7 +156,8 @@ std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name
 {
     std::vector<XmlNode*> children;
     std::size_t leftOut = 0;
-    for (XmlNode* child = node.first_node(name); child; child = child->next_sibling(name)) {
+    for (XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
+         child = child->next_sibling(name)) {
         if (children.size() < limit)
             children.push_back(child);
         else
