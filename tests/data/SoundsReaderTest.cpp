@@ -81,8 +81,7 @@ TEST_F(SoundsReaderTest, AnEndTagThatNamesAnotherElementMakesTheFileMalformed)
 {
     read(R"(<SOUND soundName="x"></WRONG>)");
     EXPECT_TRUE(sounds.empty());
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(log.lines[0].rfind("[ERROR] library file does not parse, nothing of it used: gamebox.sounds", 0), 0u);
+    EXPECT_EQ(log.lines.at(0).rfind("[ERROR] library file does not parse, nothing of it used: gamebox.sounds", 0), 0u);
 }
 
 } // namespace

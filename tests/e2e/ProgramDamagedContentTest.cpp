@@ -91,15 +91,13 @@ Damage crowdedHud(int count)
 // The small explosion with 50,000 pieces more before its own two.
 std::string crowdedExplosion(const std::string& explosions)
 {
-    const std::string head = R"(<explosion name="Explosion_small" screenName="Small explosion" group="ENEMIES">)";
-    std::string pieces;
+    std::string head = R"(<explosion name="Explosion_small" screenName="Small explosion" group="ENEMIES">)";
     for (int i = 0; i < 50000; ++i)
-        pieces += R"(<EXPL screenName="x" timeBeforeStart="0" duration="0.1" particleName="" soundName=""/>)";
-    return replaced(head, head + pieces)(explosions);
+        head += R"(<EXPL screenName="x" timeBeforeStart="0" duration="0.1" particleName="" soundName=""/>)";
+    return replaced(head.substr(0, head.find("<EXPL")), head)(explosions);
 }
 
-// The controller database with one 5 MB mapping line and 200,000 damaged
-// mappings after it.
+// The controller database with a 5 MB mapping line and 200,000 damaged ones.
 std::string floodedControllers(const std::string& database)
 {
     const std::string guid = "030000005e0400008e02000010010000";
