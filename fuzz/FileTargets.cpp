@@ -11,6 +11,7 @@
 #include "data/GameFileReader.h"
 #include "data/HighScoreReader.h"
 #include "data/LocalizationReader.h"
+#include "platform/ControllerDatabase.h"
 #include "world/AutoOutline.h"
 
 #include <OgreConfigFile.h>
@@ -22,6 +23,7 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreTextureManager.h>
 
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -109,6 +111,12 @@ void traceSprite()
     traceAutoOutline(Ogre::PixelBox(width, height, 1, Ogre::PF_BYTE_RGBA, bytes.data()), frames);
 }
 
+void readControllers()
+{
+    std::ifstream file(fuzzInputPath(), std::ios::binary);
+    platform::readControllerMappings(file, "Linux");
+}
+
 } // namespace
 
 std::vector<FuzzTarget> fileTargets()
@@ -122,5 +130,6 @@ std::vector<FuzzTarget> fileTargets()
         {"localization_tags", "GAMERSC", "english_localization.xml", {}, nullptr, readTags},
         {"scripts", scriptGroup, "engine.material", {}, prepareScripts, readScript},
         {"sprite_outline", spriteGroup, spriteFileName, {}, nullptr, traceSprite},
+        {"controller_db", "ini", "gamecontrollerdb.txt", {}, nullptr, readControllers},
     };
 }

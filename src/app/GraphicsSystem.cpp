@@ -7,6 +7,7 @@
 #include "core/ConfigReading.h"
 #include "core/ConfigResource.h"
 #include "core/Game.h"
+#include "platform/ControllerDatabase.h"
 #include "platform/RenderSystemChoice.h"
 #include "platform/ShaderGeneration.h"
 #include "world/affectors/ParticleAffectors.h"
@@ -104,8 +105,7 @@ void startSdl()
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) != 0)
         logLine("Unable to initialise SDL");
     const std::string database = programPaths.exePath + "gamecontrollerdb.txt";
-    if (SDL_GameControllerAddMappingsFromRW(SDL_RWFromFile(database.c_str(), "rb"), 1) < 0)
-        logLine("Error loading database [" + std::string(SDL_GetError()) + "]");
+    platform::loadControllerDatabase(database);
 }
 
 // Logs the display's DPI and modes; returns the desktop size.

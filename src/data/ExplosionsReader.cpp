@@ -10,6 +10,9 @@
 
 namespace {
 
+// More pieces than any one explosion shows at once on screen.
+const std::size_t maxExplosionElements = 256;
+
 // Absent optional values take the reader's defaults, whatever the element's
 // constructor gave; absent required ones keep the constructor's values.
 const Ogre::Vector2 absentTextureDiv{4.0f, 4.0f};
@@ -130,7 +133,7 @@ void loadExplosionsGamebox(std::string fileName, std::string group, explosionLib
         auto* head = new ExplosionRef;
         head->screenName = reportedRequiredText(node, "screenName");
         std::vector<ExplosionElement*> elements;
-        for (const XmlNode* child : childElements(node, "EXPL"))
+        for (const XmlNode* child : limitedChildElements(node, "EXPL", maxExplosionElements, xmlFileBeingRead()))
             elements.push_back(readElement(*child));
         explosionDefinition& slot = library[name];
         freeExplosion(slot);

@@ -12,6 +12,10 @@
 
 namespace {
 
+const char* const hudFileName = "gamebox.HUD";
+// A screen's worth of counters, bars and texts many times over.
+const std::size_t maxHudElements = 1000;
+
 bool isSet(const SectionValues& values, const char* name, bool kept)
 {
     return values.flag(name, Need::optional, kept ? 1 : 0) != 0;
@@ -109,7 +113,7 @@ void readElements(const XmlNode& root, GameHUD& hud)
 {
     // The elements the list held are the HUD's to destroy.
     hud.elements.clear();
-    for (const XmlNode* node : childElements(root, "HUDelement"))
+    for (const XmlNode* node : limitedChildElements(root, "HUDelement", maxHudElements, hudFileName))
         hud.elements.push_back(readElement(*node));
     hud.numberElements();
 }
@@ -121,6 +125,6 @@ void readHUD(Game& game)
     if (!game.hud)
         return;
     GameHUD& hud = *game.hud;
-    if (readLayoutFile("gamebox.HUD", [&hud](XmlNode& root) { readElements(root, hud); }))
+    if (readLayoutFile(hudFileName, [&hud](XmlNode& root) { readElements(root, hud); }))
         logLine("HUD read");
 }

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "core/ResourceAvailability.h"
+#include "platform/TerminationSignals.h"
 
 #include <OgreString.h>
 
@@ -17,6 +18,10 @@ const char* const effectsFileName = "gamebox.sfx";
 const char* const itemsFileName = "gamebox.items";
 
 namespace {
+
+// Far more definitions than a game's library holds; the game reads every one
+// at start, and a file may list as many as it likes.
+const std::size_t maxLibraryRecords = 10000;
 
 bool isNamed(const XmlNode& element, const char* name)
 {
@@ -62,9 +67,16 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
         return;
     }
     const XmlFileScope scope(baseName);
-    for (XmlNode* element = xml->firstElement(); element; element = element->next_sibling())
-        if (element->type() == rapidxml::node_element && isNamed(*element, recordElement))
+    std::size_t taken = 0;
+    // A quit signal ends the walk: the program is closing.
+    for (XmlNode* element = xml->firstElement(); element && !platform::terminationRequested();
+         element = element->next_sibling())
+        if (element->type() == rapidxml::node_element && isNamed(*element, recordElement)
+            && ++taken <= maxLibraryRecords)
             readRecord(*element);
+    if (taken > maxLibraryRecords)
+        logLine("[ERROR] " + baseName + ": " + std::to_string(taken - maxLibraryRecords) + " " + recordElement
+                + " elements over the limit of " + std::to_string(maxLibraryRecords) + " left out");
 }
 
 std::string requiredText(const XmlNode& node, const char* name)

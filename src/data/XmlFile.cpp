@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "data/XmlNesting.h"
+#include "platform/TerminationSignals.h"
 
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
@@ -37,7 +38,9 @@ XmlText::XmlText(const std::string& name, const std::string& group, bool isEmpty
         throw rapidxml::parse_error("NUL in the text", text.data());
     if (xmlNestingDepth(text.data()) > maxXmlNesting)
         throw rapidxml::parse_error("elements nested too deep", text.data());
-    document.parse<0>(text.data());
+    // Default reading otherwise; a closing tag that names another element is
+    // a damaged file, which rapidxml lets through unless told to check.
+    document.parse<rapidxml::parse_validate_closing_tags>(text.data());
     // Without an element there is nothing a reader could walk: such a file
     // is as unusable as a malformed one.
     if (!isEmptyAllowed && !document.first_node())
@@ -142,7 +145,26 @@ void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target)
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)
 {
     std::vector<XmlNode*> children;
-    for (XmlNode* child = node.first_node(name); child; child = child->next_sibling(name))
+    for (XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
+         child = child->next_sibling(name))
         children.push_back(child);
+    return children;
+}
+
+std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
+                                           const std::string& fileName)
+{
+    std::vector<XmlNode*> children;
+    std::size_t leftOut = 0;
+    for (XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
+         child = child->next_sibling(name)) {
+        if (children.size() < limit)
+            children.push_back(child);
+        else
+            ++leftOut;
+    }
+    if (leftOut > 0)
+        logLineOnce("[ERROR] " + fileName + ": " + std::to_string(leftOut) + " " + name
+                    + " elements over the limit of " + std::to_string(limit) + " left out");
     return children;
 }

@@ -7,6 +7,7 @@
 
 #include <rapidxml/rapidxml.hpp>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -90,5 +91,12 @@ void readOptional(const XmlNode& node, const char* name, int& target);
 void readOptional(const XmlNode& node, const char* name, float& target);
 void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target);
 
-// Every child element of the given name, in document order.
+// Every child element of the given name, in document order. Once a quit
+// signal has come, the list ends there: the program is closing and a long
+// read must not hold it.
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name);
+// The same, at most `limit` of them: a list a file may make as long as it
+// likes is held to what the game can afford. What is left out is named with
+// `fileName` in one "[ERROR] " line.
+std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
+                                           const std::string& fileName);

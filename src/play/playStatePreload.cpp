@@ -8,6 +8,7 @@
 #include "core/ResourceAvailability.h"
 #include "core/materials/MaterialTextures.h"
 #include "data/LevelPreReads.h"
+#include "platform/TerminationSignals.h"
 
 #include <OgreFont.h>
 #include <OgreFontManager.h>
@@ -101,9 +102,10 @@ public:
     PreloadPanel& operator=(const PreloadPanel&) = delete;
 
     // Queues the texture; a full batch (one per texture unit) is drawn.
+    // After a quit signal nothing more is loaded: the program is closing.
     void add(const std::string& name)
     {
-        if (units.empty())
+        if (units.empty() || platform::terminationRequested())
             return;
         units[pending++]->setTextureName(name);
         if (pending == units.size())

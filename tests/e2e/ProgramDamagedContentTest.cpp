@@ -76,15 +76,35 @@ std::string noise(const std::string& file)
     return bytes;
 }
 
-// A HUD layout of ten thousand text elements, each with a picture the game
-// lacks.
-std::string crowdedHud(const std::string&)
+// A HUD layout of `count` text elements, each with a picture the game lacks.
+Damage crowdedHud(int count)
 {
-    std::string hud = "<HUD>";
-    for (int i = 0; i < 10000; ++i)
-        hud += R"(<HUDelement type="0" position="0.5 0.5"><textElement fontName="verdana" fontSize="15" )"
-               R"(align="1" text="x" imageName="missingEmblem.png"/></HUDelement>)";
-    return hud + "</HUD>";
+    return [=](const std::string&) {
+        std::string hud = "<HUD>";
+        for (int i = 0; i < count; ++i)
+            hud += R"(<HUDelement type="0" position="0.5 0.5"><textElement fontName="verdana" fontSize="15" )"
+                   R"(align="1" text="x" imageName="missingEmblem.png"/></HUDelement>)";
+        return hud + "</HUD>";
+    };
+}
+
+// The small explosion with 50,000 pieces more before its own two.
+std::string crowdedExplosion(const std::string& explosions)
+{
+    std::string head = R"(<explosion name="Explosion_small" screenName="Small explosion" group="ENEMIES">)";
+    for (int i = 0; i < 50000; ++i)
+        head += R"(<EXPL screenName="x" timeBeforeStart="0" duration="0.1" particleName="" soundName=""/>)";
+    return replaced(head.substr(0, head.find("<EXPL")), head)(explosions);
+}
+
+// The controller database with a 5 MB mapping line and 200,000 damaged ones.
+std::string floodedControllers(const std::string& database)
+{
+    const std::string guid = "030000005e0400008e02000010010000";
+    std::string text = database + guid + ",Huge," + std::string(5 << 20, 'x') + "\n";
+    for (int i = 0; i < 200000; ++i)
+        text += guid + ",Pad " + std::to_string(i) + ",a:b999999,b:a-77,leftx:h9.99,platform:Linux,\n";
+    return text;
 }
 
 // The menu's start entry labelled with 10 KB of characters its font lacks.
@@ -176,7 +196,15 @@ const std::vector<DamagedFile>& damagedFiles()
         {"garbled scenery mesh", "rock.mesh", garbled, "[ERROR] can't find background mesh: rock.mesh"},
         // Hangs and names that point at nothing: the level starts in bounded
         // time and each name is logged once.
-        {"HUD of ten thousand elements", "gamebox.HUD", crowdedHud, "[ERROR] can't find picture: missingEmblem.png"},
+        {"HUD of ten thousand elements", "gamebox.HUD", crowdedHud(10000), "[ERROR] can't find picture: missingEmblem.png"},
+        {"HUD of 100,000 elements", "gamebox.HUD", crowdedHud(100000),
+         "[ERROR] gamebox.HUD: 99000 HUDelement elements over the limit of 1000 left out"},
+        {"explosion of 50,000 pieces", "gamebox.explosions", crowdedExplosion,
+         "[ERROR] gamebox.explosions: 49746 EXPL elements over the limit of 256 left out"},
+        {"flooded controller database", "gamecontrollerdb.txt", floodedControllers,
+         "[ERROR] controller database partly unused: ", "D3D9", ""},
+        {"weapon closed by another end tag", "gamebox.weapons", replaced("</weapon>", "</wepon>"),
+         "[ERROR] library file does not parse, nothing of it used: gamebox.weapons"},
         // Glyphs a font lacks count nothing, and are not logged: a language's
         // text may well use another font's characters.
         {"start entry of 10 KB foreign text", "gamebox.startMenu", foreignStartLabel, ""},

@@ -1,8 +1,10 @@
 // A terminal's Ctrl+C and the SIGTERM a desktop sends once when it logs out
 // quit the real program from every screen, as its quit entry does: the
 // settings are saved, "Quitting the game" is logged and the exit code is 0.
+#include "support/ArchiveEdit.h"
 #include "support/ProgramPlayer.h"
 
+#include <chrono>
 #include <csignal>
 #include <functional>
 
@@ -31,10 +33,24 @@ void toPauseMenu(Player& player)
     player.wait(afterScreenChange);
 }
 
+// The game's data made long to read: 20,000 explosions more.
+void crowdGameData(ProgramRun& run)
+{
+    ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + "data/game.tzn", "gamebox.explosions", [](const std::string& text) {
+        std::string more = text;
+        for (int i = 0; i < 20000; ++i)
+            more += "<explosion name=\"e" + std::to_string(i) + R"(" screenName="x"><EXPL duration="0.1"/></explosion>)";
+        return more;
+    }));
+}
+
+void toGameDataLoad(Player& player) { ASSERT_TRUE(player.waitFor("will start the game")) << player.run.logText(); }
+
 struct SignalCase {
     const char* screen;
     int signalNumber;
     std::function<void(Player&)> reach;
+    std::function<void(ProgramRun&)> prepare = [](ProgramRun&) {};
 };
 
 TEST(ProgramSignals, FirstSignalQuitsAndSavesFromEveryScreen)
@@ -46,18 +62,23 @@ TEST(ProgramSignals, FirstSignalQuitsAndSavesFromEveryScreen)
         {"start menu", SIGTERM, toStartMenu},
         {"play", SIGTERM, toPlay},
         {"pause menu", SIGTERM, toPauseMenu},
+        {"long load of the game data", SIGTERM, toGameDataLoad, crowdGameData},
     };
     for (const SignalCase& signalCase : cases) {
         SCOPED_TRACE(signalCase.screen);
         ProgramRun run;
         writeSettings(run, "D3D9");
+        signalCase.prepare(run);
         Player player(run);
         ASSERT_TRUE(player.start());
         signalCase.reach(player);
         if (HasFatalFailure())
             return;
+        const auto sent = std::chrono::steady_clock::now();
         ASSERT_EQ(kill(player.pid, signalCase.signalNumber), 0);
         EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
+        // Within a second on a quiet machine; the bound allows for busy cores.
+        EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(10)) << run.logText();
         EXPECT_EQ(occurrences(run.logText(), "Quitting the game"), 1u) << run.logText();
         // The settings written here come from the template, whose
         // "lastGameSaved" the settings writer never writes: its absence
