@@ -136,8 +136,8 @@ protected:
         scene.reset();
     }
 
-    // A tap of the key: down for one frame, up the next.
-    void tap(OIS::KeyCode key)
+    // A press of the key: down for some frames, up the next.
+    void tap(OIS::KeyCode key, int heldFrames = 1)
     {
         for (bool down : {true, false}) {
             SDL_KeyboardEvent event{};
@@ -145,7 +145,8 @@ protected:
             event.state = down ? SDL_PRESSED : SDL_RELEASED;
             event.keysym.scancode = scancodeOf(key);
             dynamic_cast<platform::SdlKeyboard&>(*game.keyboard).queueKey(event);
-            runFrame();
+            for (int frame = 0; frame < (down ? heldFrames : 1); ++frame)
+                runFrame();
         }
     }
 
@@ -222,7 +223,9 @@ TEST_F(HighScoreRender, AQualifyingScoreIsNamedWithTheKeysShownAndSaved)
     tap(cancelKey);
     EXPECT_FALSE(menu.confirmArmed);
     EXPECT_EQ(menu.name, "BB---_");
-    tap(OIS::KC_RETURN);
+    // A press held over frames (90 ms) only arms; the next one enters the name.
+    tap(OIS::KC_RETURN, 3);
+    EXPECT_EQ(menu.phase, HighScoreMenu::phaseNameEntry);
     tap(OIS::KC_RETURN);
     ASSERT_EQ(menu.phase, HighScoreMenu::phaseTable);
     EXPECT_EQ(game.highScores.rows.begin()->name, "BB   _");
