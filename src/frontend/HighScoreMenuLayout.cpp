@@ -33,12 +33,12 @@ constexpr float arrowAbovePerPoint = 0.0042f;
 constexpr float arrowBelowPerPoint = 0.00355f;
 constexpr float selectedLetterScale = 1.2f;
 // The table: rows (the column heads and ten rows) share the panel's height
-// with two thirds of a row left below the last for the panel's frame; the
+// with half a row left below the last for the panel's frame; the
 // title stands just above it, below the HUD's top lines;
 // columns at shares of the panel's half width.
-constexpr float rowsPerPanel = 11.65f;
-// The name panel's edges cross the table's row slots half a slot and a
-// sixth of a slot from a slot's top. Each row's text hangs low in its slot
+constexpr float rowsPerPanel = 11.5f;
+// The name panel's edges cross the table's row slots about half a slot
+// and a twentieth of a slot from a slot's top. Each row's text hangs low in its slot
 // (its capitals from 0.72 to 0.99 of it), so both edges fall in the gaps
 // between rows: no row shows cut in half under the panel.
 constexpr float headsDropPerSlot = 0.78f;
