@@ -32,14 +32,15 @@ constexpr float arrowGapPerSpacing = 0.5f;
 constexpr float arrowAbovePerPoint = 0.0042f;
 constexpr float arrowBelowPerPoint = 0.00355f;
 constexpr float selectedLetterScale = 1.2f;
-// The table: rows (the column heads and ten rows) share the panel's height;
-// the title stands just above it, below the HUD's top lines and stage
-// title; columns at shares of the panel's half width.
-constexpr float rowsPerPanel = 11.0f;
-// The name panel's edges cross the table's row slots about a third of a
-// slot from a slot's top and from its bottom. Each row's text hangs low in
-// its slot (its capitals from 0.72 to 0.99 of it), so both edges fall in
-// the gaps between rows: no row shows cut in half under the panel.
+// The table: rows (the column heads and ten rows) share the panel's height
+// with half a row left below the last for the panel's frame; the
+// title stands just above it, below the HUD's top lines;
+// columns at shares of the panel's half width.
+constexpr float rowsPerPanel = 11.5f;
+// The name panel's edges cross the table's row slots about half a slot
+// and a twentieth of a slot from a slot's top. Each row's text hangs low in its slot
+// (its capitals from 0.72 to 0.99 of it), so both edges fall in the gaps
+// between rows: no row shows cut in half under the panel.
 constexpr float headsDropPerSlot = 0.78f;
 constexpr float titleAbovePanel = 0.09f;
 constexpr float rankColumn = -0.75f;

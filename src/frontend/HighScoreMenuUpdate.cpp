@@ -8,7 +8,6 @@
 #include "frontend/HighScoreName.h"
 #include "world/PathMath.h"
 
-#include <OISKeyboard.h>
 #include <Overlay/OgreOverlay.h>
 
 #include <algorithm>
@@ -170,8 +169,9 @@ void HighScoreMenu::editName()
 
 void HighScoreMenu::confirmName()
 {
-    const bool isConfirm =
-        game->confirmPressed || (game->keyboard && game->keyboard->isKeyDown(OIS::KC_RETURN));
+    // Only the frame a press begins counts (Return or the first button): a
+    // key still held from the press that armed must not also validate.
+    const bool isConfirm = game->confirmPressed;
     const bool isCancel = game->backPressed;
     if (!confirmArmed && isConfirm) {
         confirmArmed = true;

@@ -46,14 +46,15 @@ public:
     // the in-game screens' depth (the level's build does this).
     void rebuildTexts();
     // True on the frame the screen hands the play flow on.
-    bool update(double realDt);
-    // Points a frame of dt seconds adds at speed 1 while counting towards
-    // the score: a hundredth of it per 16 ms, never less than 1.
+    bool update(double dt);
+    // Points a frame of dt seconds of game time adds at speed 1 while
+    // counting towards the score: a hundredth of it per 16 ms, never less
+    // than 1.
     static float countStepFor(std::int64_t score, double dt);
 
     // Seconds in the phase, advanced faster while the skip input is held.
     float timer = 0.0f;
-    // Real seconds since the screen opened.
+    // Game seconds since the screen opened.
     float totalTime = 0.0f;
     std::uint32_t phase = phaseFadeIn;
     std::int64_t shownValue = 0;
@@ -68,7 +69,7 @@ public:
     float height = 0.6f;
     Game* game = nullptr;
     Ogre::MaterialPtr material;
-    // Points counted per frame of 16 ms at speed 1.
+    // Points counted in the last frame at speed 1.
     float countStep = 1.0f;
 
 private:

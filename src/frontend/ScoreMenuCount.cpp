@@ -15,11 +15,11 @@
 
 namespace {
 
-// Frames longer than this count as this long.
-constexpr double longestFrame = 0.016;
+// The count's pace is set per frame of this length (a frame at 60 a second).
+constexpr double countFrame = 0.016;
 // Holding a key or a button runs the counts and the phase clocks this much faster.
 constexpr float skipSpeed = 3.0f;
-// A hundredth of the score is counted per frame of 16 ms.
+// A hundredth of the score is counted per 16 ms of game time.
 constexpr std::int64_t countDivisor = 100;
 constexpr float fadeInSeconds = 0.5f;
 constexpr float countStartSeconds = 1.0f;
@@ -49,15 +49,16 @@ bool isSkipHeld(const Game& game) { return game.keyHeld || game.anyShootHeld; }
 
 float ScoreMenu::countStepFor(std::int64_t score, double dt)
 {
-    const double step = static_cast<double>(score / countDivisor) * std::max(dt, 0.0) / longestFrame;
+    const double step = static_cast<double>(score / countDivisor) * std::max(dt, 0.0) / countFrame;
     return static_cast<float>(std::max(step, 1.0));
 }
 
-bool ScoreMenu::update(double realDt)
+bool ScoreMenu::update(double dt)
 {
-    // The counts and phases step at most a short frame at a time; the
-    // screen's time limit is kept in real seconds, whatever the frame rate.
-    const double dt = std::min(realDt, longestFrame);
+    // The counts and phases run on the game's time, not on frames: on a slow
+    // machine a count of frames would outlast the screen's time limit and
+    // leave the totals short.
+    dt = std::max(dt, 0.0);
     game->pollGamepads();
     const float speed = isSkipHeld(*game) ? skipSpeed : 1.0f;
     if (!game->isEndOfLevelShowScoreScreen) {
@@ -65,7 +66,7 @@ bool ScoreMenu::update(double realDt)
         phase = phaseFadeOut;
     }
     timer += speed * static_cast<float>(dt);
-    totalTime += static_cast<float>(std::max(realDt, 0.0));
+    totalTime += static_cast<float>(dt);
     switch (phase) {
     case phaseFadeIn:
         updateAlpha(timer < fadeInSeconds ? 2.0f * timer : 1.0f);

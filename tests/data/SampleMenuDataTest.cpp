@@ -105,5 +105,5 @@ TEST_F(SampleMenuData, TheHudElementsNameOnlyFontsAndPicturesTheGameHas)
                                            &element->frontTextureName, &element->readyTextureName})
             EXPECT_TRUE(picture->empty() || resourceExists(*picture)) << *picture;
     }
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{4, 5, 6}));
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{1, 2}));
 }

@@ -167,7 +167,8 @@ TEST(ProgramStartMenuWalk, OptionsAreKeptAcrossARestartAndTheGameStartsAndQuits)
     second.back();
     second.tap(XK_Up, 2);     // Quit, past Start
     second.choose();
-    second.choose();          // Yes
+    second.tap(XK_Down);      // Yes, under the question
+    second.choose();
     EXPECT_EQ(second.waitForEnd(), 0) << run.logText();
 
     const std::string restored = run.folder().read(settingsPath);

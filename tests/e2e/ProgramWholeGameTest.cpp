@@ -350,7 +350,8 @@ TEST_P(ProgramWholeGame, PlayedFromTheStartMenuToTheHighScoreTable)
     player.back();
     player.tap(XK_Down, 2);   // Quit
     player.choose();
-    player.choose();          // Yes
+    player.tap(XK_Down);      // Yes, under the question
+    player.choose();
     EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
 
     expectDistinct(screens);
