@@ -96,7 +96,7 @@ TEST_F(SampleItemsAndTriggers, TheLevelsTriggersReadAndNameOnlyWhatTheGameAndLev
 {
     const XmlFragment levelFile(sampleArchiveText("game.tzn", "Level01.level"));
     readLevelTriggers(levelFile.root(), state.triggers, &level);
-    std::set<std::string> levelObjects;
+    std::set<std::string> levelObjects{"player"}; // the ship, linked by that name
     for (const char* kind : {"triggers", "sfx", "Item"})
         for (const XmlNode* element : childElements(levelFile.root(), kind)) {
             for (const char* key : {"triggerName", "sfxName", "itemName"})
