@@ -9,7 +9,6 @@
 #include "support/FrameStep.h"
 
 #include <functional>
-#include <type_traits>
 
 namespace {
 
@@ -286,35 +285,34 @@ TEST_F(TriggerConditionsTest, LinkedObjectsActiveOrDone)
 
 TEST_F(TriggerConditionsTest, GameAndLevelCounters)
 {
-    using T = std::remove_reference_t<decltype(*this)>;
     struct Case {
         std::uint32_t activation;
-        std::function<void(T&)> set;
+        std::function<void(Game&, Level&)> set;
         bool expected;
         const char* what;
     };
     // Kills add up over the cases.
     const std::vector<Case> cases = {
-        {4, [](T& t) { t.game.totalScore = 10001; }, true, "score above"},
-        {4, [](T& t) { t.game.totalScore = 10000; }, false, "score equal"},
-        {19, [](T& t) { t.game.totalScore = 9999; }, true, "score below"},
-        {19, [](T& t) { t.game.totalScore = 10000; }, false, "score equal"},
-        {5, [](T& t) { t.killEnemies(10); }, false, "kills equal"},
-        {5, [](T& t) { t.killEnemies(1); }, true, "kills above"},
-        {6, [](T& t) { t.listWaves({3, 5, 3}); }, true, "all waves finished"},
-        {6, [](T& t) { t.listWaves({3, 2, 3}); }, false, "one wave left"},
-        {6, [](T& t) { t.listWaves({}); }, false, "no waves at all"},
-        {13, [](T& t) { t.game.currentContinues = 0; }, true, "fewer continues"},
-        {13, [](T& t) { t.game.currentContinues = 1; }, false, "as many continues"},
-        {14, [](T& t) { t.game.currentContinues = 2; }, true, "more continues"},
-        {14, [](T& t) { t.game.currentContinues = 1; }, false, "as many continues"},
+        {4, [](Game& g, Level&) { g.totalScore = 10001; }, true, "score above"},
+        {4, [](Game& g, Level&) { g.totalScore = 10000; }, false, "score equal"},
+        {19, [](Game& g, Level&) { g.totalScore = 9999; }, true, "score below"},
+        {19, [](Game& g, Level&) { g.totalScore = 10000; }, false, "score equal"},
+        {5, [this](Game&, Level&) { killEnemies(10); }, false, "kills equal"},
+        {5, [this](Game&, Level&) { killEnemies(1); }, true, "kills above"},
+        {6, [this](Game&, Level&) { listWaves({3, 5, 3}); }, true, "all waves finished"},
+        {6, [this](Game&, Level&) { listWaves({3, 2, 3}); }, false, "one wave left"},
+        {6, [this](Game&, Level&) { listWaves({}); }, false, "no waves at all"},
+        {13, [](Game& g, Level&) { g.currentContinues = 0; }, true, "fewer continues"},
+        {13, [](Game& g, Level&) { g.currentContinues = 1; }, false, "as many continues"},
+        {14, [](Game& g, Level&) { g.currentContinues = 2; }, true, "more continues"},
+        {14, [](Game& g, Level&) { g.currentContinues = 1; }, false, "as many continues"},
     };
     for (const Case& c : cases) {
         game.totalScore = 0;
         game.currentContinues = 1;
         listWaves({});
         Trigger* trigger = place(0, c.activation, outOfView());
-        c.set(*this);
+        c.set(game, level);
         EXPECT_EQ(trigger->isConditionMet(), c.expected) << c.activation << ": " << c.what;
     }
     EXPECT_EQ(level.killedEnemyCount, 11);
