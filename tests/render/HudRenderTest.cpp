@@ -127,9 +127,9 @@ TEST_F(HudInPlay, TheLinesFollowThePlayAndTheScoreReachesTheTotalAfterAKill)
     EXPECT_FALSE(isShown(hud.hpText)); // the game does not show it
     ASSERT_NE(hud.backgroundOverlay, nullptr);
     EXPECT_TRUE(hud.backgroundOverlay->isVisible());
-    // The title, the player mark and the emblem; no bar, which would stand
-    // full with no boss in sight.
-    ASSERT_EQ(hud.elements.size(), 3u);
+    // The player mark and the emblem; no bar, which would stand full with
+    // no boss in sight.
+    ASSERT_EQ(hud.elements.size(), 2u);
     for (const HUDElement* element : hud.elements)
         EXPECT_TRUE(isShown(element->widget)) << element->screenName;
     EXPECT_TRUE(play.level->gaugeEmptyOverlay->isVisible());

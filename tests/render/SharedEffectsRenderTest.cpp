@@ -38,7 +38,7 @@ namespace {
 
 constexpr unsigned visitSeed = 7;
 // Frames a burst is given to show its first particles.
-constexpr int burstFrames = 5;
+constexpr int burstFrames = 2;
 // Frames after which every burst has faded: a second.
 constexpr int burstEndFrames = 30;
 

@@ -223,13 +223,25 @@ int Player::closeFromPlay()
     return -1;
 }
 
+namespace {
+
+// More than one colour: a view cleared black each frame, with only the
+// ship and the shots left when the engine's pictures are gone, still plays.
+bool showsAnything(const WindowImage& image)
+{
+    return std::any_of(image.pixels.begin(), image.pixels.end(),
+                       [&](std::uint32_t pixel) { return pixel != image.pixels.front(); });
+}
+
+} // namespace
+
 bool Player::playMoves() const
 {
     WindowImage previous = capture();
     int changes = 0;
     return eventually([&] {
         WindowImage now = capture();
-        changes += hasContent(now) && differingShare(previous, now) > 0.0;
+        changes += showsAnything(now) && differingShare(previous, now) > 0.0;
         previous = std::move(now);
         return changes >= 10;
     }, static_cast<int>(30 * pace));
@@ -242,7 +254,7 @@ bool Player::holdsStill(int seconds) const
     return eventually(
         [&] {
             WindowImage now = capture();
-            const bool isStill = hasContent(now) && differingShare(previous, now) < stillShare;
+            const bool isStill = showsAnything(now) && differingShare(previous, now) < stillShare;
             previous = std::move(now);
             return isStill;
         },
