@@ -77,11 +77,4 @@ TEST_F(SoundsReaderTest, AMalformedFileAddsNothingAndIsLoggedOnce)
                                                    "([DotSceneLoader] Error creating tinyxml2::XMLDocument)"}));
 }
 
-TEST_F(SoundsReaderTest, AnEndTagThatNamesAnotherElementMakesTheFileMalformed)
-{
-    read(R"(<SOUND soundName="x"></WRONG>)");
-    EXPECT_TRUE(sounds.empty());
-    EXPECT_EQ(log.lines.at(0).rfind("[ERROR] library file does not parse, nothing of it used: gamebox.sounds", 0), 0u);
-}
-
 } // namespace

@@ -8,19 +8,6 @@ namespace {
 
 const std::string guid = "030000005e0400008e02000010010000";
 
-TEST(ControllerDatabase, OnlyWellFormedMappingsPass)
-{
-    const std::pair<std::string, bool> cases[] = {
-        {guid + ",Pad,a:b0,b:b1,leftx:a0,-lefty:-a1~,dpup:h0.1,hint:!SDL_X:=1,platform:Linux,", true},
-        {guid + ",Pad,a:b999999,platform:Linux,", false},
-        {guid + ",Pad,b:a-77,", false},
-        {guid + ",Pad,leftx:h9.99,", false},
-        {"030000005e04,Pad,a:b0,", false}, {guid + ",,a:b0,", false},
-    };
-    for (const auto& [line, expected] : cases)
-        EXPECT_EQ(platform::isWellFormedMapping(line), expected) << line;
-}
-
 TEST(ControllerDatabase, SkipsCommentsOtherPlatformsLongLinesAndCountsWhatIsCut)
 {
     std::ostringstream text;
