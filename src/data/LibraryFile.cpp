@@ -75,8 +75,7 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
             && ++taken <= maxLibraryRecords)
             readRecord(*element);
     if (taken > maxLibraryRecords)
-        logLine("[ERROR] " + baseName + ": " + std::to_string(taken - maxLibraryRecords) + " " + recordElement
-                + " elements over the limit of " + std::to_string(maxLibraryRecords) + " left out");
+        logLeftOut(baseName, recordElement, taken - maxLibraryRecords, maxLibraryRecords);
 }
 
 std::string requiredText(const XmlNode& node, const char* name)

@@ -163,8 +163,13 @@ std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name
         else
             ++leftOut;
     }
+    logLeftOut(fileName, name, leftOut, limit);
+    return children;
+}
+
+void logLeftOut(const std::string& fileName, const char* name, std::size_t leftOut, std::size_t limit)
+{
     if (leftOut > 0)
         logLineOnce("[ERROR] " + fileName + ": " + std::to_string(leftOut) + " " + name
                     + " elements over the limit of " + std::to_string(limit) + " left out");
-    return children;
 }

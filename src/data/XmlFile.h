@@ -100,3 +100,6 @@ std::vector<XmlNode*> childElements(const XmlNode& node, const char* name);
 // `fileName` in one "[ERROR] " line.
 std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
                                            const std::string& fileName);
+// The one line naming what a list over its limit left out; nothing when
+// nothing was.
+void logLeftOut(const std::string& fileName, const char* name, std::size_t leftOut, std::size_t limit);
