@@ -4,6 +4,7 @@
 #include "app/OverlayWidget.h"
 
 #include "app/CaptionText.h"
+#include "app/OverlayTextFonts.h"
 #include "app/ResourceLookup.h"
 #include "app/TextUtils.h"
 #include "core/materials/MaterialLookup.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-const char* const fallbackFont = "verdana";
 const char* const defaultPictureMaterial = "defaultPicture";
 constexpr unsigned baseZOrder = 300;
 constexpr unsigned zOrderRange = 38;

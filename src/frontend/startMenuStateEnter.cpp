@@ -5,6 +5,7 @@
 
 #include "app/AudioService.h"
 #include "app/Log.h"
+#include "app/OverlayTextFonts.h"
 #include "app/OverlayWidget.h"
 #include "app/ResourceLookup.h"
 #include "core/Game.h"
@@ -79,6 +80,7 @@ void startMenuState::enter(Ogre::RenderWindow* window)
     if (game->hud)
         game->hud->hideLoading();
     resolveFontSources();
+    mendOverlayTextFonts();
     createScene();
     highScores = std::make_unique<HighScoreMenu>();
     highScores->create(nullptr, nullptr);

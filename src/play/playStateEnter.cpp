@@ -3,6 +3,7 @@
 #include "play/playState.h"
 
 #include "app/Log.h"
+#include "app/OverlayTextFonts.h"
 #include "app/ResourceLookup.h"
 #include "app/TextUtils.h"
 #include "combat/Player.h"
@@ -120,6 +121,7 @@ void playState::createLevel()
     createScreenBounds();
     pumpWindowsMessages();
     resolveFontSources();
+    mendOverlayTextFonts();
 }
 
 void playState::buildLevel()
