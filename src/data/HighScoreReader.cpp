@@ -59,9 +59,17 @@ void readTopLevel(XmlNode& first, fileScores& read)
 {
     // Elements of other names are passed over, also a first one (a file
     // edited by hand may begin with PREFS).
-    for (XmlNode* node = &first; node; node = node->next_sibling())
-        if (isNamed(*node, "SCORE"))
+    // A table shows its best ten; a file may hold as many rows as it likes.
+    std::size_t leftOut = 0;
+    for (XmlNode* node = &first; node; node = node->next_sibling()) {
+        if (!isNamed(*node, "SCORE"))
+            continue;
+        if (read.rows.size() < maxListElements)
             read.rows.insert(readRow(*node));
+        else
+            ++leftOut;
+    }
+    logLeftOut(fileName, "SCORE", leftOut, maxListElements);
     const XmlNode* prefs = isNamed(first, "PREFS") ? &first : first.next_sibling("PREFS");
     if (const char* lastName = prefs ? attributeText(*prefs, "lasName") : nullptr)
         read.lastName = lastName;

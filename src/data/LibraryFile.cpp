@@ -19,10 +19,6 @@ const char* const itemsFileName = "gamebox.items";
 
 namespace {
 
-// Far more definitions than a game's library holds; the game reads every one
-// at start, and a file may list as many as it likes.
-const std::size_t maxLibraryRecords = 10000;
-
 bool isNamed(const XmlNode& element, const char* name)
 {
     const std::size_t length = std::strlen(name);
@@ -72,10 +68,10 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
     for (XmlNode* element = xml->firstElement(); element && !platform::terminationRequested();
          element = element->next_sibling())
         if (element->type() == rapidxml::node_element && isNamed(*element, recordElement)
-            && ++taken <= maxLibraryRecords)
+            && ++taken <= maxListElements)
             readRecord(*element);
-    if (taken > maxLibraryRecords)
-        logLeftOut(baseName, recordElement, taken - maxLibraryRecords, maxLibraryRecords);
+    if (taken > maxListElements)
+        logLeftOut(baseName, recordElement, taken - maxListElements, maxListElements);
 }
 
 std::string requiredText(const XmlNode& node, const char* name)

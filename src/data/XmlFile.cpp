@@ -144,11 +144,8 @@ void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target)
 
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)
 {
-    std::vector<XmlNode*> children;
-    for (XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
-         child = child->next_sibling(name))
-        children.push_back(child);
-    return children;
+    const std::string& fileName = xmlFileBeingRead();
+    return limitedChildElements(node, name, maxListElements, fileName.empty() ? "an XML text" : fileName);
 }
 
 std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,

@@ -91,9 +91,14 @@ void readOptional(const XmlNode& node, const char* name, int& target);
 void readOptional(const XmlNode& node, const char* name, float& target);
 void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target);
 
-// Every child element of the given name, in document order. Once a quit
-// signal has come, the list ends there: the program is closing and a long
-// read must not hold it.
+// The most elements of one name a list of a file gives, unless its reader
+// holds it to less.
+constexpr std::size_t maxListElements = 10000;
+
+// Every child element of the given name, in document order, at most
+// `maxListElements` of them (the rest named in one line, as below). Once a
+// quit signal has come, the list ends there: the program is closing and a
+// long read must not hold it.
 std::vector<XmlNode*> childElements(const XmlNode& node, const char* name);
 // The same, at most `limit` of them: a list a file may make as long as it
 // likes is held to what the game can afford. What is left out is named with

@@ -88,6 +88,15 @@ Damage crowdedHud(int count)
     };
 }
 
+// `count` texts more for the language file, after its own.
+std::string manyTags(int count)
+{
+    std::string tags;
+    for (int i = 0; i < count; ++i)
+        tags += "<Tag basis=\"MORE_" + std::to_string(i) + "\">more</Tag>";
+    return tags;
+}
+
 // The small explosion with 50,000 pieces more before its own two.
 std::string crowdedExplosion(const std::string& explosions)
 {
@@ -201,6 +210,9 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] gamebox.HUD: 99000 HUDelement elements over the limit of 1000 left out"},
         {"explosion of 50,000 pieces", "gamebox.explosions", crowdedExplosion,
          "[ERROR] gamebox.explosions: 49746 EXPL elements over the limit of 256 left out"},
+        {"language file of 20,000 texts more", "english_localization.xml",
+         replaced("</LOCALIZATION>", manyTags(20000) + "</LOCALIZATION>"),
+         "[ERROR] english_localization.xml: 10021 Tag elements over the limit of 10000 left out"},
         {"flooded controller database", "gamecontrollerdb.txt", floodedControllers,
          "[ERROR] controller database partly unused: ", "D3D9", ""},
         {"weapon closed by another end tag", "gamebox.weapons", replaced("</weapon>", "</wepon>"),
