@@ -23,6 +23,10 @@ bool runActiveTurn(GameManager& manager, bool minimised)
     manager.lastTime = timer->getMicroseconds();
     manager.update(static_cast<double>(step) * 1e-6);
     manager.pumpSdlEvents();
+    // A quit signal that came during a long step is answered before a frame
+    // of what that step built is drawn.
+    if (platform::terminationRequested())
+        return true;
     const bool running = graphics.root->renderOneFrame();
     // The window is not auto-updated: this is what puts the frame on screen.
     if (!minimised)

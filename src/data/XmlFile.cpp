@@ -142,26 +142,46 @@ void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target)
         target = parseFiniteVector2(text, Ogre::Vector2::ZERO);
 }
 
-std::vector<XmlNode*> childElements(const XmlNode& node, const char* name)
+ChildElementRange::iterator::iterator(XmlNode* node, const char* name, std::size_t left)
+    : node(left > 0 && !platform::terminationRequested() ? node : nullptr), name(name), left(left)
+{
+}
+
+ChildElementRange::iterator& ChildElementRange::iterator::operator++()
+{
+    --left;
+    node = left > 0 && !platform::terminationRequested() ? node->next_sibling(name) : nullptr;
+    return *this;
+}
+
+ChildElementRange::ChildElementRange(const XmlNode& parent, const char* name, std::size_t limit)
+    : parent(parent), name(name), limit(limit)
+{
+}
+
+std::size_t ChildElementRange::size() const
+{
+    std::size_t count = 0;
+    for (auto it = begin(); it != end(); ++it)
+        ++count;
+    return count;
+}
+
+ChildElementRange childElements(const XmlNode& node, const char* name)
 {
     const std::string& fileName = xmlFileBeingRead();
     return limitedChildElements(node, name, maxListElements, fileName.empty() ? "an XML text" : fileName);
 }
 
-std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
-                                           const std::string& fileName)
+ChildElementRange limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
+                                       const std::string& fileName)
 {
-    std::vector<XmlNode*> children;
-    std::size_t leftOut = 0;
-    for (XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
-         child = child->next_sibling(name)) {
-        if (children.size() < limit)
-            children.push_back(child);
-        else
-            ++leftOut;
-    }
-    logLeftOut(fileName, name, leftOut, limit);
-    return children;
+    std::size_t count = 0;
+    for (const XmlNode* child = node.first_node(name); child && !platform::terminationRequested();
+         child = child->next_sibling(name))
+        ++count;
+    logLeftOut(fileName, name, count > limit ? count - limit : 0, limit);
+    return ChildElementRange(node, name, limit);
 }
 
 void logLeftOut(const std::string& fileName, const char* name, std::size_t leftOut, std::size_t limit)

@@ -95,16 +95,45 @@ void readOptional(const XmlNode& node, const char* name, Ogre::Vector2& target);
 // holds it to less.
 constexpr std::size_t maxListElements = 10000;
 
-// Every child element of the given name, in document order, at most
-// `maxListElements` of them (the rest named in one line, as below). Once a
-// quit signal has come, the list ends there: the program is closing and a
-// long read must not hold it.
-std::vector<XmlNode*> childElements(const XmlNode& node, const char* name);
+// The child elements of one name in document order, at most `limit` of
+// them, walked as they are used. The walk ends as soon as a quit signal has
+// come, also between the elements a reader turns into objects: the program
+// is closing and a long read or build must not hold it.
+class ChildElementRange {
+public:
+    class iterator {
+    public:
+        iterator(XmlNode* node, const char* name, std::size_t left);
+        XmlNode* operator*() const { return node; }
+        iterator& operator++();
+        bool operator!=(const iterator& other) const { return node != other.node; }
+
+    private:
+        XmlNode* node;
+        const char* name;
+        std::size_t left;
+    };
+
+    ChildElementRange(const XmlNode& parent, const char* name, std::size_t limit);
+    iterator begin() const { return iterator(parent.first_node(name), name, limit); }
+    iterator end() const { return iterator(nullptr, name, 0); }
+    // How many elements a whole walk gives.
+    std::size_t size() const;
+
+private:
+    const XmlNode& parent;
+    const char* name;
+    std::size_t limit;
+};
+
+// Every child element of the given name, at most `maxListElements` of them;
+// the rest are named in one line, as below.
+ChildElementRange childElements(const XmlNode& node, const char* name);
 // The same, at most `limit` of them: a list a file may make as long as it
 // likes is held to what the game can afford. What is left out is named with
 // `fileName` in one "[ERROR] " line.
-std::vector<XmlNode*> limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
-                                           const std::string& fileName);
+ChildElementRange limitedChildElements(const XmlNode& node, const char* name, std::size_t limit,
+                                       const std::string& fileName);
 // The one line naming what a list over its limit left out; nothing when
 // nothing was.
 void logLeftOut(const std::string& fileName, const char* name, std::size_t leftOut, std::size_t limit);

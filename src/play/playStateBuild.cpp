@@ -8,6 +8,7 @@
 #include "combat/Wave.h"
 #include "core/Game.h"
 #include "play/Level.h"
+#include "platform/TerminationSignals.h"
 #include "world/sfx.h"
 
 namespace {
@@ -36,8 +37,9 @@ void buildWave(Wave& wave)
 
 void playState::buildEnemyVisuals()
 {
+    // A quit signal ends the build: the program is closing.
     for (Wave* wave : waves)
-        if (wave)
+        if (wave && !platform::terminationRequested())
             buildWave(*wave);
     pumpWindowsMessages();
 }

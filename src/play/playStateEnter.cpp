@@ -23,6 +23,7 @@
 #include "frontend/ScoreMenu.h"
 #include "play/Level.h"
 #include "platform/Random.h"
+#include "platform/TerminationSignals.h"
 #include "platform/SdlKeyboard.h"
 #include "world/GameCamera.h"
 #include "world/sfxManager.h"
@@ -74,6 +75,10 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
     createLevel();
     buildLevel();
     logLine("playstate starting time " + std::to_string(root->getTimer()->getMilliseconds() - started));
+    // A quit signal during the build: the level is not started, and the main
+    // loop quits before its next frame.
+    if (platform::terminationRequested())
+        return;
 
     camera->updateAspectRatio();
     preloadOverlays();

@@ -11,6 +11,7 @@
 #include "core/GameMode.h"
 #include "frontend/GameHUD.h"
 #include "play/Level.h"
+#include "platform/TerminationSignals.h"
 #include "world/GameCamera.h"
 #include "world/Obb.h"
 #include "world/Trigger.h"
@@ -51,15 +52,18 @@ void showPlayOverlays()
 
 } // namespace
 
+// The frames drawn while a level starts are left out once a quit signal
+// has come: the program is closing, and a crowded level's first frames are
+// slow to draw.
 void playState::renderFrame()
 {
-    if (root && window)
+    if (root && window && !platform::terminationRequested())
         root->renderOneFrame();
 }
 
 void playState::updateWindow()
 {
-    if (window)
+    if (window && !platform::terminationRequested())
         window->update();
 }
 
@@ -111,7 +115,7 @@ void playState::startLevel()
     updateWindow();
     if (game->screenRatio != screenFormatNone) {
         for (int swap = 0; swap < fixedFormatSwaps; ++swap)
-            window->update(true);
+            updateWindow();
         backgroundViewport->setAutoUpdated(true);
     }
     detachHiddenEntities();

@@ -44,6 +44,26 @@ void crowdGameData(ProgramRun& run)
     }));
 }
 
+// The first level made long to build: its first wave 5,000 times more.
+void crowdLevel(ProgramRun& run)
+{
+    ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + "data/game.tzn", "Level01.level", [](const std::string& level) {
+        const std::size_t from = level.find("<enemy ");
+        const std::size_t to = level.find("</enemy>", from) + std::string("</enemy>").size();
+        std::string more = level.substr(0, to);
+        for (int i = 0; i < 5000; ++i)
+            more += level.substr(from, to - from);
+        return more + level.substr(to);
+    }));
+}
+
+void toLevelBuild(Player& player)
+{
+    toStartMenu(player);
+    player.tap(XK_Return); // Start
+    ASSERT_TRUE(player.waitFor("Bullet physics initialized")) << player.run.logText();
+}
+
 void toGameDataLoad(Player& player) { ASSERT_TRUE(player.waitFor("will start the game")) << player.run.logText(); }
 
 struct SignalCase {
@@ -63,6 +83,7 @@ TEST(ProgramSignals, FirstSignalQuitsAndSavesFromEveryScreen)
         {"play", SIGTERM, toPlay},
         {"pause menu", SIGTERM, toPauseMenu},
         {"long load of the game data", SIGTERM, toGameDataLoad, crowdGameData},
+        {"long build of a level", SIGTERM, toLevelBuild, crowdLevel},
     };
     for (const SignalCase& signalCase : cases) {
         SCOPED_TRACE(signalCase.screen);

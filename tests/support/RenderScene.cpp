@@ -9,6 +9,8 @@
 #include "platform/ShaderGeneration.h"
 #include "world/affectors/ParticleAffectors.h"
 
+#include <Overlay/OgreFont.h>
+#include <Overlay/OgreFontManager.h>
 #include <Overlay/OgreOverlaySystem.h>
 #include <OgreCamera.h>
 #include <OgreControllerManager.h>
@@ -127,11 +129,23 @@ std::set<std::string> resourceNames(Ogre::ResourceManager& manager)
     return names;
 }
 
+// A loaded font keeps its material for the engine's life and removes it
+// when it goes itself.
+bool isFontMaterial(const std::string& name)
+{
+    for (const auto& font : Ogre::FontManager::getSingleton().getResourceIterator()) {
+        const Ogre::MaterialPtr& material = static_cast<Ogre::Font*>(font.second.get())->getMaterial();
+        if (material && material->getName() == name)
+            return true;
+    }
+    return false;
+}
+
 void removeResourcesSince(Ogre::ResourceManager& manager, const std::set<std::string>& before)
 {
     std::vector<Ogre::ResourcePtr> made;
     for (const auto& resource : manager.getResourceIterator())
-        if (!before.count(resource.second->getName()))
+        if (!before.count(resource.second->getName()) && !isFontMaterial(resource.second->getName()))
             made.push_back(resource.second);
     for (const Ogre::ResourcePtr& resource : made)
         manager.remove(resource);
