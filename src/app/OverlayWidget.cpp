@@ -27,16 +27,6 @@ const char* const defaultPictureMaterial = "defaultPicture";
 constexpr unsigned baseZOrder = 300;
 constexpr unsigned zOrderRange = 38;
 
-// Text is drawn premultiplied (see createTextContent), so a glyph's colour
-// must be its coverage: Ogre otherwise fills the colour of the whole glyph
-// cell. It takes that setting only before the font is loaded.
-void premultiplyGlyphs(const std::string& fontName)
-{
-    const Ogre::FontPtr font = Ogre::FontManager::getSingleton().getByName(fontName);
-    if (font && !font->isLoaded())
-        font->setAntialiasColour(true);
-}
-
 } // namespace
 
 OverlayWidget::OverlayWidget() { reset(); }
@@ -220,8 +210,6 @@ void OverlayWidget::createTextContent()
     textArea->setDimensions(1.0f, 1.0f);
     // Ogre throws for a font it does not know or cannot load; without the
     // fallback font the text area stays without one and draws nothing.
-    premultiplyGlyphs(fontName);
-    premultiplyGlyphs(fallbackFont);
     if (!fontLoads(fontName))
         fontName = fallbackFont;
     if (fontLoads(fontName))

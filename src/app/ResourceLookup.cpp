@@ -63,6 +63,11 @@ bool fontLoads(const std::string& name)
     const Ogre::FontPtr font = fonts && fontExists(name) ? fonts->getByName(name) : Ogre::FontPtr();
     if (!font)
         return false;
+    // Text is drawn premultiplied (see OverlayWidget::createTextContent), so
+    // a glyph's colour must be its coverage: Ogre otherwise fills the colour
+    // of the whole glyph cell. A font takes that setting only before it loads.
+    if (!font->isLoaded())
+        font->setAntialiasColour(true);
     try {
         font->load();
     } catch (const Ogre::Exception& error) {

@@ -10,7 +10,8 @@ std::string findResourceFilePath(const std::string& name);
 
 bool fontExists(const std::string& name);
 
-// Whether the font is registered and loads. A font whose file is damaged
+// Whether the font is registered and loads; a font loaded here has its
+// glyphs drawn premultiplied, as every text is. A font whose file is damaged
 // gives one "[ERROR] " line naming it and is unregistered: Ogre would throw
 // each time a text area drawing with it is queued.
 bool fontLoads(const std::string& name);
