@@ -26,11 +26,12 @@ bool isNamed(const XmlNode& element, const char* name)
 }
 
 // "[ERROR] <file>: <element> <what>", the file left out when the element is
-// read on its own.
+// read on its own. Once a line: a file of many records that lack the same
+// attribute says so once, not once a record.
 void reportElement(const XmlNode& node, const std::string& what)
 {
     const std::string& file = xmlFileBeingRead();
-    logLine("[ERROR] " + (file.empty() ? std::string() : file + ": ") + std::string(node.name(), node.name_size()) +
+    logLineOnce("[ERROR] " + (file.empty() ? std::string() : file + ": ") + std::string(node.name(), node.name_size()) +
             " " + what);
 }
 

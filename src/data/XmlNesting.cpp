@@ -9,11 +9,17 @@ const char* const whitespace = " \t\r\n";
 
 bool startsWith(const char* text, const char* prefix) { return std::strncmp(text, prefix, std::strlen(prefix)) == 0; }
 
-// Past the first `end` at or after the text, or at the text's end.
+// Past the first `end` at or after the text, or at the text's end. Each
+// step reads only as far as it looks: strstr, which the sanitizers check
+// against the length of the whole rest of the text, made a scan of a long
+// file quadratic there.
 const char* after(const char* text, const char* end)
 {
-    const char* found = std::strstr(text, end);
-    return found ? found + std::strlen(end) : text + std::strlen(text);
+    const std::size_t length = std::strlen(end);
+    for (const char* at = std::strchr(text, end[0]); at; at = std::strchr(at + 1, end[0]))
+        if (std::strncmp(at, end, length) == 0)
+            return at + length;
+    return text + std::strlen(text);
 }
 
 // A document type's internal subset may hold '>' inside its brackets.

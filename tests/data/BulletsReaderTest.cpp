@@ -73,10 +73,11 @@ TEST_F(BulletsReaderTest, AMissingGroupIsEmptyAndEachMissingRequiredAttributeIsR
             <Bullet/>)");
     EXPECT_EQ(bullets.at("noGroup")->group, "");
     EXPECT_FLOAT_EQ(bullets.at("noHeight")->heigth, 0.0f);
-    // An element with nothing names all eight it must have, and is stored under "".
+    // An element with nothing names the rest it must have, and is stored
+    // under ""; a line already given is not given again.
     const std::string missing = "[ERROR] gamebox.bullets: Bullet without attribute: ";
     EXPECT_EQ(log.lines, (std::vector<std::string>{missing + "heigth", missing + "name", missing + "screenName",
-                                                   missing + "meshName", missing + "width", missing + "heigth",
+                                                   missing + "meshName", missing + "width",
                                                    missing + "obbwidth", missing + "obbheigth",
                                                    missing + "isSprite"}));
     EXPECT_EQ(bullets.at("")->isSprite, 0);
