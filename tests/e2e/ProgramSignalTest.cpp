@@ -7,6 +7,8 @@
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -73,11 +75,9 @@ struct SignalCase {
     std::function<void(ProgramRun&)> prepare = [](ProgramRun&) {};
 };
 
-TEST(ProgramSignals, FirstSignalQuitsAndSavesFromEveryScreen)
+const std::vector<SignalCase>& signalCases()
 {
-    if (!haveDisplay())
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-    const SignalCase cases[] = {
+    static const std::vector<SignalCase> cases = {
         {"splash pictures", SIGINT, [](Player&) {}},
         {"start menu", SIGTERM, toStartMenu},
         {"play", SIGTERM, toPlay},
@@ -85,29 +85,49 @@ TEST(ProgramSignals, FirstSignalQuitsAndSavesFromEveryScreen)
         {"long load of the game data", SIGTERM, toGameDataLoad, crowdGameData},
         {"long build of a level", SIGTERM, toLevelBuild, crowdLevel},
     };
-    for (const SignalCase& signalCase : cases) {
-        SCOPED_TRACE(signalCase.screen);
-        ProgramRun run;
-        writeSettings(run, "D3D9");
-        signalCase.prepare(run);
-        Player player(run);
-        ASSERT_TRUE(player.start());
-        signalCase.reach(player);
-        if (HasFatalFailure())
-            return;
-        const auto sent = std::chrono::steady_clock::now();
-        ASSERT_EQ(kill(player.pid, signalCase.signalNumber), 0);
-        EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
-        // Within a second on a quiet machine; the bound allows for busy cores.
-        EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(10)) << run.logText();
-        EXPECT_EQ(occurrences(run.logText(), "Quitting the game"), 1u) << run.logText();
-        // The settings written here come from the template, whose
-        // "lastGameSaved" the settings writer never writes: its absence
-        // shows the file was saved.
-        const std::string settings = run.folder().read(settingsPath);
-        EXPECT_NE(settings.find("\nlastLevelSaved = "), std::string::npos) << settings;
-        EXPECT_EQ(settings.find("lastGameSaved"), std::string::npos) << settings;
-    }
+    return cases;
 }
+
+// One screen a test, so that the screens are reached side by side.
+class ProgramSignals : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(ProgramSignals, FirstSignalQuitsAndSaves)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    const SignalCase& signalCase = signalCases()[GetParam()];
+    ProgramRun run;
+    writeSettings(run, "D3D9");
+    signalCase.prepare(run);
+    Player player(run);
+    ASSERT_TRUE(player.start());
+    signalCase.reach(player);
+    if (HasFatalFailure())
+        return;
+    const auto sent = std::chrono::steady_clock::now();
+    ASSERT_EQ(kill(player.pid, signalCase.signalNumber), 0);
+    EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
+    // Within a second on a quiet machine; the bound allows for busy cores.
+    EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(10)) << run.logText();
+    EXPECT_EQ(occurrences(run.logText(), "Quitting the game"), 1u) << run.logText();
+    // The settings written here come from the template, whose
+    // "lastGameSaved" the settings writer never writes: its absence
+    // shows the file was saved.
+    const std::string settings = run.folder().read(settingsPath);
+    EXPECT_NE(settings.find("\nlastLevelSaved = "), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("lastGameSaved"), std::string::npos) << settings;
+}
+
+// The screen's name with its spaces as underscores.
+std::string screenName(const ::testing::TestParamInfo<std::size_t>& info)
+{
+    std::string name = signalCases()[info.param].screen;
+    for (char& c : name)
+        if (c == ' ')
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ProgramSignals, ::testing::Range<std::size_t>(0, signalCases().size()), screenName);
 
 } // namespace
