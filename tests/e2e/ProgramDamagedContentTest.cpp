@@ -7,7 +7,6 @@
 #include "support/ProgramPlayer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <random>
 #include <regex>
@@ -330,15 +329,7 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
     EXPECT_NE(run.logText().find(row.expectedLine), std::string::npos) << run.logText();
 }
 
-// The row's name with its spaces as underscores.
-std::string rowName(const ::testing::TestParamInfo<std::size_t>& info)
-{
-    std::string name = damagedFiles()[info.param].name;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    return name;
-}
+std::string rowName(const ::testing::TestParamInfo<std::size_t>& info) { return caseName(damagedFiles()[info.param].name); }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ProgramDamagedContent, ::testing::Range<std::size_t>(0, damagedFiles().size()), rowName);
 

@@ -118,15 +118,7 @@ TEST_P(ProgramSignals, FirstSignalQuitsAndSaves)
     EXPECT_EQ(settings.find("lastGameSaved"), std::string::npos) << settings;
 }
 
-// The screen's name with its spaces as underscores.
-std::string screenName(const ::testing::TestParamInfo<std::size_t>& info)
-{
-    std::string name = signalCases()[info.param].screen;
-    for (char& c : name)
-        if (c == ' ')
-            c = '_';
-    return name;
-}
+std::string screenName(const ::testing::TestParamInfo<std::size_t>& info) { return caseName(signalCases()[info.param].screen); }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ProgramSignals, ::testing::Range<std::size_t>(0, signalCases().size()), screenName);
 

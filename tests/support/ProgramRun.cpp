@@ -2,6 +2,7 @@
 
 #include <boost/filesystem.hpp>
 
+#include <cctype>
 #include <csignal>
 #include <cstdlib>
 #include <regex>
@@ -109,6 +110,14 @@ std::size_t occurrences(const std::string& text, const std::string& line, std::s
     for (std::size_t at = text.find(line, from); at != std::string::npos; at = text.find(line, at + 1))
         ++count;
     return count;
+}
+
+std::string caseName(std::string name)
+{
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
 }
 
 bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }

@@ -59,3 +59,6 @@ int storedSetting(const std::string& settings, const std::string& key);
 
 // How often the line stands in the text from that position on.
 std::size_t occurrences(const std::string& text, const std::string& line, std::size_t from = 0);
+
+// A case's name as a test's name: all but letters and digits as underscores.
+std::string caseName(std::string name);
