@@ -28,11 +28,6 @@ std::string groupHolding()
     return std::string();
 }
 
-bool isNamed(const XmlNode& node, const char* name)
-{
-    return std::strcmp(node.name(), name) == 0;
-}
-
 // Absent attributes read as 0 and the empty name.
 highScoreRow readRow(const XmlNode& element)
 {
@@ -58,19 +53,12 @@ struct fileScores {
 void readTopLevel(XmlNode& first, fileScores& read)
 {
     // Elements of other names are passed over, also a first one (a file
-    // edited by hand may begin with PREFS).
-    // A table shows its best ten; a file may hold as many rows as it likes.
-    std::size_t leftOut = 0;
-    for (XmlNode* node = &first; node; node = node->next_sibling()) {
-        if (!isNamed(*node, "SCORE"))
-            continue;
-        if (read.rows.size() < maxListElements)
-            read.rows.insert(readRow(*node));
-        else
-            ++leftOut;
-    }
-    logLeftOut(fileName, "SCORE", leftOut, maxListElements);
-    const XmlNode* prefs = isNamed(first, "PREFS") ? &first : first.next_sibling("PREFS");
+    // edited by hand may begin with PREFS). A table shows its best ten; a
+    // file may hold as many rows as it likes, up to the bound of every list.
+    const XmlNode& document = *first.parent();
+    for (const XmlNode* node : childElements(document, "SCORE"))
+        read.rows.insert(readRow(*node));
+    const XmlNode* prefs = document.first_node("PREFS");
     if (const char* lastName = prefs ? attributeText(*prefs, "lasName") : nullptr)
         read.lastName = lastName;
 }

@@ -2,7 +2,6 @@
 
 #include "app/Log.h"
 #include "core/ResourceAvailability.h"
-#include "platform/TerminationSignals.h"
 
 #include <OgreString.h>
 
@@ -18,12 +17,6 @@ const char* const effectsFileName = "gamebox.sfx";
 const char* const itemsFileName = "gamebox.items";
 
 namespace {
-
-bool isNamed(const XmlNode& element, const char* name)
-{
-    const std::size_t length = std::strlen(name);
-    return element.name_size() == length && std::memcmp(element.name(), name, length) == 0;
-}
 
 // "[ERROR] <file>: <element> <what>", the file left out when the element is
 // read on its own. Once a line: a file of many records that lack the same
@@ -64,15 +57,8 @@ void readLibraryFile(const std::string& fileName, const std::string& group, cons
         return;
     }
     const XmlFileScope scope(baseName);
-    std::size_t taken = 0;
-    // A quit signal ends the walk: the program is closing.
-    for (XmlNode* element = xml->firstElement(); element && !platform::terminationRequested();
-         element = element->next_sibling())
-        if (element->type() == rapidxml::node_element && isNamed(*element, recordElement)
-            && ++taken <= maxListElements)
-            readRecord(*element);
-    if (taken > maxListElements)
-        logLeftOut(baseName, recordElement, taken - maxListElements, maxListElements);
+    for (const XmlNode* element : childElements(*xml->firstElement()->parent(), recordElement))
+        readRecord(*element);
 }
 
 std::string requiredText(const XmlNode& node, const char* name)
