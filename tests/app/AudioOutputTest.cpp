@@ -5,6 +5,7 @@
 #include "app/AudioService.h"
 #include "app/AudioState.h"
 #include "app/AudioTestGame.h"
+#include "app/MixFrames.h"
 #include "core/effects/ExplosionElement.h"
 #include "world/EffectsTestScene.h"
 #include "world/GameCamera.h"
@@ -13,63 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 namespace {
-
-// Calls updateSound about every 10 ms with the time that passed, as frames
-// would, for that long.
-void playFor(double seconds)
-{
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                     std::chrono::duration<double>(seconds));
-    Clock::time_point last = Clock::now();
-    while (last < end) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        const Clock::time_point now = Clock::now();
-        updateSound(std::chrono::duration<float>(now - last).count(), Ogre::Vector3::ZERO,
-                    Ogre::Vector3::NEGATIVE_UNIT_Z);
-        last = now;
-    }
-}
-
-std::uint64_t outputClock() { return audio().system->getDspClock(); }
-
-// What the wave file holds between two output clocks (in seconds after the first).
-struct Recording {
-    std::vector<float> samples; // interleaved
-    int channels = 2;
-    int rate = 44100;
-
-    soundtest::Levels between(std::uint64_t clock, double from, double to) const
-    {
-        const auto first = static_cast<std::size_t>(clock + static_cast<std::uint64_t>(from * rate));
-        const auto last = static_cast<std::size_t>(clock + static_cast<std::uint64_t>(to * rate));
-        std::vector<float> stereo;
-        for (std::size_t frame = first; frame < last && (frame + 1) * channels <= samples.size(); ++frame) {
-            stereo.push_back(samples[frame * channels]);
-            stereo.push_back(samples[frame * channels + (channels > 1 ? 1 : 0)]);
-        }
-        return soundtest::measureStereo(stereo);
-    }
-};
-
-Recording readRecording(const std::string& path)
-{
-    Recording recording;
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (!file)
-        return recording;
-    recording.channels = info.channels;
-    recording.rate = info.samplerate;
-    recording.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
-    sf_readf_float(file, recording.samples.data(), info.frames);
-    sf_close(file);
-    return recording;
-}
 
 void expectChildPasses(const std::map<std::string, std::string>& environment)
 {
@@ -87,47 +32,49 @@ TEST(AudioOutput, WhatIsPlayedComesOutOfTheMixer)
                            {"ZARNITH_WAVE_FILE", output.path() + "mix.wav"}});
         return;
     }
+    using namespace mixframes;
     AudioTestGame testGame;
     initSound();
     ASSERT_FALSE(audio().system->isMuted());
     loadSound("beep.wav", false, false, false, false);
 
-    const std::uint64_t effect = outputClock();
+    // Each sound is asked for before its frames; each stretch of frames
+    // outlasts the quarter-second beep in the mix.
     ASSERT_TRUE(playSound("beep.wav", 1.0f, noSoundPosition, false).isValid());
-    playFor(0.3);
+    const std::uint64_t effect = playFor(0.3).front();
 
     setMasterVolume(0);
-    const std::uint64_t mutedMaster = outputClock();
     ASSERT_TRUE(playSound("beep.wav", 1.0f, noSoundPosition, true).isValid());
-    playFor(0.3);
+    const std::uint64_t mutedMaster = playFor(0.3).front();
     setMasterVolume(100);
 
     Game::getSingletonPtr()->isSoundOn = false;
-    const std::uint64_t soundOff = outputClock();
     EXPECT_FALSE(playSound("beep.wav", 1.0f, noSoundPosition, true).isValid());
-    playFor(0.2);
+    const std::uint64_t soundOff = playFor(0.2).front();
     Game::getSingletonPtr()->isSoundOn = true;
 
     queueMusic("theme", 1.0f, 0.0f, true);
-    const std::uint64_t music = outputClock();
-    playFor(0.4);
-    const std::uint64_t fade = outputClock();
-    fadeOutMusic(0.4f);
-    playFor(0.6);
+    playFor(0.0); // the queue starts the music, which plays from the next frame
+    const std::uint64_t music = playFor(0.4).front();
+    const std::uint64_t fade = audio().system->getDspClock();
+    fadeOutMusic(1.0f);
+    const std::vector<std::uint64_t> fading = playFor(1.3);
     EXPECT_FALSE(audio().musicChannel.isPlaying());
     shutdownSound();
 
-    const Recording mix = readRecording(std::getenv("ZARNITH_WAVE_FILE"));
+    const soundrecording::Recording mix = soundrecording::readRecording(std::getenv("ZARNITH_WAVE_FILE"));
     ASSERT_FALSE(mix.samples.empty());
-    EXPECT_GT(mix.between(effect, 0.05, 0.2).rms(), 0.05f);
-    EXPECT_LT(mix.between(mutedMaster, 0.05, 0.25).peak, 1e-3f);
-    EXPECT_LT(mix.between(soundOff, 0.05, 0.2).peak, 1e-3f);
-    EXPECT_GT(mix.between(music, 0.15, 0.4).rms(), 0.05f);
-    const float early = mix.between(fade, 0.03, 0.1).rms();
-    const float middle = mix.between(fade, 0.2, 0.27).rms();
-    EXPECT_LT(middle, 0.8f * early);
+    EXPECT_GT(heard(mix, effect, 0.05, 0.2).rms(), 0.05f);
+    EXPECT_LT(heard(mix, mutedMaster, 0.05, 0.25).peak, 1e-3f);
+    EXPECT_LT(heard(mix, soundOff, 0.05, 0.2).peak, 1e-3f);
+    const float full = heard(mix, music, 0.15, 0.4).rms();
+    EXPECT_GT(full, 0.05f);
+    // At most 60 % of the volume once 40 % of the fade has passed, and
+    // nothing once all of it has.
+    const float middle = heard(mix, firstFrameFrom(fading, fade + samplesOf(0.4)), 0.03, 0.1).rms();
+    EXPECT_LT(middle, 0.8f * full);
     EXPECT_GT(middle, 0.0f);
-    EXPECT_LT(mix.between(fade, 0.5, 0.6).peak, 1e-3f);
+    EXPECT_LT(heard(mix, firstFrameFrom(fading, fade + samplesOf(1.0)), 0.05, 0.15).peak, 1e-3f);
 }
 
 // Each explosion is followed by a beep panned by hand: both must come out with
@@ -156,6 +103,7 @@ TEST(AudioOutput, ExplosionsArePannedByWhereTheyAreSeen)
         {8.0f, 0.0f, true, 0.0f, 0.5f},    // no panning
         {8.0f, 1.0f, false, 0.0f, 0.5f},   // a sound-only element
     };
+    using namespace mixframes;
     EffectsTestScene scene;
     AudioTestGame testGame;
     GameCamera camera;
@@ -175,22 +123,20 @@ TEST(AudioOutput, ExplosionsArePannedByWhereTheyAreSeen)
         ASSERT_EQ(element.node != nullptr, c.hasNode);
         if (element.node)
             element.node->setPosition(c.worldX, 0.0f, -10.0f);
-        const std::uint64_t exploded = outputClock();
         element.update(0.01);
-        playFor(0.3);
-        const std::uint64_t byHand = outputClock();
+        const std::uint64_t exploded = playFor(0.3).front();
         panChannel(playSound("beep.wav", 1.0f, noSoundPosition, true), c.pan);
-        playFor(0.3);
+        const std::uint64_t byHand = playFor(0.3).front();
         starts.emplace_back(exploded, byHand);
     }
     scene.game.explosionSoundPanning = 0.0f;
     shutdownSound();
 
-    const Recording mix = readRecording(std::getenv("ZARNITH_WAVE_FILE"));
+    const soundrecording::Recording mix = soundrecording::readRecording(std::getenv("ZARNITH_WAVE_FILE"));
     const auto balance = [](const soundtest::Levels& levels) { return levels.right / (levels.left + levels.right); };
     for (std::size_t i = 0; i < starts.size(); ++i) {
-        const soundtest::Levels explosion = mix.between(starts[i].first, 0.05, 0.2);
-        const soundtest::Levels reference = mix.between(starts[i].second, 0.05, 0.2);
+        const soundtest::Levels explosion = heard(mix, starts[i].first, 0.05, 0.2);
+        const soundtest::Levels reference = heard(mix, starts[i].second, 0.05, 0.2);
         ASSERT_GT(explosion.rms(), 0.05f) << i;
         EXPECT_NEAR(balance(explosion), balance(reference), 0.01f) << "case " << i;
         if (cases[i].balance >= 0.0f) {
