@@ -68,8 +68,7 @@ WatchedScreen screenShown(const WindowImage& image)
     return WatchedScreen::other;
 }
 
-ScreenWatch::ScreenWatch(unsigned long window, pid_t program)
-    : watcher([this, window, program] { watch(window, program); })
+ScreenWatch::ScreenWatch(unsigned long window) : watcher([this, window] { watch(window); })
 {
 }
 
@@ -82,14 +81,14 @@ void ScreenWatch::stop()
         watcher.join();
 }
 
-void ScreenWatch::watch(unsigned long window, pid_t program)
+void ScreenWatch::watch(unsigned long window)
 {
     const Clock::time_point start = Clock::now();
     while (isRunning) {
         WindowImage image = captureWindow(window);
         const WatchedScreen screen = screenShown(image);
         const double time = std::chrono::duration<double>(Clock::now() - start).count();
-        const ShownRate rate = shownFrameRate(window, program, countSpan);
+        const double rate = shownFrameRate(window, countSpan);
         const std::lock_guard<std::mutex> lock(mutex);
         samples.push_back({time, screen, rate});
         if (screen == WatchedScreen::scorePanel)
@@ -122,15 +121,13 @@ WindowImage ScreenWatch::lastShown(WatchedScreen screen) const
     return screen == WatchedScreen::gameOverPicture ? lastGameOverPicture : WindowImage{};
 }
 
-ShownRate ScreenWatch::frameRate(WatchedScreen screen) const
+double ScreenWatch::frameRate(WatchedScreen screen) const
 {
     std::vector<Sample> found = samplesOf(screen);
     if (found.empty())
-        return {};
+        return 0.0;
     const auto middle = found.begin() + static_cast<std::ptrdiff_t>(found.size() / 2);
     std::nth_element(found.begin(), middle, found.end(),
-                     [](const Sample& a, const Sample& b) {
-                         return a.frameRate.perProcessorSecond < b.frameRate.perProcessorSecond;
-                     });
+                     [](const Sample& a, const Sample& b) { return a.frameRate < b.frameRate; });
     return middle->frameRate;
 }

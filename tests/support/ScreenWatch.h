@@ -21,7 +21,7 @@ WatchedScreen screenShown(const WindowImage& image);
 
 class ScreenWatch {
 public:
-    ScreenWatch(unsigned long window, pid_t program);
+    explicit ScreenWatch(unsigned long window);
     ~ScreenWatch();
     ScreenWatch(const ScreenWatch&) = delete;
     ScreenWatch& operator=(const ScreenWatch&) = delete;
@@ -29,9 +29,9 @@ public:
     void stop();
     // From the first capture that showed it to the last; 0 when none did.
     double secondsShown(WatchedScreen screen) const;
-    // The median of the frame rates counted while it showed (by the
-    // processor time's rate); 0 when none did.
-    ShownRate frameRate(WatchedScreen screen) const;
+    // The median of the frame rates counted while it showed, frames a
+    // second; 0 when none did.
+    double frameRate(WatchedScreen screen) const;
     // The last capture that showed it; empty when none did.
     WindowImage lastShown(WatchedScreen screen) const;
 
@@ -39,9 +39,9 @@ private:
     struct Sample {
         double time;
         WatchedScreen screen;
-        ShownRate frameRate;
+        double frameRate;
     };
-    void watch(unsigned long window, pid_t program);
+    void watch(unsigned long window);
     std::vector<Sample> samplesOf(WatchedScreen screen) const;
 
     mutable std::mutex mutex;

@@ -56,16 +56,16 @@ double processorSeconds(pid_t program)
     return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-ShownRate shownFrameRate(unsigned long window, pid_t program, std::chrono::milliseconds span)
+double shownFrameRate(unsigned long window, std::chrono::milliseconds span)
 {
     XSetErrorHandler(ignoreGoneWindowError);
     Display* display = window ? XOpenDisplay(nullptr) : nullptr;
     if (!display)
-        return {};
+        return 0.0;
     int eventBase = 0, errorBase = 0;
     if (!XDamageQueryExtension(display, &eventBase, &errorBase)) {
         XCloseDisplay(display);
-        return {};
+        return 0.0;
     }
     const Damage damage = XDamageCreate(display, window, XDamageReportNonEmpty);
     // The server reports the whole window damaged as the damage is made:
@@ -75,15 +75,13 @@ ShownRate shownFrameRate(unsigned long window, pid_t program, std::chrono::milli
     XSync(display, False);
     takeFrames(display, eventBase, damage);
     long frames = 0;
-    const double processorStart = processorSeconds(program);
     const Clock::time_point start = Clock::now();
     while (Clock::now() - start < span) {
         frames += takeFrames(display, eventBase, damage);
         std::this_thread::sleep_for(pollGap);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const double processor = processorSeconds(program) - processorStart;
     XDamageDestroy(display, damage);
     XCloseDisplay(display);
-    return {frames / seconds, processor > 0.0 ? frames / processor : 0.0};
+    return frames / seconds;
 }
