@@ -23,8 +23,8 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreTextureManager.h>
 
-#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -98,8 +98,7 @@ void readScript()
 // resource group, as the game's pictures do, not on the disk.
 void traceSprite()
 {
-    const std::string text =
-        Ogre::ResourceGroupManager::getSingleton().openResource(spriteFileName, spriteGroup)->getAsString();
+    const std::string text = fuzzInputText();
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     if (bytes.size() < 4)
         return;
@@ -113,8 +112,8 @@ void traceSprite()
 
 void readControllers()
 {
-    std::ifstream file(fuzzInputPath(), std::ios::binary);
-    platform::readControllerMappings(file, "Linux");
+    std::istringstream text(fuzzInputText());
+    platform::readControllerMappings(text, "Linux");
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 // The entry points of a fuzz program: the target named by
 // ZARNITH_FUZZ_TARGET is set up once, then every input is stored where the
-// game looks for its file and read.
+// game looks for its file and read. A reader that never opens its input
+// tests nothing: the run fails.
 #include "FuzzTarget.h"
 #include "FuzzWorld.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include <OgreResourceGroupManager.h>
 
 namespace {
 
@@ -27,6 +30,11 @@ FuzzTarget findTarget(const std::string& name)
 
 const std::string& fuzzInputPath() { return inputPath; }
 
+std::string fuzzInputText()
+{
+    return Ogre::ResourceGroupManager::getSingleton().openResource(target.fileName, target.group)->getAsString();
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     target = findTarget(ZARNITH_FUZZ_TARGET);
@@ -39,6 +47,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzWorld().storeInput(data, size);
+    const std::size_t opensBefore = fuzzWorld().inputOpens();
     target.read();
+    if (size > 0 && fuzzWorld().inputOpens() == opensBefore) {
+        std::fprintf(stderr, "the %s reader never opened its input %s\n", target.name.c_str(), inputPath.c_str());
+        std::abort();
+    }
     return 0;
 }

@@ -28,3 +28,5 @@ std::vector<FuzzTarget> menuTargets();
 
 // The path of the stored input, for readers that take a path.
 const std::string& fuzzInputPath();
+// The stored input as the resource system gives it, for readers that take bytes.
+std::string fuzzInputText();

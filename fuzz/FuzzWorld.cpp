@@ -39,6 +39,7 @@ std::string FuzzWorld::addInputGroup(const std::string& group, const std::string
     for (const std::string& companion : companions)
         files[companion];
     addArchiveGroup(group, inputArchive, files);
+    inputName = fileName;
     input = &archives.filesOf(inputArchive)[fileName];
     return std::string(inputArchive) + "/" + fileName;
 }
@@ -47,6 +48,8 @@ void FuzzWorld::storeInput(const std::uint8_t* data, std::size_t size)
 {
     input->assign(reinterpret_cast<const char*>(data), size);
 }
+
+std::size_t FuzzWorld::inputOpens() { return archives.opensOf(inputArchive, inputName); }
 
 void FuzzWorld::addSampleGroup(const std::string& group, const std::string& archive, const std::string& pattern)
 {

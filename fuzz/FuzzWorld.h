@@ -23,6 +23,8 @@ public:
                               const std::vector<std::string>& companions);
     // Replaces the content of the input file.
     void storeInput(const std::uint8_t* data, std::size_t size);
+    // How often a reader opened the input file so far.
+    std::size_t inputOpens();
     // Makes the group with an archive of its own holding the files of the
     // built sample game's archive that match the pattern.
     void addSampleGroup(const std::string& group, const std::string& archive, const std::string& pattern);
@@ -32,6 +34,7 @@ private:
     void addArchiveGroup(const std::string& group, const std::string& archiveName, MemoryFiles files);
 
     MemoryArchiveFactory archives;
+    std::string inputName;
     std::string* input = nullptr;
 };
 

@@ -10,6 +10,7 @@ Ogre::DataStreamPtr MemoryArchive::open(const Ogre::String& fileName, bool) cons
     const auto found = files.find(fileName);
     if (found == files.end())
         return nullptr;
+    ++opens[fileName];
     auto stream = std::make_shared<Ogre::MemoryDataStream>(fileName, found->second.size());
     if (!found->second.empty())
         std::memcpy(stream->getPtr(), found->second.data(), found->second.size());

@@ -1,7 +1,8 @@
 // Files held in memory and served to Ogre's resource system as an archive of
 // the type "Memory": fuzz inputs are read by name, as the game reads its
 // files, without touching the disk. Each stream gets a copy of its file, so
-// that a read past its end is caught.
+// that a read past its end is caught. Opens are counted, so that a reader
+// which never opens its file is found.
 #pragma once
 
 #include <OgreArchive.h>
@@ -11,10 +12,15 @@
 #include <string>
 
 using MemoryFiles = std::map<std::string, std::string>;
+// How often each file was opened.
+using OpenCounts = std::map<std::string, std::size_t>;
 
 class MemoryArchive : public Ogre::Archive {
 public:
-    MemoryArchive(const Ogre::String& name, const MemoryFiles& files) : Archive(name, "Memory"), files(files) {}
+    MemoryArchive(const Ogre::String& name, const MemoryFiles& files, OpenCounts& opens)
+        : Archive(name, "Memory"), files(files), opens(opens)
+    {
+    }
 
     bool isCaseSensitive() const override { return true; }
     void load() override {}
@@ -30,6 +36,7 @@ public:
 
 private:
     const MemoryFiles& files;
+    OpenCounts& opens;
 };
 
 // Makes each archive on the files registered under its name beforehand.
@@ -37,14 +44,19 @@ class MemoryArchiveFactory : public Ogre::ArchiveFactory {
 public:
     // The files live as long as the factory and may change between reads.
     MemoryFiles& filesOf(const std::string& archiveName) { return archives[archiveName]; }
+    std::size_t opensOf(const std::string& archiveName, const std::string& fileName)
+    {
+        return opens[archiveName][fileName];
+    }
 
     const Ogre::String& getType() const override;
     Ogre::Archive* createInstance(const Ogre::String& name, bool) override
     {
-        return new MemoryArchive(name, archives[name]);
+        return new MemoryArchive(name, archives[name], opens[name]);
     }
     void destroyInstance(Ogre::Archive* archive) override { delete archive; }
 
 private:
     std::map<std::string, MemoryFiles> archives;
+    std::map<std::string, OpenCounts> opens;
 };

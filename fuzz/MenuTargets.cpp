@@ -52,6 +52,7 @@ void readHud()
     game().hud->destroy();
     // Texts without a key get a new one in the Game's table; names from data
     // must not pile up in the cache of resources looked up.
+    game().hudTexts.clear();
     game().defaultTexts.clear();
     game().resourceAvailability.clear();
 }

@@ -111,8 +111,11 @@ HUDElement* readElement(const XmlNode& node)
 
 void readElements(const XmlNode& root, GameHUD& hud)
 {
-    // The elements the list held are the HUD's to destroy.
+    // The elements the list held are the HUD's to destroy; the keys made for
+    // their texts go with them, so that a HUD read for every level does not
+    // pile them up.
     hud.elements.clear();
+    Game::getSingletonPtr()->hudTexts.clear();
     for (const XmlNode* node : limitedChildElements(root, "HUDelement", maxHudElements, hudFileName))
         hud.elements.push_back(readElement(*node));
     hud.numberElements();

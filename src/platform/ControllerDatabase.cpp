@@ -8,6 +8,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -102,23 +103,58 @@ std::string platformOf(const std::string& line)
     return line.substr(start, line.find(',', start) - start);
 }
 
-// One line into `line`, at most maxMappingLineLength characters of it; false
-// at the end of the text. A longer line is read to its end and flagged.
-bool readBoundedLine(std::istreambuf_iterator<char>& at, std::string& line, bool& isTooLong)
-{
+// The text byte by byte, no further than maxControllerDatabaseBytes and
+// only while no quit is asked: an endless file is cut, a quit is answered
+// inside a long line too.
+class BoundedText {
+public:
+    explicit BoundedText(std::istream& in) : at(in) {}
+
+    bool isAtEnd() const { return at == end; }
+    bool isCut() const { return wasCut; }
+    // False at the end of the text, at its bound and at a quit.
+    bool hasByte()
+    {
+        if (isAtEnd() || terminationRequested())
+            return false;
+        wasCut = bytesLeft == 0;
+        return !wasCut;
+    }
+    char take()
+    {
+        const char byte = *at;
+        ++at;
+        --bytesLeft;
+        return byte;
+    }
+
+private:
+    std::istreambuf_iterator<char> at;
     const std::istreambuf_iterator<char> end;
-    if (at == end)
+    std::size_t bytesLeft = maxControllerDatabaseBytes;
+    bool wasCut = false;
+};
+
+// One line into `line`, at most maxMappingLineLength characters of it; false
+// at the end of the text, and for a line that the bound or a quit cuts. A
+// longer line is read to its end and flagged.
+bool readBoundedLine(BoundedText& text, std::string& line, bool& isTooLong)
+{
+    if (!text.hasByte())
         return false;
     line.clear();
     isTooLong = false;
-    for (; at != end && *at != '\n'; ++at) {
+    for (;;) {
+        if (!text.hasByte())
+            return text.isAtEnd();
+        const char byte = text.take();
+        if (byte == '\n')
+            break;
         if (line.size() < maxMappingLineLength)
-            line.push_back(*at);
+            line.push_back(byte);
         else
             isTooLong = true;
     }
-    if (at != end)
-        ++at;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return true;
@@ -141,6 +177,17 @@ void takeLine(const std::string& line, const std::string& platformName, Controll
         ++mappings.overLimitCount;
 }
 
+// What of the database was left out, for its error line.
+std::string unusedParts(const ControllerMappings& mappings)
+{
+    std::string parts = std::to_string(mappings.malformedCount) + " malformed lines skipped, "
+                        + std::to_string(mappings.overLimitCount) + " mappings over the limit of "
+                        + std::to_string(maxControllerMappings) + " left out";
+    if (mappings.isCut)
+        parts += ", nothing read after the first " + std::to_string(maxControllerDatabaseBytes) + " bytes";
+    return parts;
+}
+
 } // namespace
 
 bool isWellFormedMapping(const std::string& line)
@@ -160,21 +207,29 @@ bool isWellFormedMapping(const std::string& line)
 ControllerMappings readControllerMappings(std::istream& in, const std::string& platformName)
 {
     ControllerMappings mappings;
-    std::istreambuf_iterator<char> at(in);
+    BoundedText text(in);
     std::string line;
     bool isTooLong = false;
-    while (!terminationRequested() && readBoundedLine(at, line, isTooLong)) {
+    while (readBoundedLine(text, line, isTooLong)) {
         if (isTooLong)
             ++mappings.malformedCount;
         else
             takeLine(line, platformName, mappings);
     }
+    mappings.isCut = text.isCut();
     return mappings;
 }
 
 void loadControllerDatabase(const std::string& path)
 {
-    // SDL names an unreadable file as its own loader did.
+    // A folder cannot be read, a pipe without a writer blocks the open and a
+    // device may never end: only a regular file is a database.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        logLine("[ERROR] controller database not read, not a regular file: " + path);
+        return;
+    }
+    // SDL names a missing or unreadable file as its own loader did.
     SDL_RWops* probe = SDL_RWFromFile(path.c_str(), "rb");
     if (!probe) {
         logLine("Error loading database [" + std::string(SDL_GetError()) + "]");
@@ -185,10 +240,8 @@ void loadControllerDatabase(const std::string& path)
     const ControllerMappings mappings = readControllerMappings(file, SDL_GetPlatform());
     for (const std::string& line : mappings.lines)
         SDL_GameControllerAddMapping(line.c_str());
-    if (mappings.malformedCount > 0 || mappings.overLimitCount > 0)
-        logLine("[ERROR] controller database partly unused: " + path + " (" + std::to_string(mappings.malformedCount)
-                + " malformed lines skipped, " + std::to_string(mappings.overLimitCount)
-                + " mappings over the limit of " + std::to_string(maxControllerMappings) + " left out)");
+    if (mappings.malformedCount > 0 || mappings.overLimitCount > 0 || mappings.isCut)
+        logLine("[ERROR] controller database partly unused: " + path + " (" + unusedParts(mappings) + ")");
 }
 
 } // namespace platform

@@ -6,10 +6,13 @@
 #include "support/ArchiveEdit.h"
 #include "support/ProgramPlayer.h"
 
+#include <boost/filesystem.hpp>
+
 #include <algorithm>
 #include <cstdint>
 #include <random>
 #include <regex>
+#include <sys/stat.h>
 
 namespace {
 
@@ -158,6 +161,12 @@ double nearWhiteShare(const WindowImage& image)
     return image.pixels.empty() ? 0.0 : double(white) / double(image.pixels.size());
 }
 
+// Something other than a file at the path where the game looks for one.
+using Placing = void (*)(const std::string& path);
+void folderAt(const std::string& path) { boost::filesystem::create_directory(path); }
+void pipeAt(const std::string& path) { ::mkfifo(path.c_str(), 0600); }
+void endlessFileAt(const std::string& path) { boost::filesystem::create_symlink("/dev/zero", path); }
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -168,7 +177,10 @@ struct DamagedFile {
     // the game folder.
     std::string archive = gameArchive;
     bool isPlayable = true; // false: the game can't be read, its menu starts nothing
+    Placing placing = nullptr; // in place of the loose file, instead of its damage
 };
+
+const std::string notRegularDatabase = "[ERROR] controller database not read, not a regular file: ";
 
 const std::vector<DamagedFile>& damagedFiles()
 {
@@ -277,6 +289,9 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
         {"wave naming a missing sound", "gamebox.waves", replaced(R"(startSoundName="bossAlarm.wav")", R"(startSoundName="bossGone.wav")"),
          "[ERROR] can't find sound: bossGone.wav, named by wave Wave_Boss of gamebox.waves"},
+        {"controller database a folder", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D9", "", true, folderAt},
+        {"controller database a pipe", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D11", "", true, pipeAt},
+        {"controller database endless", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D9", "", true, endlessFileAt},
     };
     return rows;
 }
@@ -291,7 +306,10 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
     const DamagedFile& row = damagedFiles()[GetParam()];
     ProgramRun run;
     writeSettings(run, row.library);
-    if (row.archive.empty())
+    if (row.placing) {
+        boost::filesystem::remove(run.gameDir() + row.entry);
+        row.placing(run.gameDir() + row.entry);
+    } else if (row.archive.empty())
         run.folder().write("game/" + row.entry, row.damage(run.folder().read("game/" + row.entry)));
     else
         ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + row.archive, row.entry, row.damage));
