@@ -158,6 +158,15 @@ double nearWhiteShare(const WindowImage& image)
     return image.pixels.empty() ? 0.0 : double(white) / double(image.pixels.size());
 }
 
+// The text in UTF-16 with its byte order mark, as some editors save it.
+std::string inUtf16(const std::string& text)
+{
+    std::string bytes = "\xff\xfe";
+    for (const char c : text)
+        bytes += {c, '\0'};
+    return bytes;
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -168,6 +177,7 @@ struct DamagedFile {
     // the game folder.
     std::string archive = gameArchive;
     bool isPlayable = true; // false: the game can't be read, its menu starts nothing
+    std::string looseFolder = "game/"; // of a loose entry, in the run's folder
 };
 
 const std::vector<DamagedFile>& damagedFiles()
@@ -277,6 +287,12 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
         {"wave naming a missing sound", "gamebox.waves", replaced(R"(startSoundName="bossAlarm.wav")", R"(startSoundName="bossGone.wav")"),
          "[ERROR] can't find sound: bossGone.wav, named by wave Wave_Boss of gamebox.waves"},
+        {"settings of random bytes", "share/Zarnith/zarnith/config.ini", noise,
+         "[ERROR] settings file is not UTF-8 text, the template's values used: config.ini", "D3D9", "", true, ""},
+        {"settings in UTF-16", "share/Zarnith/zarnith/config.ini", inUtf16,
+         "[ERROR] settings file is not UTF-8 text, the template's values used: config.ini", "D3D9", "", true, ""},
+        {"high scores a folder", "share/Zarnith/zarnith/high.scores/scores", written("<PREFS lasName = \"OLD\" />\n"),
+         "[ERROR] high-score file is not a file, no score can be kept: ", "D3D9", "", true, ""},
     };
     return rows;
 }
@@ -292,7 +308,7 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
     ProgramRun run;
     writeSettings(run, row.library);
     if (row.archive.empty())
-        run.folder().write("game/" + row.entry, row.damage(run.folder().read("game/" + row.entry)));
+        run.folder().write(row.looseFolder + row.entry, row.damage(run.folder().read(row.looseFolder + row.entry)));
     else
         ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + row.archive, row.entry, row.damage));
     Player player(run);
