@@ -37,6 +37,9 @@
 namespace {
 
 const char* const singleInstanceName = "ZARNITHGAME";
+const char* const preferenceOrganisation = "Zarnith";
+// A program that cannot keep its settings and scores ends at once, with this code.
+constexpr int noPreferenceFolderExit = 1;
 
 struct Process {
     Ogre::Math* math = nullptr;
@@ -57,15 +60,22 @@ void findProgramFolders()
     logLine("prefPath: " + programPaths.exeBaseName);
 }
 
+// The folder SDL was asked for and why it gave none.
+std::string preferenceFolderFailure()
+{
+    const std::string tried = platform::preferenceFolder(preferenceOrganisation, programPaths.exeBaseName);
+    return (tried.empty() ? std::string() : tried + ": ") + SDL_GetError();
+}
+
 // Returns false when SDL gives no preference folder.
 bool findPreferenceFolder()
 {
-    char* folder = SDL_GetPrefPath("Zarnith", programPaths.exeBaseName.c_str());
+    char* folder = SDL_GetPrefPath(preferenceOrganisation, programPaths.exeBaseName.c_str());
     const std::string prefPath = folder ? folder : "";
     SDL_free(folder);
     logLine("Looking for prefs.ini in: " + prefPath);
     if (prefPath.empty()) {
-        logLine("Don't have access to " + prefPath);
+        logLine("[ERROR] Don't have access to the preference folder: " + preferenceFolderFailure());
         logLine("Exiting.");
         return false;
     }
@@ -251,7 +261,7 @@ int runGame()
     Process process;
     try {
         if (!startUp(game, process))
-            return 0;
+            return noPreferenceFolderExit;
         logLine("will start the main loop");
         runMainLoop(game, *process.manager);
         releaseGameObjects(game, process);

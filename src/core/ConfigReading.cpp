@@ -16,7 +16,20 @@ struct KeySources {
 bool readFrom(const Ogre::ConfigFile* file, const char* section, const SettingKey& key, Game& game,
               WindowPosition& position)
 {
-    return file && key.read(game, position, file->getSetting(key.name, section));
+    return file && key.read(game, position, file->getSetting(key.name, section)) == SettingRead::value;
+}
+
+// A number the key cannot hold is named, once however often the key is
+// applied; a text that holds no number is a new user's, and passes silently.
+bool readFromConfig(const char* section, const SettingKey& key, const Ogre::ConfigFile& file, Game& game,
+                    WindowPosition& position)
+{
+    const std::string text = file.getSetting(key.name, section);
+    const SettingRead read = key.read(game, position, text);
+    if (read == SettingRead::outOfRange)
+        logLineOnce("[ERROR] config.ini: " + std::string(key.name) + " out of range, the template's value used: \""
+                    + text + "\"");
+    return read == SettingRead::value;
 }
 
 void applyKey(const char* section, const SettingKey& key, const KeySources& sources, Game& game,
@@ -28,7 +41,7 @@ void applyKey(const char* section, const SettingKey& key, const KeySources& sour
         key.read(game, position, key.defaultText);
         return;
     }
-    if (readFrom(&sources.file, section, key, game, position)
+    if (readFromConfig(section, key, sources.file, game, position)
         || readFrom(sources.gameTemplate, section, key, game, position))
         return;
     if (key.use != KeyUse::ifPresent)

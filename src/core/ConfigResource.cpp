@@ -1,5 +1,8 @@
 #include "core/ConfigResource.h"
 
+#include "app/Log.h"
+#include "platform/TextCodec.h"
+
 #include <OgreArchive.h>
 #include <OgreConfigFile.h>
 #include <OgreDataStream.h>
@@ -32,7 +35,12 @@ bool loadConfigResource(Ogre::ConfigFile& file)
     // Opened through the archive that holds it: the group's index does not know
     // a file written after the group was set up, and Ogre refuses absolute paths.
     const Ogre::FileInfo& info = found->front();
-    file.load(info.archive->open(info.filename), separators, true);
+    std::string text = info.archive->open(info.filename)->getAsString();
+    if (!platform::isUtf8Text(text)) {
+        logLineOnce("[ERROR] settings file is not UTF-8 text, the template's values used: " + info.filename);
+        text.clear();
+    }
+    file.load(Ogre::DataStreamPtr(new Ogre::MemoryDataStream(&text[0], text.size(), false, true)), separators, true);
     return true;
 }
 

@@ -15,7 +15,9 @@ bool hasConfigResource();
 
 // Loads "config.ini" of group "ini" into the reader (separators tab, ':' and
 // '=', blanks trimmed). Returns false and leaves the reader alone when the
-// file is not there.
+// file is not there. A file that is not text (a NUL byte or a byte sequence
+// that is not UTF-8, as in random bytes or UTF-16) is named in one line and
+// read as empty, so that the template gives every key.
 bool loadConfigResource(Ogre::ConfigFile& file);
 
 // Loads the template of the program folder given (ending in a separator) into

@@ -67,7 +67,7 @@ Ogre::Overlay* fetchHiddenBlackOverlay()
 int wholeVolume(const std::string& text, int current)
 {
     float value = 0.0f;
-    if (!parseSetting(text, value))
+    if (parseSetting(text, value) != SettingRead::value)
         return current;
     return static_cast<int>(std::clamp<double>(value, std::numeric_limits<int>::min(),
                                                std::numeric_limits<int>::max()));

@@ -22,7 +22,7 @@ std::string writeMember(const Game& game, const Position&)
 }
 
 template <auto Member>
-bool readMember(Game& game, Position&, const std::string& text)
+SettingRead readMember(Game& game, Position&, const std::string& text)
 {
     return parseSetting(text, game.*Member);
 }
@@ -34,7 +34,7 @@ std::string writeElement(const Game& game, const Position&)
 }
 
 template <auto Member, std::size_t Index>
-bool readElement(Game& game, Position&, const std::string& text)
+SettingRead readElement(Game& game, Position&, const std::string& text)
 {
     return parseSetting(text, (game.*Member)[Index]);
 }
@@ -46,7 +46,7 @@ std::string writeGlobal(const Game&, const Position&)
 }
 
 template <auto* Global>
-bool readGlobal(Game&, Position&, const std::string& text)
+SettingRead readGlobal(Game&, Position&, const std::string& text)
 {
     return parseSetting(text, *Global);
 }
@@ -58,7 +58,7 @@ std::string writeCoordinate(const Game&, const Position& position)
 }
 
 template <int Position::*Coordinate>
-bool readCoordinate(Game&, Position& position, const std::string& text)
+SettingRead readCoordinate(Game&, Position& position, const std::string& text)
 {
     return parseSetting(text, position.*Coordinate);
 }
@@ -87,52 +87,61 @@ SettingKey coordinate(const char* name)
     return {name, LineForm::plain, KeyUse::window, "0", writeCoordinate<Coordinate>, readCoordinate<Coordinate>};
 }
 
-bool readFsaa(Game& game, Position&, const std::string& text)
+SettingRead readFsaa(Game& game, Position&, const std::string& text)
 {
     int requested = 0;
-    if (!parseSetting(text, requested))
-        return false;
-    collectFSAAValues(game, requested);
-    return true;
+    const SettingRead read = parseSetting(text, requested);
+    if (read == SettingRead::value)
+        collectFSAAValues(game, requested);
+    return read;
 }
 
-bool readLibrary(Game& game, Position&, const std::string& text)
+SettingRead readLibrary(Game& game, Position&, const std::string& text)
 {
     if (text.empty())
-        return false;
+        return SettingRead::none;
     game.library = libraryFromText(text);
-    return true;
+    return SettingRead::value;
 }
 
-bool readSoundMuted(Game& game, Position&, const std::string& text)
+SettingRead readSoundMuted(Game& game, Position&, const std::string& text)
 {
     bool muted = false;
-    if (!parseSetting(text, muted))
-        return false;
-    game.isSoundOn = !muted;
-    return true;
+    const SettingRead read = parseSetting(text, muted);
+    if (read == SettingRead::value)
+        game.isSoundOn = !muted;
+    return read;
 }
+
+// The largest whole size a float keeps exactly (2^24), so that each size
+// read is written back as it was read.
+constexpr int largestWholeSize = 1 << 24;
 
 // The editor's grid and snap sizes are kept as decimals but read back as
 // whole numbers: a stored 2.5 comes back as 2.
 template <auto Member>
-bool readWholeNumber(Game& game, Position&, const std::string& text)
+SettingRead readWholeNumber(Game& game, Position&, const std::string& text)
 {
     int whole = 0;
-    if (!parseSetting(text, whole))
-        return false;
-    game.*Member = static_cast<float>(whole);
-    return true;
+    const SettingRead read = parseSetting(text, whole, 0, largestWholeSize);
+    if (read == SettingRead::value)
+        game.*Member = static_cast<float>(whole);
+    return read;
+}
+
+template <auto Member>
+std::string writeWholeNumber(const Game& game, const Position&)
+{
+    return wholeNumberText(game.*Member);
 }
 
 // A snap size of 0 would snap nothing: it stands for 1.
-bool readScaleSnap(Game& game, Position& position, const std::string& text)
+SettingRead readScaleSnap(Game& game, Position& position, const std::string& text)
 {
-    if (!readWholeNumber<&Game::scaleSnapSize>(game, position, text))
-        return false;
-    if (game.scaleSnapSize == 0.0f)
+    const SettingRead read = readWholeNumber<&Game::scaleSnapSize>(game, position, text);
+    if (read == SettingRead::value && game.scaleSnapSize == 0.0f)
         game.scaleSnapSize = 1.0f;
-    return true;
+    return read;
 }
 
 std::vector<SettingKey> rendererKeys()
@@ -166,17 +175,17 @@ std::vector<SettingKey> editorKeys()
     using U = KeyUse;
     return {
         member<&Game::grid>("grid", L::wide, U::always, "false"),
-        {"gridSize", L::wide, U::always, "1", writeMember<&Game::gridSize>, readWholeNumber<&Game::gridSize>},
+        {"gridSize", L::wide, U::always, "1", writeWholeNumber<&Game::gridSize>, readWholeNumber<&Game::gridSize>},
         member<&Game::gridAngle>("gridAngle", L::wide, U::always, "15"),
         member<&Game::triggerIconSize>("triggerIconSize", L::wide, U::ifPresent, "1"),
         member<&Game::isCheckForDuplicates>("isCheckForDuplicates", L::wide, U::ifPresent, "false"),
         member<&Game::isSnapping>("isSnapping", L::plain, U::always, "false"),
         member<&Game::isRotSnapping>("isRotSnapping", L::plain, U::always, "false"),
         member<&Game::isScaleSnapping>("isScaleSnapping", L::plain, U::always, "false"),
-        {"scaleSnapSize", L::plain, U::always, "1", writeMember<&Game::scaleSnapSize>, readScaleSnap},
+        {"scaleSnapSize", L::plain, U::always, "1", writeWholeNumber<&Game::scaleSnapSize>, readScaleSnap},
         member<&Game::isSpriteSnapping>("isSpriteSnapping", L::plain, U::always, "false"),
         member<&Game::isLastElementSnapping>("isLastElementSnapping", L::plain, U::startsAtDefault, "false"),
-        {"snap3DSize", L::plain, U::always, "1", writeMember<&Game::snap3DSize>, readWholeNumber<&Game::snap3DSize>},
+        {"snap3DSize", L::plain, U::always, "1", writeWholeNumber<&Game::snap3DSize>, readWholeNumber<&Game::snap3DSize>},
         member<&Game::snap3DAngleSize>("snap3DAngleSize", L::plain, U::always, "15"),
         member<&Game::isViewFrustum>("isViewFrustum", L::wide, U::always, "true"),
         member<&Game::gizmosSize>("gizmosSize", L::wide, U::always, "3"),

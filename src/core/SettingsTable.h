@@ -4,6 +4,8 @@
 // lives. The reader, the writer and the Game's defaults all go by it.
 #pragma once
 
+#include "core/SettingValues.h"
+
 #include <string>
 #include <vector>
 
@@ -36,8 +38,9 @@ struct SettingKey {
     KeyUse use;
     const char* defaultText;
     std::string (*write)(const Game& game, const WindowPosition& position);
-    // False when the text holds no value of the key's kind; null for keys written only.
-    bool (*read)(Game& game, WindowPosition& position, const std::string& text);
+    // Takes the value unless the text holds none of the key's kind or one out
+    // of its range; null for keys written only.
+    SettingRead (*read)(Game& game, WindowPosition& position, const std::string& text);
 };
 
 struct SettingSection {

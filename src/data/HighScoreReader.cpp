@@ -1,10 +1,13 @@
 #include "data/HighScoreReader.h"
 
+#include "app/Log.h"
 #include "core/Game.h"
 #include "data/XmlFile.h"
 
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
+
+#include <boost/filesystem.hpp>
 
 #include <cstring>
 #include <optional>
@@ -63,13 +66,28 @@ void readTopLevel(XmlNode& first, fileScores& read)
         read.lastName = lastName;
 }
 
+// A high.scores that is no file (a folder) is in no group's index, and no
+// score could ever be saved over it: it is named.
+void reportUnusableFile(const Game& game)
+{
+    if (game.preferenceFolder.empty())
+        return;
+    const std::string path = game.preferenceFolder + fileName;
+    boost::system::error_code error;
+    const boost::filesystem::file_status status = boost::filesystem::status(path, error);
+    if (boost::filesystem::exists(status) && !boost::filesystem::is_regular_file(status))
+        logLineOnce("[ERROR] high-score file is not a file, no score can be kept: " + path);
+}
+
 } // namespace
 
 void readHighScores(Game& game)
 {
     const std::string group = groupHolding();
-    if (group.empty())
+    if (group.empty()) {
+        reportUnusableFile(game);
         return;
+    }
     fileScores read;
     // A file without any element holds no scores.
     if (!readXmlDocument(fileName, group, [&read](XmlNode* first) {

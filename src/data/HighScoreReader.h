@@ -5,7 +5,8 @@
 class Game;
 
 // Takes the file from the resource group "Media", else "GAMERSC"; in neither
-// it changes nothing. Every top-level SCORE element becomes a row, the first
+// it changes nothing, and names a high.scores of the preference folder that
+// is not a file. Every top-level SCORE element becomes a row, the first
 // PREFS element gives the last entered name. A file that cannot be read or
 // parsed logs one line and leaves the table as it was.
 void readHighScores(Game& game);

@@ -87,4 +87,19 @@ std::string documentsFolder()
     return documentsFromUserDirs(home).value_or(std::string(home) + "/Documents");
 }
 
+std::string preferenceFolder(const std::string& organisation, const std::string& application)
+{
+    // As SDL does: a variable that is set counts, even empty.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (!dataHome && !home)
+        return {};
+    std::string folder = dataHome ? dataHome : home;
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    if (!dataHome)
+        folder += ".local/share/";
+    return folder + organisation + "/" + application + "/";
+}
+
 } // namespace platform

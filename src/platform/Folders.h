@@ -12,4 +12,9 @@ std::string executablePath();
 // $HOME/Documents; empty when HOME is not set.
 std::string documentsFolder();
 
+// The folder SDL_GetPrefPath makes for the organisation and application:
+// "<$XDG_DATA_HOME, else $HOME/.local/share>/<organisation>/<application>/";
+// empty when neither variable is set.
+std::string preferenceFolder(const std::string& organisation, const std::string& application);
+
 } // namespace platform

@@ -109,4 +109,10 @@ std::string wideToUtf8(const std::wstring& text)
     return out;
 }
 
+bool isUtf8Text(const std::string& bytes)
+{
+    // Decoding turns each invalid sequence into U+FFFD: only valid text comes back unchanged.
+    return bytes.find('\0') == std::string::npos && wideToUtf8(utf8ToWide(bytes)) == bytes;
+}
+
 } // namespace platform

@@ -12,4 +12,8 @@ std::wstring utf8ToWide(const std::string& text);
 
 std::string wideToUtf8(const std::wstring& text);
 
+// Whether the bytes are what an editor saves as text here: valid UTF-8
+// without NUL bytes (UTF-16 holds NULs, random bytes invalid sequences).
+bool isUtf8Text(const std::string& bytes);
+
 } // namespace platform

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -75,6 +76,28 @@ TEST(ConfigReading, TheGamesTemplateFillsWhatTheFileLacks)
     EXPECT_EQ(game.leftKey, 30);
     EXPECT_EQ(game.masterVolume, 90);
     EXPECT_EQ(game.maxSpritesPriorities, 7u);
+}
+
+// A number out of a key's range (beyond 32 bits, negative where the key
+// cannot be, a size beyond a float's whole numbers) takes the template's
+// value, with one line naming the key; a whole number is written back whole.
+TEST(ConfigReading, NumbersOutOfAKeysRangeTakeTheTemplatesValue)
+{
+    const Ogre::ConfigFile gameTemplate =
+        settingsFile("[prefs] \ngridSize  = 4 \nscaleSnapSize = 5 \nsnap3DSize = 6 \nmaxSpritesPriorities = 7 \n");
+    // The key, its text, and the value written back (the text when in range).
+    for (const auto& [key, text, written] : std::vector<std::array<std::string, 3>>{
+             {"gridSize", "99999999999999999999", "4"}, {"gridSize", "-2147483649", "4"}, {"gridSize", "-1", "4"},
+             {"gridSize", "1000000", "1000000"}, {"scaleSnapSize", "2147483648", "5"},
+             {"snap3DSize", "-999999999999", "6"}, {"snap3DSize", "16777217", "6"},
+             {"maxSpritesPriorities", "-1", "7"}, {"gridAngle", "2147483648", "15"}}) {
+        Game& game = cleanGame();
+        LogCapture log;
+        applyConfig(game, settingsFile("[prefs] \n" + key + " = " + text + " \n"), &gameTemplate);
+        EXPECT_EQ(settingsFile(configFileText(game, 0, 0)).getSetting(key, "prefs"), written) << key << " = " << text;
+        const std::string line = "[ERROR] config.ini: " + key + " out of range, the template's value used: \"" + text + "\"";
+        EXPECT_EQ(log.lines.size() == 2 && log.contains(line), written != text) << testing::PrintToString(log.lines);
+    }
 }
 
 TEST(ConfigReading, AbsentOrEmptyKeysAppliedIfPresentKeepTheirValues)

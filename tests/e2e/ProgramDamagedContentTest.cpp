@@ -167,6 +167,15 @@ void folderAt(const std::string& path) { boost::filesystem::create_directory(pat
 void pipeAt(const std::string& path) { ::mkfifo(path.c_str(), 0600); }
 void endlessFileAt(const std::string& path) { boost::filesystem::create_symlink("/dev/zero", path); }
 
+// The text in UTF-16 with its byte order mark, as some editors save it.
+std::string inUtf16(const std::string& text)
+{
+    std::string bytes = "\xff\xfe";
+    for (const char c : text)
+        bytes += {c, '\0'};
+    return bytes;
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -177,6 +186,7 @@ struct DamagedFile {
     // the game folder.
     std::string archive = gameArchive;
     bool isPlayable = true; // false: the game can't be read, its menu starts nothing
+    std::string looseFolder = "game/"; // of a loose entry, in the run's folder
     Placing placing = nullptr; // in place of the loose file, instead of its damage
 };
 
@@ -289,9 +299,15 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
         {"wave naming a missing sound", "gamebox.waves", replaced(R"(startSoundName="bossAlarm.wav")", R"(startSoundName="bossGone.wav")"),
          "[ERROR] can't find sound: bossGone.wav, named by wave Wave_Boss of gamebox.waves"},
-        {"controller database a folder", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D9", "", true, folderAt},
-        {"controller database a pipe", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D11", "", true, pipeAt},
-        {"controller database endless", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D9", "", true, endlessFileAt},
+        {"controller database a folder", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D9", "", true, "game/", folderAt},
+        {"controller database a pipe", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D11", "", true, "game/", pipeAt},
+        {"controller database endless", "gamecontrollerdb.txt", nothing, notRegularDatabase, "D3D9", "", true, "game/", endlessFileAt},
+        {"settings of random bytes", "share/Zarnith/zarnith/config.ini", noise,
+         "[ERROR] settings file is not UTF-8 text, the template's values used: config.ini", "D3D9", "", true, ""},
+        {"settings in UTF-16", "share/Zarnith/zarnith/config.ini", inUtf16,
+         "[ERROR] settings file is not UTF-8 text, the template's values used: config.ini", "D3D9", "", true, ""},
+        {"high scores a folder", "share/Zarnith/zarnith/high.scores/scores", written("<PREFS lasName = \"OLD\" />\n"),
+         "[ERROR] high-score file is not a file, no score can be kept: ", "D3D9", "", true, ""},
     };
     return rows;
 }
@@ -310,7 +326,7 @@ TEST_P(ProgramDamagedContent, TheFileIsNamedAndLevelOnePlaysOn)
         boost::filesystem::remove(run.gameDir() + row.entry);
         row.placing(run.gameDir() + row.entry);
     } else if (row.archive.empty())
-        run.folder().write("game/" + row.entry, row.damage(run.folder().read("game/" + row.entry)));
+        run.folder().write(row.looseFolder + row.entry, row.damage(run.folder().read(row.looseFolder + row.entry)));
     else
         ASSERT_TRUE(archiveedit::rewriteEntry(run.gameDir() + row.archive, row.entry, row.damage));
     Player player(run);

@@ -6,6 +6,7 @@
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <thread>
 #include <vector>
@@ -182,16 +183,26 @@ TEST(ProgramWindow, BadSettingsValuesFallBackToDefaults)
     EXPECT_NE(run.logText().find("Screen mode: Windowed"), std::string::npos);
 }
 
-TEST(ProgramStart, WithoutAPreferenceFolderItLogsAndEnds)
+// Without a preference folder the log and the terminal name the folder tried,
+// and the program ends with an error.
+TEST(ProgramStart, WithoutAPreferenceFolderItNamesItAndEnds)
 {
     ProgramRun run;
-    run.environment["XDG_DATA_HOME"] = "";
-    run.environment["HOME"] = "";
-    const pid_t pid = run.start();
-    EXPECT_EQ(run.wait(pid, 30), 0);
-    const std::string log = run.logText();
-    expectInOrder(log, {"Looking for prefs.ini in: ", "Don't have access to ", "Exiting."});
-    EXPECT_EQ(log.find("renderer initialized"), std::string::npos);
+    run.errorFile = "stderr";
+    const std::string file = run.folder().path() + "file";
+    run.folder().write("file", "");
+    for (const auto& [dataHome, home, named] : std::vector<std::array<std::string, 3>>{
+             {"", "", "neither XDG_DATA_HOME nor HOME environment is set"},
+             {file, "", file + "/Zarnith/zarnith/: Couldn't create directory"},
+             {"", file, file + "/.local/share/Zarnith/zarnith/: Couldn't create directory"}}) {
+        run.environment["XDG_DATA_HOME"] = dataHome;
+        run.environment["HOME"] = home;
+        EXPECT_EQ(run.wait(run.start(), 30), 1);
+        const std::string line = "[ERROR] Don't have access to the preference folder: " + named;
+        expectInOrder(run.logText(), {"Looking for prefs.ini in: ", line, "Exiting."});
+        EXPECT_EQ(occurrences(run.folder().read("stderr"), line), 1u) << run.folder().read("stderr");
+        EXPECT_EQ(run.logText().find("renderer initialized"), std::string::npos);
+    }
 }
 
 TEST(ProgramWindow, WithoutFocusTheLoopIdlesAndStillHearsTheClose)

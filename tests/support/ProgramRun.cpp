@@ -5,6 +5,7 @@
 #include <cctype>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <regex>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -61,6 +62,11 @@ pid_t ProgramRun::start()
                 unsetenv(name.c_str());
             else
                 setenv(name.c_str(), value.c_str(), 1);
+        }
+        if (!errorFile.empty()) {
+            const int error = open((root.path() + errorFile).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (error < 0 || dup2(error, STDERR_FILENO) < 0)
+                _exit(127);
         }
         if (chdir((root.path() + workingFolder).c_str()) != 0)
             _exit(127);

@@ -33,6 +33,8 @@ public:
     std::map<std::string, std::string> environment;
     // The folder the program is started from, inside the temporary folder.
     std::string workingFolder = "game/";
+    // When set, the file of the temporary folder that receives the program's standard error.
+    std::string errorFile;
 
     // Starts one copy of the program from the working folder; returns its pid.
     pid_t start();
