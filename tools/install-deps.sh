@@ -15,6 +15,8 @@ packages=(
   libboost-dev libboost-filesystem-dev libboost-system-dev
   # sound
   libopenal-dev libsndfile1-dev
+  # the check values of Zip archive members
+  zlib1g-dev
   # tests, and running without a display (Mesa's software OpenGL)
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick libgl1-mesa-dri libxdamage-dev

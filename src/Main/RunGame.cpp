@@ -173,8 +173,6 @@ void enterFirstState(Game& game, GameManager& manager)
         manager.changeState(introState::getInstance());
     } else {
         // A game without levels still opens its menu, with no level chosen.
-        if (game.levels.empty())
-            logLine("[ERROR] the game has no level");
         game.levelName = game.levels.empty() ? std::string() : game.levels.front()->name;
         manager.changeState(startMenuState::getInstance());
     }

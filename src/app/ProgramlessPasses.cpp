@@ -3,10 +3,14 @@
 #include "app/Log.h"
 #include "platform/ShaderGeneration.h"
 
+#include <OgreGpuProgramManager.h>
+#include <OgreHighLevelGpuProgramManager.h>
 #include <OgreMaterial.h>
 #include <OgrePass.h>
+#include <OgreResourceGroupManager.h>
 #include <OgreTechnique.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -37,6 +41,28 @@ std::string missingProgram(const Ogre::ObjectAbstractNode& passNode, const Ogre:
     return {};
 }
 
+// ", zarnith.program defines no program" for the program scripts of the
+// group that define none (empty, or unreadable from their start): where a
+// missing program most likely belonged. Empty when every one defines some.
+std::string emptyProgramScripts(const std::string& group)
+{
+    std::set<std::string> origins;
+    const std::initializer_list<Ogre::ResourceManager*> managers = {
+        Ogre::GpuProgramManager::getSingletonPtr(), Ogre::HighLevelGpuProgramManager::getSingletonPtr()};
+    for (Ogre::ResourceManager* programs : managers)
+        if (programs)
+            for (const auto& entry : programs->getResourceIterator())
+                origins.insert(entry.second->getOrigin());
+    const Ogre::StringVectorPtr scripts =
+        Ogre::ResourceGroupManager::getSingleton().findResourceNames(group, "*.program");
+    std::sort(scripts->begin(), scripts->end());
+    std::string names;
+    for (const std::string& script : *scripts)
+        if (!origins.count(script))
+            names += ", " + script + " defines no program";
+    return names;
+}
+
 void checkPass(const Ogre::ObjectAbstractNode& passNode)
 {
     Ogre::Pass* pass = builtObject<Ogre::Pass>(passNode);
@@ -50,7 +76,7 @@ void checkPass(const Ogre::ObjectAbstractNode& passNode)
     Ogre::Material* material = pass->getParent()->getParent();
     if (plainMaterials.insert(material).second)
         logLine("[ERROR] material " + material->getName() + " (" + passNode.file
-                + ") drawn plain, its programs are missing: " + program);
+                + ") drawn plain, its programs are missing: " + program + emptyProgramScripts(material->getGroup()));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/ScriptErrorLines.h"
 #include "app/ScriptExpansion.h"
 #include "app/ScriptTranslatorGuard.h"
+#include "app/ZipMembers.h"
 
 #include <OgreScriptCompiler.h>
 
@@ -15,9 +16,10 @@ Ogre::DataStreamPtr UsePreviousResourceLoadingListener::resourceLoading(const Og
     return Ogre::DataStreamPtr(); // Ogre opens the resource its normal way
 }
 
-void UsePreviousResourceLoadingListener::resourceStreamOpened(const Ogre::String&, const Ogre::String&,
-                                                              Ogre::Resource*, Ogre::DataStreamPtr&)
+void UsePreviousResourceLoadingListener::resourceStreamOpened(const Ogre::String& name, const Ogre::String& group,
+                                                              Ogre::Resource*, Ogre::DataStreamPtr& stream)
 {
+    checkZipMember(name, group, stream);
 }
 
 bool UsePreviousResourceLoadingListener::resourceCollision(Ogre::Resource*, Ogre::ResourceManager*)

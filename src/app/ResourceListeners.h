@@ -8,7 +8,8 @@
 #include <OgreScriptCompiler.h>
 
 // A resource name defined twice keeps the definition created first, instead
-// of failing the whole group with a duplicate-name error.
+// of failing the whole group with a duplicate-name error. A resource opened
+// from a Zip archive is checked against the archive's records (checkZipMember).
 class UsePreviousResourceLoadingListener : public Ogre::ResourceLoadingListener {
 public:
     Ogre::DataStreamPtr resourceLoading(const Ogre::String& name, const Ogre::String& group,

@@ -1,6 +1,7 @@
 #include "app/ResourceLocations.h"
 
 #include "app/Log.h"
+#include "app/ZipMembers.h"
 #include "core/EngineMeshes.h"
 #include "core/Game.h"
 #include "core/materials/MaterialLookup.h"
@@ -10,31 +11,12 @@
 
 #include <boost/filesystem.hpp>
 
-#include <algorithm>
-#include <fstream>
-
 namespace {
 
 bool locationExists(const std::string& path)
 {
     boost::system::error_code error;
     return boost::filesystem::exists(path, error);
-}
-
-// A Zip archive ends with the record of its central directory, within the
-// last 22 bytes and a comment of at most 65535.
-bool endsAsZip(const std::string& path)
-{
-    constexpr std::streamoff recordSize = 22, longestComment = 65535;
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = file ? std::streamoff(file.tellg()) : 0;
-    if (size < recordSize)
-        return false;
-    const std::streamoff tail = std::min(size, recordSize + longestComment);
-    std::string bytes(static_cast<std::size_t>(tail), '\0');
-    file.seekg(size - tail);
-    file.read(bytes.data(), tail);
-    return bytes.rfind(std::string("PK\x05\x06", 4)) != std::string::npos;
 }
 
 void addLocation(const ResourceLocation& location)

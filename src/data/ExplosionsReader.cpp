@@ -4,6 +4,7 @@
 
 #include <OgreStringConverter.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -37,6 +38,20 @@ Ogre::Vector2 optionalPair(const XmlNode& node, const char* name, const Ogre::Ve
 {
     const char* text = attributeText(node, name);
     return text ? parseFiniteVector2(text, Ogre::Vector2::ZERO) : absent;
+}
+
+// A sheet has at least one tile each way: a count below one, or not a
+// number, is reported and read as one.
+Ogre::Vector2 tileCounts(const XmlNode& node)
+{
+    const char* text = attributeText(node, "textureDiv");
+    if (!text)
+        return absentTextureDiv;
+    const Ogre::Vector2 read = parseFiniteVector2(text, Ogre::Vector2::ZERO);
+    const Ogre::Vector2 held(std::max(read.x, 1.0f), std::max(read.y, 1.0f));
+    if (held != read)
+        reportUnusable(node, "textureDiv", text);
+    return held;
 }
 
 void readRequiredSeconds(const XmlNode& node, const char* name, double& target)
@@ -107,7 +122,7 @@ ExplosionElement* readElement(const XmlNode& node)
     readOptional(node, "textureName", element->textureName);
     readRequiredFlag(node, "isChild", element->isChild);
     element->isLight = optionalFlag(node, "isLight", true);
-    element->textureDiv = optionalPair(node, "textureDiv", absentTextureDiv);
+    element->textureDiv = tileCounts(node);
     readSound(node, *element);
     readLight(node, *element);
     element->isAlpha = optionalFlag(node, "isAlpha", true);

@@ -61,6 +61,9 @@ void readLevelList(Game& game, const XmlNode& root)
         if (entry->isIncludedInBuild)
             game.levels.push_back(entry.release());
     }
+    // The menu still opens, and starts nothing.
+    if (game.levels.empty())
+        logLine("[ERROR] " + xmlFileBeingRead() + ": no level to play, each is missing or left out of the build");
     game.findLevelIndex();
 }
 

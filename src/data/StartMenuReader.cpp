@@ -108,14 +108,18 @@ void readScreens(const XmlNode& root, menuScreenMap& screens)
 }
 
 // An entry that opens a screen the layout lacks is named once, here: the
-// menu leaves it without effect.
-void reportMissingScreens(const menuScreenMap& screens, const std::string& fileName)
+// menu leaves it without effect. So is a screen without entries, where the
+// menu has nothing to choose.
+void reportUnusableScreens(const menuScreenMap& screens, const std::string& fileName)
 {
-    for (const auto& [name, screen] : screens)
+    for (const auto& [name, screen] : screens) {
+        if (screen.entries.empty())
+            logLine("[ERROR] " + fileName + ": MENUSCREEN " + name + " has no BUTTON");
         for (const menuEntryDefinition& entry : screen.entries)
             if (entry.type == menuDeactivated && screens.count(entry.fonctionName) == 0)
                 logLine("[ERROR] " + fileName + ": BUTTON " + entry.name + " of " + name +
                         " opens a missing screen: " + entry.fonctionName);
+    }
 }
 
 } // namespace
@@ -125,7 +129,7 @@ void readStartMenu(Game& game, const std::string& fileName)
     menuScreenMap screens;
     if (!readLayoutFile(fileName, [&screens](XmlNode& root) { readScreens(root, screens); }))
         return;
-    reportMissingScreens(screens, fileName);
+    reportUnusableScreens(screens, fileName);
     game.menuScreens = std::move(screens);
     logLine("start menu read");
 }

@@ -1,10 +1,11 @@
 // Turning the names a trigger's links carry into the objects they stand for.
 // A link to a trigger is handed over to that trigger, as the link that lets
 // it arm this one; links to waves, effects and the player join both ends'
-// link lists. A link whose target is missing is dropped, except a trigger
-// link, which stays without a target.
+// link lists. A link whose target is missing is dropped, named in one line,
+// except a link whose name points to no list, which stays without a target.
 #include "play/playState.h"
 
+#include "app/Log.h"
 #include "combat/Player.h"
 #include "core/Game.h"
 #include "play/EntityNames.h"
@@ -24,20 +25,27 @@ const std::string playerName = "player";
 // already have theirs.
 bool isPlaceholder(const class link* each) { return each && !each->toEntity; }
 
-// The target in the lists the name's prefix points to; known is cleared for
-// a name that points to no list.
-entity* findTarget(const playState& state, const std::string& name, bool& known)
+// The target in the lists the name's prefix points to; `kind` names that
+// list, and is null for a name that points to no list.
+entity* findTarget(const playState& state, const std::string& name, const char*& kind)
 {
-    known = true;
-    if (startsWith(name, wavePrefix))
+    kind = nullptr;
+    if (startsWith(name, wavePrefix)) {
+        kind = "wave";
         return findByName(state.waves, name);
-    if (startsWith(name, effectPrefix))
+    }
+    if (startsWith(name, effectPrefix)) {
+        kind = "effect";
         return findByName(state.sfxList, name);
-    if (startsWith(name, triggerEntityPrefix))
+    }
+    if (startsWith(name, triggerEntityPrefix)) {
+        kind = "trigger";
         return findByName(state.triggers, name);
-    if (name == playerName)
+    }
+    if (name == playerName) {
+        kind = "player";
         return Game::getSingletonPtr()->player;
-    known = false;
+    }
     return nullptr;
 }
 
@@ -76,15 +84,17 @@ void handOverTriggerLinks(Trigger& trigger, const std::vector<Trigger*>& trigger
     }
 }
 
-void resolveLinks(const playState& state, Trigger& trigger, bool incoming)
+void resolveLinks(const playState& state, Trigger& trigger, bool incoming, const std::string& levelFile)
 {
     std::vector<class link*>& links = incoming ? trigger.incomingLinks : trigger.outgoingLinks;
     std::size_t i = 0;
     while (i < links.size()) {
         class link* each = links[i];
-        bool known = false;
-        entity* target = isPlaceholder(each) ? findTarget(state, each->endName, known) : nullptr;
-        if (known && !target) {
+        const char* kind = nullptr;
+        entity* target = isPlaceholder(each) ? findTarget(state, each->endName, kind) : nullptr;
+        if (kind && !target) {
+            logLineOnce("[ERROR] can't find " + std::string(kind) + ": " + each->endName
+                        + namedBy("trigger " + trigger.name, levelFile));
             trigger.deleteLink(i, incoming);
             continue;
         }
@@ -98,13 +108,14 @@ void resolveLinks(const playState& state, Trigger& trigger, bool incoming)
 
 void playState::linkEntities()
 {
+    const std::string levelFile = game->levelName + ".level";
     for (Trigger* trigger : triggers)
         if (trigger)
             handOverTriggerLinks(*trigger, triggers);
     for (Trigger* trigger : triggers) {
         if (!trigger)
             continue;
-        resolveLinks(*this, *trigger, true);
-        resolveLinks(*this, *trigger, false);
+        resolveLinks(*this, *trigger, true, levelFile);
+        resolveLinks(*this, *trigger, false, levelFile);
     }
 }

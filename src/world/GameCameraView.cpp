@@ -5,6 +5,7 @@
 
 #include "app/Log.h"
 #include "core/Game.h"
+#include "core/materials/MaterialTextures.h"
 #include "play/Level.h"
 #include "world/ViewFitting.h"
 
@@ -159,13 +160,18 @@ float skyBoxDistance(float farClipBase, float farClip)
     return std::min(farClipBase + 550.0f, farClip / cubeCornerReach * skyBoxFitMargin);
 }
 
-// False, with an error line, when the material is not there to show.
+// False, with an error line, when the material is not there to show or its
+// picture can't be read.
 bool showBlackSkyBox(Ogre::SceneManager* scene, float distance)
 {
-    if (!Ogre::MaterialManager::getSingleton().resourceExists("skyboxBlack")) {
+    const Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(
+        "skyboxBlack", Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    if (!material) {
         logLine("[ERROR] sky box material not found: skyboxBlack");
         return false;
     }
+    if (!cubeTexturesLoad(*material))
+        return false;
     scene->setSkyBox(true, "skyboxBlack", distance, true, Ogre::Quaternion::IDENTITY,
                      Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
     return true;

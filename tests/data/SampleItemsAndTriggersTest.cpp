@@ -126,7 +126,7 @@ TEST_F(SampleItemsAndTriggers, TheLevelsTriggersReadAndNameOnlyWhatTheGameAndLev
             EXPECT_TRUE(game.pictureLibrary.count(trigger->overlay->pictureName)) << trigger->name;
         }
     }
-    for (std::uint32_t type : {1, 3, 4, 8, 9, 11, 12, 13, 15, 16, 17})
+    for (std::uint32_t type : {1, 3, 4, 8, 9, 10, 11, 12, 13, 15, 16})
         EXPECT_TRUE(types.count(type)) << type;
     EXPECT_GT(incoming, 0u);
     EXPECT_GT(outgoing, 0u);

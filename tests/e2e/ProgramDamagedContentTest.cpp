@@ -176,6 +176,13 @@ std::string inUtf16(const std::string& text)
     return bytes;
 }
 
+// The game archive with a field of its first level's records flipped: its
+// check value (CRC) or its encryption flag.
+Damage levelRecordFlipped(std::size_t central, std::size_t local)
+{
+    return [=](const std::string& zip) { return archiveedit::flippedEntryField(zip, "Level01.level", central, local, 1); };
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -286,7 +293,7 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] can't find item: Item_Gone, named by wave Wave1 of Level01.level"},
         {"random program script", "zarnith.program", noise, "[ERROR] script zarnith.program not fully read: ", "D3D9", libraryArchive},
         {"random mesh materials", "zarnithMeshes.material", noise, "[ERROR] script zarnithMeshes.material not fully read: ", "D3D11", libraryArchive},
-        {"empty program script", "zarnith.program", nothing, "[ERROR] material postProdFX (zarnithPostFX.material) drawn plain, its programs are missing: zarnith/FlatVP", "D3D11", libraryArchive},
+        {"empty program script", "zarnith.program", nothing, "[ERROR] material postProdFX (zarnithPostFX.material) drawn plain, its programs are missing: zarnith/FlatVP, zarnith.program defines no program", "D3D11", libraryArchive},
         {"cut program script", "zarnith.program", firstHalf, "[ERROR] material defaultPicture (Skyward.material) drawn plain, its programs are missing: zarnith/TintedFlatFP", "D3D11", libraryArchive},
         {"cut program script, fixed function", "zarnith.program", firstHalf, "[ERROR] material defaultPicture (Skyward.material) drawn plain, its programs are missing: zarnith/TintedFlatFP", "D3D9", libraryArchive},
         {"empty particle picture", "1up.tga", nothing, "[ERROR] can't load texture 1up.tga"},
@@ -308,6 +315,19 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] settings file is not UTF-8 text, the template's values used: config.ini", "D3D9", "", true, ""},
         {"high scores a folder", "share/Zarnith/zarnith/high.scores/scores", written("<PREFS lasName = \"OLD\" />\n"),
          "[ERROR] high-score file is not a file, no score can be kept: ", "D3D9", "", true, ""},
+        {"level failing its check", gameArchive, levelRecordFlipped(16, 14), "[ERROR] archive member fails its check (CRC): Level01.level of ", "D3D9", ""},
+        {"encrypted level", gameArchive, levelRecordFlipped(8, 6), "[ERROR] archive member encrypted, not readable: Level01.level of ", "D3D11", ""},
+        {"trigger linking a missing wave", "Level01.level", replaced(R"(linkedEntityName="sfxEmbers1")", R"(linkedEntityName="Wave_Gone")"),
+         "[ERROR] can't find wave: Wave_Gone, named by trigger Trigger3 of Level01.level"},
+        {"trigger linking a missing trigger", "Level01.level", replaced(R"(linkedEntityName="Trigger4")", R"(linkedEntityName="Trigger44")"),
+         "[ERROR] can't find trigger: Trigger44, named by trigger Trigger5 of Level01.level"},
+        {"random sky box picture", "skyboxBlack.dds", noise, "[ERROR] can't load texture skyboxBlack.dds: ", "D3D11", libraryArchive},
+        {"every level missing", "Skyward.game", [](const std::string& game) { return std::regex_replace(game, std::regex("<LEVEL name=\""), "<LEVEL name=\"Gone"); },
+         "[ERROR] Skyward.game: no level to play, each is missing or left out of the build", "D3D9", gameArchive, false},
+        {"start menu without buttons", "gamebox.startMenu", replaced(R"((<MENUSCREEN name="STARTMENU"[^>]*>)[\s\S]*?</MENUSCREEN>)", "$1</MENUSCREEN>"),
+         "[ERROR] gamebox.startMenu: MENUSCREEN STARTMENU has no BUTTON", "D3D9", gameArchive, false},
+        {"explosion sheet of no columns", "gamebox.explosions", replaced(R"(textureDiv="4 2")", R"(textureDiv="0 2")"),
+         "[ERROR] gamebox.explosions: EXPL with unusable textureDiv: \"0 2\""},
     };
     return rows;
 }

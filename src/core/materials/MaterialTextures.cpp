@@ -145,6 +145,17 @@ void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name, Ogre:
         unit->setTextureName(name, type);
 }
 
+bool cubeTexturesLoad(const Ogre::Material& material)
+{
+    for (const Ogre::Technique* technique : material.getTechniques())
+        for (const Ogre::Pass* pass : technique->getPasses())
+            for (const Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                if (unit->getTextureType() == Ogre::TEX_TYPE_CUBE_MAP
+                    && !loadTexture(unit->getTextureName(), Ogre::TEX_TYPE_CUBE_MAP))
+                    return false;
+    return true;
+}
+
 std::string checkedTexture(const std::string& texture, const std::string& message)
 {
     if (resourceExists(texture))

@@ -10,6 +10,7 @@
 #include <string>
 
 namespace Ogre {
+class Material;
 class TextureUnitState;
 }
 
@@ -40,6 +41,10 @@ constexpr const char* standInTexture = "notFound.jpg";
 // the guarded load.
 void setUnitTexture(Ogre::TextureUnitState* unit, const std::string& name,
                     Ogre::TextureType type = Ogre::TEX_TYPE_2D);
+
+// Whether every cube map the material shows loads through the guarded load;
+// the first that cannot is named there.
+bool cubeTexturesLoad(const Ogre::Material& material);
 
 // The texture itself when it is an existing resource; otherwise "notFound.jpg",
 // after logging the message followed by the texture's name.
