@@ -158,6 +158,14 @@ double nearWhiteShare(const WindowImage& image)
     return image.pixels.empty() ? 0.0 : double(white) / double(image.pixels.size());
 }
 
+// The game's title and its first level's name each 10 MB long.
+std::string tenMegabyteNames(const std::string& game)
+{
+    const std::string name = std::string(10'000'000, 'N');
+    return replaced(R"(screenName="Above the Clouds")", "screenName=\"" + name + "\"")(
+        replaced(R"(gameScreenName="Skyward")", "gameScreenName=\"" + name + "\"")(game));
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -277,6 +285,8 @@ const std::vector<DamagedFile>& damagedFiles()
         {"random crosshair mesh", "gui_waypoint.mesh", noise, "[ERROR] can't find crosshair mesh: gui_waypoint.mesh", "D3D9", libraryArchive},
         {"wave naming a missing sound", "gamebox.waves", replaced(R"(startSoundName="bossAlarm.wav")", R"(startSoundName="bossGone.wav")"),
          "[ERROR] can't find sound: bossGone.wav, named by wave Wave_Boss of gamebox.waves"},
+        {"title and level name of 10 MB", "Skyward.game", tenMegabyteNames,
+         "[ERROR] Skyward.game: gameScreenName over the limit of 256 characters cut"},
     };
     return rows;
 }
