@@ -200,8 +200,7 @@ void readWholeLevel()
     std::vector<Trigger*> triggers;
     std::vector<sfx*> effects;
     std::vector<background*> placed;
-    std::string fileName = levelFile;
-    readLevel(fileName, scene.level, ship, waves, scene.state.items, triggers, effects, Game::getSingletonPtr()->waveLibrary, placed,
+    readLevel(LevelFile(levelFile), scene.level, ship, waves, scene.state.items, triggers, effects, Game::getSingletonPtr()->waveLibrary, placed,
               scene.backgrounds, scene.items);
     scene.updateTransforms();
     // As play starts the level: a file that gave no path flies the default one.
@@ -225,8 +224,7 @@ void readWholeLevel()
 
 void readLighting()
 {
-    std::string fileName = levelFile;
-    readLevelLighting(fileName, playScene().level);
+    readLevelLighting(LevelFile(levelFile), playScene().level);
 }
 
 void prepare() { playScene(); }

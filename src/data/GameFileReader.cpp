@@ -6,6 +6,7 @@
 #include "data/HighScoreReader.h"
 #include "data/LibraryFile.h"
 #include "data/LocalizationReader.h"
+#include "data/ShownNames.h"
 #include "data/XmlFile.h"
 
 #include <OgreResourceGroupManager.h>
@@ -46,7 +47,7 @@ void readLevelList(Game& game, const XmlNode& root)
     for (const XmlNode* element : childElements(root, "LEVEL")) {
         auto entry = std::make_unique<gameFileEntry>();
         entry->name = reportedRequiredText(*element, "name");
-        entry->screenName = reportedRequiredText(*element, "screenName");
+        entry->screenName = shownName(reportedRequiredText(*element, "screenName"), "LEVEL screenName");
         entry->thumbnail = reportedRequiredText(*element, "thumbnail");
         readOptional(*element, "isTriggerEnd", entry->isTriggerEnd);
         readOptional(*element, "isIncludedInBuild", entry->isIncludedInBuild);

@@ -3,6 +3,7 @@
 #include "app/TextUtils.h"
 #include "core/Game.h"
 #include "data/GameFileSection.h"
+#include "data/ShownNames.h"
 
 #include <algorithm>
 
@@ -16,10 +17,12 @@ constexpr float shortestHitInvincibility = 0.016f;
 // The stick curve of a GAMEPLAY section that does not give one.
 constexpr float defaultPadCurvePower = 0.5f;
 
-// The game id belongs to the editor: a game without one is given a fresh
-// one as the editor would, and the running game then holds none.
+// The title is held to what the start menu can draw. The game id belongs
+// to the editor: a game without one is given a fresh one as the editor
+// would, and the running game then holds none.
 void afterGame(Game& game, const XmlNode*)
 {
+    game.gameScreenName = shownName(game.gameScreenName, "gameScreenName");
     if (game.gameUID.empty())
         game.gameUID = generateUniqueId();
     game.gameUID.clear();

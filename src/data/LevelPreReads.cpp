@@ -2,6 +2,7 @@
 
 #include "core/Game.h"
 #include "data/LayoutFile.h"
+#include "data/LevelReader.h"
 #include "data/SectionAttributes.h"
 
 #include <Overlay/OgreFont.h>
@@ -20,7 +21,9 @@ enum class levelSearch { goOn, stop };
 // until a file is missing or `look` stops the search. A file that does not
 // parse is named (once in a run: the level reader names it in the same
 // words) and stops it too; one without an element has nothing to look at.
-void searchLevels(const Game& game, const std::function<levelSearch(const XmlNode& root)>& look)
+// The file `read` already holds is looked into, not read again.
+void searchLevels(const Game& game, const std::function<levelSearch(const XmlNode& root)>& look,
+                  const LevelFile* read = nullptr)
 {
     Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
     if (!groups.resourceGroupExists(gameGroup))
@@ -32,10 +35,12 @@ void searchLevels(const Game& game, const std::function<levelSearch(const XmlNod
         if (!groups.resourceExists(gameGroup, fileName))
             return;
         levelSearch next = levelSearch::goOn;
-        const bool parsed = readXmlDocument(fileName, gameGroup, [&look, &next](XmlNode* root) {
+        const auto lookInto = [&look, &next](XmlNode* root) {
             if (root)
                 next = look(*root);
-        });
+        };
+        const bool isRead = read && read->name() == fileName;
+        const bool parsed = isRead ? read->walk(lookInto) : readXmlDocument(fileName, gameGroup, lookInto);
         if (!parsed)
             logUnusedFile("level file", fileName, layoutFailureLine);
         if (!parsed || next == levelSearch::stop)
@@ -68,7 +73,7 @@ std::string getFontSource(std::string fontName)
     return source.size() < 4 ? source : source.substr(0, source.size() - 4);
 }
 
-fontSourceSet collectLevelFonts(Game& game)
+fontSourceSet collectLevelFonts(Game& game, const LevelFile* read)
 {
     fontSourceSet fonts{{"ArialBlkOutline18", true}, {"verdana", true}};
     for (const std::string* setting : {&game.continueMenuFont, &game.gameEndFont, &game.gameHUDFont,
@@ -79,7 +84,7 @@ fontSourceSet collectLevelFonts(Game& game)
         if (root.first_node("Level"))
             addTriggerFonts(root, fonts);
         return levelSearch::goOn;
-    });
+    }, read);
     return fonts;
 }
 

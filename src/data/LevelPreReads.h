@@ -9,6 +9,7 @@
 #include <string>
 
 class Game;
+class LevelFile;
 
 // Font source names, each with a true flag.
 using fontSourceSet = std::map<std::string, bool>;
@@ -21,8 +22,9 @@ std::string getFontSource(std::string fontName);
 // "ArialBlkOutline18", "verdana", the sources of the Game's eight menu and HUD
 // fonts, and the sources of the fonts of the levels' text-only trigger
 // overlays. A level file that is missing or does not parse ends the search;
-// what was gathered before it is returned.
-fontSourceSet collectLevelFonts(Game& game);
+// what was gathered before it is returned. The level file `read` already
+// holds is not read again.
+fontSourceSet collectLevelFonts(Game& game, const LevelFile* read = nullptr);
 
 // True when a level's "Sun" casts shadows. A missing level file, or one that
 // does not parse, ends the search with false.

@@ -15,7 +15,7 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreStringConverter.h>
 
-#include <functional>
+#include <utility>
 
 namespace {
 
@@ -50,25 +50,6 @@ std::string levelGroup(std::string& fileName)
     return "";
 }
 
-// Whether a file that does not parse is reported by name: the whole read
-// reports it, the read of the sun's switches before it does not repeat it.
-enum class Damage { quiet, reported };
-
-// Hands the root of the level file to `walk`; a file that does not parse,
-// or holds no element, gives the parse-failure line instead, and nothing of
-// it is used: the level plays with what it had, the camera on its default
-// path.
-void readLevelFile(std::string& fileName, Damage damage, const std::function<void(XmlNode& root)>& walk)
-{
-    const std::string group = levelGroup(fileName);
-    if (group.empty())
-        return;
-    Ogre::String baseName, path;
-    Ogre::StringUtil::splitFilename(fileName, baseName, path);
-    if (!readXmlResource(baseName, group, walk) && damage == Damage::reported)
-        logUnusedFile("level file", fileName, failureLine);
-}
-
 void logCount(std::size_t count, const char* what)
 {
     logLine("Scene: " + std::to_string(count) + " " + what);
@@ -76,10 +57,31 @@ void logCount(std::size_t count, const char* what)
 
 } // namespace
 
-void readLevelLighting(std::string& fileName, Level& level)
+LevelFile::LevelFile(std::string name) : fileName(std::move(name))
 {
-    readLevelFile(fileName, Damage::quiet, [&level](XmlNode& root) {
-        const XmlNode* settings = root.first_node("Level");
+    const std::string group = levelGroup(fileName);
+    if (group.empty())
+        return;
+    Ogre::String path;
+    Ogre::StringUtil::splitFilename(fileName, baseName, path);
+    xml = parseXmlResource(baseName, group);
+    if (!xml)
+        logUnusedFile("level file", fileName, failureLine);
+}
+
+bool LevelFile::walk(const std::function<void(XmlNode* root)>& walk) const
+{
+    if (!xml)
+        return false;
+    const XmlFileScope scope(baseName);
+    walk(xml->firstElement());
+    return true;
+}
+
+void readLevelLighting(const LevelFile& file, Level& level)
+{
+    file.walk([&level](XmlNode* root) {
+        const XmlNode* settings = root->first_node("Level");
         const XmlNode* sun = settings ? settings->first_node("Sun") : nullptr;
         if (!sun)
             return;
@@ -89,27 +91,27 @@ void readLevelLighting(std::string& fileName, Level& level)
     });
 }
 
-void readLevel(std::string& fileName, Level& level, Player& player, std::vector<Wave*>& waves,
+void readLevel(const LevelFile& file, Level& level, Player& player, std::vector<Wave*>& waves,
                std::vector<Item*>& items, std::vector<Trigger*>& triggers, std::vector<sfx*>& effects,
                const std::map<std::string, Wave*>& waveLibrary, std::vector<background*>& levelEntities,
                const std::map<std::string, background*>& backgroundLibrary,
                const std::map<std::string, Item*>& itemLibrary)
 {
-    readLevelFile(fileName, Damage::reported, [&](XmlNode& root) {
-        if (const XmlNode* ship = root.first_node("player"))
+    file.walk([&](XmlNode* root) {
+        if (const XmlNode* ship = root->first_node("player"))
             readPlayer(*ship, player, &level, PlayerElementMode::instance);
         else
-            logLine("[ERROR] level file without player: " + fileName);
-        const XmlNode* settings = root.first_node("Level");
+            logLine("[ERROR] level file without player: " + file.name());
+        const XmlNode* settings = root->first_node("Level");
         if (!settings)
             return;
         readLevelSettings(*settings, level);
-        readLevelWaves(root, waves, &level, &player, waveLibrary);
-        readCameraPath(root, level);
-        readLevelItems(root, &level, items, itemLibrary, &player);
-        readLevelSfxs(root, effects, &level);
-        readLevelBackgrounds(root, levelEntities, backgroundLibrary);
-        readLevelTriggers(root, triggers, &level);
+        readLevelWaves(*root, waves, &level, &player, waveLibrary);
+        readCameraPath(*root, level);
+        readLevelItems(*root, &level, items, itemLibrary, &player);
+        readLevelSfxs(*root, effects, &level);
+        readLevelBackgrounds(*root, levelEntities, backgroundLibrary);
+        readLevelTriggers(*root, triggers, &level);
         logCount(waves.size(), "enemies");
         logCount(levelEntities.size(), "backgrounds");
         logCount(triggers.size(), "triggers");

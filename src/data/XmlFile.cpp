@@ -17,20 +17,20 @@ namespace {
 // The file whose document is being walked.
 std::string fileBeingRead;
 
+// Bytes read between two looks for a quit signal: a read of a huge file must
+// not hold a closing program for seconds.
+constexpr std::size_t readChunkBytes = 4 << 20;
+
 float finiteComponent(float value) { return std::isfinite(value) ? value : 0.0f; }
 
 } // namespace
 
 XmlText::XmlText(const std::string& name, const std::string& group, bool isEmptyAllowed)
 {
-    // rapidxml parses in place: it gets a zero-terminated copy of its own that
-    // lives as long as the document.
     {
         Ogre::DataStreamPtr stream = Ogre::ResourceGroupManager::getSingleton().openResource(name, group);
-        const std::string content = stream->getAsString();
+        readWhole(*stream, name);
         stream->close();
-        text.assign(content.begin(), content.end());
-        text.push_back('\0');
     }
     // XML holds no NUL: the parser would stop at it and take a binary file
     // for an empty one.
@@ -38,13 +38,41 @@ XmlText::XmlText(const std::string& name, const std::string& group, bool isEmpty
         throw rapidxml::parse_error("NUL in the text", text.data());
     if (xmlNestingDepth(text.data()) > maxXmlNesting)
         throw rapidxml::parse_error("elements nested too deep", text.data());
+    stopIfQuitting(name);
     // Default reading otherwise; a closing tag that names another element is
     // a damaged file, which rapidxml lets through unless told to check.
     document.parse<rapidxml::parse_validate_closing_tags>(text.data());
+    stopIfQuitting(name);
     // Without an element there is nothing a reader could walk: such a file
     // is as unusable as a malformed one.
     if (!isEmptyAllowed && !document.first_node())
         throw rapidxml::parse_error("no element", text.data());
+}
+
+void XmlText::readWhole(Ogre::DataStream& stream, const std::string& name)
+{
+    // rapidxml parses in place: the text is read straight into a
+    // zero-terminated buffer of its own that lives as long as the document.
+    text.reserve(stream.size() + 1);
+    std::size_t length = 0;
+    while (!stream.eof()) {
+        stopIfQuitting(name);
+        text.resize(length + readChunkBytes);
+        const std::size_t read = stream.read(text.data() + length, readChunkBytes);
+        length += read;
+        if (read == 0)
+            break;
+    }
+    text.resize(length);
+    text.push_back('\0');
+}
+
+void XmlText::stopIfQuitting(const std::string& name)
+{
+    if (!platform::terminationRequested())
+        return;
+    logLineOnce("stopped reading " + name + ": the program is quitting");
+    throw rapidxml::parse_error("read stopped by a quit signal", nullptr);
 }
 
 std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::string& group, bool isEmptyAllowed)
@@ -65,6 +93,9 @@ XmlFileScope::~XmlFileScope() { fileBeingRead = std::move(outer); }
 
 void logUnusedFile(const std::string& what, const std::string& fileName, const std::string& failureLine)
 {
+    // A file whose read a quit signal stopped is not damaged.
+    if (platform::terminationRequested())
+        return;
     logLineOnce("[ERROR] " + what + " does not parse, nothing of it used: " + fileName + " (" + failureLine + ")");
 }
 

@@ -3,6 +3,7 @@
 // and name a file that could not be used in one line.
 #pragma once
 
+#include <OgreDataStream.h>
 #include <OgreVector.h>
 
 #include <rapidxml/rapidxml.hpp>
@@ -22,7 +23,8 @@ public:
     // Throws Ogre's exception when the resource cannot be opened and
     // rapidxml::parse_error when it is malformed or nested too deep, and,
     // unless `isEmptyAllowed`, when it holds no element at all (empty, blank
-    // or only comments).
+    // or only comments). A quit signal stops the read the same way, with
+    // one line saying so.
     XmlText(const std::string& name, const std::string& group, bool isEmptyAllowed = false);
     XmlText(const XmlText&) = delete;
     XmlText& operator=(const XmlText&) = delete;
@@ -31,6 +33,9 @@ public:
     XmlNode* firstElement() { return document.first_node(); }
 
 private:
+    void readWhole(Ogre::DataStream& stream, const std::string& name);
+    static void stopIfQuitting(const std::string& name);
+
     std::vector<char> text;
     rapidxml::xml_document<char> document;
 };
@@ -43,7 +48,7 @@ std::unique_ptr<XmlText> parseXmlResource(const std::string& name, const std::st
 // Names a file whose failed parse leaves all of it unused, in one "[ERROR] "
 // line that ends with the reader's fixed failure line in brackets, once in a
 // run however often the file is read; `what` says what kind of file it is
-// ("level file").
+// ("level file"). Nothing once a quit signal has come: the read was stopped.
 void logUnusedFile(const std::string& what, const std::string& fileName, const std::string& failureLine);
 
 // The file whose document a reader is walking, named by the lines that

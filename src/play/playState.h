@@ -30,6 +30,7 @@ class GameCamera;
 class HighScoreMenu;
 class Item;
 class Level;
+class LevelFile;
 class Obb;
 class OverlayPreferer;
 class ContinueMenu;
@@ -58,7 +59,7 @@ public:
     void createBackgroundViewport();
     void setupShadows();
     void createScreenBounds();
-    void preloadOverlays();
+    void preloadOverlays(const LevelFile& file);
     void setPreloadTexture();
 
     // The bomb: sets the Game's bomb timers, cancels the enemies' shots
@@ -267,12 +268,12 @@ private:
     void createOverlayPreferer();
     void createPhysicsWorld();
     void destroyPhysicsWorld();
-    void createLevel();
+    void createLevel(const LevelFile& file);
     // Keys pressed on the screens before the level, or while it loaded,
     // are held as they are now; none of those presses reaches the level
     // (a pause key from the stage scores would pause it).
     void settleEarlierKeys();
-    void buildLevel();
+    void buildLevel(const LevelFile& file);
     void destroyLevelObjects();
     void clearScene();
     void runWorldStep(double dt);

@@ -72,16 +72,20 @@ void playState::enter(Ogre::RenderWindow* renderWindow)
     createPhysicsWorld();
 
     const unsigned long started = root->getTimer()->getMilliseconds();
-    createLevel();
-    buildLevel();
-    logLine("playstate starting time " + std::to_string(root->getTimer()->getMilliseconds() - started));
-    // A quit signal during the build: the level is not started, and the main
-    // loop quits before its next frame.
-    if (platform::terminationRequested())
-        return;
-
-    camera->updateAspectRatio();
-    preloadOverlays();
+    {
+        // One read of the level's file serves the level's creation, its
+        // build and the look for the fonts it needs.
+        const LevelFile file(game->levelName + ".level");
+        createLevel(file);
+        buildLevel(file);
+        logLine("playstate starting time " + std::to_string(root->getTimer()->getMilliseconds() - started));
+        // A quit signal during the build: the level is not started, and the
+        // main loop quits before its next frame.
+        if (platform::terminationRequested())
+            return;
+        camera->updateAspectRatio();
+        preloadOverlays(file);
+    }
     if (game->hud)
         game->hud->hideLoading();
     pauseMenu = new PauseMenu();
@@ -99,7 +103,7 @@ void playState::settleEarlierKeys()
         keys->settle();
 }
 
-void playState::createLevel()
+void playState::createLevel(const LevelFile& file)
 {
     level = new Level();
     level->state = this;
@@ -108,8 +112,7 @@ void playState::createLevel()
     level->camera = camera;
     level->create(sceneManager);
     level->physicsWorld = world;
-    std::string fileName = game->levelName + ".level";
-    readLevelLighting(fileName, *level);
+    readLevelLighting(file, *level);
     setupShadows();
     camera->level = level;
     level->effects->camera = camera;
@@ -129,13 +132,12 @@ void playState::createLevel()
     mendOverlayTextFonts();
 }
 
-void playState::buildLevel()
+void playState::buildLevel(const LevelFile& file)
 {
-    std::string fileName = game->levelName + ".level";
-    readLevel(fileName, *level, *player, waves, items, triggers, sfxList, game->waveLibrary, levelEntities,
+    readLevel(file, *level, *player, waves, items, triggers, sfxList, game->waveLibrary, levelEntities,
               game->backgroundLibrary, game->itemLibrary);
-    checkLevelWaveReferences(*game, waves, fileName);
-    checkLevelTriggerReferences(triggers, fileName);
+    checkLevelWaveReferences(*game, waves, file.name());
+    checkLevelTriggerReferences(triggers, file.name());
     level->waves = waves;
     level->backgrounds = levelEntities;
     level->placedEffects = &sfxList;

@@ -168,7 +168,7 @@ void preloadFonts(PreloadPanel& panel, const fontSourceSet& levelFonts)
 
 } // namespace
 
-void playState::preloadOverlays()
+void playState::preloadOverlays(const LevelFile& file)
 {
     {
         PreloadPanel panel(*root, *window);
@@ -179,7 +179,7 @@ void playState::preloadOverlays()
             if (loadTexture(entry.first))
                 panel.add(entry.first);
         panel.draw();
-        preloadFonts(panel, collectLevelFonts(*game));
+        preloadFonts(panel, collectLevelFonts(*game, &file));
     }
     setPreloadTexture();
 }

@@ -43,8 +43,9 @@ public:
               const std::map<std::string, background*>& backgrounds, const std::map<std::string, Item*>& items)
     {
         release();
-        fileName = name;
-        readLevel(fileName, scene.level, scene.player, built.waves, built.items, built.triggers, built.effects,
+        const LevelFile file(name);
+        fileName = file.name();
+        readLevel(file, scene.level, scene.player, built.waves, built.items, built.triggers, built.effects,
                   waves, built.backgrounds, backgrounds, items);
     }
     void release()

@@ -78,9 +78,9 @@ TEST(LevelReader, AFileTheGameLacksGivesTheEnginesDefaultLevelOrOneErrorLine)
                              LevelFiles{{"default.level", R"(<LEVELFILE><player/><Level music="calm.ogg">
                                  <Sun Rot="0 0 0" isShadows="true" isSpriteLighting="on"/></Level></LEVELFILE>)"}});
         LogCapture log;
-        std::string lightingName = "Gone.level";
-        readLevelLighting(lightingName, files.scene.level);
-        EXPECT_EQ(lightingName, "default.level");
+        const LevelFile lighting("Gone.level");
+        readLevelLighting(lighting, files.scene.level);
+        EXPECT_EQ(lighting.name(), "default.level");
         EXPECT_TRUE(files.scene.level.isShadows && files.scene.level.isSpriteLighting);
         EXPECT_EQ(files.scene.level.music, "") << "the lighting read takes the sun's switches alone";
         files.read("Gone.level");
@@ -104,8 +104,7 @@ TEST(LevelReader, WithoutLevelOnlyTheShipIsReadAndWithoutShipAllElse)
     const std::string shipNode = files.scene.player.playerName + "_Spritenode";
     LogCapture log;
     for (const char* name : {"Ship.level", "Rest.level"}) {
-        std::string lightingName = name;
-        readLevelLighting(lightingName, files.scene.level);
+        readLevelLighting(LevelFile(name), files.scene.level);
         files.read(name);
     }
     EXPECT_EQ(files.scene.player.pos, Ogre::Vector3(4.0f, 5.0f, 6.0f));

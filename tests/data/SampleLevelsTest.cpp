@@ -40,8 +40,7 @@ protected:
     }
     void read(const std::string& levelName)
     {
-        std::string lightingName = levelName + ".level";
-        readLevelLighting(lightingName, files.scene.level);
+        readLevelLighting(LevelFile(levelName + ".level"), files.scene.level);
         files.read(levelName + ".level", game.waveLibrary, game.backgroundLibrary, game.itemLibrary);
     }
 

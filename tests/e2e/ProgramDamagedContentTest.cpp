@@ -183,6 +183,14 @@ Damage levelRecordFlipped(std::size_t central, std::size_t local)
     return [=](const std::string& zip) { return archiveedit::flippedEntryField(zip, "Level01.level", central, local, 1); };
 }
 
+// The game's title and its first level's name each 10 MB long.
+std::string tenMegabyteNames(const std::string& game)
+{
+    const std::string name = std::string(10'000'000, 'N');
+    return replaced(R"(screenName="Above the Clouds")", "screenName=\"" + name + "\"")(
+        replaced(R"(gameScreenName="Skyward")", "gameScreenName=\"" + name + "\"")(game));
+}
+
 struct DamagedFile {
     const char* name;
     std::string entry;
@@ -328,6 +336,8 @@ const std::vector<DamagedFile>& damagedFiles()
          "[ERROR] gamebox.startMenu: MENUSCREEN STARTMENU has no BUTTON", "D3D9", gameArchive, false},
         {"explosion sheet of no columns", "gamebox.explosions", replaced(R"(textureDiv="4 2")", R"(textureDiv="0 2")"),
          "[ERROR] gamebox.explosions: EXPL with unusable textureDiv: \"0 2\""},
+        {"title and level name of 10 MB", "Skyward.game", tenMegabyteNames,
+         "[ERROR] Skyward.game: gameScreenName over the limit of 256 characters cut"},
     };
     return rows;
 }
