@@ -113,10 +113,12 @@ TEST_P(ProgramSignals, FirstSignalQuitsAndSaves)
         return;
     ASSERT_EQ(kill(player.pid, signalCase.signalNumber), 0);
     EXPECT_EQ(player.waitForEnd(), 0) << run.logText();
-    if (signalCase.wholeWorkLine)
+    if (signalCase.wholeWorkLine) {
         EXPECT_EQ(run.logText().find(signalCase.wholeWorkLine), std::string::npos) << run.logText();
-    if (signalCase.stoppedLine)
+    }
+    if (signalCase.stoppedLine) {
         EXPECT_NE(run.logText().find(signalCase.stoppedLine), std::string::npos) << run.logText();
+    }
     EXPECT_EQ(occurrences(run.logText(), "Quitting the game"), 1u) << run.logText();
     // The settings written here come from the template, whose
     // "lastGameSaved" the settings writer never writes: its absence
