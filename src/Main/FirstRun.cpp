@@ -41,6 +41,12 @@ bool copyMissing(const std::string& from, const std::string& to)
     return false;
 }
 
+bool isFile(const std::string& path)
+{
+    boost::system::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
 void remove(const std::string& path)
 {
     boost::system::error_code error;
@@ -53,6 +59,11 @@ void moveOldHighScore(const std::string& oldFile, const std::string& newFile)
 {
     if (!exists(oldFile))
         return;
+    if (exists(newFile) && !isFile(newFile)) {
+        // A folder in the scores' place holds no scores: the old file is all there is.
+        logLine("[ERROR] couldn't move " + oldFile + ", not a file: " + newFile);
+        return;
+    }
     if (!exists(newFile)) {
         logLine("Will copy missing high.score.");
         if (!copyMissing(oldFile, newFile))

@@ -61,6 +61,9 @@ TEST_F(FirstRunTest, AFailedCopyKeepsTheOldFile)
     EXPECT_TRUE(program.exists("data/high.scores"));
     EXPECT_TRUE(log.containsPrefix("[ERROR] couldn't copy "));
     EXPECT_FALSE(log.contains("Removed unused high.score."));
+    preferences.write("high.scores/x", ""); // a folder in the scores' place keeps it too
+    moveOldHighScores(exePath(), "zarnith", preferences.path());
+    EXPECT_TRUE(program.exists("data/high.scores"));
 }
 
 TEST_F(FirstRunTest, OldSettingsMoveAndTheTemplateIsNotUsed)
