@@ -3,7 +3,8 @@
 // its own and catches up in bursts when a busy machine keeps it waiting, so
 // the wall clock says little about where a frame's changes land in the mix;
 // the mixer's clock at the frame says where they do, and the checks read
-// the recording there.
+// the recording there, a little after it: the mixer may be through one of
+// its updates (about 20 ms) begun before the frame.
 #pragma once
 
 #include "app/AudioService.h"
