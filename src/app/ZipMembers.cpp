@@ -107,6 +107,16 @@ const MemberRecords& recordsOf(const std::string& archive)
     return found->second;
 }
 
+// The archive the group opens the name from: the first of its locations
+// that holds it; null when none does.
+const Ogre::Archive* archiveHolding(const std::string& name, const std::string& group)
+{
+    for (const auto& location : Ogre::ResourceGroupManager::getSingleton().getResourceLocationList(group))
+        if (location.archive->exists(name))
+            return location.archive;
+    return nullptr;
+}
+
 } // namespace
 
 bool endsAsZip(const std::string& path)
@@ -120,24 +130,22 @@ void checkZipMember(const std::string& name, const std::string& group, Ogre::Dat
     static std::set<std::string> checked;
     if (!stream)
         return;
-    const Ogre::FileInfoListPtr infos =
-        Ogre::ResourceGroupManager::getSingleton().findResourceFileInfo(group, name, false);
-    if (infos->empty() || infos->front().archive->getType() != "Zip")
+    const Ogre::Archive* holder = archiveHolding(name, group);
+    if (!holder || holder->getType() != "Zip")
         return;
-    const std::string archive = infos->front().archive->getName();
-    const std::string& member = infos->front().filename;
-    if (!checked.insert(archive + "/" + member).second)
+    const std::string& archive = holder->getName();
+    if (!checked.insert(archive + "/" + name).second)
         return;
     const MemberRecords& records = recordsOf(archive);
-    const auto record = records.find(member);
+    const auto record = records.find(name);
     if (record == records.end())
         return;
     if (record->second.isEncrypted) {
-        logLine("[ERROR] archive member encrypted, not readable: " + member + " of " + archive);
+        logLine("[ERROR] archive member encrypted, not readable: " + name + " of " + archive);
         return;
     }
     auto whole = std::make_shared<Ogre::MemoryDataStream>(stream->getName(), stream);
     if (crc32_z(0, whole->getPtr(), whole->size()) != record->second.check)
-        logLine("[ERROR] archive member fails its check (CRC): " + member + " of " + archive);
+        logLine("[ERROR] archive member fails its check (CRC): " + name + " of " + archive);
     stream = whole;
 }
