@@ -108,7 +108,7 @@ void resolveLinks(const playState& state, Trigger& trigger, bool incoming, const
 
 void playState::linkEntities()
 {
-    const std::string levelFile = game->levelName + ".level";
+    const std::string levelFile = Game::getSingletonPtr()->levelName + ".level";
     for (Trigger* trigger : triggers)
         if (trigger)
             handOverTriggerLinks(*trigger, triggers);
