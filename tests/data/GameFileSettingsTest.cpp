@@ -239,7 +239,7 @@ std::string fullGameFile()
             file += std::string(" ") + setting.attribute + "=\"" + setting.written + "\"";
         file += "/>\n";
     }
-    return file + "</GAMEFILE>";
+    return file + R"(<LEVEL name="L1" screenName="One" thumbnail="one.png"/></GAMEFILE>)";
 }
 
 class GameFileSettings : public ::testing::Test {
@@ -272,6 +272,7 @@ protected:
 TEST_F(GameFileSettings, EveryAttributeFillsItsSettingAndAGameWithoutSectionsPutsDefaultsBack)
 {
     TempFolder full;
+    full.write("L1.level", "<LEVEL/>");
     useGame(full, "Full.game", fullGameFile());
     readGameFile(game);
     EXPECT_FALSE(log.containsPrefix("[ERROR] "));
